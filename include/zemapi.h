@@ -1,0 +1,419 @@
+/*
+ * zemapi.h: the common functions of an IBM MQ monitoring and administration suite.
+ *
+ * The library builds, reads, converts and prints PCF messages, turns PCF commands into
+ * MQSC text and MQSC replies back into PCF, reads the suite's configuration files and
+ * prints MQ structures and constant names. It runs on the caller's threads, starts no
+ * threads and opens no connections. This header is the whole interface; it compiles as
+ * C99 and as C++, and may be included beside IBM's own MQ headers (every MQ-shaped type
+ * and constant here carries the ZEM_ prefix, so nothing clashes).
+ *
+ * Conventions: results are 1 for success and 0 for failure unless a function says
+ * otherwise; constructors return a pointer or NULL; texts are NUL-terminated; getters
+ * that copy at most N characters need buffers of N + 1 bytes. Diagnostics go to standard
+ * output. Conversions (both directions) share process-wide state: run them one at a time.
+ */
+#ifndef ZEMAPI_H
+#define ZEMAPI_H
+
+#include <stddef.h>
+#include <stdint.h>
+#include <stdio.h>
+
+#if defined(_WIN32)
+#  if defined(ZEMAPI_BUILDING)
+#    define ZEMAPI_EXPORT __declspec(dllexport)
+#  else
+#    define ZEMAPI_EXPORT __declspec(dllimport)
+#  endif
+#  define ZEMAPI_CALL __cdecl
+#else
+#  define ZEMAPI_EXPORT __attribute__((visibility("default")))
+#  define ZEMAPI_CALL
+#endif
+
+/* Every exported function is declared with this macro. */
+#define ZEMAPI(ret) ZEMAPI_EXPORT ret ZEMAPI_CALL
+
+#ifdef __cplusplus
+#  define ZEMAPI_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+extern "C" {
+#else
+#  define ZEMAPI_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#endif
+
+/* ====================================================================================
+ * Records shared by every subsystem.
+ * Callers own these records; the library owns only the blocks it hands out through them.
+ * ==================================================================================== */
+
+/* The MQ message descriptor, version 2 (364 bytes), laid out as IBM MQ publishes it. */
+typedef struct ZEM_MQMD {
+    char    StrucId[4];
+    int32_t Version;
+    int32_t Report;
+    int32_t MsgType;
+    int32_t Expiry;
+    int32_t Feedback;
+    int32_t Encoding;
+    int32_t CodedCharSetId;
+    char    Format[8];
+    int32_t Priority;
+    int32_t Persistence;
+    unsigned char MsgId[24];
+    unsigned char CorrelId[24];
+    int32_t BackoutCount;
+    char    ReplyToQ[48];
+    char    ReplyToQMgr[48];
+    char    UserIdentifier[12];
+    unsigned char AccountingToken[32];
+    char    ApplIdentityData[32];
+    int32_t PutApplType;
+    char    PutApplName[28];
+    char    PutDate[8];
+    char    PutTime[8];
+    char    ApplOriginData[4];
+    unsigned char GroupId[24];
+    int32_t MsgSeqNumber;
+    int32_t Offset;
+    int32_t MsgFlags;
+    int32_t OriginalLength;
+} ZEM_MQMD;
+
+/* The 136-byte envelope header at the start of every message block, in the writer's
+ * byte order. The library initialises it and converts it; peers fill it. */
+typedef struct MDHDR {
+    int32_t StrucLength;        /* 136 in a well-formed header */
+    int32_t HeaderWord1;        /* not interpreted; byte-swapped with the others */
+    int32_t Encoding;           /* 0: this machine's byte order; else the other one */
+    int32_t CharSet;            /* 1: ASCII text; else EBCDIC */
+    unsigned char Reserved[48]; /* not used */
+    int32_t lUserMsgLength;     /* length of the message data behind the header */
+    int32_t HeaderWord2;        /* not interpreted; byte-swapped with the others */
+    char    UserId[12];
+    char    ApplName[48];
+    int32_t HeaderWord3;        /* 1 in a block the library creates */
+} MDHDR;
+
+/* The 32-byte PCF header extension carried by every PcfMessage. */
+typedef struct MSHDRE {
+    int32_t StrucLength;        /* 32 */
+    int32_t Version;            /* 1 */
+    int32_t Encoding;
+    int32_t CharSet;
+    int32_t UserMsgLength;
+    char    Author[12];
+} MSHDRE;
+
+/* The message envelope: an owned block of an MDHDR followed by a growable data area.
+ * An owning envelope keeps 136 <= Used <= Size; its data bytes are pData[0 .. Used-137].
+ * An attribute view (pBlock NULL) points into a PcfMessage and its Used excludes the
+ * header. */
+typedef struct MESSAGE {
+    int32_t        Kind;    /* 1 for an envelope */
+    unsigned char *pBlock;  /* owned block (MDHDR + data), NULL when none */
+    unsigned char *pData;   /* pBlock + 136, or the viewed structure */
+    int32_t        Size;    /* bytes of the block, header included */
+    int32_t        Used;    /* bytes in use, header included (136 = empty) */
+    ZEM_MQMD       MsgDesc;
+} MESSAGE;
+
+/* A plain growable block. */
+typedef struct Buffer {
+    unsigned char *pBuf;
+    int32_t        Length;
+    int32_t        Capacity;
+    int32_t        Reserved1;
+    int32_t        Reserved2;
+    int32_t        Reserved3;
+} Buffer;
+
+#define ZEM_MDHDR_LENGTH  136
+#define ZEM_MSHDRE_LENGTH 32
+#define ZEM_MQMD_LENGTH   364
+
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQMD) == ZEM_MQMD_LENGTH, "MQMD is 364 bytes");
+ZEMAPI_STATIC_ASSERT(sizeof(MDHDR) == ZEM_MDHDR_LENGTH, "MDHDR is 136 bytes");
+ZEMAPI_STATIC_ASSERT(offsetof(MDHDR, lUserMsgLength) == 64, "MDHDR.lUserMsgLength at 64");
+ZEMAPI_STATIC_ASSERT(offsetof(MDHDR, UserId) == 72, "MDHDR.UserId at 72");
+ZEMAPI_STATIC_ASSERT(offsetof(MDHDR, ApplName) == 84, "MDHDR.ApplName at 84");
+ZEMAPI_STATIC_ASSERT(offsetof(MDHDR, HeaderWord3) == 132, "MDHDR word at 132");
+ZEMAPI_STATIC_ASSERT(sizeof(MSHDRE) == ZEM_MSHDRE_LENGTH, "MSHDRE is 32 bytes");
+
+/* ==== SECTION foundation: frame, logging, memory, byte order, strings, matching ==== */
+
+/* Tracked memory. Blocks come zero-filled from fNewMemory, are resized with fSizeMemory
+ * (bytes added are not cleared; on failure the caller's pointer is NULL afterwards and
+ * the old block is released) and returned with FreeMemory (or free(): they are the same).
+ * The module tag names the kind of object and is not stored. */
+typedef struct MemoryRecord {
+    struct MemoryRecord *next;
+    void                *address;
+    int32_t              size;
+    int32_t              referenced;
+    char                 module[32];
+} MemoryRecord;
+
+ZEMAPI(int) fNewMemory(void **block, uint32_t size, const char *module);
+ZEMAPI(int) fSizeMemory(void **block, uint32_t size);
+ZEMAPI(void) FreeMemory(void *block);
+/* Sends the memory report to a file opened for writing (NULL or "" changes nothing). */
+ZEMAPI(void) SetMemoryLogFile(const char *path);
+/* Writes the tracked-block report to the memory log stream; returns the records listed. */
+ZEMAPI(int) DumpMemoryLog(void);
+/* Marks the tracked block containing address as referenced; NULL when none does. */
+ZEMAPI(MemoryRecord *) NoteMemoryRef(const void *address);
+
+/* ==== END foundation ==== */
+
+/* ==== SECTION envelope: message envelopes and buffers ==== */
+
+/* Gives msg a new zero-filled block with `size` bytes of data capacity (Size = size + 136,
+ * Used = 136, the default descriptor). The record's old contents are overwritten. */
+ZEMAPI(int) CreateMessage(MESSAGE *msg, int32_t size);
+/* Resizes to `size` bytes of data capacity and empties the data (Used = 136). On failure
+ * the envelope is left exactly as it was. */
+ZEMAPI(int) SizeMessage(MESSAGE *msg, int32_t size);
+/* Resizes keeping the data; 0 (nothing changed) when size is below the data length. */
+ZEMAPI(int) SizeMessageKeep(MESSAGE *msg, int32_t size);
+/* Empties the envelope in place (a 256-byte data area when it has none). */
+ZEMAPI(int) ResetMessage(MESSAGE *msg);
+/* Makes dst a copy of src: Kind, descriptor, header StrucLength and data. */
+ZEMAPI(int) CopyMessage(MESSAGE *src, MESSAGE *dst);
+/* Appends src's data to dst, growing dst to the exact need plus 136 bytes. */
+ZEMAPI(int) AppendMessage(MESSAGE *dst, MESSAGE *src);
+/* Releases the block; 0 when there is no data area. */
+ZEMAPI(int) DeleteMessage(MESSAGE *msg);
+/* 1 when the envelope header's StrucLength is 136. */
+ZEMAPI(int) VerifyMessage(MESSAGE *msg);
+/* 1 when the extension's StrucLength is 32 (0 for NULL). */
+ZEMAPI(int) VerifyMessageExt(MSHDRE *ext);
+/* Prints the envelope header's StrucLength, lUserMsgLength, ApplName and UserId. */
+ZEMAPI(void) PrintMessage(MESSAGE *msg);
+
+ZEMAPI(int) CreateBuffer(Buffer *buf, int32_t size);
+ZEMAPI(int) ResetBuffer(Buffer *buf, int32_t length);
+ZEMAPI(int) SizeBuffer(Buffer *buf, int32_t size);
+ZEMAPI(int) DeleteBuffer(Buffer *buf);
+
+/* ==== END envelope ==== */
+
+/* ==== SECTION pcf: PCF structures, conversion and the PcfMessage container ==== */
+
+/* PCF structure type codes. Every structure starts with Type and StrucLength and is
+ * 4-byte aligned; StrucLength counts the padding. */
+#define ZEM_MQCFT_COMMAND              1
+#define ZEM_MQCFT_RESPONSE             2
+#define ZEM_MQCFT_INTEGER              3
+#define ZEM_MQCFT_STRING               4
+#define ZEM_MQCFT_INTEGER_LIST         5
+#define ZEM_MQCFT_STRING_LIST          6
+#define ZEM_MQCFT_EVENT                7
+#define ZEM_MQCFT_USER                 8
+#define ZEM_MQCFT_BYTE_STRING          9
+#define ZEM_MQCFT_TRACE_ROUTE         10
+#define ZEM_MQCFT_REPORT              12
+#define ZEM_MQCFT_INTEGER_FILTER      13
+#define ZEM_MQCFT_STRING_FILTER       14
+#define ZEM_MQCFT_BYTE_STRING_FILTER  15
+#define ZEM_MQCFT_COMMAND_XR          16
+#define ZEM_MQCFT_XR_MSG              17
+#define ZEM_MQCFT_XR_ITEM             18
+#define ZEM_MQCFT_XR_SUMMARY          19
+#define ZEM_MQCFT_GROUP               20
+#define ZEM_MQCFT_STATISTICS          21
+#define ZEM_MQCFT_ACCOUNTING          22
+#define ZEM_MQCFT_INTEGER64           23
+#define ZEM_MQCFT_INTEGER64_LIST      25
+/* The suite's own structure types. */
+#define ZEM_EXCFT_BYTE_STRING_LIST   997  /* EXCFBL: Count entries of StringLength bytes */
+#define ZEM_EXCFT_PCF                998  /* a whole PCF message embedded as a string */
+#define ZEM_EXCFT_BINARY             999  /* an opaque binary value */
+
+typedef struct ZEM_MQCFH {          /* 36 bytes */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Version;
+    int32_t Command;
+    int32_t MsgSeqNumber;
+    int32_t Control;
+    int32_t CompCode;
+    int32_t Reason;
+    int32_t ParameterCount;
+} ZEM_MQCFH;
+
+typedef struct ZEM_MQCFIN {         /* 16 bytes */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t Value;
+} ZEM_MQCFIN;
+
+typedef struct ZEM_MQCFST {         /* 20 bytes + string; also the shape of 998 and 999 */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t CodedCharSetId;
+    int32_t StringLength;
+    char    String[4];
+} ZEM_MQCFST;
+
+typedef struct ZEM_MQCFIL {         /* 16 bytes + 4 x Count */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t Count;
+    int32_t Values[1];
+} ZEM_MQCFIL;
+
+typedef struct ZEM_MQCFSL {         /* 24 bytes + Count x StringLength */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t CodedCharSetId;
+    int32_t Count;
+    int32_t StringLength;
+    char    Strings[4];
+} ZEM_MQCFSL;
+
+typedef struct ZEM_MQCFBS {         /* 16 bytes + bytes */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t StringLength;
+    unsigned char String[4];
+} ZEM_MQCFBS;
+
+typedef struct ZEM_MQCFIF {         /* 20 bytes */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t Operator;
+    int32_t FilterValue;
+} ZEM_MQCFIF;
+
+typedef struct ZEM_MQCFSF {         /* 24 bytes + string */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t Operator;
+    int32_t CodedCharSetId;
+    int32_t FilterValueLength;
+    char    FilterValue[4];
+} ZEM_MQCFSF;
+
+typedef struct ZEM_MQCFBF {         /* 20 bytes + bytes */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t Operator;
+    int32_t FilterValueLength;
+    unsigned char FilterValue[4];
+} ZEM_MQCFBF;
+
+typedef struct ZEM_MQCFGR {         /* 16 bytes, followed by ParameterCount members */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t ParameterCount;
+} ZEM_MQCFGR;
+
+typedef struct ZEM_MQCFIN64 {       /* 24 bytes */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t Reserved;
+    int64_t Value;
+} ZEM_MQCFIN64;
+
+typedef struct ZEM_MQCFIL64 {       /* 16 bytes + 8 x Count */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t Count;
+    int64_t Values[1];
+} ZEM_MQCFIL64;
+
+typedef struct ZEM_EXCFBL {         /* Type 997: 24 bytes + Count x StringLength */
+    int32_t Type;
+    int32_t StrucLength;
+    int32_t Parameter;
+    int32_t Reserved;
+    int32_t Count;
+    int32_t StringLength;
+    unsigned char Entries[4];
+} ZEM_EXCFBL;
+
+#define ZEM_MQCFH_LENGTH        36
+#define ZEM_MQCFIN_LENGTH       16
+#define ZEM_MQCFST_LENGTH_FIXED 20
+#define ZEM_MQCFIL_LENGTH_FIXED 16
+#define ZEM_MQCFSL_LENGTH_FIXED 24
+#define ZEM_MQCFBS_LENGTH_FIXED 16
+#define ZEM_MQCFIF_LENGTH       20
+#define ZEM_MQCFSF_LENGTH_FIXED 24
+#define ZEM_MQCFBF_LENGTH_FIXED 20
+#define ZEM_MQCFGR_LENGTH       16
+#define ZEM_MQCFIN64_LENGTH     24
+#define ZEM_MQCFIL64_LENGTH_FIXED 16
+#define ZEM_EXCFBL_LENGTH_FIXED 24
+
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQCFH) == 36, "MQCFH is 36 bytes");
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQCFIN) == 16, "MQCFIN is 16 bytes");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQCFST, String) == 20, "MQCFST.String at 20");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQCFIL, Values) == 16, "MQCFIL.Values at 16");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQCFSL, Strings) == 24, "MQCFSL.Strings at 24");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQCFBS, String) == 16, "MQCFBS.String at 16");
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQCFIF) == 20, "MQCFIF is 20 bytes");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQCFSF, FilterValue) == 24, "MQCFSF.FilterValue at 24");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQCFBF, FilterValue) == 20, "MQCFBF.FilterValue at 20");
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQCFGR) == 16, "MQCFGR is 16 bytes");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQCFIN64, Value) == 16, "MQCFIN64.Value at 16");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQCFIL64, Values) == 16, "MQCFIL64.Values at 16");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_EXCFBL, Entries) == 24, "EXCFBL.Entries at 24");
+
+/* The PCF message container: an MQCFH and its parameters in the data area of PcfMsg,
+ * with an index of views (entry 0 the MQCFH, entries 1..149 the parameters) that is
+ * valid from a successful RawToPcf until the data changes or moves. The container owns
+ * its data area and the whole chain behind pNext. */
+#define ZEM_PCF_INDEX_ENTRIES 150
+typedef struct PcfMessage {
+    int32_t            Kind;       /* 6 */
+    MSHDRE             PcfExt;
+    ZEM_MQCFH         *pCfh;       /* always PcfMsg.pData */
+    MESSAGE            AttrIndex[ZEM_PCF_INDEX_ENTRIES];
+    MESSAGE            PcfMsg;
+    struct PcfMessage *pNext;
+} PcfMessage;
+
+/* ==== END pcf ==== */
+
+/* ==== SECTION accessors: scalar accessors, lists, groups, sorting ==== */
+
+/* ==== END accessors ==== */
+
+/* ==== SECTION cmdtable: the MQSC/PCF command table and the command builder ==== */
+
+/* ==== END cmdtable ==== */
+
+/* ==== SECTION mqsc2pcf: MQSC reply text to PCF ==== */
+
+/* ==== END mqsc2pcf ==== */
+
+/* ==== SECTION pcf2mqsc: PCF command to MQSC text, alteration-date filter ==== */
+
+/* ==== END pcf2mqsc ==== */
+
+/* ==== SECTION config: paths, install directory, INI files, permissions, workgroups ==== */
+
+/* ==== END config ==== */
+
+/* ==== SECTION diag: printers, hex dumps, constant names, reason texts ==== */
+
+/* ==== END diag ==== */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* ZEMAPI_H */

@@ -1,0 +1,1 @@
+zem_demo(--version)

@@ -1,0 +1,220 @@
+#include "pcf/envelope.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "foundation/memory.h"
+
+namespace zem {
+
+void SetDefaultDescriptor(ZEM_MQMD &md)
+{
+    std::memset(&md, 0, sizeof md);
+    std::memcpy(md.StrucId, "MD  ", 4);
+    md.Version = 1;
+    md.MsgType = 8;           // datagram
+    md.Expiry = -1;           // unlimited
+    md.Encoding = 546;        // native x86 encoding
+    std::memset(md.Format, ' ', sizeof md.Format);
+    md.Priority = -1;         // as queue default
+    md.Persistence = 2;       // as queue default
+    md.MsgSeqNumber = 1;
+    md.OriginalLength = -1;
+}
+
+namespace {
+
+// A freshly obtained block: all zero but the header word that marks library blocks.
+void InitBlockHeader(MESSAGE *msg)
+{
+    Header(msg)->HeaderWord3 = 1;
+    std::memset(Header(msg)->UserId, 0, sizeof Header(msg)->UserId);
+}
+
+}  // namespace
+}  // namespace zem
+
+using namespace zem;
+
+extern "C" {
+
+ZEMAPI(int) CreateMessage(MESSAGE *msg, int32_t size)
+{
+    if (!msg || size < 0 || size > INT32_MAX - kHeaderLength)
+        return 0;
+    void *block = nullptr;
+    if (!fNewMemory(&block, static_cast<uint32_t>(size + kHeaderLength), "Message")) {
+        std::printf("MESSAGE::CreateMessage: fNewMemory() failed\n");
+        return 0;
+    }
+    msg->pBlock = static_cast<unsigned char *>(block);
+    InitBlockHeader(msg);
+    msg->Kind = 1;
+    msg->pData = msg->pBlock + kHeaderLength;
+    msg->Size = size + kHeaderLength;
+    msg->Used = kHeaderLength;
+    SetDefaultDescriptor(msg->MsgDesc);
+    return 1;
+}
+
+ZEMAPI(int) SizeMessage(MESSAGE *msg, int32_t size)
+{
+    if (!msg || size < 0 || size > INT32_MAX - kHeaderLength)
+        return 0;
+    unsigned char *block = msg->pBlock;
+    if (!ResizeKeepingOnFailure(&block, static_cast<std::size_t>(size) + kHeaderLength)) {
+        std::printf("MESSAGE::SizeMessage: fSizeMemory() failed. Requested %ld bytes,contained %ld bytes\n",
+                    static_cast<long>(size) + kHeaderLength, static_cast<long>(msg->Size));
+        return 0;
+    }
+    msg->pBlock = block;
+    msg->pData = block + kHeaderLength;
+    msg->Kind = 1;
+    msg->Size = size + kHeaderLength;
+    msg->Used = kHeaderLength;
+    return 1;
+}
+
+ZEMAPI(int) SizeMessageKeep(MESSAGE *msg, int32_t size)
+{
+    if (!msg || size < msg->Used - kHeaderLength)
+        return 0;
+    int32_t used = msg->Used;
+    if (!SizeMessage(msg, size))
+        return 0;
+    msg->Used = used;
+    return 1;
+}
+
+ZEMAPI(int) ResetMessage(MESSAGE *msg)
+{
+    if (!msg)
+        return 0;
+    if (!msg->pBlock) {
+        constexpr int32_t kDefaultCapacity = 256;
+        void *block = nullptr;
+        if (!fNewMemory(&block, kDefaultCapacity + kHeaderLength, "Message")) {
+            std::printf("MESSAGE::ResetMessage: fNewMemory() failed\n");
+            return 0;
+        }
+        msg->pBlock = static_cast<unsigned char *>(block);
+        Header(msg)->HeaderWord3 = 1;
+        msg->Size = kDefaultCapacity + kHeaderLength;
+    }
+    msg->Kind = 1;
+    std::memset(Header(msg)->UserId, 0, sizeof Header(msg)->UserId);
+    msg->Used = kHeaderLength;
+    msg->pData = msg->pBlock + kHeaderLength;
+    SetDefaultDescriptor(msg->MsgDesc);
+    return 1;
+}
+
+ZEMAPI(int) AppendMessage(MESSAGE *dst, MESSAGE *src)
+{
+    if (!dst || !src || !dst->pBlock || !src->pData)
+        return 0;
+    int32_t length = src->Used - kHeaderLength;
+    if (length < 0)
+        return 0;
+    if (dst->Size - dst->Used < length) {
+        if (dst->Used > INT32_MAX - kHeaderLength - length)
+            return 0;
+        int32_t used = dst->Used;
+        if (!SizeMessage(dst, used + length))
+            return 0;
+        dst->Used = used;
+    }
+    if (dst->Size - dst->Used < length)
+        return 0;
+    std::memmove(dst->pData + (dst->Used - kHeaderLength), src->pData, static_cast<std::size_t>(length));
+    dst->Used += length;
+    return 1;
+}
+
+ZEMAPI(int) CopyMessage(MESSAGE *src, MESSAGE *dst)
+{
+    if (!src || !dst || !ResetMessage(dst))
+        return 0;
+    dst->Kind = src->Kind;
+    if (src->pBlock)
+        Header(dst)->StrucLength = Header(src)->StrucLength;
+    dst->MsgDesc = src->MsgDesc;
+    return AppendMessage(dst, src);
+}
+
+ZEMAPI(int) DeleteMessage(MESSAGE *msg)
+{
+    if (!msg || !msg->pData)
+        return 0;
+    FreeMemory(msg->pBlock);
+    msg->pBlock = nullptr;
+    msg->pData = nullptr;
+    msg->Size = 0;
+    msg->Used = 0;
+    return 1;
+}
+
+ZEMAPI(int) VerifyMessage(MESSAGE *msg)
+{
+    return msg && msg->pBlock && Header(msg)->StrucLength == kHeaderLength;
+}
+
+ZEMAPI(int) VerifyMessageExt(MSHDRE *ext) { return ext && ext->StrucLength == ZEM_MSHDRE_LENGTH; }
+
+ZEMAPI(void) PrintMessage(MESSAGE *msg)
+{
+    if (!msg || !msg->pBlock)
+        return;
+    const MDHDR *header = Header(msg);
+    // The text fields need not be terminated: print at most their width.
+    std::printf("(MDHDR)\nStrucLength(%d)lUserMsgLength(%d)\n", header->StrucLength, header->lUserMsgLength);
+    std::printf("ApplName(\"%.*s\")\n\n", static_cast<int>(sizeof header->ApplName), header->ApplName);
+    std::printf("UserId(\"%.*s\")\n\n", static_cast<int>(sizeof header->UserId), header->UserId);
+}
+
+ZEMAPI(int) CreateBuffer(Buffer *buf, int32_t size)
+{
+    if (!buf || size < 0)
+        return 0;
+    void *block = nullptr;
+    if (!fNewMemory(&block, static_cast<uint32_t>(size), "Buffer"))
+        return 0;
+    buf->pBuf = static_cast<unsigned char *>(block);
+    buf->Reserved1 = buf->Reserved2 = buf->Reserved3 = 0;
+    buf->Length = buf->Capacity = size;
+    return 1;
+}
+
+ZEMAPI(int) SizeBuffer(Buffer *buf, int32_t size)
+{
+    if (!buf || size < 0)
+        return 0;
+    unsigned char *block = buf->pBuf;
+    if (!ResizeKeepingOnFailure(&block, static_cast<std::size_t>(size)))
+        return 0;
+    buf->pBuf = block;
+    buf->Capacity = size;
+    return 1;
+}
+
+ZEMAPI(int) ResetBuffer(Buffer *buf, int32_t length)
+{
+    if (!buf)
+        return 0;
+    buf->Reserved1 = buf->Reserved2 = buf->Reserved3 = 0;
+    if (static_cast<uint32_t>(length) > static_cast<uint32_t>(buf->Capacity))
+        SizeBuffer(buf, length);
+    buf->Length = static_cast<uint32_t>(length) < static_cast<uint32_t>(buf->Capacity) ? length : buf->Capacity;
+    return 1;
+}
+
+ZEMAPI(int) DeleteBuffer(Buffer *buf)
+{
+    if (!buf || !buf->pBuf)
+        return 0;
+    FreeMemory(buf->pBuf);
+    *buf = Buffer{};
+    return 1;
+}
+
+}  // extern "C"

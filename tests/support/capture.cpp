@@ -1,0 +1,79 @@
+#include "capture.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <filesystem>
+#include <unistd.h>
+
+namespace zemtest {
+namespace {
+
+std::string CaptureFd(FILE *stream, int fd, const std::function<void()> &fn)
+{
+    std::fflush(stream);
+    char name[] = "/tmp/zemcaptureXXXXXX";
+    int tmp = mkstemp(name);
+    if (tmp < 0)
+        throw std::runtime_error("mkstemp failed");
+    int saved = dup(fd);
+    dup2(tmp, fd);
+    try {
+        fn();
+    } catch (...) {
+        std::fflush(stream);
+        dup2(saved, fd);
+        close(saved);
+        close(tmp);
+        unlink(name);
+        throw;
+    }
+    std::fflush(stream);
+    dup2(saved, fd);
+    close(saved);
+    close(tmp);
+    std::string text = ReadFile(name);
+    unlink(name);
+    return text;
+}
+
+}  // namespace
+
+std::string CaptureStdout(const std::function<void()> &fn) { return CaptureFd(stdout, 1, fn); }
+std::string CaptureStderr(const std::function<void()> &fn) { return CaptureFd(stderr, 2, fn); }
+
+TempDir::TempDir()
+{
+    char name[] = "/tmp/zemtestXXXXXX";
+    if (!mkdtemp(name))
+        throw std::runtime_error("mkdtemp failed");
+    path_ = name;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempDir::write(const std::string &name, const std::string &bytes) const
+{
+    std::string full = file(name);
+    std::ofstream out(full, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return full;
+}
+
+std::string ReadFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string SamplePath(const std::string &relative) { return std::string(ZEM_SAMPLES_DIR) + "/" + relative; }
+
+}  // namespace zemtest
