@@ -394,6 +394,44 @@ typedef struct PcfMessage {
 
 /* ==== SECTION cmdtable: the MQSC/PCF command table and the command builder ==== */
 
+/* Record types of the command table. */
+#define MQSC_CMD      0  /* the command itself */
+#define MQSC_FLAG     1  /* keyword without value; also every value record */
+#define MQSC_INT      2  /* integer */
+#define MQSC_STR      3  /* string */
+#define MQSC_STRLIST  4  /* list of strings */
+#define MQSC_ENUM     5  /* integer written as a value keyword */
+#define MQSC_ENUMLIST 6  /* list of value keywords */
+#define MQSC_LIST     7  /* other list */
+
+struct MqscParam;
+
+/* One record per command, parameter keyword and value keyword. isSet and value are
+ * run-time fields that the conversions fill and empty; the rest is constant data. */
+typedef struct MqscKeyword {
+    int32_t                type;
+    int32_t                id;
+    const char            *name;
+    struct MqscParam      *params;    /* command records: the parameter list */
+    int32_t                isSet;
+    struct MqscKeyword   **values;    /* MQSC_ENUM / MQSC_ENUMLIST: NULL-terminated */
+    intptr_t               value;     /* an int32, or a pointer, by type */
+    int32_t                platforms; /* bit (1 << MQPL_x) per platform; -1 every one */
+    int32_t                level;     /* lowest command level */
+} MqscKeyword;
+
+/* One entry of a command's parameter list; a NULL keyword ends the list. */
+typedef struct MqscParam {
+    int32_t      use;        /* 1 required, 0 optional, 2 end of list */
+    int32_t      valueMode;  /* 1 keyword followed by its value, 2 keyword alone */
+    int32_t      nameMode;   /* 1 keyword written, 2 only the value written */
+    MqscKeyword *keyword;
+    const char  *format;     /* "", "(%s)", "('%s')", "(%d)" or "%s" */
+    int32_t      separator;  /* ' ', or '*' to glue the next item on */
+    int32_t      platforms;
+    int32_t      level;
+} MqscParam;
+
 /* ==== END cmdtable ==== */
 
 /* ==== SECTION mqsc2pcf: MQSC reply text to PCF ==== */
