@@ -442,13 +442,25 @@ typedef struct MqscParam {
 
 /* ==== END pcf2mqsc ==== */
 
-/* ==== SECTION config: paths, install directory, INI files, permissions, workgroups ==== */
+/* ==== SECTION config-paths: install directory, paths, file sizes ==== */
 
-/* ==== END config ==== */
+/* ==== END config-paths ==== */
 
-/* ==== SECTION diag: printers, hex dumps, constant names, reason texts ==== */
+/* ==== SECTION config-files: INI files, permission files, workgroups ==== */
 
-/* ==== END diag ==== */
+/* ==== END config-files ==== */
+
+/* ==== SECTION diag-hex: hex printers ==== */
+
+/* ==== END diag-hex ==== */
+
+/* ==== SECTION diag-pcf: PCF message printing and dumps ==== */
+
+/* ==== END diag-pcf ==== */
+
+/* ==== SECTION diag-names: MQ structure printers, constant names, reason-code texts ==== */
+
+/* ==== END diag-names ==== */
 
 #ifdef __cplusplus
 }
