@@ -432,6 +432,19 @@ typedef struct MqscParam {
     int32_t      level;
 } MqscParam;
 
+/* The command table: a NULL-terminated array of the 106 command records, in lookup
+ * order (a lookup by code finds the first record with that id). The records belong to
+ * the library; callers read them and never change them. Never fails. */
+ZEMAPI(MqscKeyword **) GetCmdTbl(void);
+
+/* Appends the standard parameters of a request to message, whose MQCFH already holds
+ * the command code: the object name (name, used unchanged), the command's one integer
+ * (value) where it has one, and for inquiries a selector asking for all attributes;
+ * then re-indexes the message. Returns the result of the last append (1 appended,
+ * 0 failed); 1 for MQCMD_PING_Q_MGR (40), which needs nothing and is left untouched;
+ * 0 for a command the builder does not know (nothing appended). */
+ZEMAPI(int32_t) BuildPcfCmd(PcfMessage *message, const char *name, int32_t value);
+
 /* ==== END cmdtable ==== */
 
 /* ==== SECTION mqsc2pcf: MQSC reply text to PCF ==== */

@@ -1,0 +1,56 @@
+// The MQSC/PCF command table: access operations shared by both conversion directions.
+//
+// The table itself is constant data (commands, parameter lists, keyword and value records);
+// only the isSet and value fields of the keyword records change at run time. Those fields
+// are process-wide scratch space of the conversions, so conversions run one at a time.
+#pragma once
+#include "zemapi.h"
+
+namespace zem {
+
+// Search modes of FindCmdKeyword and FindCmdParam.
+constexpr int32_t kFindById = 1;    // key points at an int32 compared with the record's id
+constexpr int32_t kFindByName = 2;  // key is a text compared (case-sensitive) with the name
+
+// Size of the destination that TakeKeywordValue writes a string into, NUL included.
+// A longer stored string is cut to fit.
+constexpr int32_t kTakeValueSize = 16000;
+
+// Searches a NULL-terminated array of record pointers (the command array or a value
+// list) for the first record whose id (mode 1) or name (mode 2) matches key. NULL when
+// nothing matches, for a NULL array or key, and for any other mode.
+MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key);
+
+// Searches a command's parameter list, skipping its first entry (the command's own
+// record), up to the entry whose keyword is NULL. Mode 1 matches the keyword id; mode 2
+// matches the keyword name, or else a value keyword of the keyword's value list (so
+// "NOSHARE" finds the shareability record). Returns the keyword record of the first
+// matching entry, or NULL (also for a NULL list or key and any other mode).
+MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key);
+
+// Stores a value in the record by its type and returns 1; 0 when the type stores
+// nothing (MQSC_FLAG and unknown types) or length is negative. isSet is not touched.
+//   MQSC_CMD, MQSC_STR: data is a text; at most length characters are copied (stopping
+//     at a NUL) into a new heap string that replaces the one held.
+//   MQSC_STRLIST, MQSC_ENUMLIST, MQSC_LIST: as above with min(strlen, length)
+//     characters; a NULL data returns 1 and changes nothing.
+//   MQSC_INT: data points at an int32.
+//   MQSC_ENUM: data is a value record of the keyword's value list (not owned).
+int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length);
+
+// Copies the stored value to dest and returns 1; 0 for MQSC_FLAG and unknown types.
+//   string types: dest (kTakeValueSize bytes) receives the held text, cut to fit, and
+//     the record is emptied; with nothing held dest receives "''".
+//   MQSC_INT: dest receives the int32; the value stays.
+//   MQSC_ENUM: dest receives a copy of the whole value record (an MqscKeyword, or a
+//     zeroed one when none is stored); the pointer stays.
+// isSet is not touched.
+int32_t TakeKeywordValue(MqscKeyword *record, void *dest);
+
+// Empties every run-time field of the whole table: isSet becomes 0 and value 0 in every
+// command and keyword record, and heap strings are released. The converters call it
+// when a conversion starts, so that nothing left by an earlier, failed conversion (in
+// either direction) is written out.
+void ResetCmdTable();
+
+}  // namespace zem
