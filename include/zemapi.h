@@ -386,6 +386,250 @@ typedef struct PcfMessage {
     struct PcfMessage *pNext;
 } PcfMessage;
 
+/* The suite's own PCF command codes (the MQCMD_ codes of IBM MQ are not repeated here).
+ * PcfIdToName gives these names back for the codes. */
+#define EXCMD_MQ_OPEN                          10008
+#define EXCMD_OPEN_EVENT                       10005
+#define EXCMD_START_Q_MGR                      10003
+#define EXCMD_STOP_Q_MGR                       10004
+#define EXCMD_START_MCA                        10001
+#define EXCMD_STOP_MCA                         10002
+#define EXCMD_INQUIRE_Q_MGR_NAMES              10007
+#define EXCMD_STOP_CHANNEL_INIT                10602
+#define EXCMD_STOP_CHANNEL_LISTENER            10601
+#define EXCMD_INQUIRE_CHANNEL_INIT             10603
+#define EXCMD_CLOSE_EVENT                      10006
+#define EXCMD_MQ_CLOSE                         10009
+#define EXCMD_CREATE_MQNODE                    10124
+#define EXCMD_INQUIRE_MANAGER_EVENT            10180
+#define EXCMD_INQUIRE_Q_MGR_EVENT              10160
+#define EXCMD_INQUIRE_ALTER_EVENT              10200
+#define EXCMD_INQUIRE_CHANNEL_EVENT            10170
+#define EXCMD_INQUIRE_PERFM_EVENT              10190
+#define EXCMD_INQUIRE_CONFIG_EVENT             10202
+#define EXCMD_INQUIRE_COMMAND_EVENT            10210
+#define EXCMD_INQUIRE_LOGGER_EVENT             10162
+#define EXCMD_INQUIRE_BRIDGE_EVENT             10164
+#define EXCMD_DELETE_MANAGER_EVENT             10181
+#define EXCMD_DELETE_Q_MGR_EVENT               10161
+#define EXCMD_DELETE_ALTER_EVENT               10201
+#define EXCMD_DELETE_CHANNEL_EVENT             10171
+#define EXCMD_DELETE_PERFM_EVENT               10191
+#define EXCMD_DELETE_CONFIG_EVENT              10203
+#define EXCMD_DELETE_COMMAND_EVENT             10211
+#define EXCMD_DELETE_LOGGER_EVENT              10163
+#define EXCMD_DELETE_BRIDGE_EVENT              10165
+#define EXCMD_INQUIRE_ACCT_MQI                 10400
+#define EXCMD_DELETE_ACCT_MQI                  10401
+#define EXCMD_INQUIRE_ACCT_Q                   10402
+#define EXCMD_DELETE_ACCT_Q                    10403
+#define EXCMD_INQUIRE_STAT_MQI                 10410
+#define EXCMD_DELETE_STAT_MQI                  10411
+#define EXCMD_INQUIRE_STAT_Q                   10412
+#define EXCMD_DELETE_STAT_Q                    10413
+#define EXCMD_INQUIRE_STAT_CHANNEL             10414
+#define EXCMD_DELETE_STAT_CHANNEL              10415
+#define EXCMD_START_MANAGER                    10105
+#define EXCMD_STOP_MANAGER                     10106
+#define EXCMD_MANAGE_MQNODE                    10129
+#define EXCMD_UNMANAGE_MQNODE                  10130
+#define EXCMD_CREATE_Q_MGR                     10012
+#define EXCMD_DELETE_Q_MGR                     10013
+#define EXCMD_MQSC_SCRIPT                      10014
+#define EXCMD_MG_BROWSE                        10300
+#define EXCMD_MG_BROWSE_HDR                    10307
+#define EXCMD_MG_DELETE                        10303
+#define EXCMD_MG_MOVE                          10302
+#define EXCMD_MG_COPY                          10304
+#define EXCMD_MG_NEW                           10301
+#define EXCMD_MG_FIND                          10305
+#define EXCMD_MG_MODIFY                        10306
+#define EXCMD_MQ_DISCOVER                      11000
+#define EXCMD_INQUIRE_Q_RUNTIME                10017
+#define EXCMD_ALTER_EVENT                      8001
+#define EXCMD_MANAGER_EVENT                    8002
+#define EXCMD_STATE_EVENT                      8003
+#define EXCMD_STOP_PCFEM                       10010
+#define EXCMD_HEART_BEAT                       10015
+#define EXCMD_INQUIRE_MANAGER                  10101
+#define EXCMD_CHANGE_MANAGER                   10102
+#define EXCMD_DELETE_MANAGER                   10103
+#define EXCMD_CREATE_MANAGER                   10104
+#define EXCMD_CHANGE_MANAGER_STAT              10107
+#define EXCMD_INQUIRE_ACTIVE_MANAGER           10108
+#define EXCMD_SET_ACTIVE_MANAGER               10109
+#define EXCMD_SHUTDOWN_MANAGER                 10110
+#define EXCMD_CHANGE_TRACE                     10111
+#define EXCMD_INQUIRE_TEXT_FILE                10205
+#define EXCMD_INQUIRE_LOG_NAMES                10207
+#define EXCMD_RELOAD_PERMITS                   10208
+#define EXCMD_CREATE_TEXT_FILE                 10206
+#define EXCMD_START_PROCESS                    10998
+#define EXCMD_TEST_Q_MGR                       10999
+#define EXCMD_EXECUTE_SHELL_CMD                11002
+#define EXCMD_REGISTER_MQNODE                  10128
+#define EXCMD_INQUIRE_MQNODE                   10121
+#define EXCMD_INQUIRE_MQNODE_NAMES             10120
+#define EXCMD_CHANGE_MQNODE                    10122
+#define EXCMD_CHANGE_MQNODE_STAT               10127
+#define EXCMD_DELETE_MQNODE                    10123
+#define EXCMD_START_MQNODE                     10125
+#define EXCMD_STOP_MQNODE                      10126
+#define EXCMD_LOCATE_OBJECT                    10016
+#define EXCMD_INQUIRE_CLUSQMGR_NAMES           10020
+#define EXCMD_INQUIRE_LISTENER_NAMES           10021
+#define EXCMD_INQUIRE_SERVICE_NAMES            10022
+#define EXCMD_INQUIRE_SUBSCRIPTION_NAMES       10024
+#define EXCMD_DISPLAY_LOG                      10632
+#define EXCMD_SET_LOG                          10633
+#define EXCMD_ARCHIVE_LOG                      10631
+#define EXCMD_DISPLAY_GROUP                    10901
+#define EXCMD_MOVE_QLOCAL                      10611
+#define EXCMD_DB_BACKUP                        11100
+#define EXCMD_DB_RESTORE                       11101
+#define EXCMD_SQLDB_CONNECT                    11102
+#define EXCMD_LOGIN_CHALLENGE                  12001
+#define EXCMD_LOGIN_AUTHENTICATE               12002
+#define EXCMD_LOGIN_VERIFY                     12003
+#define EXCMD_CHANGE_PASSWORD                  12004
+#define EXCMD_INQUIRE_SEC_REALMS               12005
+#define EXCMD_INQUIRE_SESSION                  10018
+#define EXCMD_DELETE_SESSION                   10019
+#define EXCMD_CHANGE_Q_MGR_STAT                10011
+#define EXCMD_INQUIRE_MANAGER_NAMES            10100
+#define EXCMD_INQUIRE_MCA_NAMES                10140
+#define EXCMD_INQUIRE_MCA                      10141
+#define EXCMD_CHANGE_MCA                       10142
+#define EXCMD_TA_CONFIG                        10231
+#define EXCMD_TA_DEBUG                         10232
+#define EXCMD_TA_RELOAD                        10233
+#define EXCMD_TA_RETRIEVE                      10234
+#define EXCMD_INQUIRE_RMTQMGR_NAMES            10421
+#define EXCMD_INQUIRE_RMTQMGR                  10422
+#define EXCMD_CREATE_RMTQMGR                   10423
+#define EXCMD_DELETE_RMTQMGR                   10424
+#define EXCMD_CHANGE_RMTQMGR                   10425
+#define EXCMD_DISPLAY_ARCHIVE                  10641
+#define EXCMD_SET_ARCHIVE                      10642
+#define EXCMD_DISPLAY_SYSTEM                   10671
+#define EXCMD_SET_SYSTEM                       10672
+#define EXCMD_DISPLAY_SECURITY                 10681
+#define EXCMD_CHANGE_SECURITY                  10682
+#define EXCMD_VERIFY_SECURITY                  10683
+#define EXCMD_REFRESH_SECURITY                 10684
+#define EXCMD_DISPLAY_CF_STRUC                 10691
+#define EXCMD_CREATE_CF_STRUC                  10692
+#define EXCMD_COPY_CF_STRUC                    10693
+#define EXCMD_CHANGE_CF_STRUC                  10694
+#define EXCMD_DELETE_CF_STRUC                  10695
+#define EXCMD_BACKUP_CF_STRUC                  10696
+#define EXCMD_RECOVER_CF_STRUC                 10697
+#define EXCMD_DISPLAY_CF_STATUS                10698
+#define EXCMD_INQUIRE_MSG_TEMPLATES            11201
+#define EXCMD_INQUIRE_MSG_TMPL_HDRS            11202
+#define EXCMD_INQUIRE_MSG_TMPL_CRIT            11203
+#define EXCMD_INQUIRE_MSG_HEADERS              11204
+#define EXCMD_INQUIRE_MSG_HDR_FIELDS           11205
+#define EXCMD_INQUIRE_MSG_HDR_CRIT             11206
+#define EXCMD_CHANGE_MSG_TEMPLATES             11207
+#define EXCMD_CHANGE_MSG_TMPL_HDRS             11208
+#define EXCMD_CHANGE_MSG_TMPL_CRIT             11209
+#define EXCMD_CHANGE_MSG_HEADERS               11210
+#define EXCMD_CHANGE_MSG_HDR_FIELDS            11211
+#define EXCMD_CHANGE_MSG_HDR_CRIT              11212
+#define EXCMD_DELETE_MSG_TEMPLATES             11213
+#define EXCMD_DELETE_MSG_TMPL_HDRS             11214
+#define EXCMD_DELETE_MSG_TMPL_CRIT             11215
+#define EXCMD_DELETE_MSG_HEADERS               11216
+#define EXCMD_DELETE_MSG_HDR_FIELDS            11217
+#define EXCMD_DELETE_MSG_HDR_CRIT              11218
+#define EXCMD_UPDATE_MQNODE_PARAMS             10131
+#define EXCMD_INQUIRE_AUTH_REC_NAMES           10430
+#define EXCMD_INQUIRE_Q_NAMES_STATUS           10025
+#define EXCMD_INQUIRE_CHANNEL_STATUS_CACHE     10026
+
+/* PCF structures and byte-order conversion.
+ * IsPcfAttrValid checks the one structure at msg->pData against its own length words and
+ * against the envelope's length (Used - 136 for an owning envelope, Used for a view);
+ * every accessor runs it first, so a valid structure lies wholly inside its envelope.
+ * A group (Type 20) is checked as its 16-byte header only. */
+ZEMAPI(int) IsPcfAttrValid(MESSAGE *msg);
+/* Converts in place the PCF message (MQCFH and parameters, or a run of structures) that a
+ * peer wrote: swap non-zero byte-swaps every integer, convertText non-zero passes every
+ * string through TextConvert(textMode). Walks at most `length` bytes and never reads or
+ * writes outside them; stops at a structure shorter than 8 bytes or reaching beyond
+ * `length`. Always returns 1; an unknown Type is reported on standard output. */
+ZEMAPI(int) AlienPcfBufferToNative(void *pcf, int32_t swap, int32_t convertText, int32_t textMode,
+                                   int32_t length);
+/* Converts pcf's data as its envelope header (MDHDR Encoding, CharSet, lUserMsgLength)
+ * describes it, then clears Encoding so that a second call changes nothing. Convert the
+ * header first with AlienToNative; run RawToPcf afterwards. */
+ZEMAPI(int) AlienPcfToNative(PcfMessage *pcf);
+/* Converts msg's MDHDR from a peer's byte order (Encoding non-zero) and EBCDIC text
+ * (CharSet not 1); Encoding is left as it was. 1 when StrucLength is then 136. */
+ZEMAPI(int) AlienToNative(MESSAGE *msg);
+/* The same for a PCF header extension; 1 when StrucLength is then 32. */
+ZEMAPI(int) AlienToNativeExt(MSHDRE *ext);
+
+/* The PcfMessage container.
+ * Order of use: CreatePcfMessage (or DeserializePcfMessage), AppendAttr for each
+ * parameter (it copies the bytes; delete the attribute envelope afterwards), RawToPcf,
+ * then GetAttrByPos / GetAttrByID. RawToPcf is also what indexes raw PCF bytes written
+ * into PcfMsg by the caller. The caller owns a container until DeletePcfMessage, which
+ * also deletes the chain behind pNext. */
+
+/* A new container holding only an MQCFH (Version 1, Control last, the given Command and
+ * Type), with `size` bytes of room for parameters; NULL on failure. */
+ZEMAPI(PcfMessage *) CreatePcfMessage(int32_t command, int32_t type, int32_t size);
+/* Empties the container to a fresh MQCFH in place (capacity kept) and deletes its chain. */
+ZEMAPI(int) ResetPcfMessage(PcfMessage *pcf, int32_t command, int32_t type);
+/* Re-allocates the data area with `size` bytes of room for parameters and empties the
+ * message to its header (Type and Command kept); the result of the re-indexing. */
+ZEMAPI(int) SizePcfMessage(PcfMessage *pcf, int32_t size);
+/* Makes dst a copy of src, chain included (dst's own chain is deleted first). */
+ZEMAPI(int) CopyPcfMessage(PcfMessage *src, PcfMessage *dst);
+/* Releases the container, its data area and its chain; 0 for NULL. */
+ZEMAPI(int) DeletePcfMessage(PcfMessage *pcf);
+/* Points pCfh at the start of the data area again. */
+ZEMAPI(void) ResetPcfBuffer(PcfMessage *pcf);
+/* Writes the message bytes (MQCFH and parameters, in this machine's order, no envelope
+ * header) to a file; 1 when every byte was written. */
+ZEMAPI(int) SerializePcfMessage(PcfMessage *pcf, const char *path);
+/* Loads a file written by SerializePcfMessage into a new indexed container (a request);
+ * NULL when the file cannot be read or is not a well-formed PCF message. */
+ZEMAPI(PcfMessage *) DeserializePcfMessage(const char *path);
+/* Indexes the message: entry 0 the MQCFH, entry i the i-th parameter (a group's entry
+ * covers the group and all of its members, to any depth). Counts of 150 and more are cut
+ * to 149. Fails (0) on any structure that is unknown, invalid or beyond the used data;
+ * the overflow, truncation and underflow cases print a dated line on standard output. */
+ZEMAPI(int) RawToPcf(PcfMessage *pcf);
+/* Appends a copy of the structure held by attr and counts it in the MQCFH (raising the
+ * MQCFH Version to 2 for a byte string and to 3 for a filter). The appended structure is
+ * indexed at once and existing index entries follow a moved data area; 0 when
+ * ParameterCount has reached 150 or the data area cannot grow. */
+ZEMAPI(int) AppendAttr(PcfMessage *pcf, MESSAGE *attr);
+/* Copies index entry pos (0 the MQCFH, 1..ParameterCount a parameter, never above 149)
+ * into out, an owning envelope that is reset first and grown when needed. */
+ZEMAPI(int) GetAttrByPos(int32_t pos, MESSAGE *out, PcfMessage *pcf);
+/* Copies the first top-level parameter whose Parameter is id into out; out is untouched
+ * when there is none. Members of groups are not searched. */
+ZEMAPI(int) GetAttrByID(int32_t id, MESSAGE *out, PcfMessage *pcf);
+/* GetAttrByID that also stores the position found in *pos (when pos is not NULL). */
+ZEMAPI(int) GetAttrByIDRetPos(int32_t id, MESSAGE *out, PcfMessage *pcf, int32_t *pos);
+
+/* The name of a PCF command code ("MQCMD_INQUIRE_Q", "EXCMD_MQ_OPEN"), "UNKNOWN" for an
+ * unlisted code and for 0; never NULL, constant text. */
+ZEMAPI(const char *) PcfIdToName(int32_t code);
+/* The MQ message type (MQMT_) for a PCF header type: 1 request, 2 reply, 4 report or
+ * 8 datagram. */
+ZEMAPI(int32_t) PcfToMsgType(int32_t type);
+/* The Type to store in an MQCFH: the three XR reply types become MQCFT_RESPONSE. */
+ZEMAPI(int32_t) SetPcfType(int32_t type);
+/* The MQCFH Version to store: the value itself. */
+ZEMAPI(int32_t) SetPcfVersion(int32_t version);
+/* The Type word of the structure in attr, read without any check. */
+ZEMAPI(int32_t) GetPcfAttrType(MESSAGE *attr);
+
 /* ==== END pcf ==== */
 
 /* ==== SECTION accessors: scalar accessors, lists, groups, sorting ==== */
