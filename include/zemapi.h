@@ -693,6 +693,109 @@ ZEMAPI(int32_t) BuildPcfCmd(PcfMessage *message, const char *name, int32_t value
 
 /* ==== SECTION mqsc2pcf: MQSC reply text to PCF ==== */
 
+/* Reading a reply text. The readers cut the text in place (it must be writable and can
+ * be read once) and remember where they stopped in one process-wide position, like
+ * strtok: call GetMqscStatus once per text, then GetMqscIdent and, where the keyword
+ * takes a value, GetMqscValue, until GetMqscIdent returns 0. Longer tokens than the
+ * fields hold are cut to fit. */
+#define ZEM_MQSC_ITEM_NAME_LENGTH  64
+#define ZEM_MQSC_ITEM_VALUE_LENGTH 16000
+typedef struct MqscItem {
+    char name[ZEM_MQSC_ITEM_NAME_LENGTH];   /* keyword, at most 63 characters */
+    char value[ZEM_MQSC_ITEM_VALUE_LENGTH]; /* value, at most 15999 characters */
+} MqscItem;
+
+/* Starts reading text: finds the first token beginning with "CSQ" (the message id);
+ * 1 with name "MQSC_RESPONSE" and value the id, 0 when there is none. */
+ZEMAPI(int32_t) GetMqscStatus(char *text, MqscItem *item);
+/* The next keyword into item->name; 0 at the end of the text. text is not read. */
+ZEMAPI(int32_t) GetMqscIdent(const char *text, MqscItem *item);
+/* The parenthesised value after the keyword just read (nested parentheses kept,
+ * trailing white space removed) into item->value; 0, value untouched, when nothing is
+ * left. text is not read. */
+ZEMAPI(int32_t) GetMqscValue(const char *text, MqscItem *item);
+/* Skips ahead to a token beginning with item->name; 1 when found. */
+ZEMAPI(int32_t) GetMqscToken(MqscItem *item);
+
+/* Converting one reply text into one PCF response. The text is looked up in the command
+ * table for the command it answers; values are held in the table's keyword records
+ * until EmitPcfMsg writes them out in the order of the command's parameter list.
+ * Reason codes of the conversion: */
+#define ZEM_RC_MQSC_BAD_TYPE        5001 /* a parameter of a type that cannot be converted */
+#define ZEM_RC_MQSC_UNKNOWN         5002 /* no message id, or an unknown command or value */
+#define ZEM_RC_MQSC_NO_ROOM         5003 /* an attribute could not be added, or no room */
+#define ZEM_RC_MQSC_NO_PARAMS       5004 /* the command has no parameter list */
+#define ZEM_RC_MQSC_BAD_REPORT      5007 /* a z/OS report line not in the expected form */
+
+/* The reply text: NUL-terminated and writable (the readers cut it). */
+typedef struct MqscText {
+    char   *text;
+    int32_t length;
+} MqscText;
+
+/* The area that receives the PCF message: on entry length is the room in bytes, on
+ * success the number of bytes written. */
+typedef struct PcfArea {
+    unsigned char *area;
+    int32_t        length;
+} PcfArea;
+
+/* Converts input, the reply to command, into an MQCFH and one parameter per value.
+ * reason: 0, 5001, 5002, 5003 (does not fit: nothing beyond the room is written) or
+ * 5004 (command 38 has no parameter list). count: 0, or the keywords recognised before a
+ * 5001 failure. Unknown keywords and value keywords are ignored. The completion code of
+ * the MQCFH comes from the message id; -1 when the id is not known. */
+ZEMAPI(void) MqscToPcf(MqscText *input, PcfArea *output, int32_t command, int32_t *reason,
+                       int32_t *count);
+/* The steps of MqscToPcf. MqscCmdToPcf makes command current and holds the message id
+ * of item->value; MqscStrToPcf and MqscIntToPcf hold item->value for keyword (a number,
+ * or for an enumeration the value keyword, 5002 when it is not one of its values);
+ * EmitPcfMsg writes the held values of the current command to output. */
+ZEMAPI(int32_t) MqscCmdToPcf(MqscItem *item, int32_t command, int32_t *reason);
+ZEMAPI(int32_t) MqscStrToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reason);
+ZEMAPI(int32_t) MqscIntToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reason);
+ZEMAPI(int32_t) EmitPcfMsg(PcfArea *output, int32_t *reason);
+
+/* Converts the reply text in input's data (several NUL-separated lines read as one)
+ * into the response to the command held in output. Generic replies overwrite output
+ * with the converted response (an unknown message id gives CompCode 0); the escape
+ * command (38) appends the whole text as MQCACF_ESCAPE_TEXT; the z/OS reports of SET LOG
+ * (10633), DISPLAY LOG (10632) and DISPLAY GROUP (10901) append the suite's parameters
+ * line by line (the last two keep their table state from one call to the next).
+ * status: 0 converted, 2 failed; reason: 0 or a code above; count: as MqscToPcf (0 on the
+ * report paths, untouched for the escape command). */
+ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32_t *status,
+                         int32_t *reason, int32_t *count);
+
+/* The suite's parameters appended by the z/OS report parsers (I integer, S string). */
+/* SET LOG (CSQJ337I) and DISPLAY LOG: the current and the initial log settings (I). */
+#define EXPRM_LOG_DEALLCT            20635
+#define EXPRM_LOG_INITIAL_DEALLCT    20636
+#define EXPRM_LOG_MAXRTU             20637
+#define EXPRM_LOG_INITIAL_MAXRTU     20638
+/* DISPLAY LOG, one row of the tape-unit table. */
+#define EXPRM_TAPE_ADDR              20905 /* S */
+#define EXPRM_TAPE_STATUS            20906 /* I: 1 'A'vailable, 2 'P'remount, 3 'B'usy, 0 */
+#define EXPRM_TAPE_CORRELID          20907 /* S */
+#define EXPRM_TAPE_VOLSER            20908 /* S */
+#define EXPRM_TAPE_DSNAME            20909 /* S */
+/* DISPLAY GROUP: the group (CSQ5102I) and one row of the member table. */
+#define EXPRM_GROUP_NAME             20910 /* S */
+#define EXPRM_MEMBER_NAME            20911 /* S */
+#define EXPRM_MEMBER_NUMBER          20912 /* S */
+#define EXPRM_MEMBER_PREFIX          20913 /* S */
+#define EXPRM_MEMBER_STATUS          20914 /* I: 1 ACTIVE, 2 INACTIVE, 3 FAILED, 4 CREATED, 0 */
+#define EXPRM_MEMBER_VERSION         20915 /* S */
+#define EXPRM_MEMBER_DB2             20916 /* S */
+#define EXPRM_MEMBER_CONNECTION      20917 /* I: 1 ACTIVE, 2 PENDING, 3 FAILED, 4 INACTIVE, 0 */
+/* DISPLAY GROUP: one row of the table after CSQ5103I. */
+#define EXPRM_GROUP_ENTRY_NAME       20918 /* S */
+#define EXPRM_GROUP_ENTRY_VALUE1     20919 /* I */
+#define EXPRM_GROUP_ENTRY_VALUE2     20920 /* I */
+#define EXPRM_GROUP_ENTRY_STATE      20921 /* I: 1 VALID, 2 INVALID, 0 NOT FOUND or other */
+#define EXPRM_GROUP_ENTRY_VALUE3     20922 /* I */
+#define EXPRM_GROUP_ENTRY_VALUE4     20923 /* I */
+
 /* ==== END mqsc2pcf ==== */
 
 /* ==== SECTION pcf2mqsc: PCF command to MQSC text, alteration-date filter ==== */

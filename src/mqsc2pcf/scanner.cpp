@@ -1,0 +1,186 @@
+#include "mqsc2pcf/scanner.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace zem {
+namespace {
+
+// Where the last scan stopped: just past the delimiter that ended its token, or NULL
+// when it reached the end of the text.
+char *g_scanPosition = nullptr;
+
+// A delimiter set is at most 256 characters long; the rest of a longer one is ignored.
+constexpr std::size_t kMaxDelimiters = 256;
+
+bool IsDelimiter(char c, const char *delimiters)
+{
+    for (std::size_t i = 0; i < kMaxDelimiters && delimiters[i] != '\0'; ++i)
+        if (delimiters[i] == c)
+            return true;
+    return false;
+}
+
+// Copies text into a field of `size` bytes, cutting it to size - 1 characters.
+void CopyCut(char *field, std::size_t size, const char *text)
+{
+    std::size_t length = strnlen(text, size - 1);
+    std::memcpy(field, text, length);
+    field[length] = '\0';
+}
+
+const char kStatusName[] = "MQSC_RESPONSE";
+const char kMessageIdPrefix[] = "CSQ";
+
+// Appends to the value field, dropping what does not fit, and keeps it terminated.
+class ValueWriter {
+public:
+    explicit ValueWriter(char *field) : field_(field) { field_[0] = '\0'; }
+    void append(const char *text)
+    {
+        for (; *text != '\0' && length_ < kRoom; ++text)
+            field_[length_++] = *text;
+        field_[length_] = '\0';
+    }
+    void append(char c)
+    {
+        const char one[2] = {c, '\0'};
+        append(one);
+    }
+    void trimTrailingSpace()
+    {
+        while (length_ > 0 && std::isspace(static_cast<unsigned char>(field_[length_ - 1])))
+            field_[--length_] = '\0';
+    }
+
+private:
+    static constexpr std::size_t kRoom = ZEM_MQSC_ITEM_VALUE_LENGTH - 1;
+    char *field_;
+    std::size_t length_ = 0;
+};
+
+}  // namespace
+
+void ResetMqscScan() { g_scanPosition = nullptr; }
+
+char *ScanMqscToken(char *text, const char *delimiters, char *ended)
+{
+    *ended = '\0';
+    if (delimiters == nullptr)
+        return nullptr;
+    if (text == nullptr) {
+        text = g_scanPosition;
+        if (text == nullptr)
+            return nullptr;
+    }
+    if (*text == '\0') {
+        g_scanPosition = nullptr;
+        return nullptr;
+    }
+    char *tokenStart = text;
+    bool skipping = true;
+    for (std::size_t i = 0; i < kScanLimit; ++i) {
+        char c = text[i];
+        if (c == '\0') {
+            g_scanPosition = nullptr;
+            return tokenStart;
+        }
+        bool delimiter = IsDelimiter(c, delimiters);
+        if (i == 0 && c == ')' && delimiter)
+            skipping = false;  // "()" must read as an empty value, not skip to the next one
+        if (!delimiter) {
+            if (skipping)
+                tokenStart = text + i;
+            skipping = false;
+        } else if (!skipping) {
+            *ended = c;
+            text[i] = '\0';
+            g_scanPosition = text + i + 1;
+            return tokenStart;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace zem
+
+using zem::ScanMqscToken;
+
+extern "C" {
+
+ZEMAPI(int32_t) GetMqscStatus(char *text, MqscItem *item)
+{
+    if (text == nullptr || item == nullptr)
+        return 0;
+    char ended = 0;
+    for (char *token = ScanMqscToken(text, zem::kIdentDelimiters, &ended); token != nullptr;
+         token = ScanMqscToken(nullptr, zem::kIdentDelimiters, &ended)) {
+        if (std::strncmp(token, zem::kMessageIdPrefix, sizeof zem::kMessageIdPrefix - 1) == 0) {
+            zem::CopyCut(item->name, sizeof item->name, zem::kStatusName);
+            zem::CopyCut(item->value, sizeof item->value, token);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+ZEMAPI(int32_t) GetMqscIdent(const char *, MqscItem *item)
+{
+    if (item == nullptr)
+        return 0;
+    char ended = 0;
+    char *token = ScanMqscToken(nullptr, zem::kIdentDelimiters, &ended);
+    if (token == nullptr)
+        return 0;
+    zem::CopyCut(item->name, sizeof item->name, token);
+    return 1;
+}
+
+// Reads up to the keyword's own closing parenthesis. A nested group is kept with its
+// parentheses, and the value ends when the outermost nested group closes, the way the
+// command server writes CONNAME(host(1414)).
+ZEMAPI(int32_t) GetMqscValue(const char *, MqscItem *item)
+{
+    if (item == nullptr)
+        return 0;
+    char ended = 0;
+    char *token = ScanMqscToken(nullptr, zem::kValueDelimiters, &ended);
+    if (token == nullptr)
+        return 0;
+    zem::ValueWriter value(item->value);
+    int depth = 0;
+    for (; token != nullptr; token = ScanMqscToken(nullptr, zem::kValueDelimiters, &ended)) {
+        value.append(token);
+        if (ended == '(') {
+            value.append('(');
+            ++depth;
+            continue;
+        }
+        if (ended == ')') {
+            if (depth == 0)
+                break;
+            value.append(')');
+            if (--depth == 0)
+                break;
+            continue;
+        }
+        break;  // end of text: whatever was open stays open
+    }
+    value.trimTrailingSpace();
+    return 1;
+}
+
+ZEMAPI(int32_t) GetMqscToken(MqscItem *item)
+{
+    if (item == nullptr)
+        return 0;
+    std::size_t length = strnlen(item->name, sizeof item->name);
+    char ended = 0;
+    for (char *token = ScanMqscToken(nullptr, zem::kTokenDelimiters, &ended); token != nullptr;
+         token = ScanMqscToken(nullptr, zem::kTokenDelimiters, &ended))
+        if (std::strncmp(token, item->name, length) == 0)
+            return 1;
+    return 0;
+}
+
+}  // extern "C"
