@@ -800,6 +800,98 @@ ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32_t *status,
 
 /* ==== SECTION pcf2mqsc: PCF command to MQSC text, alteration-date filter ==== */
 
+/* PCF command to MQSC text. The command table decides everything: the PCF parameters
+ * only mark table entries and store their values, and the text is written in the order
+ * of the command's parameter list; a parameter the command does not know is dropped.
+ * The marks and values live in the shared command table, so conversions of both
+ * directions run one at a time. Each conversion starts from a clean table. */
+
+/* Reasons of the conversion (with completion code 2); 0 means converted. The escape
+ * command also reports MQRCCF_ESCAPE_TYPE_ERROR (3054) and
+ * MQRCCF_PARM_COUNT_TOO_SMALL (3019). */
+#define ZEM_P2M_BAD_STRUCTURE     5001 /* a structure the walk does not handle, or one that
+                                          is shorter than its fields or overruns the data */
+#define ZEM_P2M_NOT_IN_TABLE      5002 /* command not in the table; string list unknown to
+                                          the command; a value that cannot be written */
+#define ZEM_P2M_TEXT_TOO_LONG     5003 /* the text does not fit the output capacity */
+#define ZEM_P2M_NO_PARAM_LIST     5004 /* the command's record has no parameter list */
+#define ZEM_P2M_REQUIRED_MISSING  5005 /* a required parameter of the command is missing */
+
+/* The PCF data a walk reads: the MQCFH at its start and the data length in bytes. */
+typedef struct PcfDataDesc {
+    const ZEM_MQCFH *pCfh;
+    int32_t          Length;
+} PcfDataDesc;
+
+/* The text area a conversion writes: on the way in Length is the capacity in bytes
+ * (the terminating NUL included); on success it becomes the length of the text. */
+typedef struct MqscTextDesc {
+    char   *pText;
+    int32_t Length;
+} MqscTextDesc;
+
+/* Converts the PCF command in `command` to one MQSC text in the data area of `mqsc`
+ * (capacity: its PcfMsg.Size - 136; it is not resized). splitLines non-zero writes
+ * continuation lines: the first line holds three items, every later item starts a new
+ * line after " +". A string filter on MQCA_ALTERATION_DATE (2027) adds
+ * " WHERE(ALTDATE GE value)" (the value cut to 13 characters, the operator ignored).
+ * MQCMD_ESCAPE (38) gives its escape text unchanged (MQET_MQSC only). On every path
+ * mqsc's MsgDesc.Format becomes "MQSTR   ". On success *compCode 0, *reason 0 and
+ * mqsc->PcfMsg.Used = 136 + text length; on failure *compCode 2, a reason above,
+ * Used unchanged and the text area possibly holding a partial text. *failedParam is
+ * the number of the structure where the walk stopped (0 the MQCFH, 1 the first
+ * parameter), else 0; the escape path leaves it alone. The command message's bytes
+ * are not changed; it is re-indexed. A NULL message gives 2 / 5001. */
+ZEMAPI(void) zemPcf2Mqsc(PcfMessage *command, PcfMessage *mqsc, int32_t splitLines,
+                         int32_t *compCode, int32_t *reason, int32_t *failedParam);
+
+/* The walk and the writing: converts each structure of input (bounded by its Length),
+ * then writes the text into output. *reason as above; *failedParam the structure number
+ * where the walk stopped, else 0. A request for all queue types (MQIA_Q_TYPE 1001 in
+ * MQCMD_INQUIRE_Q or MQCMD_INQUIRE_Q_NAMES) writes no TYPE keyword. String filters are
+ * passed over; an integer filter or any other structure type fails with 5001. */
+ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscTextDesc *output, int32_t splitLines,
+                       int32_t *reason, int32_t *failedParam);
+
+/* The structure converters of the walk. Each looks its parameter up in the current
+ * command's list, stores its value and marks the keyword for writing, copies the
+ * matched record's name (at most 63 characters) into scratch (64 bytes or more) and
+ * sets *reason: 0 marked, 5002 not known to the command (dropped), 5001 a structure
+ * that does not suit the keyword's kind (dropped). They read only within the
+ * structure's StrucLength. MqcfhToMqsc chooses the command (no current list when the
+ * table does not hold it). MqcfinToMqsc writes "UNLIMITED" / "AUTO" to scratch for an
+ * EXPIRY / KAINT of -1; an enumeration value not in the keyword's list is dropped.
+ * StrListToMqsc stores the list as 'A', 'B' (each item cut at its first blank, at most
+ * 48 characters; blank items add nothing) and returns 0 when the command does not know
+ * the parameter as a list. MqcfslToMqsc stores the whole Strings area as one text.
+ * MqcfilToMqsc marks, as bare attribute selectors, the keywords whose ids are the
+ * list's values, up to the first value the command does not know. */
+ZEMAPI(int32_t) MqcfhToMqsc(const ZEM_MQCFH *cfh, char *scratch, int32_t *reason);
+ZEMAPI(int32_t) MqcfinToMqsc(const ZEM_MQCFIN *cfin, char *scratch, int32_t *reason);
+ZEMAPI(int32_t) MqcfstToMqsc(const ZEM_MQCFST *cfst, char *scratch, int32_t *reason);
+ZEMAPI(int32_t) StrListToMqsc(const ZEM_MQCFSL *cfsl, char *scratch, int32_t *reason);
+ZEMAPI(int32_t) MqcfslToMqsc(const ZEM_MQCFSL *cfsl, char *scratch, int32_t *reason);
+ZEMAPI(int32_t) MqcfilToMqsc(const ZEM_MQCFIL *cfil, int32_t *reason);
+
+/* Writes the marked keywords of command's parameter list, in list order, into output
+ * and clears their marks. 1 written (output->Length = text length, *reason 0); 0 with
+ * *reason 5002, 5003, 5004 or 5005. A value longer than 15999 characters is cut. */
+ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscTextDesc *output, int32_t splitLines,
+                            int32_t *reason);
+
+/* Copies the MQSC word of a PCF filter operator, with one trailing blank ("LT ", "EQ ",
+ * "LE ", "GT ", "NE ", "GE ", "CT ", "EX ", "LK ", "NL ", "CTG ", "EXG "), into text
+ * (at least 5 bytes) and returns text; an unlisted operator gives "". */
+ZEMAPI(char *) ConvertOpStr(int32_t op, char *text);
+
+/* Discovery filter: 1 when the object in the inquiry response pPcfMsg was altered at or
+ * after tDiscovStart (seconds since 1970, compared in local time as "YYYY-MM-DD" and
+ * "HH.MM.SS" texts with MQCA_ALTERATION_DATE / _TIME), 0 when it was not. A response
+ * without both stamps, and a NULL message or name or a zero time, give 1. verbose
+ * non-zero traces the decision on standard output (lines beginning "DBG..."). */
+ZEMAPI(int32_t) IsAlterDateRecent2(int64_t tDiscovStart, PcfMessage *pPcfMsg,
+                                   const char *pszQMgr, int32_t verbose);
+
 /* ==== END pcf2mqsc ==== */
 
 /* ==== SECTION config-paths: install directory, paths, file sizes ==== */
