@@ -164,6 +164,81 @@ ZEMAPI(int) DumpMemoryLog(void);
 /* Marks the tracked block containing address as referenced; NULL when none does. */
 ZEMAPI(MemoryRecord *) NoteMemoryRef(const void *address);
 
+/* Logging and assertions. LOGMSG writes one entry to standard output and flushes it: an
+ * empty line, "Date: " with the ctime text of now, then "ZEM" followed directly by the
+ * message (never used as a format; cut to 987 characters). The second argument is ignored.
+ * debug does nothing when condition is nonzero; otherwise it logs
+ * "0105E  Assertion failed in FILE at line LINE: EXPRESSION" (cut to 511 characters) and,
+ * when keepGoing is 0, ends the process with abort(). */
+ZEMAPI(void) LOGMSG(const char *message, int unused);
+ZEMAPI(void) debug(int condition, const char *expression, int keepGoing, const char *file, int line);
+/* Appends everything later written to standard output, by anyone in the process, to the
+ * file at path. Returns stdout, or NULL when the file cannot be opened (standard output
+ * then stays where it was). */
+ZEMAPI(FILE *) ZemApiSetLogFile(const char *path);
+
+/* Byte order. bwshort, bwlong and bwint64 reverse the bytes of a value; bwbyte exchanges
+ * the two halves of one byte (the scrambling step, not a byte-order operation). The
+ * platform answers: IsBgEndian 0, IsLtEndian 1, IsAscText 1; fValidPointer is always 1. */
+ZEMAPI(unsigned char) bwbyte(unsigned char value);
+ZEMAPI(int16_t) bwshort(int16_t value);
+ZEMAPI(int32_t) bwlong(int32_t value);
+ZEMAPI(int64_t) bwint64(int64_t value);
+ZEMAPI(int) IsBgEndian(void);
+ZEMAPI(int) IsLtEndian(void);
+ZEMAPI(int) IsAscText(void);
+ZEMAPI(int) fValidPointer(const void *pointer);
+
+/* Code pages. IsEbcdicCodePage: 1 for the EBCDIC CCSIDs 37, 285, 500, 870, 273, 277, 278,
+ * 280, 282, 284, 297, 420, 423, 424, 838, 871, 875, 880, 905, 1025, 1026 (not 1047).
+ * IsEbcdicCharSet: 1 when the first byte that decides is above 127 (0 for count < 1).
+ * TextConvert translates count bytes of src into dst (they may be the same buffer), 7-bit
+ * ASCII to EBCDIC (direction ZEM_TO_EBCDIC) or back (ZEM_TO_ASCII), and returns count.
+ * Bytes above 127 become the EBCDIC substitute 0x3F towards EBCDIC; EBCDIC bytes without a
+ * 7-bit ASCII meaning become 0. A NULL buffer or negative count prints an error on
+ * standard output and returns 0; another direction converts nothing and returns 0. */
+#define ZEM_TO_EBCDIC 0
+#define ZEM_TO_ASCII  1
+ZEMAPI(int) IsEbcdicCodePage(int32_t ccsid);
+ZEMAPI(int) IsEbcdicCharSet(const void *text, int32_t count);
+ZEMAPI(int32_t) TextConvert(const void *src, void *dst, int32_t count, int32_t direction);
+
+/* Message scrambling under a key, in place; the key's four bytes are combined by exclusive
+ * or, so only that combination matters. DecryptMsg undoes EncryptMsg with the same key;
+ * both always return 1 (a count below 1 changes nothing). DecryptLong unscrambles the four
+ * bytes of value as they lie in memory. */
+ZEMAPI(int) EncryptMsg(void *bytes, int32_t count, uint32_t key);
+ZEMAPI(int) DecryptMsg(void *bytes, int32_t count, uint32_t key);
+ZEMAPI(int32_t) DecryptLong(int32_t value, uint32_t key);
+
+/* Strings, in place. strupper upper-cases a to z; strip_spaces cuts at the first blank;
+ * trim_str removes trailing blanks (not tabs); pad_spaces appends blanks up to width and
+ * always cuts at width, so text needs width + 1 bytes (a negative width changes nothing);
+ * str_replace_char replaces every `find` with `replacement` (NULL text is left alone). */
+ZEMAPI(void) strupper(char *text);
+ZEMAPI(void) strip_spaces(char *text);
+ZEMAPI(void) trim_str(char *text);
+ZEMAPI(void) pad_spaces(char *text, int32_t width);
+ZEMAPI(void) str_replace_char(char *text, char find, char replacement);
+
+/* Hex text of MQ identifiers (24 bytes) and tokens (32 bytes): upper-case digit pairs,
+ * NUL-terminated, so text needs 49 or 65 bytes; the result is the digit count. The reverse
+ * reads exactly 48 or 64 characters in pairs (either case; a pair that is not hex gives 0;
+ * a digit followed by a non-digit gives that digit's value). */
+ZEMAPI(int) ConvertByte24ToText48(const void *bytes, char *text);
+ZEMAPI(int) ConvertByte32ToText64(const void *bytes, char *text);
+ZEMAPI(void) ConvertText48ToByte24(const char *text, void *bytes);
+ZEMAPI(void) ConvertText64ToByte32(const char *text, void *bytes);
+
+/* Matching; 1 for a match, else 0. The mask matcher knows only '*', never backtracks (a
+ * '*' stops at the first character equal to the one after it) and ignores the string from
+ * its first blank once the mask has matched up to there, which suits blank-padded MQ names.
+ * The pattern matcher knows '*', '?' and bracket classes ("[A-Z]", "[^AB]"), backtracks,
+ * and is exact about the string's end. ignoreCase upper-cases a to z before comparing. */
+ZEMAPI(int) IsMaskMatch(const char *mask, const char *text);
+ZEMAPI(int) IsMaskMatchIgnoreCase(const char *mask, const char *text);
+ZEMAPI(int) IsRegExpMatch(const char *pattern, const char *text, int ignoreCase);
+
 /* ==== END foundation ==== */
 
 /* ==== SECTION envelope: message envelopes and buffers ==== */
@@ -896,6 +971,46 @@ ZEMAPI(int32_t) IsAlterDateRecent2(int64_t tDiscovStart, PcfMessage *pPcfMsg,
 
 /* ==== SECTION config-paths: install directory, paths, file sizes ==== */
 
+/* The install directory, in rising precedence: the default ZEM_DEFAULT_INSTALL_DIR; the
+ * parent of the working directory, with a trailing separator; the registry value
+ * "WorkPath" of the key ZEM_REGISTRY_KEY; the environment variable "KELDA_HOME".
+ * dir needs ZEM_INSTALL_DIR_SIZE bytes; a working directory, registry value or variable
+ * that does not fit is passed over. Returns 1 when the variable gave the directory.
+ *
+ * On POSIX the registry is a text file: /etc/zemapi/registry, or the file named by the
+ * environment variable ZEM_REGISTRY_FILE_ENV. Lines "[key]" open a key (a path below the
+ * local-machine hive, compared ignoring case), "name=value" lines give its values (the
+ * value is the rest of the line, as it stands), "#" or ";" start comments. With no such
+ * file no key opens. */
+#define ZEM_INSTALL_DIR_SIZE 512
+#define ZEM_PATH_SIZE 1024
+#define ZEM_REGISTRY_KEY "Software\\Trelko\\Vantorell/WMQ"
+#define ZEM_REGISTRY_FILE_ENV "ZEMAPI_REGISTRY"
+#if defined(_WIN32)
+#  define ZEM_DEFAULT_INSTALL_DIR "c:\\trelko\\kelda"
+#  define ZEM_PATH_SEPARATOR '\\'
+#else
+#  define ZEM_DEFAULT_INSTALL_DIR "/opt/zemapi"
+#  define ZEM_PATH_SEPARATOR '/'
+#endif
+ZEMAPI(int) zemGetInstallDir(char *dir);
+/* Builds INSTALLDIR/config/groups/name into path (ZEM_PATH_SIZE bytes). Returns 1, or 0
+ * with an empty path when the result would not fit. */
+ZEMAPI(int) zemMakeIniFilePath(char *path, const char *name);
+/* Appends a separator unless path is empty or ends with one, then name (if not NULL).
+ * No length is checked: path must have room. Returns 1. */
+ZEMAPI(int) zemMakePath(char *path, const char *name);
+/* Appends a separator unless path is empty or ends with one. Returns 1. */
+ZEMAPI(int) zemTerminatePath(char *path);
+/* Encloses a non-empty path in double quotes, for a command line; a path whose quoted form
+ * would not fit in ZEM_PATH_SIZE bytes is left as it is. Returns 1. */
+ZEMAPI(int) zemUseLongNames(char *path);
+/* The size in bytes of an open stream (its position is kept) or of a named file. Returns 1,
+ * or 0 after printing the failing step to standard error ("SizeOfFile() - ftell() failed:
+ * ..."); a file of 2 GiB or more stores -1 and returns 0. */
+ZEMAPI(int) SizeOfFile(FILE *stream, int32_t *size);
+ZEMAPI(int) SizeOfFileByName(const char *path, int32_t *size);
+
 /* ==== END config-paths ==== */
 
 /* ==== SECTION config-files: INI files, permission files, workgroups ==== */
@@ -903,6 +1018,22 @@ ZEMAPI(int32_t) IsAlterDateRecent2(int64_t tDiscovStart, PcfMessage *pPcfMsg,
 /* ==== END config-files ==== */
 
 /* ==== SECTION diag-hex: hex printers ==== */
+
+/* Stacked hex: per row of perRow bytes, a row of characters (each followed by a blank;
+ * "." for bytes outside 0x20..0x7E) over a row of hex pairs; every row after the first
+ * starts with `indent` blanks (at least one), so the block can follow a label. PrintHex
+ * writes to standard output, indents the first row too and does not flush; PrintHexFile
+ * returns the result of flushing stream. perRow below 1 prints nothing. */
+ZEMAPI(void) PrintHex(const void *data, int32_t length, int32_t perRow, int32_t indent);
+ZEMAPI(int) PrintHexFile(FILE *stream, const void *data, int32_t length, int32_t perRow, int32_t indent);
+/* Side by side: per row "PREFIX%08X:  " (offset), then the character and hex columns four
+ * blanks apart, each byte followed by separator; charsFirst puts the characters first.
+ * The last partial row is padded so the second column lines up. Prints nothing unless
+ * there is at least one full row. PrintHexData: 16 a row, separator " ", no prefixes,
+ * characters first. */
+ZEMAPI(void) PrintFormattedHexData(const void *data, int32_t length, int32_t perRow, const char *separator,
+                                   const char *firstPrefix, const char *nextPrefix, int charsFirst, FILE *stream);
+ZEMAPI(void) PrintHexData(const void *data, int32_t length, FILE *stream);
 
 /* ==== END diag-hex ==== */
 
