@@ -1,0 +1,225 @@
+#include "foundation/platform.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+#if defined(_WIN32)
+#  define WIN32_LEAN_AND_MEAN
+#  include <windows.h>
+#  include <direct.h>
+#  include <io.h>
+#else
+#  include <unistd.h>
+#endif
+
+#if defined(_WIN32)
+
+// Thread notifications are of no use to a library without per-thread state.
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        DisableThreadLibraryCalls(module);
+    return TRUE;
+}
+
+namespace zem::platform {
+
+long RegistryOpenKey(const char *subKey, RegistryKey *key)
+{
+    HKEY opened = nullptr;
+    long result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, 0, KEY_QUERY_VALUE, &opened);
+    *key = reinterpret_cast<RegistryKey>(opened);
+    return result;
+}
+
+long RegistryQueryValue(RegistryKey key, const char *valueName, uint32_t *type, unsigned char *data, uint32_t *size)
+{
+    DWORD valueType = 0, valueSize = size ? *size : 0;
+    long result = RegQueryValueExA(reinterpret_cast<HKEY>(key), valueName, nullptr, &valueType, data,
+                                   size ? &valueSize : nullptr);
+    if (type)
+        *type = valueType;
+    if (size)
+        *size = valueSize;
+    return result;
+}
+
+long RegistryCloseKey(RegistryKey key) { return RegCloseKey(reinterpret_cast<HKEY>(key)); }
+
+const char *RegistryFilePath() { return nullptr; }
+
+FILE *RebindStdoutAppending(const char *path)
+{
+    FILE *file = std::fopen(path, "a");
+    if (!file)
+        return nullptr;
+    std::fflush(stdout);
+    int bound = _dup2(_fileno(file), _fileno(stdout));
+    std::fclose(file);
+    return bound == 0 ? stdout : nullptr;
+}
+
+bool CurrentTimeText(char (&text)[26])
+{
+    __time64_t now = _time64(nullptr);
+    return _ctime64_s(text, sizeof text, &now) == 0;
+}
+
+bool WorkingDirectory(char *buffer, std::size_t size)
+{
+    return size <= INT32_MAX && _getcwd(buffer, static_cast<int>(size)) != nullptr;
+}
+
+}  // namespace zem::platform
+
+#else  // POSIX
+
+namespace zem::platform {
+
+namespace {
+
+constexpr const char *kRegistryFile = "/etc/zemapi/registry";
+
+// Registry key and value names compare ignoring case, as on Windows.
+bool SameName(const std::string &a, const char *b)
+{
+    std::size_t length = std::strlen(b);
+    if (a.size() != length)
+        return false;
+    for (std::size_t i = 0; i < length; ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x >= 'a' && x <= 'z')
+            x = static_cast<unsigned char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z')
+            y = static_cast<unsigned char>(y - 'a' + 'A');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+std::string Trimmed(const std::string &text)
+{
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    std::size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+struct RegistryKeyData {
+    std::vector<std::pair<std::string, std::string>> values;
+};
+
+const char *RegistryFilePath()
+{
+    const char *overridden = std::getenv(ZEM_REGISTRY_FILE_ENV);
+    return overridden ? overridden : kRegistryFile;
+}
+
+// Reads the values of one key from the registry file:
+//   [Software\Maker\Product]      a key below the local-machine hive
+//   WorkPath=/srv/suite           a value name and its text, up to the end of the line
+//   # or ; at the start of a line: a comment
+long RegistryOpenKey(const char *subKey, RegistryKey *key)
+{
+    *key = nullptr;
+    std::ifstream file(RegistryFilePath());
+    if (!file)
+        return kRegistryNotFound;
+    try {
+        auto data = std::make_unique<RegistryKeyData>();
+        bool found = false, inKey = false;
+        std::string line;
+        while (std::getline(file, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            std::string entry = Trimmed(line);
+            if (entry.empty() || entry[0] == '#' || entry[0] == ';')
+                continue;
+            if (entry[0] == '[') {
+                inKey = entry.back() == ']' && SameName(Trimmed(entry.substr(1, entry.size() - 2)), subKey);
+                found = found || inKey;
+                continue;
+            }
+            std::size_t equals = line.find('=');
+            if (!inKey || equals == std::string::npos)
+                continue;
+            data->values.emplace_back(Trimmed(line.substr(0, equals)), line.substr(equals + 1));
+        }
+        if (!found)
+            return kRegistryNotFound;
+        *key = data.release();
+        return kRegistryOk;
+    } catch (const std::bad_alloc &) {
+        return kRegistryNoMemory;
+    }
+}
+
+long RegistryQueryValue(RegistryKey key, const char *valueName, uint32_t *type, unsigned char *data, uint32_t *size)
+{
+    if (!key)
+        return kRegistryNotFound;
+    for (const auto &[name, value] : key->values) {
+        if (!SameName(name, valueName ? valueName : ""))
+            continue;
+        if (value.size() >= UINT32_MAX)
+            return kRegistryMoreData;
+        uint32_t needed = static_cast<uint32_t>(value.size() + 1);
+        if (type)
+            *type = kRegistryString;
+        if (!size)
+            return data ? kRegistryInvalid : kRegistryOk;
+        uint32_t room = *size;
+        *size = needed;
+        if (!data)
+            return kRegistryOk;
+        if (room < needed)
+            return kRegistryMoreData;
+        std::memcpy(data, value.c_str(), needed);
+        return kRegistryOk;
+    }
+    return kRegistryNotFound;
+}
+
+long RegistryCloseKey(RegistryKey key)
+{
+    delete key;
+    return kRegistryOk;
+}
+
+FILE *RebindStdoutAppending(const char *path)
+{
+    FILE *file = std::fopen(path, "a");
+    if (!file)
+        return nullptr;
+    std::fflush(stdout);
+    int target = fileno(stdout);
+    int bound = target < 0 ? -1 : dup2(fileno(file), target);
+    std::fclose(file);
+    if (bound < 0)
+        return nullptr;
+    std::clearerr(stdout);
+    return stdout;
+}
+
+bool CurrentTimeText(char (&text)[26])
+{
+    std::time_t now = std::time(nullptr);
+    return now != static_cast<std::time_t>(-1) && ctime_r(&now, text) != nullptr;
+}
+
+bool WorkingDirectory(char *buffer, std::size_t size) { return getcwd(buffer, size) != nullptr; }
+
+}  // namespace zem::platform
+
+#endif
