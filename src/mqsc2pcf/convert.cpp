@@ -1,0 +1,527 @@
+#include "mqsc2pcf/convert.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "cmdtable/cmdtable.h"
+#include "foundation/mq_constants.h"
+#include "mqsc2pcf/scanner.h"
+
+namespace zem {
+namespace {
+
+using namespace zem::mq;
+
+constexpr int32_t kFailed = MQCC_FAILED;
+
+// The command server's reply ids and what each says about the command, in the order the
+// table has always been searched.
+const MessageIdRow kCsqRows[] = {
+    {"CSQM090E", kFailed, MQRCCF_COMMAND_FAILED},
+    {"CSQM091E", kFailed, MQRCCF_COMMAND_FAILED},
+    {"CSQM092I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM093I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM094I", kFailed, MQRC_UNKNOWN_OBJECT_NAME},
+    {"CSQM095I", kFailed, MQRCCF_OBJECT_ALREADY_EXISTS},
+    {"CSQM096I", kFailed, MQRCCF_CFST_LENGTH_ERROR},
+    {"CSQM097I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM098I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM099I", kFailed, MQRCCF_OBJECT_WRONG_TYPE},
+    {"CSQM100I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM101I", kFailed, MQRCCF_OBJECT_OPEN},
+    {"CSQM102I", kFailed, MQRCCF_COMMAND_FAILED},
+    {"CSQM103I", kFailed, MQRC_Q_NOT_EMPTY},
+    {"CSQM104I", kFailed, MQRCCF_OBJECT_OPEN},
+    {"CSQM105I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM106I", kFailed, MQRCCF_LIKE_OBJECT_WRONG_TYPE},
+    {"CSQM107I", kFailed, MQRCCF_COMMAND_FAILED},
+    {"CSQM108I", kFailed, MQRCCF_OBJECT_WRONG_TYPE},
+    {"CSQM109I", kFailed, MQRCCF_OBJECT_OPEN},
+    {"CSQM110I", kFailed, MQRC_Q_NOT_EMPTY},
+    {"CSQM111I", kFailed, MQRCCF_MQPUT_FAILED},
+    {"CSQM112I", kFailed, MQRCCF_NO_STORAGE},
+    {"CSQM113I", kFailed, MQRCCF_NO_STORAGE},
+    {"CSQM120I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM121I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM122I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM123I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM124I", kFailed, MQRCCF_PARM_COUNT_TOO_SMALL},
+    {"CSQM125I", kFailed, MQRCCF_PARM_COUNT_TOO_SMALL},
+    {"CSQM126I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
+    {"CSQM127I", kFailed, MQRCCF_PARM_COUNT_TOO_SMALL},
+    {"CSQM128E", kFailed, MQRCCF_MQPUT_FAILED},
+    {"CSQM129I", kFailed, MQRCCF_OBJECT_WRONG_TYPE},
+    {"CSQM130I", MQCC_OK, MQRC_NONE},
+    {"CSQM131I", kFailed, MQRCCF_COMMAND_FAILED},
+    {"CSQM132I", kFailed, MQRCCF_OBJECT_ALREADY_EXISTS},
+    {"CSQM134I", MQCC_OK, MQRC_NONE},
+    {"CSQM135I", MQCC_OK, MQRC_NONE},
+    {"CSQM136I", MQCC_OK, MQRC_NONE},
+    {"CSQM137I", MQCC_OK, MQRC_NONE},
+    {"CSQM138I", MQCC_OK, MQRC_NONE},
+    {"CSQM139I", kFailed, MQRCCF_LISTENER_NOT_STARTED},
+    {"CSQM140I", kFailed, MQRCCF_LISTENER_NOT_STARTED},
+    {"CSQM141I", kFailed, MQRCCF_PARM_COUNT_TOO_SMALL},
+    {"CSQM142I", MQCC_OK, MQRC_NONE},
+    {"CSQM143I", MQCC_OK, MQRC_NONE},
+    {"CSQM201I", MQCC_OK, MQRC_NONE},
+    {"CSQM202I", MQCC_OK, MQRC_NONE},
+    {"CSQM203I", MQCC_OK, MQRC_NONE},
+    {"CSQM204I", MQCC_OK, MQRC_NONE},
+    {"CSQM205I", MQCC_OK, MQRC_NONE},
+    {"CSQM206I", MQCC_OK, MQRC_NONE},
+    {"CSQM297I", kFailed, MQRCCF_CHL_STATUS_NOT_FOUND},
+    {"CSQM298I", kFailed, MQRCCF_NO_STORAGE},
+    {"CSQM299I", kFailed, MQRCCF_NO_STORAGE},
+    {"CSQM401I", MQCC_OK, MQRC_NONE},
+    {"CSQM402I", MQCC_OK, MQRC_NONE},
+    {"CSQM403I", MQCC_OK, MQRC_NONE},
+    {"CSQM406I", MQCC_OK, MQRC_NONE},
+    {"CSQM407I", MQCC_OK, MQRC_NONE},
+    {"CSQM408I", MQCC_OK, MQRC_NONE},
+    {"CSQM409I", MQCC_OK, MQRC_NONE},
+    {"CSQM410I", MQCC_OK, MQRC_NONE},
+    {"CSQM411I", MQCC_OK, MQRC_NONE},
+    {"CSQM412I", MQCC_OK, MQRC_NONE},
+    {"CSQM413I", MQCC_OK, MQRC_NONE},
+    {"CSQM414I", MQCC_OK, MQRC_NONE},
+    {"CSQX533I", kFailed, MQRCCF_CHANNEL_NOT_ACTIVE},
+    {"CSQ9022I", MQCC_OK, MQRC_NONE},
+    {"CSQM999I", kFailed, MQRC_UNKNOWN_OBJECT_NAME},
+};
+constexpr int kCsqRowCount = sizeof kCsqRows / sizeof kCsqRows[0];
+
+// First level: a family matches on the first three characters of its prefix, so "CSQM"
+// stands for every id of the command server ("CSQX...", "CSQ9..." included). Replies of
+// distributed queue managers have no rows: their ids are not known.
+struct MessageIdFamily {
+    const char *prefix;
+    const MessageIdRow *rows;
+    int rowCount;
+};
+const MessageIdFamily kFamilies[] = {
+    {"CSQM", kCsqRows, kCsqRowCount},
+    {"AMQ", nullptr, 0},
+};
+constexpr std::size_t kFamilyPrefixChars = 3;
+
+MqscParam *g_currentCommand = nullptr;
+
+// atol as the command server's numbers need it: base 10, saturating at the int32 range
+// instead of wrapping a value no MQ integer can hold.
+int32_t TextToInt32(const char *text)
+{
+    long value = std::strtol(text, nullptr, 10);
+    if (value > INT32_MAX)
+        return INT32_MAX;
+    if (value < INT32_MIN)
+        return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
+
+bool IsStringRecord(int32_t type)
+{
+    return type == MQSC_CMD || type == MQSC_STR || type == MQSC_STRLIST ||
+           type == MQSC_ENUMLIST || type == MQSC_LIST;
+}
+
+bool HasEmptyName(const MqscKeyword &record)
+{
+    return record.name == nullptr || record.name[0] == '\0';
+}
+
+// MQSC writes -1 as a word for two integers: KAINT(AUTO) and EXPIRY(UNLIMITED).
+void ReplaceMinusOneWord(const MqscKeyword &record, MqscItem &item)
+{
+    if ((record.id == MQIACH_KEEP_ALIVE_INTERVAL && std::strcmp(item.value, "AUTO") == 0) ||
+        (record.id == MQIACF_EXPIRY && std::strcmp(item.value, "UNLIMITED") == 0))
+        std::strcpy(item.value, "-1");
+}
+
+// A PCF message under construction, never larger than the room it is to be copied into.
+class PcfBuilder {
+public:
+    explicit PcfBuilder(int32_t room) : room_(room > 0 ? room : 0) {}
+
+    bool Fits(int64_t length) const { return length >= 0 && length <= room_ - Size(); }
+    int64_t Size() const { return static_cast<int64_t>(bytes_.size()); }
+    const unsigned char *Data() const { return bytes_.data(); }
+
+    void Word(int32_t value)
+    {
+        const auto *raw = reinterpret_cast<const unsigned char *>(&value);
+        bytes_.insert(bytes_.end(), raw, raw + sizeof value);
+    }
+    void Text(const char *text, std::size_t length) { bytes_.insert(bytes_.end(), text, text + length); }
+    void Fill(unsigned char byte, std::size_t count) { bytes_.insert(bytes_.end(), count, byte); }
+    void PutWord(std::size_t offset, int32_t value) { std::memcpy(&bytes_[offset], &value, sizeof value); }
+
+private:
+    int64_t room_;
+    std::vector<unsigned char> bytes_;
+};
+
+int64_t Padded(int64_t length) { return (length + 3) & ~int64_t{3}; }
+
+bool AppendInteger(PcfBuilder &pcf, int32_t parameter, int32_t value)
+{
+    if (!pcf.Fits(ZEM_MQCFIN_LENGTH))
+        return false;
+    pcf.Word(ZEM_MQCFT_INTEGER);
+    pcf.Word(ZEM_MQCFIN_LENGTH);
+    pcf.Word(parameter);
+    pcf.Word(value);
+    return true;
+}
+
+bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
+{
+    std::size_t length = std::strlen(text);
+    int64_t strucLength = Padded(ZEM_MQCFST_LENGTH_FIXED + static_cast<int64_t>(length));
+    if (!pcf.Fits(strucLength))
+        return false;
+    pcf.Word(ZEM_MQCFT_STRING);
+    pcf.Word(static_cast<int32_t>(strucLength));
+    pcf.Word(parameter);
+    pcf.Word(0);  // CodedCharSetId
+    pcf.Word(static_cast<int32_t>(length));
+    pcf.Text(text, length);
+    pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFST_LENGTH_FIXED) - length);
+    return true;
+}
+
+// Every element gets a slot of the longest element's length, blank-padded.
+bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
+{
+    std::vector<std::string> elements = SplitListText(text);
+    std::size_t longest = 0;
+    for (const auto &element : elements)
+        longest = std::max(longest, element.size());
+    int64_t slotsLength = static_cast<int64_t>(elements.size()) * static_cast<int64_t>(longest);
+    int64_t strucLength = Padded(ZEM_MQCFSL_LENGTH_FIXED + slotsLength);
+    if (strucLength > INT32_MAX || !pcf.Fits(strucLength))
+        return false;
+    pcf.Word(ZEM_MQCFT_STRING_LIST);
+    pcf.Word(static_cast<int32_t>(strucLength));
+    pcf.Word(parameter);
+    pcf.Word(0);  // CodedCharSetId
+    pcf.Word(static_cast<int32_t>(elements.size()));
+    pcf.Word(static_cast<int32_t>(longest));
+    for (const auto &element : elements) {
+        pcf.Text(element.data(), element.size());
+        pcf.Fill(' ', longest - element.size());
+    }
+    pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFSL_LENGTH_FIXED - slotsLength));
+    return true;
+}
+
+// Writes one marked record as its PCF structure, taking its value out of the table.
+// reason: 5001 for a record type that has no PCF form, 5003 when it does not fit.
+bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, std::vector<char> &taken, int32_t &reason)
+{
+    bool appended = false;
+    switch (record.type) {
+    case MQSC_FLAG:
+        appended = AppendInteger(pcf, record.id, 0);
+        break;
+    case MQSC_INT: {
+        int32_t value = 0;
+        TakeKeywordValue(&record, &value);
+        appended = AppendInteger(pcf, record.id, value);
+        break;
+    }
+    case MQSC_ENUM: {
+        MqscKeyword valueRecord{};
+        TakeKeywordValue(&record, &valueRecord);
+        appended = AppendInteger(pcf, record.id, valueRecord.id);
+        break;
+    }
+    case MQSC_STR:
+    case MQSC_STRLIST:
+    case MQSC_ENUMLIST:
+    case MQSC_LIST:
+        taken[0] = '\0';
+        TakeKeywordValue(&record, taken.data());
+        taken.back() = '\0';
+        appended = record.type == MQSC_STR ? AppendString(pcf, record.id, taken.data())
+                                           : AppendStringList(pcf, record.id, taken.data());
+        break;
+    default:
+        reason = ZEM_RC_MQSC_BAD_TYPE;
+        return false;
+    }
+    if (!appended)
+        reason = ZEM_RC_MQSC_NO_ROOM;
+    return appended;
+}
+
+constexpr std::size_t kParameterCountOffset = 32;
+
+// The PCF response of the current command: an MQCFH that carries what the message id
+// says, then one structure per marked record in list order. It is built aside and copied
+// into the output only when it fits, so a failure leaves the output as it was.
+bool EmitMessage(PcfArea &output, int32_t &reason)
+{
+    MqscParam *list = g_currentCommand;
+    if (list == nullptr || list[0].keyword == nullptr) {
+        reason = ZEM_RC_MQSC_UNKNOWN;
+        return false;
+    }
+    MqscKeyword &command = *list[0].keyword;
+    std::vector<char> taken(kTakeValueSize, '\0');
+    TakeKeywordValue(&command, taken.data());
+    command.isSet = 0;
+    std::string messageId(taken.data(), strnlen(taken.data(), kMessageIdChars));
+    MessageIdOutcome outcome = LookUpMessageId(messageId.c_str());
+
+    PcfBuilder pcf(output.length);
+    if (output.area == nullptr || !pcf.Fits(ZEM_MQCFH_LENGTH)) {
+        reason = ZEM_RC_MQSC_NO_ROOM;
+        return false;
+    }
+    pcf.Word(ZEM_MQCFT_RESPONSE);
+    pcf.Word(ZEM_MQCFH_LENGTH);
+    pcf.Word(1);  // Version
+    pcf.Word(command.id);
+    pcf.Word(1);  // MsgSeqNumber
+    pcf.Word(MQCFC_LAST);
+    pcf.Word(outcome.compCode);
+    pcf.Word(outcome.reason);
+    pcf.Word(0);  // ParameterCount
+
+    int32_t parameterCount = 0;
+    for (MqscParam *entry = list + 1; entry->keyword != nullptr; ++entry) {
+        MqscKeyword &record = *entry->keyword;
+        if (record.isSet != 1)
+            continue;
+        if (!AppendRecord(pcf, record, taken, reason))
+            return false;
+        record.isSet = 0;  // a record listed twice is written once
+        pcf.PutWord(kParameterCountOffset, ++parameterCount);
+    }
+    std::memcpy(output.area, pcf.Data(), static_cast<std::size_t>(pcf.Size()));
+    output.length = static_cast<int32_t>(pcf.Size());
+    reason = 0;
+    return true;
+}
+
+bool CommandToPcf(const MqscItem &item, int32_t command, int32_t &reason)
+{
+    MqscKeyword *record = FindCmdKeyword(GetCmdTbl(), kFindById, &command);
+    if (record == nullptr) {
+        reason = ZEM_RC_MQSC_UNKNOWN;
+        return false;
+    }
+    if (record->params == nullptr) {
+        reason = ZEM_RC_MQSC_NO_PARAMS;
+        return false;
+    }
+    g_currentCommand = record->params;
+    SetKeywordValue(record, item.value, static_cast<int32_t>(strnlen(item.value, sizeof item.value)));
+    record->isSet = 1;
+    return true;
+}
+
+bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+{
+    if (!IsStringRecord(record.type)) {
+        reason = ZEM_RC_MQSC_BAD_TYPE;
+        return false;
+    }
+    SetKeywordValue(&record, item.value, static_cast<int32_t>(strnlen(item.value, sizeof item.value)));
+    record.isSet = 1;
+    return true;
+}
+
+bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+{
+    std::string value(item.value, strnlen(item.value, sizeof item.value - 1));
+    if (record.type == MQSC_ENUM) {
+        MqscKeyword *valueRecord = FindCmdKeyword(record.values, kFindByName, value.c_str());
+        if (valueRecord == nullptr) {
+            reason = ZEM_RC_MQSC_UNKNOWN;
+            return false;
+        }
+        SetKeywordValue(&record, valueRecord, 0);
+    } else if (record.type == MQSC_INT || record.type == MQSC_FLAG) {
+        int32_t number = TextToInt32(value.c_str());
+        SetKeywordValue(&record, &number, sizeof number);  // a flag stores nothing
+    } else {
+        reason = ZEM_RC_MQSC_BAD_TYPE;
+        return false;
+    }
+    record.isSet = 1;
+    return true;
+}
+
+// Reads the values of the reply's keywords into the current command's records.
+// Returns false (reason 5001, count set) at a record type that has no PCF form.
+bool ReadKeywords(MqscItem &item, int32_t &reason, int32_t &count)
+{
+    int32_t recognised = 0;
+    while (GetMqscIdent(nullptr, &item)) {
+        MqscKeyword *record = FindCmdParam(g_currentCommand, kFindByName, item.name);
+        if (record == nullptr)
+            continue;  // keywords the table does not know are not an error
+        ++recognised;
+        int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
+        switch (record->type) {
+        case MQSC_FLAG:
+            IntegerToPcf(item, *record, ignored);
+            break;
+        case MQSC_INT:
+        case MQSC_ENUM:
+            if (HasEmptyName(*record))
+                std::memcpy(item.value, item.name, sizeof item.name);  // a bare value keyword
+            else if (!GetMqscValue(nullptr, &item))
+                break;  // the text ended before the value: nothing to store
+            ReplaceMinusOneWord(*record, item);
+            IntegerToPcf(item, *record, ignored);
+            break;
+        case MQSC_STR:
+            if (GetMqscValue(nullptr, &item))
+                StringToPcf(item, *record, ignored);
+            break;
+        case MQSC_STRLIST:
+        case MQSC_ENUMLIST:
+        case MQSC_LIST:
+            // Only a list whose count (the value read just before) is positive has
+            // elements: NAMCOUNT(0) NAMES() must not produce an empty list.
+            if (std::strtol(item.value, nullptr, 10) > 0 && GetMqscValue(nullptr, &item))
+                StringToPcf(item, *record, ignored);
+            break;
+        default:
+            reason = ZEM_RC_MQSC_BAD_TYPE;
+            count = recognised;
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+MessageIdOutcome LookUpMessageId(const char *messageId)
+{
+    for (const auto &family : kFamilies) {
+        if (std::strncmp(family.prefix, messageId, kFamilyPrefixChars) != 0)
+            continue;
+        for (int i = 0; i < family.rowCount; ++i)
+            if (std::strcmp(family.rows[i].messageId, messageId) == 0)
+                return {family.rows[i].compCode, family.rows[i].reason};
+        break;
+    }
+    return {-1, 0};
+}
+
+int RowCountOfCsqFamily() { return kCsqRowCount; }
+
+const MessageIdRow *CsqRow(int index)
+{
+    return index >= 0 && index < kCsqRowCount ? &kCsqRows[index] : nullptr;
+}
+
+MqscParam *CurrentMqscCommand() { return g_currentCommand; }
+void SetCurrentMqscCommand(MqscParam *list) { g_currentCommand = list; }
+
+std::vector<std::string> SplitListText(std::string_view text)
+{
+    std::vector<std::string> elements(1);
+    bool quoted = false;
+    int depth = 0;
+    for (char c : text) {
+        if (c == '\'') {
+            quoted = !quoted;
+        } else if (!quoted && c == '(') {
+            ++depth;
+        } else if (!quoted && c == ')') {
+            if (depth > 0)
+                --depth;  // a stray ')' does not stop later commas from separating
+        } else if (!quoted && depth == 0 && c == ',') {
+            elements.emplace_back();
+            continue;
+        }
+        elements.back() += c;
+    }
+    return elements;
+}
+
+void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &reason,
+                      int32_t &count)
+{
+    ResetCmdTable();
+    count = 0;
+    // The two items are 16 KB each: kept off the stack of the caller's thread.
+    auto status = std::make_unique<MqscItem>();
+    auto item = std::make_unique<MqscItem>();
+    if (!GetMqscStatus(text, status.get())) {
+        reason = ZEM_RC_MQSC_UNKNOWN;
+        return;
+    }
+    if (!CommandToPcf(*status, command, reason))
+        return;
+    if (!ReadKeywords(*item, reason, count))
+        return;
+    if (EmitMessage(output, reason))
+        reason = 0;
+}
+
+}  // namespace zem
+
+extern "C" {
+
+ZEMAPI(void) MqscToPcf(MqscText *input, PcfArea *output, int32_t command, int32_t *reason,
+                       int32_t *count)
+{
+    if (reason == nullptr || count == nullptr)
+        return;
+    *count = 0;
+    if (input == nullptr || input->text == nullptr || output == nullptr) {
+        *reason = ZEM_RC_MQSC_UNKNOWN;
+        return;
+    }
+    try {
+        zem::ConvertMqscReply(input->text, *output, command, *reason, *count);
+    } catch (const std::bad_alloc &) {
+        *reason = ZEM_RC_MQSC_NO_ROOM;
+    }
+}
+
+ZEMAPI(int32_t) MqscCmdToPcf(MqscItem *item, int32_t command, int32_t *reason)
+{
+    if (item == nullptr || reason == nullptr)
+        return 0;
+    return zem::CommandToPcf(*item, command, *reason) ? 1 : 0;
+}
+
+ZEMAPI(int32_t) MqscStrToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reason)
+{
+    if (item == nullptr || keyword == nullptr || reason == nullptr)
+        return 0;
+    return zem::StringToPcf(*item, *keyword, *reason) ? 1 : 0;
+}
+
+ZEMAPI(int32_t) MqscIntToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reason)
+{
+    if (item == nullptr || keyword == nullptr || reason == nullptr)
+        return 0;
+    return zem::IntegerToPcf(*item, *keyword, *reason) ? 1 : 0;
+}
+
+ZEMAPI(int32_t) EmitPcfMsg(PcfArea *output, int32_t *reason)
+{
+    if (output == nullptr || reason == nullptr)
+        return 0;
+    try {
+        return zem::EmitMessage(*output, *reason) ? 1 : 0;
+    } catch (const std::bad_alloc &) {
+        *reason = ZEM_RC_MQSC_NO_ROOM;
+        return 0;
+    }
+}
+
+}  // extern "C"

@@ -1,0 +1,54 @@
+// MQSC reply text to PCF: the message-id table, the current command of this direction and
+// the PCF writer behind MqscToPcf and its exported steps.
+//
+// Values travel through the shared command table: the readers store them in the keyword
+// records of the current command's parameter list, EmitPcfMsg writes the marked records
+// out in list order. The current command and the table are process-wide, so conversions
+// of both directions run one at a time.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "zemapi.h"
+
+namespace zem {
+
+// What a reply's message id says about the command.
+struct MessageIdOutcome {
+    int32_t compCode;  // -1 when the id is not in the table
+    int32_t reason;
+};
+
+// Looks a message id up: the family by its first three characters, then the id by its
+// exact text, in the table's stored order.
+MessageIdOutcome LookUpMessageId(const char *messageId);
+
+// Number of rows of the CSQ family and the row at index (nullptr past the end), for
+// checking the table's stored order.
+struct MessageIdRow {
+    const char *messageId;
+    int32_t compCode;
+    int32_t reason;
+};
+int RowCountOfCsqFamily();
+const MessageIdRow *CsqRow(int index);
+
+// The parameter list of the command being converted (nullptr before the first).
+MqscParam *CurrentMqscCommand();
+void SetCurrentMqscCommand(MqscParam *list);
+
+// Splits a list text into its elements at the commas that stand outside single quotes
+// and outside parentheses; everything else stays as written. An empty text is one empty
+// element.
+std::vector<std::string> SplitListText(std::string_view text);
+
+// Characters of the message id that EmitPcfMsg looks up; a longer id is cut.
+constexpr std::size_t kMessageIdChars = 1999;
+
+// Reads text as the reply to command and writes the PCF response to output (see
+// MqscToPcf). The table starts clean, whatever an earlier conversion left in it.
+void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &reason,
+                      int32_t &count);
+
+}  // namespace zem
