@@ -1,0 +1,176 @@
+#include "foundation/match.h"
+
+#include <cstddef>
+#include <cstring>
+
+#include "foundation/strings.h"
+#include "zemapi.h"
+
+namespace zem {
+namespace {
+
+bool Same(char a, char b, bool ignoreCase) { return a == b || (ignoreCase && AsciiUpper(a) == AsciiUpper(b)); }
+
+bool Between(char low, char x, char high)
+{
+    // Range bounds compare as signed 8-bit codes, so bytes from 0x80 up sort below NUL.
+    auto code = [](char c) { return static_cast<int>(static_cast<signed char>(c)); };
+    return code(low) <= code(x) && code(x) <= code(high);
+}
+
+bool InRange(char low, char x, char high, bool ignoreCase)
+{
+    return Between(low, x, high) || (ignoreCase && Between(AsciiUpper(low), AsciiUpper(x), AsciiUpper(high)));
+}
+
+// Decides whether the class opening at pattern[open] fits x. On a fit, *close is the index
+// of its closing ']'. A class that is empty, unclosed, or has a '-' without an upper bound
+// fits nothing. A '^' after the first member is ignored.
+bool ClassFits(const char *pattern, std::size_t open, char x, bool ignoreCase, std::size_t *close)
+{
+    std::size_t i = open + 1;
+    if (pattern[i] == '\0' || pattern[i] == ']')
+        return false;
+    bool negated = pattern[i] == '^';
+    char previous = negated ? '^' : '\0';  // the lower bound of a '-' that opens the list
+    if (negated)
+        ++i;
+    bool member = false;
+    for (;; ++i) {
+        char c = pattern[i];
+        if (c == '\0')
+            return false;
+        if (c == ']')
+            break;
+        if (c == '^')
+            continue;
+        if (c == '-') {
+            char high = pattern[i + 1];
+            if (high == '\0' || high == ']')
+                return false;
+            member = member || InRange(previous, x, high, ignoreCase);
+            previous = high;
+            ++i;
+            continue;
+        }
+        member = member || Same(c, x, ignoreCase);
+        previous = c;
+    }
+    *close = i;
+    return member != negated;
+}
+
+// One pattern element against one character: '?', a class or an ordinary character.
+// On a fit, *next is the index after the element.
+bool ElementFits(const char *pattern, std::size_t p, char x, bool ignoreCase, std::size_t *next)
+{
+    char c = pattern[p];
+    if (c == '[') {
+        std::size_t close = 0;
+        if (!ClassFits(pattern, p, x, ignoreCase, &close))
+            return false;
+        *next = close + 1;
+        return true;
+    }
+    if (c != '?' && !Same(c, x, ignoreCase))
+        return false;
+    *next = p + 1;
+    return true;
+}
+
+}  // namespace
+
+bool MaskMatch(const char *mask, const char *text, bool ignoreCase)
+{
+    if (std::strcmp(mask, "*") == 0)
+        return true;
+    if (*text == '\0')
+        return false;
+    std::size_t m = 0, s = 0;
+    bool matched = false;
+    while (mask[m] != '\0' && !matched) {
+        if (Same(mask[m], text[s], ignoreCase)) {
+            ++m;
+            ++s;
+            if ((mask[m] == '\0' && text[s] == '\0') || text[s] == ' ')
+                return true;
+            if (text[s] != '\0')
+                continue;
+            return std::strcmp(mask + m, "*") == 0;
+        }
+        if (mask[m] != '*')
+            return false;
+        // A '*' swallows characters until one equals the mask character after it; it never
+        // gives them back.
+        if (mask[m + 1] == '\0')
+            matched = true;
+        else if (Same(mask[m + 1], text[s], ignoreCase))
+            ++m;
+        else
+            ++s;
+        if (text[s] == '\0')
+            return matched;
+    }
+    return matched;
+}
+
+// Every element but '*' takes exactly one character, so on a mismatch only the latest '*'
+// needs to take one more character: earlier ones could not do better. This gives the
+// answers of trying every split at every '*' in time proportional to the product of the
+// lengths, with no recursion.
+bool PatternMatch(const char *pattern, const char *text, bool ignoreCase)
+{
+    if (std::strcmp(pattern, "*") == 0)
+        return true;
+    if ((*text == '\0' && *pattern == ' ') || (*text == ' ' && *pattern == '\0'))
+        return true;
+    std::size_t p = 0, t = 0;
+    bool haveStar = false;
+    std::size_t afterStar = 0, starText = 0;
+    while (text[t] != '\0') {
+        if (pattern[p] == '*') {
+            if (pattern[p + 1] == '\0')
+                return true;
+            haveStar = true;
+            afterStar = ++p;
+            starText = t;
+            continue;
+        }
+        std::size_t next = 0;
+        if (pattern[p] != '\0' && ElementFits(pattern, p, text[t], ignoreCase, &next)) {
+            p = next;
+            ++t;
+            continue;
+        }
+        if (!haveStar)
+            return false;
+        p = afterStar;
+        t = ++starText;
+    }
+    while (pattern[p] == '*')
+        ++p;
+    return pattern[p] == '\0';
+}
+
+}  // namespace zem
+
+using namespace zem;
+
+extern "C" {
+
+ZEMAPI(int) IsMaskMatch(const char *mask, const char *text)
+{
+    return mask && text && MaskMatch(mask, text, false);
+}
+
+ZEMAPI(int) IsMaskMatchIgnoreCase(const char *mask, const char *text)
+{
+    return mask && text && MaskMatch(mask, text, true);
+}
+
+ZEMAPI(int) IsRegExpMatch(const char *pattern, const char *text, int ignoreCase)
+{
+    return pattern && text && PatternMatch(pattern, text, ignoreCase != 0);
+}
+
+}  // extern "C"
