@@ -1,0 +1,57 @@
+// PcfMessage internals shared by the container, the accessors and the printers.
+#pragma once
+#include <cstdint>
+
+#include "pcf/cursor.h"
+#include "zemapi.h"
+
+namespace zem {
+
+constexpr int32_t kPcfMessageKind = 6;
+// Index entry 0 is the MQCFH, so at most 149 parameters are indexed.
+constexpr int32_t kMaxIndexedParameters = ZEM_PCF_INDEX_ENTRIES - 1;
+
+// The used message bytes of a container (MQCFH and parameters): Used - 136 bytes, never
+// more than its data area holds. Empty for a container without a data area.
+PcfCursor MessageBytes(PcfMessage &pcf);
+
+// The MQCFH's ParameterCount; false when the used bytes hold no complete MQCFH.
+bool ReadParameterCount(PcfMessage &pcf, int32_t &count);
+
+// The bytes of index entry `position` (0 to 149): empty unless the entry is a view that
+// lies wholly inside the container's used bytes (a stale entry is never followed).
+PcfCursor IndexedStructure(PcfMessage &pcf, int32_t position);
+
+// Outcome of walking a structure together with its group members.
+enum class SubtreeWalk {
+    kComplete,   // end is set
+    kUnderflow,  // a group announces more members than the data holds
+    kMalformed,  // a structure is shorter than 8 bytes, reaches past the data, or is a
+                 // group without a readable, non-negative ParameterCount
+};
+
+// Finds where the structure at offset ends together with, when it is a group, all of its
+// members: a member that is itself a group brings its own members, to any depth. The walk
+// is flat (no recursion), reads only inside `data` and checks nothing but the lengths.
+SubtreeWalk FindSubtreeEnd(const PcfCursor &data, int64_t offset, int64_t &end);
+
+// Attribute views: MESSAGE records that own nothing and point at a structure in a
+// container's data area, Used (= Size) being the structure's length without the 136.
+void SetView(MESSAGE &view, unsigned char *structure, int32_t length);
+void ClearView(MESSAGE &view);
+
+// Index upkeep around an operation that may move a container's data area: construction
+// notes where in the area every index entry points; Restore points the entries at the
+// same places of the (possibly new) area and clears those that pointed elsewhere, so no
+// entry is left pointing into a released area.
+class IndexAnchor {
+public:
+    explicit IndexAnchor(PcfMessage &pcf);
+    void Restore();
+
+private:
+    PcfMessage &pcf_;
+    int64_t offsets_[ZEM_PCF_INDEX_ENTRIES];
+};
+
+}  // namespace zem
