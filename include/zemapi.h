@@ -709,6 +709,161 @@ ZEMAPI(int32_t) GetPcfAttrType(MESSAGE *attr);
 
 /* ==== SECTION accessors: scalar accessors, lists, groups, sorting ==== */
 
+/* Attribute accessors. A parameter travels as a MESSAGE whose data holds exactly one PCF
+ * structure: an owning envelope from a Create... call or from GetAttrBy..., or a view of
+ * a container's index. The caller owns what a Create... call builds (the record's old
+ * contents are overwritten, not released) and deletes it with DeleteMessage, usually
+ * after AppendAttr has copied it. Is..., Get... and Set... first check the structure
+ * (IsPcfAttrValid) and its Type, and return 0 with nothing written when either fails.
+ * Text getters copy at most `max` characters and a NUL (buffers of max + 1 bytes). A
+ * negative max or capacity copies nothing and gives 0. Setters never change a length:
+ * a value is replaced only within the length the structure was created with. */
+
+/* MQCFST. CreatePcfNZStrAttr takes an explicit length (the value may hold NULs).
+ * SetPcfStrAttrValue writes a shorter text followed by NULs, a longer one cut. */
+ZEMAPI(int) IsPcfStrAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfStrAttr(MESSAGE *attr, int32_t parameter, const char *text);
+ZEMAPI(int) CreatePcfNZStrAttr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length);
+ZEMAPI(int) GetPcfStrAttrValue(MESSAGE *attr, char *buffer, int32_t max);
+ZEMAPI(int) SetPcfStrAttrValue(MESSAGE *attr, const char *text);
+
+/* MQCFIN, MQCFIN64 and MQCFIF. Mind the integer filter's orders: the constructor takes
+ * the operator (MQCFOP_*) before the value, the getter and setter the value first. */
+ZEMAPI(int) IsPcfIntAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfIntAttr(MESSAGE *attr, int32_t parameter, int32_t value);
+ZEMAPI(int) GetPcfIntAttrValue(MESSAGE *attr, int32_t *value);
+ZEMAPI(int) SetPcfIntAttrValue(MESSAGE *attr, int32_t value);
+ZEMAPI(int) IsPcfInt64Attr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfInt64Attr(MESSAGE *attr, int32_t parameter, int64_t value);
+ZEMAPI(int) GetPcfInt64AttrValue(MESSAGE *attr, int64_t *value);
+ZEMAPI(int) SetPcfInt64AttrValue(MESSAGE *attr, int64_t value);
+ZEMAPI(int) IsPcfIntFltrAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfIntFltrAttr(MESSAGE *attr, int32_t parameter, int32_t op, int32_t value);
+ZEMAPI(int) GetPcfIntFltrAttrValue(MESSAGE *attr, int32_t *value, int32_t *op);
+ZEMAPI(int) SetPcfIntFltrAttrValue(MESSAGE *attr, int32_t value, int32_t op);
+
+/* MQCFSF: a string value with an operator; the setter stores the operator, then the text
+ * as SetPcfStrAttrValue does. */
+ZEMAPI(int) IsPcfStrFltrAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfStrFltrAttr(MESSAGE *attr, int32_t parameter, int32_t op, const char *text);
+ZEMAPI(int) GetPcfStrFltrAttrValue(MESSAGE *attr, char *buffer, int32_t max, int32_t *op);
+ZEMAPI(int) SetPcfStrFltrAttrValue(MESSAGE *attr, const char *text, int32_t op);
+
+/* Byte values: MQCFBS, MQCFBF (created with operator 0) and the binary value (Type 999).
+ * Getters take the buffer's capacity in *length, copy the smaller of it and the stored
+ * length, and return the count copied in *length. Setters overwrite the start of the
+ * value with at most the stored length of bytes; the rest stays. GetPcfBinAttrValue also
+ * reads an MQCFST, an MQCFBS and an embedded message (Type 998). */
+ZEMAPI(int) IsPcfByteStrAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfByteStrAttr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length);
+ZEMAPI(int) GetPcfByteStrAttrValue(MESSAGE *attr, void *buffer, int32_t *length);
+ZEMAPI(int) GetPcfByteStrAttrValueLength(MESSAGE *attr, int32_t *length);
+ZEMAPI(int) SetPcfByteStrAttrValue(MESSAGE *attr, const void *value, int32_t length);
+ZEMAPI(int) IsPcfByteStrFltrAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfByteStrFltrAttr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length);
+ZEMAPI(int) GetPcfByteStrFltrAttrValue(MESSAGE *attr, void *buffer, int32_t *length);
+ZEMAPI(int) SetPcfByteStrFltrAttrValue(MESSAGE *attr, const void *value, int32_t length);
+ZEMAPI(int) IsPcfBinAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfBinAttr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length);
+ZEMAPI(int) GetPcfBinAttrValue(MESSAGE *attr, void *buffer, int32_t *length);
+ZEMAPI(int) SetPcfBinAttrValue(MESSAGE *attr, const void *value, int32_t length);
+
+/* The Operator of an MQCFIF, MQCFSF or MQCFBF. */
+ZEMAPI(int) GetPcfFilterOperator(MESSAGE *attr, int32_t *op);
+
+/* A whole PCF message carried as one parameter (Type 998): the message's MQCFH and
+ * parameters as they stand, in this machine's byte order. The getter empties `out` to
+ * that size, copies the message in and returns the result of indexing it (RawToPcf). */
+ZEMAPI(int) IsPcfPcfAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfPcfAttr(MESSAGE *attr, int32_t parameter, PcfMessage *message);
+ZEMAPI(int) GetPcfPcfAttrValue(MESSAGE *attr, PcfMessage *out);
+
+/* Integer lists, MQCFIL and MQCFIL64. Indexes count from 0. Setting at an index at or
+ * beyond Count (a negative index appends) first grows the list to index + 1 values; new
+ * values are 0. Size... resizes an owning envelope to exactly count values (the data
+ * capacity becomes the new StrucLength); growing fails with 0 and changes nothing when
+ * the length would pass 32 bits or memory runs out. ...Sum adds every value to *sum
+ * (set its start value; the addition wraps). ...Str writes "1,22,333": the longest prefix
+ * of the list that fits max characters, never a cut number. SetPcf...ValueStr stores the
+ * numbers of a text such as "5;6,,7" (";" and "," separate, empty tokens are skipped,
+ * the first 255 characters are read) from index 0 on, growing the list when needed; it
+ * never shortens it. */
+ZEMAPI(int) IsPcfIntListAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfIntListAttr(MESSAGE *attr, int32_t parameter, int32_t count);
+ZEMAPI(int) SizePcfIntListAttr(MESSAGE *attr, int32_t count);
+ZEMAPI(int) GetPcfIntListAttrValue(MESSAGE *attr, int32_t index, int32_t *value);
+ZEMAPI(int) GetPcfIntListAttrValueSum(MESSAGE *attr, int32_t *sum);
+ZEMAPI(int) GetPcfIntListAttrValueStr(MESSAGE *attr, char *text, int32_t max);
+ZEMAPI(int) SetPcfIntListAttrValue(MESSAGE *attr, int32_t index, int32_t value);
+ZEMAPI(int) SetPcfIntListAttrValueStr(MESSAGE *attr, const char *text);
+ZEMAPI(int) IsPcfInt64ListAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfInt64ListAttr(MESSAGE *attr, int32_t parameter, int32_t count);
+ZEMAPI(int) SizePcfInt64ListAttr(MESSAGE *attr, int32_t count);
+ZEMAPI(int) GetPcfInt64ListAttrValue(MESSAGE *attr, int32_t index, int64_t *value);
+ZEMAPI(int) GetPcfInt64ListAttrValueSum(MESSAGE *attr, int64_t *sum);
+ZEMAPI(int) GetPcfInt64ListAttrValueStr(MESSAGE *attr, char *text, int32_t max);
+ZEMAPI(int) SetPcfInt64ListAttrValue(MESSAGE *attr, int32_t index, int64_t value);
+ZEMAPI(int) SetPcfInt64ListAttrValueStr(MESSAGE *attr, const char *text);
+
+/* String lists, MQCFSL: Count entries of one StringLength, created as NUL bytes.
+ * SizePcfStrListAttr grows or shrinks a string or byte-string list as the integer lists
+ * grow (new entries are NUL bytes). The setters write a text into an entry (a negative
+ * index appends; an index beyond Count grows the list) and fill the rest of the entry:
+ * with blanks, with `fill`, or, WithLen, taking `length` characters when length > 0.
+ * Find compares a text with each entry over at most StringLength characters (a text
+ * matches a blank-padded entry only with the same blanks) and gives the first index
+ * that matches, or -1. SortPcfListAttr sorts the entries in place, ascending by bytes;
+ * entries longer than 257 bytes are left in place (the result is still 1). */
+ZEMAPI(int) IsPcfStrListAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfStrListAttr(MESSAGE *attr, int32_t parameter, int32_t count, int32_t length);
+ZEMAPI(int) SizePcfStrListAttr(MESSAGE *attr, int32_t count);
+ZEMAPI(int) GetPcfStrListAttrValue(MESSAGE *attr, int32_t index, char *buffer, int32_t max);
+ZEMAPI(int) SetPcfStrListAttrValue(MESSAGE *attr, int32_t index, const char *text);
+ZEMAPI(int) SetPcfStrListAttrValueWithLen(MESSAGE *attr, int32_t index, const char *text, int32_t length, char fill);
+ZEMAPI(int) SetPcfStrListAttrValueWithFill(MESSAGE *attr, int32_t index, const char *text, char fill);
+ZEMAPI(int32_t) FindPcfStrListAttrValue(MESSAGE *attr, const char *text);
+ZEMAPI(int) SortPcfListAttr(MESSAGE *attr);
+
+/* Byte-string lists (Type 997, the suite's own): entries of raw bytes. The getter copies
+ * the smaller of max and StringLength bytes and adds nothing; the setter writes at most
+ * StringLength bytes and fills the rest of the entry with NULs. Grow them with
+ * SizePcfStrListAttr. */
+ZEMAPI(int) IsPcfByteStrListAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfByteStrListAttr(MESSAGE *attr, int32_t parameter, int32_t count, int32_t length);
+ZEMAPI(int) GetPcfByteStrListAttrValue(MESSAGE *attr, int32_t index, void *buffer, int32_t max);
+ZEMAPI(int) SetPcfByteStrListAttrValue(MESSAGE *attr, int32_t index, const void *value, int32_t length);
+
+/* Groups, MQCFGR: a 16-byte header followed by ParameterCount member structures. Build
+ * one with CreatePcfGroupAttr and AppendAttrToGroup (which copies the member's bytes;
+ * a member may be a group itself), then add it to a container with AppendAttr, where it
+ * counts as one parameter. GetGroupAttrByPos (0-based; a negative position gives member
+ * 0) and GetGroupAttrByID (the first member whose Parameter is id) reset `out` and copy
+ * one member into it; a member that is a group comes whole, with all of its members.
+ * Both give 0 when the member is missing or the group's bytes are malformed (a member
+ * shorter than 8 bytes or reaching past the group envelope's data). */
+ZEMAPI(int) IsPcfGroupAttr(MESSAGE *attr);
+ZEMAPI(int) CreatePcfGroupAttr(MESSAGE *group, int32_t parameter);
+ZEMAPI(int) GetPcfGroupAttrCounter(MESSAGE *group, int32_t *count);
+ZEMAPI(int) AppendAttrToGroup(MESSAGE *group, MESSAGE *attr);
+ZEMAPI(int) GetGroupAttrByPos(int32_t pos, MESSAGE *out, MESSAGE *group);
+ZEMAPI(int) GetGroupAttrByID(int32_t id, MESSAGE *out, MESSAGE *group);
+
+/* Authority-record sort. Record r of an authority-record reply is the r-th value of each
+ * of four parallel lists. AuthRecSort orders the records by intList1, then strList1 (an
+ * entry starting "SELF " counts as ownName; at most 48 characters are compared), then
+ * intList2, then strList2 (at most 64 characters), each ascending; a missing value counts
+ * as 0 or the empty text. It returns the number of records (the Count of strList1) and
+ * in *indices a new array of that many record numbers in sorted order, which the caller
+ * releases with FreeMemory; 0 with *indices NULL when there are none. */
+typedef struct AuthRecSortSet {
+    MESSAGE *intList1;   /* MQCFIL */
+    MESSAGE *strList1;   /* MQCFSL */
+    MESSAGE *strList2;   /* MQCFSL */
+    MESSAGE *intList2;   /* MQCFIL */
+    char     ownName[49];
+} AuthRecSortSet;
+ZEMAPI(int32_t) AuthRecSort(AuthRecSortSet *set, int32_t **indices);
+
 /* ==== END accessors ==== */
 
 /* ==== SECTION cmdtable: the MQSC/PCF command table and the command builder ==== */
@@ -1015,6 +1170,162 @@ ZEMAPI(int) SizeOfFileByName(const char *path, int32_t *size);
 
 /* ==== SECTION config-files: INI files, permission files, workgroups ==== */
 
+/* Error texts of the configuration readers fit in this many bytes (NUL included); the
+ * `error` arguments below may be NULL or point at a buffer of at least this size. */
+#define ZEM_CONFIG_ERROR_SIZE 1536
+
+/* Key-and-value files. The caller owns the record (a cleared record is closed); the
+ * library owns `text` from a successful open until zemCloseIniFile. The whole file is
+ * read at open, CR-LF pairs folded to newlines. An entry is a key ended by one of
+ * keyDelims or a newline, then a value that starts after the next key delimiter and runs
+ * to the first of valueDelims (or the end of the text). '#' starts a comment up to the end
+ * of its line. Keys are compared with IsMaskMatch (file keys may carry trailing blanks);
+ * keys longer than ZEM_INI_KEY_SIZE - 1 characters are cut to that length. */
+#define ZEM_INI_KEY_SIZE 2048
+#define ZEM_INI_DELIMS_SIZE 33
+typedef struct IniFile {
+    FILE    *stream;                          /* open only while loading */
+    int32_t  length;                          /* characters of text */
+    int32_t  position;                        /* where the next stateful lookup starts */
+    char     keyDelims[ZEM_INI_DELIMS_SIZE];
+    char     valueDelims[ZEM_INI_DELIMS_SIZE];
+    char    *text;                            /* the whole file, NUL-terminated */
+    char     path[ZEM_PATH_SIZE];
+    int32_t  openError;                       /* errno of the open attempt */
+} IniFile;
+
+/* Opening. zemOpenIniFile clears ini and loads the file; with inConfigFolder nonzero,
+ * name is a bare file name in the configuration folder (see zemMakeIniFilePath).
+ * zemLoadFile loads without clearing first. Failures give 0 and, in error,
+ * "Opening file PATH failed\nERRNO(n): ERRSTR(text)\n" (missing, unreadable, or a path
+ * of ZEM_PATH_SIZE characters or more) or "Get size of file PATH failed\nERRNO(n):
+ * ERRSTR(text)\n" (empty file, no memory, failed read; ini is then cleared). Delimiter
+ * sets longer than 32 characters are cut. zemCloseIniFile releases the text and clears
+ * the record; it returns 1. */
+ZEMAPI(int) zemOpenIniFile(const char *name, const char *keyDelims, const char *valueDelims, IniFile *ini,
+                           char *error, int inConfigFolder);
+ZEMAPI(int) zemLoadFile(const char *path, const char *keyDelims, const char *valueDelims, IniFile *ini,
+                        char *error);
+ZEMAPI(int) zemCloseIniFile(IniFile *ini);
+
+/* Lookups; 1 when found, else 0. value (and key) must hold the longest value (key) the
+ * file can supply plus a NUL: no bound is passed. fromStart 1 scans from the start of the
+ * text, 0 from ini->position; afterwards the position stands on the character that ended
+ * the value (at the end of the text after a failed search).
+ * zemGetValue: the first entry whose key fits `key` taken as a mask ("*" walks every entry
+ * in file order); the value starts after the key delimiter that follows the file's key.
+ * zemGetValueExt: also when the file's key, taken as a mask, fits `key`; the value starts
+ * after the first '=' from the start of the entry.
+ * zemGetValueExt2: zemGetValueExt on a caller's text from its start, no position kept
+ * (`unused` and fromStart have no effect).
+ * zemGetKeyAndValue: the next entry whatever its key, copied into key as read; 0 when the
+ * key delimiter is the last character of the text. */
+ZEMAPI(int) zemGetValue(IniFile *ini, const char *key, char *value, int fromStart);
+ZEMAPI(int) zemGetValueExt(IniFile *ini, const char *key, char *value, int fromStart);
+ZEMAPI(int) zemGetValueExt2(const char *text, const void *unused, const char *keyDelims, const char *valueDelims,
+                            const char *key, char *value, int fromStart);
+ZEMAPI(int) zemGetKeyAndValue(IniFile *ini, char *key, char *value, int fromStart);
+/* Sets ini->position (offsets the lookups left there, and 0, are the meaningful ones). */
+ZEMAPI(int32_t) zemResetPos(IniFile *ini, int32_t offset);
+/* The number of newlines in text (0 for NULL). */
+ZEMAPI(int32_t) zemLineCount(const char *text);
+/* The start of line `line` (counted from 1; 0 and 1 give the start), or of the last line
+ * when the text has fewer; NULL for a NULL text. */
+ZEMAPI(const char *) zemGoToLine(const char *text, int32_t line);
+
+/* Permission files: rule lines sorted into four sections by their first seven characters,
+ * compared ignoring case: "Effecti", "UserAut", "Audit::", "TRUST::"; other lines are
+ * dropped. Each section text keeps file order, every line end a CR-LF; an empty section
+ * is NULL. The caller owns the record; the library owns the texts until zemClosePermFile. */
+typedef struct PermSection {
+    char    *text;
+    int32_t  length;
+} PermSection;
+
+typedef struct PermFile {
+    FILE        *stream;                      /* open only while loading */
+    char         keyDelims[ZEM_INI_DELIMS_SIZE];
+    char         valueDelims[ZEM_INI_DELIMS_SIZE];
+    char         path[ZEM_PATH_SIZE];
+    char         header[80];                  /* the first line, at most 79 characters */
+    PermSection  effective;
+    PermSection  userAuthority;
+    PermSection  audit;
+    PermSection  trust;
+} PermFile;
+
+/* As zemOpenIniFile / zemLoadFile / zemCloseIniFile, with the same error texts. A file
+ * without any rule line loads with four NULL sections. Lines of 2043 characters or more
+ * are read in pieces, each sorted on its own. */
+ZEMAPI(int) zemOpenPermFile(const char *name, const char *keyDelims, const char *valueDelims, PermFile *perm,
+                            char *error, int inConfigFolder);
+ZEMAPI(int) zemLoadPermFile(const char *path, const char *keyDelims, const char *valueDelims, PermFile *perm,
+                            char *error);
+ZEMAPI(int) zemClosePermFile(PermFile *perm);
+
+/* Rule lookups on a text (usually one section) with a position that the caller keeps, so
+ * that repeated calls walk the text; fromStart 1 resets *position first. Afterwards
+ * *position stands on the character that ended the value. 0 for a NULL text.
+ * zemGetValuePermits: the first rule whose key and `key` fit each other as IsRegExpMatch
+ * patterns (either way, case-sensitive); the value follows the first '=' of the rule.
+ * zemGetValueExtExt2: the first rule that `key` fits by IsPermitMaskMatch; the value
+ * follows the key delimiter.
+ * zemGetValueExtExt: as zemGetValueExtExt2 on ini's text and key delimiters (not its
+ * position), but the value is the one character after the key delimiter (value needs 2
+ * bytes) and *position stands on that character. */
+ZEMAPI(int) zemGetValuePermits(const char *text, const char *keyDelims, const char *valueDelims, const char *key,
+                               char *value, int fromStart, int32_t *position);
+ZEMAPI(int) zemGetValueExtExt(IniFile *ini, const char *key, char *value, int fromStart, int32_t *position);
+ZEMAPI(int) zemGetValueExtExt2(const char *text, const char *keyDelims, const char *valueDelims, const char *key,
+                               char *value, int fromStart, int32_t *position);
+
+/* The permit rule. A key is a path of tokens separated by ':', '\\' and blanks, then an
+ * optional object after the last backslash: UserAuthority::QM1::USER1\SYSTEM.*.
+ * IsPermitMaskMatch: 1 when rule is "*", or begins with "UserAuthority" or "Audit" and
+ * its path tokens fit the first tokens of key's path and its object (if any) fits key's
+ * object. Within a token '?' stands for one character and '*' for at least one; a key
+ * token "*" fits any mask token; the third key token "$SYSTEM$" is fitted only by the
+ * mask token "$SYSTEM$".
+ * CompareMaskTokensWithKeyTokens: 1 when every token of mask (cut at its first '#') fits
+ * the key's token at the same place; *result receives the answer, except when mask is
+ * empty or begins with '#' (0, *result untouched).
+ * Both refuse (0) texts of ZEM_INI_KEY_SIZE characters or more, more than
+ * ZEM_PERMIT_TOKENS tokens on either side, or tokens longer than ZEM_PERMIT_TOKEN_LENGTH. */
+#define ZEM_PERMIT_TOKENS 10
+#define ZEM_PERMIT_TOKEN_LENGTH 79
+ZEMAPI(int) IsPermitMaskMatch(const char *rule, const char *key);
+ZEMAPI(int) CompareMaskTokensWithKeyTokens(const char *mask, const char *key, int *result);
+
+/* Workgroups. "mqgroup.ini" in the configuration folder maps "Group::NAME=G" and
+ * "G::Node=..." and so on (key delimiters newline and '=', values end at a blank, tab or
+ * newline). Each non-NULL pointer of the request receives its value; groupId receives G
+ * (NULL: G is kept internally). node, service, dsNode and dsPort are required when asked
+ * for; the others are left unchanged when missing. */
+typedef struct WorkgroupInfo {
+    char *groupId;      /* G itself */
+    char *node;         /* "Node" */
+    char *service;      /* "Service" */
+    char *dsNode;       /* "VNTDSNode" */
+    char *dsPort;       /* "VNTDSPort" */
+    char *dbDsn;        /* "DBDSN" */
+    char *dbUser;       /* "DBUser" */
+    char *dbPwd;        /* "DBPwd" */
+    char *dbSchema;     /* "DBSchema" */
+    char *dbPSchema;    /* "DBPSchema" */
+    char *qx7DbDsn;     /* "QX7DBDSN" */
+    char *qx7DbUser;    /* "QX7DBUser" */
+    char *qx7DbPwd;     /* "QX7DBPwd" */
+    char *qx7DbSchema;  /* "QX7DBSchema" */
+} WorkgroupInfo;
+
+/* Resolves name (a mask: "P*" takes the first fitting group). 1 when the group and every
+ * required value asked for were found; values found before a failure stay. Errors: the
+ * open texts above, "Could not resolve Workgroup \"NAME\"\n", "Could not resolve Workgroup
+ * \"NAME\" to \"Service\"\n", and for a name of more than 248 characters or a group id
+ * that leaves no room for its keys in 256 characters "Workgroup name too long\n" and
+ * "Group identifier of Workgroup \"NAME\" too long\n". */
+ZEMAPI(int) zemResolveWorkgroup(const char *name, WorkgroupInfo *info, char *error);
+
 /* ==== END config-files ==== */
 
 /* ==== SECTION diag-hex: hex printers ==== */
@@ -1039,9 +1350,206 @@ ZEMAPI(void) PrintHexData(const void *data, int32_t length, FILE *stream);
 
 /* ==== SECTION diag-pcf: PCF message printing and dumps ==== */
 
+/* Diagnostic listings on standard output. PrintPcfMessage prints a dated heading, the
+ * header extension and every structure of an indexed container (groups with all of their
+ * members, to any depth); at the first structure it cannot list it prints the raw dump
+ * instead and stops. It returns 0 only when its working buffer cannot be had (or for
+ * NULL). PrintPcfAttr lists the one structure in attr: 1, or 0 (after an "UNKNOWN PCF
+ * Attribute" line) for a type it cannot list or a structure whose length words do not
+ * fit its own bytes. Values are shown cut to 1024 bytes. PrintPcfExt lists an MSHDRE
+ * (0 for NULL). DumpPcfMessage prints the MQCFH fields and a hex dump of the message
+ * bytes. DumpHexMessage prints a buffer 16 bytes a line, offset, hex and characters (the
+ * last, partial line without characters); it returns the result of flushing stdout. */
+ZEMAPI(int) PrintPcfMessage(PcfMessage *pcf);
+ZEMAPI(int) PrintPcfAttr(MESSAGE *attr);
+ZEMAPI(int) PrintPcfExt(MSHDRE *ext);
+ZEMAPI(int) DumpPcfMessage(PcfMessage *pcf);
+ZEMAPI(int) DumpHexMessage(const void *buffer, int32_t length);
+
 /* ==== END diag-pcf ==== */
 
 /* ==== SECTION diag-names: MQ structure printers, constant names, reason-code texts ==== */
+
+/* MQ structures as IBM MQ lays them out for this platform: pointer fields take the
+ * platform's width, so on 64-bit builds the structures with pointers are larger than the
+ * 32-bit sizes noted (MQOD 424, MQPMO 184, MQAXP 256, MQAXC 392 bytes). */
+typedef struct ZEM_MQCHARV {        /* variable-length string reference */
+    void    *VSPtr;
+    int32_t  VSOffset;
+    int32_t  VSBufSize;
+    int32_t  VSLength;
+    int32_t  VSCCSID;
+} ZEM_MQCHARV;
+
+typedef struct ZEM_MQOD {           /* object descriptor, version 4: 400 bytes on 32-bit */
+    char          StrucId[4];
+    int32_t       Version;
+    int32_t       ObjectType;
+    char          ObjectName[48];
+    char          ObjectQMgrName[48];
+    char          DynamicQName[48];
+    char          AlternateUserId[12];
+    int32_t       RecsPresent;
+    int32_t       KnownDestCount;
+    int32_t       UnknownDestCount;
+    int32_t       InvalidDestCount;
+    int32_t       ObjectRecOffset;
+    int32_t       ResponseRecOffset;
+    void         *ObjectRecPtr;
+    void         *ResponseRecPtr;
+    unsigned char AlternateSecurityId[40];
+    char          ResolvedQName[48];
+    char          ResolvedQMgrName[48];
+    ZEM_MQCHARV   ObjectString;
+    ZEM_MQCHARV   SelectionString;
+    ZEM_MQCHARV   ResObjectString;
+    int32_t       ResolvedType;
+} ZEM_MQOD;
+
+typedef struct ZEM_MQPMO {          /* put-message options, version 3: 176 bytes on 32-bit */
+    char     StrucId[4];
+    int32_t  Version;
+    int32_t  Options;
+    int32_t  Timeout;
+    int32_t  Context;
+    int32_t  KnownDestCount;
+    int32_t  UnknownDestCount;
+    int32_t  InvalidDestCount;
+    char     ResolvedQName[48];
+    char     ResolvedQMgrName[48];
+    int32_t  RecsPresent;
+    int32_t  PutMsgRecFields;
+    int32_t  PutMsgRecOffset;
+    int32_t  ResponseRecOffset;
+    void    *PutMsgRecPtr;
+    void    *ResponseRecPtr;
+    int64_t  OriginalMsgHandle;
+    int64_t  NewMsgHandle;
+    int32_t  Action;
+    int32_t  PubLevel;
+} ZEM_MQPMO;
+
+typedef struct ZEM_MQGMO {          /* get-message options, version 4: 112 bytes */
+    char          StrucId[4];
+    int32_t       Version;
+    int32_t       Options;
+    int32_t       WaitInterval;
+    int32_t       Signal1;
+    int32_t       Signal2;
+    char          ResolvedQName[48];
+    int32_t       MatchOptions;
+    char          GroupStatus;
+    char          SegmentStatus;
+    char          Segmentation;
+    char          Reserved1;
+    unsigned char MsgToken[16];
+    int32_t       ReturnedLength;
+    int32_t       Reserved2;
+    int64_t       MsgHandle;
+} ZEM_MQGMO;
+
+typedef struct ZEM_MQAXP {          /* API-exit parameters, version 2: 248 bytes on 32-bit */
+    char          StrucId[4];
+    int32_t       Version;
+    int32_t       ExitId;
+    int32_t       ExitReason;
+    int32_t       ExitResponse;
+    int32_t       ExitResponse2;
+    int32_t       Feedback;
+    int32_t       APICallerType;
+    unsigned char ExitUserArea[16];
+    char          ExitData[32];
+    char          ExitInfoName[48];
+    unsigned char ExitPDArea[48];
+    char          QMgrName[48];
+    void         *ExitChainAreaPtr;
+    void         *Hconfig;
+    int32_t       Function;
+    int32_t       Alignment;        /* keeps ExitMsgHandle 8-aligned on every 32-bit ABI */
+    int64_t       ExitMsgHandle;
+} ZEM_MQAXP;
+
+typedef struct ZEM_MQAXC {          /* API-exit context, version 1: 384 bytes on 32-bit */
+    char          StrucId[4];
+    int32_t       Version;
+    int32_t       Environment;
+    char          UserId[12];
+    unsigned char SecurityId[40];
+    char          ConnectionName[264];
+    int32_t       LongMCAUserIdLength;
+    int32_t       LongRemoteUserIdLength;
+    void         *LongMCAUserIdPtr;
+    void         *LongRemoteUserIdPtr;
+    char          ApplName[28];
+    int32_t       ApplType;
+    int32_t       ProcessId;
+    int32_t       ThreadId;
+} ZEM_MQAXC;
+
+/* Offsets that hold on every platform (the fields before the first pointer). */
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQOD, ObjectRecPtr) == 192, "MQOD.ObjectRecPtr at 192");
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQOD) == 400 || sizeof(ZEM_MQOD) == 424, "MQOD is 400 or 424 bytes");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQPMO, PutMsgRecPtr) == 144, "MQPMO.PutMsgRecPtr at 144");
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQPMO) == 176 || sizeof(ZEM_MQPMO) == 184, "MQPMO is 176 or 184 bytes");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQGMO, ReturnedLength) == 96, "MQGMO.ReturnedLength at 96");
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQGMO) == 112, "MQGMO is 112 bytes");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQAXP, ExitChainAreaPtr) == 224, "MQAXP.ExitChainAreaPtr at 224");
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQAXP) == 248 || sizeof(ZEM_MQAXP) == 256, "MQAXP is 248 or 256 bytes");
+ZEMAPI_STATIC_ASSERT(offsetof(ZEM_MQAXC, LongMCAUserIdPtr) == 336, "MQAXC.LongMCAUserIdPtr at 336");
+ZEMAPI_STATIC_ASSERT(sizeof(ZEM_MQAXC) == 384 || sizeof(ZEM_MQAXC) == 392, "MQAXC is 384 or 392 bytes");
+
+/* Structure printers: a heading "\nMQMD  (size: N) ->\n" (N the structure's size here),
+ * then one line per field with its offset, name and value:
+ * "     [%04X]  %-24s - " then the text (up to its first NUL), or "%-10d  (0x%08X)", or
+ * "%-10d  (NAME)" for coded fields (names as the functions below give them), or "%p", or
+ * the bytes as PrintHexFile shows them (8 a row, indented 40) unless their first 8 bytes
+ * are all zero (then the label ends the line). Each returns the result of flushing the
+ * stream. PrintMQMD and PrintMQMDFile differ only in their argument order. */
+ZEMAPI(int) PrintMQOD(const ZEM_MQOD *od, FILE *stream);
+ZEMAPI(int) PrintMQMD(const ZEM_MQMD *md, FILE *stream);
+ZEMAPI(int) PrintMQMDFile(FILE *stream, const ZEM_MQMD *md);
+ZEMAPI(int) PrintPMO(FILE *stream, const ZEM_MQPMO *pmo);
+ZEMAPI(int) PrintGMO(FILE *stream, const ZEM_MQGMO *gmo);
+ZEMAPI(int) PrintMQAxpInfo(FILE *stream, const ZEM_MQAXP *axp);
+ZEMAPI(int) PrintMQAxcInfo(FILE *stream, const ZEM_MQAXC *axc);
+
+/* Constant names. The buffer functions copy the name into text (ZEM_NAME_SIZE bytes), or
+ * for a value without a name their fallback: "%d" unless noted; Feedback "RC %d",
+ * MqObjTypeStr "UNKNOWN VALUE %d", PersistanceType "UNKNOWN". The first six return text;
+ * the Map... functions and APICallerType return the constant name when there is one (the
+ * same characters are in text either way). Values are matched whole, never as bit sets.
+ *   MsgType, PutApplType, Feedback, Report: short words ("DATAGRAM", "UNIX", "QUIT",
+ *   "NONE"); MqObjTypeStr, PersistanceType, MapExitId, MapExitReason, MapExitResponse,
+ *   MapExitResponse2, APICallerType, MapFeedback, MapEnvironment: MQ constant names
+ *   ("MQOT_Q", "MQPER_PERSISTENT", "MQXT_API_EXIT", ...); MapFunctionId: call names
+ *   ("MQPUT"); MapChannelType: MQSC words ("SVRCONN").
+ * MapMsgType ("MQMT_DATAGRAM", else "MQMT_UNKNOWN") and MapObjType ("QUEUE", else
+ * "UNKNOWN") need no buffer. */
+#define ZEM_NAME_SIZE 31
+ZEMAPI(char *) MsgType(int32_t value, char *text);
+ZEMAPI(char *) PutApplType(int32_t value, char *text);
+ZEMAPI(char *) Feedback(int32_t value, char *text);
+ZEMAPI(char *) Report(int32_t value, char *text);
+ZEMAPI(char *) MqObjTypeStr(int32_t value, char *text);
+ZEMAPI(char *) PersistanceType(int32_t value, char *text);
+ZEMAPI(const char *) MapExitId(int32_t value, char *text);
+ZEMAPI(const char *) MapExitReason(int32_t value, char *text);
+ZEMAPI(const char *) MapExitResponse(int32_t value, char *text);
+ZEMAPI(const char *) MapExitResponse2(int32_t value, char *text);
+ZEMAPI(const char *) APICallerType(int32_t value, char *text);
+ZEMAPI(const char *) MapFeedback(int32_t value, char *text);
+ZEMAPI(const char *) MapFunctionId(int32_t value, char *text);
+ZEMAPI(const char *) MapChannelType(int32_t value, char *text);
+ZEMAPI(const char *) MapEnvironment(int32_t value, char *text);
+ZEMAPI(const char *) MapMsgType(int32_t value);
+ZEMAPI(const char *) MapObjType(int32_t value);
+
+/* The text of an MQ reason code from "zemrc.ini" in the configuration folder: entries
+ * [CODE]"NAME: explanation" (key delimiters blank and double quote); the part before the
+ * first ':' is returned, NULL when the entry's text is empty. Without the file or the
+ * entry: "unknown reason code". The text is read afresh on every call and stays valid
+ * until the calling thread's next call. */
+ZEMAPI(const char *) GetRcText(int32_t reason);
 
 /* ==== END diag-names ==== */
 
