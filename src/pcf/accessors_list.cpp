@@ -1,0 +1,373 @@
+// Lists: integer and 64-bit integer lists (Count values of a fixed size) and string and
+// byte-string lists (Count entries of one StringLength). Setting beyond the end grows them.
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+
+#include "pcf/accessors.h"
+
+namespace zem {
+namespace {
+
+template <class T> struct ValueListTraits;
+template <> struct ValueListTraits<int32_t> {
+    static constexpr int32_t type = ZEM_MQCFT_INTEGER_LIST;
+    static constexpr const ListGeometry &geometry = kValueList32;
+    static constexpr const char *format = "%" PRId32;
+};
+template <> struct ValueListTraits<int64_t> {
+    static constexpr int32_t type = ZEM_MQCFT_INTEGER64_LIST;
+    static constexpr const ListGeometry &geometry = kValueList64;
+    static constexpr const char *format = "%" PRId64;
+};
+
+template <class T> class ValueList {
+public:
+    ValueList(Structure structure, int32_t count) : structure_(structure), count_(count) {}
+    int32_t count() const { return count_; }
+    T get(int32_t index) const { return structure_.get<T>(offset(index)); }
+    void set(int32_t index, T value) const { structure_.put(offset(index), value); }
+
+private:
+    static int32_t offset(int32_t index)
+    {
+        return ValueListTraits<T>::geometry.fixedLength + index * static_cast<int32_t>(sizeof(T));
+    }
+    Structure structure_;
+    int32_t count_;
+};
+
+// The values of a checked list whose Count stays inside the structure.
+template <class T> std::optional<ValueList<T>> ValuesOf(MESSAGE *attr)
+{
+    const ListGeometry &geometry = ValueListTraits<T>::geometry;
+    auto structure = CheckedStructure(attr, ValueListTraits<T>::type);
+    if (!structure || !structure->holds(0, geometry.fixedLength))
+        return std::nullopt;
+    const int32_t count = structure->word(geometry.countOffset);
+    if (!structure->holds(geometry.fixedLength, static_cast<int64_t>(count) * static_cast<int64_t>(sizeof(T))))
+        return std::nullopt;
+    return ValueList<T>(*structure, count);
+}
+
+template <class T> int CreateValues(MESSAGE *attr, int32_t parameter, int32_t count)
+{
+    const ListGeometry &geometry = ValueListTraits<T>::geometry;
+    if (count < 0)
+        return 0;
+    auto structure = NewStructure(attr, ValueListTraits<T>::type,
+                                  geometry.fixedLength + static_cast<int64_t>(count) * geometry.fixedEntrySize, parameter);
+    if (!structure)
+        return 0;
+    structure->setWord(geometry.countOffset, count);
+    return 1;
+}
+
+template <class T> int ResizeValues(MESSAGE *attr, int32_t count)
+{
+    return ResizeList(attr, ValueListTraits<T>::geometry, count);
+}
+
+template <class T> int GetValue(MESSAGE *attr, int32_t index, T *value)
+{
+    auto list = ValuesOf<T>(attr);
+    if (!list || !value || index < 0 || index >= list->count())
+        return 0;
+    *value = list->get(index);
+    return 1;
+}
+
+// Adds to the caller's starting value, wrapping like the machine's own addition.
+template <class T> int SumValues(MESSAGE *attr, T *sum)
+{
+    using Unsigned = std::make_unsigned_t<T>;
+    auto list = ValuesOf<T>(attr);
+    if (!list || !sum)
+        return 0;
+    auto total = static_cast<Unsigned>(*sum);
+    for (int32_t i = 0; i < list->count(); ++i)
+        total += static_cast<Unsigned>(list->get(i));
+    *sum = static_cast<T>(total);
+    return 1;
+}
+
+// The longest prefix of the list that fits in max characters, joined by commas; a
+// number is never cut. text holds max + 1 bytes.
+template <class T> int ValuesToText(MESSAGE *attr, char *text, int32_t max)
+{
+    auto list = ValuesOf<T>(attr);
+    if (!list || !text || max < 0)
+        return 0;
+    text[0] = '\0';
+    int64_t total = 0;
+    std::size_t written = 0;
+    for (int32_t i = 0; i < list->count(); ++i) {
+        char number[32];
+        const int length = std::snprintf(number, sizeof number, ValueListTraits<T>::format, list->get(i));
+        total += length + 1;
+        if (total >= max)
+            break;
+        if (i > 0)
+            text[written++] = ',';
+        std::memcpy(text + written, number, static_cast<std::size_t>(length) + 1);
+        written += static_cast<std::size_t>(length);
+    }
+    return 1;
+}
+
+// Grows the list so that index exists; false when it cannot.
+template <class List, class Fetch>
+std::optional<List> GrowToHold(MESSAGE *attr, const ListGeometry &geometry, int64_t index, Fetch fetch)
+{
+    auto list = fetch(attr);
+    if (list && index >= list->count()) {
+        if (index >= INT32_MAX || !ResizeList(attr, geometry, static_cast<int32_t>(index + 1)))
+            return std::nullopt;
+        list = fetch(attr);
+    }
+    if (!list || index >= list->count())
+        return std::nullopt;
+    return list;
+}
+
+template <class T> int SetValue(MESSAGE *attr, int32_t index, T value)
+{
+    auto current = ValuesOf<T>(attr);
+    if (!current)
+        return 0;
+    const int32_t at = index < 0 ? current->count() : index;
+    auto list = GrowToHold<ValueList<T>>(attr, ValueListTraits<T>::geometry, at, ValuesOf<T>);
+    if (!list)
+        return 0;
+    list->set(at, value);
+    return 1;
+}
+
+// The leading decimal number of a token: blanks skipped, an optional sign, digits up to
+// the first other character (none gives 0). Out of range saturates.
+template <class T> T LeadingNumber(const char *token)
+{
+    const long long number = std::strtoll(token, nullptr, 10);
+    return static_cast<T>(std::clamp<long long>(number, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
+}
+
+// Stores the numbers of a text such as "5;6,,7" from index 0 on, growing the list when
+// the text has more; values after the last number keep their old values.
+template <class T> int TextToValues(MESSAGE *attr, const char *text)
+{
+    if (!ValuesOf<T>(attr) || !text)
+        return 0;
+    constexpr std::size_t kWorkLength = 255;
+    char work[kWorkLength + 1];
+    const std::size_t length = strnlen(text, kWorkLength);
+    std::memcpy(work, text, length);
+    work[length] = '\0';
+    int32_t index = 0;
+    for (char *cursor = work; *cursor;) {
+        cursor += std::strspn(cursor, ";,");
+        if (!*cursor)
+            break;
+        char *token = cursor;
+        cursor += std::strcspn(cursor, ";,");
+        if (*cursor)
+            *cursor++ = '\0';
+        auto list = GrowToHold<ValueList<T>>(attr, ValueListTraits<T>::geometry, index, ValuesOf<T>);
+        if (!list)
+            return 0;
+        list->set(index++, LeadingNumber<T>(token));
+    }
+    return 1;
+}
+
+// String lists hand out NUL-terminated texts; byte-string lists raw bytes.
+struct EntryListShape {
+    int32_t type;
+    bool terminated;
+};
+
+constexpr EntryListShape kStringList{ZEM_MQCFT_STRING_LIST, true};
+constexpr EntryListShape kByteStringList{ZEM_EXCFT_BYTE_STRING_LIST, false};
+
+std::optional<EntryList> EntriesOf(const EntryListShape &shape, MESSAGE *attr)
+{
+    auto structure = CheckedStructure(attr, shape.type);
+    return structure ? EntriesIn(*structure) : std::nullopt;
+}
+
+int CreateEntries(const EntryListShape &shape, MESSAGE *attr, int32_t parameter, int32_t count, int32_t length)
+{
+    if (count < 0 || length < 0)
+        return 0;
+    auto structure = NewStructure(attr, shape.type,
+                                  PaddedLength(kEntryList.fixedLength, static_cast<int64_t>(count) * length), parameter);
+    if (!structure)
+        return 0;
+    structure->setWord(kEntryList.countOffset, count);
+    structure->setWord(kEntryList.entrySizeOffset, length);
+    return 1;
+}
+
+// Copies the smaller of max and StringLength bytes; a string list adds a NUL after them.
+int GetEntry(const EntryListShape &shape, MESSAGE *attr, int32_t index, void *buffer, int32_t max)
+{
+    auto list = EntriesOf(shape, attr);
+    if (!list || !buffer || max < 0 || index < 0 || index >= list->count())
+        return 0;
+    const int32_t count = std::min(max, list->entryLength());
+    std::memcpy(buffer, list->entry(index), static_cast<std::size_t>(count));
+    if (shape.terminated)
+        static_cast<char *>(buffer)[count] = '\0';
+    return 1;
+}
+
+// Writes `length` bytes (cut to StringLength) at the start of the entry and fills the
+// rest of it; a negative index appends.
+int SetEntry(const EntryListShape &shape, MESSAGE *attr, int32_t index, const void *value, int64_t length, char fill)
+{
+    auto current = EntriesOf(shape, attr);
+    if (!current || length < 0 || (!value && length > 0))
+        return 0;
+    const int32_t at = index < 0 ? current->count() : index;
+    auto fetch = [&shape](MESSAGE *grown) { return EntriesOf(shape, grown); };
+    auto list = GrowToHold<EntryList>(attr, kEntryList, at, fetch);
+    if (!list)
+        return 0;
+    const auto count = static_cast<std::size_t>(std::min<int64_t>(length, list->entryLength()));
+    unsigned char *entry = list->entry(at);
+    if (count > 0)
+        std::memcpy(entry, value, count);
+    std::memset(entry + count, static_cast<unsigned char>(fill), static_cast<std::size_t>(list->entryLength()) - count);
+    return 1;
+}
+
+// length > 0 gives the count of characters to take, otherwise the text's own length.
+int SetStringEntry(MESSAGE *attr, int32_t index, const char *text, int32_t length, char fill)
+{
+    if (!text)
+        return 0;
+    return SetEntry(kStringList, attr, index, text, length > 0 ? length : static_cast<int64_t>(std::strlen(text)), fill);
+}
+
+// Entries compare as bounded strings: a NUL present in both ends the comparison, so a
+// text matches a blank-padded entry only with the same padding.
+int32_t FindEntry(MESSAGE *attr, const char *text)
+{
+    auto list = EntriesOf(kStringList, attr);
+    if (!list || !text)
+        return -1;
+    for (int32_t i = 0; i < list->count(); ++i)
+        if (std::strncmp(text, reinterpret_cast<const char *>(list->entry(i)),
+                         static_cast<std::size_t>(list->entryLength())) == 0)
+            return i;
+    return -1;
+}
+
+constexpr char kBlank = ' ';
+
+}  // namespace
+
+std::optional<EntryList> EntriesIn(const Structure &structure)
+{
+    if (!structure.holds(0, kEntryList.fixedLength))
+        return std::nullopt;
+    const int32_t count = structure.word(kEntryList.countOffset);
+    const int32_t entryLength = structure.word(kEntryList.entrySizeOffset);
+    if (count < 0 || entryLength < 0 ||
+        !structure.holds(kEntryList.fixedLength, static_cast<int64_t>(count) * entryLength))
+        return std::nullopt;
+    return EntryList(structure.at(kEntryList.fixedLength), count, entryLength);
+}
+
+std::optional<EntryList> StringEntriesOf(MESSAGE *attr) { return EntriesOf(kStringList, attr); }
+
+}  // namespace zem
+
+using namespace zem;
+
+extern "C" {
+
+ZEMAPI(int) IsPcfIntListAttr(MESSAGE *attr) { return ValuesOf<int32_t>(attr).has_value(); }
+ZEMAPI(int) CreatePcfIntListAttr(MESSAGE *attr, int32_t parameter, int32_t count)
+{
+    return CreateValues<int32_t>(attr, parameter, count);
+}
+ZEMAPI(int) SizePcfIntListAttr(MESSAGE *attr, int32_t count) { return ResizeValues<int32_t>(attr, count); }
+ZEMAPI(int) GetPcfIntListAttrValue(MESSAGE *attr, int32_t index, int32_t *value)
+{
+    return GetValue(attr, index, value);
+}
+ZEMAPI(int) GetPcfIntListAttrValueSum(MESSAGE *attr, int32_t *sum) { return SumValues(attr, sum); }
+ZEMAPI(int) GetPcfIntListAttrValueStr(MESSAGE *attr, char *text, int32_t max)
+{
+    return ValuesToText<int32_t>(attr, text, max);
+}
+ZEMAPI(int) SetPcfIntListAttrValue(MESSAGE *attr, int32_t index, int32_t value)
+{
+    return SetValue(attr, index, value);
+}
+ZEMAPI(int) SetPcfIntListAttrValueStr(MESSAGE *attr, const char *text) { return TextToValues<int32_t>(attr, text); }
+
+ZEMAPI(int) IsPcfInt64ListAttr(MESSAGE *attr) { return ValuesOf<int64_t>(attr).has_value(); }
+ZEMAPI(int) CreatePcfInt64ListAttr(MESSAGE *attr, int32_t parameter, int32_t count)
+{
+    return CreateValues<int64_t>(attr, parameter, count);
+}
+ZEMAPI(int) SizePcfInt64ListAttr(MESSAGE *attr, int32_t count) { return ResizeValues<int64_t>(attr, count); }
+ZEMAPI(int) GetPcfInt64ListAttrValue(MESSAGE *attr, int32_t index, int64_t *value)
+{
+    return GetValue(attr, index, value);
+}
+ZEMAPI(int) GetPcfInt64ListAttrValueSum(MESSAGE *attr, int64_t *sum) { return SumValues(attr, sum); }
+ZEMAPI(int) GetPcfInt64ListAttrValueStr(MESSAGE *attr, char *text, int32_t max)
+{
+    return ValuesToText<int64_t>(attr, text, max);
+}
+ZEMAPI(int) SetPcfInt64ListAttrValue(MESSAGE *attr, int32_t index, int64_t value)
+{
+    return SetValue(attr, index, value);
+}
+ZEMAPI(int) SetPcfInt64ListAttrValueStr(MESSAGE *attr, const char *text) { return TextToValues<int64_t>(attr, text); }
+
+ZEMAPI(int) IsPcfStrListAttr(MESSAGE *attr) { return EntriesOf(kStringList, attr).has_value(); }
+ZEMAPI(int) CreatePcfStrListAttr(MESSAGE *attr, int32_t parameter, int32_t count, int32_t length)
+{
+    return CreateEntries(kStringList, attr, parameter, count, length);
+}
+ZEMAPI(int) SizePcfStrListAttr(MESSAGE *attr, int32_t count) { return ResizeList(attr, kEntryList, count); }
+ZEMAPI(int) GetPcfStrListAttrValue(MESSAGE *attr, int32_t index, char *buffer, int32_t max)
+{
+    return GetEntry(kStringList, attr, index, buffer, max);
+}
+ZEMAPI(int) SetPcfStrListAttrValue(MESSAGE *attr, int32_t index, const char *text)
+{
+    return SetStringEntry(attr, index, text, -1, kBlank);
+}
+ZEMAPI(int) SetPcfStrListAttrValueWithLen(MESSAGE *attr, int32_t index, const char *text, int32_t length, char fill)
+{
+    return SetStringEntry(attr, index, text, length, fill);
+}
+ZEMAPI(int) SetPcfStrListAttrValueWithFill(MESSAGE *attr, int32_t index, const char *text, char fill)
+{
+    return SetStringEntry(attr, index, text, -1, fill);
+}
+ZEMAPI(int32_t) FindPcfStrListAttrValue(MESSAGE *attr, const char *text) { return FindEntry(attr, text); }
+
+ZEMAPI(int) IsPcfByteStrListAttr(MESSAGE *attr) { return EntriesOf(kByteStringList, attr).has_value(); }
+ZEMAPI(int) CreatePcfByteStrListAttr(MESSAGE *attr, int32_t parameter, int32_t count, int32_t length)
+{
+    return CreateEntries(kByteStringList, attr, parameter, count, length);
+}
+ZEMAPI(int) GetPcfByteStrListAttrValue(MESSAGE *attr, int32_t index, void *buffer, int32_t max)
+{
+    return GetEntry(kByteStringList, attr, index, buffer, max);
+}
+ZEMAPI(int) SetPcfByteStrListAttrValue(MESSAGE *attr, int32_t index, const void *value, int32_t length)
+{
+    return SetEntry(kByteStringList, attr, index, value, length, '\0');
+}
+
+}  // extern "C"
