@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "capture.h"
+#include "zemapi.h"
+
+namespace {
+
+using zemtest::CaptureStdout;
+
+TEST(TrackedMemory, NewBlockIsZeroFilled)
+{
+    void *block = reinterpret_cast<void *>(0x1);  // overwritten, never released
+    ASSERT_EQ(fNewMemory(&block, 64, "Message"), 1);
+    ASSERT_NE(block, nullptr);
+    const auto *bytes = static_cast<const unsigned char *>(block);
+    for (int i = 0; i < 64; ++i)
+        ASSERT_EQ(bytes[i], 0) << "byte " << i;
+    FreeMemory(block);
+}
+
+TEST(TrackedMemory, NewBlockOfSizeZeroIsStillABlock)
+{
+    void *block = nullptr;
+    EXPECT_EQ(fNewMemory(&block, 0, "Buffer"), 1);
+    EXPECT_NE(block, nullptr);
+    FreeMemory(block);
+}
+
+TEST(TrackedMemory, ResizeKeepsContentsAndNullPointerAllocates)
+{
+    void *block = nullptr;
+    ASSERT_EQ(fSizeMemory(&block, 4), 1);
+    ASSERT_NE(block, nullptr);
+    std::memcpy(block, "ABCD", 4);
+    ASSERT_EQ(fSizeMemory(&block, 4096), 1);
+    EXPECT_EQ(std::memcmp(block, "ABCD", 4), 0);
+    ASSERT_EQ(fSizeMemory(&block, 2), 1);
+    EXPECT_EQ(std::memcmp(block, "AB", 2), 0);
+    std::free(block);  // the runtime's release and FreeMemory are the same
+}
+
+TEST(TrackedMemory, ResizeToZeroReleasesAndReportsFailure)
+{
+    void *block = nullptr;
+    ASSERT_EQ(fNewMemory(&block, 16, "ZemIni"), 1);
+    EXPECT_EQ(fSizeMemory(&block, 0), 0);
+    EXPECT_EQ(block, nullptr);
+    // Resizing nothing to nothing stays nothing.
+    EXPECT_EQ(fSizeMemory(&block, 0), 0);
+    EXPECT_EQ(block, nullptr);
+}
+
+TEST(TrackedMemory, FreeOfNullDoesNothing) { FreeMemory(nullptr); }
+
+TEST(TrackedMemory, NoteMemoryRefFindsNothingInTheEmptyRegistry)
+{
+    void *block = nullptr;
+    ASSERT_EQ(fNewMemory(&block, 8, "PcfMessage"), 1);
+    EXPECT_EQ(NoteMemoryRef(block), nullptr);
+    EXPECT_EQ(NoteMemoryRef(nullptr), nullptr);
+    FreeMemory(block);
+}
+
+// The report tests run in this order: the log stream is process-wide.
+class MemoryLog : public testing::Test {
+protected:
+    zemtest::TempDir dir;
+    // Leaves the report on standard output again, closing any file the test opened.
+    void TearDown() override
+    {
+        CaptureStdout([&] { SetMemoryLogFile(dir.path().c_str()); });
+    }
+};
+
+TEST_F(MemoryLog, DirectoryPathPrintsTheFailureAndFallsBackToStandardOutput)
+{
+    std::string path = dir.path();
+    std::string out = CaptureStdout([&] {
+        SetMemoryLogFile(path.c_str());
+        EXPECT_EQ(DumpMemoryLog(), 0);
+    });
+    EXPECT_EQ(out, "Failed to open memory log file '" + path +
+                       "' for writing\n(errno: 21 (Is a directory))\ndefaulting to stdout\n"
+                       "END OF DUMP, total blocks = 0\n");
+}
+
+TEST_F(MemoryLog, MissingFolderPrintsItsOwnReason)
+{
+    std::string path = dir.file("absent/memory.log");
+    std::string out = CaptureStdout([&] { SetMemoryLogFile(path.c_str()); });
+    EXPECT_EQ(out, "Failed to open memory log file '" + path +
+                       "' for writing\n(errno: 2 (No such file or directory))\ndefaulting to stdout\n");
+}
+
+TEST_F(MemoryLog, ReportGoesToTheFileWhichIsEmptiedFirst)
+{
+    std::string path = dir.write("memory.log", "stale report\n");
+    std::string out = CaptureStdout([&] {
+        SetMemoryLogFile(path.c_str());
+        EXPECT_EQ(DumpMemoryLog(), 0);
+        EXPECT_EQ(DumpMemoryLog(), 0);
+        // Replacing the stream closes (and so completes) the file.
+        SetMemoryLogFile(dir.path().c_str());
+    });
+    EXPECT_EQ(zemtest::ReadFile(path), "END OF DUMP, total blocks = 0\nEND OF DUMP, total blocks = 0\n");
+    EXPECT_EQ(out.find("END OF DUMP"), std::string::npos);
+}
+
+TEST_F(MemoryLog, EmptyOrNullPathKeepsTheCurrentStream)
+{
+    std::string path = dir.file("kept.log");
+    std::string out = CaptureStdout([&] {
+        SetMemoryLogFile(path.c_str());
+        SetMemoryLogFile("");
+        SetMemoryLogFile(nullptr);
+        DumpMemoryLog();
+        SetMemoryLogFile(dir.path().c_str());
+    });
+    EXPECT_EQ(zemtest::ReadFile(path), "END OF DUMP, total blocks = 0\n");
+}
+
+TEST_F(MemoryLog, SwitchingFilesLeavesEachItsOwnReport)
+{
+    std::string first = dir.file("first.log"), second = dir.file("second.log");
+    CaptureStdout([&] {
+        SetMemoryLogFile(first.c_str());
+        DumpMemoryLog();
+        SetMemoryLogFile(second.c_str());
+        DumpMemoryLog();
+        DumpMemoryLog();
+        SetMemoryLogFile(dir.path().c_str());
+    });
+    EXPECT_EQ(zemtest::ReadFile(first), "END OF DUMP, total blocks = 0\n");
+    EXPECT_EQ(zemtest::ReadFile(second), "END OF DUMP, total blocks = 0\nEND OF DUMP, total blocks = 0\n");
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "zemapi.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes Encrypted(Bytes bytes, uint32_t key)
+{
+    EXPECT_EQ(EncryptMsg(bytes.data(), static_cast<int32_t>(bytes.size()), key), 1);
+    return bytes;
+}
+
+Bytes Decrypted(Bytes bytes, uint32_t key)
+{
+    EXPECT_EQ(DecryptMsg(bytes.data(), static_cast<int32_t>(bytes.size()), key), 1);
+    return bytes;
+}
+
+TEST(Scrambling, KeyWhoseBytesCancelOnlyExchangesNibbles)
+{
+    // 0x01 ^ 0x01 ^ 0x01 ^ 0x01 and 0x12 ^ 0x34 ^ 0x12 ^ 0x34 are both 0.
+    for (uint32_t key : {0x01010101u, 0x12341234u, 0u}) {
+        EXPECT_EQ(Encrypted({0x12, 0xAB, 0x00, 0xFF}, key), Bytes({0x21, 0xBA, 0x00, 0xFF}));
+        EXPECT_EQ(Decrypted({0x21, 0xBA, 0x00, 0xFF}, key), Bytes({0x12, 0xAB, 0x00, 0xFF}));
+    }
+}
+
+TEST(Scrambling, ExchangesNibblesThenAppliesTheFoldedKey)
+{
+    // 0x12 ^ 0x34 ^ 0x56 ^ 0x78 is 0x08.
+    EXPECT_EQ(Encrypted({0x12, 0xAB, 0x00, 0xFF}, 0x12345678u), Bytes({0x29, 0xB2, 0x08, 0xF7}));
+    EXPECT_EQ(Decrypted({0x29, 0xB2, 0x08, 0xF7}, 0x12345678u), Bytes({0x12, 0xAB, 0x00, 0xFF}));
+}
+
+TEST(Scrambling, KeysWithTheSameFoldScrambleAlike)
+{
+    const Bytes plain = {'P', 'C', 'F', 0x00, 0x7F, 0x80, 0xFE};
+    Bytes reference = Encrypted(plain, 0x12345678u);
+    EXPECT_EQ(Encrypted(plain, 0x78563412u), reference);  // byte order of the key
+    EXPECT_EQ(Encrypted(plain, 0x00000008u), reference);
+    EXPECT_EQ(Encrypted(plain, 0x08000000u), reference);
+    EXPECT_NE(Encrypted(plain, 0x00000009u), reference);
+}
+
+TEST(Scrambling, DecryptUndoesEncryptForEveryByteAndManyKeys)
+{
+    Bytes all(256);
+    for (int i = 0; i < 256; ++i)
+        all[i] = static_cast<unsigned char>(i);
+    for (uint32_t key : {0u, 1u, 0xFFu, 0xFFFFFFFFu, 0xDEADBEEFu, 0x80000000u}) {
+        Bytes scrambled = Encrypted(all, key);
+        EXPECT_EQ(Decrypted(scrambled, key), all) << std::hex << key;
+    }
+}
+
+TEST(Scrambling, CountBelowOneLeavesTheBufferAlone)
+{
+    unsigned char bytes[2] = {0x12, 0x34};
+    EXPECT_EQ(EncryptMsg(bytes, 0, 0xFFu), 1);
+    EXPECT_EQ(EncryptMsg(bytes, -4, 0xFFu), 1);
+    EXPECT_EQ(DecryptMsg(bytes, -1, 0xFFu), 1);
+    EXPECT_EQ(bytes[0], 0x12);
+    EXPECT_EQ(bytes[1], 0x34);
+    EXPECT_EQ(EncryptMsg(nullptr, 5, 0xFFu), 1);
+    EXPECT_EQ(DecryptMsg(nullptr, 5, 0xFFu), 1);
+}
+
+TEST(Scrambling, OnlyTheCountedBytesChange)
+{
+    EXPECT_EQ(EncryptMsg(nullptr, 0, 0), 1);
+    unsigned char bytes[3] = {0x12, 0x34, 0x56};
+    EXPECT_EQ(EncryptMsg(bytes, 2, 0), 1);
+    EXPECT_EQ(bytes[0], 0x21);
+    EXPECT_EQ(bytes[1], 0x43);
+    EXPECT_EQ(bytes[2], 0x56);
+}
+
+TEST(Scrambling, DecryptLongRestoresTheValueByteByByteInMemory)
+{
+    // The bytes 01 02 03 04 scrambled with the fold 0x08 are 18 28 38 48.
+    const unsigned char scrambled[4] = {0x18, 0x28, 0x38, 0x48};
+    const unsigned char plain[4] = {0x01, 0x02, 0x03, 0x04};
+    int32_t value = 0, expected = 0;
+    std::memcpy(&value, scrambled, 4);
+    std::memcpy(&expected, plain, 4);
+    EXPECT_EQ(DecryptLong(value, 0x00000008u), expected);
+    EXPECT_EQ(DecryptLong(value, 0x12345678u), expected);
+    EXPECT_EQ(DecryptLong(0x00000000, 0), 0);
+    EXPECT_EQ(DecryptLong(0x12345678, 0), 0x21436587);
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+#include "run_tool.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "capture.h"
+
+namespace zemtest {
+
+ToolRun RunZem(const std::vector<std::string> &args, const std::string &input, const std::string &workDir)
+{
+    TempDir scratch;
+    std::string inPath = scratch.write("stdin", input);
+    std::string outPath = scratch.file("stdout"), errPath = scratch.file("stderr");
+    std::vector<char *> argv;
+    std::string tool = ZEM_TOOL;
+    argv.push_back(tool.data());
+    std::vector<std::string> copies(args);
+    for (auto &arg : copies)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    pid_t child = fork();
+    if (child < 0)
+        throw std::runtime_error("fork failed");
+    if (child == 0) {
+        int in = open(inPath.c_str(), O_RDONLY);
+        int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
+            _exit(127);
+        if (!workDir.empty() && chdir(workDir.c_str()) != 0)
+            _exit(127);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int waitStatus = 0;
+    if (waitpid(child, &waitStatus, 0) != child)
+        throw std::runtime_error("waitpid failed");
+    ToolRun run;
+    run.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : -1;
+    run.out = ReadFile(outPath);
+    run.err = ReadFile(errPath);
+    return run;
+}
+
+}  // namespace zemtest
