@@ -358,51 +358,6 @@ bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
     return true;
 }
 
-// Reads the values of the reply's keywords into the current command's records.
-// Returns false (reason 5001, count set) at a record type that has no PCF form.
-bool ReadKeywords(MqscItem &item, int32_t &reason, int32_t &count)
-{
-    int32_t recognised = 0;
-    while (GetMqscIdent(nullptr, &item)) {
-        MqscKeyword *record = FindCmdParam(g_currentCommand, kFindByName, item.name);
-        if (record == nullptr)
-            continue;  // keywords the table does not know are not an error
-        ++recognised;
-        int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
-        switch (record->type) {
-        case MQSC_FLAG:
-            IntegerToPcf(item, *record, ignored);
-            break;
-        case MQSC_INT:
-        case MQSC_ENUM:
-            if (HasEmptyName(*record))
-                std::memcpy(item.value, item.name, sizeof item.name);  // a bare value keyword
-            else if (!GetMqscValue(nullptr, &item))
-                break;  // the text ended before the value: nothing to store
-            ReplaceMinusOneWord(*record, item);
-            IntegerToPcf(item, *record, ignored);
-            break;
-        case MQSC_STR:
-            if (GetMqscValue(nullptr, &item))
-                StringToPcf(item, *record, ignored);
-            break;
-        case MQSC_STRLIST:
-        case MQSC_ENUMLIST:
-        case MQSC_LIST:
-            // Only a list whose count (the value read just before) is positive has
-            // elements: NAMCOUNT(0) NAMES() must not produce an empty list.
-            if (std::strtol(item.value, nullptr, 10) > 0 && GetMqscValue(nullptr, &item))
-                StringToPcf(item, *record, ignored);
-            break;
-        default:
-            reason = ZEM_RC_MQSC_BAD_TYPE;
-            count = recognised;
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 MessageIdOutcome LookUpMessageId(const char *messageId)
@@ -450,6 +405,51 @@ std::vector<std::string> SplitListText(std::string_view text)
     return elements;
 }
 
+// Reads the values of the reply's keywords into the current command's records.
+// Returns false (reason 5001, count set) at a record type that has no PCF form.
+bool ReadReplyKeywords(MqscItem &item, int32_t &reason, int32_t &count)
+{
+    int32_t recognised = 0;
+    while (GetMqscIdent(nullptr, &item)) {
+        MqscKeyword *record = FindCmdParam(g_currentCommand, kFindByName, item.name);
+        if (record == nullptr)
+            continue;  // keywords the table does not know are not an error
+        ++recognised;
+        int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
+        switch (record->type) {
+        case MQSC_FLAG:
+            IntegerToPcf(item, *record, ignored);
+            break;
+        case MQSC_INT:
+        case MQSC_ENUM:
+            if (HasEmptyName(*record))
+                std::memcpy(item.value, item.name, sizeof item.name);  // a bare value keyword
+            else if (!GetMqscValue(nullptr, &item))
+                break;  // the text ended before the value: nothing to store
+            ReplaceMinusOneWord(*record, item);
+            IntegerToPcf(item, *record, ignored);
+            break;
+        case MQSC_STR:
+            if (GetMqscValue(nullptr, &item))
+                StringToPcf(item, *record, ignored);
+            break;
+        case MQSC_STRLIST:
+        case MQSC_ENUMLIST:
+        case MQSC_LIST:
+            // Only a list whose count (the value read just before) is positive has
+            // elements: NAMCOUNT(0) NAMES() must not produce an empty list.
+            if (std::strtol(item.value, nullptr, 10) > 0 && GetMqscValue(nullptr, &item))
+                StringToPcf(item, *record, ignored);
+            break;
+        default:
+            reason = ZEM_RC_MQSC_BAD_TYPE;
+            count = recognised;
+            return false;
+        }
+    }
+    return true;
+}
+
 void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &reason,
                       int32_t &count)
 {
@@ -464,7 +464,7 @@ void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &rea
     }
     if (!CommandToPcf(*status, command, reason))
         return;
-    if (!ReadKeywords(*item, reason, count))
+    if (!ReadReplyKeywords(*item, reason, count))
         return;
     if (EmitMessage(output, reason))
         reason = 0;

@@ -43,6 +43,11 @@ void SetCurrentMqscCommand(MqscParam *list);
 // element.
 std::vector<std::string> SplitListText(std::string_view text);
 
+// Reads the rest of the reply being scanned, keyword by keyword, into the records of the
+// current command, using item as the reading space. false with reason 5001 and count the
+// keywords recognised so far at a record type that has no PCF form.
+bool ReadReplyKeywords(MqscItem &item, int32_t &reason, int32_t &count);
+
 // Characters of the message id that EmitPcfMsg looks up; a longer id is cut.
 constexpr std::size_t kMessageIdChars = 1999;
 
