@@ -1,0 +1,180 @@
+// The writer: the marked entries of a command's parameter list, in list order.
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cmdtable/cmdtable.h"
+#include "pcf2mqsc/conversion_state.h"
+#include "pcf2mqsc/pcf2mqsc.h"
+
+namespace zem {
+namespace {
+
+constexpr int32_t kNoSeparator = '*';
+// Keyword ids whose -1 MQSC writes as a word rather than a number.
+constexpr int32_t kExpiryId = 1244;
+constexpr int32_t kKeepAliveId = 1566;
+// Items on the first line when continuation lines are asked for (the verb included).
+constexpr int32_t kFirstLineItems = 3;
+// The longest item text: the item area less its NUL.
+constexpr std::size_t kItemTextMax = kItemAreaSize - 1;
+
+// The value text of a marked entry that writes its value; false when it cannot be had.
+// An empty result with bare set means the keyword is written without a value: an
+// enumeration or integer marked only by an attribute selector holds none.
+bool ValueText(MqscKeyword &keyword, std::string &value, bool &bare)
+{
+    bare = false;
+    switch (keyword.type) {
+    case MQSC_CMD:
+    case MQSC_FLAG:
+        bare = true;
+        return true;
+    case MQSC_INT: {
+        if (!HoldsValue(keyword)) {
+            bare = true;
+            return true;
+        }
+        int32_t number = 0;
+        if (!TakeKeywordValue(&keyword, &number))
+            return false;
+        if (number == -1 && keyword.id == kExpiryId)
+            value = "UNLIMITED";
+        else if (number == -1 && keyword.id == kKeepAliveId)
+            value = "AUTO";
+        else
+            value = std::to_string(number);
+        return true;
+    }
+    case MQSC_STR:
+    case MQSC_STRLIST:
+    case MQSC_ENUMLIST:
+    case MQSC_LIST: {
+        std::vector<char> text(kTakeValueSize, '\0');
+        if (!TakeKeywordValue(&keyword, text.data()))
+            return false;
+        text.back() = '\0';
+        value = text.data();
+        value.erase(value.find_last_not_of(' ') + 1);
+        if (value.empty())
+            value = " ";
+        return true;
+    }
+    case MQSC_ENUM: {
+        if (keyword.value == 0) {
+            bare = true;
+            return true;
+        }
+        MqscKeyword valueRecord{};
+        if (!TakeKeywordValue(&keyword, &valueRecord) || !valueRecord.name)
+            return false;
+        value = valueRecord.name;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// Appends the text of one item (keyword and formatted value) to piece, keeping the
+// piece within the item area: a value too long for it is cut.
+bool AppendItemText(const MqscParam &entry, std::string &piece)
+{
+    MqscKeyword &keyword = *entry.keyword;
+    if (entry.nameMode == 1 && keyword.name)
+        piece += keyword.name;
+    if (entry.valueMode != 1)
+        return true;
+    std::string value;
+    bool bare = false;
+    if (!ValueText(keyword, value, bare))
+        return false;
+    if (bare)
+        return true;
+    const std::string framing = ApplyValueFormat(entry.format, "");
+    const std::size_t used = piece.size() + framing.size();
+    const std::size_t room = used < kItemTextMax ? kItemTextMax - used : 0;
+    if (value.size() > room)
+        value.resize(room);
+    piece += ApplyValueFormat(entry.format, value);
+    return true;
+}
+
+}  // namespace
+
+std::string ApplyValueFormat(const char *format, std::string_view value)
+{
+    std::string_view pattern = format ? format : "";
+    std::size_t conversion = std::string_view::npos;
+    for (std::size_t at = pattern.find('%'); at != std::string_view::npos;
+         at = pattern.find('%', at + 1)) {
+        if (at + 1 < pattern.size() && (pattern[at + 1] == 's' || pattern[at + 1] == 'd')) {
+            conversion = at;
+            break;
+        }
+    }
+    if (conversion == std::string_view::npos)
+        return std::string(pattern);
+    std::string text(pattern.substr(0, conversion));
+    text += value;
+    text += pattern.substr(conversion + 2);
+    return text;
+}
+
+int32_t EmitMqsc(int32_t command, MqscTextDesc &output, bool splitLines, int32_t &reason)
+{
+    MqscKeyword *commandRecord = FindCmdKeyword(GetCmdTbl(), kFindById, &command);
+    if (!commandRecord) {
+        reason = ZEM_P2M_NOT_IN_TABLE;
+        return 0;
+    }
+    if (!commandRecord->params) {
+        reason = ZEM_P2M_NO_PARAM_LIST;
+        return 0;
+    }
+    const int64_t capacity = output.pText ? output.Length : 0;
+    if (capacity > 0)
+        output.pText[0] = '\0';
+
+    int32_t itemNumber = 1;
+    int32_t breakDivisor = kFirstLineItems + 1;
+    int32_t pendingSeparator = kNoSeparator;
+    int64_t textLength = 0;
+    for (const MqscParam *entry = commandRecord->params; entry->keyword && entry->use != 2; ++entry) {
+        MqscKeyword &keyword = *entry->keyword;
+        if (!keyword.isSet) {
+            if (entry->use == 1) {
+                reason = ZEM_P2M_REQUIRED_MISSING;
+                return 0;
+            }
+            continue;
+        }
+        std::string piece;
+        if (pendingSeparator != kNoSeparator && pendingSeparator > 0 && pendingSeparator < 256)
+            piece += static_cast<char>(pendingSeparator);
+        if (splitLines && itemNumber % breakDivisor == 0) {
+            piece += "+\n";
+            breakDivisor = 1;
+        }
+        if (!AppendItemText(*entry, piece)) {
+            reason = ZEM_P2M_NOT_IN_TABLE;
+            return 0;
+        }
+        ++itemNumber;
+        keyword.isSet = 0;
+        if (textLength + int64_t(piece.size()) + 1 > capacity) {
+            reason = ZEM_P2M_TEXT_TOO_LONG;
+            return 0;
+        }
+        std::memcpy(output.pText + textLength, piece.data(), piece.size());
+        textLength += int64_t(piece.size());
+        output.pText[textLength] = '\0';
+        pendingSeparator = entry->separator;
+    }
+    output.Length = static_cast<int32_t>(textLength);
+    reason = 0;
+    return 1;
+}
+
+}  // namespace zem
