@@ -1,0 +1,248 @@
+#include "pcf_builders.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <regex>
+#include <stdexcept>
+
+namespace zemtest {
+namespace {
+
+// CCSID 500 codes of the printable ASCII characters 0x20 to 0x7E (the vertical bar as the
+// library's tables have it, 0x6A).
+constexpr unsigned char kEbcdic[95] = {
+    0x40, 0x4F, 0x7F, 0x7B, 0x5B, 0x6C, 0x50, 0x7D, 0x4D, 0x5D, 0x5C, 0x4E, 0x6B, 0x60, 0x4B, 0x61,  // ' ' .. '/'
+    0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9,                                      // '0' .. '9'
+    0x7A, 0x5E, 0x4C, 0x7E, 0x6E, 0x6F, 0x7C,                                                        // ':' .. '@'
+    0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0xC7, 0xC8, 0xC9, 0xD1, 0xD2, 0xD3, 0xD4,                    // 'A' .. 'M'
+    0xD5, 0xD6, 0xD7, 0xD8, 0xD9, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7, 0xE8, 0xE9,                    // 'N' .. 'Z'
+    0x4A, 0xE0, 0x5A, 0x5F, 0x6D, 0x79,                                                              // '[' .. '`'
+    0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x87, 0x88, 0x89, 0x91, 0x92, 0x93, 0x94,                    // 'a' .. 'm'
+    0x95, 0x96, 0x97, 0x98, 0x99, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0xA9,                    // 'n' .. 'z'
+    0xC0, 0x6A, 0xD0, 0xA1,                                                                          // '{' .. '~'
+};
+
+bool HostIsLittleEndian()
+{
+    const uint16_t probe = 1;
+    unsigned char first = 0;
+    std::memcpy(&first, &probe, 1);
+    return first == 1;
+}
+
+}  // namespace
+
+std::string ToEbcdic(const std::string &ascii)
+{
+    std::string out;
+    for (unsigned char c : ascii) {
+        if (c == 0)
+            out += '\0';
+        else if (c >= 0x20 && c <= 0x7E)
+            out += static_cast<char>(kEbcdic[c - 0x20]);
+        else
+            throw std::invalid_argument("ToEbcdic: no EBCDIC code for this character in the builders");
+    }
+    return out;
+}
+
+PcfBytes::PcfBytes(ByteOrder order, Text text) : order_(order), text_(text) {}
+
+PcfBytes &PcfBytes::Int32(int32_t value)
+{
+    // Written least significant byte first for little-endian order, most first otherwise.
+    bool little = HostIsLittleEndian() == (order_ == ByteOrder::kNative);
+    auto bits = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i) {
+        int shift = little ? 8 * i : 8 * (3 - i);
+        bytes_ += static_cast<char>((bits >> shift) & 0xFF);
+    }
+    return *this;
+}
+
+PcfBytes &PcfBytes::Int64(int64_t value)
+{
+    bool little = HostIsLittleEndian() == (order_ == ByteOrder::kNative);
+    auto bits = static_cast<uint64_t>(value);
+    for (int i = 0; i < 8; ++i) {
+        int shift = little ? 8 * i : 8 * (7 - i);
+        bytes_ += static_cast<char>((bits >> shift) & 0xFF);
+    }
+    return *this;
+}
+
+PcfBytes &PcfBytes::Words(std::initializer_list<int32_t> words)
+{
+    for (int32_t word : words)
+        Int32(word);
+    return *this;
+}
+
+std::string PcfBytes::Encode(const std::string &text) const { return text_ == Text::kEbcdic ? ToEbcdic(text) : text; }
+
+PcfBytes &PcfBytes::Chars(const std::string &text)
+{
+    bytes_ += Encode(text);
+    return *this;
+}
+
+PcfBytes &PcfBytes::Raw(const std::string &bytes)
+{
+    bytes_ += bytes;
+    return *this;
+}
+
+PcfBytes &PcfBytes::Pad4()
+{
+    while (bytes_.size() % 4)
+        bytes_ += '\0';
+    return *this;
+}
+
+PcfBytes &PcfBytes::Head(int32_t type, std::size_t strucLength)
+{
+    return Int32(type).Int32(static_cast<int32_t>(strucLength));
+}
+
+PcfBytes &PcfBytes::Cfh(int32_t type, int32_t command, int32_t parameterCount, int32_t version, int32_t compCode,
+                        int32_t reason, int32_t control, int32_t msgSeqNumber)
+{
+    return Head(type, 36).Words({version, command, msgSeqNumber, control, compCode, reason, parameterCount});
+}
+
+PcfBytes &PcfBytes::Cfin(int32_t parameter, int32_t value) { return Head(3, 16).Words({parameter, value}); }
+
+PcfBytes &PcfBytes::Cfst(int32_t parameter, const std::string &text, int32_t ccsid)
+{
+    auto n = static_cast<int32_t>(text.size());
+    return Head(4, Padded(20 + n)).Words({parameter, ccsid, n}).Chars(text).Pad4();
+}
+
+PcfBytes &PcfBytes::Cfil(int32_t parameter, const std::vector<int32_t> &values)
+{
+    auto n = static_cast<int32_t>(values.size());
+    Head(5, 16 + 4 * n).Words({parameter, n});
+    for (int32_t value : values)
+        Int32(value);
+    return *this;
+}
+
+PcfBytes &PcfBytes::Cfsl(int32_t parameter, const std::vector<std::string> &texts, int32_t stringLength,
+                         int32_t ccsid)
+{
+    auto n = static_cast<int32_t>(texts.size());
+    Head(6, Padded(24 + n * stringLength)).Words({parameter, ccsid, n, stringLength});
+    for (const auto &text : texts)
+        Chars(text.substr(0, stringLength) + std::string(stringLength - std::min<std::size_t>(text.size(), stringLength), ' '));
+    return Pad4();
+}
+
+PcfBytes &PcfBytes::Cfbs(int32_t parameter, const std::string &bytes)
+{
+    auto n = static_cast<int32_t>(bytes.size());
+    return Head(9, Padded(16 + n)).Words({parameter, n}).Raw(bytes).Pad4();
+}
+
+PcfBytes &PcfBytes::Cfif(int32_t parameter, int32_t op, int32_t value) { return Head(13, 20).Words({parameter, op, value}); }
+
+PcfBytes &PcfBytes::Cfsf(int32_t parameter, int32_t op, const std::string &text, int32_t ccsid)
+{
+    auto n = static_cast<int32_t>(text.size());
+    return Head(14, Padded(24 + n)).Words({parameter, op, ccsid, n}).Chars(text).Pad4();
+}
+
+PcfBytes &PcfBytes::Cfbf(int32_t parameter, int32_t op, const std::string &bytes)
+{
+    auto n = static_cast<int32_t>(bytes.size());
+    return Head(15, Padded(20 + n)).Words({parameter, op, n}).Raw(bytes).Pad4();
+}
+
+PcfBytes &PcfBytes::Cfgr(int32_t parameter, int32_t memberCount) { return Head(20, 16).Words({parameter, memberCount}); }
+
+PcfBytes &PcfBytes::Cfin64(int32_t parameter, int64_t value) { return Head(23, 24).Words({parameter, 0}).Int64(value); }
+
+PcfBytes &PcfBytes::Cfil64(int32_t parameter, const std::vector<int64_t> &values)
+{
+    auto n = static_cast<int32_t>(values.size());
+    Head(25, 16 + 8 * n).Words({parameter, n});
+    for (int64_t value : values)
+        Int64(value);
+    return *this;
+}
+
+PcfBytes &PcfBytes::Excfbl(int32_t parameter, const std::vector<std::string> &entries, int32_t stringLength)
+{
+    auto n = static_cast<int32_t>(entries.size());
+    Head(997, Padded(24 + n * stringLength)).Words({parameter, 0, n, stringLength});
+    for (const auto &entry : entries)
+        Raw(entry.substr(0, stringLength) + std::string(stringLength - std::min<std::size_t>(entry.size(), stringLength), '\0'));
+    return Pad4();
+}
+
+PcfBytes &PcfBytes::EmbeddedPcf(int32_t parameter, const std::string &message)
+{
+    auto n = static_cast<int32_t>(message.size());
+    return Head(998, Padded(20 + n)).Words({parameter, 0, n}).Raw(message).Pad4();
+}
+
+PcfBytes &PcfBytes::Binary(int32_t parameter, const std::string &bytes)
+{
+    auto n = static_cast<int32_t>(bytes.size());
+    return Head(999, Padded(20 + n)).Words({parameter, 0, n}).Raw(bytes).Pad4();
+}
+
+std::vector<unsigned char> ExactBytes(const std::string &bytes) { return {bytes.begin(), bytes.end()}; }
+
+void PcfDeleter::operator()(PcfMessage *pcf) const { DeletePcfMessage(pcf); }
+
+PcfPtr ContainerHolding(const std::string &bytes)
+{
+    PcfPtr pcf(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 0));
+    if (!pcf)
+        throw std::runtime_error("CreatePcfMessage failed");
+    auto length = static_cast<int32_t>(bytes.size());
+    if (!SizeMessage(&pcf->PcfMsg, length))
+        throw std::runtime_error("SizeMessage failed");
+    if (length)
+        std::memcpy(pcf->PcfMsg.pData, bytes.data(), bytes.size());
+    pcf->PcfMsg.Used = ZEM_MDHDR_LENGTH + length;
+    pcf->pCfh = reinterpret_cast<ZEM_MQCFH *>(pcf->PcfMsg.pData);
+    return pcf;
+}
+
+MESSAGE EnvelopeHolding(const std::string &bytes)
+{
+    MESSAGE msg{};
+    auto length = static_cast<int32_t>(bytes.size());
+    if (!CreateMessage(&msg, length))
+        throw std::runtime_error("CreateMessage failed");
+    if (length)
+        std::memcpy(msg.pData, bytes.data(), bytes.size());
+    msg.Used = ZEM_MDHDR_LENGTH + length;
+    return msg;
+}
+
+std::string DataOf(const MESSAGE &msg)
+{
+    if (!msg.pData || msg.Used <= ZEM_MDHDR_LENGTH)
+        return "";
+    return std::string(reinterpret_cast<const char *>(msg.pData), static_cast<std::size_t>(msg.Used - ZEM_MDHDR_LENGTH));
+}
+
+std::string DataOf(const PcfMessage &pcf) { return DataOf(pcf.PcfMsg); }
+
+std::string ViewBytes(const MESSAGE &view)
+{
+    if (!view.pData || view.Used <= 0)
+        return "";
+    return std::string(reinterpret_cast<const char *>(view.pData), static_cast<std::size_t>(view.Used));
+}
+
+std::string MaskTimes(const std::string &text)
+{
+    static const std::regex time("(^|\n)[0-9]{2}:[0-9]{2}:[0-9]{2} ");
+    return std::regex_replace(text, time, "$1TT:TT:TT ");
+}
+
+}  // namespace zemtest

@@ -1,0 +1,100 @@
+// Byte-by-byte builders of PCF messages and structures for the tests, independent of the
+// library: integers are written in either byte order, text in ASCII or EBCDIC (CCSID 500
+// for the characters below), lengths are computed here and padding is zero. Builders of
+// lying structures take every word explicitly (Words).
+//
+//   std::string msg = PcfBytes(ByteOrder::kSwapped, Text::kEbcdic)
+//                         .Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfin(1, 5).Cfst(2015, "QM1").bytes();
+#pragma once
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "zemapi.h"
+
+namespace zemtest {
+
+enum class ByteOrder { kNative, kSwapped };
+enum class Text { kAscii, kEbcdic };
+
+class PcfBytes {
+public:
+    explicit PcfBytes(ByteOrder order = ByteOrder::kNative, Text text = Text::kAscii);
+
+    // Raw pieces.
+    PcfBytes &Int32(int32_t value);
+    PcfBytes &Int64(int64_t value);
+    PcfBytes &Words(std::initializer_list<int32_t> words);
+    PcfBytes &Chars(const std::string &text);  // in the builder's text encoding
+    PcfBytes &Raw(const std::string &bytes);   // as they are
+    PcfBytes &Pad4();                          // zero bytes up to a multiple of 4
+    PcfBytes &Append(const PcfBytes &other) { return Raw(other.bytes()); }
+
+    // Well-formed structures; StrucLength, counts and lengths follow from the values.
+    PcfBytes &Cfh(int32_t type, int32_t command, int32_t parameterCount, int32_t version = 1, int32_t compCode = 0,
+                  int32_t reason = 0, int32_t control = 1, int32_t msgSeqNumber = 1);
+    PcfBytes &Cfin(int32_t parameter, int32_t value);
+    PcfBytes &Cfst(int32_t parameter, const std::string &text, int32_t ccsid = 0);
+    PcfBytes &Cfil(int32_t parameter, const std::vector<int32_t> &values);
+    PcfBytes &Cfsl(int32_t parameter, const std::vector<std::string> &texts, int32_t stringLength, int32_t ccsid = 0);
+    PcfBytes &Cfbs(int32_t parameter, const std::string &bytes);
+    PcfBytes &Cfif(int32_t parameter, int32_t op, int32_t value);
+    PcfBytes &Cfsf(int32_t parameter, int32_t op, const std::string &text, int32_t ccsid = 0);
+    PcfBytes &Cfbf(int32_t parameter, int32_t op, const std::string &bytes);
+    PcfBytes &Cfgr(int32_t parameter, int32_t memberCount);  // the members follow
+    PcfBytes &Cfin64(int32_t parameter, int64_t value);
+    PcfBytes &Cfil64(int32_t parameter, const std::vector<int64_t> &values);
+    PcfBytes &Excfbl(int32_t parameter, const std::vector<std::string> &entries, int32_t stringLength);
+    // Type 998: `message` holds the embedded message's bytes as they should stand.
+    PcfBytes &EmbeddedPcf(int32_t parameter, const std::string &message);
+    PcfBytes &Binary(int32_t parameter, const std::string &bytes);  // Type 999
+
+    const std::string &bytes() const { return bytes_; }
+    std::size_t size() const { return bytes_.size(); }
+    int32_t length() const { return static_cast<int32_t>(bytes_.size()); }
+
+private:
+    PcfBytes &Head(int32_t type, std::size_t strucLength);
+    std::string Encode(const std::string &text) const;
+
+    ByteOrder order_;
+    Text text_;
+    std::string bytes_;
+};
+
+// Padded length: n rounded up to a multiple of 4.
+constexpr int32_t Padded(int32_t n) { return (n + 3) / 4 * 4; }
+
+// ASCII text in EBCDIC (CCSID 500) for letters, digits, blank and common punctuation.
+std::string ToEbcdic(const std::string &ascii);
+
+// Exact-size heap copies, so that AddressSanitizer sees any read past the end.
+std::vector<unsigned char> ExactBytes(const std::string &bytes);
+
+// Owning PcfMessage, deleted with DeletePcfMessage.
+struct PcfDeleter {
+    void operator()(PcfMessage *pcf) const;
+};
+using PcfPtr = std::unique_ptr<PcfMessage, PcfDeleter>;
+
+// A container whose data area holds exactly these bytes (capacity = length, Used set),
+// not yet indexed.
+PcfPtr ContainerHolding(const std::string &bytes);
+
+// An owning envelope holding exactly these bytes (capacity = length); DeleteMessage it.
+MESSAGE EnvelopeHolding(const std::string &bytes);
+
+// The data bytes of an envelope (Used - 136 of them) or of a container.
+std::string DataOf(const MESSAGE &msg);
+std::string DataOf(const PcfMessage &pcf);
+
+// The bytes an attribute view points at.
+std::string ViewBytes(const MESSAGE &view);
+
+// Standard output with the leading "hh:mm:ss" of every line that starts with one (after an
+// optional empty line) replaced by "TT:TT:TT", so that dated messages compare exactly.
+std::string MaskTimes(const std::string &text);
+
+}  // namespace zemtest
