@@ -1,0 +1,108 @@
+// Authentication information objects.
+#include "cmdtable/records.h"
+
+namespace zem::table {
+namespace {
+
+MqscKeyword kwAuthInfo = Str(MQCA_AUTH_INFO_NAME, "AUTHINFO", kEvery, kLevel530);
+MqscKeyword kwToAuthInfo = Str(MQCACF_TO_AUTH_INFO_NAME, "AUTHINFO", kEvery, kLevel530);
+MqscKeyword kwLikeAuthInfo = Str(MQCACF_FROM_AUTH_INFO_NAME, "LIKE", kEvery, kLevel530);
+
+MqscKeyword vMQAIT_CRL_LDAP = Value(MQAIT_CRL_LDAP, "CRLLDAP");
+MqscKeyword vMQAIT_OCSP = Value(MQAIT_OCSP, "OCSP");
+MqscKeyword *vlAuthInfoType[] = {&vMQAIT_CRL_LDAP, &vMQAIT_OCSP, nullptr};
+MqscKeyword kwAuthType = Enum(MQIA_AUTH_INFO_TYPE, "AUTHTYPE", vlAuthInfoType, kEvery, kLevel530);
+
+MqscKeyword kwDescrAuthInfo = Str(MQCA_AUTH_INFO_DESC, "DESCR", kEvery, kLevel530);
+MqscKeyword kwAuthConName = Str(MQCA_AUTH_INFO_CONN_NAME, "CONNAME", kEvery, kLevel530);
+MqscKeyword kwLdapUser = Str(MQCA_LDAP_USER_NAME, "LDAPUSER", kEvery, kLevel530);
+MqscKeyword kwLdapPwd = Str(MQCA_LDAP_PASSWORD, "LDAPPWD", kEvery, kLevel530);
+MqscKeyword kwOcspUrl = Str(MQCA_AUTH_INFO_OCSP_URL, "OCSPURL", kDist, kLevel700);
+
+MqscParam plDisplayAuthInfoNames[] = {
+    Head(&cmdDisplayAuthInfoNames, kGlue),
+    Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
+    Opt(&kwCmdScope, kParen, kZos),
+    Opt(&kwQsgDisp, kParen, kZos),
+    End(kEvery, kLevel530),
+};
+
+MqscParam plDisplayAuthInfo[] = {
+    Head(&cmdDisplayAuthInfo, kGlue),
+    Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
+    Attr(&kwAll, kNone),
+    Attr(&kwAuthType, kParen, kEvery, kLevel530),
+    Attr(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530),
+    Attr(&kwAuthConName, kQuoted, kEvery, kLevel530),
+    Attr(&kwLdapUser, kQuoted, kEvery, kLevel530),
+    Attr(&kwLdapPwd, kQuoted, kEvery, kLevel530),
+    Attr(&kwOcspUrl, kQuoted, kDist, kLevel700),
+    Attr(&kwAltDate, kQuoted),
+    Attr(&kwAltTime, kQuoted),
+    Opt(&kwCmdScope, kParen, kZos),
+    Opt(&kwQsgDisp, kParen, kZos),
+    End(kEvery, kLevel530),
+};
+
+MqscParam plDefineAuthInfo[] = {
+    Head(&cmdDefineAuthInfo, kGlue),
+    Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
+    Req(&kwAuthType, kParen, kEvery, kLevel530),
+    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530),
+    Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),
+    Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530),
+    Opt(&kwOcspUrl, kQuoted, kDist, kLevel700),
+    Opt(&kwReplace, kWord),
+    Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530),
+    Opt(&kwCmdScope, kParen, kZos),
+    Opt(&kwQsgDisp, kParen, kZos),
+    End(kEvery, kLevel530),
+};
+
+MqscParam plAlterAuthInfo[] = {
+    Head(&cmdAlterAuthInfo, kGlue),
+    Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
+    Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530),
+    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530),
+    Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),
+    Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530),
+    Opt(&kwOcspUrl, kQuoted, kDist, kLevel700),
+    Opt(&kwCmdScope, kParen, kZos),
+    Opt(&kwQsgDisp, kParen, kZos),
+    End(kEvery, kLevel530),
+};
+
+MqscParam plDefineAuthInfoLike[] = {
+    Head(&cmdDefineAuthInfoLike, kGlue),
+    Obj(&kwToAuthInfo, kQuoted, kEvery, kLevel530),
+    Req(&kwLikeAuthInfo, kQuoted, kEvery, kLevel530),
+    Req(&kwAuthType, kParen, kEvery, kLevel530),
+    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530),
+    Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),
+    Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530),
+    Opt(&kwOcspUrl, kQuoted, kDist, kLevel700),
+    Opt(&kwReplace, kWord),
+    Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530),
+    Opt(&kwCmdScope, kParen, kZos),
+    Opt(&kwQsgDisp, kParen, kZos),
+    End(kEvery, kLevel530),
+};
+
+MqscParam plDeleteAuthInfo[] = {
+    Head(&cmdDeleteAuthInfo, kGlue),
+    Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
+    Opt(&kwCmdScope, kParen, kZos),
+    Opt(&kwQsgDisp, kParen, kZos),
+    End(kEvery, kLevel530),
+};
+
+}  // namespace
+
+MqscKeyword cmdDisplayAuthInfoNames = Command(MQCMD_INQUIRE_AUTH_INFO_NAMES, "DISPLAY AUTHINFO", plDisplayAuthInfoNames, kEvery, kLevel530);
+MqscKeyword cmdDisplayAuthInfo = Command(MQCMD_INQUIRE_AUTH_INFO, "DISPLAY AUTHINFO", plDisplayAuthInfo, kEvery, kLevel530);
+MqscKeyword cmdDefineAuthInfo = Command(MQCMD_CREATE_AUTH_INFO, "DEFINE AUTHINFO", plDefineAuthInfo, kEvery, kLevel530);
+MqscKeyword cmdAlterAuthInfo = Command(MQCMD_CHANGE_AUTH_INFO, "ALTER AUTHINFO", plAlterAuthInfo, kEvery, kLevel530);
+MqscKeyword cmdDefineAuthInfoLike = Command(MQCMD_COPY_AUTH_INFO, "DEFINE AUTHINFO", plDefineAuthInfoLike, kEvery, kLevel530);
+MqscKeyword cmdDeleteAuthInfo = Command(MQCMD_DELETE_AUTH_INFO, "DELETE AUTHINFO", plDeleteAuthInfo, kEvery, kLevel530);
+
+}  // namespace zem::table

@@ -1,0 +1,152 @@
+// Lookups in the command table and the run-time values its keyword records carry.
+#include "cmdtable/cmdtable.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "cmdtable/records.h"
+
+namespace zem {
+namespace {
+
+bool HoldsString(int32_t type) {
+    return type == MQSC_CMD || type == MQSC_STR || type == MQSC_STRLIST || type == MQSC_ENUMLIST ||
+           type == MQSC_LIST;
+}
+
+char *HeldString(const MqscKeyword *record) { return reinterpret_cast<char *>(record->value); }
+
+void ReleaseString(MqscKeyword *record) {
+    std::free(HeldString(record));
+    record->value = 0;
+}
+
+// Replaces the held string by a copy of at most `count` characters of text. The copy is
+// made before the old string goes, so a failed allocation leaves the record as it was.
+int32_t StoreString(MqscKeyword *record, const char *text, size_t count) {
+    char *copy = static_cast<char *>(std::malloc(count + 1));
+    if (copy == nullptr) return 0;
+    std::memcpy(copy, text, count);
+    copy[count] = '\0';
+    ReleaseString(record);
+    record->value = reinterpret_cast<intptr_t>(copy);
+    return 1;
+}
+
+bool Matches(const MqscKeyword *record, int32_t mode, const void *key) {
+    if (mode == kFindById) {
+        int32_t id;
+        std::memcpy(&id, key, sizeof id);
+        return record->id == id;
+    }
+    return record->name != nullptr && std::strcmp(record->name, static_cast<const char *>(key)) == 0;
+}
+
+void ResetRecord(MqscKeyword *record) {
+    if (HoldsString(record->type)) ReleaseString(record);
+    record->value = 0;
+    record->isSet = 0;
+}
+
+}  // namespace
+
+MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key) {
+    if (array == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName)) return nullptr;
+    for (MqscKeyword **entry = array; *entry != nullptr; ++entry) {
+        if (Matches(*entry, mode, key)) return *entry;
+    }
+    return nullptr;
+}
+
+MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key) {
+    if (list == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName)) return nullptr;
+    if (list[0].keyword == nullptr) return nullptr;
+    // The first entry is the command's own record: its code or verb is no parameter, even
+    // where it equals one (MAXMSGL's id 13 is also the code of the queue inquiry).
+    for (MqscParam *entry = list + 1; entry->keyword != nullptr; ++entry) {
+        MqscKeyword *keyword = entry->keyword;
+        if (Matches(keyword, mode, key)) return keyword;
+        if (mode == kFindByName && keyword->values != nullptr &&
+            FindCmdKeyword(keyword->values, kFindByName, key) != nullptr) {
+            return keyword;
+        }
+    }
+    return nullptr;
+}
+
+int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length) {
+    if (record == nullptr || length < 0) return 0;
+    switch (record->type) {
+    case MQSC_CMD:
+    case MQSC_STR: {
+        if (data == nullptr) return 0;
+        const char *text = static_cast<const char *>(data);
+        return StoreString(record, text, strnlen(text, static_cast<size_t>(length)));
+    }
+    case MQSC_STRLIST:
+    case MQSC_ENUMLIST:
+    case MQSC_LIST: {
+        if (data == nullptr) return 1;
+        const char *text = static_cast<const char *>(data);
+        return StoreString(record, text, strnlen(text, static_cast<size_t>(length)));
+    }
+    case MQSC_INT: {
+        if (data == nullptr) return 0;
+        int32_t number;
+        std::memcpy(&number, data, sizeof number);
+        record->value = number;
+        return 1;
+    }
+    case MQSC_ENUM:
+        record->value = reinterpret_cast<intptr_t>(data);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int32_t TakeKeywordValue(MqscKeyword *record, void *dest) {
+    if (record == nullptr || dest == nullptr) return 0;
+    if (HoldsString(record->type)) {
+        char *out = static_cast<char *>(dest);
+        const char *held = HeldString(record);
+        if (held == nullptr) {
+            std::memcpy(out, "''", 3);
+            return 1;
+        }
+        size_t length = strnlen(held, kTakeValueSize - 1);
+        std::memcpy(out, held, length);
+        out[length] = '\0';
+        ReleaseString(record);
+        return 1;
+    }
+    if (record->type == MQSC_INT) {
+        int32_t number = static_cast<int32_t>(record->value);
+        std::memcpy(dest, &number, sizeof number);
+        return 1;
+    }
+    if (record->type == MQSC_ENUM) {
+        const MqscKeyword *valueRecord = reinterpret_cast<const MqscKeyword *>(record->value);
+        MqscKeyword copy{};
+        if (valueRecord != nullptr) copy = *valueRecord;
+        std::memcpy(dest, &copy, sizeof copy);
+        return 1;
+    }
+    return 0;
+}
+
+void ResetCmdTable() {
+    // Every keyword record hangs off some command's list; lists are walked to their NULL
+    // keyword so that entries behind an inner end mark are reached too. A shared record
+    // is met several times, which is harmless once its string is gone.
+    for (MqscKeyword **command = table::kCommands; *command != nullptr; ++command) {
+        ResetRecord(*command);
+        MqscParam *list = (*command)->params;
+        if (list == nullptr) continue;
+        for (MqscParam *entry = list; entry->keyword != nullptr; ++entry) ResetRecord(entry->keyword);
+    }
+}
+
+}  // namespace zem
+
+extern "C" ZEMAPI(MqscKeyword **) GetCmdTbl(void) { return zem::table::kCommands; }
