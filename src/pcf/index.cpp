@@ -1,5 +1,6 @@
 // The attribute index of a PcfMessage: indexing raw bytes, appending parameters and
 // reading them back by position or by parameter id.
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -90,7 +91,7 @@ int32_t AsInt32(int64_t value) { return static_cast<int32_t>(value); }
 // an earlier message, perhaps in a data area released since.
 void ClearIndexAfter(PcfMessage &pcf, int32_t last)
 {
-    for (int32_t i = last + 1; i < ZEM_PCF_INDEX_ENTRIES; ++i)
+    for (int64_t i = std::max<int64_t>(int64_t{last} + 1, 0); i < ZEM_PCF_INDEX_ENTRIES; ++i)
         ClearView(pcf.AttrIndex[i]);
 }
 

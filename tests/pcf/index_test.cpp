@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "capture.h"
@@ -347,9 +348,14 @@ TEST(PcfIndex, UnknownOrInvalidStructuresFailSilently)
 
 TEST(PcfIndex, NegativeParameterCountIndexesNothing)
 {
+    for (int32_t count : {-1, -150, INT32_MIN}) {
+        PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, count).Cfin(1, 1).bytes());
+        EXPECT_EQ(RawToPcf(pcf.get()), 1);
+        EXPECT_EQ(pcf->PcfMsg.Used, 136);
+        EXPECT_EQ(pcf->AttrIndex[0].pData, nullptr);
+    }
     PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, -1).Cfin(1, 1).bytes());
     EXPECT_EQ(RawToPcf(pcf.get()), 1);
-    EXPECT_EQ(pcf->PcfMsg.Used, 136);
     Out out;
     EXPECT_EQ(GetAttrByPos(0, &out.msg, pcf.get()), 0);
     Attr attr(PcfBytes().Cfin(1, 1).bytes());
