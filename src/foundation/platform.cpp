@@ -4,11 +4,8 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
-#include <memory>
 #include <new>
 #include <string>
-#include <utility>
-#include <vector>
 
 #if defined(_WIN32)
 #  define WIN32_LEAN_AND_MEAN
@@ -116,8 +113,10 @@ std::string Trimmed(const std::string &text)
 
 }  // namespace
 
+// An opened key remembers its name; values are read from the file when asked for, as the
+// registry itself would give the current value.
 struct RegistryKeyData {
-    std::vector<std::pair<std::string, std::string>> values;
+    std::string name;
 };
 
 const char *RegistryFilePath()
@@ -126,39 +125,53 @@ const char *RegistryFilePath()
     return overridden ? overridden : kRegistryFile;
 }
 
-// Reads the values of one key from the registry file:
+namespace {
+
+// Walks the registry file:
 //   [Software\Maker\Product]      a key below the local-machine hive
 //   WorkPath=/srv/suite           a value name and its text, up to the end of the line
 //   # or ; at the start of a line: a comment
+// onKey(keyName) says whether the following values are wanted; onValue(name, value)
+// returns true to stop. Returns false when the file cannot be read.
+template <typename OnKey, typename OnValue>
+bool WalkRegistryFile(OnKey onKey, OnValue onValue)
+{
+    std::ifstream file(RegistryFilePath());
+    if (!file)
+        return false;
+    bool wanted = false;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::string entry = Trimmed(line);
+        if (entry.empty() || entry[0] == '#' || entry[0] == ';')
+            continue;
+        if (entry[0] == '[') {
+            wanted = entry.back() == ']' && onKey(Trimmed(entry.substr(1, entry.size() - 2)));
+            continue;
+        }
+        std::size_t equals = line.find('=');
+        if (wanted && equals != std::string::npos && onValue(Trimmed(line.substr(0, equals)), line.substr(equals + 1)))
+            break;
+    }
+    return true;
+}
+
+}  // namespace
+
 long RegistryOpenKey(const char *subKey, RegistryKey *key)
 {
     *key = nullptr;
-    std::ifstream file(RegistryFilePath());
-    if (!file)
-        return kRegistryNotFound;
     try {
-        auto data = std::make_unique<RegistryKeyData>();
-        bool found = false, inKey = false;
-        std::string line;
-        while (std::getline(file, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            std::string entry = Trimmed(line);
-            if (entry.empty() || entry[0] == '#' || entry[0] == ';')
-                continue;
-            if (entry[0] == '[') {
-                inKey = entry.back() == ']' && SameName(Trimmed(entry.substr(1, entry.size() - 2)), subKey);
-                found = found || inKey;
-                continue;
-            }
-            std::size_t equals = line.find('=');
-            if (!inKey || equals == std::string::npos)
-                continue;
-            data->values.emplace_back(Trimmed(line.substr(0, equals)), line.substr(equals + 1));
-        }
-        if (!found)
+        bool found = false;
+        auto onKey = [&](const std::string &name) {
+            found = found || SameName(name, subKey);
+            return false;
+        };
+        if (!WalkRegistryFile(onKey, [](const std::string &, const std::string &) { return true; }) || !found)
             return kRegistryNotFound;
-        *key = data.release();
+        *key = new RegistryKeyData{subKey};
         return kRegistryOk;
     } catch (const std::bad_alloc &) {
         return kRegistryNoMemory;
@@ -169,16 +182,28 @@ long RegistryQueryValue(RegistryKey key, const char *valueName, uint32_t *type, 
 {
     if (!key)
         return kRegistryNotFound;
-    for (const auto &[name, value] : key->values) {
-        if (!SameName(name, valueName ? valueName : ""))
-            continue;
+    if (data && !size)
+        return kRegistryInvalid;
+    try {
+        bool found = false;
+        std::string value;
+        auto onKey = [&](const std::string &name) { return SameName(name, key->name.c_str()); };
+        auto onValue = [&](const std::string &name, const std::string &text) {
+            if (!SameName(name, valueName ? valueName : ""))
+                return false;
+            found = true;
+            value = text;
+            return true;
+        };
+        if (!WalkRegistryFile(onKey, onValue) || !found)
+            return kRegistryNotFound;
         if (value.size() >= UINT32_MAX)
             return kRegistryMoreData;
         uint32_t needed = static_cast<uint32_t>(value.size() + 1);
         if (type)
             *type = kRegistryString;
         if (!size)
-            return data ? kRegistryInvalid : kRegistryOk;
+            return kRegistryOk;
         uint32_t room = *size;
         *size = needed;
         if (!data)
@@ -187,8 +212,9 @@ long RegistryQueryValue(RegistryKey key, const char *valueName, uint32_t *type, 
             return kRegistryMoreData;
         std::memcpy(data, value.c_str(), needed);
         return kRegistryOk;
+    } catch (const std::bad_alloc &) {
+        return kRegistryNoMemory;
     }
-    return kRegistryNotFound;
 }
 
 long RegistryCloseKey(RegistryKey key)
