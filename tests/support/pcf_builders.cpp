@@ -192,6 +192,30 @@ PcfBytes &PcfBytes::Binary(int32_t parameter, const std::string &bytes)
     return Head(999, Padded(20 + n)).Words({parameter, 0, n}).Raw(bytes).Pad4();
 }
 
+std::string SampleQueueResponse(ByteOrder order, Text text)
+{
+    auto padded = [](const std::string &value, std::size_t width) { return value + std::string(width - value.size(), ' '); };
+    return PcfBytes(order, text)
+        .Cfh(ZEM_MQCFT_RESPONSE, 13 /* MQCMD_INQUIRE_Q */, 12)
+        .Cfst(2016 /* MQCA_Q_NAME */, padded("APP.REQUEST.QUEUE", 48))
+        .Cfin(20 /* MQIA_Q_TYPE */, 1 /* MQQT_LOCAL */)
+        .Cfin(3 /* MQIA_CURRENT_Q_DEPTH */, 42)
+        .Cfin(15 /* MQIA_MAX_Q_DEPTH */, 5000)
+        .Cfst(2013 /* MQCA_Q_DESC */, padded("Requests from the web tier", 64))
+        .Cfst(2027 /* MQCA_ALTERATION_DATE */, "2024-03-18")
+        .Cfst(2028 /* MQCA_ALTERATION_TIME */, "14.22.05")
+        .Cfsl(3011 /* MQCACF_Q_NAMES */, {"APP.REPLY.QUEUE", "APP.ERROR.QUEUE"}, 48)
+        .Cfil(1002 /* MQIACF_Q_ATTRS */, {2016, 3, 15})
+        .Cfbs(7006 /* MQBACF_CONNECTION_ID */, std::string("AMQCQM1 \x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B"
+                                                           "\xFC\xFD\xFE\xFF",
+                                                           24))
+        .Cfin64(746 /* MQIAMO64_BYTES */, 123456789012)
+        .Cfgr(8011 /* MQGACF_Q_STATISTICS_DATA */, 2)
+        .Cfil64(745 /* MQIAMO64_BROWSE_BYTES */, {1, int64_t{1} << 40})
+        .Cfst(2016 /* MQCA_Q_NAME */, padded("APP.REQUEST.QUEUE", 48))
+        .bytes();
+}
+
 std::vector<unsigned char> ExactBytes(const std::string &bytes) { return {bytes.begin(), bytes.end()}; }
 
 void PcfDeleter::operator()(PcfMessage *pcf) const { DeletePcfMessage(pcf); }

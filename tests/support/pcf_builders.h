@@ -64,6 +64,12 @@ private:
     std::string bytes_;
 };
 
+// The bundled sample samples/pcf/inquire-q-response.pcf (native order, ASCII) and, in the
+// other order and EBCDIC, samples/pcf/peer-inquire-q-response.pcf: a queue manager's answer
+// to an inquiry about one queue, with strings, integers, lists, a byte string, 64-bit
+// values and a group.
+std::string SampleQueueResponse(ByteOrder order, Text text);
+
 // Padded length: n rounded up to a multiple of 4.
 constexpr int32_t Padded(int32_t n) { return (n + 3) / 4 * 4; }
 

@@ -1,0 +1,33 @@
+// The bundled PCF samples are the output of their byte-by-byte builders. To write them
+// again after a change of the builders: ZEM_WRITE_SAMPLES=1 test_pcf --gtest_filter='PcfSamples.*'
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "capture.h"
+#include "pcf_builders.h"
+
+namespace {
+
+using zemtest::ByteOrder;
+using zemtest::Text;
+
+void ExpectSample(const std::string &relative, const std::string &bytes)
+{
+    std::string path = zemtest::SamplePath(relative);
+    if (std::getenv("ZEM_WRITE_SAMPLES")) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        ASSERT_TRUE(out.good()) << path;
+    }
+    EXPECT_EQ(zemtest::ReadFile(path), bytes) << path;
+}
+
+TEST(PcfSamples, BundledMessagesAreTheirBuildersOutput)
+{
+    ExpectSample("pcf/inquire-q-response.pcf", zemtest::SampleQueueResponse(ByteOrder::kNative, Text::kAscii));
+    ExpectSample("pcf/peer-inquire-q-response.pcf", zemtest::SampleQueueResponse(ByteOrder::kSwapped, Text::kEbcdic));
+}
+
+}  // namespace
