@@ -627,18 +627,22 @@ typedef struct PcfMessage {
  * IsPcfAttrValid checks the one structure at msg->pData against its own length words and
  * against the envelope's length (Used - 136 for an owning envelope, Used for a view);
  * every accessor runs it first, so a valid structure lies wholly inside its envelope.
+ * Negative length, count or string-length words and sizes beyond 32 bits are invalid.
  * A group (Type 20) is checked as its 16-byte header only. */
 ZEMAPI(int) IsPcfAttrValid(MESSAGE *msg);
 /* Converts in place the PCF message (MQCFH and parameters, or a run of structures) that a
  * peer wrote: swap non-zero byte-swaps every integer, convertText non-zero passes every
- * string through TextConvert(textMode). Walks at most `length` bytes and never reads or
- * writes outside them; stops at a structure shorter than 8 bytes or reaching beyond
- * `length`. Always returns 1; an unknown Type is reported on standard output. */
+ * string through TextConvert(textMode); byte strings, byte-string lists and binary values
+ * stay as they are. Walks at most `length` bytes and never reads or writes outside them,
+ * nor outside a structure's own StrucLength; stops at a structure shorter than 8 bytes or
+ * reaching beyond `length`. Always returns 1; an unknown Type is reported on standard
+ * output. */
 ZEMAPI(int) AlienPcfBufferToNative(void *pcf, int32_t swap, int32_t convertText, int32_t textMode,
                                    int32_t length);
-/* Converts pcf's data as its envelope header (MDHDR Encoding, CharSet, lUserMsgLength)
- * describes it, then clears Encoding so that a second call changes nothing. Convert the
- * header first with AlienToNative; run RawToPcf afterwards. */
+/* Converts pcf's data as its envelope header (MDHDR Encoding, CharSet, lUserMsgLength,
+ * the last cut to the data area) describes it, then marks the header native (Encoding 0,
+ * CharSet 1) so that a second call changes nothing. Convert the header first with
+ * AlienToNative; run RawToPcf afterwards. */
 ZEMAPI(int) AlienPcfToNative(PcfMessage *pcf);
 /* Converts msg's MDHDR from a peer's byte order (Encoding non-zero) and EBCDIC text
  * (CharSet not 1); Encoding is left as it was. 1 when StrucLength is then 136. */
