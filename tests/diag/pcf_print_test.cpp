@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "attr_builders.h"
+#include "capture.h"
+#include "pcf_builders.h"
+#include "zemapi.h"
+
+namespace {
+
+using zemtest::Attr;
+using zemtest::CaptureStdout;
+using zemtest::MaskDatesAndAddresses;
+using zemtest::PcfBytes;
+
+const std::string kDefaultExtension = "\nPCF Header Extension (MSHDRE):\n"
+                                      "->StrucLength(32), Version(1),\n"
+                                      "->Encoding(0), CharSet(0),\n"
+                                      "->UserMsgLength(0), Author(\" \")\n";
+
+zemtest::PcfPtr Indexed(const std::string &bytes)
+{
+    zemtest::PcfPtr pcf = zemtest::ContainerHolding(bytes);
+    EXPECT_EQ(RawToPcf(pcf.get()), 1);
+    return pcf;
+}
+
+std::string PrintedAttr(const std::string &bytes, int expected = 1)
+{
+    Attr attr(bytes);
+    int result = -1;
+    std::string out = CaptureStdout([&] { result = PrintPcfAttr(attr.get()); });
+    EXPECT_EQ(result, expected);
+    return out;
+}
+
+TEST(PrintPcfMessage, ListsEveryStructureTypeAndNestedGroups)
+{
+    const std::string embedded = PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0).bytes();
+    auto pcf = Indexed(PcfBytes()
+                           .Cfh(ZEM_MQCFT_RESPONSE, 13, 13, 1, 2, 2085)
+                           .Cfin(20, 1)
+                           .Cfst(2016, "Q1")
+                           .Cfil(1002, {1, 2})
+                           .Cfsl(3011, {"AB", "C"}, 2)
+                           .Cfbs(7001, "ABCDEFGHIJKLMN")
+                           .Cfif(1003, 4, 100)
+                           .Cfsf(2016, 18, "SYS*")
+                           .Cfgr(8000, 2)
+                           .Cfin(1, 5)
+                           .Cfgr(8001, 1)
+                           .Cfst(2, "IN")
+                           .Cfin64(3001, -5)
+                           .Cfil64(3002, {7, -8})
+                           .Excfbl(7005, {"ABCDEFGHIJKLMNOPQR", "xy"}, 18)
+                           .EmbeddedPcf(5000, embedded)
+                           .Binary(9001, "\x01\xAB")
+                           .bytes());
+    int result = -1;
+    const std::string out = CaptureStdout([&] { result = PrintPcfMessage(pcf.get()); });
+    EXPECT_EQ(result, 1);
+    const std::string blanks24(24, ' ');
+    EXPECT_EQ(MaskDatesAndAddresses(out),
+              "\nDate: DATE\n" + kDefaultExtension +
+                  "\nPCF Header (MQCFH):\n"
+                  "->Type(2), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n"
+                  "->MsgSeqNum(1), Control(1), ParameterCount(13)\n"
+                  "->CompCode(2), Reason(2085)\n"
+                  "\nPCF Integer (MQCFIN):\n"
+                  "->Type(3), StrucLength(16), Parameter (20), Value(1)\n"
+                  "\nPCF String (MQCFST):\n"
+                  "->Type(4), StrucLength(24), Parameter(2016), CharSet(0)\n"
+                  "->StringLength(2), String(\"Q1\")\n"
+                  "\nPCF Integer List (MQCFIL):\n"
+                  "->Type(5), StrucLength(24), Parameter (1002), Count(2)\n"
+                  "->Integer List{1, 2, };\n"
+                  "\nPCF String List (MQCFSL):\n"
+                  "->Type(6), StrucLength(28), Parameter (3011), Count(2)\n"
+                  "->StringLength(2), CharSetId(0)\n"
+                  "->String List\n{\n"
+                  "\t(1) - \"AB\"\n"
+                  "\t(2) - \"C \"\n"
+                  "};\n"
+                  "\nPCF ByteString (MQCFBS):\n"
+                  "->Type(9), StrucLength(32), Parameter(7001)\n"
+                  "->ByteString, size(14): A B C D E F G H I J K L \n" +
+                  blanks24 + "4142434445464748494A4B4C\n" + blanks24 + "M N \n" + blanks24 +
+                  "4D4E\n"
+                  "\nPCF Integer Filter (MQCFIF):\n"
+                  "->Type(13), StrucLength(20), Parameter (1003), Operator (4), Filter Value(100)\n"
+                  "\nPCF String Filter (MQCFSF):\n"
+                  "->Type(14), StrucLength(28), Parameter(2016), CharSet(0), Operator(18)\n"
+                  "->FilterLength(4), FilterValue(\"SYS*\")\n"
+                  "\nPCF Group (MQCFGR):\n"
+                  "->Type(20), StrucLength(16), Parameter(8000), ParameterCount(2)\n"
+                  "\n->PCF Group Parameter 0:\n"
+                  "PCF Integer (MQCFIN):\n"
+                  "->Type(3), StrucLength(16), Parameter (1), Value(5)\n"
+                  "\n->PCF Group Parameter 1:\n"
+                  "PCF Group (MQCFGR):\n"
+                  "->Type(20), StrucLength(16), Parameter(8001), ParameterCount(1)\n"
+                  "\n->PCF Group Parameter 0:\n"
+                  "PCF String (MQCFST):\n"
+                  "->Type(4), StrucLength(24), Parameter(2), CharSet(0)\n"
+                  "->StringLength(2), String(\"IN\")\n"
+                  "\nPCF 64-Bit Integer (MQCFIN64):\n"
+                  "->Type(23), StrucLength(24), Parameter (3001), Value(-5)\n"
+                  "\nPCF 64-Bit Integer List (MQCFIL64):\n"
+                  "->Type(25), StrucLength(32), Parameter (3002), Count(2)\n"
+                  "->64 Bit Integer List{7, -8, };\n"
+                  "\nPCF ByteString List (EXCFBL):\n"
+                  "->Type(997), StrucLength(60), Parameter (7005), Count(2)\n"
+                  "->StringLength(18)\n"
+                  "->String List\n{\n"
+                  "    (1) - 00000000:  4142434445464748494A4B4C4D4E4F50    ABCDEFGHIJKLMNOP\n"
+                  "          00000010:  5152                                QR\n"
+                  "    (2) - 00000000:  78790000000000000000000000000000    xy..............\n"
+                  "          00000010:  0000                                ..\n"
+                  "};\n"
+                  "\nE-PCF PCF (MQCFST):\n"
+                  "->Type(998), StrucLength(56), Parameter(5000), CharSet(0)\n"
+                  "->StringLength(36) BinaryValue(\""
+                  "020000002400000001000000"
+                  "0D000000010000000100000000000000"
+                  "0000000000000000\")\n"
+                  "\nE-PCF Binary (MQCFST):\n"
+                  "->Type(999), StrucLength(24), Parameter(9001), CharSet(0)\n"
+                  "->StringLength(2) BinaryValue(\"01AB\")\n");
+}
+
+TEST(PrintPcfMessage, UnprintableStructureIsFollowedByTheDump)
+{
+    auto pcf = Indexed(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 2).Cfin(20, 1).Cfbf(7002, 5, "ab").bytes());
+    std::memcpy(pcf->PcfMsg.MsgDesc.ReplyToQMgr, "QMGR1 OF THE HUB", 16);
+    std::memset(pcf->PcfMsg.MsgDesc.ReplyToQMgr + 16, ' ', 32);
+    int result = -1;
+    const std::string out = CaptureStdout([&] { result = PrintPcfMessage(pcf.get()); });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(MaskDatesAndAddresses(out),
+              "\nDate: DATE\n" + kDefaultExtension +
+                  "\nPCF Header (MQCFH):\n"
+                  "->Type(1), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n"
+                  "->MsgSeqNum(1), Control(1), ParameterCount(2)\n"
+                  "->CompCode(0), Reason(0)\n"
+                  "\nPCF Integer (MQCFIN):\n"
+                  "->Type(3), StrucLength(16), Parameter (20), Value(1)\n"
+                  "\nUNKNOWN PCF Attribute(15): unable to print\n"
+                  "\n--------Begin: PCF MESSAGE DUMP---------------\n"
+                  "\nDATE\n DumpPcfMessage: pMsg ADDR hex, lMsgLength=212, lMsgLen(w/o hdr of 136)=76...\n"
+                  " pMsg->PcfMsg.MsgDesc.ReplyToQMgr <QMGR1>\n"
+                  "\nPCF Header (MQCFH):\n"
+                  "->Type(1), StrucLength(36), Version(1),\n"
+                  "->Command(13=MQCMD_INQUIRE_Q),\n"
+                  "MsgSeqNum(1), Control(1),\n"
+                  "->ParameterCount(2)\n"
+                  "CompCode(0), Reason(0)\n"
+                  "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=76...\n"
+                  "00000000 01 00 00 00 24 00 00 00 01 00 00 00 0D 00 00 00 ....$...........\n"
+                  "00000010 01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 ................\n"
+                  "00000020 02 00 00 00 03 00 00 00 10 00 00 00 14 00 00 00 ................\n"
+                  "00000030 01 00 00 00 0F 00 00 00 18 00 00 00 5A 1B 00 00 ............Z...\n"
+                  "00000040 05 00 00 00 02 00 00 00 61 62 00 00 "
+                  "\n----------End: PCF MESSAGE DUMP---------------\n\n");
+}
+
+TEST(PrintPcfMessage, KeepsParametersAfterNestedGroups)
+{
+    auto pcf = Indexed(PcfBytes()
+                           .Cfh(ZEM_MQCFT_COMMAND, 13, 2)
+                           .Cfgr(1, 1)
+                           .Cfgr(2, 1)
+                           .Cfin(3, 3)
+                           .Cfin(4, 4)
+                           .bytes());
+    const std::string out = CaptureStdout([&] { PrintPcfMessage(pcf.get()); });
+    const std::string tail = "\n->PCF Group Parameter 0:\n"
+                             "PCF Integer (MQCFIN):\n"
+                             "->Type(3), StrucLength(16), Parameter (3), Value(3)\n"
+                             "\nPCF Integer (MQCFIN):\n"
+                             "->Type(3), StrucLength(16), Parameter (4), Value(4)\n";
+    ASSERT_GE(out.size(), tail.size());
+    EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
+    EXPECT_EQ(out.find("DUMP"), std::string::npos);
+}
+
+TEST(PrintPcfMessage, NullMessagePrintsNothing)
+{
+    int result = -1;
+    EXPECT_EQ(CaptureStdout([&] { result = PrintPcfMessage(nullptr); }), "");
+    EXPECT_EQ(result, 0);
+}
+
+TEST(PrintPcfAttr, EmptyIntegerListOpensAndClosesAtOnce)
+{
+    EXPECT_EQ(PrintedAttr(PcfBytes().Cfil(7, {}).bytes()),
+              "\nPCF Integer List (MQCFIL):\n"
+              "->Type(5), StrucLength(16), Parameter (7), Count(0)\n"
+              "->Integer List{};\n");
+}
+
+TEST(PrintPcfAttr, ValuesAreCutAtTheirLimit)
+{
+    const std::string text(1030, 'x');
+    EXPECT_EQ(PrintedAttr(PcfBytes().Cfst(1, text).bytes()),
+              "\nPCF String (MQCFST):\n"
+              "->Type(4), StrucLength(1052), Parameter(1), CharSet(0)\n"
+              "->StringLength(1030), String(\"" +
+                  std::string(1024, 'x') + "\")\n");
+    const std::string binary(1030, '\x11');
+    std::string hex;
+    for (int i = 0; i < 1024; ++i)
+        hex += "11";
+    EXPECT_EQ(PrintedAttr(PcfBytes().Binary(2, binary).bytes()),
+              "\nE-PCF Binary (MQCFST):\n"
+              "->Type(999), StrucLength(1052), Parameter(2), CharSet(0)\n"
+              "->StringLength(1030) BinaryValue(\"" +
+                  hex + "\")\n");
+}
+
+TEST(PrintPcfAttr, ShortByteStringListEntriesPrintNoLine)
+{
+    EXPECT_EQ(PrintedAttr(PcfBytes().Excfbl(1, {"abc"}, 3).bytes()),
+              "\nPCF ByteString List (EXCFBL):\n"
+              "->Type(997), StrucLength(28), Parameter (1), Count(1)\n"
+              "->StringLength(3)\n"
+              "->String List\n{\n"
+              "};\n");
+}
+
+TEST(PrintPcfAttr, UnprintableGroupMemberDoesNotStopTheGroup)
+{
+    EXPECT_EQ(PrintedAttr(PcfBytes().Cfgr(9, 2).Words({8, 16, 1, 1}).Cfin(2, 2).bytes()),
+              "\nPCF Group (MQCFGR):\n"
+              "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
+              "\n->PCF Group Parameter 0:\n"
+              "UNKNOWN PCF Attribute(8): unable to print\n"
+              "\n->PCF Group Parameter 1:\n"
+              "PCF Integer (MQCFIN):\n"
+              "->Type(3), StrucLength(16), Parameter (2), Value(2)\n");
+}
+
+TEST(PrintPcfAttr, MemberBeyondTheGroupEndsTheListing)
+{
+    EXPECT_EQ(PrintedAttr(PcfBytes().Cfgr(9, 2).Cfin(1, 1).Words({3, 64, 2, 2}).bytes(), 0),
+              "\nPCF Group (MQCFGR):\n"
+              "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
+              "\n->PCF Group Parameter 0:\n"
+              "PCF Integer (MQCFIN):\n"
+              "->Type(3), StrucLength(16), Parameter (1), Value(1)\n"
+              "\n->PCF Group Parameter 1:\n"
+              "UNKNOWN PCF Attribute(3): unable to print\n");
+    EXPECT_EQ(PrintedAttr(PcfBytes().Cfgr(9, 2).Cfin(1, 1).bytes(), 0),
+              "\nPCF Group (MQCFGR):\n"
+              "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
+              "\n->PCF Group Parameter 0:\n"
+              "PCF Integer (MQCFIN):\n"
+              "->Type(3), StrucLength(16), Parameter (1), Value(1)\n"
+              "\n->PCF Group Parameter 1:\n"
+              "UNKNOWN PCF Attribute(0): unable to print\n");
+}
+
+TEST(PrintPcfAttr, StructureThatDisagreesWithItsEnvelopeIsUnprintable)
+{
+    EXPECT_EQ(PrintedAttr(PcfBytes().Cfin(1, 1).bytes() + std::string(4, '\0'), 0),
+              "\nUNKNOWN PCF Attribute(3): unable to print\n");
+    // A string whose StringLength claims more than its StrucLength holds.
+    EXPECT_EQ(PrintedAttr(PcfBytes().Words({4, 24, 1, 0, 400}).Raw("ABCD").bytes(), 0),
+              "\nUNKNOWN PCF Attribute(4): unable to print\n");
+    EXPECT_EQ(PrintedAttr("", 0), "\nUNKNOWN PCF Attribute(0): unable to print\n");
+    EXPECT_EQ(PrintPcfAttr(nullptr), 0);
+}
+
+TEST(PrintPcfAttr, DeeplyNestedGroupsPrintWithoutRecursion)
+{
+    constexpr int kDepth = 5000;
+    PcfBytes bytes;
+    for (int i = 0; i < kDepth; ++i)
+        bytes.Cfgr(i, 1);
+    bytes.Cfin(kDepth, 7);
+    const std::string out = PrintedAttr(bytes.bytes());
+    std::size_t groups = 0;
+    for (std::size_t at = out.find("PCF Group (MQCFGR)"); at != std::string::npos;
+         at = out.find("PCF Group (MQCFGR)", at + 1))
+        ++groups;
+    EXPECT_EQ(groups, static_cast<std::size_t>(kDepth));
+    const std::string tail = "->Type(3), StrucLength(16), Parameter (5000), Value(7)\n";
+    EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
+}
+
+TEST(PrintPcfExt, PrintsFieldsAndAtMostTwelveAuthorCharacters)
+{
+    MSHDRE ext{32, 1, 546, 1, 77, {}};
+    std::memcpy(ext.Author, "ABCDEFGHIJKL", 12);
+    int result = -1;
+    EXPECT_EQ(CaptureStdout([&] { result = PrintPcfExt(&ext); }),
+              "\nPCF Header Extension (MSHDRE):\n"
+              "->StrucLength(32), Version(1),\n"
+              "->Encoding(546), CharSet(1),\n"
+              "->UserMsgLength(77), Author(\"ABCDEFGHIJKL\")\n");
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(CaptureStdout([&] { result = PrintPcfExt(nullptr); }), "");
+    EXPECT_EQ(result, 0);
+}
+
+TEST(DumpHexMessage, FullLinesCarryCharactersAndTheLastPartialLineDoesNot)
+{
+    const std::string bytes = std::string("ABC \x09\x80~xyz", 10) + "0123456789";
+    int result = -1;
+    const std::string out = CaptureStdout([&] { result = DumpHexMessage(bytes.data(), 20); });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(MaskDatesAndAddresses(out),
+              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=20...\n"
+              "00000000 41 42 43 20 09 80 7E 78 79 7A 30 31 32 33 34 35 ABC...~xyz012345\n"
+              "00000010 36 37 38 39 ");
+    EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([&] { DumpHexMessage(bytes.data(), 16); })),
+              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=16...\n"
+              "00000000 41 42 43 20 09 80 7E 78 79 7A 30 31 32 33 34 35 ABC...~xyz012345\n");
+}
+
+TEST(DumpHexMessage, EmptyOrNegativeLengthPrintsOnlyTheHeading)
+{
+    EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([] { DumpHexMessage("abc", 0); })),
+              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=0...\n");
+    EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([] { DumpHexMessage("abc", -5); })),
+              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=-5...\n");
+}
+
+TEST(DumpPcfMessage, ShortMessageReportsItsLengthAndStillDumps)
+{
+    auto pcf = zemtest::ContainerHolding(PcfBytes().Words({1, 36}).bytes());
+    int result = -1;
+    const std::string out = CaptureStdout([&] { result = DumpPcfMessage(pcf.get()); });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(MaskDatesAndAddresses(out),
+              "\n--------Begin: PCF MESSAGE DUMP---------------\n"
+              "\nDATE\n DumpPcfMessage: pMsg ADDR hex, lMsgLength=144, lMsgLen(w/o hdr of 136)=8...\n"
+              " pMsg->PcfMsg.MsgDesc.ReplyToQMgr <>\n"
+              "PCF MQCFH Header length = 8\n"
+              "PCF Message Header (MQCFH) is too short or empty!\n"
+              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=8...\n"
+              "00000000 01 00 00 00 24 00 00 00 "
+              "\n----------End: PCF MESSAGE DUMP---------------\n\n");
+    EXPECT_EQ(DumpPcfMessage(nullptr), 0);
+}
+
+TEST(DumpPcfMessage, AddressIsTheMessageData)
+{
+    auto pcf = Indexed(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 0).bytes());
+    const std::string out = CaptureStdout([&] { DumpPcfMessage(pcf.get()); });
+    char address[64];
+    std::snprintf(address, sizeof address, "pMsg %lx hex", reinterpret_cast<unsigned long>(pcf->PcfMsg.pData));
+    EXPECT_NE(out.find(address), std::string::npos) << out;
+    std::snprintf(address, sizeof address, "pBuf %lx hex", reinterpret_cast<unsigned long>(pcf->PcfMsg.pData));
+    EXPECT_NE(out.find(address), std::string::npos) << out;
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#include "attr_builders.h"
+
+#include <cstring>
+#include <regex>
+
+#include "pcf_builders.h"
+
+namespace zemtest {
+
+Attr::Attr(const std::string &bytes) : msg_(EnvelopeHolding(bytes)) {}
+
+Attr::~Attr()
+{
+    if (msg_.pBlock)
+        DeleteMessage(&msg_);
+}
+
+std::string Attr::data() const { return DataOf(msg_); }
+
+View::View(const std::string &bytes) : bytes_(bytes.begin(), bytes.end())
+{
+    msg_.Kind = 1;
+    msg_.pData = bytes_.data();
+    msg_.Size = msg_.Used = static_cast<int32_t>(bytes_.size());
+}
+
+std::string MaskDatesAndAddresses(const std::string &text)
+{
+    static const std::regex date("[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}");
+    static const std::regex address("(pMsg|pBuf) [0-9a-f]+ hex");
+    return std::regex_replace(std::regex_replace(text, date, "DATE"), address, "$1 ADDR hex");
+}
+
+}  // namespace zemtest
