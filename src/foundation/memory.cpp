@@ -42,6 +42,8 @@ extern "C" {
 ZEMAPI(int) fNewMemory(void **block, uint32_t size, const char * /*module*/)
 {
     MemoryLog();
+    if (!block)
+        return 0;
     *block = std::malloc(size);
     if (*block)
         std::memset(*block, 0, size);
@@ -51,6 +53,8 @@ ZEMAPI(int) fNewMemory(void **block, uint32_t size, const char * /*module*/)
 ZEMAPI(int) fSizeMemory(void **block, uint32_t size)
 {
     MemoryLog();
+    if (!block)
+        return 0;
     if (size == 0) {
         // realloc to zero may free or not depending on the C library: release explicitly.
         std::free(*block);

@@ -103,14 +103,6 @@ TEST_F(InstallDir, RootWorkingDirectoryGivesItself)
     EXPECT_EQ(IniPath("a.ini"), "/config/groups/a.ini");
 }
 
-TEST_F(InstallDir, RegistryWithoutTheValueOrKeyIsPassedOver)
-{
-    UseRegistry(std::string(kRegistryKeyLine) + "OtherValue=/x\n[Software\\Else]\nWorkPath=/y\n");
-    EXPECT_EQ(Dir(), prog + "/");
-    UseRegistry("[Software\\Trelko\\Vantorell]\nWorkPath=/y\n");
-    EXPECT_EQ(Dir(), prog + "/");
-}
-
 TEST_F(InstallDir, EmptyValuesStillCount)
 {
     UseRegistry(std::string(kRegistryKeyLine) + "WorkPath=\n");

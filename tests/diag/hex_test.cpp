@@ -134,12 +134,6 @@ TEST(SideBySideHex, CharactersFirstPadsMissingCharactersWithBlankAndSeparator)
                     "  00000004:  D| | | |    44|\n");
 }
 
-TEST(SideBySideHex, EmptySeparatorAndNullPrefixes)
-{
-    std::string text = PrintedTo([](FILE *f) { PrintFormattedHexData("ABCD", 4, 2, nullptr, nullptr, nullptr, 1, f); });
-    EXPECT_EQ(text, "00000000:  AB    4142\n00000002:  CD    4344\n");
-}
-
 TEST(SideBySideHex, OffsetsBeyondSixteenBitsUseEightDigits)
 {
     std::string data(0x10010, 'x');

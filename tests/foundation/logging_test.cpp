@@ -59,24 +59,6 @@ TEST(LogMsg, OverlongMessageIsCutSoTheEntryFitsItsLine)
     EXPECT_EQ(out.size(), 1023u);
 }
 
-TEST(LogMsg, NullMessageLogsAnEmptyEntry)
-{
-    std::string out = CaptureStdout([] { LOGMSG(nullptr, 0); });
-    EXPECT_EQ(AfterDateLine(out), "ZEM\n");
-}
-
-TEST(LogMsg, SuccessiveEntriesFollowEachOther)
-{
-    std::string out = CaptureStdout([] {
-        LOGMSG("first", 1);
-        LOGMSG("second", 1);
-    });
-    ASSERT_EQ(out.size(), 2 * (1u + 6 + 25 + 3 + 1) + 5 + 6);
-    std::size_t split = 1 + 6 + 25 + 3 + 5 + 1;
-    EXPECT_EQ(AfterDateLine(out.substr(0, split)), "ZEMfirst\n");
-    EXPECT_EQ(AfterDateLine(out.substr(split)), "ZEMsecond\n");
-}
-
 TEST(Debug, TrueConditionPrintsNothing)
 {
     std::string out = CaptureStdout([] { debug(1, "count > 0", 0, "queue.c", 42); });

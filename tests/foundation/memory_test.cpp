@@ -55,17 +55,6 @@ TEST(TrackedMemory, ResizeToZeroReleasesAndReportsFailure)
     EXPECT_EQ(block, nullptr);
 }
 
-TEST(TrackedMemory, FreeOfNullDoesNothing) { FreeMemory(nullptr); }
-
-TEST(TrackedMemory, NoteMemoryRefFindsNothingInTheEmptyRegistry)
-{
-    void *block = nullptr;
-    ASSERT_EQ(fNewMemory(&block, 8, "PcfMessage"), 1);
-    EXPECT_EQ(NoteMemoryRef(block), nullptr);
-    EXPECT_EQ(NoteMemoryRef(nullptr), nullptr);
-    FreeMemory(block);
-}
-
 // The report tests run in this order: the log stream is process-wide.
 class MemoryLog : public testing::Test {
 protected:
@@ -122,21 +111,6 @@ TEST_F(MemoryLog, EmptyOrNullPathKeepsTheCurrentStream)
         SetMemoryLogFile(dir.path().c_str());
     });
     EXPECT_EQ(zemtest::ReadFile(path), "END OF DUMP, total blocks = 0\n");
-}
-
-TEST_F(MemoryLog, SwitchingFilesLeavesEachItsOwnReport)
-{
-    std::string first = dir.file("first.log"), second = dir.file("second.log");
-    CaptureStdout([&] {
-        SetMemoryLogFile(first.c_str());
-        DumpMemoryLog();
-        SetMemoryLogFile(second.c_str());
-        DumpMemoryLog();
-        DumpMemoryLog();
-        SetMemoryLogFile(dir.path().c_str());
-    });
-    EXPECT_EQ(zemtest::ReadFile(first), "END OF DUMP, total blocks = 0\n");
-    EXPECT_EQ(zemtest::ReadFile(second), "END OF DUMP, total blocks = 0\nEND OF DUMP, total blocks = 0\n");
 }
 
 }  // namespace

@@ -44,12 +44,6 @@ private:
     std::optional<zemtest::ScopedEnv> env_;
 };
 
-TEST_F(Registry, FileNamedByTheEnvironmentIsUsed)
-{
-    std::string path = Use("");
-    EXPECT_STREQ(RegistryFilePath(), path.c_str());
-}
-
 TEST_F(Registry, DefaultLocationWithoutTheVariable)
 {
     zemtest::ScopedEnv unset(ZEM_REGISTRY_FILE_ENV, std::nullopt);
@@ -133,36 +127,6 @@ TEST_F(Registry, QuerySizesFollowTheWindowsContract)
     EXPECT_EQ(data[0], 0x11);
     EXPECT_EQ(RegistryQueryValue(key, "Name", nullptr, data, nullptr), kRegistryInvalid);
     RegistryCloseKey(key);
-}
-
-TEST(PlatformTime, CtimeTextIsTwentyFourCharactersAndANewline)
-{
-    char text[26];
-    ASSERT_TRUE(CurrentTimeText(text));
-    EXPECT_EQ(std::strlen(text), 25u);
-    EXPECT_EQ(text[24], '\n');
-    EXPECT_EQ(text[3], ' ');
-    EXPECT_EQ(text[7], ' ');
-    EXPECT_EQ(text[13], ':');
-    EXPECT_EQ(text[16], ':');
-}
-
-TEST(PlatformDirectory, WorkingDirectoryRefusesASmallBuffer)
-{
-    zemtest::TempDir dir;
-    zemtest::ScopedCwd cwd(dir.path());
-    char buffer[512];
-    ASSERT_TRUE(WorkingDirectory(buffer, sizeof buffer));
-    EXPECT_EQ(std::string(buffer), dir.path());
-    EXPECT_FALSE(WorkingDirectory(buffer, dir.path().size()));
-    EXPECT_TRUE(WorkingDirectory(buffer, dir.path().size() + 1));
-}
-
-TEST(PlatformFormat, SixtyFourBitFormatPrintsTheFullRange)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%" ZEM_PRId64 "|%" ZEM_PRId64, INT64_MIN, INT64_C(1234567890123));
-    EXPECT_STREQ(text, "-9223372036854775808|1234567890123");
 }
 
 }  // namespace

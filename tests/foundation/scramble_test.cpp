@@ -71,16 +71,6 @@ TEST(Scrambling, CountBelowOneLeavesTheBufferAlone)
     EXPECT_EQ(DecryptMsg(nullptr, 5, 0xFFu), 1);
 }
 
-TEST(Scrambling, OnlyTheCountedBytesChange)
-{
-    EXPECT_EQ(EncryptMsg(nullptr, 0, 0), 1);
-    unsigned char bytes[3] = {0x12, 0x34, 0x56};
-    EXPECT_EQ(EncryptMsg(bytes, 2, 0), 1);
-    EXPECT_EQ(bytes[0], 0x21);
-    EXPECT_EQ(bytes[1], 0x43);
-    EXPECT_EQ(bytes[2], 0x56);
-}
-
 TEST(Scrambling, DecryptLongRestoresTheValueByteByByteInMemory)
 {
     // The bytes 01 02 03 04 scrambled with the fold 0x08 are 18 28 38 48.

@@ -156,20 +156,6 @@ TEST(HexText, TextOf64DigitsBecomes32Bytes)
         EXPECT_EQ(bytes[i], 255 - i) << i;
 }
 
-TEST(HexText, RoundTripGivesUpperCaseDigits)
-{
-    std::string lower;
-    for (int i = 0; i < 24; ++i)
-        lower += "ab";
-    std::string bytes = ToBytes24(lower);
-    char text[49];
-    ConvertByte24ToText48(bytes.data(), text);
-    std::string upper;
-    for (int i = 0; i < 24; ++i)
-        upper += "AB";
-    EXPECT_EQ(std::string(text), upper);
-}
-
 TEST(HexText, NullBuffersAreRefused)
 {
     char text[49] = "untouched";

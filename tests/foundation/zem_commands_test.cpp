@@ -100,15 +100,6 @@ TEST(ZemEbcdic, BundledSampleReadsAsText)
     EXPECT_EQ(run.out, "QMGR1 SYSTEM.ADMIN.COMMAND.QUEUE\nQMGR2 SYSTEM.COMMAND.INPUT\n");
 }
 
-TEST(ZemEbcdic, EmptyInputAndNulBytesPassThrough)
-{
-    auto run = RunZem({"ebcdic", "--to-ascii"}, "");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "");
-    run = RunZem({"ebcdic", "--to-ebcdic"}, std::string("A\0B\xE9", 4));
-    EXPECT_EQ(run.out, std::string("\xC1\x00\xC2\x3F", 4));
-}
-
 TEST(ZemEbcdic, UsageErrors)
 {
     auto run = RunZem({"ebcdic"});
