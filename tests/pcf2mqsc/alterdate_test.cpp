@@ -86,33 +86,25 @@ int32_t Quietly(int64_t start, PcfMessage *response, const char *qmgr)
     return result;
 }
 
-TEST(IsAlterDateRecent2, AlteredAtTheSameSecondIsRecent)
+TEST(IsAlterDateRecent2, VerdictsAroundTheDiscoveryStart)
 {
-    PcfPtr response = QueueResponse("2009-03-07", "10.20.30");
-    EXPECT_EQ(Quietly(kDiscovery, response.get(), "QM1"), 1);
-}
-
-TEST(IsAlterDateRecent2, SecondsAroundTheDiscoveryStart)
-{
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("2009-03-07", "10.20.29").get(), "QM1"), 0);
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("2009-03-07", "10.20.31").get(), "QM1"), 1);
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("2009-03-07", "23.59.59").get(), "QM1"), 1);
-}
-
-TEST(IsAlterDateRecent2, DayBeforeIsOldWhateverTheTime)
-{
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("2009-03-06", "23.59.59").get(), "QM1"), 0);
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("2008-12-31", "10.20.30").get(), "QM1"), 0);
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("2009-03-08", "00.00.00").get(), "QM1"), 1);
-}
-
-TEST(IsAlterDateRecent2, MissingStampsCountAsRecent)
-{
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("2001-01-01", "").get(), "QM1"), 1);
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("", "01.00.00").get(), "QM1"), 1);
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("", "").get(), "QM1"), 1);
-    // A stamp of blanks only is empty once cut at its first blank.
-    EXPECT_EQ(Quietly(kDiscovery, QueueResponse("            ", "01.00.00").get(), "QM1"), 1);
+    const struct {
+        const char *date;
+        const char *time;
+        int32_t recent;
+    } cases[] = {
+        {"2009-03-07", "10.20.30", 1},  // the very second of the start
+        {"2009-03-07", "10.20.29", 0}, {"2009-03-07", "10.20.31", 1}, {"2009-03-07", "23.59.59", 1},
+        {"2009-03-06", "23.59.59", 0},  // a day before, whatever the time
+        {"2008-12-31", "10.20.30", 0}, {"2009-03-08", "00.00.00", 1},
+        {"2001-01-01", "", 1},  // no stamp: always included
+        {"", "01.00.00", 1}, {"", "", 1},
+        {"            ", "01.00.00", 1},  // blanks only are no stamp once cut at the first blank
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.date) + " " + c.time);
+        EXPECT_EQ(Quietly(kDiscovery, QueueResponse(c.date, c.time).get(), "QM1"), c.recent);
+    }
 }
 
 TEST(IsAlterDateRecent2, StampOfAnotherStructureTypeIsNoStamp)

@@ -1,8 +1,8 @@
 // zemPcf2Mqsc: the whole conversion of a PCF command held in a PcfMessage.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "cmdtable/cmdtable.h"
 #include "conversion_helpers.h"
@@ -10,7 +10,6 @@
 #include "pcf_builders.h"
 
 using p2mtest::Convert;
-using p2mtest::ConvertInto;
 using p2mtest::Padded;
 using zemtest::PcfBytes;
 namespace mq = zem::mq;
@@ -19,6 +18,7 @@ namespace {
 
 constexpr char kTextFormat[] = "MQSTR   ";
 constexpr int32_t kEmptyUsed = ZEM_MDHDR_LENGTH;
+const std::string kExampleText = "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPTH MAXDEPTH";
 
 // INQUIRE_Q for Q1 of type QLOCAL with the attribute list DESCR, CURDEPTH, MAXDEPTH.
 PcfBytes ExampleInquiry(int32_t queueType = mq::MQQT_LOCAL, int32_t parameterCount = 3)
@@ -29,54 +29,54 @@ PcfBytes ExampleInquiry(int32_t queueType = mq::MQQT_LOCAL, int32_t parameterCou
         .Cfin(mq::MQIA_Q_TYPE, queueType)
         .Cfil(mq::MQIACF_Q_ATTRS, {mq::MQCA_Q_DESC, mq::MQIA_CURRENT_Q_DEPTH, mq::MQIA_MAX_Q_DEPTH});
 }
-
-PcfBytes EscapeCommand(int32_t parameterCount)
+PcfBytes InquireQ1(int32_t more) { return PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 1 + more).Cfst(mq::MQCA_Q_NAME, "Q1"); }
+PcfBytes Escape(int32_t parameterCount) { return PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_ESCAPE, parameterCount); }
+PcfBytes MqscEscape(const std::string &text, int32_t more = 0)
 {
-    return PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_ESCAPE, parameterCount);
+    return Escape(2 + more).Cfin(mq::MQIACF_ESCAPE_TYPE, mq::MQET_MQSC).Cfst(mq::MQCACF_ESCAPE_TEXT, text);
 }
 
-TEST(Pcf2Mqsc, ExampleInquiryIsOneLineInTableOrder)
+void ExpectConverted(const p2mtest::Conversion &result, const std::string &text)
 {
-    auto result = Convert(ExampleInquiry().bytes());
-    const std::string expected = "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPTH MAXDEPTH";
     EXPECT_EQ(result.compCode, 0);
     EXPECT_EQ(result.reason, 0);
-    EXPECT_EQ(result.failedParam, 0);
-    EXPECT_EQ(result.text, expected);
-    EXPECT_EQ(result.used, kEmptyUsed + static_cast<int32_t>(expected.size()));
+    EXPECT_EQ(result.text, text);
+    EXPECT_EQ(result.used, kEmptyUsed + static_cast<int32_t>(text.size()));
     EXPECT_EQ(result.format, kTextFormat);
 }
 
-TEST(Pcf2Mqsc, ExampleInquiryWithContinuationLines)
+void ExpectFailed(const p2mtest::Conversion &result, int32_t reason, int32_t failedParam)
 {
-    auto result = Convert(ExampleInquiry().bytes(), true);
-    const std::string expected = "DISPLAY QUEUE('Q1') TYPE(QLOCAL) +\nDESCR +\nCURDEPTH +\nMAXDEPTH";
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text, expected);
-    EXPECT_EQ(result.used, kEmptyUsed + static_cast<int32_t>(expected.size()));
+    EXPECT_EQ(result.compCode, 2);
+    EXPECT_EQ(result.reason, reason);
+    EXPECT_EQ(result.failedParam, failedParam);
+    EXPECT_EQ(result.used, kEmptyUsed) << "Used is left as it was";
+    EXPECT_EQ(result.format, kTextFormat);
 }
 
-TEST(Pcf2Mqsc, ParameterOrderDoesNotChangeTheText)
+TEST(Pcf2Mqsc, ExampleInquiryInBothLayouts)
 {
-    auto bytes = PcfBytes()
-                     .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 3)
-                     .Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH, mq::MQIA_CURRENT_Q_DEPTH, mq::MQCA_Q_DESC})
-                     .Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL)
-                     .Cfst(mq::MQCA_Q_NAME, "Q1");
-    EXPECT_EQ(Convert(bytes.bytes()).text, "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPTH MAXDEPTH");
+    auto line = Convert(ExampleInquiry().bytes());
+    ExpectConverted(line, kExampleText);
+    EXPECT_EQ(line.failedParam, 0);
+    ExpectConverted(Convert(ExampleInquiry().bytes(), true), "DISPLAY QUEUE('Q1') TYPE(QLOCAL) +\nDESCR +\nCURDEPTH +\nMAXDEPTH");
+    // The order of the PCF parameters does not matter: the table's order does.
+    auto reordered = PcfBytes()
+                         .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 3)
+                         .Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH, mq::MQIA_CURRENT_Q_DEPTH, mq::MQCA_Q_DESC})
+                         .Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL)
+                         .Cfst(mq::MQCA_Q_NAME, "Q1");
+    ExpectConverted(Convert(reordered.bytes()), kExampleText);
+    ExpectConverted(Convert(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_PING_Q_MGR, 0).bytes()), "PING QMGR");
 }
 
 TEST(Pcf2Mqsc, AllQueueTypesWritesNoTypeAndLeavesTheCommandAsItWas)
 {
     const std::string bytes = ExampleInquiry(mq::MQQT_ALL).bytes();
     zemtest::PcfPtr message = zemtest::ContainerHolding(bytes);
-    auto result = Convert(*message);
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text, "DISPLAY QUEUE('Q1') DESCR CURDEPTH MAXDEPTH");
-
-    // The caller's message is byte for byte as it was, and still indexes and reads.
+    ExpectConverted(Convert(*message), "DISPLAY QUEUE('Q1') DESCR CURDEPTH MAXDEPTH");
     EXPECT_EQ(zemtest::DataOf(*message), bytes);
-    ASSERT_EQ(RawToPcf(message.get()), 1);
+    // Still indexed and readable, and converted the same a second time.
     MESSAGE holder{};
     ASSERT_EQ(CreateMessage(&holder, 64), 1);
     int32_t queueType = 0;
@@ -84,40 +84,24 @@ TEST(Pcf2Mqsc, AllQueueTypesWritesNoTypeAndLeavesTheCommandAsItWas)
     EXPECT_EQ(GetPcfIntAttrValue(&holder, &queueType), 1);
     EXPECT_EQ(queueType, mq::MQQT_ALL);
     DeleteMessage(&holder);
+    ExpectConverted(Convert(*message), "DISPLAY QUEUE('Q1') DESCR CURDEPTH MAXDEPTH");
 
-    // A second conversion of the same message gives the same text.
-    EXPECT_EQ(Convert(*message).text, "DISPLAY QUEUE('Q1') DESCR CURDEPTH MAXDEPTH");
-}
-
-TEST(Pcf2Mqsc, AllQueueTypesInTheNamesInquiryWritesNoType)
-{
-    auto bytes = PcfBytes()
+    auto names = PcfBytes()
                      .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q_NAMES, 2)
                      .Cfst(mq::MQCA_Q_NAME, Padded("PAY*", 48))
                      .Cfin(mq::MQIA_Q_TYPE, mq::MQQT_ALL);
-    auto result = Convert(bytes.bytes());
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text, "DISPLAY QUEUE(PAY*)");
-}
-
-TEST(Pcf2Mqsc, CommandWithOnlyItsVerb)
-{
-    auto result = Convert(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_PING_Q_MGR, 0).bytes());
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text, "PING QMGR");
-    EXPECT_EQ(result.used, kEmptyUsed + 9);
+    ExpectConverted(Convert(names.bytes()), "DISPLAY QUEUE(PAY*)");
 }
 
 TEST(Pcf2Mqsc, EscapeCommandGivesItsTextUnchanged)
 {
-    auto bytes = EscapeCommand(2).Cfin(mq::MQIACF_ESCAPE_TYPE, mq::MQET_MQSC).Cfst(mq::MQCACF_ESCAPE_TEXT, "DISPLAY QMGR ALL  ");
-    auto result = Convert(bytes.bytes());
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.reason, 0);
-    EXPECT_EQ(result.failedParam, -1) << "the escape path leaves failedParam alone";
-    EXPECT_EQ(result.text, "DISPLAY QMGR ALL  ");
-    EXPECT_EQ(result.used, kEmptyUsed + 18);
-    EXPECT_EQ(result.format, kTextFormat);
+    auto plain = Convert(MqscEscape("DISPLAY QMGR ALL  ").bytes());
+    ExpectConverted(plain, "DISPLAY QMGR ALL  ");
+    EXPECT_EQ(plain.failedParam, -1) << "the escape path leaves failedParam alone";
+    // Cut to the area less its NUL; a filter on the alteration date adds the clause.
+    ExpectConverted(Convert(MqscEscape("DISPLAY QMGR ALL").bytes(), false, 8), "DISPLAY");
+    auto filtered = MqscEscape("DISPLAY QUEUE(*)", 1).Cfsf(mq::MQCA_ALTERATION_DATE, mq::MQCFOP_NOT_LESS, "2008-01-01");
+    ExpectConverted(Convert(filtered.bytes()), "DISPLAY QUEUE(*) WHERE(ALTDATE GE 2008-01-01)");
 }
 
 TEST(Pcf2Mqsc, EscapeCommandFailures)
@@ -127,198 +111,94 @@ TEST(Pcf2Mqsc, EscapeCommandFailures)
         PcfBytes bytes;
         int32_t reason;
     } cases[] = {
-        {"no escape type", EscapeCommand(1).Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR"), mq::MQRCCF_ESCAPE_TYPE_ERROR},
-        {"escape type not MQSC",
-         EscapeCommand(2).Cfin(mq::MQIACF_ESCAPE_TYPE, 2).Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR"),
+        {"no escape type", Escape(1).Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR"), mq::MQRCCF_ESCAPE_TYPE_ERROR},
+        {"escape type not MQSC", Escape(2).Cfin(mq::MQIACF_ESCAPE_TYPE, 2).Cfst(mq::MQCACF_ESCAPE_TEXT, "X"),
          mq::MQRCCF_ESCAPE_TYPE_ERROR},
-        {"escape type as a string", EscapeCommand(2).Cfst(mq::MQIACF_ESCAPE_TYPE, "1").Cfst(mq::MQCACF_ESCAPE_TEXT, "X"),
+        {"escape type as a string", Escape(2).Cfst(mq::MQIACF_ESCAPE_TYPE, "1").Cfst(mq::MQCACF_ESCAPE_TEXT, "X"),
          mq::MQRCCF_ESCAPE_TYPE_ERROR},
-        {"no escape text", EscapeCommand(1).Cfin(mq::MQIACF_ESCAPE_TYPE, mq::MQET_MQSC), mq::MQRCCF_PARM_COUNT_TOO_SMALL},
+        {"no escape text", Escape(1).Cfin(mq::MQIACF_ESCAPE_TYPE, mq::MQET_MQSC), mq::MQRCCF_PARM_COUNT_TOO_SMALL},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        auto result = Convert(c.bytes.bytes());
-        EXPECT_EQ(result.compCode, 2);
-        EXPECT_EQ(result.reason, c.reason);
-        EXPECT_EQ(result.failedParam, -1);
-        EXPECT_EQ(result.used, kEmptyUsed);
-        EXPECT_EQ(result.format, kTextFormat);
+        ExpectFailed(Convert(c.bytes.bytes()), c.reason, -1);
     }
 }
 
-TEST(Pcf2Mqsc, EscapeTextIsCutToTheOutputArea)
+TEST(Pcf2Mqsc, WhereClauseFromAnAlterDateFilter)
 {
-    auto bytes = EscapeCommand(2).Cfin(mq::MQIACF_ESCAPE_TYPE, mq::MQET_MQSC).Cfst(mq::MQCACF_ESCAPE_TEXT, "DISPLAY QMGR ALL");
-    auto result = Convert(bytes.bytes(), false, 8);
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text, "DISPLAY");
-    EXPECT_EQ(result.used, kEmptyUsed + 7);
-}
-
-TEST(Pcf2Mqsc, EscapeTextWithAlterDateFilterGetsTheWhereClause)
-{
-    auto bytes = EscapeCommand(3)
-                     .Cfin(mq::MQIACF_ESCAPE_TYPE, mq::MQET_MQSC)
-                     .Cfst(mq::MQCACF_ESCAPE_TEXT, "DISPLAY QUEUE(*)")
-                     .Cfsf(mq::MQCA_ALTERATION_DATE, mq::MQCFOP_NOT_LESS, "2008-01-01");
-    auto result = Convert(bytes.bytes());
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text, "DISPLAY QUEUE(*) WHERE(ALTDATE GE 2008-01-01)");
-}
-
-TEST(Pcf2Mqsc, WhereClauseAlwaysSaysGreaterOrEqual)
-{
-    const int32_t operators[] = {mq::MQCFOP_LESS, mq::MQCFOP_EQUAL, mq::MQCFOP_GREATER, mq::MQCFOP_NOT_EQUAL,
-                                 mq::MQCFOP_NOT_LESS, mq::MQCFOP_LIKE};
-    for (int32_t op : operators) {
+    // Whatever the operator, the clause says GE; the value is cut to 13 characters.
+    for (int32_t op : {mq::MQCFOP_LESS, mq::MQCFOP_EQUAL, mq::MQCFOP_GREATER, mq::MQCFOP_NOT_LESS, mq::MQCFOP_LIKE}) {
         SCOPED_TRACE(op);
-        auto bytes = PcfBytes()
-                         .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 2)
-                         .Cfst(mq::MQCA_Q_NAME, "Q1")
-                         .Cfsf(mq::MQCA_ALTERATION_DATE, op, "2008-01-01");
-        auto result = Convert(bytes.bytes());
-        EXPECT_EQ(result.compCode, 0);
-        EXPECT_EQ(result.text, "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)");
+        ExpectConverted(Convert(InquireQ1(1).Cfsf(mq::MQCA_ALTERATION_DATE, op, "2008-01-01").bytes()),
+                        "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)");
     }
+    ExpectConverted(Convert(InquireQ1(1).Cfsf(mq::MQCA_ALTERATION_DATE, 6, "2008-01-01.12.30.45").bytes()),
+                    "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01.12)");
+    auto split = ExampleInquiry(mq::MQQT_LOCAL, 4).Cfsf(mq::MQCA_ALTERATION_DATE, mq::MQCFOP_NOT_LESS, "2008-01-01");
+    ExpectConverted(Convert(split.bytes(), true),
+                    "DISPLAY QUEUE('Q1') TYPE(QLOCAL) +\nDESCR +\nCURDEPTH +\nMAXDEPTH WHERE(ALTDATE GE 2008-01-01)");
+    // The date as a plain string selects ALTDATE and asks for no clause.
+    ExpectConverted(Convert(InquireQ1(1).Cfst(mq::MQCA_ALTERATION_DATE, "2008-01-01").bytes()), "DISPLAY QUEUE('Q1') ALTDATE");
 }
 
-TEST(Pcf2Mqsc, WhereClauseValueIsCutToThirteenCharacters)
+TEST(Pcf2Mqsc, TextOrClauseThatDoesNotFitFailsWithFiveThousandThree)
 {
-    auto bytes = PcfBytes()
-                     .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 2)
-                     .Cfsf(mq::MQCA_ALTERATION_DATE, mq::MQCFOP_NOT_LESS, "2008-01-01.12.30.45")
-                     .Cfst(mq::MQCA_Q_NAME, "Q1");
-    EXPECT_EQ(Convert(bytes.bytes()).text, "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01.12)");
-}
-
-TEST(Pcf2Mqsc, WhereClauseFollowsTheLastContinuationLine)
-{
-    auto bytes = ExampleInquiry(mq::MQQT_LOCAL, 4).Cfsf(mq::MQCA_ALTERATION_DATE, mq::MQCFOP_NOT_LESS, "2008-01-01");
-    auto result = Convert(bytes.bytes(), true);
-    EXPECT_EQ(result.text, "DISPLAY QUEUE('Q1') TYPE(QLOCAL) +\nDESCR +\nCURDEPTH +\nMAXDEPTH WHERE(ALTDATE GE 2008-01-01)");
-}
-
-TEST(Pcf2Mqsc, AlterDateAsPlainStringGivesNoWhereClause)
-{
-    auto bytes = PcfBytes()
-                     .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 2)
-                     .Cfst(mq::MQCA_Q_NAME, "Q1")
-                     .Cfst(mq::MQCA_ALTERATION_DATE, "2008-01-01");
-    auto result = Convert(bytes.bytes());
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text.find("WHERE"), std::string::npos) << result.text;
-}
-
-TEST(Pcf2Mqsc, WhereClauseThatDoesNotFitFailsAndLeavesUsedAlone)
-{
-    // "DISPLAY QUEUE('Q1')" is 19 characters; the clause needs 29 more and the NUL one.
-    auto bytes = PcfBytes()
-                     .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 2)
-                     .Cfst(mq::MQCA_Q_NAME, "Q1")
-                     .Cfsf(mq::MQCA_ALTERATION_DATE, mq::MQCFOP_NOT_LESS, "2008-01-01");
-    auto tight = Convert(bytes.bytes(), false, 48);
-    EXPECT_EQ(tight.compCode, 2);
-    EXPECT_EQ(tight.reason, ZEM_P2M_TEXT_TOO_LONG);
-    EXPECT_EQ(tight.failedParam, 0);
-    EXPECT_EQ(tight.used, kEmptyUsed);
-    EXPECT_EQ(tight.text, "DISPLAY QUEUE('Q1')");
-
-    auto exact = Convert(bytes.bytes(), false, 49);
-    EXPECT_EQ(exact.compCode, 0);
-    EXPECT_EQ(exact.text, "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)");
-    EXPECT_EQ(exact.used, kEmptyUsed + 48);
-}
-
-TEST(Pcf2Mqsc, TextThatDoesNotFitFailsWithFiveThousandThree)
-{
-    // The example text is 56 characters: it needs 57 bytes with its NUL.
-    auto fits = Convert(ExampleInquiry().bytes(), false, 57);
-    EXPECT_EQ(fits.compCode, 0);
-    EXPECT_EQ(fits.text, "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPTH MAXDEPTH");
-
+    // The example needs 57 bytes with its NUL; the text before the failing item stays.
+    ExpectConverted(Convert(ExampleInquiry().bytes(), false, 57), kExampleText);
     auto tooSmall = Convert(ExampleInquiry().bytes(), false, 56);
-    EXPECT_EQ(tooSmall.compCode, 2);
-    EXPECT_EQ(tooSmall.reason, ZEM_P2M_TEXT_TOO_LONG);
-    EXPECT_EQ(tooSmall.failedParam, 0);
-    EXPECT_EQ(tooSmall.used, kEmptyUsed);
-    EXPECT_EQ(tooSmall.text, "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPTH") << "the text written before the failure";
-    EXPECT_EQ(tooSmall.format, kTextFormat);
+    ExpectFailed(tooSmall, ZEM_P2M_TEXT_TOO_LONG, 0);
+    EXPECT_EQ(tooSmall.text, "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPTH");
+
+    // "DISPLAY QUEUE('Q1')" and a 29-character clause need 49 bytes.
+    auto filtered = InquireQ1(1).Cfsf(mq::MQCA_ALTERATION_DATE, mq::MQCFOP_NOT_LESS, "2008-01-01");
+    ExpectConverted(Convert(filtered.bytes(), false, 49), "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)");
+    auto noClause = Convert(filtered.bytes(), false, 48);
+    ExpectFailed(noClause, ZEM_P2M_TEXT_TOO_LONG, 0);
+    EXPECT_EQ(noClause.text, "DISPLAY QUEUE('Q1')");
 }
 
 TEST(Pcf2Mqsc, ReasonCodesAndFailingStructure)
 {
+    const std::string header3 = PcfBytes().Cfh(1, 13, 3).bytes(), name = PcfBytes().Cfst(2016, "Q1").bytes();
     struct Case {
         const char *what;
         std::string bytes;
         int32_t reason;
         int32_t failedParam;
     } cases[] = {
-        {"integer filter", PcfBytes().Cfh(1, 13, 2).Cfst(2016, "Q1").Cfif(20, mq::MQCFOP_EQUAL, 1).bytes(),
-         ZEM_P2M_BAD_STRUCTURE, 2},
+        {"integer filter", InquireQ1(1).Cfif(20, mq::MQCFOP_EQUAL, 1).bytes(), ZEM_P2M_BAD_STRUCTURE, 2},
         {"byte string", PcfBytes().Cfh(1, 13, 2).Cfbs(7001, "AB").Cfst(2016, "Q1").bytes(), ZEM_P2M_BAD_STRUCTURE, 1},
-        {"group", PcfBytes().Cfh(1, 13, 2).Cfst(2016, "Q1").Cfgr(8000, 1).Cfin(20, 1).bytes(), ZEM_P2M_BAD_STRUCTURE, 2},
+        {"group", InquireQ1(2).Cfgr(8000, 1).Cfin(20, 1).bytes(), ZEM_P2M_BAD_STRUCTURE, 2},
         {"response header", PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0).bytes(), ZEM_P2M_BAD_STRUCTURE, 0},
         {"command not in the table", PcfBytes().Cfh(1, 9999, 1).Cfst(2016, "Q1").bytes(), ZEM_P2M_NOT_IN_TABLE, 0},
-        {"string list unknown to the command",
-         PcfBytes().Cfh(1, 13, 2).Cfst(2016, "Q1").Cfsl(mq::MQCA_NAMES, {"A"}, 8).bytes(), ZEM_P2M_NOT_IN_TABLE, 2},
+        {"string list unknown to the command", InquireQ1(1).Cfsl(mq::MQCA_NAMES, {"A"}, 8).bytes(), ZEM_P2M_NOT_IN_TABLE, 2},
         {"required name missing", PcfBytes().Cfh(1, 13, 1).Cfin(20, 1).bytes(), ZEM_P2M_REQUIRED_MISSING, 0},
         {"negative parameter count", PcfBytes().Cfh(1, 40, -1).bytes(), ZEM_P2M_NOT_IN_TABLE, 0},
+        {"empty message", "", ZEM_P2M_BAD_STRUCTURE, 0},
+        {"header cut short", header3.substr(0, 30), ZEM_P2M_BAD_STRUCTURE, 0},
+        {"StrucLength below 8", header3 + name + PcfBytes().Words({3, 4, 20, 1}).bytes(), ZEM_P2M_BAD_STRUCTURE, 2},
+        {"StrucLength of 0", header3 + name + PcfBytes().Words({3, 0, 20, 1}).bytes(), ZEM_P2M_BAD_STRUCTURE, 2},
+        {"StrucLength beyond the data", header3 + name + PcfBytes().Words({3, 64, 20, 1}).bytes(), ZEM_P2M_BAD_STRUCTURE, 2},
+        {"count larger than the data holds", header3 + name + PcfBytes().Cfin(20, 1).bytes(), ZEM_P2M_BAD_STRUCTURE, 3},
+        {"integer shorter than its fields", header3 + name + PcfBytes().Words({3, 12, 20}).bytes(), ZEM_P2M_BAD_STRUCTURE, 2},
+        {"string beyond its structure", header3 + PcfBytes().Words({4, 24, 2016, 0, 9}).Chars("Q1Q1").bytes(),
+         ZEM_P2M_BAD_STRUCTURE, 1},
+        {"negative string length", header3 + PcfBytes().Words({4, 24, 2016, 0, -1}).Chars("Q1Q1").bytes(),
+         ZEM_P2M_BAD_STRUCTURE, 1},
+        {"integer list beyond its structure", header3 + name + PcfBytes().Words({5, 20, 1002, 2, 3}).bytes(),
+         ZEM_P2M_BAD_STRUCTURE, 2},
+        {"string list beyond its structure",
+         PcfBytes().Cfh(1, 34, 2).Cfst(2010, "NL").Words({6, 32, 2020, 0, 2, 8}).Chars("AAAAAAAA").bytes(), ZEM_P2M_BAD_STRUCTURE, 2},
+        {"string list with a negative count", PcfBytes().Cfh(1, 34, 2).Cfst(2010, "NL").Words({6, 24, 2020, 0, -1, 8}).bytes(),
+         ZEM_P2M_BAD_STRUCTURE, 2},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        auto result = Convert(c.bytes);
-        EXPECT_EQ(result.compCode, 2);
-        EXPECT_EQ(result.reason, c.reason);
-        EXPECT_EQ(result.failedParam, c.failedParam);
-        EXPECT_EQ(result.used, kEmptyUsed);
-        EXPECT_EQ(result.format, kTextFormat);
+        ExpectFailed(Convert(c.bytes), c.reason, c.failedParam);
     }
 }
 
-TEST(Pcf2Mqsc, MalformedLengthsStopTheWalkAtTheirStructure)
-{
-    const std::string header3 = PcfBytes().Cfh(1, 13, 3).bytes();
-    const std::string name = PcfBytes().Cfst(2016, "Q1").bytes();
-    struct Case {
-        const char *what;
-        std::string bytes;
-        int32_t failedParam;
-    } cases[] = {
-        {"StrucLength below 8", header3 + name + PcfBytes().Words({3, 4, 20, 1}).bytes(), 2},
-        {"StrucLength of 0", header3 + name + PcfBytes().Words({3, 0, 20, 1}).bytes(), 2},
-        {"StrucLength beyond the data", header3 + name + PcfBytes().Words({3, 64, 20, 1}).bytes(), 2},
-        {"count larger than the data holds", header3 + name + PcfBytes().Cfin(20, 1).bytes(), 3},
-        {"header cut short", header3.substr(0, 30), 0},
-        {"integer shorter than its fields", header3 + name + PcfBytes().Words({3, 12, 20}).bytes(), 2},
-        {"string longer than its structure", header3 + PcfBytes().Words({4, 24, 2016, 0, 9}).Chars("Q1Q1").bytes(), 1},
-        {"negative string length", header3 + PcfBytes().Words({4, 24, 2016, 0, -1}).Chars("Q1Q1").bytes(), 1},
-        {"integer list longer than its structure", header3 + name + PcfBytes().Words({5, 20, 1002, 2, 3}).bytes(), 2},
-        {"string list longer than its structure",
-         PcfBytes().Cfh(1, 34, 2).Cfst(2010, "NL").Words({6, 32, 2020, 0, 2, 8}).Chars("AAAAAAAA").bytes(), 2},
-        {"string list with a negative count",
-         PcfBytes().Cfh(1, 34, 2).Cfst(2010, "NL").Words({6, 24, 2020, 0, -1, 8}).bytes(), 2},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        auto result = Convert(c.bytes);
-        EXPECT_EQ(result.compCode, 2);
-        EXPECT_EQ(result.reason, ZEM_P2M_BAD_STRUCTURE);
-        EXPECT_EQ(result.failedParam, c.failedParam);
-        EXPECT_EQ(result.used, kEmptyUsed);
-    }
-}
-
-TEST(Pcf2Mqsc, EmptyCommandMessageFailsAtTheHeader)
-{
-    zemtest::PcfPtr empty = zemtest::ContainerHolding("");
-    auto result = Convert(*empty);
-    EXPECT_EQ(result.compCode, 2);
-    EXPECT_EQ(result.reason, ZEM_P2M_BAD_STRUCTURE);
-    EXPECT_EQ(result.failedParam, 0);
-    EXPECT_EQ(result.format, kTextFormat);
-}
-
-TEST(Pcf2Mqsc, NullMessagesAreRefused)
+TEST(Pcf2Mqsc, NullMessagesAndOutParameters)
 {
     zemtest::PcfPtr text = p2mtest::TextContainer(64);
     zemtest::PcfPtr command = zemtest::ContainerHolding(ExampleInquiry().bytes());
@@ -327,24 +207,22 @@ TEST(Pcf2Mqsc, NullMessagesAreRefused)
     EXPECT_EQ(compCode, 2);
     EXPECT_EQ(reason, ZEM_P2M_BAD_STRUCTURE);
     EXPECT_EQ(failedParam, 0);
-    compCode = reason = failedParam = -1;
+    compCode = reason = -1;
     zemPcf2Mqsc(command.get(), nullptr, 0, &compCode, &reason, &failedParam);
     EXPECT_EQ(compCode, 2);
     EXPECT_EQ(reason, ZEM_P2M_BAD_STRUCTURE);
-    // Without out-parameters the conversion still runs and writes its text.
     zemPcf2Mqsc(command.get(), text.get(), 0, nullptr, nullptr, nullptr);
-    EXPECT_STREQ(reinterpret_cast<char *>(text->PcfMsg.pData), "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPTH MAXDEPTH");
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(text->PcfMsg.pData)), kExampleText);
 }
 
-TEST(Pcf2Mqsc, ConversionAfterAFailedOneStartsClean)
+TEST(Pcf2Mqsc, ConversionStartsCleanAfterAFailedOne)
 {
-    // Fails on the missing queue name after TYPE and the selectors were marked.
+    // Fails on the missing name after TYPE and two selectors were marked.
     auto failing = PcfBytes()
                        .Cfh(1, mq::MQCMD_INQUIRE_Q, 2)
                        .Cfin(mq::MQIA_Q_TYPE, mq::MQQT_REMOTE)
                        .Cfil(mq::MQIACF_Q_ATTRS, {mq::MQCA_Q_DESC, mq::MQIA_CURRENT_Q_DEPTH});
     EXPECT_EQ(Convert(failing.bytes()).reason, ZEM_P2M_REQUIRED_MISSING);
-
     // Fails for room before DESCR's stored value was written.
     auto stored = PcfBytes()
                       .Cfh(1, mq::MQCMD_CREATE_Q, 3)
@@ -353,37 +231,27 @@ TEST(Pcf2Mqsc, ConversionAfterAFailedOneStartsClean)
                       .Cfst(mq::MQCA_Q_DESC, "left behind");
     EXPECT_EQ(Convert(stored.bytes(), false, 10).reason, ZEM_P2M_TEXT_TOO_LONG);
 
-    auto next = PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 1).Cfst(mq::MQCA_Q_NAME, "Q2");
-    auto result = Convert(next.bytes());
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text, "DISPLAY QUEUE('Q2')");
-
+    ExpectConverted(Convert(InquireQ1(0).bytes()), "DISPLAY QUEUE('Q1')");
     auto define = PcfBytes().Cfh(1, mq::MQCMD_CREATE_Q, 2).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "Q3");
-    EXPECT_EQ(Convert(define.bytes()).text, "DEFINE QLOCAL('Q3')");
+    ExpectConverted(Convert(define.bytes()), "DEFINE QLOCAL('Q3')");
 }
 
 TEST(Pcf2Mqsc, ValuesLeftByTheOtherDirectionAreNotWritten)
 {
     // What an MQSC-to-PCF conversion leaves in the shared records: a stored description
-    // and queue type, both still marked.
-    int32_t command = mq::MQCMD_INQUIRE_Q;
+    // and queue type and a marked maximum depth.
+    int32_t command = mq::MQCMD_INQUIRE_Q, descId = mq::MQCA_Q_DESC, typeId = mq::MQIA_Q_TYPE, depthId = mq::MQIA_MAX_Q_DEPTH;
     MqscKeyword *record = zem::FindCmdKeyword(GetCmdTbl(), zem::kFindById, &command);
     ASSERT_NE(record, nullptr);
-    int32_t descId = mq::MQCA_Q_DESC, typeId = mq::MQIA_Q_TYPE, depthId = mq::MQIA_MAX_Q_DEPTH;
     MqscKeyword *desc = zem::FindCmdParam(record->params, zem::kFindById, &descId);
     MqscKeyword *type = zem::FindCmdParam(record->params, zem::kFindById, &typeId);
     MqscKeyword *depth = zem::FindCmdParam(record->params, zem::kFindById, &depthId);
-    ASSERT_NE(desc, nullptr);
-    ASSERT_NE(type, nullptr);
-    ASSERT_NE(depth, nullptr);
+    ASSERT_TRUE(desc && type && depth && type->values);
     ASSERT_EQ(zem::SetKeywordValue(desc, "stale text", 10), 1);
-    ASSERT_NE(type->values, nullptr);
     ASSERT_EQ(zem::SetKeywordValue(type, type->values[0], 0), 1);
     desc->isSet = type->isSet = depth->isSet = 1;
 
-    auto result = Convert(PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 1).Cfst(mq::MQCA_Q_NAME, "Q1").bytes());
-    EXPECT_EQ(result.compCode, 0);
-    EXPECT_EQ(result.text, "DISPLAY QUEUE('Q1')");
+    ExpectConverted(Convert(InquireQ1(0).bytes()), "DISPLAY QUEUE('Q1')");
     EXPECT_EQ(desc->isSet, 0);
     EXPECT_EQ(desc->value, 0) << "the stale string is released";
 }
@@ -393,10 +261,8 @@ TEST(Pcf2Mqsc, TextAreaIsReusedWithoutLeftovers)
     zemtest::PcfPtr text = p2mtest::TextContainer(256);
     zemtest::PcfPtr first = zemtest::ContainerHolding(ExampleInquiry().bytes());
     zemtest::PcfPtr second = zemtest::ContainerHolding(PcfBytes().Cfh(1, mq::MQCMD_PING_Q_MGR, 0).bytes());
-    EXPECT_EQ(ConvertInto(*first, *text, false).compCode, 0);
-    auto result = ConvertInto(*second, *text, false);
-    EXPECT_EQ(result.text, "PING QMGR");
-    EXPECT_EQ(result.used, kEmptyUsed + 9);
+    ExpectConverted(p2mtest::ConvertInto(*first, *text, false), kExampleText);
+    ExpectConverted(p2mtest::ConvertInto(*second, *text, false), "PING QMGR");
 }
 
 }  // namespace
