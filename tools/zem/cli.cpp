@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 namespace zem_cli {
 
@@ -97,11 +96,18 @@ bool ParseInt32(const std::string &text, int32_t &value)
 
 bool ReadFile(const std::string &path, std::string &bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // stdio rather than streams: a directory or unreadable file is a plain failure here.
+    FILE *file = std::fopen(path.c_str(), "rb");
+    if (!file)
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    bytes.clear();
+    char chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
+    bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
 }
 
 bool WriteFile(const std::string &path, const std::string &bytes)
