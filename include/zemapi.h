@@ -720,8 +720,8 @@ ZEMAPI(int32_t) GetPcfAttrType(MESSAGE *attr);
  * after AppendAttr has copied it. Is..., Get... and Set... first check the structure
  * (IsPcfAttrValid) and its Type, and return 0 with nothing written when either fails.
  * Text getters copy at most `max` characters and a NUL (buffers of max + 1 bytes). A
- * negative max or capacity copies nothing and gives 0. Setters never change a length:
- * a value is replaced only within the length the structure was created with. */
+ * negative max or capacity copies nothing and gives 0. Setters of single values never
+ * change a length: a value is replaced only within the length it was created with. */
 
 /* MQCFST. CreatePcfNZStrAttr takes an explicit length (the value may hold NULs).
  * SetPcfStrAttrValue writes a shorter text followed by NULs, a longer one cut. */

@@ -107,28 +107,23 @@ void PrintCountLine(const Structure &s, int64_t countOffset)
 }
 
 // Integer lists print every value followed by ", ", the last one too.
-template <class T> struct ValueListPrint;
-template <> struct ValueListPrint<int32_t> {
-    static constexpr const char *opening = "->Integer List{";
-    static constexpr const char *format = "%" PRId32 ", ";
-    static int Get(MESSAGE *attr, int32_t index, int32_t *value) { return GetPcfIntListAttrValue(attr, index, value); }
-};
-template <> struct ValueListPrint<int64_t> {
-    static constexpr const char *opening = "->64 Bit Integer List{";
-    static constexpr const char *format = "%" ZEM_PRId64 ", ";
-    static int Get(MESSAGE *attr, int32_t index, int64_t *value)
-    {
-        return GetPcfInt64ListAttrValue(attr, index, value);
-    }
+template <class T> struct ValueListPrint {
+    const char *opening;
+    const char *format;
+    int (*get)(MESSAGE *attr, int32_t index, T *value);
 };
 
-template <class T> void PrintValueListFields(MESSAGE *attr, const Structure &s)
+constexpr ValueListPrint<int32_t> kIntegerList{"->Integer List{", "%" PRId32 ", ", GetPcfIntListAttrValue};
+constexpr ValueListPrint<int64_t> kInteger64List{"->64 Bit Integer List{", "%" ZEM_PRId64 ", ",
+                                                 GetPcfInt64ListAttrValue};
+
+template <class T, const ValueListPrint<T> &list> void PrintValueListFields(MESSAGE *attr, const Structure &s)
 {
     PrintCountLine(s, 12);
-    std::fputs(ValueListPrint<T>::opening, stdout);
+    std::fputs(list.opening, stdout);
     T value = 0;
-    for (int32_t i = 0; ValueListPrint<T>::Get(attr, i, &value); ++i)
-        std::printf(ValueListPrint<T>::format, value);
+    for (int32_t i = 0; list.get(attr, i, &value); ++i)
+        std::printf(list.format, value);
     std::fputs("};\n", stdout);
 }
 
@@ -203,14 +198,14 @@ constexpr PrintRule kHeaderRule{0, "PCF Header (MQCFH):\n", PrintHeaderFields};
 constexpr PrintRule kPrintRules[] = {
     {ZEM_MQCFT_INTEGER, "PCF Integer (MQCFIN):\n", PrintIntegerFields},
     {ZEM_MQCFT_STRING, "PCF String (MQCFST):\n", PrintStringFields},
-    {ZEM_MQCFT_INTEGER_LIST, "PCF Integer List (MQCFIL):\n", PrintValueListFields<int32_t>},
+    {ZEM_MQCFT_INTEGER_LIST, "PCF Integer List (MQCFIL):\n", PrintValueListFields<int32_t, kIntegerList>},
     {ZEM_MQCFT_STRING_LIST, "PCF String List (MQCFSL):\n", PrintStringListFields},
     {ZEM_MQCFT_BYTE_STRING, "PCF ByteString (MQCFBS):\n", PrintByteStringFields},
     {ZEM_MQCFT_INTEGER_FILTER, "PCF Integer Filter (MQCFIF):\n", PrintIntegerFilterFields},
     {ZEM_MQCFT_STRING_FILTER, "PCF String Filter (MQCFSF):\n", PrintStringFilterFields},
     {ZEM_MQCFT_GROUP, "PCF Group (MQCFGR):\n", PrintGroupFields},
     {ZEM_MQCFT_INTEGER64, "PCF 64-Bit Integer (MQCFIN64):\n", PrintInteger64Fields},
-    {ZEM_MQCFT_INTEGER64_LIST, "PCF 64-Bit Integer List (MQCFIL64):\n", PrintValueListFields<int64_t>},
+    {ZEM_MQCFT_INTEGER64_LIST, "PCF 64-Bit Integer List (MQCFIL64):\n", PrintValueListFields<int64_t, kInteger64List>},
     {ZEM_EXCFT_BYTE_STRING_LIST, "PCF ByteString List (EXCFBL):\n", PrintByteStringListFields},
     {ZEM_EXCFT_PCF, "E-PCF PCF (MQCFST):\n", PrintEmbeddedFields},
     {ZEM_EXCFT_BINARY, "E-PCF Binary (MQCFST):\n", PrintEmbeddedFields},

@@ -290,47 +290,31 @@ using namespace zem;
 
 extern "C" {
 
-ZEMAPI(int) IsPcfIntListAttr(MESSAGE *attr) { return ValuesOf<int32_t>(attr).has_value(); }
-ZEMAPI(int) CreatePcfIntListAttr(MESSAGE *attr, int32_t parameter, int32_t count)
-{
-    return CreateValues<int32_t>(attr, parameter, count);
-}
-ZEMAPI(int) SizePcfIntListAttr(MESSAGE *attr, int32_t count) { return ResizeValues<int32_t>(attr, count); }
-ZEMAPI(int) GetPcfIntListAttrValue(MESSAGE *attr, int32_t index, int32_t *value)
-{
-    return GetValue(attr, index, value);
-}
-ZEMAPI(int) GetPcfIntListAttrValueSum(MESSAGE *attr, int32_t *sum) { return SumValues(attr, sum); }
-ZEMAPI(int) GetPcfIntListAttrValueStr(MESSAGE *attr, char *text, int32_t max)
-{
-    return ValuesToText<int32_t>(attr, text, max);
-}
-ZEMAPI(int) SetPcfIntListAttrValue(MESSAGE *attr, int32_t index, int32_t value)
-{
-    return SetValue(attr, index, value);
-}
-ZEMAPI(int) SetPcfIntListAttrValueStr(MESSAGE *attr, const char *text) { return TextToValues<int32_t>(attr, text); }
+// The eight operations of an integer list, for each element width.
+#define ZEM_INTEGER_LIST_ENTRY_POINTS(Kind, T)                                                                      \
+    ZEMAPI(int) IsPcf##Kind##ListAttr(MESSAGE *attr) { return ValuesOf<T>(attr).has_value(); }                      \
+    ZEMAPI(int) CreatePcf##Kind##ListAttr(MESSAGE *attr, int32_t parameter, int32_t count)                          \
+    {                                                                                                               \
+        return CreateValues<T>(attr, parameter, count);                                                             \
+    }                                                                                                               \
+    ZEMAPI(int) SizePcf##Kind##ListAttr(MESSAGE *attr, int32_t count) { return ResizeValues<T>(attr, count); }      \
+    ZEMAPI(int) GetPcf##Kind##ListAttrValue(MESSAGE *attr, int32_t index, T *value)                                 \
+    {                                                                                                               \
+        return GetValue(attr, index, value);                                                                        \
+    }                                                                                                               \
+    ZEMAPI(int) GetPcf##Kind##ListAttrValueSum(MESSAGE *attr, T *sum) { return SumValues(attr, sum); }              \
+    ZEMAPI(int) GetPcf##Kind##ListAttrValueStr(MESSAGE *attr, char *text, int32_t max)                              \
+    {                                                                                                               \
+        return ValuesToText<T>(attr, text, max);                                                                    \
+    }                                                                                                               \
+    ZEMAPI(int) SetPcf##Kind##ListAttrValue(MESSAGE *attr, int32_t index, T value)                                  \
+    {                                                                                                               \
+        return SetValue(attr, index, value);                                                                        \
+    }                                                                                                               \
+    ZEMAPI(int) SetPcf##Kind##ListAttrValueStr(MESSAGE *attr, const char *text) { return TextToValues<T>(attr, text); }
 
-ZEMAPI(int) IsPcfInt64ListAttr(MESSAGE *attr) { return ValuesOf<int64_t>(attr).has_value(); }
-ZEMAPI(int) CreatePcfInt64ListAttr(MESSAGE *attr, int32_t parameter, int32_t count)
-{
-    return CreateValues<int64_t>(attr, parameter, count);
-}
-ZEMAPI(int) SizePcfInt64ListAttr(MESSAGE *attr, int32_t count) { return ResizeValues<int64_t>(attr, count); }
-ZEMAPI(int) GetPcfInt64ListAttrValue(MESSAGE *attr, int32_t index, int64_t *value)
-{
-    return GetValue(attr, index, value);
-}
-ZEMAPI(int) GetPcfInt64ListAttrValueSum(MESSAGE *attr, int64_t *sum) { return SumValues(attr, sum); }
-ZEMAPI(int) GetPcfInt64ListAttrValueStr(MESSAGE *attr, char *text, int32_t max)
-{
-    return ValuesToText<int64_t>(attr, text, max);
-}
-ZEMAPI(int) SetPcfInt64ListAttrValue(MESSAGE *attr, int32_t index, int64_t value)
-{
-    return SetValue(attr, index, value);
-}
-ZEMAPI(int) SetPcfInt64ListAttrValueStr(MESSAGE *attr, const char *text) { return TextToValues<int64_t>(attr, text); }
+ZEM_INTEGER_LIST_ENTRY_POINTS(Int, int32_t)
+ZEM_INTEGER_LIST_ENTRY_POINTS(Int64, int64_t)
 
 ZEMAPI(int) IsPcfStrListAttr(MESSAGE *attr) { return EntriesOf(kStringList, attr).has_value(); }
 ZEMAPI(int) CreatePcfStrListAttr(MESSAGE *attr, int32_t parameter, int32_t count, int32_t length)

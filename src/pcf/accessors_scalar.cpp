@@ -30,16 +30,19 @@ std::optional<Structure> FixedStructure(const FixedShape &shape, MESSAGE *attr)
     return structure;
 }
 
+template <class T> int StoreFixed(const FixedShape &shape, const Structure &structure, T value, int32_t op)
+{
+    structure.put(shape.valueOffset, value);
+    if (shape.hasOperator)
+        structure.setWord(kOperatorOffset, op);
+    return 1;
+}
+
 template <class T>
 int CreateFixed(const FixedShape &shape, MESSAGE *attr, int32_t parameter, T value, int32_t op = 0)
 {
     auto structure = NewStructure(attr, shape.type, shape.length, parameter);
-    if (!structure)
-        return 0;
-    structure->put(shape.valueOffset, value);
-    if (shape.hasOperator)
-        structure->setWord(kOperatorOffset, op);
-    return 1;
+    return structure ? StoreFixed(shape, *structure, value, op) : 0;
 }
 
 template <class T>
@@ -58,12 +61,7 @@ template <class T>
 int SetFixed(const FixedShape &shape, MESSAGE *attr, T value, int32_t op = 0)
 {
     auto structure = FixedStructure<T>(shape, attr);
-    if (!structure)
-        return 0;
-    structure->put(shape.valueOffset, value);
-    if (shape.hasOperator)
-        structure->setWord(kOperatorOffset, op);
-    return 1;
+    return structure ? StoreFixed(shape, *structure, value, op) : 0;
 }
 
 // A structure whose value is a length word followed by that many bytes; valueOffset is
@@ -107,6 +105,11 @@ std::optional<CountedValue> ValueOf(const CountedShape &shape, MESSAGE *attr)
 {
     auto structure = CheckedStructure(attr, shape.type);
     return structure ? ValueIn(shape, *structure) : std::nullopt;
+}
+
+template <const CountedShape &shape> std::optional<CountedValue> ValueOfShape(MESSAGE *attr)
+{
+    return ValueOf(shape, attr);
 }
 
 int CreateCounted(const CountedShape &shape, MESSAGE *attr, int32_t parameter, const void *value, int64_t length,
@@ -296,50 +299,29 @@ ZEMAPI(int) SetPcfStrFltrAttrValue(MESSAGE *attr, const char *text, int32_t op)
     return SetText(kStringFilter, attr, text, op);
 }
 
-ZEMAPI(int) IsPcfByteStrAttr(MESSAGE *attr) { return Holds(attr, kByteString.type); }
-ZEMAPI(int) CreatePcfByteStrAttr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length)
-{
-    return CreateCounted(kByteString, attr, parameter, value, length);
-}
-ZEMAPI(int) GetPcfByteStrAttrValue(MESSAGE *attr, void *buffer, int32_t *length)
-{
-    return GetBytes(ValueOf(kByteString, attr), buffer, length);
-}
+// Test, constructor and copy-limited getter and setter of a byte value kind; the getter
+// reads what `readable` finds in the envelope.
+#define ZEM_BYTE_VALUE_ENTRY_POINTS(Kind, shape, readable)                                                          \
+    ZEMAPI(int) IsPcf##Kind##Attr(MESSAGE *attr) { return Holds(attr, shape.type); }                                \
+    ZEMAPI(int) CreatePcf##Kind##Attr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length)          \
+    {                                                                                                               \
+        return CreateCounted(shape, attr, parameter, value, length);                                                \
+    }                                                                                                               \
+    ZEMAPI(int) GetPcf##Kind##AttrValue(MESSAGE *attr, void *buffer, int32_t *length)                               \
+    {                                                                                                               \
+        return GetBytes(readable(attr), buffer, length);                                                            \
+    }                                                                                                               \
+    ZEMAPI(int) SetPcf##Kind##AttrValue(MESSAGE *attr, const void *value, int32_t length)                           \
+    {                                                                                                               \
+        return SetBytes(ValueOf(shape, attr), value, length);                                                       \
+    }
+
+ZEM_BYTE_VALUE_ENTRY_POINTS(ByteStr, kByteString, ValueOfShape<kByteString>)
+ZEM_BYTE_VALUE_ENTRY_POINTS(ByteStrFltr, kByteStringFilter, ValueOfShape<kByteStringFilter>)
+ZEM_BYTE_VALUE_ENTRY_POINTS(Bin, kBinary, BinaryReadableValue)
 ZEMAPI(int) GetPcfByteStrAttrValueLength(MESSAGE *attr, int32_t *length)
 {
     return GetLength(ValueOf(kByteString, attr), length);
-}
-ZEMAPI(int) SetPcfByteStrAttrValue(MESSAGE *attr, const void *value, int32_t length)
-{
-    return SetBytes(ValueOf(kByteString, attr), value, length);
-}
-
-ZEMAPI(int) IsPcfByteStrFltrAttr(MESSAGE *attr) { return Holds(attr, kByteStringFilter.type); }
-ZEMAPI(int) CreatePcfByteStrFltrAttr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length)
-{
-    return CreateCounted(kByteStringFilter, attr, parameter, value, length);
-}
-ZEMAPI(int) GetPcfByteStrFltrAttrValue(MESSAGE *attr, void *buffer, int32_t *length)
-{
-    return GetBytes(ValueOf(kByteStringFilter, attr), buffer, length);
-}
-ZEMAPI(int) SetPcfByteStrFltrAttrValue(MESSAGE *attr, const void *value, int32_t length)
-{
-    return SetBytes(ValueOf(kByteStringFilter, attr), value, length);
-}
-
-ZEMAPI(int) IsPcfBinAttr(MESSAGE *attr) { return Holds(attr, kBinary.type); }
-ZEMAPI(int) CreatePcfBinAttr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length)
-{
-    return CreateCounted(kBinary, attr, parameter, value, length);
-}
-ZEMAPI(int) GetPcfBinAttrValue(MESSAGE *attr, void *buffer, int32_t *length)
-{
-    return GetBytes(BinaryReadableValue(attr), buffer, length);
-}
-ZEMAPI(int) SetPcfBinAttrValue(MESSAGE *attr, const void *value, int32_t length)
-{
-    return SetBytes(ValueOf(kBinary, attr), value, length);
 }
 
 ZEMAPI(int) IsPcfPcfAttr(MESSAGE *attr) { return Holds(attr, kEmbedded.type); }

@@ -243,22 +243,18 @@ TEST(PrintPcfAttr, UnprintableGroupMemberDoesNotStopTheGroup)
 
 TEST(PrintPcfAttr, MemberBeyondTheGroupEndsTheListing)
 {
+    const std::string firstMember = "\nPCF Group (MQCFGR):\n"
+                                    "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
+                                    "\n->PCF Group Parameter 0:\n"
+                                    "PCF Integer (MQCFIN):\n"
+                                    "->Type(3), StrucLength(16), Parameter (1), Value(1)\n"
+                                    "\n->PCF Group Parameter 1:\n";
+    // The second member's StrucLength reaches past the group's bytes.
     EXPECT_EQ(PrintedAttr(PcfBytes().Cfgr(9, 2).Cfin(1, 1).Words({3, 64, 2, 2}).bytes(), 0),
-              "\nPCF Group (MQCFGR):\n"
-              "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
-              "\n->PCF Group Parameter 0:\n"
-              "PCF Integer (MQCFIN):\n"
-              "->Type(3), StrucLength(16), Parameter (1), Value(1)\n"
-              "\n->PCF Group Parameter 1:\n"
-              "UNKNOWN PCF Attribute(3): unable to print\n");
+              firstMember + "UNKNOWN PCF Attribute(3): unable to print\n");
+    // The second member is missing altogether.
     EXPECT_EQ(PrintedAttr(PcfBytes().Cfgr(9, 2).Cfin(1, 1).bytes(), 0),
-              "\nPCF Group (MQCFGR):\n"
-              "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
-              "\n->PCF Group Parameter 0:\n"
-              "PCF Integer (MQCFIN):\n"
-              "->Type(3), StrucLength(16), Parameter (1), Value(1)\n"
-              "\n->PCF Group Parameter 1:\n"
-              "UNKNOWN PCF Attribute(0): unable to print\n");
+              firstMember + "UNKNOWN PCF Attribute(0): unable to print\n");
 }
 
 TEST(PrintPcfAttr, StructureThatDisagreesWithItsEnvelopeIsUnprintable)
@@ -321,10 +317,10 @@ TEST(DumpHexMessage, FullLinesCarryCharactersAndTheLastPartialLineDoesNot)
 
 TEST(DumpHexMessage, EmptyOrNegativeLengthPrintsOnlyTheHeading)
 {
-    EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([] { DumpHexMessage("abc", 0); })),
-              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=0...\n");
-    EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([] { DumpHexMessage("abc", -5); })),
-              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=-5...\n");
+    for (int32_t length : {0, -5}) {
+        EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([&] { DumpHexMessage("abc", length); })),
+                  "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=" + std::to_string(length) + "...\n");
+    }
 }
 
 TEST(DumpPcfMessage, ShortMessageReportsItsLengthAndStillDumps)

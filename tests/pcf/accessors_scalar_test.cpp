@@ -130,20 +130,15 @@ TEST(StringAttr, GetterCopiesAtMostMaxAndTerminates)
     EXPECT_EQ(std::string(text, 5), Bytes("ABC\0#", 5));
     ASSERT_EQ(GetPcfStrAttrValue(attr.get(), text, 10), 1);
     EXPECT_STREQ(text, "ABCDE");
+    Attr padded(PcfBytes().Cfst(2016, "QM1   ").bytes());
+    ASSERT_EQ(GetPcfStrAttrValue(padded.get(), text, 11), 1);
+    EXPECT_STREQ(text, "QM1   ") << "trailing blanks stay";
     ASSERT_EQ(GetPcfStrAttrValue(attr.get(), text, 0), 1);
     EXPECT_STREQ(text, "");
     std::memset(text, '#', sizeof text);
     EXPECT_EQ(GetPcfStrAttrValue(attr.get(), text, -1), 0);
     EXPECT_EQ(text[0], '#');
     EXPECT_EQ(GetPcfStrAttrValue(attr.get(), nullptr, 3), 0);
-}
-
-TEST(StringAttr, TrailingBlanksStayInValue)
-{
-    Attr attr(PcfBytes().Cfst(2016, "QM1   ").bytes());
-    char text[16];
-    ASSERT_EQ(GetPcfStrAttrValue(attr.get(), text, 15), 1);
-    EXPECT_STREQ(text, "QM1   ");
 }
 
 TEST(StringAttr, SetterPadsWithNulsOrCutsWithinCreatedLength)

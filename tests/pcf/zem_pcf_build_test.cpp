@@ -109,22 +109,17 @@ TEST(ZemPcfBuild, BadArgumentsAreUsageErrors)
         std::string err;
     } cases[] = {
         {{"pcf", "add", file, "--int", "20=x"}, "zem pcf add: --int '20=x': expected ID=V with integers\n"},
-        {{"pcf", "add", file, "--int", "x=1"}, "zem pcf add: --int 'x=1': expected ID=V with integers\n"},
         {{"pcf", "add", file, "--bytes", "1=ABC"},
          "zem pcf add: --bytes '1=ABC': expected ID=HEX with an even number of hex digits\n"},
-        {{"pcf", "add", file, "--bytes", "1=zz"},
-         "zem pcf add: --bytes '1=zz': expected ID=HEX with an even number of hex digits\n"},
         {{"pcf", "add", file, "--int-list", "1=1,,2"},
          "zem pcf add: --int-list '1=1,,2': expected ID=V,V,... with integers\n"},
         {{"pcf", "add", file, "--str", "2016"}, "zem pcf add: --str '2016': expected ID=TEXT\n"},
         {{"pcf", "add", file, "--float", "1=2"}, "zem pcf add: unknown option '--float' (see 'zem pcf add --help')\n"},
         {{"pcf", "add", file, "--int"}, "zem pcf add: option --int needs a value\n"},
         {{"pcf", "add", file}, "zem pcf add: nothing to add (see 'zem pcf add --help')\n"},
-        {{"pcf", "add", "--int", "1=1"}, "zem pcf add: expects one FILE (see 'zem pcf add --help')\n"},
         {{"pcf", "new", "-o", dir.file("x")}, "zem pcf new: --command needs an integer command code\n"},
         {{"pcf", "new", "--command", "13", "--type", "3", "-o", dir.file("x")},
          "zem pcf new: --type must be a PCF header type (1, 2, 7, 10, 12, 16 to 19, 21, 22)\n"},
-        {{"pcf", "new", "--command", "13"}, "zem pcf new: -o FILE is required\n"},
         {{"pcf", "print"}, "zem pcf print: expects one FILE (see 'zem pcf print --help')\n"},
     };
     for (const auto &c : cases) {
