@@ -1074,8 +1074,8 @@ typedef struct MqscTextDesc {
  * mqsc->PcfMsg.Used = 136 + text length; on failure *compCode 2, a reason above,
  * Used unchanged and the text area possibly holding a partial text. *failedParam is
  * the number of the structure where the walk stopped (0 the MQCFH, 1 the first
- * parameter), else 0; the escape path leaves it alone. The command message's bytes
- * are not changed; it is re-indexed. A NULL message gives 2 / 5001. */
+ * parameter), else 0; the escape path leaves it alone. The command message is only
+ * re-indexed (RawToPcf); its parameters stay as they are. A NULL message gives 2 / 5001. */
 ZEMAPI(void) zemPcf2Mqsc(PcfMessage *command, PcfMessage *mqsc, int32_t splitLines,
                          int32_t *compCode, int32_t *reason, int32_t *failedParam);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "foundation/mq_constants.h"
 #include "pcf2mqsc/pcf2mqsc.h"
@@ -25,7 +24,7 @@ public:
     LookupHolder(const LookupHolder &) = delete;
     LookupHolder &operator=(const LookupHolder &) = delete;
 
-    // Finds parameter id in the freshly indexed message; false when the message cannot
+    // Finds parameter id in the freshly indexed message; nullptr when the message cannot
     // be indexed (a stale index must not be read) or does not hold the parameter.
     MESSAGE *Find(PcfMessage &message, int32_t id)
     {
