@@ -8,6 +8,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "foundation/platform.h"
 #include "pcf/accessors.h"
 
 namespace zem {
@@ -22,7 +23,7 @@ template <> struct ValueListTraits<int32_t> {
 template <> struct ValueListTraits<int64_t> {
     static constexpr int32_t type = ZEM_MQCFT_INTEGER64_LIST;
     static constexpr const ListGeometry &geometry = kValueList64;
-    static constexpr const char *format = "%" PRId64;
+    static constexpr const char *format = "%" ZEM_PRId64;
 };
 
 template <class T> class ValueList {

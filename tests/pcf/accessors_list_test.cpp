@@ -40,6 +40,34 @@ std::string Entry(MESSAGE *attr, int32_t index)
     return GetPcfStrListAttrValue(attr, index, text, 63) ? std::string(text) : std::string("<none>");
 }
 
+TEST(Lists, EveryListRefusesEnvelopeLongerThanItsStructure)
+{
+    const std::string pad(4, '\0');
+    Attr integers(PcfBytes().Cfil(1, {1}).bytes() + pad);
+    Attr integers64(PcfBytes().Cfil64(1, {1}).bytes() + pad);
+    Attr strings(PcfBytes().Cfsl(1, {"A"}, 4).bytes() + pad);
+    Attr bytes(PcfBytes().Excfbl(1, {"A"}, 4).bytes() + pad);
+    int32_t value = -1;
+    int64_t value64 = -1;
+    char text[8] = "#######";
+    EXPECT_EQ(IsPcfIntListAttr(integers.get()), 0);
+    EXPECT_EQ(SetPcfIntListAttrValue(integers.get(), 0, 5), 0);
+    EXPECT_EQ(GetPcfIntListAttrValue(integers.get(), 0, &value), 0);
+    EXPECT_EQ(IsPcfInt64ListAttr(integers64.get()), 0);
+    EXPECT_EQ(GetPcfInt64ListAttrValue(integers64.get(), 0, &value64), 0);
+    EXPECT_EQ(SetPcfInt64ListAttrValueStr(integers64.get(), "5"), 0);
+    EXPECT_EQ(IsPcfStrListAttr(strings.get()), 0);
+    EXPECT_EQ(GetPcfStrListAttrValue(strings.get(), 0, text, 7), 0);
+    EXPECT_EQ(SetPcfStrListAttrValue(strings.get(), 0, "B"), 0);
+    EXPECT_EQ(IsPcfByteStrListAttr(bytes.get()), 0);
+    EXPECT_EQ(GetPcfByteStrListAttrValue(bytes.get(), 0, text, 7), 0);
+    EXPECT_EQ(value, -1);
+    EXPECT_EQ(value64, -1);
+    EXPECT_STREQ(text, "#######");
+    EXPECT_EQ(integers.data(), PcfBytes().Cfil(1, {1}).bytes() + pad);
+    EXPECT_EQ(strings.data(), PcfBytes().Cfsl(1, {"A"}, 4).bytes() + pad);
+}
+
 // --- integer lists -------------------------------------------------------------------
 
 TEST(IntegerList, CreateHoldsCountZeroValuesInExactEnvelope)
