@@ -143,26 +143,56 @@ void ReplaceMinusOneWord(const MqscKeyword &record, MqscItem &item)
 }
 
 // A PCF message under construction, never larger than the room it is to be copied into.
+// (A plain growing block rather than a standard container: the library exports nothing
+// but its own interface, and out-of-line container members would be exported with it.)
 class PcfBuilder {
 public:
     explicit PcfBuilder(int32_t room) : room_(room > 0 ? room : 0) {}
 
     bool Fits(int64_t length) const { return length >= 0 && length <= room_ - Size(); }
-    int64_t Size() const { return static_cast<int64_t>(bytes_.size()); }
-    const unsigned char *Data() const { return bytes_.data(); }
+    int64_t Size() const { return static_cast<int64_t>(size_); }
+    const unsigned char *Data() const { return bytes_.get(); }
 
-    void Word(int32_t value)
+    void Word(int32_t value) { Bytes(&value, sizeof value); }
+    void Text(const char *text, std::size_t length) { Bytes(text, length); }
+    void Fill(unsigned char byte, std::size_t count)
     {
-        const auto *raw = reinterpret_cast<const unsigned char *>(&value);
-        bytes_.insert(bytes_.end(), raw, raw + sizeof value);
+        Grow(count);
+        std::memset(bytes_.get() + size_, byte, count);
+        size_ += count;
     }
-    void Text(const char *text, std::size_t length) { bytes_.insert(bytes_.end(), text, text + length); }
-    void Fill(unsigned char byte, std::size_t count) { bytes_.insert(bytes_.end(), count, byte); }
-    void PutWord(std::size_t offset, int32_t value) { std::memcpy(&bytes_[offset], &value, sizeof value); }
+    void PutWord(std::size_t offset, int32_t value) { std::memcpy(bytes_.get() + offset, &value, sizeof value); }
 
 private:
+    void Bytes(const void *data, std::size_t length)
+    {
+        Grow(length);
+        if (length > 0)
+            std::memcpy(bytes_.get() + size_, data, length);
+        size_ += length;
+    }
+    // Callers check Fits first, so the block never grows beyond the room.
+    void Grow(std::size_t more)
+    {
+        if (size_ + more <= capacity_)
+            return;
+        std::size_t needed = size_ + more;
+        std::size_t capacity = capacity_ < 128 ? 256 : 2 * capacity_;
+        if (capacity > static_cast<std::size_t>(room_))
+            capacity = static_cast<std::size_t>(room_);
+        if (capacity < needed)
+            capacity = needed;
+        std::unique_ptr<unsigned char[]> bytes(new unsigned char[capacity]);
+        if (size_ > 0)
+            std::memcpy(bytes.get(), bytes_.get(), size_);
+        bytes_ = std::move(bytes);
+        capacity_ = capacity;
+    }
+
     int64_t room_;
-    std::vector<unsigned char> bytes_;
+    std::unique_ptr<unsigned char[]> bytes_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
 
 int64_t Padded(int64_t length) { return (length + 3) & ~int64_t{3}; }
@@ -383,12 +413,15 @@ const MessageIdRow *CsqRow(int index)
 MqscParam *CurrentMqscCommand() { return g_currentCommand; }
 void SetCurrentMqscCommand(MqscParam *list) { g_currentCommand = list; }
 
-std::vector<std::string> SplitListText(std::string_view text)
+// Calls element(start, length) for each element of a list text.
+template <class Element>
+void ForEachListElement(std::string_view text, Element element)
 {
-    std::vector<std::string> elements(1);
     bool quoted = false;
     int depth = 0;
-    for (char c : text) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
         if (c == '\'') {
             quoted = !quoted;
         } else if (!quoted && c == '(') {
@@ -397,11 +430,22 @@ std::vector<std::string> SplitListText(std::string_view text)
             if (depth > 0)
                 --depth;  // a stray ')' does not stop later commas from separating
         } else if (!quoted && depth == 0 && c == ',') {
-            elements.emplace_back();
-            continue;
+            element(start, i - start);
+            start = i + 1;
         }
-        elements.back() += c;
     }
+    element(start, text.size() - start);
+}
+
+std::vector<std::string> SplitListText(std::string_view text)
+{
+    std::size_t count = 0;
+    ForEachListElement(text, [&](std::size_t, std::size_t) { ++count; });
+    std::vector<std::string> elements(count);  // sized once: see PcfBuilder
+    std::size_t n = 0;
+    ForEachListElement(text, [&](std::size_t start, std::size_t length) {
+        elements[n++].assign(text.data() + start, length);
+    });
     return elements;
 }
 
