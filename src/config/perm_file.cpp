@@ -169,7 +169,8 @@ void TakeHeader(const TextCursor &text, PermFile &perm)
     int64_t end = text.lineEnd(0);
     end = end < text.size() ? end + 1 : end;
     std::string_view firstLine = text.slice(0, end).substr(0, kHeaderLineLength).substr(0, kHeaderLength);
-    std::memcpy(perm.header, firstLine.data(), firstLine.size());
+    if (!firstLine.empty())  // an empty view may carry no address at all
+        std::memcpy(perm.header, firstLine.data(), firstLine.size());
     perm.header[firstLine.size()] = '\0';
 }
 
