@@ -327,6 +327,16 @@ TEST(PermitLookup, ExtExt2NeedsACharacterAfterTheKeyDelimiter)
     EXPECT_STREQ(value, "");
 }
 
+TEST(PermitLookup, RulesCutToTheKeyBufferNeverFit)
+{
+    // Blanks separate tokens, so the rule cut to 2047 characters would fit the key.
+    std::string rules = "UserAuthority::QM1" + std::string(2100, ' ') + "=N\r\nUserAuthority::QM1=Y\r\n";
+    char value[16] = "";
+    int32_t position = 0;
+    ASSERT_EQ(zemGetValueExtExt2(rules.c_str(), "=", "\r\n", "UserAuthority::QM1::U\\Q", value, 1, &position), 1);
+    EXPECT_STREQ(value, "Y");
+}
+
 TEST(PermitLookup, ExtExtGivesOneCharacterFromAnIniFilesText)
 {
     TempDir dir;

@@ -72,105 +72,74 @@ TEST(MessageNames, PutApplTypeWords)
                                     {27, "27"},          {31, "31"},                {65536, "65536"}});
 }
 
-// Feedback words and MQFB constant names name the same values.
-const std::vector<Named> kFeedbackWords = {
-    {0, "NONE"},
-    {256, "QUIT"},
-    {258, "EXPIRATION"},
-    {259, "COA"},
-    {260, "COD"},
-    {262, "CHANNEL COMPLETED"},
-    {263, "CHANNEL FAIL RETRY"},
-    {264, "CHANNEL FAIL"},
-    {265, "APPL CANNOT BE STARTED"},
-    {266, "TM ERROR"},
-    {267, "APPL TYPE ERROR"},
-    {268, "STOPPED BY MSG EXIT"},
-    {271, "XMIT Q MSG ERROR"},
-    {275, "PAN"},
-    {276, "NAN"},
-    {277, "STOPPED BY CHAD EXIT"},
-    {279, "STOPPED BY PUBSUB EXIT"},
-    {280, "NOT A REPOSITORY MSG"},
-    {281, "BIND OPEN CLUSRCVR DEL"},
-    {291, "DATA LENGTH ZERO"},
-    {292, "DATA LENGTH NEGATIVE"},
-    {293, "DATA LENGTH TOO BIG"},
-    {294, "BUFFER OVERFLOW"},
-    {295, "LENGTH OFF BY ONE"},
-    {296, "IIH ERROR"},
-    {298, "NOT AUTHORIZED FOR IMS"},
-    {300, "IMS ERROR"},
-    {401, "CICS INTERNAL ERROR"},
-    {402, "CICS NOT AUTHORIZED"},
-    {403, "CICS BRIDGE FAILURE"},
-    {404, "CICS CORREL ID ERROR"},
-    {405, "CICS CCSID ERROR"},
-    {406, "CICS ENCODING ERROR"},
-    {407, "CICS CIH ERROR"},
-    {408, "CICS UOW ERROR"},
-    {409, "CICS COMMAREA ERROR"},
-    {410, "CICS APPL NOT STARTED"},
-    {411, "CICS APPL ABENDED"},
-    {412, "CICS DLQ ERROR"},
-    {413, "CICS UOW BACKED OUT"},
+// Feedback codes: the word, or null where Feedback falls back, and the MQFB_ name.
+struct FeedbackNamed {
+    int32_t value;
+    const char *word;
+    const char *constant;
 };
-
-const std::vector<Named> kFeedbackConstants = {
-    {0, "MQFB_NONE"},
-    {256, "MQFB_QUIT"},
-    {258, "MQFB_EXPIRATION"},
-    {259, "MQFB_COA"},
-    {260, "MQFB_COD"},
-    {262, "MQFB_CHANNEL_COMPLETED"},
-    {263, "MQFB_CHANNEL_FAIL_RETRY"},
-    {264, "MQFB_CHANNEL_FAIL"},
-    {265, "MQFB_APPL_CANNOT_BE_STARTED"},
-    {266, "MQFB_TM_ERROR"},
-    {267, "MQFB_APPL_TYPE_ERROR"},
-    {268, "MQFB_STOPPED_BY_MSG_EXIT"},
-    {271, "MQFB_XMIT_Q_MSG_ERROR"},
-    {275, "MQFB_PAN"},
-    {276, "MQFB_NAN"},
-    {277, "MQFB_STOPPED_BY_CHAD_EXIT"},
-    {279, "MQFB_STOPPED_BY_PUBSUB_EXIT"},
-    {280, "MQFB_NOT_A_REPOSITORY_MSG"},
-    {281, "MQFB_BIND_OPEN_CLUSRCVR_DEL"},
-    {291, "MQFB_DATA_LENGTH_ZERO"},
-    {292, "MQFB_DATA_LENGTH_NEGATIVE"},
-    {293, "MQFB_DATA_LENGTH_TOO_BIG"},
-    {294, "MQFB_BUFFER_OVERFLOW"},
-    {295, "MQFB_LENGTH_OFF_BY_ONE"},
-    {296, "MQFB_IIH_ERROR"},
-    {298, "MQFB_NOT_AUTHORIZED_FOR_IMS"},
-    {300, "MQFB_IMS_ERROR"},
-    {301, "MQFB_IMS_FIRST"},
-    {399, "MQFB_IMS_LAST"},
-    {401, "MQFB_CICS_INTERNAL_ERROR"},
-    {402, "MQFB_CICS_NOT_AUTHORIZED"},
-    {403, "MQFB_CICS_BRIDGE_FAILURE"},
-    {404, "MQFB_CICS_CORREL_ID_ERROR"},
-    {405, "MQFB_CICS_CCSID_ERROR"},
-    {406, "MQFB_CICS_ENCODING_ERROR"},
-    {407, "MQFB_CICS_CIH_ERROR"},
-    {408, "MQFB_CICS_UOW_ERROR"},
-    {409, "MQFB_CICS_COMMAREA_ERROR"},
-    {410, "MQFB_CICS_APPL_NOT_STARTED"},
-    {411, "MQFB_CICS_APPL_ABENDED"},
-    {412, "MQFB_CICS_DLQ_ERROR"},
-    {413, "MQFB_CICS_UOW_BACKED_OUT"},
+const FeedbackNamed kFeedback[] = {
+    {0, "NONE", "MQFB_NONE"},
+    {256, "QUIT", "MQFB_QUIT"},
+    {258, "EXPIRATION", "MQFB_EXPIRATION"},
+    {259, "COA", "MQFB_COA"},
+    {260, "COD", "MQFB_COD"},
+    {262, "CHANNEL COMPLETED", "MQFB_CHANNEL_COMPLETED"},
+    {263, "CHANNEL FAIL RETRY", "MQFB_CHANNEL_FAIL_RETRY"},
+    {264, "CHANNEL FAIL", "MQFB_CHANNEL_FAIL"},
+    {265, "APPL CANNOT BE STARTED", "MQFB_APPL_CANNOT_BE_STARTED"},
+    {266, "TM ERROR", "MQFB_TM_ERROR"},
+    {267, "APPL TYPE ERROR", "MQFB_APPL_TYPE_ERROR"},
+    {268, "STOPPED BY MSG EXIT", "MQFB_STOPPED_BY_MSG_EXIT"},
+    {271, "XMIT Q MSG ERROR", "MQFB_XMIT_Q_MSG_ERROR"},
+    {275, "PAN", "MQFB_PAN"},
+    {276, "NAN", "MQFB_NAN"},
+    {277, "STOPPED BY CHAD EXIT", "MQFB_STOPPED_BY_CHAD_EXIT"},
+    {279, "STOPPED BY PUBSUB EXIT", "MQFB_STOPPED_BY_PUBSUB_EXIT"},
+    {280, "NOT A REPOSITORY MSG", "MQFB_NOT_A_REPOSITORY_MSG"},
+    {281, "BIND OPEN CLUSRCVR DEL", "MQFB_BIND_OPEN_CLUSRCVR_DEL"},
+    {291, "DATA LENGTH ZERO", "MQFB_DATA_LENGTH_ZERO"},
+    {292, "DATA LENGTH NEGATIVE", "MQFB_DATA_LENGTH_NEGATIVE"},
+    {293, "DATA LENGTH TOO BIG", "MQFB_DATA_LENGTH_TOO_BIG"},
+    {294, "BUFFER OVERFLOW", "MQFB_BUFFER_OVERFLOW"},
+    {295, "LENGTH OFF BY ONE", "MQFB_LENGTH_OFF_BY_ONE"},
+    {296, "IIH ERROR", "MQFB_IIH_ERROR"},
+    {298, "NOT AUTHORIZED FOR IMS", "MQFB_NOT_AUTHORIZED_FOR_IMS"},
+    {300, "IMS ERROR", "MQFB_IMS_ERROR"},
+    {301, nullptr, "MQFB_IMS_FIRST"},
+    {399, nullptr, "MQFB_IMS_LAST"},
+    {401, "CICS INTERNAL ERROR", "MQFB_CICS_INTERNAL_ERROR"},
+    {402, "CICS NOT AUTHORIZED", "MQFB_CICS_NOT_AUTHORIZED"},
+    {403, "CICS BRIDGE FAILURE", "MQFB_CICS_BRIDGE_FAILURE"},
+    {404, "CICS CORREL ID ERROR", "MQFB_CICS_CORREL_ID_ERROR"},
+    {405, "CICS CCSID ERROR", "MQFB_CICS_CCSID_ERROR"},
+    {406, "CICS ENCODING ERROR", "MQFB_CICS_ENCODING_ERROR"},
+    {407, "CICS CIH ERROR", "MQFB_CICS_CIH_ERROR"},
+    {408, "CICS UOW ERROR", "MQFB_CICS_UOW_ERROR"},
+    {409, "CICS COMMAREA ERROR", "MQFB_CICS_COMMAREA_ERROR"},
+    {410, "CICS APPL NOT STARTED", "MQFB_CICS_APPL_NOT_STARTED"},
+    {411, "CICS APPL ABENDED", "MQFB_CICS_APPL_ABENDED"},
+    {412, "CICS DLQ ERROR", "MQFB_CICS_DLQ_ERROR"},
+    {413, "CICS UOW BACKED OUT", "MQFB_CICS_UOW_BACKED_OUT"},
 };
 
 TEST(FeedbackNames, WordsWithRcFallback)
 {
-    ExpectBufferNames(Feedback, kFeedbackWords);
-    ExpectBufferNames(Feedback, {{301, "RC 301"}, {399, "RC 399"}, {257, "RC 257"}, {269, "RC 269"},
-                                 {414, "RC 414"}, {-1, "RC -1"}, {-2147483647 - 1, "RC -2147483648"}});
+    std::vector<Named> words;
+    for (const FeedbackNamed &entry : kFeedback)
+        if (entry.word)
+            words.push_back({entry.value, entry.word});
+    ExpectBufferNames(Feedback, words);
+    ExpectBufferNames(Feedback, {{301, "RC 301"}, {399, "RC 399"}, {257, "RC 257"}, {269, "RC 269"}, {414, "RC 414"}, {-1, "RC -1"},
+                                 {-2147483647 - 1, "RC -2147483648"}});
 }
 
 TEST(FeedbackNames, ConstantNamesIncludingTheImsRangeBounds)
 {
-    ExpectMappedNames(MapFeedback, kFeedbackConstants, {302, 398, 257, 261, 414, 1, -1});
+    std::vector<Named> constants;
+    for (const FeedbackNamed &entry : kFeedback)
+        constants.push_back({entry.value, entry.constant});
+    ExpectMappedNames(MapFeedback, constants, {302, 398, 257, 261, 414, 1, -1});
 }
 
 TEST(OtherNames, ReportNamesOnlyZero)
