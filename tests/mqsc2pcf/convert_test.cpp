@@ -109,11 +109,8 @@ TEST(MqscToPcf, BareValueKeywordsGoToTheirEmptyNamedParameters)
 {
     Outcome outcome = Convert("CSQM401I QUEUE(Q1) TRIGGER NOSHARE", kInquireQ);
     ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(Response(kInquireQ, 3) + PcfBytes()
-                                           .Cfst(kQName, "Q1")
-                                           .Cfin(kShareability, 0)
-                                           .Cfin(kTriggerControl, 1)
-                                           .bytes(),
+    EXPECT_EQ(Response(kInquireQ, 3) + PcfBytes().Cfst(kQName, "Q1").Cfin(kShareability, 0)
+                                           .Cfin(kTriggerControl, 1).bytes(),
               outcome.pcf);
 }
 
@@ -212,11 +209,8 @@ TEST(MqscToPcf, ListIsReadOnlyAfterAPositiveCount)
 
     Outcome two = Convert("CSQM401I NAMELIST(NL1) NAMCOUNT(2) NAMES(A,BB)", kInquireNamelist);
     ASSERT_EQ(0, two.reason);
-    EXPECT_EQ(Response(kInquireNamelist, 3) + PcfBytes()
-                                                  .Cfst(kNamelistName, "NL1")
-                                                  .Cfin(kNameCount, 2)
-                                                  .Cfsl(kNames, {"A", "BB"}, 2)
-                                                  .bytes(),
+    EXPECT_EQ(Response(kInquireNamelist, 3) + PcfBytes().Cfst(kNamelistName, "NL1").Cfin(kNameCount, 2)
+                                                  .Cfsl(kNames, {"A", "BB"}, 2).bytes(),
               two.pcf);
     // Count 2 x length 2 = 4 bytes of names: StrucLength 28.
     EXPECT_EQ(28, two.pcf[36 + 24 + 16 + 4]);

@@ -43,12 +43,8 @@ const std::string kQueueReply = "CSQM401I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(
 
 std::string QueueResponse(int32_t compCode = 0, int32_t reason = 0)
 {
-    return PcfBytes()
-        .Cfh(ZEM_MQCFT_RESPONSE, 13, 3, 1, compCode, reason)
-        .Cfst(2016, "Q1")
-        .Cfin(20, 1)
-        .Cfin(3, 5)
-        .bytes();
+    return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 3, 1, compCode, reason).Cfst(2016, "Q1").Cfin(20, 1)
+        .Cfin(3, 5).bytes();
 }
 
 TEST(ZemMqsc2Pcf, GenericReplyReplacesTheCommandWithTheResponse)
@@ -164,10 +160,8 @@ TEST(ZemMqsc2Pcf, EscapeReplyBecomesOneEscapeTextParameter)
     EXPECT_EQ(0, result.status);
     EXPECT_EQ(0, result.reason);
     EXPECT_EQ(99, result.count);
-    EXPECT_EQ(PcfBytes()
-                  .Cfh(ZEM_MQCFT_COMMAND, 38, 1)
-                  .Cfst(3014, "CSQN205I COUNT= 3, RETURN=00000000 CSQ9022I +CSQ1 NORMAL COMPLETION")
-                  .bytes(),
+    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 38, 1)
+                  .Cfst(3014, "CSQN205I COUNT= 3, RETURN=00000000 CSQ9022I +CSQ1 NORMAL COMPLETION").bytes(),
               zemtest::DataOf(*output));
 
     // a text that fills its buffer to the last byte is read in full

@@ -65,10 +65,8 @@ TEST(MessageIdTable, EveryRowsCompletionAndReasonReachTheResponseHeader)
         int32_t reason = -1, count = -1;
         MqscToPcf(&input, &output, 13, &reason, &count);
         ASSERT_EQ(0, reason) << row.id;
-        EXPECT_EQ(zemtest::PcfBytes()
-                      .Cfh(ZEM_MQCFT_RESPONSE, 13, 1, 1, row.compCode, row.reason)
-                      .Cfst(2016, "Q1")
-                      .bytes(),
+        EXPECT_EQ(zemtest::PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1, 1, row.compCode, row.reason)
+                      .Cfst(2016, "Q1").bytes(),
                   std::string(area.begin(), area.begin() + output.length))
             << row.id;
     }

@@ -108,22 +108,12 @@ TEST_F(ReportParsers, DisplayLogReportLineByLine)
     ExpectSuccess(DisplayLog("---- -- -------- ------ ------"));
     EXPECT_EQ(LogReportState::kTapeTable, zem::DisplayLogState());
     ExpectSuccess(DisplayLog("0A30 B CSQ1.0001 VOL001 CSQ1.ARCHLOG1.A0000123"),
-                  PcfBytes()
-                      .Cfst(20905, "0A30")
-                      .Cfin(20906, 3)
-                      .Cfst(20907, "CSQ1.0001")
-                      .Cfst(20908, "VOL001")
-                      .Cfst(20909, "CSQ1.ARCHLOG1.A0000123")
-                      .bytes());
+                  PcfBytes().Cfst(20905, "0A30").Cfin(20906, 3).Cfst(20907, "CSQ1.0001").Cfst(20908, "VOL001")
+                      .Cfst(20909, "CSQ1.ARCHLOG1.A0000123").bytes());
     EXPECT_EQ(5, parameterCount);
     ExpectSuccess(DisplayLog("0A31 Xtra ******** ****** none"),
-                  PcfBytes()
-                      .Cfst(20905, "0A31")
-                      .Cfin(20906, 0)
-                      .Cfst(20907, "********")
-                      .Cfst(20908, "******")
-                      .Cfst(20909, "none")
-                      .bytes());
+                  PcfBytes().Cfst(20905, "0A31").Cfin(20906, 0).Cfst(20907, "********").Cfst(20908, "******")
+                      .Cfst(20909, "none").bytes());
     ExpectSuccess(DisplayLog("0A32 A"));  // too few words for a row
     ExpectSuccess(DisplayLog("End of tape unit report"));
     EXPECT_EQ(LogReportState::kOutside, zem::DisplayLogState());
@@ -140,13 +130,8 @@ TEST_F(ReportParsers, TapeUnitStatusComesFromItsFirstLetter)
         zem::ResetReportStates();
         DisplayLog("---- --");
         Line row = DisplayLog("0A30 " + word + " C V D");
-        ExpectSuccess(row, PcfBytes()
-                               .Cfst(20905, "0A30")
-                               .Cfin(20906, code)
-                               .Cfst(20907, "C")
-                               .Cfst(20908, "V")
-                               .Cfst(20909, "D")
-                               .bytes());
+        ExpectSuccess(row, PcfBytes().Cfst(20905, "0A30").Cfin(20906, code).Cfst(20907, "C").Cfst(20908, "V")
+                               .Cfst(20909, "D").bytes());
     }
 }
 
@@ -172,13 +157,8 @@ TEST_F(ReportParsers, DisplayLogReportCutShortLeavesTheTableOpen)
     DisplayLog("0A30 B CSQ1.0001 VOL001 DSN1");
     // The reply ends here; the next report's first line is read as a tape-unit row.
     Line next = DisplayLog("CSQJ322I +CSQ1 DISPLAY LOG report ...");
-    ExpectSuccess(next, PcfBytes()
-                            .Cfst(20905, "CSQJ322I")
-                            .Cfin(20906, 0)
-                            .Cfst(20907, "DISPLAY")
-                            .Cfst(20908, "LOG")
-                            .Cfst(20909, "report")
-                            .bytes());
+    ExpectSuccess(next, PcfBytes().Cfst(20905, "CSQJ322I").Cfin(20906, 0).Cfst(20907, "DISPLAY")
+                            .Cfst(20908, "LOG").Cfst(20909, "report").bytes());
     // the settings lines are recognised in any state
     ExpectSuccess(DisplayLog("Initial parameters: MAXRTU=2 DEALLCT=0"),
                   PcfBytes().Cfin(20638, 2).Cfin(20636, 0).bytes());
@@ -215,26 +195,12 @@ TEST_F(ReportParsers, DisplayGroupReportLineByLine)
     ExpectSuccess(DisplayGroup("Name Num Prefix Status Ver DB2 Connection"));
     EXPECT_EQ(GroupReportState::kMemberTable, zem::DisplayGroupState());
     ExpectSuccess(DisplayGroup("CSQ1 1 +CSQ1 ACTIVE 701 DB2A ACTIVE"),
-                  PcfBytes()
-                      .Cfst(20911, "CSQ1")
-                      .Cfst(20912, "1")
-                      .Cfst(20913, "+CSQ1")
-                      .Cfin(20914, 1)
-                      .Cfst(20915, "701")
-                      .Cfst(20916, "DB2A")
-                      .Cfin(20917, 1)
-                      .bytes());
+                  PcfBytes().Cfst(20911, "CSQ1").Cfst(20912, "1").Cfst(20913, "+CSQ1").Cfin(20914, 1)
+                      .Cfst(20915, "701").Cfst(20916, "DB2A").Cfin(20917, 1).bytes());
     EXPECT_EQ(7, parameterCount);
     ExpectSuccess(DisplayGroup("CSQ2 2 +CSQ2 FAILED 701 DB2B PENDING"),
-                  PcfBytes()
-                      .Cfst(20911, "CSQ2")
-                      .Cfst(20912, "2")
-                      .Cfst(20913, "+CSQ2")
-                      .Cfin(20914, 3)
-                      .Cfst(20915, "701")
-                      .Cfst(20916, "DB2B")
-                      .Cfin(20917, 2)
-                      .bytes());
+                  PcfBytes().Cfst(20911, "CSQ2").Cfst(20912, "2").Cfst(20913, "+CSQ2").Cfin(20914, 3)
+                      .Cfst(20915, "701").Cfst(20916, "DB2B").Cfin(20917, 2).bytes());
     ExpectSuccess(DisplayGroup("CSQ3 3 +CSQ3 CREATED"));  // too few words
     ExpectSuccess(DisplayGroup("End of queue-sharing group status for QSG1"));
     EXPECT_EQ(GroupReportState::kIdle, zem::DisplayGroupState());
@@ -244,32 +210,14 @@ TEST_F(ReportParsers, DisplayGroupReportLineByLine)
     ExpectSuccess(DisplayGroup("Name Current Backup Status Lag Retained"));
     EXPECT_EQ(GroupReportState::kSecondTable, zem::DisplayGroupState());
     ExpectSuccess(DisplayGroup("DB2A 12 34 VALID 56 78"),
-                  PcfBytes()
-                      .Cfst(20918, "DB2A")
-                      .Cfin(20919, 12)
-                      .Cfin(20920, 34)
-                      .Cfin(20921, 1)
-                      .Cfin(20922, 56)
-                      .Cfin(20923, 78)
-                      .bytes());
+                  PcfBytes().Cfst(20918, "DB2A").Cfin(20919, 12).Cfin(20920, 34).Cfin(20921, 1)
+                      .Cfin(20922, 56).Cfin(20923, 78).bytes());
     ExpectSuccess(DisplayGroup("DB2B 1 2 NOT FOUND 3 4"),
-                  PcfBytes()
-                      .Cfst(20918, "DB2B")
-                      .Cfin(20919, 1)
-                      .Cfin(20920, 2)
-                      .Cfin(20921, 0)
-                      .Cfin(20922, 3)
-                      .Cfin(20923, 4)
-                      .bytes());
+                  PcfBytes().Cfst(20918, "DB2B").Cfin(20919, 1).Cfin(20920, 2).Cfin(20921, 0).Cfin(20922, 3)
+                      .Cfin(20923, 4).bytes());
     ExpectSuccess(DisplayGroup("DB2C x 9999999999 INVALID -5 7"),
-                  PcfBytes()
-                      .Cfst(20918, "DB2C")
-                      .Cfin(20919, 0)
-                      .Cfin(20920, 2147483647)
-                      .Cfin(20921, 2)
-                      .Cfin(20922, -5)
-                      .Cfin(20923, 7)
-                      .bytes());
+                  PcfBytes().Cfst(20918, "DB2C").Cfin(20919, 0).Cfin(20920, 2147483647).Cfin(20921, 2)
+                      .Cfin(20922, -5).Cfin(20923, 7).bytes());
     ExpectSuccess(DisplayGroup("DB2D 1 2 INVALID 5"));  // too few words
     ExpectSuccess(DisplayGroup("Report terminated, 4 lines"));
     EXPECT_EQ(GroupReportState::kIdle, zem::DisplayGroupState());
@@ -287,15 +235,8 @@ TEST_F(ReportParsers, DisplayGroupStatusWordsMapToTheirCodes)
     for (std::size_t i = 0; i < member.size(); ++i) {
         Line row = DisplayGroup("M 1 P " + member[i].first + " V D " + connection[i].first);
         EXPECT_EQ(0, row.status);
-        EXPECT_EQ(PcfBytes()
-                      .Cfst(20911, "M")
-                      .Cfst(20912, "1")
-                      .Cfst(20913, "P")
-                      .Cfin(20914, member[i].second)
-                      .Cfst(20915, "V")
-                      .Cfst(20916, "D")
-                      .Cfin(20917, connection[i].second)
-                      .bytes(),
+        EXPECT_EQ(PcfBytes().Cfst(20911, "M").Cfst(20912, "1").Cfst(20913, "P").Cfin(20914, member[i].second)
+                      .Cfst(20915, "V").Cfst(20916, "D").Cfin(20917, connection[i].second).bytes(),
                   row.added)
             << member[i].first << " / " << connection[i].first;
     }
@@ -347,12 +288,7 @@ TEST_F(ReportParsers, DisplayGroupLinesInTheWrongFormFail)
     Line cut = DisplayGroup("DB2B 1 2 NOT FOUND 3");
     EXPECT_EQ(2, cut.status);
     EXPECT_EQ(0, cut.reason);
-    EXPECT_EQ(PcfBytes()
-                  .Cfst(20918, "DB2B")
-                  .Cfin(20919, 1)
-                  .Cfin(20920, 2)
-                  .Cfin(20921, 0)
-                  .Cfin(20922, 3)
+    EXPECT_EQ(PcfBytes().Cfst(20918, "DB2B").Cfin(20919, 1).Cfin(20920, 2).Cfin(20921, 0).Cfin(20922, 3)
                   .bytes(),
               cut.added);
 }

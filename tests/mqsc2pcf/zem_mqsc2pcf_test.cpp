@@ -81,9 +81,14 @@ TEST(ZemMqsc2PcfTool, PrintsTheResponseToEachReply)
     ToolRun run = RunZem({"mqsc2pcf", "--command", "13", reply});
     EXPECT_EQ(0, run.status);
     EXPECT_EQ("", run.err);
-    EXPECT_EQ(reply + ":\n" +
-                  Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(3, 5).bytes()),
-              MaskDates(run.out));
+    const std::string listing =
+        Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(3, 5).bytes());
+    EXPECT_EQ(reply + ":\n" + listing, MaskDates(run.out));
+
+    // several replies: one listing each, a blank line between them
+    ToolRun twice = RunZem({"mqsc2pcf", "--command", "13", reply, reply});
+    EXPECT_EQ(0, twice.status);
+    EXPECT_EQ(reply + ":\n" + listing + "\n" + reply + ":\n" + listing, MaskDates(twice.out));
 }
 
 TEST(ZemMqsc2PcfTool, FailedReplyIsReportedAndTheOthersStillConverted)
@@ -152,13 +157,8 @@ TEST(ZemMqsc2PcfTool, ReportLinesOfTheSampleShareTheirTableState)
     EXPECT_EQ("", run.err);
     EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 10632, 2).Cfin(20638, 2).Cfin(20636, 0).bytes(),
               zemtest::ReadFile(dir.file("log.2")));
-    EXPECT_EQ(PcfBytes()
-                  .Cfh(ZEM_MQCFT_COMMAND, 10632, 5)
-                  .Cfst(20905, "0A30")
-                  .Cfin(20906, 3)
-                  .Cfst(20907, "CSQ1.0001")
-                  .Cfst(20908, "ARC001")
-                  .Cfst(20909, "CSQ1.ARCHLOG1.A0000123")
+    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 10632, 5).Cfst(20905, "0A30").Cfin(20906, 3)
+                  .Cfst(20907, "CSQ1.0001").Cfst(20908, "ARC001").Cfst(20909, "CSQ1.ARCHLOG1.A0000123")
                   .bytes(),
               zemtest::ReadFile(dir.file("log.7")));
     EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 10632, 0).bytes(), zemtest::ReadFile(dir.file("log.10")));

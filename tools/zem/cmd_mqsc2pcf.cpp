@@ -78,8 +78,10 @@ std::string OutputPath(const std::string &out, std::size_t index, std::size_t fi
     return files == 1 ? out : out + "." + std::to_string(index + 1);
 }
 
-// Converts one reply file; true when its response was printed or saved.
-bool ConvertOne(const char *name, int32_t command, const std::string &path, const std::string &savePath)
+// Converts one reply file; true when its response was printed or saved. Listings after
+// the first are set apart by a blank line.
+bool ConvertOne(const char *name, int32_t command, const std::string &path, const std::string &savePath,
+                bool &listed)
 {
     std::string text;
     if (!zem_cli::ReadFile(path, text)) {
@@ -118,7 +120,8 @@ bool ConvertOne(const char *name, int32_t command, const std::string &path, cons
                     response->PcfMsg.Used - ZEM_MDHDR_LENGTH);
         return true;
     }
-    std::printf("%s:\n", path.c_str());
+    std::printf("%s%s:\n", listed ? "\n" : "", path.c_str());
+    listed = true;
     std::fflush(stdout);
     PrintPcfMessage(response.get());
     std::fflush(stdout);
@@ -148,10 +151,11 @@ int Mqsc2Pcf(int argc, char **argv)
         return zem_cli::UsageError(argv[0], "-o expects a file name");
 
     bool allConverted = true;
+    bool listed = false;
     const std::size_t files = args.positional.size();
     for (std::size_t i = 0; i < files; ++i) {
         std::string savePath = args.hasOption("-o") ? OutputPath(args.option("-o"), i, files) : "";
-        allConverted = ConvertOne(argv[0], command, args.positional[i], savePath) && allConverted;
+        allConverted = ConvertOne(argv[0], command, args.positional[i], savePath, listed) && allConverted;
     }
     return allConverted ? 0 : 1;
 }
