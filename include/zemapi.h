@@ -974,17 +974,23 @@ typedef struct PcfArea {
     int32_t        length;
 } PcfArea;
 
-/* Converts input, the reply to command, into an MQCFH and one parameter per value.
- * reason: 0, 5001, 5002, 5003 (does not fit: nothing beyond the room is written) or
- * 5004 (command 38 has no parameter list). count: 0, or the keywords recognised before a
- * 5001 failure. Unknown keywords and value keywords are ignored. The completion code of
- * the MQCFH comes from the message id; -1 when the id is not known. */
+/* Converts input, the reply to command, into an MQCFH and one parameter per value, in
+ * the order of the command's parameter list. Every conversion starts from a clean table,
+ * whatever an earlier conversion of either direction left in it. reason: 0, 5001, 5002,
+ * 5003 (the response does not fit the room) or 5004 (command 38 has no parameter list);
+ * on failure nothing is written. count: 0, or the keywords recognised before a 5001
+ * failure. Unknown keywords and value keywords are ignored; a list (NAMES) is read only
+ * after a positive count (NAMCOUNT). The completion code of the MQCFH comes from the
+ * message id; -1 when the id is not known. */
 ZEMAPI(void) MqscToPcf(MqscText *input, PcfArea *output, int32_t command, int32_t *reason,
                        int32_t *count);
-/* The steps of MqscToPcf. MqscCmdToPcf makes command current and holds the message id
- * of item->value; MqscStrToPcf and MqscIntToPcf hold item->value for keyword (a number,
- * or for an enumeration the value keyword, 5002 when it is not one of its values);
- * EmitPcfMsg writes the held values of the current command to output. */
+/* The steps of MqscToPcf, for callers that read a reply themselves. MqscCmdToPcf makes
+ * command current (5002 unknown, 5004 no parameter list) and holds the message id in
+ * item->value. MqscStrToPcf holds item->value as text for a string or list keyword;
+ * MqscIntToPcf holds it as a number, or for an enumeration as the value keyword it names
+ * (5002 when it is none of its values); a keyword of the other kind is refused with 5001.
+ * EmitPcfMsg writes the held values of the current command to output and lets go of
+ * them (5003 when the message does not fit: nothing is written). */
 ZEMAPI(int32_t) MqscCmdToPcf(MqscItem *item, int32_t command, int32_t *reason);
 ZEMAPI(int32_t) MqscStrToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reason);
 ZEMAPI(int32_t) MqscIntToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reason);
