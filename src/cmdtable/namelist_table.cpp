@@ -40,6 +40,7 @@ MqscParam plDefineNamelist[] = {
     Opt(&kwReplace, kWord),
     Opt(&kwDescrNamelist, kQuoted),
     Opt(&kwNames, kParen),
+    // The MQSC writer ends the text here; CMDSCOPE and QSGDISP are still found by lookups.
     StopHere(&kwNamesText, kParen),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),

@@ -480,6 +480,8 @@ MqscParam plAlterQueue[] = {
     Pos(&kwTrigger, kWord),
     Opt(&kwDefSOpt, kParen),
     Opt(&kwHardenBo, kWord),
+    // This list has always carried an integer format for MSGDLVSQ; the create lists put the
+    // value keyword in brackets.
     Opt(&kwMsgDlvSq, kInt),
     Opt(&kwPut, kParen),
     Opt(&kwGet, kParen),

@@ -170,6 +170,7 @@ MqscParam plAlterSub[] = {
 MqscParam plDefineSubLike[] = {
     Head(&cmdDefineSubLike, kGlue),
     Obj(&kwToSubName, kQuoted, kEvery, kLevel700),
+    // LIKE is positional in this list, and the new name follows again as an optional entry.
     Obj(&kwLikeSub, kQuoted, kEvery, kLevel700),
     Pos(&kwToSubName, kQuoted, kEvery, kLevel700),
     Opt(&kwDest, kQuoted, kEvery, kLevel700),

@@ -185,6 +185,7 @@ MqscParam plAlterTopic[] = {
 MqscParam plDefineTopicLike[] = {
     Head(&cmdDefineTopicLike, kGlue),
     Obj(&kwToTopic, kQuoted, kEvery, kLevel700),
+    // The new name a second time, optional: its mark is gone once the first one is written.
     Pos(&kwToTopic, kQuoted, kEvery, kLevel700),
     Req(&kwLikeTopic, kQuoted, kEvery, kLevel700),
     Opt(&kwCluster, kQuoted),
