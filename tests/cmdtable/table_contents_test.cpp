@@ -49,7 +49,7 @@ std::string ValueWords(const MqscKeyword *keyword) {
     return words;
 }
 
-// How the design writes an entry in a keyword sequence.
+// An entry as the expected keyword sequences write it.
 std::string Shown(const MqscParam *entry) {
     if (entry->use == 2) return "<use 2: " + std::to_string(entry->keyword->id) + ">";
     std::string text = entry->keyword->name[0] != '\0' ? entry->keyword->name : ValueWords(entry->keyword);
@@ -152,7 +152,7 @@ TEST(CommandTable, DuplicatedListenerCodesFindTheChannelInitiatorFormsFirst) {
 
 // ---- the parameter lists
 
-TEST(CommandTable, EveryListHoldsTheDesignedKeywordSequence) {
+TEST(CommandTable, EveryListHoldsItsKeywordSequenceInOrder) {
     std::vector<MqscKeyword *> commands = Commands();
     ASSERT_EQ(commands.size(), kCommandCount);
     for (size_t i = 0; i < kCommandCount; ++i) {
@@ -247,8 +247,8 @@ TEST(CommandTable, OnlyEnumerationsCarryValueListsAndValueRecordsAreConstant) {
     }
 }
 
-// The value format of an entry by its record's type and the exceptions of the design.
-std::string DesignedFormat(int32_t code, const MqscKeyword *keyword) {
+// The value format of an entry: by its record's type, with the table's fixed exceptions.
+std::string ExpectedFormat(int32_t code, const MqscKeyword *keyword) {
     const std::string name = keyword->name;
     auto in = [code](std::initializer_list<int32_t> codes) {
         return std::find(codes.begin(), codes.end(), code) != codes.end();
@@ -290,11 +290,11 @@ std::string DesignedFormat(int32_t code, const MqscKeyword *keyword) {
     }
 }
 
-TEST(CommandTable, FormatsFollowTheRecordTypeAndTheDesignedExceptions) {
+TEST(CommandTable, FormatsFollowTheRecordTypeAndTheFixedExceptions) {
     for (MqscKeyword *command : Commands()) {
         for (const MqscParam *entry : Entries(command)) {
             SCOPED_TRACE(std::string(command->name) + " " + std::to_string(command->id) + " " + Shown(entry));
-            EXPECT_EQ(entry->format, DesignedFormat(command->id, entry->keyword));
+            EXPECT_EQ(entry->format, ExpectedFormat(command->id, entry->keyword));
         }
     }
 }
@@ -493,7 +493,7 @@ TEST(CommandTable, KeywordRecordsAndValueListsAreDefinedOnceAndShared) {
 
 // ---- telling rows
 
-TEST(CommandTable, AlterQmgrListStartsWithTheDesignedRows) {
+TEST(CommandTable, AlterQmgrListStartsWithForceCmdscopeDescrAndAccounting) {
     const MqscKeyword *alter = First(1);
     ASSERT_STREQ(alter->name, "ALTER QMGR");
     const MqscParam *list = alter->params;

@@ -1,4 +1,4 @@
-// What the command table must hold, written out from the design of the table: the command
+// What the command table must hold, written out from the MQSC and PCF definitions: the command
 // array in order with each command's platforms and level, and each parameter list as the
 // keyword sequence after the command's own entry. In a sequence, [X] is a keyword whose
 // value is written without it, A/B an empty-named keyword shown by its value keywords, and
