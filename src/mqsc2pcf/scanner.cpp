@@ -61,8 +61,6 @@ private:
 
 }  // namespace
 
-void ResetMqscScan() { g_scanPosition = nullptr; }
-
 char *ScanMqscToken(char *text, const char *delimiters, char *ended)
 {
     *ended = '\0';

@@ -23,7 +23,4 @@ constexpr std::size_t kScanLimit = 65536;
 // characters (the position is then kept).
 char *ScanMqscToken(char *text, const char *delimiters, char *ended);
 
-// Forgets the position, so that a continued scan finds nothing until a new text starts.
-void ResetMqscScan();
-
 }  // namespace zem
