@@ -1,5 +1,6 @@
 # Installs the built tree into WORK/prefix, then builds and runs the consumer twice:
-# through find_package(zemapi) and through pkg-config.
+# through find_package(zemapi) and through pkg-config. CONSUMER_C_FLAGS/CONSUMER_LINK_FLAGS
+# carry the build's own flags (a sanitizer build's consumers need its runtime too).
 file(REMOVE_RECURSE ${WORK})
 set(prefix ${WORK}/prefix)
 function(run)
@@ -12,7 +13,8 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
-run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/consumer -B ${WORK}/cmake-build -DCMAKE_PREFIX_PATH=${prefix})
+run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/consumer -B ${WORK}/cmake-build -DCMAKE_PREFIX_PATH=${prefix}
+    "-DCMAKE_C_FLAGS=${CONSUMER_C_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_LINK_FLAGS}")
 run(${CMAKE_COMMAND} --build ${WORK}/cmake-build)
 run(${WORK}/cmake-build/consumer)
 if(NOT last_out MATCHES "consumer ok")
@@ -30,7 +32,8 @@ separate_arguments(flags UNIX_COMMAND "${flags}")
 run(${PKG_CONFIG} --variable=libdir zemapi)
 string(STRIP "${last_out}" libdir)
 find_program(CC NAMES cc gcc REQUIRED)
-run(${CC} -std=c99 ${SOURCE_DIR}/consumer.c ${flags} -Wl,-rpath,${libdir} -o ${WORK}/pc-consumer)
+separate_arguments(extra_c_flags UNIX_COMMAND "${CONSUMER_C_FLAGS} ${CONSUMER_LINK_FLAGS}")
+run(${CC} -std=c99 ${extra_c_flags} ${SOURCE_DIR}/consumer.c ${flags} -Wl,-rpath,${libdir} -o ${WORK}/pc-consumer)
 run(${WORK}/pc-consumer)
 if(NOT last_out MATCHES "consumer ok")
   message(FATAL_ERROR "pkg-config consumer printed: ${last_out}")

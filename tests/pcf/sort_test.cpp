@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -86,7 +87,7 @@ struct Reply {
         set.strList1 = strList1.get();
         set.strList2 = strList2.get();
         set.intList2 = intList2.get();
-        std::strncpy(set.ownName, ownName, sizeof set.ownName);
+        std::snprintf(set.ownName, sizeof set.ownName, "%s", ownName);
     }
 
     std::vector<int32_t> Sorted()
