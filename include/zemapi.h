@@ -1063,13 +1063,9 @@ typedef struct PcfDataDesc {
     int32_t          Length;
 } PcfDataDesc;
 
-/* The text area a conversion writes: on the way in Length is the capacity in bytes
- * (the terminating NUL included); on success it becomes the length of the text. */
-typedef struct MqscTextDesc {
-    char   *pText;
-    int32_t Length;
-} MqscTextDesc;
-
+/* The text area a conversion writes is an MqscText (declared with the reply conversion):
+ * on the way in length is the capacity in bytes (the terminating NUL included); on
+ * success it becomes the length of the text. */
 /* Converts the PCF command in `command` to one MQSC text in the data area of `mqsc`
  * (capacity: its PcfMsg.Size - 136; it is not resized). splitLines non-zero writes
  * continuation lines: the first line holds three items, every later item starts a new
@@ -1090,7 +1086,7 @@ ZEMAPI(void) zemPcf2Mqsc(PcfMessage *command, PcfMessage *mqsc, int32_t splitLin
  * where the walk stopped, else 0. A request for all queue types (MQIA_Q_TYPE 1001 in
  * MQCMD_INQUIRE_Q or MQCMD_INQUIRE_Q_NAMES) writes no TYPE keyword. String filters are
  * passed over; an integer filter or any other structure type fails with 5001. */
-ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscTextDesc *output, int32_t splitLines,
+ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscText *output, int32_t splitLines,
                        int32_t *reason, int32_t *failedParam);
 
 /* The structure converters of the walk. Each looks its parameter up in the current
@@ -1116,7 +1112,7 @@ ZEMAPI(int32_t) MqcfilToMqsc(const ZEM_MQCFIL *cfil, int32_t *reason);
 /* Writes the marked keywords of command's parameter list, in list order, into output
  * and clears their marks. 1 written (output->Length = text length, *reason 0); 0 with
  * *reason 5002, 5003, 5004 or 5005. A value longer than 15999 characters is cut. */
-ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscTextDesc *output, int32_t splitLines,
+ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscText *output, int32_t splitLines,
                             int32_t *reason);
 
 /* Copies the MQSC word of a PCF filter operator, with one trailing blank ("LT ", "EQ ",

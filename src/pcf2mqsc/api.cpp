@@ -43,13 +43,13 @@ ZEMAPI(void) zemPcf2Mqsc(PcfMessage *command, PcfMessage *mqsc, int32_t splitLin
     zem::ConvertPcfCommandToMqsc(*command, *mqsc, splitLines != 0, compCodeOut, reasonOut, failedOut);
 }
 
-ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscTextDesc *output, int32_t splitLines,
+ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscText *output, int32_t splitLines,
                        int32_t *reason, int32_t *failedParam)
 {
     int32_t reasonScratch = 0, failedScratch = 0;
     int32_t &reasonOut = ReasonOrScratch(reason, reasonScratch);
     int32_t &failedOut = failedParam ? *failedParam : failedScratch;
-    MqscTextDesc noOutput{nullptr, 0};
+    MqscText noOutput{nullptr, 0};
     zem::WalkPcfToMqsc(input, output ? *output : noOutput, splitLines != 0, reasonOut, failedOut);
 }
 
@@ -86,12 +86,12 @@ ZEMAPI(int32_t) MqcfilToMqsc(const ZEM_MQCFIL *cfil, int32_t *reason)
     return ConvertOne(cfil, nullptr, reason, withoutScratch, 1);
 }
 
-ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscTextDesc *output, int32_t splitLines,
+ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscText *output, int32_t splitLines,
                             int32_t *reason)
 {
     int32_t reasonScratch = 0;
     int32_t &reasonOut = ReasonOrScratch(reason, reasonScratch);
-    MqscTextDesc noOutput{nullptr, 0};
+    MqscText noOutput{nullptr, 0};
     return zem::EmitMqsc(command, output ? *output : noOutput, splitLines != 0, reasonOut);
 }
 

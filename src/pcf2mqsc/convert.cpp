@@ -107,9 +107,9 @@ void ConvertPcfCommandToMqsc(PcfMessage &command, PcfMessage &mqsc, bool splitLi
     if (input.Length >= ZEM_MQCFH_LENGTH && input.pCfh->Command == mq::MQCMD_ESCAPE) {
         reason = EscapeText(command, text, capacity, textLength);
     } else {
-        MqscTextDesc output{text, static_cast<int32_t>(capacity)};
+        MqscText output{text, static_cast<int32_t>(capacity)};
         WalkPcfToMqsc(input, output, splitLines, reason, failedParam);
-        textLength = reason == 0 ? output.Length : std::find(text, text + capacity, '\0') - text;
+        textLength = reason == 0 ? output.length : std::find(text, text + capacity, '\0') - text;
     }
     AppendAlterDateClause(command, text, capacity, textLength, reason);
     std::memcpy(textEnvelope.MsgDesc.Format, kTextFormat, sizeof kTextFormat);

@@ -122,7 +122,7 @@ std::string ApplyValueFormat(const char *format, std::string_view value)
     return text;
 }
 
-int32_t EmitMqsc(int32_t command, MqscTextDesc &output, bool splitLines, int32_t &reason)
+int32_t EmitMqsc(int32_t command, MqscText &output, bool splitLines, int32_t &reason)
 {
     MqscKeyword *commandRecord = FindCmdKeyword(GetCmdTbl(), kFindById, &command);
     if (!commandRecord) {
@@ -133,9 +133,9 @@ int32_t EmitMqsc(int32_t command, MqscTextDesc &output, bool splitLines, int32_t
         reason = ZEM_P2M_NO_PARAM_LIST;
         return 0;
     }
-    const int64_t capacity = output.pText ? output.Length : 0;
+    const int64_t capacity = output.text ? output.length : 0;
     if (capacity > 0)
-        output.pText[0] = '\0';
+        output.text[0] = '\0';
 
     int32_t itemNumber = 1;
     int32_t breakDivisor = kFirstLineItems + 1;
@@ -167,12 +167,12 @@ int32_t EmitMqsc(int32_t command, MqscTextDesc &output, bool splitLines, int32_t
             reason = ZEM_P2M_TEXT_TOO_LONG;
             return 0;
         }
-        std::memcpy(output.pText + textLength, piece.data(), piece.size());
+        std::memcpy(output.text + textLength, piece.data(), piece.size());
         textLength += int64_t(piece.size());
-        output.pText[textLength] = '\0';
+        output.text[textLength] = '\0';
         pendingSeparator = entry->separator;
     }
-    output.Length = static_cast<int32_t>(textLength);
+    output.length = static_cast<int32_t>(textLength);
     reason = 0;
     return 1;
 }

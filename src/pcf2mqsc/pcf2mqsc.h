@@ -37,11 +37,11 @@ int32_t CfslToMqsc(const ZEM_MQCFSL &cfsl, char *scratch, int32_t &reason);
 int32_t CfilToMqsc(const ZEM_MQCFIL &cfil, int32_t &reason);
 
 // The walk over input and the writing of the text; sets reason and failedParam.
-void WalkPcfToMqsc(const PcfDataDesc &input, MqscTextDesc &output, bool splitLines,
+void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
                    int32_t &reason, int32_t &failedParam);
 
 // Writes the marked entries of command's parameter list into output.
-int32_t EmitMqsc(int32_t command, MqscTextDesc &output, bool splitLines, int32_t &reason);
+int32_t EmitMqsc(int32_t command, MqscText &output, bool splitLines, int32_t &reason);
 
 // Places value at the first "%s" or "%d" of format (the table's value formats); a format
 // without a conversion is copied alone. Values of every kind go through text, so a

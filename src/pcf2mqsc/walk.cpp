@@ -64,7 +64,7 @@ bool AsksForAllQueueTypes(int32_t command, const ZEM_MQCFIN &cfin)
 
 }  // namespace
 
-void WalkPcfToMqsc(const PcfDataDesc &input, MqscTextDesc &output, bool splitLines,
+void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
                    int32_t &reason, int32_t &failedParam)
 {
     BeginPcfToMqsc();

@@ -47,9 +47,9 @@ WalkResult Walk(const std::string &pcfBytes, bool splitLines, int32_t capacity)
     std::vector<char> area(static_cast<std::size_t>(capacity), '\x7f');
     WalkResult result;
     PcfDataDesc input{reinterpret_cast<const ZEM_MQCFH *>(data.data()), static_cast<int32_t>(data.size())};
-    MqscTextDesc output{area.data(), capacity};
+    MqscText output{area.data(), capacity};
     PcfToMqsc(input, &output, splitLines ? 1 : 0, &result.reason, &result.failedParam);
-    result.length = output.Length;
+    result.length = output.length;
     result.text.assign(area.data(), strnlen(area.data(), area.size()));
     return result;
 }

@@ -61,11 +61,11 @@ protected:
     std::string Emit(int32_t code, int32_t &reason, int32_t capacity = 1024)
     {
         std::vector<char> area(static_cast<std::size_t>(capacity), '\x7f');
-        MqscTextDesc output{area.data(), capacity};
+        MqscText output{area.data(), capacity};
         reason = -1;
         if (EmitMqscMsg(code, &output, 0, &reason) != 1)
             return "<failed>";
-        EXPECT_EQ(output.Length, static_cast<int32_t>(std::strlen(area.data())));
+        EXPECT_EQ(output.length, static_cast<int32_t>(std::strlen(area.data())));
         return area.data();
     }
 };
@@ -217,7 +217,7 @@ TEST(PcfToMqsc, WalkStaysInsideTheGivenLengthAndReadsUnalignedData)
     std::memcpy(storage.data() + 1, bytes.data(), bytes.size());
     const auto *unaligned = reinterpret_cast<const ZEM_MQCFH *>(storage.data() + 1);
     char area[64] = {};
-    MqscTextDesc output{area, sizeof area};
+    MqscText output{area, sizeof area};
     int32_t reason = -1, failedParam = -1;
     PcfToMqsc(PcfDataDesc{unaligned, static_cast<int32_t>(bytes.size())}, &output, 0, &reason, &failedParam);
     EXPECT_EQ(reason, 0);
