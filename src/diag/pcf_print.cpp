@@ -19,6 +19,9 @@ namespace {
 constexpr int32_t kValueLimit = 1024;
 // The working holder of a listing; GetAttrByPos grows it for a larger structure.
 constexpr int32_t kListingHolderSize = 32000;
+// Entries of zero length take no room, so a peer's Count alone would bound the listing (up
+// to 2^31 lines). No list that fits the listing holder has more entries than this.
+constexpr int32_t kMaxListedEntries = kListingHolderSize;
 constexpr int32_t kByteStringRow = 12;
 constexpr int32_t kByteStringIndent = 24;
 constexpr int32_t kByteListRow = 16;
@@ -133,7 +136,7 @@ void PrintStringListFields(MESSAGE *attr, const Structure &s)
     std::printf("->StringLength(%d), CharSetId(%d)\n", s.word(20), s.word(12));
     std::fputs("->String List\n{\n", stdout);
     char text[kValueLimit + 1];
-    for (int32_t i = 0; GetPcfStrListAttrValue(attr, i, text, kValueLimit); ++i)
+    for (int32_t i = 0; i < kMaxListedEntries && GetPcfStrListAttrValue(attr, i, text, kValueLimit); ++i)
         std::printf("\t(%d) - \"%s\"\n", i + 1, text);
     std::fputs("};\n", stdout);
 }
@@ -144,7 +147,7 @@ void PrintByteStringListFields(MESSAGE *attr, const Structure &s)
     std::printf("->StringLength(%d)\n", s.word(20));
     std::fputs("->String List\n{\n", stdout);
     unsigned char bytes[kValueLimit];
-    for (int32_t i = 0; GetPcfByteStrListAttrValue(attr, i, bytes, kValueLimit); ++i) {
+    for (int32_t i = 0; i < kMaxListedEntries && GetPcfByteStrListAttrValue(attr, i, bytes, kValueLimit); ++i) {
         char prefix[32];
         const int prefixLength = std::snprintf(prefix, sizeof prefix, "    (%d) - ", i + 1);
         const std::string blanks(static_cast<std::size_t>(prefixLength), ' ');
