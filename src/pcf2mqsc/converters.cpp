@@ -123,17 +123,20 @@ int32_t CfinToMqsc(const ZEM_MQCFIN &cfin, char *scratch, int32_t &reason)
     return 1;
 }
 
+// The current command's record for parameter when it takes text; otherwise NULL, with
+// reason saying why (not known to the command, or of another kind).
+MqscKeyword *FindTextRecord(int32_t parameter, int32_t &reason)
+{
+    MqscKeyword *record = FindInCurrentList(parameter);
+    reason = !record ? kNotKnown : !IsTextKind(record->type) ? kWrongKind : 0;
+    return reason ? nullptr : record;
+}
+
 int32_t CfstToMqsc(const ZEM_MQCFST &cfst, char *scratch, int32_t &reason)
 {
-    MqscKeyword *record = FindInCurrentList(cfst.Parameter);
-    if (!record) {
-        reason = kNotKnown;
+    MqscKeyword *record = FindTextRecord(cfst.Parameter, reason);
+    if (!record)
         return 1;
-    }
-    if (!IsTextKind(record->type)) {
-        reason = kWrongKind;
-        return 1;
-    }
     int64_t length = std::min<int64_t>(std::max(cfst.StringLength, 0),
                                        VariableBytes(cfst.StrucLength, ZEM_MQCFST_LENGTH_FIXED));
     SetKeywordValue(record, BytesAt(cfst, ZEM_MQCFST_LENGTH_FIXED), static_cast<int32_t>(length));
@@ -185,15 +188,9 @@ int32_t StrListToMqscImpl(const ZEM_MQCFSL &cfsl, char *scratch, int32_t &reason
 
 int32_t CfslToMqsc(const ZEM_MQCFSL &cfsl, char *scratch, int32_t &reason)
 {
-    MqscKeyword *record = FindInCurrentList(cfsl.Parameter);
-    if (!record) {
-        reason = kNotKnown;
+    MqscKeyword *record = FindTextRecord(cfsl.Parameter, reason);
+    if (!record)
         return 1;
-    }
-    if (!IsTextKind(record->type)) {
-        reason = kWrongKind;
-        return 1;
-    }
     int64_t wanted = int64_t(std::max(cfsl.Count, 0)) * std::max(cfsl.StringLength, 0);
     int64_t length = std::min(wanted, VariableBytes(cfsl.StrucLength, ZEM_MQCFSL_LENGTH_FIXED));
     std::string strings(BytesAt(cfsl, ZEM_MQCFSL_LENGTH_FIXED), static_cast<std::size_t>(length));
