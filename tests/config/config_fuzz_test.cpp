@@ -2,6 +2,7 @@
 // text, keep the position inside it, and terminate.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <strings.h>
@@ -92,19 +93,21 @@ void ExerciseIni(const std::string &path, const std::string &key, const char *ke
     zemCloseIniFile(&ini);
 }
 
-// Lines of the file that a section must hold, by family, as the loader sorts them.
-int FamilyLines(const std::string &text, const char *prefix)
+// The lines of text cut at sep, a last line without sep included.
+std::vector<std::string> Lines(const std::string &text, const std::string &sep)
 {
-    int lines = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (line.size() >= 7 && strncasecmp(line.c_str(), prefix, 7) == 0)
-            ++lines;
-        start = end == std::string::npos ? text.size() : end + 1;
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start < text.size(); start = end + sep.size()) {
+        end = std::min(text.find(sep, start), text.size());
+        lines.push_back(text.substr(start, end - start));
     }
     return lines;
+}
+
+// Whether the loader sorts the line into the section of prefix.
+bool InFamily(const std::string &line, const char *prefix)
+{
+    return line.size() >= 7 && strncasecmp(line.c_str(), prefix, 7) == 0;
 }
 
 void ExercisePerm(const std::string &path, const std::string &text, const std::string &key)
@@ -120,26 +123,23 @@ void ExercisePerm(const std::string &path, const std::string &text, const std::s
         {&perm.effective, "Effecti"}, {&perm.userAuthority, "UserAut"}, {&perm.audit, "Audit::"},
         {&perm.trust, "TRUST::"}};
     for (const auto &[section, prefix] : sections) {
-        int expected = plain ? FamilyLines(text, prefix) : -1;
+        // The section holds exactly the file's lines of its family, each ended by CR-LF.
+        std::vector<std::string> lines = Lines(text, "\n");
+        long expected = plain ? std::count_if(lines.begin(), lines.end(), [&](auto &l) { return InFamily(l, prefix); }) : -1;
         if (!section->text) {
             ASSERT_EQ(section->length, 0);
-            if (plain) {
-                ASSERT_EQ(expected, 0);
-            }
+            ASSERT_TRUE(!plain || expected == 0) << prefix;
             continue;
         }
-        ASSERT_EQ(section->length, static_cast<int32_t>(std::strlen(section->text)));
         std::string body = section->text;
+        ASSERT_EQ(section->length, static_cast<int32_t>(body.size()));
         for (std::size_t at = body.find('\n'); at != std::string::npos; at = body.find('\n', at + 1))
             ASSERT_TRUE(at > 0 && body[at - 1] == '\r');
         if (plain) {
-            int lines = 0;
-            for (std::size_t start = 0; start < body.size(); ++lines) {
-                ASSERT_EQ(strncasecmp(body.c_str() + start, prefix, 7), 0);
-                std::size_t end = body.find("\r\n", start);
-                start = end == std::string::npos ? body.size() : end + 2;
-            }
-            ASSERT_EQ(lines, expected);
+            lines = Lines(body, "\r\n");
+            ASSERT_EQ(static_cast<long>(lines.size()), expected) << prefix;
+            for (const std::string &line : lines)
+                ASSERT_TRUE(InFamily(line, prefix)) << line;
         }
         std::vector<char> value(static_cast<std::size_t>(section->length) + 1);
         int32_t position = 0;

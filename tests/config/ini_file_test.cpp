@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "capture.h"
 #include "config_home.h"
@@ -12,53 +13,35 @@ namespace {
 
 using zemtest::TempDir;
 
-constexpr const char *kGroupKeyDelims = "\n=";
-constexpr const char *kGroupValueDelims = " \n\t";
-
 // An IniFile loaded from text written to a file of its own, closed at scope end.
-class LoadedIni {
-public:
-    LoadedIni(const std::string &text, const char *keyDelims = kGroupKeyDelims,
-              const char *valueDelims = kGroupValueDelims)
+struct LoadedIni {
+    explicit LoadedIni(const std::string &text, const char *keyDelims = "\n=", const char *valueDelims = " \n\t")
     {
-        path_ = dir_.write("test.ini", text);
-        loaded_ = zemOpenIniFile(path_.c_str(), keyDelims, valueDelims, &ini, nullptr, 0);
+        path = dir.write("test.ini", text);
+        loaded = zemOpenIniFile(path.c_str(), keyDelims, valueDelims, &ini, nullptr, 0);
     }
     ~LoadedIni() { zemCloseIniFile(&ini); }
-    bool loaded() const { return loaded_ == 1; }
-    const std::string &path() const { return path_; }
+    TempDir dir;
+    std::string path;
     IniFile ini{};
-
-private:
-    TempDir dir_;
-    std::string path_;
-    int loaded_ = 0;
+    int loaded = 0;
 };
 
-// Looks a key up and gives the value, or "<none>" when the lookup fails.
-std::string Value(IniFile &ini, const char *key, int fromStart = 1)
+// One lookup: 'v' zemGetValue, 'x' zemGetValueExt, 'k' zemGetKeyAndValue ("key|value").
+// "<none>" when nothing fits; a lookup that finds nothing must leave the value alone.
+std::string Lookup(IniFile &ini, char op, const char *key, int fromStart)
 {
-    char value[256] = "<none>";
-    int found = zemGetValue(&ini, key, value, fromStart);
-    return found ? value : "<none>";
+    char found[256] = "", value[256] = "<untouched>";
+    int fits = op == 'v'   ? zemGetValue(&ini, key, value, fromStart)
+               : op == 'x' ? zemGetValueExt(&ini, key, value, fromStart)
+                           : zemGetKeyAndValue(&ini, found, value, fromStart);
+    if (!fits)
+        return std::strcmp(value, "<untouched>") == 0 ? "<none>" : std::string("<none, wrote ") + value + ">";
+    return op == 'k' ? std::string(found) + "|" + value : value;
 }
 
-std::string ValueExt(IniFile &ini, const char *key, int fromStart = 1)
-{
-    char value[256] = "<none>";
-    return zemGetValueExt(&ini, key, value, fromStart) ? value : "<none>";
-}
-
-// "key|value" of the next entry, or "<end>".
-std::string NextEntry(IniFile &ini, int fromStart = 0)
-{
-    char key[256] = "", value[256] = "";
-    if (!zemGetKeyAndValue(&ini, key, value, fromStart))
-        return "<end>";
-    return std::string(key) + "|" + value;
-}
-
-// A workgroup file as the suite writes it, with the quirks its readers must survive.
+// A workgroup file as the suite writes it, with the quirks its readers must survive
+// (111 characters).
 const std::string kGroups = "# workgroups of the suite\n"
                             "Group::PROD=G1\n"
                             "\n"
@@ -69,278 +52,184 @@ const std::string kGroups = "# workgroups of the suite\n"
                             "Spaced = QM1\n"
                             "Last=";
 
-TEST(IniLookup, ValueEndsAtValueDelimiterAndKeyMayCarryTrailingBlanks)
-{
-    LoadedIni file(kGroups);
-    ASSERT_TRUE(file.loaded());
-    EXPECT_EQ(Value(file.ini, "Group::PROD"), "G1");
-    EXPECT_EQ(Value(file.ini, "G1::Node"), "host1");
-    EXPECT_EQ(Value(file.ini, "G1::Service"), "7001");
-    // "Spaced " fits the mask Spaced; its value ends at the blank after '='.
-    EXPECT_EQ(Value(file.ini, "Spaced"), "");
-    // The key delimiter is the text's last character: found, empty.
-    EXPECT_EQ(Value(file.ini, "Last"), "");
-    EXPECT_EQ(Value(file.ini, "G1::Missing"), "<none>");
-    EXPECT_EQ(Value(file.ini, "G1::Nod"), "<none>");
-}
+struct Step {
+    char op;
+    const char *key;
+    int fromStart;
+    const char *expected;
+    int position = -1;  // the record's position afterwards, when checked
+};
 
-TEST(IniLookup, KeyEndingAtNewlineTakesTheNextLineAsValue)
-{
-    LoadedIni file(kGroups);
-    EXPECT_EQ(Value(file.ini, "Lone"), "Other=V");
+struct Script {
+    const char *what;
+    std::string text;
+    const char *keyDelims;
+    const char *valueDelims;
+    std::vector<Step> steps;
+};
 
-    // Without the newline among the key delimiters the value starts after the next
-    // delimiter, on the following line.
-    LoadedIni quoted("Alone\nnext value\"\n", " \"", "\"");
-    EXPECT_EQ(Value(quoted.ini, "Alone"), "value");
-}
+const Script kScripts[] = {
+    {"workgroup file", kGroups, "\n=", " \n\t",
+     {{'v', "Group::PROD", 1, "G1"}, {'v', "G1::Service", 1, "7001"},
+      // "Spaced " fits the mask; its value ends at the blank after '='.
+      {'v', "Spaced", 1, ""},
+      // The key delimiter is the text's last character: found, empty.
+      {'v', "Last", 1, ""}, {'v', "G1::Missing", 1, "<none>"}, {'v', "G1::Nod", 1, "<none>"},
+      // A key that ends at a newline takes the next line as its value.
+      {'v', "Lone", 1, "Other=V"},
+      // The position stops on the character that ended the value, or at the end.
+      {'v', "G1::Node", 1, "host1", 56}, {'v', "G1::Node", 0, "<none>", 111}, {'v', "Group::PROD", 0, "<none>"},
+      {'v', "G1::Node", 1, "host1"}, {'v', "Other", 0, "V"}, {'v', "G1::Node", 0, "<none>"},
+      // The walk reads the text after a value as the next key.
+      {'k', "", 1, "Group::PROD|G1"}, {'k', "", 0, "G1::Node|host1"}, {'k', "", 0, "G1::Service|7001"},
+      {'k', "", 0, " extra|Lone"}, {'k', "", 0, "Other|V"}, {'k', "", 0, "Spaced |"}, {'k', "", 0, " QM1|Last="},
+      {'k', "", 0, "<none>"}, {'k', "", 1, "Group::PROD|G1"}}},
+    // Without the newline among the key delimiters the value starts on the following line.
+    {"newline not a key delimiter", "Alone\nnext value\"\n", " \"", "\"", {{'v', "Alone", 1, "value"}}},
+    {"star walks in file order", "A=1\n# note\nB=2\n\nC=3\n", "\n=", " \n\t",
+     {{'v', "*", 1, "1"}, {'v', "*", 0, "2"}, {'v', "*", 0, "3"}, {'v', "*", 0, "<none>"}}},
+    {"walk refuses a delimiter at the very end", "A=1\nB=", "\n=", " \n\t",
+     {{'k', "", 1, "A|1"}, {'k', "", 0, "<none>"}, {'v', "B", 1, ""}}},
+    {"key without a delimiter before the end", "A=1\nNoDelimiter", "=", "\n",
+     {{'v', "NoDelimiter", 1, "<none>"}, {'v', "A", 1, "1"}}},
+    // A '#' line is skipped; a '#' after key characters ends the key and the comment's
+    // newline starts its value.
+    {"comments", "#only comment\nKey#trailing comment\nX=1\n#last\nY=2\n", "\n=", " \n\t",
+     {{'k', "", 1, "Key|X=1"}, {'k', "", 0, "Y|2"}, {'k', "", 0, "<none>"}, {'v', "#only comment", 1, "<none>"},
+      {'v', "#last", 1, "<none>"}, {'v', "*only*", 1, "<none>"}}},
+    {"comment before the '=' of a key ended by a blank", "K #x=1\n=V\n", " ", "\n",
+     {{'v', "K", 1, "#x=1"}, {'x', "K", 1, "V"}}},
+    {"'#' on a last line without newline is ordinary", "A=1\nB#C=2", "\n=", " \n\t",
+     {{'v', "B#C", 1, "2"}, {'v', "B", 1, "<none>"}}},
+    {"'#' before a newline starts a comment", "A=1\nB#C=2\n", "\n=", " \n\t",
+     {{'v', "B#C", 1, "<none>"}, {'v', "B", 1, ""}, {'k', "", 1, "A|1"}, {'k', "", 0, "<none>"}}},
+    {"Ext: either key may be the mask", "QM*=wild\nQM1X=exact\n", "\n=", " \n\t",
+     {{'v', "QM1", 1, "<none>"}, {'x', "QM1", 1, "wild"}, {'x', "QM1X", 1, "wild"}, {'x', "QM1X", 0, "exact"},
+      {'x', "QM1X", 0, "<none>"}, {'x', "*X", 1, "exact"}, {'x', "XQM", 1, "<none>"}}},
+    // The key ends at the blank; zemGetValue starts after it, Ext after the first '='.
+    {"Ext: value after the first '='", "Name value=x\n", " \n", "\n",
+     {{'v', "Name", 1, "value=x"}, {'x', "Name", 1, "x", 12}}},
+    {"Ext: no '=' before the end", "Name value\n", " \n", "\n", {{'x', "Name", 1, "<none>"}}},
+    {"stateful lookups pass empty keys over", "\n=first\nA=2\nB=3", "\n=", "\n", {{'v', "*", 1, "A=2"}}},
+    {"reason-code keys end at blank or quote",
+     "[2035]\"MQRC_NOT_AUTHORIZED: Not authorized\"\n[2085]\"MQRC_UNKNOWN_OBJECT_NAME: Unknown object\"\n"
+     "[2087] MQRC_UNKNOWN_REMOTE_Q_MGR\"\n",
+     " \"", "\"",
+     {{'v', "[2085]", 1, "MQRC_UNKNOWN_OBJECT_NAME: Unknown object"},
+      {'v', "[2035]", 1, "MQRC_NOT_AUTHORIZED: Not authorized"}, {'v', "[2087]", 1, "MQRC_UNKNOWN_REMOTE_Q_MGR"},
+      {'v', "[2086]", 1, "<none>"}, {'v', "[203]", 1, "<none>"}}},
+    {"tabs and blanks end values", "A=x\ty\nB=p q\n", "\n=", " \n\t", {{'v', "A", 1, "x"}, {'v', "B", 1, "p"}}},
+    {"CR-LF pairs become newlines, a lone CR stays", "A=1\r\nB=2\r\nC=x\ry\r\n", "\n=", " \n\t",
+     {{'v', "B", 1, "2"}, {'v', "C", 1, "x\ry"}}},
+};
 
-TEST(IniLookup, PositionStopsOnTheCharacterThatEndedTheValue)
+TEST(IniLookup, LookupsFollowTheReadersRules)
 {
-    LoadedIni file(kGroups);
-    EXPECT_EQ(Value(file.ini, "G1::Node"), "host1");
-    EXPECT_EQ(file.ini.position, static_cast<int32_t>(kGroups.find("host1") + 5));
-    // Nothing after it fits: the position goes to the end of the text.
-    EXPECT_EQ(Value(file.ini, "G1::Node", 0), "<none>");
-    EXPECT_EQ(file.ini.position, static_cast<int32_t>(kGroups.size()));
-    EXPECT_EQ(Value(file.ini, "Group::PROD", 0), "<none>");
-    // From the start it is found again.
-    EXPECT_EQ(Value(file.ini, "G1::Node", 1), "host1");
-    // A later entry is found from the current position, an earlier one is not.
-    EXPECT_EQ(Value(file.ini, "Other", 0), "V");
-    EXPECT_EQ(Value(file.ini, "G1::Node", 0), "<none>");
+    for (const Script &script : kScripts) {
+        SCOPED_TRACE(script.what);
+        LoadedIni file(script.text, script.keyDelims, script.valueDelims);
+        ASSERT_EQ(file.loaded, 1);
+        for (const Step &step : script.steps) {
+            SCOPED_TRACE(std::string(1, step.op) + " '" + step.key + "' " + std::to_string(step.fromStart));
+            EXPECT_EQ(Lookup(file.ini, step.op, step.key, step.fromStart), step.expected);
+            if (step.position >= 0) {
+                EXPECT_EQ(file.ini.position, step.position);
+            }
+        }
+    }
 }
 
 TEST(IniLookup, ResetPosMovesTheNextStatefulLookup)
 {
     LoadedIni file(kGroups);
-    int32_t serviceLine = static_cast<int32_t>(kGroups.find("G1::Service"));
+    const int32_t serviceLine = 57;
     EXPECT_EQ(zemResetPos(&file.ini, serviceLine), serviceLine);
     EXPECT_EQ(file.ini.position, serviceLine);
-    EXPECT_EQ(Value(file.ini, "G1::*", 0), "7001");
+    EXPECT_EQ(Lookup(file.ini, 'v', "G1::*", 0), "7001");
     EXPECT_EQ(zemResetPos(&file.ini, 0), 0);
-    EXPECT_EQ(Value(file.ini, "G1::*", 0), "host1");
+    EXPECT_EQ(Lookup(file.ini, 'v', "G1::*", 0), "host1");
     // Offsets outside the text find nothing.
     zemResetPos(&file.ini, -5);
-    EXPECT_EQ(Value(file.ini, "*", 0), "<none>");
+    EXPECT_EQ(Lookup(file.ini, 'v', "*", 0), "<none>");
     zemResetPos(&file.ini, 100000);
-    EXPECT_EQ(Value(file.ini, "*", 0), "<none>");
+    EXPECT_EQ(Lookup(file.ini, 'v', "*", 0), "<none>");
     EXPECT_EQ(zemResetPos(nullptr, 3), 0);
-}
-
-TEST(IniLookup, KeyAndValueWalkReadsTextAfterAValueAsTheNextKey)
-{
-    LoadedIni file(kGroups);
-    EXPECT_EQ(NextEntry(file.ini, 1), "Group::PROD|G1");
-    EXPECT_EQ(NextEntry(file.ini), "G1::Node|host1");
-    EXPECT_EQ(NextEntry(file.ini), "G1::Service|7001");
-    EXPECT_EQ(NextEntry(file.ini), " extra|Lone");
-    EXPECT_EQ(NextEntry(file.ini), "Other|V");
-    EXPECT_EQ(NextEntry(file.ini), "Spaced |");
-    EXPECT_EQ(NextEntry(file.ini), " QM1|Last=");
-    EXPECT_EQ(NextEntry(file.ini), "<end>");
-    EXPECT_EQ(NextEntry(file.ini, 1), "Group::PROD|G1");
-}
-
-TEST(IniLookup, MaskStarWalksEveryEntryInFileOrder)
-{
-    LoadedIni file("A=1\n# note\nB=2\n\nC=3\n");
-    EXPECT_EQ(Value(file.ini, "*", 1), "1");
-    EXPECT_EQ(Value(file.ini, "*", 0), "2");
-    EXPECT_EQ(Value(file.ini, "*", 0), "3");
-    EXPECT_EQ(Value(file.ini, "*", 0), "<none>");
-}
-
-TEST(IniLookup, KeyAndValueRefusesADelimiterAtTheVeryEnd)
-{
-    LoadedIni file("A=1\nB=");
-    EXPECT_EQ(NextEntry(file.ini, 1), "A|1");
-    EXPECT_EQ(NextEntry(file.ini), "<end>");
-    EXPECT_EQ(Value(file.ini, "B"), "");
-}
-
-TEST(IniLookup, KeyWithoutDelimiterBeforeTheEndIsNotFoundAndValueUntouched)
-{
-    LoadedIni file("A=1\nNoDelimiter", "=", "\n");
-    char value[32] = "untouched";
-    EXPECT_EQ(zemGetValue(&file.ini, "NoDelimiter", value, 1), 0);
-    EXPECT_STREQ(value, "untouched");
-    EXPECT_EQ(zemGetValue(&file.ini, "A", value, 1), 1);
-    EXPECT_STREQ(value, "1");
-}
-
-TEST(IniComments, CommentLinesAreSkippedAndEndAKeyThatHasCharacters)
-{
-    LoadedIni file("#only comment\nKey#trailing comment\nX=1\n#last\nY=2\n");
-    // The key ends at the '#'; its value starts after the comment's newline.
-    EXPECT_EQ(NextEntry(file.ini, 1), "Key|X=1");
-    EXPECT_EQ(NextEntry(file.ini), "Y|2");
-    EXPECT_EQ(NextEntry(file.ini), "<end>");
-    EXPECT_EQ(Value(file.ini, "#only comment"), "<none>");
-    EXPECT_EQ(Value(file.ini, "#last"), "<none>");
-    EXPECT_EQ(Value(file.ini, "*only*"), "<none>");
-
-    // A comment before the '=' of a key that ends at a blank.
-    LoadedIni blank("K #x=1\n=V\n", " ", "\n");
-    EXPECT_EQ(Value(blank.ini, "K"), "#x=1");
-    EXPECT_EQ(ValueExt(blank.ini, "K"), "V");
-}
-
-TEST(IniComments, HashOnALastLineWithoutNewlineIsAnOrdinaryCharacter)
-{
-    LoadedIni last("A=1\nB#C=2");
-    EXPECT_EQ(Value(last.ini, "B#C"), "2");
-    EXPECT_EQ(Value(last.ini, "B"), "<none>");
-
-    // With a newline after it the '#' starts a comment that ends the key B.
-    LoadedIni commented("A=1\nB#C=2\n");
-    EXPECT_EQ(Value(commented.ini, "B#C"), "<none>");
-    EXPECT_EQ(Value(commented.ini, "B"), "");
-    EXPECT_EQ(NextEntry(commented.ini, 1), "A|1");
-    EXPECT_EQ(NextEntry(commented.ini), "<end>");
-}
-
-TEST(IniLookupExt, EitherKeyMayBeTheMask)
-{
-    LoadedIni file("QM*=wild\nQM1X=exact\n");
-    EXPECT_EQ(Value(file.ini, "QM1"), "<none>");
-    EXPECT_EQ(ValueExt(file.ini, "QM1"), "wild");
-    EXPECT_EQ(ValueExt(file.ini, "QM1X"), "wild");
-    EXPECT_EQ(ValueExt(file.ini, "QM1X", 0), "exact");
-    EXPECT_EQ(ValueExt(file.ini, "QM1X", 0), "<none>");
-    EXPECT_EQ(ValueExt(file.ini, "*X"), "exact");
-    EXPECT_EQ(ValueExt(file.ini, "XQM"), "<none>");
-}
-
-TEST(IniLookupExt, ValueStartsAtTheFirstEqualsOfTheEntry)
-{
-    // The key ends at the blank; zemGetValue starts after it, Ext after the '='.
-    LoadedIni file("Name value=x\n", " \n", "\n");
-    EXPECT_EQ(Value(file.ini, "Name"), "value=x");
-    EXPECT_EQ(ValueExt(file.ini, "Name"), "x");
-    EXPECT_EQ(file.ini.position, 12);
-    // No '=' before the end: not found.
-    LoadedIni none("Name value\n", " \n", "\n");
-    EXPECT_EQ(ValueExt(none.ini, "Name"), "<none>");
 }
 
 TEST(IniLookupExt2, SearchesACallersTextFromItsStartPassingOverNothing)
 {
     const char *text = "\n=first\nA=2\nB=3";
-    char value[32] = "";
     // The empty first key fits "*"; its '=' is on the second line.
-    EXPECT_EQ(zemGetValueExt2(text, nullptr, "\n=", "\n", "*", value, 0), 1);
-    EXPECT_STREQ(value, "first");
-    EXPECT_EQ(zemGetValueExt2(text, nullptr, "\n=", "\n", "*", value, 1), 1);
-    EXPECT_STREQ(value, "first");
-    EXPECT_EQ(zemGetValueExt2(text, nullptr, "\n=", "\n", "B", value, 0), 1);
-    EXPECT_STREQ(value, "3");
-    EXPECT_EQ(zemGetValueExt2(text, nullptr, "\n=", "\n", "B*", value, 0), 1);
-    EXPECT_STREQ(value, "3");
-    EXPECT_EQ(zemGetValueExt2(text, nullptr, "\n=", "\n", "C", value, 0), 0);
-    EXPECT_EQ(zemGetValueExt2(nullptr, nullptr, "\n=", "\n", "C", value, 0), 0);
-    EXPECT_EQ(zemGetValueExt2("", nullptr, "\n=", "\n", "*", value, 0), 0);
-
-    // The stateful lookups pass the empty keys over.
-    LoadedIni file(text, "\n=", "\n");
-    EXPECT_EQ(Value(file.ini, "*"), "A=2");
+    const struct {
+        const char *text, *key;
+        int fromStart;
+        const char *expected;
+    } cases[] = {{text, "*", 0, "first"}, {text, "*", 1, "first"}, {text, "B", 0, "3"},   {text, "B*", 0, "3"},
+                 {text, "C", 0, "<none>"}, {nullptr, "C", 0, "<none>"}, {"", "*", 0, "<none>"}};
+    for (const auto &c : cases) {
+        char value[32] = "<none>";
+        EXPECT_EQ(zemGetValueExt2(c.text, nullptr, "\n=", "\n", c.key, value, c.fromStart), c.expected[0] != '<');
+        EXPECT_STREQ(value, c.expected) << c.key;
+    }
 }
 
-TEST(IniDelimiters, ReasonCodeStyleKeysEndAtBlankOrQuote)
+TEST(IniLoad, RecordHoldsTheFoldedTextPathAndDelimitersCutTo32)
 {
-    LoadedIni file("[2035]\"MQRC_NOT_AUTHORIZED: Not authorized\"\n"
-                   "[2085]\"MQRC_UNKNOWN_OBJECT_NAME: Unknown object\"\n"
-                   "[2087] MQRC_UNKNOWN_REMOTE_Q_MGR\"\n",
-                   " \"", "\"");
-    EXPECT_EQ(Value(file.ini, "[2085]"), "MQRC_UNKNOWN_OBJECT_NAME: Unknown object");
-    EXPECT_EQ(Value(file.ini, "[2035]"), "MQRC_NOT_AUTHORIZED: Not authorized");
-    EXPECT_EQ(Value(file.ini, "[2087]"), "MQRC_UNKNOWN_REMOTE_Q_MGR");
-    EXPECT_EQ(Value(file.ini, "[2086]"), "<none>");
-    EXPECT_EQ(Value(file.ini, "[203]"), "<none>");
-}
-
-TEST(IniDelimiters, TabsAndBlanksEndValuesAndLongSetsAreCut)
-{
-    LoadedIni file("A=x\ty\nB=p q\n");
-    EXPECT_EQ(Value(file.ini, "A"), "x");
-    EXPECT_EQ(Value(file.ini, "B"), "p");
+    LoadedIni file("A=1\r\nB=2\r\nC=x\ry\r\n");
+    ASSERT_EQ(file.loaded, 1);
+    EXPECT_EQ(file.ini.length, 14);
+    EXPECT_STREQ(file.ini.text, "A=1\nB=2\nC=x\ry\n");
+    EXPECT_EQ(file.ini.stream, nullptr);
+    EXPECT_EQ(std::string(file.ini.path), file.path);
     EXPECT_STREQ(file.ini.keyDelims, "\n=");
     EXPECT_STREQ(file.ini.valueDelims, " \n\t");
 
     std::string many(40, ';');
     many[0] = '=';
     LoadedIni cut("A=1\n", many.c_str(), "\n");
-    EXPECT_EQ(std::strlen(cut.ini.keyDelims), 32u);
-    EXPECT_EQ(Value(cut.ini, "A"), "1");
+    EXPECT_EQ(std::string(cut.ini.keyDelims), "=" + std::string(31, ';'));
+    EXPECT_EQ(Lookup(cut.ini, 'v', "A", 1), "1");
 }
 
 TEST(IniKeys, KeysLongerThanTheKeyBufferAreCutAndStillConsumed)
 {
-    std::string longKey(3000, 'K');
-    LoadedIni file(longKey + "=v\nX=1\n");
+    LoadedIni file(std::string(3000, 'K') + "=v\nX=1\n");
     std::string key(4096, '\0'), value(64, '\0');
     ASSERT_EQ(zemGetKeyAndValue(&file.ini, &key[0], &value[0], 1), 1);
     EXPECT_EQ(std::string(key.c_str()), std::string(2047, 'K'));
     EXPECT_STREQ(value.c_str(), "v");
-    EXPECT_EQ(NextEntry(file.ini), "X|1");
-    EXPECT_EQ(Value(file.ini, "K*"), "v");
+    EXPECT_EQ(Lookup(file.ini, 'k', "", 0), "X|1");
+    EXPECT_EQ(Lookup(file.ini, 'v', "K*", 1), "v");
 }
 
-TEST(IniLoad, MissingFileGivesTheOpeningMessage)
+TEST(IniLoad, FailuresGiveTheirMessagesAndLeaveNothingOpen)
 {
     TempDir dir;
-    std::string path = dir.file("missing.ini");
+    char error[ZEM_CONFIG_ERROR_SIZE] = "";
+    std::string missing = dir.file("missing.ini");
     IniFile ini;
     std::memset(&ini, 0x5A, sizeof ini);
-    char error[ZEM_CONFIG_ERROR_SIZE] = "";
-    EXPECT_EQ(zemOpenIniFile(path.c_str(), "=", "\n", &ini, error, 0), 0);
-    EXPECT_EQ(std::string(error),
-              "Opening file " + path + " failed\nERRNO(2): ERRSTR(" + std::strerror(ENOENT) + ")\n");
+    EXPECT_EQ(zemOpenIniFile(missing.c_str(), "=", "\n", &ini, error, 0), 0);
+    EXPECT_EQ(std::string(error), zemtest::OpeningFailed(missing));
     EXPECT_EQ(ini.openError, ENOENT);
     EXPECT_EQ(ini.text, nullptr);
     EXPECT_EQ(ini.stream, nullptr);
-    char value[8];
-    EXPECT_EQ(zemGetValue(&ini, "*", value, 1), 0);
-    EXPECT_EQ(zemOpenIniFile(path.c_str(), "=", "\n", &ini, nullptr, 0), 0);
+    EXPECT_EQ(Lookup(ini, 'v', "*", 1), "<none>");
+    EXPECT_EQ(zemOpenIniFile(missing.c_str(), "=", "\n", &ini, nullptr, 0), 0);
     EXPECT_EQ(zemCloseIniFile(&ini), 1);
-}
 
-TEST(IniLoad, EmptyFileGivesTheSizeMessageAndAClearedObject)
-{
-    TempDir dir;
-    std::string path = dir.write("empty.ini", "");
-    IniFile ini;
-    char error[ZEM_CONFIG_ERROR_SIZE] = "";
-    EXPECT_EQ(zemOpenIniFile(path.c_str(), "=", "\n", &ini, error, 0), 0);
-    EXPECT_EQ(std::string(error),
-              "Get size of file " + path + " failed\nERRNO(0): ERRSTR(" + std::strerror(0) + ")\n");
+    std::string empty = dir.write("empty.ini", "");
+    EXPECT_EQ(zemOpenIniFile(empty.c_str(), "=", "\n", &ini, error, 0), 0);
+    EXPECT_EQ(std::string(error), zemtest::SizeFailed(empty));
     IniFile cleared;
     std::memset(&cleared, 0, sizeof cleared);
     EXPECT_EQ(std::memcmp(&ini, &cleared, sizeof ini), 0);
-}
 
-TEST(IniLoad, PathsThatDoNotFitTheRecordAreRefused)
-{
-    std::string path = "/tmp/" + std::string(1100, 'p');
-    IniFile ini{};
-    char error[ZEM_CONFIG_ERROR_SIZE] = "";
-    EXPECT_EQ(zemOpenIniFile(path.c_str(), "=", "\n", &ini, error, 0), 0);
-    EXPECT_EQ(std::string(error), "Opening file " + path.substr(0, 1023) + " failed\nERRNO(" +
-                                      std::to_string(ENAMETOOLONG) + "): ERRSTR(" + std::strerror(ENAMETOOLONG) +
-                                      ")\n");
+    // A path that does not fit the record is refused, cut in the message.
+    std::string tooLong = "/tmp/" + std::string(1100, 'p');
+    EXPECT_EQ(zemOpenIniFile(tooLong.c_str(), "=", "\n", &ini, error, 0), 0);
+    EXPECT_EQ(std::string(error), zemtest::OpeningFailed(tooLong.substr(0, 1023), ENAMETOOLONG));
     EXPECT_EQ(ini.openError, ENAMETOOLONG);
-}
-
-TEST(IniLoad, CarriageReturnLineFeedPairsBecomeNewlines)
-{
-    LoadedIni file("A=1\r\nB=2\r\nC=x\ry\r\n");
-    ASSERT_TRUE(file.loaded());
-    EXPECT_EQ(file.ini.length, 14);
-    EXPECT_STREQ(file.ini.text, "A=1\nB=2\nC=x\ry\n");
-    EXPECT_EQ(Value(file.ini, "B"), "2");
-    EXPECT_EQ(Value(file.ini, "C"), "x\ry");
-    EXPECT_EQ(file.ini.stream, nullptr);
-    EXPECT_EQ(std::string(file.ini.path), file.path());
 }
 
 TEST(IniLoad, ConfigurationFolderNamesAreResolvedBelowTheInstallDirectory)
@@ -351,64 +240,49 @@ TEST(IniLoad, ConfigurationFolderNamesAreResolvedBelowTheInstallDirectory)
     char error[ZEM_CONFIG_ERROR_SIZE] = "";
     ASSERT_EQ(zemOpenIniFile("site.ini", "=\n", "\n", &ini, error, 1), 1) << error;
     EXPECT_EQ(std::string(ini.path), home.configFile("site.ini"));
-    EXPECT_EQ(Value(ini, "Site"), "North");
+    EXPECT_EQ(Lookup(ini, 'v', "Site", 1), "North");
     zemCloseIniFile(&ini);
 
     EXPECT_EQ(zemOpenIniFile("absent.ini", "=\n", "\n", &ini, error, 1), 0);
-    EXPECT_EQ(std::string(error), "Opening file " + home.configFile("absent.ini") + " failed\nERRNO(2): ERRSTR(" +
-                                      std::strerror(ENOENT) + ")\n");
+    EXPECT_EQ(std::string(error), zemtest::OpeningFailed(home.configFile("absent.ini")));
 }
 
-TEST(IniLoad, LoadFileKeepsTheObjectWhenTheOpenFails)
+TEST(IniLoad, LoadFileKeepsTheObjectWhenTheOpenFailsAndCloseClearsIt)
 {
     LoadedIni file("A=1\n");
-    TempDir dir;
     char error[ZEM_CONFIG_ERROR_SIZE] = "";
-    EXPECT_EQ(zemLoadFile(dir.file("gone.ini").c_str(), "=", "\n", &file.ini, error), 0);
+    EXPECT_EQ(zemLoadFile(file.dir.file("gone.ini").c_str(), "=", "\n", &file.ini, error), 0);
     EXPECT_EQ(file.ini.openError, ENOENT);
-    EXPECT_EQ(Value(file.ini, "A"), "1");
-}
+    EXPECT_EQ(Lookup(file.ini, 'v', "A", 1), "1");
 
-TEST(IniLoad, CloseClearsAndLookupsOnAClosedObjectFail)
-{
-    LoadedIni file("A=1\n");
     EXPECT_EQ(zemCloseIniFile(&file.ini), 1);
     EXPECT_EQ(file.ini.text, nullptr);
     EXPECT_EQ(file.ini.length, 0);
     EXPECT_EQ(file.ini.path[0], '\0');
-    char key[8], value[8];
-    EXPECT_EQ(zemGetValue(&file.ini, "A", value, 1), 0);
-    EXPECT_EQ(zemGetValueExt(&file.ini, "A", value, 1), 0);
-    EXPECT_EQ(zemGetKeyAndValue(&file.ini, key, value, 1), 0);
+    for (char op : {'v', 'x', 'k'})
+        EXPECT_EQ(Lookup(file.ini, op, "A", 1), "<none>") << op;
     EXPECT_EQ(zemCloseIniFile(&file.ini), 1);
     EXPECT_EQ(zemCloseIniFile(nullptr), 1);
 }
 
-TEST(IniText, LineCountCountsNewlines)
+TEST(IniText, LineCountCountsNewlinesAndGoToLineFindsLineStarts)
 {
-    EXPECT_EQ(zemLineCount(nullptr), 0);
-    EXPECT_EQ(zemLineCount(""), 0);
-    EXPECT_EQ(zemLineCount("one line"), 0);
-    EXPECT_EQ(zemLineCount("a\nb"), 1);
-    EXPECT_EQ(zemLineCount("a\nb\n"), 2);
-    EXPECT_EQ(zemLineCount("\n\n\n"), 3);
-}
+    const std::pair<const char *, int> counts[] = {{nullptr, 0}, {"", 0},    {"one line", 0},
+                                                   {"a\nb", 1},  {"a\nb\n", 2}, {"\n\n\n", 3}};
+    for (const auto &[text, lines] : counts)
+        EXPECT_EQ(zemLineCount(text), lines) << (text ? text : "null");
 
-TEST(IniText, GoToLineFindsLineStartsOrTheLastLine)
-{
-    const char *text = "one\ntwo\nthree";
-    EXPECT_EQ(zemGoToLine(nullptr, 2), nullptr);
-    EXPECT_EQ(zemGoToLine(text, -1), text);
-    EXPECT_EQ(zemGoToLine(text, 0), text);
-    EXPECT_EQ(zemGoToLine(text, 1), text);
-    EXPECT_EQ(zemGoToLine(text, 2), text + 4);
-    EXPECT_EQ(zemGoToLine(text, 3), text + 8);
-    EXPECT_EQ(zemGoToLine(text, 9), text + 8);
-    const char *ended = "one\n";
-    EXPECT_EQ(zemGoToLine(ended, 2), ended + 4);
-    EXPECT_EQ(zemGoToLine(ended, 5), ended + 4);
-    const char *empty = "";
-    EXPECT_EQ(zemGoToLine(empty, 3), empty);
+    // Line numbers below 1 give the start, beyond the last the last line's start.
+    const char *text = "one\ntwo\nthree", *ended = "one\n", *empty = "";
+    const struct {
+        const char *text;
+        int line;
+        const char *expected;
+    } lines[] = {{nullptr, 2, nullptr},  {text, -1, text},        {text, 0, text},         {text, 1, text},
+                 {text, 2, text + 4},   {text, 3, text + 8},     {text, 9, text + 8},     {ended, 2, ended + 4},
+                 {ended, 5, ended + 4}, {empty, 3, empty}};
+    for (const auto &c : lines)
+        EXPECT_EQ(zemGoToLine(c.text, c.line), c.expected) << c.line;
 }
 
 }  // namespace

@@ -14,9 +14,10 @@
 
 namespace {
 
+using zemtest::ScopedCwd;
 using zemtest::ScopedEnv;
 
-const char kRegistryKeyLine[] = "[Software\\Trelko\\Vantorell/WMQ]\n";
+const std::string kRegistryKeyLine = "[Software\\Trelko\\Vantorell/WMQ]\n";
 
 // A working directory TEMP/prog/bin, no registry file and no KELDA_HOME, unless a test
 // adds them.
@@ -24,32 +25,29 @@ class InstallDir : public testing::Test {
 protected:
     zemtest::TempDir root;
     std::string prog = root.path() + "/prog";
-    std::string bin = prog + "/bin";
     ScopedEnv noHome{"KELDA_HOME", std::nullopt};
     std::optional<ScopedEnv> registry;
-    std::optional<zemtest::ScopedCwd> cwd;
+    std::optional<ScopedCwd> cwd;
 
     void SetUp() override
     {
         ASSERT_EQ(mkdir(prog.c_str(), 0700), 0);
-        ASSERT_EQ(mkdir(bin.c_str(), 0700), 0);
+        ASSERT_EQ(mkdir((prog + "/bin").c_str(), 0700), 0);
         registry.emplace(ZEM_REGISTRY_FILE_ENV, root.file("no-registry"));
-        cwd.emplace(bin);
+        cwd.emplace(prog + "/bin");
     }
-    void UseRegistry(const std::string &text)
+    void UseWorkPath(const std::string &value)
     {
         registry.reset();
-        registry.emplace(ZEM_REGISTRY_FILE_ENV, root.write("registry", text));
+        registry.emplace(ZEM_REGISTRY_FILE_ENV, root.write("registry", kRegistryKeyLine + "WorkPath=" + value + "\n"));
     }
-
-    static std::string Dir(int *result = nullptr)
+    // "result dir": the function's result, then what it wrote.
+    static std::string Dir()
     {
         char dir[ZEM_INSTALL_DIR_SIZE];
         std::memset(dir, '#', sizeof dir);
-        int got = zemGetInstallDir(dir);
-        if (result)
-            *result = got;
-        return std::string(dir, strnlen(dir, sizeof dir));
+        int result = zemGetInstallDir(dir);
+        return std::to_string(result) + " " + std::string(dir, strnlen(dir, sizeof dir));
     }
     static std::string IniPath(const char *name)
     {
@@ -61,56 +59,52 @@ protected:
 
 TEST_F(InstallDir, EachSourceReplacesTheOneBefore)
 {
-    int result = -1;
     // The working directory's parent, with its separator.
-    EXPECT_EQ(Dir(&result), prog + "/");
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Dir(), "0 " + prog + "/");
     EXPECT_EQ(IniPath("mqgroup.ini"), prog + "/config/groups/mqgroup.ini");
-
     // The registry value replaces it, as it stands.
-    UseRegistry(std::string(kRegistryKeyLine) + "WorkPath=/srv/suite\n");
-    EXPECT_EQ(Dir(&result), "/srv/suite");
-    EXPECT_EQ(result, 0);
+    UseWorkPath("/srv/suite");
+    EXPECT_EQ(Dir(), "0 /srv/suite");
     EXPECT_EQ(IniPath("mqgroup.ini"), "/srv/suite/config/groups/mqgroup.ini");
-
     // The environment variable replaces both, and only it gives 1.
     ScopedEnv home("KELDA_HOME", "/apps/suite");
-    EXPECT_EQ(Dir(&result), "/apps/suite");
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Dir(), "1 /apps/suite");
     EXPECT_EQ(IniPath("mqgroup.ini"), "/apps/suite/config/groups/mqgroup.ini");
 }
 
-TEST_F(InstallDir, UnreadableWorkingDirectoryGivesTheDefaultAndSkipsTheRegistry)
+TEST_F(InstallDir, WorkingDirectoryThatCannotBeReadOrDoesNotFitGivesTheDefaultAndSkipsTheRegistry)
 {
-    UseRegistry(std::string(kRegistryKeyLine) + "WorkPath=/srv/suite\n");
+    UseWorkPath("/srv/suite");
+    std::string deep = root.path();
+    while (deep.size() < 600) {
+        deep += "/" + std::string(50, 'd');
+        ASSERT_EQ(mkdir(deep.c_str(), 0700), 0);
+    }
+    {
+        ScopedCwd into(deep);
+        EXPECT_EQ(Dir(), "0 /opt/zemapi");
+    }
     std::string gone = root.path() + "/gone";
     ASSERT_EQ(mkdir(gone.c_str(), 0700), 0);
-    zemtest::ScopedCwd into(gone);
+    ScopedCwd into(gone);
     ASSERT_EQ(rmdir(gone.c_str()), 0);
-    int result = -1;
-    EXPECT_EQ(Dir(&result), "/opt/zemapi");
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Dir(), "0 /opt/zemapi");
     EXPECT_EQ(IniPath("zemrc.ini"), "/opt/zemapi/config/groups/zemrc.ini");
     ScopedEnv home("KELDA_HOME", "/apps/suite");
-    EXPECT_EQ(Dir(&result), "/apps/suite");
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Dir(), "1 /apps/suite");
 }
 
-TEST_F(InstallDir, RootWorkingDirectoryGivesItself)
+TEST_F(InstallDir, RootWorkingDirectoryGivesItselfAndEmptyValuesStillCount)
 {
-    zemtest::ScopedCwd top("/");
-    EXPECT_EQ(Dir(), "/");
-    EXPECT_EQ(IniPath("a.ini"), "/config/groups/a.ini");
-}
-
-TEST_F(InstallDir, EmptyValuesStillCount)
-{
-    UseRegistry(std::string(kRegistryKeyLine) + "WorkPath=\n");
-    EXPECT_EQ(Dir(), "");
+    {
+        ScopedCwd top("/");
+        EXPECT_EQ(Dir(), "0 /");
+        EXPECT_EQ(IniPath("a.ini"), "/config/groups/a.ini");
+    }
+    UseWorkPath("");
+    EXPECT_EQ(Dir(), "0 ");
     ScopedEnv home("KELDA_HOME", "");
-    int result = -1;
-    EXPECT_EQ(Dir(&result), "");
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Dir(), "1 ");
     EXPECT_EQ(IniPath("x.ini"), "config/groups/x.ini");
 }
 
@@ -118,39 +112,17 @@ TEST_F(InstallDir, ValuesTooLongForTheBufferArePassedOver)
 {
     std::string longest(511, 'r'), tooLong(512, 'r');
     longest[0] = tooLong[0] = '/';
-    UseRegistry(std::string(kRegistryKeyLine) + "WorkPath=" + longest + "\n");
-    EXPECT_EQ(Dir(), longest);
-    UseRegistry(std::string(kRegistryKeyLine) + "WorkPath=" + tooLong + "\n");
-    EXPECT_EQ(Dir(), prog + "/");
-
+    UseWorkPath(longest);
+    EXPECT_EQ(Dir(), "0 " + longest);
+    UseWorkPath(tooLong);
+    EXPECT_EQ(Dir(), "0 " + prog + "/");
     ScopedEnv home("KELDA_HOME", tooLong);
-    int result = -1;
-    EXPECT_EQ(Dir(&result), prog + "/");
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Dir(), "0 " + prog + "/");
     ScopedEnv fits("KELDA_HOME", longest);
-    EXPECT_EQ(Dir(&result), longest);
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Dir(), "1 " + longest);
 }
 
-TEST_F(InstallDir, WorkingDirectoryTooLongForTheBufferIsPassedOver)
-{
-    UseRegistry(std::string(kRegistryKeyLine) + "WorkPath=/srv/suite\n");
-    std::string deep = root.path();
-    while (deep.size() < 600) {
-        deep += "/" + std::string(50, 'd');
-        ASSERT_EQ(mkdir(deep.c_str(), 0700), 0);
-    }
-    zemtest::ScopedCwd into(deep);
-    EXPECT_EQ(Dir(), "/opt/zemapi");
-}
-
-TEST(InstallDirArguments, NullBufferIsRefused)
-{
-    EXPECT_EQ(zemGetInstallDir(nullptr), 0);
-    EXPECT_EQ(zemMakeIniFilePath(nullptr, "x.ini"), 0);
-}
-
-TEST(IniFilePath, TooLongForItsBufferGivesAnEmptyPath)
+TEST(IniFilePath, TooLongForItsBufferGivesAnEmptyPathAndNullBuffersAreRefused)
 {
     ScopedEnv home("KELDA_HOME", "/apps/suite");
     // "/apps/suite/config/groups/" takes 26 characters; 997 more still fit in 1024 bytes.
@@ -162,74 +134,62 @@ TEST(IniFilePath, TooLongForItsBufferGivesAnEmptyPath)
     EXPECT_STREQ(path, "");
     EXPECT_EQ(zemMakeIniFilePath(path, nullptr), 1);
     EXPECT_STREQ(path, "/apps/suite/config/groups/");
+    EXPECT_EQ(zemMakeIniFilePath(nullptr, "x.ini"), 0);
+    EXPECT_EQ(zemGetInstallDir(nullptr), 0);
 }
 
-std::string Built(const std::string &start, const char *name)
+TEST(PathEdits, MakePathJoinsWithOneSeparatorAndTerminatePathAddsOneWhenMissing)
 {
-    char path[64];
-    std::snprintf(path, sizeof path, "%s", start.c_str());
-    EXPECT_EQ(zemMakePath(path, name), 1);
-    return path;
-}
-
-TEST(MakePath, JoinsWithOneSeparator)
-{
-    EXPECT_EQ(Built("/opt/zemapi", "config"), "/opt/zemapi/config");
-    EXPECT_EQ(Built("/opt/zemapi/", "config"), "/opt/zemapi/config");
-    EXPECT_EQ(Built("", "config"), "config");
-    EXPECT_EQ(Built("/opt/zemapi", nullptr), "/opt/zemapi/");
-    EXPECT_EQ(Built("/opt/zemapi/", nullptr), "/opt/zemapi/");
-    EXPECT_EQ(Built("", nullptr), "");
-    EXPECT_EQ(Built("/opt", ""), "/opt/");
-    // A backslash is an ordinary character in a POSIX path.
-    EXPECT_EQ(Built("c:\\dir\\", "x"), "c:\\dir\\/x");
+    const struct {
+        const char *start, *name, *joined, *terminated;
+    } cases[] = {
+        {"/opt/zemapi", "config", "/opt/zemapi/config", "/opt/zemapi/"},
+        {"/opt/zemapi/", "config", "/opt/zemapi/config", "/opt/zemapi/"},
+        {"", "config", "config", ""},
+        {"/opt/zemapi", nullptr, "/opt/zemapi/", "/opt/zemapi/"},
+        {"/opt/zemapi/", nullptr, "/opt/zemapi/", "/opt/zemapi/"},
+        {"", nullptr, "", ""},
+        {"/opt", "", "/opt/", "/opt/"},
+        // A backslash is an ordinary character in a POSIX path.
+        {"c:\\dir\\", "x", "c:\\dir\\/x", "c:\\dir\\/"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.start);
+        char path[64];
+        std::snprintf(path, sizeof path, "%s", c.start);
+        EXPECT_EQ(zemMakePath(path, c.name), 1);
+        EXPECT_STREQ(path, c.joined);
+        std::snprintf(path, sizeof path, "%s", c.start);
+        EXPECT_EQ(zemTerminatePath(path), 1);
+        EXPECT_STREQ(path, c.terminated);
+    }
     EXPECT_EQ(zemMakePath(nullptr, "x"), 0);
-}
-
-TEST(TerminatePath, AddsASeparatorOnlyWhenMissing)
-{
-    char path[16] = "/opt";
-    EXPECT_EQ(zemTerminatePath(path), 1);
-    EXPECT_STREQ(path, "/opt/");
-    EXPECT_EQ(zemTerminatePath(path), 1);
-    EXPECT_STREQ(path, "/opt/");
-    char empty[1] = "";
-    EXPECT_EQ(zemTerminatePath(empty), 1);
-    EXPECT_STREQ(empty, "");
     EXPECT_EQ(zemTerminatePath(nullptr), 0);
 }
 
-TEST(UseLongNames, QuotesNonEmptyPaths)
+TEST(PathEdits, UseLongNamesQuotesNonEmptyPathsThatStillFit)
 {
-    char path[ZEM_PATH_SIZE] = "/opt/Program Files/zem";
-    EXPECT_EQ(zemUseLongNames(path), 1);
-    EXPECT_STREQ(path, "\"/opt/Program Files/zem\"");
-    EXPECT_EQ(zemUseLongNames(path), 1);
-    EXPECT_STREQ(path, "\"\"/opt/Program Files/zem\"\"");
-    char empty[1] = "";
-    EXPECT_EQ(zemUseLongNames(empty), 1);
-    EXPECT_STREQ(empty, "");
+    std::unique_ptr<char[]> path(new char[ZEM_PATH_SIZE]);
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/Program Files/zem", "\"/opt/Program Files/zem\""},
+        {"\"/opt/Program Files/zem\"", "\"\"/opt/Program Files/zem\"\""},
+        {"", ""},
+        {std::string(1021, 'p'), "\"" + std::string(1021, 'p') + "\""},
+        // The quoted form would not fit: left alone.
+        {std::string(1022, 'p'), std::string(1022, 'p')},
+    };
+    for (const auto &[before, after] : cases) {
+        std::memcpy(path.get(), before.c_str(), before.size() + 1);
+        EXPECT_EQ(zemUseLongNames(path.get()), 1);
+        EXPECT_EQ(std::string(path.get()), after) << before.size();
+    }
     EXPECT_EQ(zemUseLongNames(nullptr), 0);
 }
 
-TEST(UseLongNames, PathWhoseQuotedFormWouldNotFitIsLeftAlone)
-{
-    std::unique_ptr<char[]> path(new char[ZEM_PATH_SIZE]);
-    std::string fits(1021, 'p');
-    std::memcpy(path.get(), fits.c_str(), fits.size() + 1);
-    EXPECT_EQ(zemUseLongNames(path.get()), 1);
-    EXPECT_EQ(std::string(path.get()), "\"" + fits + "\"");
-    std::string tooLong(1022, 'p');
-    std::memcpy(path.get(), tooLong.c_str(), tooLong.size() + 1);
-    EXPECT_EQ(zemUseLongNames(path.get()), 1);
-    EXPECT_EQ(std::string(path.get()), tooLong);
-}
-
-TEST(FileSize, StreamSizeKeepsThePosition)
+TEST(FileSize, MeasuresWholeFilesAndKeepsTheStreamPosition)
 {
     zemtest::TempDir dir;
-    std::string path = dir.write("ten", "0123456789");
-    FILE *file = std::fopen(path.c_str(), "rb");
+    FILE *file = std::fopen(dir.write("ten", "0123456789").c_str(), "rb");
     ASSERT_NE(file, nullptr);
     ASSERT_EQ(std::fseek(file, 3, SEEK_SET), 0);
     int32_t size = -7;
@@ -238,19 +198,17 @@ TEST(FileSize, StreamSizeKeepsThePosition)
     EXPECT_EQ(std::ftell(file), 3);
     EXPECT_EQ(std::fgetc(file), '3');
     std::fclose(file);
-}
 
-TEST(FileSize, ByNameMeasuresWholeFilesIncludingEmptyOnes)
-{
-    zemtest::TempDir dir;
-    int32_t size = -1;
     EXPECT_EQ(SizeOfFileByName(dir.write("empty", "").c_str(), &size), 1);
     EXPECT_EQ(size, 0);
     EXPECT_EQ(SizeOfFileByName(dir.write("lines", "a\r\nb\n").c_str(), &size), 1);
     EXPECT_EQ(size, 5);
+    EXPECT_EQ(SizeOfFile(nullptr, &size), 0);
+    EXPECT_EQ(SizeOfFileByName(nullptr, &size), 0);
+    EXPECT_EQ(size, 5);
 }
 
-TEST(FileSize, UnseekableStreamReportsFtellOnStandardError)
+TEST(FileSize, UnseekableStreamAndMissingFileAreReportedOnStandardError)
 {
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
@@ -266,13 +224,9 @@ TEST(FileSize, UnseekableStreamReportsFtellOnStandardError)
     EXPECT_EQ(size, 99);
     std::fclose(reader);
     close(fds[1]);
-}
 
-TEST(FileSize, MissingFileReportsFopenOnStandardError)
-{
     zemtest::TempDir dir;
-    int32_t size = 99;
-    std::string err = zemtest::CaptureStderr(
+    err = zemtest::CaptureStderr(
         [&] { EXPECT_EQ(SizeOfFileByName(dir.file("absent.ini").c_str(), &size), 0); });
     EXPECT_EQ(err, "SizeOfFileByName() - fopen() failed: No such file or directory\n");
     EXPECT_EQ(size, 99);
@@ -290,16 +244,9 @@ TEST(FileSize, FileBeyond32BitsStoresMinusOne)
     EXPECT_EQ(size, -1);
     EXPECT_EQ(std::ftell(file), 0);
     std::fclose(file);
+    size = 0;
     EXPECT_EQ(SizeOfFileByName(path.c_str(), &size), 0);
     EXPECT_EQ(size, -1);
-}
-
-TEST(FileSize, NullArgumentsAreRefused)
-{
-    int32_t size = 5;
-    EXPECT_EQ(SizeOfFile(nullptr, &size), 0);
-    EXPECT_EQ(SizeOfFileByName(nullptr, &size), 0);
-    EXPECT_EQ(size, 5);
 }
 
 }  // namespace

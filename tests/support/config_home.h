@@ -22,4 +22,9 @@ private:
     ScopedEnv env_;
 };
 
+// The texts every configuration reader gives for a file that cannot be opened (with the
+// errno of the failure) and for an empty one.
+std::string OpeningFailed(const std::string &path, int error = 2);
+std::string SizeFailed(const std::string &path);
+
 }  // namespace zemtest
