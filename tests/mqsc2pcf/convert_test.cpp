@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
+#include "foundation/mq_constants.h"
 #include "mqsc2pcf/convert.h"
 #include "pcf_builders.h"
 #include "zemapi.h"
@@ -17,32 +18,20 @@ namespace {
 
 using zemtest::PcfBytes;
 
-// MQ parameter ids of the replies below.
-constexpr int32_t kQName = 2016;           // MQCA_Q_NAME
-constexpr int32_t kQDesc = 2013;           // MQCA_Q_DESC
-constexpr int32_t kQType = 20;             // MQIA_Q_TYPE
-constexpr int32_t kCurrentDepth = 3;       // MQIA_CURRENT_Q_DEPTH
-constexpr int32_t kShareability = 23;      // MQIA_SHAREABILITY
-constexpr int32_t kTriggerControl = 24;    // MQIA_TRIGGER_CONTROL
-constexpr int32_t kDefInputOpen = 4;       // MQIA_DEF_INPUT_OPEN_OPTION
-constexpr int32_t kChannelName = 3501;     // MQCACH_CHANNEL_NAME
-constexpr int32_t kChannelType = 1511;     // MQIACH_CHANNEL_TYPE
-constexpr int32_t kKeepAlive = 1566;       // MQIACH_KEEP_ALIVE_INTERVAL
-constexpr int32_t kSubName = 3152;         // MQCACF_SUB_NAME
-constexpr int32_t kExpiry = 1244;          // MQIACF_EXPIRY
-constexpr int32_t kNamelistName = 2010;    // MQCA_NAMELIST_NAME
-constexpr int32_t kNameCount = 19;         // MQIA_NAME_COUNT
-constexpr int32_t kNames = 2020;           // MQCA_NAMES
+namespace mq = zem::mq;
+constexpr int32_t kQName = mq::MQCA_Q_NAME, kQDesc = mq::MQCA_Q_DESC, kQType = mq::MQIA_Q_TYPE,
+                  kCurrentDepth = mq::MQIA_CURRENT_Q_DEPTH, kChannelName = mq::MQCACH_CHANNEL_NAME,
+                  kKeepAlive = mq::MQIACH_KEEP_ALIVE_INTERVAL, kSubName = mq::MQCACF_SUB_NAME,
+                  kExpiry = mq::MQIACF_EXPIRY, kNamelistName = mq::MQCA_NAMELIST_NAME,
+                  kNameCount = mq::MQIA_NAME_COUNT, kNames = mq::MQCA_NAMES;
+constexpr int32_t kInquireQ = mq::MQCMD_INQUIRE_Q, kInquireChannel = mq::MQCMD_INQUIRE_CHANNEL,
+                  kInquireNamelist = mq::MQCMD_INQUIRE_NAMELIST, kInquireSub = mq::MQCMD_INQUIRE_SUBSCRIPTION;
 
-constexpr int32_t kInquireQ = 13;
-constexpr int32_t kInquireChannel = 25;
-constexpr int32_t kInquireNamelist = 36;
-constexpr int32_t kInquireSub = 176;
-
-std::string Response(int32_t command, int32_t count, int32_t compCode = 0, int32_t reason = 0)
+PcfBytes Response(int32_t command, int32_t count, int32_t compCode = 0, int32_t reason = 0)
 {
-    return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, command, count, 1, compCode, reason).bytes();
+    return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, command, count, 1, compCode, reason);
 }
+PcfBytes QueueResponse(int32_t count, int32_t compCode = 0) { return Response(kInquireQ, count, compCode); }
 
 struct Outcome {
     int32_t reason = -1;
@@ -54,184 +43,99 @@ struct Outcome {
 // a marker so that writes outside the result show.
 Outcome Convert(const std::string &text, int32_t command, int32_t room = 65536)
 {
-    std::vector<char> reply(text.begin(), text.end());
-    reply.push_back('\0');
+    std::vector<char> reply(text.c_str(), text.c_str() + text.size() + 1);
     std::vector<unsigned char> area(static_cast<std::size_t>(room), 0xEE);
     MqscText input{reply.data(), static_cast<int32_t>(text.size())};
     PcfArea output{area.data(), room};
     Outcome outcome;
     MqscToPcf(&input, &output, command, &outcome.reason, &outcome.count);
-    if (outcome.reason == 0) {
-        EXPECT_LE(output.length, room);
-        outcome.pcf.assign(area.begin(), area.begin() + output.length);
-        for (std::size_t i = static_cast<std::size_t>(output.length); i < area.size(); ++i)
-            EXPECT_EQ(0xEE, area[i]) << "byte " << i << " written beyond the result";
-    } else {
-        EXPECT_EQ(room, output.length);
-        for (std::size_t i = 0; i < area.size(); ++i)
-            EXPECT_EQ(0xEE, area[i]) << "byte " << i << " written by a failed conversion";
-    }
+    const int32_t written = outcome.reason == 0 ? output.length : 0;
+    EXPECT_TRUE(outcome.reason == 0 || output.length == room) << "a failure keeps the room";
+    EXPECT_LE(written, room);
+    outcome.pcf.assign(area.begin(), area.begin() + written);
+    for (std::size_t i = static_cast<std::size_t>(written); i < area.size(); ++i)
+        EXPECT_EQ(0xEE, area[i]) << "byte " << i << " written beyond the result";
     return outcome;
-}
-
-MqscKeyword *CommandRecord(int32_t command)
-{
-    return zem::FindCmdKeyword(GetCmdTbl(), zem::kFindById, &command);
 }
 
 MqscKeyword *ParameterRecord(int32_t command, int32_t id)
 {
-    MqscKeyword *record = CommandRecord(command);
+    MqscKeyword *record = zem::FindCmdKeyword(GetCmdTbl(), zem::kFindById, &command);
     return record ? zem::FindCmdParam(record->params, zem::kFindById, &id) : nullptr;
 }
 
-std::unique_ptr<MqscItem> ItemWith(const char *name, const char *value)
+TEST(MqscToPcf, RepliesAndTheirResponses)
 {
-    auto item = std::make_unique<MqscItem>();
-    std::memset(item.get(), 0, sizeof *item);
-    std::strncpy(item->name, name, sizeof item->name - 1);
-    std::strncpy(item->value, value, sizeof item->value - 1);
-    return item;
-}
-
-TEST(MqscToPcf, WritesParametersInTheOrderOfTheCommandsListNotOfTheText)
-{
-    Outcome outcome = Convert("CSQM401I +CSQ1 CURDEPTH(5) TYPE(QLOCAL) QUEUE(Q1)", kInquireQ);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(0, outcome.count);
-    EXPECT_EQ(Response(kInquireQ, 3) +
-                  PcfBytes().Cfst(kQName, "Q1").Cfin(kQType, 1).Cfin(kCurrentDepth, 5).bytes(),
-              outcome.pcf);
-    EXPECT_EQ(36 + 24 + 16 + 16, static_cast<int>(outcome.pcf.size()));
-}
-
-TEST(MqscToPcf, BareValueKeywordsGoToTheirEmptyNamedParameters)
-{
-    Outcome outcome = Convert("CSQM401I QUEUE(Q1) TRIGGER NOSHARE", kInquireQ);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(Response(kInquireQ, 3) + PcfBytes().Cfst(kQName, "Q1").Cfin(kShareability, 0)
-                                           .Cfin(kTriggerControl, 1).bytes(),
-              outcome.pcf);
-}
-
-TEST(MqscToPcf, AutoAndUnlimitedAreMinusOneOnlyForTheirOwnParameter)
-{
-    Outcome kaint = Convert("CSQM406I CHANNEL(C1) CHLTYPE(SDR) KAINT(AUTO)", kInquireChannel);
-    ASSERT_EQ(0, kaint.reason);
-    EXPECT_EQ(Response(kInquireChannel, 3) +
-                  PcfBytes().Cfst(kChannelName, "C1").Cfin(kChannelType, 1).Cfin(kKeepAlive, -1).bytes(),
-              kaint.pcf);
-
-    Outcome number = Convert("CSQM406I CHANNEL(C1) KAINT(30)", kInquireChannel);
-    EXPECT_EQ(Response(kInquireChannel, 2) + PcfBytes().Cfst(kChannelName, "C1").Cfin(kKeepAlive, 30).bytes(),
-              number.pcf);
-
-    Outcome wrongWord = Convert("CSQM406I CHANNEL(C1) KAINT(UNLIMITED)", kInquireChannel);
-    EXPECT_EQ(Response(kInquireChannel, 2) + PcfBytes().Cfst(kChannelName, "C1").Cfin(kKeepAlive, 0).bytes(),
-              wrongWord.pcf);
-
-    Outcome expiry = Convert("CSQM4xxI SUBNAME(S1) EXPIRY(UNLIMITED)", kInquireSub);
-    ASSERT_EQ(0, expiry.reason);
-    EXPECT_EQ(Response(kInquireSub, 2, -1) + PcfBytes().Cfst(kSubName, "S1").Cfin(kExpiry, -1).bytes(),
-              expiry.pcf);
-    Outcome expiryAuto = Convert("CSQM4xxI SUBNAME(S1) EXPIRY(AUTO)", kInquireSub);
-    EXPECT_EQ(Response(kInquireSub, 2, -1) + PcfBytes().Cfst(kSubName, "S1").Cfin(kExpiry, 0).bytes(),
-              expiryAuto.pcf);
-}
-
-TEST(MqscToPcf, NumbersReadLikeAtolAndSaturateAtTheInt32Range)
-{
-    Outcome outcome = Convert("CSQM401I CURDEPTH(12abc)", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfin(kCurrentDepth, 12).bytes(), outcome.pcf);
-    outcome = Convert("CSQM401I CURDEPTH(99999999999)", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfin(kCurrentDepth, INT32_MAX).bytes(), outcome.pcf);
-    outcome = Convert("CSQM401I CURDEPTH(-99999999999)", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfin(kCurrentDepth, INT32_MIN).bytes(), outcome.pcf);
-    outcome = Convert("CSQM401I CURDEPTH( -7)", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfin(kCurrentDepth, -7).bytes(), outcome.pcf);
-}
-
-TEST(MqscToPcf, UnknownKeywordsAndUnknownValueKeywordsAreIgnored)
-{
-    Outcome outcome = Convert("CSQM401I QUEUE(Q1) FOO(bar) TYPE(QWEIRD) DESCR(d) SHAREX curdepth(4) CURDEPTH(5)",
-                              kInquireQ);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(0, outcome.count);
-    EXPECT_EQ(Response(kInquireQ, 3) +
-                  PcfBytes().Cfst(kQName, "Q1").Cfst(kQDesc, "d").Cfin(kCurrentDepth, 5).bytes(),
-              outcome.pcf);
-}
-
-TEST(MqscToPcf, EmptyIdentifierAfterANestedValueStoresNothing)
-{
-    // The ')' left after XMITQ's nested value reads as an empty identifier, which finds the
-    // empty-named shareability record but none of its values.
-    Outcome outcome = Convert("CSQM401I QUEUE(Q1) XMITQ(A(B)) CURDEPTH(5)", kInquireQ);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(Response(kInquireQ, 3) +
-                  PcfBytes().Cfst(kQName, "Q1").Cfst(2024, "A(B)").Cfin(kCurrentDepth, 5).bytes(),
-              outcome.pcf);
-}
-
-TEST(MqscToPcf, RecordListedTwiceIsWrittenOnce)
-{
-    // DEFSOPT stands twice in the queue inquiry's list.
-    Outcome outcome = Convert("CSQM401I QUEUE(Q1) DEFSOPT(SHARED)", kInquireQ);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(Response(kInquireQ, 2) + PcfBytes().Cfst(kQName, "Q1").Cfin(kDefInputOpen, 2).bytes(),
-              outcome.pcf);
-}
-
-TEST(MqscToPcf, StringValuesKeepQuotesAndLoseTrailingBlanks)
-{
-    Outcome outcome = Convert("CSQM401I QUEUE(Q1) DESCR( )", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 2) + PcfBytes().Cfst(kQName, "Q1").Cfst(kQDesc, "").bytes(), outcome.pcf);
-    outcome = Convert("CSQM401I QUEUE(Q1) DESCR('it''s, here  ')", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 2) + PcfBytes().Cfst(kQName, "Q1").Cfst(kQDesc, "'it''s, here  '").bytes(),
-              outcome.pcf);
-}
-
-TEST(MqscToPcf, KeywordWhoseValueIsCutOffAtTheEndStoresNothing)
-{
-    Outcome outcome = Convert("CSQM401I QUEUE(Q1) CURDEPTH", kInquireQ);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfst(kQName, "Q1").bytes(), outcome.pcf);
-    outcome = Convert("CSQM401I QUEUE(Q1) DESCR(", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfst(kQName, "Q1").bytes(), outcome.pcf);
-}
-
-TEST(MqscToPcf, ListIsReadOnlyAfterAPositiveCount)
-{
-    Outcome empty = Convert("CSQM401I NAMELIST(NL1) NAMCOUNT(0) NAMES()", kInquireNamelist);
-    ASSERT_EQ(0, empty.reason);
-    EXPECT_EQ(Response(kInquireNamelist, 2) + PcfBytes().Cfst(kNamelistName, "NL1").Cfin(kNameCount, 0).bytes(),
-              empty.pcf);
-
-    Outcome two = Convert("CSQM401I NAMELIST(NL1) NAMCOUNT(2) NAMES(A,BB)", kInquireNamelist);
-    ASSERT_EQ(0, two.reason);
-    EXPECT_EQ(Response(kInquireNamelist, 3) + PcfBytes().Cfst(kNamelistName, "NL1").Cfin(kNameCount, 2)
-                                                  .Cfsl(kNames, {"A", "BB"}, 2).bytes(),
-              two.pcf);
-    // Count 2 x length 2 = 4 bytes of names: StrucLength 28.
-    EXPECT_EQ(28, two.pcf[36 + 24 + 16 + 4]);
-
-    // Without a count before it, the list is passed over and its elements read as
-    // identifiers, which name nothing.
-    Outcome uncounted = Convert("CSQM401I NAMELIST(NL1) NAMES(A,BB)", kInquireNamelist);
-    EXPECT_EQ(Response(kInquireNamelist, 1) + PcfBytes().Cfst(kNamelistName, "NL1").bytes(), uncounted.pcf);
-}
-
-TEST(MqscToPcf, ListElementsSplitOnlyAtCommasOutsideQuotesAndParentheses)
-{
-    Outcome outcome = Convert("CSQM401I NAMCOUNT(3) NAMES(A, 'B,C',D(E,F))", kInquireNamelist);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(Response(kInquireNamelist, 2) +
-                  PcfBytes().Cfin(kNameCount, 3).Cfsl(kNames, {"A", " 'B,C'", "D(E,F)"}, 6).bytes(),
-              outcome.pcf);
-
-    Outcome single = Convert("CSQM401I NAMCOUNT(1) NAMES(  )", kInquireNamelist);
-    EXPECT_EQ(Response(kInquireNamelist, 2) + PcfBytes().Cfin(kNameCount, 1).Cfsl(kNames, {""}, 0).bytes(),
-              single.pcf);
+    const PcfBytes channel = Response(kInquireChannel, 2).Cfst(kChannelName, "C1");
+    const PcfBytes sub = Response(kInquireSub, 2, -1).Cfst(kSubName, "S1");
+    const struct {
+        std::string reply;
+        int32_t command;
+        PcfBytes response;  // none for a failure
+        int32_t reason = 0;
+    } cases[] = {
+        // in the order of the command's list, not of the text
+        {"CSQM401I +CSQ1 CURDEPTH(5) TYPE(QLOCAL) QUEUE(Q1)", kInquireQ,
+         QueueResponse(3).Cfst(kQName, "Q1").Cfin(kQType, 1).Cfin(kCurrentDepth, 5)},
+        // bare value keywords go to their empty-named parameters
+        {"CSQM401I QUEUE(Q1) TRIGGER NOSHARE", kInquireQ, QueueResponse(3).Cfst(kQName, "Q1").Cfin(23, 0).Cfin(24, 1)},
+        // AUTO and UNLIMITED are -1 only for their own parameter
+        {"CSQM406I CHANNEL(C1) CHLTYPE(SDR) KAINT(AUTO)", kInquireChannel,
+         Response(kInquireChannel, 3).Cfst(kChannelName, "C1").Cfin(1511, 1).Cfin(kKeepAlive, -1)},
+        {"CSQM406I CHANNEL(C1) KAINT(30)", kInquireChannel, PcfBytes(channel).Cfin(kKeepAlive, 30)},
+        {"CSQM406I CHANNEL(C1) KAINT(UNLIMITED)", kInquireChannel, PcfBytes(channel).Cfin(kKeepAlive, 0)},
+        {"CSQM4xxI SUBNAME(S1) EXPIRY(UNLIMITED)", kInquireSub, PcfBytes(sub).Cfin(kExpiry, -1)},
+        {"CSQM4xxI SUBNAME(S1) EXPIRY(AUTO)", kInquireSub, PcfBytes(sub).Cfin(kExpiry, 0)},
+        // numbers read like atol and saturate at the int32 range
+        {"CSQM401I CURDEPTH(12abc)", kInquireQ, QueueResponse(1).Cfin(kCurrentDepth, 12)},
+        {"CSQM401I CURDEPTH(99999999999)", kInquireQ, QueueResponse(1).Cfin(kCurrentDepth, INT32_MAX)},
+        {"CSQM401I CURDEPTH(-99999999999)", kInquireQ, QueueResponse(1).Cfin(kCurrentDepth, INT32_MIN)},
+        {"CSQM401I CURDEPTH( -7)", kInquireQ, QueueResponse(1).Cfin(kCurrentDepth, -7)},
+        // unknown keywords and value keywords are ignored
+        {"CSQM401I QUEUE(Q1) FOO(bar) TYPE(QWEIRD) DESCR(d) SHAREX curdepth(4) CURDEPTH(5)", kInquireQ,
+         QueueResponse(3).Cfst(kQName, "Q1").Cfst(kQDesc, "d").Cfin(kCurrentDepth, 5)},
+        // the ')' left after XMITQ's nested value reads as an empty identifier, which finds
+        // the empty-named shareability record but none of its values
+        {"CSQM401I QUEUE(Q1) XMITQ(A(B)) CURDEPTH(5)", kInquireQ,
+         QueueResponse(3).Cfst(kQName, "Q1").Cfst(2024, "A(B)").Cfin(kCurrentDepth, 5)},
+        // DEFSOPT stands twice in the list and is written once
+        {"CSQM401I QUEUE(Q1) DEFSOPT(SHARED)", kInquireQ, QueueResponse(2).Cfst(kQName, "Q1").Cfin(4, 2)},
+        // string values keep quotes and lose trailing blanks
+        {"CSQM401I QUEUE(Q1) DESCR( )", kInquireQ, QueueResponse(2).Cfst(kQName, "Q1").Cfst(kQDesc, "")},
+        {"CSQM401I QUEUE(Q1) DESCR('it''s, here  ')", kInquireQ,
+         QueueResponse(2).Cfst(kQName, "Q1").Cfst(kQDesc, "'it''s, here  '")},
+        // a keyword whose value is cut off at the end stores nothing
+        {"CSQM401I QUEUE(Q1) CURDEPTH", kInquireQ, QueueResponse(1).Cfst(kQName, "Q1")},
+        {"CSQM401I QUEUE(Q1) DESCR(", kInquireQ, QueueResponse(1).Cfst(kQName, "Q1")},
+        // a list is read only after a positive count; without one its elements read as
+        // identifiers, which name nothing
+        {"CSQM401I NAMELIST(NL1) NAMCOUNT(0) NAMES()", kInquireNamelist,
+         Response(kInquireNamelist, 2).Cfst(kNamelistName, "NL1").Cfin(kNameCount, 0)},
+        {"CSQM401I NAMELIST(NL1) NAMCOUNT(2) NAMES(A,BB)", kInquireNamelist,
+         Response(kInquireNamelist, 3).Cfst(kNamelistName, "NL1").Cfin(kNameCount, 2).Cfsl(kNames, {"A", "BB"}, 2)},
+        {"CSQM401I NAMELIST(NL1) NAMES(A,BB)", kInquireNamelist,
+         Response(kInquireNamelist, 1).Cfst(kNamelistName, "NL1")},
+        // elements split only at commas outside quotes and parentheses
+        {"CSQM401I NAMCOUNT(3) NAMES(A, 'B,C',D(E,F))", kInquireNamelist,
+         Response(kInquireNamelist, 2).Cfin(kNameCount, 3).Cfsl(kNames, {"A", " 'B,C'", "D(E,F)"}, 6)},
+        {"CSQM401I NAMCOUNT(1) NAMES(  )", kInquireNamelist,
+         Response(kInquireNamelist, 2).Cfin(kNameCount, 1).Cfsl(kNames, {""}, 0)},
+        {"CSQM401I", kInquireQ, QueueResponse(0)},
+        // a long message id is cut and not known
+        {"CSQM401I" + std::string(5000, 'X') + " QUEUE(Q1)", kInquireQ, QueueResponse(1, -1).Cfst(kQName, "Q1")},
+        {"AMQ8409 Display Queue details. QUEUE(Q1)", kInquireQ, PcfBytes(), ZEM_RC_MQSC_UNKNOWN},
+        {"", kInquireQ, PcfBytes(), ZEM_RC_MQSC_UNKNOWN},
+        {"CSQM401I QUEUE(Q1)", 9999, PcfBytes(), ZEM_RC_MQSC_UNKNOWN},
+        // the escape command's record has no parameter list to convert with
+        {"CSQM401I QUEUE(Q1)", 38, PcfBytes(), ZEM_RC_MQSC_NO_PARAMS},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.reply.substr(0, 80));
+        Outcome outcome = Convert(c.reply, c.command);
+        EXPECT_EQ(c.reason, outcome.reason);
+        EXPECT_EQ(0, outcome.count);
+        EXPECT_EQ(c.response.bytes(), outcome.pcf);
+    }
 }
 
 TEST(SplitListText, SeparatesAtTopLevelCommasAndKeepsEverythingElse)
@@ -248,43 +152,17 @@ TEST(SplitListText, SeparatesAtTopLevelCommasAndKeepsEverythingElse)
     EXPECT_EQ(V({"a)", "b"}), zem::SplitListText("a),b"));
 }
 
-TEST(MqscToPcf, ReplyWithOnlyAMessageIdIsABareHeader)
-{
-    Outcome outcome = Convert("CSQM401I", kInquireQ);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(Response(kInquireQ, 0), outcome.pcf);
-}
-
-TEST(MqscToPcf, FailuresWriteNothing)
-{
-    Outcome noId = Convert("AMQ8409 Display Queue details. QUEUE(Q1)", kInquireQ);
-    EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, noId.reason);
-    EXPECT_EQ(0, noId.count);
-    Outcome empty = Convert("", kInquireQ);
-    EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, empty.reason);
-    Outcome unknownCommand = Convert("CSQM401I QUEUE(Q1)", 9999);
-    EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, unknownCommand.reason);
-    EXPECT_EQ(0, unknownCommand.count);
-    // The escape command's record has no parameter list to convert with.
-    Outcome escape = Convert("CSQM401I QUEUE(Q1)", 38);
-    EXPECT_EQ(ZEM_RC_MQSC_NO_PARAMS, escape.reason);
-    EXPECT_EQ(0, escape.count);
-}
-
 TEST(MqscToPcf, ResponseThatDoesNotFitTheRoomFailsWithoutWriting)
 {
     const std::string reply = "CSQM401I QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)";
     const int32_t exact = 36 + 24 + 16 + 16;
-    Outcome fits = Convert(reply, kInquireQ, exact);
-    EXPECT_EQ(0, fits.reason);
-    EXPECT_EQ(exact, static_cast<int32_t>(fits.pcf.size()));
-    EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, Convert(reply, kInquireQ, exact - 1).reason);
-    EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, Convert(reply, kInquireQ, 35).reason);
-    EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, Convert(reply, kInquireQ, 0).reason);
+    EXPECT_EQ(QueueResponse(3).Cfst(kQName, "Q1").Cfin(kQType, 1).Cfin(kCurrentDepth, 5).bytes(),
+              Convert(reply, kInquireQ, exact).pcf);
+    for (int32_t room : {exact - 1, 35, 0})
+        EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, Convert(reply, kInquireQ, room).reason) << room;
 
     // a negative room is no room
-    std::vector<char> text(reply.begin(), reply.end());
-    text.push_back('\0');
+    std::vector<char> text(reply.c_str(), reply.c_str() + reply.size() + 1);
     unsigned char area[4] = {0xEE, 0xEE, 0xEE, 0xEE};
     MqscText input{text.data(), static_cast<int32_t>(reply.size())};
     PcfArea output{area, -5};
@@ -293,13 +171,6 @@ TEST(MqscToPcf, ResponseThatDoesNotFitTheRoomFailsWithoutWriting)
     EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, reason);
     EXPECT_EQ(0, count);
     EXPECT_EQ(0xEE, area[0]);
-}
-
-TEST(MqscToPcf, LongMessageIdIsCutAndNotKnown)
-{
-    Outcome outcome = Convert("CSQM401I" + std::string(5000, 'X') + " QUEUE(Q1)", kInquireQ);
-    ASSERT_EQ(0, outcome.reason);
-    EXPECT_EQ(Response(kInquireQ, 1, -1) + PcfBytes().Cfst(kQName, "Q1").bytes(), outcome.pcf);
 }
 
 TEST(MqscToPcf, NullArgumentsAreRefused)
@@ -321,86 +192,107 @@ TEST(MqscToPcf, NullArgumentsAreRefused)
     EXPECT_EQ(0, MqscIntToPcf(nullptr, nullptr, &reason));
 }
 
+// Marks and values a conversion of either direction left behind are not written out.
+TEST(MqscToPcf, StartsFromACleanTableWhateverWasLeftBehind)
+{
+    MqscKeyword *descr = ParameterRecord(kInquireQ, kQDesc);
+    MqscKeyword *depth = ParameterRecord(kInquireQ, kCurrentDepth);
+    ASSERT_TRUE(descr && depth);
+    ASSERT_EQ(1, zem::SetKeywordValue(descr, "left over", 9));
+    int32_t stale = 77;
+    ASSERT_EQ(1, zem::SetKeywordValue(depth, &stale, 4));
+    descr->isSet = depth->isSet = 1;
+
+    EXPECT_EQ(QueueResponse(1).Cfst(kQName, "Q1").bytes(), Convert("CSQM401I QUEUE(Q1)", kInquireQ).pcf);
+    EXPECT_EQ(0, descr->isSet);
+    EXPECT_EQ(0, descr->value);
+
+    // A conversion that failed for want of room leaves nothing for the next one either.
+    EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, Convert("CSQM401I QUEUE(Q1) DESCR(d) CURDEPTH(5)", kInquireQ, 70).reason);
+    EXPECT_EQ(QueueResponse(1).Cfst(kQName, "Q2").bytes(), Convert("CSQM401I QUEUE(Q2)", kInquireQ).pcf);
+}
+
 // The steps, driven one by one as a caller outside the library may do.
 class MqscSteps : public ::testing::Test {
 protected:
     void TearDown() override { zem::ResetCmdTable(); }
 
-    std::string Emit(int32_t room = 4096)
+    // An item of our own, valid until the next call.
+    MqscItem *Item(const char *name, const char *value)
     {
-        area.assign(static_cast<std::size_t>(room), 0);
-        PcfArea output{area.data(), room};
+        item = std::make_unique<MqscItem>();
+        std::strncpy(item->name, name, sizeof item->name - 1);
+        std::strncpy(item->value, value, sizeof item->value - 1);
+        return item.get();
+    }
+    // Reads the message id of a reply to the queue inquiry, then a keyword into a record.
+    void Start(const char *messageId)
+    {
+        ASSERT_EQ(1, MqscCmdToPcf(Item("MQSC_RESPONSE", messageId), kInquireQ, &reason));
+    }
+    int32_t Int(const char *name, const char *value, int32_t id)
+    {
+        return MqscIntToPcf(Item(name, value), ParameterRecord(kInquireQ, id), &reason);
+    }
+    int32_t Str(const char *name, const char *value, int32_t id)
+    {
+        return MqscStrToPcf(Item(name, value), ParameterRecord(kInquireQ, id), &reason);
+    }
+    std::string Emit()
+    {
+        std::vector<unsigned char> area(4096, 0);
+        PcfArea output{area.data(), 4096};
         reason = -1;
-        if (!EmitPcfMsg(&output, &reason))
-            return "failed";
-        return std::string(area.begin(), area.begin() + output.length);
+        return EmitPcfMsg(&output, &reason) ? std::string(area.begin(), area.begin() + output.length) : "failed";
     }
 
-    std::vector<unsigned char> area;
+    std::unique_ptr<MqscItem> item;
     int32_t reason = -1;
 };
 
 TEST_F(MqscSteps, HeldValuesAreWrittenByEmitInListOrder)
 {
-    auto id = ItemWith("MQSC_RESPONSE", "CSQM094I");
-    ASSERT_EQ(1, MqscCmdToPcf(id.get(), kInquireQ, &reason));
-    auto depth = ItemWith("CURDEPTH", "42");
-    ASSERT_EQ(1, MqscIntToPcf(depth.get(), ParameterRecord(kInquireQ, kCurrentDepth), &reason));
-    auto name = ItemWith("QUEUE", "PAYROLL");
-    ASSERT_EQ(1, MqscStrToPcf(name.get(), ParameterRecord(kInquireQ, kQName), &reason));
-    auto type = ItemWith("TYPE", "QALIAS");
-    ASSERT_EQ(1, MqscIntToPcf(type.get(), ParameterRecord(kInquireQ, kQType), &reason));
-    EXPECT_EQ(Response(kInquireQ, 3, 2, 2085) +
-                  PcfBytes().Cfst(kQName, "PAYROLL").Cfin(kQType, 3).Cfin(kCurrentDepth, 42).bytes(),
+    Start("CSQM094I");
+    ASSERT_EQ(1, Int("CURDEPTH", "42", kCurrentDepth));
+    ASSERT_EQ(1, Str("QUEUE", "PAYROLL", kQName));
+    ASSERT_EQ(1, Int("TYPE", "QALIAS", kQType));
+    EXPECT_EQ(Response(kInquireQ, 3, 2, 2085).Cfst(kQName, "PAYROLL").Cfin(kQType, 3).Cfin(kCurrentDepth, 42)
+                  .bytes(),
               Emit());
     EXPECT_EQ(0, reason);
-    // Everything was written out: a second emit has no id and no values.
-    EXPECT_EQ(Response(kInquireQ, 0, -1), Emit());
-}
-
-TEST_F(MqscSteps, UnknownValueKeywordIsRefusedAndLeavesTheRecordAsItWas)
-{
-    auto id = ItemWith("MQSC_RESPONSE", "CSQM401I");
-    ASSERT_EQ(1, MqscCmdToPcf(id.get(), kInquireQ, &reason));
-    MqscKeyword *type = ParameterRecord(kInquireQ, kQType);
-    auto good = ItemWith("TYPE", "QREMOTE");
-    ASSERT_EQ(1, MqscIntToPcf(good.get(), type, &reason));
-    auto bad = ItemWith("TYPE", "qlocal");
-    EXPECT_EQ(0, MqscIntToPcf(bad.get(), type, &reason));
-    EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, reason);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfin(kQType, 6).bytes(), Emit());
-}
-
-TEST_F(MqscSteps, StepsRefuseRecordsOfTheWrongKind)
-{
-    auto id = ItemWith("MQSC_RESPONSE", "CSQM401I");
-    ASSERT_EQ(1, MqscCmdToPcf(id.get(), kInquireQ, &reason));
-    auto text = ItemWith("TYPE", "QLOCAL");
-    EXPECT_EQ(0, MqscStrToPcf(text.get(), ParameterRecord(kInquireQ, kQType), &reason));
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
-    reason = 0;
-    EXPECT_EQ(0, MqscStrToPcf(text.get(), ParameterRecord(kInquireQ, kCurrentDepth), &reason));
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
-    reason = 0;
-    EXPECT_EQ(0, MqscIntToPcf(text.get(), ParameterRecord(kInquireQ, kQName), &reason));
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
-    EXPECT_EQ(Response(kInquireQ, 0), Emit());
-}
-
-TEST_F(MqscSteps, StringRecordMarkedWithoutATextIsWrittenAsTwoApostrophes)
-{
-    auto id = ItemWith("MQSC_RESPONSE", "CSQM401I");
-    ASSERT_EQ(1, MqscCmdToPcf(id.get(), kInquireQ, &reason));
+    // Everything was written out: a second emit has no id and no values...
+    EXPECT_EQ(QueueResponse(0, -1).bytes(), Emit());
+    // ...and a string record marked without a text is written as two apostrophes.
     ParameterRecord(kInquireQ, kQDesc)->isSet = 1;
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfst(kQDesc, "''").bytes(), Emit());
+    EXPECT_EQ(QueueResponse(1, -1).Cfst(kQDesc, "''").bytes(), Emit());
 }
 
-TEST_F(MqscSteps, EmitWithoutACurrentCommandFails)
+TEST_F(MqscSteps, RefusedStepsLeaveTheRecordsAsTheyWere)
 {
+    Start("CSQM401I");
+    ASSERT_EQ(1, Int("TYPE", "QREMOTE", kQType));
+    const struct {
+        bool asInteger;
+        const char *name, *value;
+        int32_t id, reason;
+    } refused[] = {
+        {true, "TYPE", "qlocal", kQType, ZEM_RC_MQSC_UNKNOWN},  // no such value keyword
+        {false, "TYPE", "QLOCAL", kQType, ZEM_RC_MQSC_BAD_TYPE},  // records of the wrong kind
+        {false, "TYPE", "QLOCAL", kCurrentDepth, ZEM_RC_MQSC_BAD_TYPE},
+        {true, "QUEUE", "Q1", kQName, ZEM_RC_MQSC_BAD_TYPE},
+    };
+    for (const auto &r : refused) {
+        reason = 0;
+        EXPECT_EQ(0, r.asInteger ? Int(r.name, r.value, r.id) : Str(r.name, r.value, r.id)) << r.value;
+        EXPECT_EQ(r.reason, reason) << r.value;
+    }
+    EXPECT_EQ(QueueResponse(1).Cfin(kQType, 6).bytes(), Emit());
+
+    // without a current command nothing is written
     zem::SetCurrentMqscCommand(nullptr);
     EXPECT_EQ("failed", Emit());
     EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, reason);
-    EXPECT_EQ(0, MqscCmdToPcf(ItemWith("MQSC_RESPONSE", "CSQM401I").get(), 38, &reason));
+    EXPECT_EQ(0, MqscCmdToPcf(Item("MQSC_RESPONSE", "CSQM401I"), 38, &reason));
     EXPECT_EQ(ZEM_RC_MQSC_NO_PARAMS, reason);
     EXPECT_EQ(nullptr, zem::CurrentMqscCommand());
 }
@@ -411,11 +303,11 @@ protected:
     void SetUp() override
     {
         params[0] = {1, 2, 1, &command, "", ' ', -1, 510};
-        params[1] = {0, 1, 1, &depth, "(%d)", ' ', -1, 510};
-        params[2] = {0, 1, 1, &depth, "(%d)", ' ', -1, 510};
+        params[1] = params[2] = {0, 1, 1, &depth, "(%d)", ' ', -1, 510};
         params[3] = {0, 1, 1, &flag, "", ' ', -1, 510};
         params[4] = {0, 1, 1, &odd, "(%s)", ' ', -1, 510};
         params[5] = {2, 2, 1, nullptr, "", ' ', -1, 510};
+        zem::SetCurrentMqscCommand(params);
     }
     void TearDown() override
     {
@@ -430,67 +322,34 @@ protected:
     MqscParam params[6];
 };
 
-TEST_F(OddCommand, UnconvertibleTypeStopsReadingWithTheCountRecognised)
+TEST_F(OddCommand, UnconvertibleTypeStopsReadingAndWriting)
 {
-    zem::SetCurrentMqscCommand(params);
-    std::vector<char> text;
-    std::string reply = "CSQM401I DEPTH(3) NOPE(1) FORCE ODD(x) DEPTH(4)";
-    text.assign(reply.begin(), reply.end());
-    text.push_back('\0');
+    char text[] = "CSQM401I DEPTH(3) NOPE(1) FORCE ODD(x) DEPTH(4)";
     auto item = std::make_unique<MqscItem>();
-    ASSERT_EQ(1, GetMqscStatus(text.data(), item.get()));
+    ASSERT_EQ(1, GetMqscStatus(text, item.get()));
     int32_t reason = 0, count = 0;
     EXPECT_FALSE(zem::ReadReplyKeywords(*item, reason, count));
     EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
-    EXPECT_EQ(3, count);
+    EXPECT_EQ(3, count);  // the keywords recognised
     EXPECT_EQ(3, depth.value);
     EXPECT_EQ(1, flag.isSet);
-}
 
-TEST_F(OddCommand, EmitWritesAFlagAsZeroAndFailsOnAnUnconvertibleType)
-{
-    zem::SetCurrentMqscCommand(params);
-    depth.isSet = 1;
+    // the flag is written as zero; the odd record fails the emit
     depth.value = 8;
-    flag.isSet = 1;
+    depth.isSet = 1;
+    odd.isSet = 0;
     std::vector<unsigned char> area(256, 0xEE);
     PcfArea output{area.data(), 256};
-    int32_t reason = 0;
     ASSERT_EQ(1, EmitPcfMsg(&output, &reason));
-    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 4242, 2, 1, -1, 0).Cfin(3, 8).Cfin(1005, 0).bytes(),
+    EXPECT_EQ(Response(4242, 2, -1).Cfin(3, 8).Cfin(1005, 0).bytes(),
               std::string(area.begin(), area.begin() + output.length));
-
-    odd.isSet = 1;
+    odd.isSet = flag.isSet = depth.isSet = 1;
     std::fill(area.begin(), area.end(), 0xEE);
     output.length = 256;
     EXPECT_EQ(0, EmitPcfMsg(&output, &reason));
     EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
     EXPECT_EQ(256, output.length);
     EXPECT_EQ(0xEE, area[0]);
-}
-
-// Marks and values a conversion of either direction left behind are not written out.
-TEST(MqscToPcf, StartsFromACleanTableWhateverWasLeftBehind)
-{
-    MqscKeyword *descr = ParameterRecord(kInquireQ, kQDesc);
-    MqscKeyword *depth = ParameterRecord(kInquireQ, kCurrentDepth);
-    ASSERT_NE(nullptr, descr);
-    ASSERT_NE(nullptr, depth);
-    ASSERT_EQ(1, zem::SetKeywordValue(descr, "left over", 9));
-    descr->isSet = 1;
-    int32_t stale = 77;
-    ASSERT_EQ(1, zem::SetKeywordValue(depth, &stale, 4));
-    depth->isSet = 1;
-
-    Outcome outcome = Convert("CSQM401I QUEUE(Q1)", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfst(kQName, "Q1").bytes(), outcome.pcf);
-    EXPECT_EQ(0, descr->isSet);
-    EXPECT_EQ(0, descr->value);
-
-    // A conversion that failed for want of room leaves nothing for the next one either.
-    EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, Convert("CSQM401I QUEUE(Q1) DESCR(d) CURDEPTH(5)", kInquireQ, 70).reason);
-    outcome = Convert("CSQM401I QUEUE(Q2)", kInquireQ);
-    EXPECT_EQ(Response(kInquireQ, 1) + PcfBytes().Cfst(kQName, "Q2").bytes(), outcome.pcf);
 }
 
 }  // namespace

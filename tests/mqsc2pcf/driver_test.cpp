@@ -10,6 +10,7 @@
 
 namespace {
 
+using namespace std::string_literals;
 using zemtest::PcfBytes;
 using zemtest::PcfPtr;
 
@@ -17,6 +18,7 @@ struct Result {
     int32_t status = -1;
     int32_t reason = -1;
     int32_t count = -1;
+    std::string data;  // the output's data afterwards
 };
 
 Result Feed(PcfMessage *input, PcfMessage *output, int32_t countBefore = -1)
@@ -24,6 +26,8 @@ Result Feed(PcfMessage *input, PcfMessage *output, int32_t countBefore = -1)
     Result result;
     result.count = countBefore;
     zemMqsc2Pcf(input, output, &result.status, &result.reason, &result.count);
+    if (output)
+        result.data = zemtest::DataOf(*output);
     return result;
 }
 
@@ -47,34 +51,42 @@ std::string QueueResponse(int32_t compCode = 0, int32_t reason = 0)
         .Cfin(3, 5).bytes();
 }
 
-TEST(ZemMqsc2Pcf, GenericReplyReplacesTheCommandWithTheResponse)
+TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
 {
-    PcfPtr output = Command(13);
-    ASSERT_EQ(1, BuildPcfCmd(output.get(), "Q1", 0));
-    Result result = FeedText(kQueueReply, output.get());
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(0, result.reason);
-    EXPECT_EQ(0, result.count);
-    EXPECT_EQ(QueueResponse(), zemtest::DataOf(*output));
-    EXPECT_EQ(136 + 92, output->PcfMsg.Used);
-
-    // the caller indexes the response and reads it
-    ASSERT_EQ(1, RawToPcf(output.get()));
-    MESSAGE attr{};
-    ASSERT_EQ(1, GetAttrByID(3, &attr, output.get()));
-    int32_t depth = 0;
-    EXPECT_EQ(1, GetPcfIntAttrValue(&attr, &depth));
-    EXPECT_EQ(5, depth);
-    DeleteMessage(&attr);
-}
-
-TEST(ZemMqsc2Pcf, NulSeparatedLinesReadAsOneText)
-{
-    PcfPtr output = Command(13);
-    std::string lines("CSQM401I +CSQ1 QUEUE(Q1)\0TYPE(QLOCAL)\0\0CURDEPTH(5)\0", 51);
-    Result result = FeedText(lines, output.get());
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(QueueResponse(), zemtest::DataOf(*output));
+    const struct {
+        const char *what;
+        std::string reply;
+        int32_t command;
+        std::string response;
+        int32_t count = 0;
+    } cases[] = {
+        {"known id", kQueueReply, 13, QueueResponse()},
+        {"NUL-separated lines read as one text", "CSQM401I +CSQ1 QUEUE(Q1)\0TYPE(QLOCAL)\0\0CURDEPTH(5)\0"s, 13,
+         QueueResponse()},
+        {"unknown id is no failure", "CSQM133I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)", 13, QueueResponse()},
+        {"failure id is carried in the header", "CSQM094I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)", 13,
+         QueueResponse(2, 2085)},
+        // the escape command keeps its type and the count, and takes the lines as one text
+        {"escape", "CSQN205I COUNT= 3, RETURN=00000000\0CSQ9022I +CSQ1 NORMAL COMPLETION\0"s, 38,
+         PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 38, 1)
+             .Cfst(3014, "CSQN205I COUNT= 3, RETURN=00000000 CSQ9022I +CSQ1 NORMAL COMPLETION").bytes(), 99},
+        {"escape text that fills its buffer to the last byte", "HELLO", 38,
+         PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 38, 1).Cfst(3014, "HELLO").bytes(), 99},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        PcfPtr output = Command(c.command);
+        if (&c == &cases[0]) {
+            ASSERT_EQ(1, BuildPcfCmd(output.get(), "Q1", 0));
+        }
+        Result result = FeedText(c.reply, output.get(), 99);
+        EXPECT_EQ(0, result.status);
+        EXPECT_EQ(0, result.reason);
+        EXPECT_EQ(c.count, result.count);
+        EXPECT_EQ(c.response, result.data);
+        EXPECT_EQ(136 + static_cast<int32_t>(c.response.size()), output->PcfMsg.Used);
+        EXPECT_EQ(1, RawToPcf(output.get()));  // the caller indexes the response
+    }
 }
 
 TEST(ZemMqsc2Pcf, NothingBeyondTheTextLengthIsRead)
@@ -90,85 +102,43 @@ TEST(ZemMqsc2Pcf, NothingBeyondTheTextLengthIsRead)
     PcfPtr output = Command(13);
     Result result = Feed(input.get(), output.get());
     EXPECT_EQ(0, result.status);
-    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1).Cfst(2016, "Q1").bytes(), zemtest::DataOf(*output));
+    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1).Cfst(2016, "Q1").bytes(), result.data);
 }
 
-TEST(ZemMqsc2Pcf, UnknownMessageIdIsNoFailure)
-{
-    PcfPtr output = Command(13);
-    Result result = FeedText("CSQM133I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)", output.get());
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(0, result.reason);
-    EXPECT_EQ(QueueResponse(0, 0), zemtest::DataOf(*output));
-}
-
-TEST(ZemMqsc2Pcf, FailureMessageIdIsCarriedInTheHeaderOfAConvertedReply)
-{
-    PcfPtr output = Command(13);
-    Result result = FeedText("CSQM094I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)", output.get());
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(0, result.reason);
-    EXPECT_EQ(QueueResponse(2, 2085), zemtest::DataOf(*output));
-}
-
-TEST(ZemMqsc2Pcf, ReplyWithoutMessageIdFailsAndLeavesTheCommand)
+TEST(ZemMqsc2Pcf, FailuresLeaveTheCommandAsItWas)
 {
     PcfPtr output = Command(13);
     const std::string before = zemtest::DataOf(*output);
-    Result result = FeedText("AMQ8409 Display Queue details. QUEUE(Q1)", output.get());
-    EXPECT_EQ(2, result.status);
-    EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, result.reason);
-    EXPECT_EQ(0, result.count);
-    EXPECT_EQ(before, zemtest::DataOf(*output));
-
-    result = FeedText("", output.get());
-    EXPECT_EQ(2, result.status);
-    EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, result.reason);
-
     PcfPtr unknown = Command(4711);
-    result = FeedText(kQueueReply, unknown.get());
-    EXPECT_EQ(2, result.status);
-    EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, result.reason);
-}
+    PcfPtr small = Command(13, 0);  // room for the MQCFH alone
+    const struct {
+        const char *what;
+        std::string reply;
+        PcfMessage *output;
+        int32_t reason;
+    } cases[] = {
+        {"no message id", "AMQ8409 Display Queue details. QUEUE(Q1)", output.get(), ZEM_RC_MQSC_UNKNOWN},
+        {"empty reply", "", output.get(), ZEM_RC_MQSC_UNKNOWN},
+        {"command not in the table", kQueueReply, unknown.get(), ZEM_RC_MQSC_UNKNOWN},
+        {"response too large", "CSQM401I +CSQ1 QUEUE(Q1)", small.get(), ZEM_RC_MQSC_NO_ROOM},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string data = zemtest::DataOf(*c.output);
+        Result result = FeedText(c.reply, c.output);
+        EXPECT_EQ(2, result.status);
+        EXPECT_EQ(c.reason, result.reason);
+        EXPECT_EQ(0, result.count);
+        EXPECT_EQ(data, result.data);
+        EXPECT_LE(c.output->PcfMsg.Used, c.output->PcfMsg.Size);
+    }
+    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 0).bytes(), before);
 
-TEST(ZemMqsc2Pcf, ReplyTooLargeForTheOutputFailsWithNoRoom)
-{
-    PcfPtr output = Command(13, 0);  // room for the MQCFH alone
-    const std::string before = zemtest::DataOf(*output);
-    Result result = FeedText("CSQM401I +CSQ1 QUEUE(Q1)", output.get());
-    EXPECT_EQ(2, result.status);
-    EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, result.reason);
-    EXPECT_EQ(before, zemtest::DataOf(*output));
-    EXPECT_LE(output->PcfMsg.Used, output->PcfMsg.Size);
-
-    result = FeedText("CSQM401I +CSQ1", output.get());
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0).bytes(), zemtest::DataOf(*output));
-
-    // exactly the room the response needs
+    // what fits the small command still converts, also to the last byte
+    EXPECT_EQ(0, FeedText("CSQM401I +CSQ1", small.get()).status);
+    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0).bytes(), zemtest::DataOf(*small));
     PcfPtr exact = Command(13, 92 - 36);
-    result = FeedText(kQueueReply, exact.get());
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(QueueResponse(), zemtest::DataOf(*exact));
-}
-
-TEST(ZemMqsc2Pcf, EscapeReplyBecomesOneEscapeTextParameter)
-{
-    PcfPtr output = Command(38);
-    std::string reply("CSQN205I COUNT= 3, RETURN=00000000\0CSQ9022I +CSQ1 NORMAL COMPLETION\0", 68);
-    Result result = FeedText(reply, output.get(), 99);
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(0, result.reason);
-    EXPECT_EQ(99, result.count);
-    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 38, 1)
-                  .Cfst(3014, "CSQN205I COUNT= 3, RETURN=00000000 CSQ9022I +CSQ1 NORMAL COMPLETION").bytes(),
-              zemtest::DataOf(*output));
-
-    // a text that fills its buffer to the last byte is read in full
-    PcfPtr again = Command(38);
-    result = FeedText("HELLO", again.get(), 99);
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 38, 1).Cfst(3014, "HELLO").bytes(), zemtest::DataOf(*again));
+    EXPECT_EQ(QueueResponse(), FeedText(kQueueReply, exact.get()).data);
 }
 
 TEST(ZemMqsc2Pcf, IncoherentMessagesAreRefused)
@@ -188,10 +158,8 @@ TEST(ZemMqsc2Pcf, IncoherentMessagesAreRefused)
     EXPECT_EQ(2, result.status);
     EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, result.reason);
 
-    result = Feed(nullptr, output.get());
-    EXPECT_EQ(2, result.status);
-    result = Feed(good.get(), nullptr);
-    EXPECT_EQ(2, result.status);
+    EXPECT_EQ(2, Feed(nullptr, output.get()).status);
+    EXPECT_EQ(2, Feed(good.get(), nullptr).status);
     int32_t status = 7, reason = 7;
     zemMqsc2Pcf(good.get(), output.get(), &status, &reason, nullptr);
     EXPECT_EQ(7, status);

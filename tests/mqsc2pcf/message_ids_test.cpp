@@ -38,37 +38,33 @@ const std::vector<Row> kRows = {
     {"CSQX533I", 2, 4064}, {"CSQ9022I", 0, 0},    {"CSQM999I", 2, 2085},
 };
 
-TEST(MessageIdTable, HoldsEverySeventyOneRowsInTheStoredOrder)
+// Every row, in the stored order, and its completion and reason in a converted response.
+TEST(MessageIdTable, RowsReachTheResponseHeaderInTheStoredOrder)
 {
     ASSERT_EQ(71u, kRows.size());
     ASSERT_EQ(71, zem::RowCountOfCsqFamily());
-    for (int i = 0; i < 71; ++i) {
-        const zem::MessageIdRow *row = zem::CsqRow(i);
-        ASSERT_NE(nullptr, row);
-        EXPECT_STREQ(kRows[i].id, row->messageId) << "row " << i;
-        EXPECT_EQ(kRows[i].compCode, row->compCode) << kRows[i].id;
-        EXPECT_EQ(kRows[i].reason, row->reason) << kRows[i].id;
-    }
     EXPECT_EQ(nullptr, zem::CsqRow(71));
     EXPECT_EQ(nullptr, zem::CsqRow(-1));
-}
+    for (int i = 0; i < 71; ++i) {
+        const Row &row = kRows[i];
+        SCOPED_TRACE(row.id);
+        const zem::MessageIdRow *stored = zem::CsqRow(i);
+        ASSERT_NE(nullptr, stored);
+        EXPECT_STREQ(row.id, stored->messageId);
+        EXPECT_EQ(row.compCode, stored->compCode);
+        EXPECT_EQ(row.reason, stored->reason);
 
-TEST(MessageIdTable, EveryRowsCompletionAndReasonReachTheResponseHeader)
-{
-    for (const Row &row : kRows) {
         std::string text = std::string(row.id) + " +CSQ1 QUEUE(Q1)";
-        std::vector<char> reply(text.begin(), text.end());
-        reply.push_back('\0');
+        std::vector<char> reply(text.c_str(), text.c_str() + text.size() + 1);
         std::vector<unsigned char> area(256, 0);
         MqscText input{reply.data(), static_cast<int32_t>(text.size())};
         PcfArea output{area.data(), 256};
         int32_t reason = -1, count = -1;
         MqscToPcf(&input, &output, 13, &reason, &count);
-        ASSERT_EQ(0, reason) << row.id;
+        ASSERT_EQ(0, reason);
         EXPECT_EQ(zemtest::PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1, 1, row.compCode, row.reason)
                       .Cfst(2016, "Q1").bytes(),
-                  std::string(area.begin(), area.begin() + output.length))
-            << row.id;
+                  std::string(area.begin(), area.begin() + output.length));
     }
 }
 

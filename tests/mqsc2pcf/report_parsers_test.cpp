@@ -2,6 +2,7 @@
 // and DISPLAY GROUP, with the table states they keep between lines.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -12,216 +13,194 @@
 
 namespace {
 
+using namespace std::string_literals;
 using zemtest::PcfBytes;
 using zemtest::PcfPtr;
-using zem::GroupReportState;
-using zem::LogReportState;
 
+constexpr int32_t kSetLog = 10633, kDisplayLog = 10632, kDisplayGroup = 10901;
+constexpr int32_t kBad = ZEM_RC_MQSC_BAD_REPORT;
+
+// The report state a line leaves behind (LogReportState, GroupReportState); kAny is not checked.
+constexpr int kAny = -1, kOutside = 0, kTape = 1;
+constexpr int kIdle = 0, kGroupSeen = 1, kMemberTable = 2, kSecondSeen = 3, kSecondTable = 4;
+
+std::string In(int32_t id, int32_t value) { return PcfBytes().Cfin(id, value).bytes(); }
+std::string St(int32_t id, const std::string &text) { return PcfBytes().Cfst(id, text).bytes(); }
+
+// A row of the tape-unit table of DISPLAY LOG.
+std::string Tape(const char *unit, int32_t status, const char *correlator, const char *volume, const char *dataSet)
+{
+    return St(20905, unit) + In(20906, status) + St(20907, correlator) + St(20908, volume) + St(20909, dataSet);
+}
+// Rows of the two tables of DISPLAY GROUP: members, then DB2 connections.
+std::string Member(const char *name, const char *number, const char *prefix, int32_t status, const char *version,
+                   const char *db2, int32_t connection)
+{
+    return St(20911, name) + St(20912, number) + St(20913, prefix) + In(20914, status) + St(20915, version) +
+           St(20916, db2) + In(20917, connection);
+}
+std::string Db2(const char *name, int32_t current, int32_t backup, int32_t status, int32_t lag, int32_t retained)
+{
+    return St(20918, name) + In(20919, current) + In(20920, backup) + In(20921, status) + In(20922, lag) +
+           In(20923, retained);
+}
+
+// One reply line, what it should add to a fresh copy of the command, the state it leaves,
+// and status and reason when it fails.
 struct Line {
-    int32_t status = -1;
-    int32_t reason = -1;
-    int32_t count = -1;
-    std::string added;  // the parameters appended, as bytes
+    std::string text;
+    std::string added = "";
+    int state = kAny;
+    int32_t status = 0;
+    int32_t reason = 0;
 };
+
+// Structures in a run of PCF parameters.
+int32_t StructureCount(const std::string &bytes)
+{
+    int32_t count = 0;
+    for (std::size_t at = 0; at + 8 <= bytes.size(); ++count) {
+        int32_t length = 0;
+        std::memcpy(&length, bytes.data() + at + 4, 4);
+        at += static_cast<std::size_t>(length);
+    }
+    return count;
+}
 
 class ReportParsers : public ::testing::Test {
 protected:
     void SetUp() override { zem::ResetReportStates(); }
     void TearDown() override { zem::ResetReportStates(); }
 
-    // One reply line, fed to a fresh copy of the command.
-    Line Feed(int32_t command, const std::string &text)
+    // Feeds the lines in order, each to a fresh copy of the command.
+    void Run(int32_t command, const std::vector<Line> &lines)
     {
-        PcfPtr output(CreatePcfMessage(command, ZEM_MQCFT_COMMAND, 64));
-        PcfPtr input = zemtest::ContainerHolding(text);
-        Line line;
-        line.count = 55;
-        zemMqsc2Pcf(input.get(), output.get(), &line.status, &line.reason, &line.count);
-        std::string data = zemtest::DataOf(*output);
-        EXPECT_EQ(command, output->pCfh->Command);
-        line.added = data.substr(36);
-        parameterCount = output->pCfh->ParameterCount;
-        return line;
+        for (const Line &line : lines) {
+            SCOPED_TRACE(line.text);
+            PcfPtr output(CreatePcfMessage(command, ZEM_MQCFT_COMMAND, 64));
+            PcfPtr input = zemtest::ContainerHolding(line.text);
+            int32_t status = -1, reason = -1, count = 55;
+            zemMqsc2Pcf(input.get(), output.get(), &status, &reason, &count);
+            EXPECT_EQ(line.status, status);
+            EXPECT_EQ(line.reason, reason);
+            EXPECT_TRUE(line.status != 0 || count == 0) << count;
+            EXPECT_EQ(command, output->pCfh->Command);
+            EXPECT_EQ(line.added, zemtest::DataOf(*output).substr(36));
+            EXPECT_EQ(StructureCount(line.added), output->pCfh->ParameterCount);
+            const int state = command == kDisplayGroup ? static_cast<int>(zem::DisplayGroupState())
+                                                       : static_cast<int>(zem::DisplayLogState());
+            EXPECT_TRUE(line.state == kAny || line.state == state) << "state " << state;
+        }
     }
-    Line SetLog(const std::string &text) { return Feed(10633, text); }
-    Line DisplayLog(const std::string &text) { return Feed(10632, text); }
-    Line DisplayGroup(const std::string &text) { return Feed(10901, text); }
-
-    void ExpectSuccess(const Line &line, const std::string &added = "")
-    {
-        EXPECT_EQ(0, line.status);
-        EXPECT_EQ(0, line.reason);
-        EXPECT_EQ(0, line.count);
-        EXPECT_EQ(added, line.added);
-    }
-
-    int32_t parameterCount = 0;
 };
 
 TEST_F(ReportParsers, SetLogReadsBothSettingsOfItsCompletionMessage)
 {
-    ExpectSuccess(SetLog("CSQJ337I +CSQ1 SET LOG completed, MAXRTU=2 DEALLCT=1440"),
-                  PcfBytes().Cfin(20637, 2).Cfin(20635, 1440).bytes());
-    EXPECT_EQ(2, parameterCount);
-    ExpectSuccess(SetLog("CSQJ337I +CSQ1 SET LOG completed, MAXRTU= DEALLCT=NOLIMIT"),
-                  PcfBytes().Cfin(20637, 0).Cfin(20635, 0).bytes());
-}
-
-TEST_F(ReportParsers, SetLogOtherRepliesCarryNothing)
-{
-    ExpectSuccess(SetLog("CSQ9022I +CSQ1 CSQJU001 ' SET LOG' NORMAL COMPLETION"));
-    ExpectSuccess(SetLog(""));
-    ExpectSuccess(SetLog("csqj337i +CSQ1 SET LOG completed, MAXRTU=2 DEALLCT=0"));
-}
-
-TEST_F(ReportParsers, SetLogLineInTheWrongFormFails)
-{
-    Line noSettings = SetLog("CSQJ337I +CSQ1 SET LOG completed");
-    EXPECT_EQ(2, noSettings.status);
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_REPORT, noSettings.reason);
-    EXPECT_EQ("", noSettings.added);
-
-    Line wrongPrefix = SetLog("CSQJ337I +CSQ1 SET LOG completed, MAXRTU:2 DEALLCT=0");
-    EXPECT_EQ(2, wrongPrefix.status);
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_REPORT, wrongPrefix.reason);
-    EXPECT_EQ("", wrongPrefix.added);
-
-    // the first setting is kept; the reason no longer says the line was not understood
-    Line half = SetLog("CSQJ337I +CSQ1 SET LOG completed, MAXRTU=7 DEALLCT");
-    EXPECT_EQ(2, half.status);
-    EXPECT_EQ(0, half.reason);
-    EXPECT_EQ(PcfBytes().Cfin(20637, 7).bytes(), half.added);
-    Line cut = SetLog("CSQJ337I +CSQ1 SET LOG completed, MAXRTU=7");
-    EXPECT_EQ(2, cut.status);
-    EXPECT_EQ(PcfBytes().Cfin(20637, 7).bytes(), cut.added);
+    Run(kSetLog, {
+        {"CSQJ337I +CSQ1 SET LOG completed, MAXRTU=2 DEALLCT=1440", In(20637, 2) + In(20635, 1440)},
+        {"CSQJ337I +CSQ1 SET LOG completed, MAXRTU= DEALLCT=NOLIMIT", In(20637, 0) + In(20635, 0)},
+        {"CSQ9022I +CSQ1 CSQJU001 ' SET LOG' NORMAL COMPLETION"},
+        {""},
+        {"csqj337i +CSQ1 SET LOG completed, MAXRTU=2 DEALLCT=0"},
+        {"CSQJ337I +CSQ1 SET LOG completed", "", kAny, 2, kBad},
+        {"CSQJ337I +CSQ1 SET LOG completed, MAXRTU:2 DEALLCT=0", "", kAny, 2, kBad},
+        // the first setting is kept; the reason no longer says the line was not understood
+        {"CSQJ337I +CSQ1 SET LOG completed, MAXRTU=7 DEALLCT", In(20637, 7), kAny, 2, 0},
+        {"CSQJ337I +CSQ1 SET LOG completed, MAXRTU=7", In(20637, 7), kAny, 2, 0},
+    });
 }
 
 TEST_F(ReportParsers, DisplayLogReportLineByLine)
 {
-    ExpectSuccess(DisplayLog("CSQJ322I +CSQ1 DISPLAY LOG report ..."));
-    ExpectSuccess(DisplayLog("Initial parameters: MAXRTU=2 DEALLCT=0"),
-                  PcfBytes().Cfin(20638, 2).Cfin(20636, 0).bytes());
-    ExpectSuccess(DisplayLog("Current parameters: MAXRTU=3 DEALLCT=5"),
-                  PcfBytes().Cfin(20637, 3).Cfin(20635, 5).bytes());
-    ExpectSuccess(DisplayLog("Addr St CorrelID VolSer DSName"));
-    EXPECT_EQ(LogReportState::kOutside, zem::DisplayLogState());
-    ExpectSuccess(DisplayLog("---- -- -------- ------ ------"));
-    EXPECT_EQ(LogReportState::kTapeTable, zem::DisplayLogState());
-    ExpectSuccess(DisplayLog("0A30 B CSQ1.0001 VOL001 CSQ1.ARCHLOG1.A0000123"),
-                  PcfBytes().Cfst(20905, "0A30").Cfin(20906, 3).Cfst(20907, "CSQ1.0001").Cfst(20908, "VOL001")
-                      .Cfst(20909, "CSQ1.ARCHLOG1.A0000123").bytes());
-    EXPECT_EQ(5, parameterCount);
-    ExpectSuccess(DisplayLog("0A31 Xtra ******** ****** none"),
-                  PcfBytes().Cfst(20905, "0A31").Cfin(20906, 0).Cfst(20907, "********").Cfst(20908, "******")
-                      .Cfst(20909, "none").bytes());
-    ExpectSuccess(DisplayLog("0A32 A"));  // too few words for a row
-    ExpectSuccess(DisplayLog("End of tape unit report"));
-    EXPECT_EQ(LogReportState::kOutside, zem::DisplayLogState());
-    // a row without a new header line is not part of a table
-    ExpectSuccess(DisplayLog("0A33 P CSQ1.0002 VOL002 CSQ1.ARCHLOG2"));
-    ExpectSuccess(DisplayLog("CSQ9022I +CSQ1 CSQJC001 ' DISPLAY LOG' NORMAL COMPLETION"));
+    Run(kDisplayLog, {
+        {"CSQJ322I +CSQ1 DISPLAY LOG report ..."},
+        {"Initial parameters: MAXRTU=2 DEALLCT=0", In(20638, 2) + In(20636, 0)},
+        {"Current parameters: MAXRTU=3 DEALLCT=5", In(20637, 3) + In(20635, 5)},
+        {"Addr St CorrelID VolSer DSName", "", kOutside},
+        {"---- -- -------- ------ ------", "", kTape},
+        {"0A30 B CSQ1.0001 VOL001 CSQ1.ARCHLOG1.A0000123",
+         Tape("0A30", 3, "CSQ1.0001", "VOL001", "CSQ1.ARCHLOG1.A0000123")},
+        {"0A31 Xtra ******** ****** none", Tape("0A31", 0, "********", "******", "none")},
+        {"0A32 A"},  // too few words for a row
+        {"End of tape unit report", "", kOutside},
+        {"0A33 P CSQ1.0002 VOL002 CSQ1.ARCHLOG2"},  // no table without a new header line
+        {"CSQ9022I +CSQ1 CSQJC001 ' DISPLAY LOG' NORMAL COMPLETION"},
+    });
 }
 
 TEST_F(ReportParsers, TapeUnitStatusComesFromItsFirstLetter)
 {
-    const std::vector<std::pair<std::string, int32_t>> statuses = {
-        {"A", 1}, {"Avail", 1}, {"P", 2}, {"B", 3}, {"X", 0}, {"a", 0}, {"-", 0}};
-    for (const auto &[word, code] : statuses) {
-        zem::ResetReportStates();
-        DisplayLog("---- --");
-        Line row = DisplayLog("0A30 " + word + " C V D");
-        ExpectSuccess(row, PcfBytes().Cfst(20905, "0A30").Cfin(20906, code).Cfst(20907, "C").Cfst(20908, "V")
-                               .Cfst(20909, "D").bytes());
-    }
+    Run(kDisplayLog, {
+        {"---- --", "", kTape},
+        {"0A30 A C V D", Tape("0A30", 1, "C", "V", "D")},
+        {"0A30 Avail C V D", Tape("0A30", 1, "C", "V", "D")},
+        {"0A30 P C V D", Tape("0A30", 2, "C", "V", "D")},
+        {"0A30 B C V D", Tape("0A30", 3, "C", "V", "D")},
+        {"0A30 X C V D", Tape("0A30", 0, "C", "V", "D")},
+        {"0A30 a C V D", Tape("0A30", 0, "C", "V", "D")},
+        {"0A30 - C V D", Tape("0A30", 0, "C", "V", "D")},
+    });
 }
 
 TEST_F(ReportParsers, DisplayLogTableEndsAtNoTapeAndHeaderOnlyStartsOutside)
 {
-    ExpectSuccess(DisplayLog("---- --"));
-    ExpectSuccess(DisplayLog("---- --"));  // inside the table: a row too short to read
-    EXPECT_EQ(LogReportState::kTapeTable, zem::DisplayLogState());
-    ExpectSuccess(DisplayLog("No tape archive reading activity"));
-    EXPECT_EQ(LogReportState::kOutside, zem::DisplayLogState());
-    ExpectSuccess(DisplayLog("0A30 B C V D"));
-    // "No tape" outside the table changes nothing
-    ExpectSuccess(DisplayLog("No tape"));
-    EXPECT_EQ(LogReportState::kOutside, zem::DisplayLogState());
-    // the separators are whole words: a longer dash run is no header
-    ExpectSuccess(DisplayLog("----- --"));
-    EXPECT_EQ(LogReportState::kOutside, zem::DisplayLogState());
+    Run(kDisplayLog, {
+        {"---- --", "", kTape},
+        {"---- --", "", kTape},  // inside the table: a row too short to read
+        {"No tape archive reading activity", "", kOutside},
+        {"0A30 B C V D"},
+        {"No tape", "", kOutside},
+        {"----- --", "", kOutside},  // the separators are whole words
+    });
 }
 
 TEST_F(ReportParsers, DisplayLogReportCutShortLeavesTheTableOpen)
 {
-    DisplayLog("---- -- -------- ------ ------");
-    DisplayLog("0A30 B CSQ1.0001 VOL001 DSN1");
-    // The reply ends here; the next report's first line is read as a tape-unit row.
-    Line next = DisplayLog("CSQJ322I +CSQ1 DISPLAY LOG report ...");
-    ExpectSuccess(next, PcfBytes().Cfst(20905, "CSQJ322I").Cfin(20906, 0).Cfst(20907, "DISPLAY")
-                            .Cfst(20908, "LOG").Cfst(20909, "report").bytes());
-    // the settings lines are recognised in any state
-    ExpectSuccess(DisplayLog("Initial parameters: MAXRTU=2 DEALLCT=0"),
-                  PcfBytes().Cfin(20638, 2).Cfin(20636, 0).bytes());
-    EXPECT_EQ(LogReportState::kTapeTable, zem::DisplayLogState());
-    ExpectSuccess(DisplayLog("End of tape unit report"));
-    EXPECT_EQ(LogReportState::kOutside, zem::DisplayLogState());
+    Run(kDisplayLog, {
+        {"---- -- -------- ------ ------"},
+        {"0A30 B CSQ1.0001 VOL001 DSN1", Tape("0A30", 3, "CSQ1.0001", "VOL001", "DSN1")},
+        // the reply ends here; the next report's first line is read as a tape-unit row
+        {"CSQJ322I +CSQ1 DISPLAY LOG report ...", Tape("CSQJ322I", 0, "DISPLAY", "LOG", "report")},
+        // the settings lines are recognised in any state
+        {"Initial parameters: MAXRTU=2 DEALLCT=0", In(20638, 2) + In(20636, 0), kTape},
+        {"End of tape unit report", "", kOutside},
+    });
 }
 
 TEST_F(ReportParsers, DisplayLogSettingsLineInTheWrongFormFails)
 {
-    Line bare = DisplayLog("Initial parameters:");
-    EXPECT_EQ(2, bare.status);
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_REPORT, bare.reason);
-    EXPECT_EQ("", bare.added);
-    Line swapped = DisplayLog("Current parameters: DEALLCT=5 MAXRTU=3");
-    EXPECT_EQ(2, swapped.status);
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_REPORT, swapped.reason);
-    EXPECT_EQ("", swapped.added);
-    Line half = DisplayLog("Current parameters: MAXRTU=3");
-    EXPECT_EQ(2, half.status);
-    EXPECT_EQ(0, half.reason);
-    EXPECT_EQ(PcfBytes().Cfin(20637, 3).bytes(), half.added);
-    // "parameters" without its colon is an ordinary line
-    ExpectSuccess(DisplayLog("Initial parameters MAXRTU=2 DEALLCT=0"));
+    Run(kDisplayLog, {
+        {"Initial parameters:", "", kAny, 2, kBad},
+        {"Current parameters: DEALLCT=5 MAXRTU=3", "", kAny, 2, kBad},
+        {"Current parameters: MAXRTU=3", In(20637, 3), kAny, 2, 0},
+        {"Initial parameters MAXRTU=2 DEALLCT=0"},  // without its colon an ordinary line
+        // words may be separated by NULs and carriage returns, not by tabs
+        {"Current\0parameters:\r\nMAXRTU=4\0DEALLCT=6\0"s, In(20637, 4) + In(20635, 6)},
+        {"Current\tparameters: MAXRTU=4 DEALLCT=6"},
+    });
 }
 
 TEST_F(ReportParsers, DisplayGroupReportLineByLine)
 {
-    ExpectSuccess(DisplayGroup("CSQ5100I +CSQ1 DISPLAY GROUP report follows -"));
-    ExpectSuccess(DisplayGroup("CSQ5102I +CSQ1 Queue-sharing group status for QSG1"),
-                  PcfBytes().Cfst(20910, "QSG1").bytes());
-    EXPECT_EQ(GroupReportState::kGroupSeen, zem::DisplayGroupState());
-    ExpectSuccess(DisplayGroup("--------------------------------------------------------"));
-    ExpectSuccess(DisplayGroup("Name Num Prefix Status Ver DB2 Connection"));
-    EXPECT_EQ(GroupReportState::kMemberTable, zem::DisplayGroupState());
-    ExpectSuccess(DisplayGroup("CSQ1 1 +CSQ1 ACTIVE 701 DB2A ACTIVE"),
-                  PcfBytes().Cfst(20911, "CSQ1").Cfst(20912, "1").Cfst(20913, "+CSQ1").Cfin(20914, 1)
-                      .Cfst(20915, "701").Cfst(20916, "DB2A").Cfin(20917, 1).bytes());
-    EXPECT_EQ(7, parameterCount);
-    ExpectSuccess(DisplayGroup("CSQ2 2 +CSQ2 FAILED 701 DB2B PENDING"),
-                  PcfBytes().Cfst(20911, "CSQ2").Cfst(20912, "2").Cfst(20913, "+CSQ2").Cfin(20914, 3)
-                      .Cfst(20915, "701").Cfst(20916, "DB2B").Cfin(20917, 2).bytes());
-    ExpectSuccess(DisplayGroup("CSQ3 3 +CSQ3 CREATED"));  // too few words
-    ExpectSuccess(DisplayGroup("End of queue-sharing group status for QSG1"));
-    EXPECT_EQ(GroupReportState::kIdle, zem::DisplayGroupState());
-    ExpectSuccess(DisplayGroup("CSQ4 4 +CSQ4 ACTIVE 701 DB2A ACTIVE"));  // outside a table
-    ExpectSuccess(DisplayGroup("CSQ5103I +CSQ1 DB2 connection status follows"));
-    EXPECT_EQ(GroupReportState::kSecondSeen, zem::DisplayGroupState());
-    ExpectSuccess(DisplayGroup("Name Current Backup Status Lag Retained"));
-    EXPECT_EQ(GroupReportState::kSecondTable, zem::DisplayGroupState());
-    ExpectSuccess(DisplayGroup("DB2A 12 34 VALID 56 78"),
-                  PcfBytes().Cfst(20918, "DB2A").Cfin(20919, 12).Cfin(20920, 34).Cfin(20921, 1)
-                      .Cfin(20922, 56).Cfin(20923, 78).bytes());
-    ExpectSuccess(DisplayGroup("DB2B 1 2 NOT FOUND 3 4"),
-                  PcfBytes().Cfst(20918, "DB2B").Cfin(20919, 1).Cfin(20920, 2).Cfin(20921, 0).Cfin(20922, 3)
-                      .Cfin(20923, 4).bytes());
-    ExpectSuccess(DisplayGroup("DB2C x 9999999999 INVALID -5 7"),
-                  PcfBytes().Cfst(20918, "DB2C").Cfin(20919, 0).Cfin(20920, 2147483647).Cfin(20921, 2)
-                      .Cfin(20922, -5).Cfin(20923, 7).bytes());
-    ExpectSuccess(DisplayGroup("DB2D 1 2 INVALID 5"));  // too few words
-    ExpectSuccess(DisplayGroup("Report terminated, 4 lines"));
-    EXPECT_EQ(GroupReportState::kIdle, zem::DisplayGroupState());
-    ExpectSuccess(DisplayGroup("CSQ9022I +CSQ1 CSQ5DQSG ' DISPLAY GROUP' NORMAL COMPLETION"));
+    Run(kDisplayGroup, {
+        {"CSQ5100I +CSQ1 DISPLAY GROUP report follows -"},
+        {"CSQ5102I +CSQ1 Queue-sharing group status for QSG1", St(20910, "QSG1"), kGroupSeen},
+        {"--------------------------------------------------------"},
+        {"Name Num Prefix Status Ver DB2 Connection", "", kMemberTable},
+        {"CSQ1 1 +CSQ1 ACTIVE 701 DB2A ACTIVE", Member("CSQ1", "1", "+CSQ1", 1, "701", "DB2A", 1)},
+        {"CSQ2 2 +CSQ2 FAILED 701 DB2B PENDING", Member("CSQ2", "2", "+CSQ2", 3, "701", "DB2B", 2)},
+        {"CSQ3 3 +CSQ3 CREATED"},  // too few words
+        {"End of queue-sharing group status for QSG1", "", kIdle},
+        {"CSQ4 4 +CSQ4 ACTIVE 701 DB2A ACTIVE"},  // outside a table
+        {"CSQ5103I +CSQ1 DB2 connection status follows", "", kSecondSeen},
+        {"Name Current Backup Status Lag Retained", "", kSecondTable},
+        {"DB2A 12 34 VALID 56 78", Db2("DB2A", 12, 34, 1, 56, 78)},
+        {"DB2B 1 2 NOT FOUND 3 4", Db2("DB2B", 1, 2, 0, 3, 4)},
+        {"DB2C x 9999999999 INVALID -5 7", Db2("DB2C", 0, INT32_MAX, 2, -5, 7)},
+        {"DB2D 1 2 INVALID 5"},  // too few words
+        {"Report terminated, 4 lines", "", kIdle},
+        {"CSQ9022I +CSQ1 CSQ5DQSG ' DISPLAY GROUP' NORMAL COMPLETION"},
+    });
 }
 
 TEST_F(ReportParsers, DisplayGroupStatusWordsMapToTheirCodes)
@@ -230,82 +209,52 @@ TEST_F(ReportParsers, DisplayGroupStatusWordsMapToTheirCodes)
         {"ACTIVE", 1}, {"INACTIVE", 2}, {"FAILED", 3}, {"CREATED", 4}, {"PENDING", 0}, {"active", 0}};
     const std::vector<std::pair<std::string, int32_t>> connection = {
         {"ACTIVE", 1}, {"PENDING", 2}, {"FAILED", 3}, {"INACTIVE", 4}, {"CREATED", 0}, {"ACTIVE,", 0}};
-    DisplayGroup("CSQ5102I +CSQ1 Queue-sharing group status for QSG1");
-    DisplayGroup("Name");
-    for (std::size_t i = 0; i < member.size(); ++i) {
-        Line row = DisplayGroup("M 1 P " + member[i].first + " V D " + connection[i].first);
-        EXPECT_EQ(0, row.status);
-        EXPECT_EQ(PcfBytes().Cfst(20911, "M").Cfst(20912, "1").Cfst(20913, "P").Cfin(20914, member[i].second)
-                      .Cfst(20915, "V").Cfst(20916, "D").Cfin(20917, connection[i].second).bytes(),
-                  row.added)
-            << member[i].first << " / " << connection[i].first;
-    }
+    std::vector<Line> lines = {{"CSQ5102I +CSQ1 Queue-sharing group status for QSG1", St(20910, "QSG1")},
+                               {"Name"}};
+    for (std::size_t i = 0; i < member.size(); ++i)
+        lines.push_back({"M 1 P " + member[i].first + " V D " + connection[i].first,
+                         Member("M", "1", "P", member[i].second, "V", "D", connection[i].second)});
+    Run(kDisplayGroup, lines);
 }
 
-TEST_F(ReportParsers, DisplayGroupReportCutShortReadsRowsUntilTheNextMessageId)
+TEST_F(ReportParsers, DisplayGroupTablesEndAtTheirLastLineOrTheNextMessageId)
 {
-    DisplayGroup("CSQ5102I +CSQ1 Queue-sharing group status for QSG1");
-    DisplayGroup("Name Num Prefix Status Ver DB2 Connection");
-    EXPECT_EQ(GroupReportState::kMemberTable, zem::DisplayGroupState());
-    // the reply ends here: a later seven-word line is still a member row
-    Line stray = DisplayGroup("a b c d e f g");
-    EXPECT_EQ(0, stray.status);
-    EXPECT_EQ(7, parameterCount);
-    ExpectSuccess(DisplayGroup("CSQ5100I +CSQ1 DISPLAY GROUP report follows -"));
-    EXPECT_EQ(GroupReportState::kIdle, zem::DisplayGroupState());
-    ExpectSuccess(DisplayGroup("a b c d e f g"));
-    // "Name" starts a table only after its message
-    ExpectSuccess(DisplayGroup("Name Num Prefix Status Ver DB2 Connection"));
-    EXPECT_EQ(GroupReportState::kIdle, zem::DisplayGroupState());
-}
-
-TEST_F(ReportParsers, DisplayGroupTablesEndAtReportTerminate)
-{
-    for (const char *end : {"Report terminated, not all lines shown", "Report terminate, error"}) {
-        DisplayGroup("CSQ5103I +CSQ1");
-        DisplayGroup("Name");
-        ExpectSuccess(DisplayGroup(end));
-        EXPECT_EQ(GroupReportState::kIdle, zem::DisplayGroupState()) << end;
-    }
-    DisplayGroup("CSQ5103I +CSQ1");
-    DisplayGroup("Name");
-    // without its comma the word is an ordinary first column
-    DisplayGroup("Report terminated 1 VALID 2 3");
-    EXPECT_EQ(GroupReportState::kSecondTable, zem::DisplayGroupState());
+    Run(kDisplayGroup, {
+        {"CSQ5102I +CSQ1 Queue-sharing group status for QSG1", St(20910, "QSG1")},
+        {"Name Num Prefix Status Ver DB2 Connection", "", kMemberTable},
+        // the reply ends here: a later seven-word line is still a member row
+        {"a b c d e f g", Member("a", "b", "c", 0, "e", "f", 0)},
+        {"CSQ5100I +CSQ1 DISPLAY GROUP report follows -", "", kIdle},
+        {"a b c d e f g"},
+        {"Name Num Prefix Status Ver DB2 Connection", "", kIdle},  // "Name" opens a table only after its message
+        {"CSQ5103I +CSQ1"},
+        {"Name"},
+        {"Report terminated, not all lines shown", "", kIdle},
+        {"CSQ5103I +CSQ1"},
+        {"Name"},
+        {"Report terminate, error", "", kIdle},
+        {"CSQ5103I +CSQ1"},
+        {"Name"},
+        // without its comma the word is an ordinary first column
+        {"Report terminated 1 VALID 2 3", Db2("Report", 0, 1, 1, 2, 3), kSecondTable},
+    });
 }
 
 TEST_F(ReportParsers, DisplayGroupLinesInTheWrongFormFail)
 {
-    Line noName = DisplayGroup("CSQ5102I +CSQ1 status");
-    EXPECT_EQ(2, noName.status);
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_REPORT, noName.reason);
-    EXPECT_EQ("", noName.added);
-    EXPECT_EQ(GroupReportState::kGroupSeen, zem::DisplayGroupState());
-
-    DisplayGroup("CSQ5103I +CSQ1");
-    DisplayGroup("Name");
-    // NOT FOUND moves the numbers one word on: the last one is missing here
-    Line cut = DisplayGroup("DB2B 1 2 NOT FOUND 3");
-    EXPECT_EQ(2, cut.status);
-    EXPECT_EQ(0, cut.reason);
-    EXPECT_EQ(PcfBytes().Cfst(20918, "DB2B").Cfin(20919, 1).Cfin(20920, 2).Cfin(20921, 0).Cfin(20922, 3)
-                  .bytes(),
-              cut.added);
-}
-
-TEST_F(ReportParsers, ReportLinesMayBeNulSeparatedAndUseCarriageReturns)
-{
-    const char lines[] = "Current\0parameters:\r\nMAXRTU=4\0DEALLCT=6\0";
-    Line line = DisplayLog(std::string(lines, sizeof lines - 1));
-    ExpectSuccess(line, PcfBytes().Cfin(20637, 4).Cfin(20635, 6).bytes());
-    // a tab is part of a word
-    Line tabbed = DisplayLog("Current\tparameters: MAXRTU=4 DEALLCT=6");
-    ExpectSuccess(tabbed);
+    Run(kDisplayGroup, {
+        {"CSQ5102I +CSQ1 status", "", kGroupSeen, 2, kBad},
+        {"CSQ5103I +CSQ1"},
+        {"Name"},
+        // NOT FOUND moves the numbers one word on: the last one is missing here
+        {"DB2B 1 2 NOT FOUND 3", St(20918, "DB2B") + In(20919, 1) + In(20920, 2) + In(20921, 0) + In(20922, 3),
+         kAny, 2, 0},
+    });
 }
 
 TEST_F(ReportParsers, AttributeThatCannotBeAddedFailsWithNoRoom)
 {
-    PcfPtr output(CreatePcfMessage(10633, ZEM_MQCFT_COMMAND, 0));
+    PcfPtr output(CreatePcfMessage(kSetLog, ZEM_MQCFT_COMMAND, 0));
     // A container that already holds the most parameters it can take.
     for (int i = 0; i < 150; ++i) {
         MESSAGE attr{};
@@ -324,7 +273,7 @@ TEST_F(ReportParsers, AttributeThatCannotBeAddedFailsWithNoRoom)
 
 TEST(ReportWords, WordsAreRunsBetweenBlanksNewlinesReturnsAndNuls)
 {
-    const std::string text("  a\tb\0c\r\nd  ", 12);
+    const std::string text = "  a\tb\0c\r\nd  "s;
     EXPECT_EQ(3, zem::CountWords(text));
     zem::WordSpan word{};
     ASSERT_TRUE(zem::FindWord(1, text, word));
@@ -333,11 +282,10 @@ TEST(ReportWords, WordsAreRunsBetweenBlanksNewlinesReturnsAndNuls)
     ASSERT_TRUE(zem::FindWord(3, text, word));
     EXPECT_EQ(9u, word.offset);
     EXPECT_EQ(1u, word.length);
-    EXPECT_FALSE(zem::FindWord(4, text, word));
-    EXPECT_FALSE(zem::FindWord(0, text, word));
-    EXPECT_FALSE(zem::FindWord(-1, text, word));
+    for (int number : {4, 0, -1})
+        EXPECT_FALSE(zem::FindWord(number, text, word)) << number;
     EXPECT_EQ(0, zem::CountWords(""));
-    EXPECT_EQ(0, zem::CountWords(std::string(" \r\n\0", 4)));
+    EXPECT_EQ(0, zem::CountWords(" \r\n\0"s));
 
     EXPECT_TRUE(zem::WordIs(text, 2, "c"));
     EXPECT_FALSE(zem::WordIs(text, 1, "a"));

@@ -12,6 +12,7 @@
 
 namespace {
 
+using namespace std::string_literals;
 using zemtest::PcfBytes;
 using zemtest::RunZem;
 using zemtest::ToolRun;
@@ -33,14 +34,15 @@ const char kHelp[] =
     "reason's meaning and the count of keywords recognised; the other files are still\n"
     "converted, and the exit status is 1.\n";
 
+const std::string kNoId = ": not converted: status 2, reason 5002 (no message id in the reply, or a command "
+                          "the table does not hold), count 0\n";
+
 // The listing's heading carries the date it was printed: the dates are masked.
 std::string MaskDates(std::string text)
 {
     const std::string heading = "Date: ";
-    for (std::size_t at = text.find(heading); at != std::string::npos; at = text.find(heading, at + 1)) {
-        std::size_t end = text.find('\n', at);
-        text.replace(at, end - at, heading + "D");
-    }
+    for (std::size_t at = text.find(heading); at != std::string::npos; at = text.find(heading, at + 1))
+        text.replace(at, text.find('\n', at) - at, heading + "D");
     return text;
 }
 
@@ -59,25 +61,27 @@ TEST(ZemMqsc2PcfTool, HelpAndUsageErrors)
     EXPECT_EQ(kHelp, help.out);
     EXPECT_EQ("", help.err);
 
-    ToolRun noCommand = RunZem({"mqsc2pcf", "reply.txt"});
-    EXPECT_EQ(2, noCommand.status);
-    EXPECT_EQ("zem mqsc2pcf: expects --command N (see 'zem mqsc2pcf --help')\n", noCommand.err);
-    ToolRun badCommand = RunZem({"mqsc2pcf", "--command", "queue", "reply.txt"});
-    EXPECT_EQ(2, badCommand.status);
-    EXPECT_EQ("zem mqsc2pcf: --command expects a PCF command code, not 'queue'\n", badCommand.err);
-    ToolRun noFile = RunZem({"mqsc2pcf", "--command", "13"});
-    EXPECT_EQ(2, noFile.status);
-    EXPECT_EQ("zem mqsc2pcf: expects at least one reply FILE (see 'zem mqsc2pcf --help')\n", noFile.err);
-    ToolRun unknown = RunZem({"mqsc2pcf", "--command", "13", "--fast", "reply.txt"});
-    EXPECT_EQ(2, unknown.status);
-    EXPECT_EQ("zem mqsc2pcf: unknown option '--fast' (see 'zem mqsc2pcf --help')\n", unknown.err);
-    EXPECT_EQ("", unknown.out);
+    const struct {
+        std::vector<std::string> args;
+        const char *err;
+    } cases[] = {
+        {{"mqsc2pcf", "reply.txt"}, "expects --command N (see 'zem mqsc2pcf --help')"},
+        {{"mqsc2pcf", "--command", "queue", "reply.txt"}, "--command expects a PCF command code, not 'queue'"},
+        {{"mqsc2pcf", "--command", "13"}, "expects at least one reply FILE (see 'zem mqsc2pcf --help')"},
+        {{"mqsc2pcf", "--command", "13", "--fast", "reply.txt"}, "unknown option '--fast' (see 'zem mqsc2pcf --help')"},
+    };
+    for (const auto &c : cases) {
+        ToolRun run = RunZem(c.args);
+        EXPECT_EQ(2, run.status) << c.err;
+        EXPECT_EQ("zem mqsc2pcf: "s + c.err + "\n", run.err);
+        EXPECT_EQ("", run.out);
+    }
 }
 
 TEST(ZemMqsc2PcfTool, PrintsTheResponseToEachReply)
 {
     zemtest::TempDir dir;
-    std::string reply = dir.write("queue.txt", std::string("CSQM401I +CSQ1 QUEUE(Q1)\0CURDEPTH(5)", 36));
+    std::string reply = dir.write("queue.txt", "CSQM401I +CSQ1 QUEUE(Q1)\0CURDEPTH(5)"s);
     ToolRun run = RunZem({"mqsc2pcf", "--command", "13", reply});
     EXPECT_EQ(0, run.status);
     EXPECT_EQ("", run.err);
@@ -98,10 +102,8 @@ TEST(ZemMqsc2PcfTool, FailedReplyIsReportedAndTheOthersStillConverted)
     std::string good = dir.write("good.txt", "CSQM094I +CSQ1 QUEUE(Q1) NOT FOUND");
     ToolRun run = RunZem({"mqsc2pcf", "--command", "13", bad, good, dir.file("missing.txt")});
     EXPECT_EQ(1, run.status);
-    EXPECT_EQ("zem mqsc2pcf: " + bad +
-                  ": not converted: status 2, reason 5002 (no message id in the reply, or a command "
-                  "the table does not hold), count 0\n"
-                  "zem mqsc2pcf: " + dir.file("missing.txt") + ": cannot read the file\n",
+    EXPECT_EQ("zem mqsc2pcf: " + bad + kNoId + "zem mqsc2pcf: " + dir.file("missing.txt") +
+                  ": cannot read the file\n",
               run.err);
     EXPECT_EQ(good + ":\n" +
                   Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1, 1, 2, 2085).Cfst(2016, "Q1").bytes()),
@@ -109,10 +111,7 @@ TEST(ZemMqsc2PcfTool, FailedReplyIsReportedAndTheOthersStillConverted)
 
     ToolRun unknownCommand = RunZem({"mqsc2pcf", "--command", "4711", good});
     EXPECT_EQ(1, unknownCommand.status);
-    EXPECT_EQ("zem mqsc2pcf: " + good +
-                  ": not converted: status 2, reason 5002 (no message id in the reply, or a command "
-                  "the table does not hold), count 0\n",
-              unknownCommand.err);
+    EXPECT_EQ("zem mqsc2pcf: " + good + kNoId, unknownCommand.err);
 
     std::string cut = dir.write("cut.txt", "CSQJ337I +CSQ1 SET LOG completed, MAXRTU=3");
     ToolRun half = RunZem({"mqsc2pcf", "--command", "10633", cut});
