@@ -18,17 +18,12 @@ struct Built {
     int indexed = 0;   // RawToPcf's view: parameters reachable by position
 };
 
-std::string Data(PcfMessage *message) {
-    return std::string(reinterpret_cast<const char *>(message->PcfMsg.pData),
-                       message->PcfMsg.Used - ZEM_MDHDR_LENGTH);
-}
-
 Built Build(int32_t code, const char *name, int32_t value) {
     Built built;
     PcfMessage *message = CreatePcfMessage(code, ZEM_MQCFT_COMMAND, 256);
     if (message == nullptr) return built;
     built.result = BuildPcfCmd(message, name, value);
-    built.data = Data(message);
+    built.data.assign(reinterpret_cast<const char *>(message->PcfMsg.pData), message->PcfMsg.Used - ZEM_MDHDR_LENGTH);
     MESSAGE view{};
     CreateMessage(&view, 64);
     while (built.indexed < 149 && GetAttrByPos(built.indexed + 1, &view, message) == 1) ++built.indexed;
@@ -37,9 +32,7 @@ Built Build(int32_t code, const char *name, int32_t value) {
     return built;
 }
 
-PcfBytes Header(int32_t code, int32_t parameters) {
-    return PcfBytes().Cfh(ZEM_MQCFT_COMMAND, code, parameters);
-}
+PcfBytes Header(int32_t code, int32_t parameters) { return PcfBytes().Cfh(ZEM_MQCFT_COMMAND, code, parameters); }
 
 void ExpectBuilt(int32_t code, const char *name, int32_t value, const PcfBytes &expected, int32_t result = 1) {
     SCOPED_TRACE("command " + std::to_string(code) + " value " + std::to_string(value));
@@ -48,9 +41,7 @@ void ExpectBuilt(int32_t code, const char *name, int32_t value, const PcfBytes &
     EXPECT_EQ(built.data, expected.bytes());
 }
 
-// ---- inquiries with an all-attributes selector
-
-TEST(BuildPcfCmd, InquiriesGetTheObjectNameAndAnAllAttributesSelector) {
+TEST(BuildPcfCmd, InquiriesGetTheObjectNameAndTheirSelectors) {
     const std::vector<int32_t> all = {1009};
     ExpectBuilt(2, "ignored", 0, Header(2, 1).Cfil(1001, all));
     ExpectBuilt(7, "PROC1", 0, Header(7, 2).Cfst(2012, "PROC1").Cfil(1003, all));
@@ -67,56 +58,39 @@ TEST(BuildPcfCmd, InquiriesGetTheObjectNameAndAnAllAttributesSelector) {
     ExpectBuilt(176, "SUB1", 0, Header(176, 2).Cfst(3152, "SUB1").Cfil(1287, all));
     ExpectBuilt(182, "SUB1", 0, Header(182, 2).Cfst(3152, "SUB1").Cfil(1294, all));
     ExpectBuilt(185, "", 0, Header(185, 1).Cfil(1318, all));
-}
-
-TEST(BuildPcfCmd, StatusInquiriesSelectTheirStatusType) {
+    // Status inquiries select their status type.
     ExpectBuilt(41, "Q1", 0, Header(41, 3).Cfst(2016, "Q1").Cfil(1229, {1009}).Cfil(1103, {1105}));
     ExpectBuilt(183, "a/b", 0, Header(183, 2).Cfst(2092, "a/b").Cfil(1301, {1295}));
-}
-
-TEST(BuildPcfCmd, QueueInquiryAddsTheQueueTypeOnlyWhenGiven) {
+    // The queue type only when given, the channel type only for client connections.
     ExpectBuilt(13, "Q*", 0, Header(13, 2).Cfst(2016, "Q*").Cfil(1002, {1009}));
     ExpectBuilt(13, "Q*", -4, Header(13, 2).Cfst(2016, "Q*").Cfil(1002, {1009}));
     ExpectBuilt(13, "Q*", 1, Header(13, 3).Cfst(2016, "Q*").Cfin(20, 1).Cfil(1002, {1009}));
     ExpectBuilt(18, "Q*", 3, Header(18, 2).Cfst(2016, "Q*").Cfin(20, 1001));
-}
-
-TEST(BuildPcfCmd, ChannelInquiriesAddTheChannelTypeOnlyForClientConnections) {
     ExpectBuilt(25, "C1", 6, Header(25, 3).Cfst(3501, "C1").Cfin(1511, 6).Cfil(1015, {1009}));
     ExpectBuilt(25, "C1", 2, Header(25, 2).Cfst(3501, "C1").Cfil(1015, {1009}));
     ExpectBuilt(20, "C*", 6, Header(20, 2).Cfst(3501, "C*").Cfin(1511, 6));
     ExpectBuilt(20, "C*", 0, Header(20, 1).Cfst(3501, "C*"));
 }
 
-// ---- commands with one integer
-
-TEST(BuildPcfCmd, ChannelControlsCarryTheCallersInteger) {
+TEST(BuildPcfCmd, IntegerCommandsCarryTheCallersValue) {
     ExpectBuilt(26, "C1", 64, Header(26, 2).Cfst(3501, "C1").Cfin(1512, 64));
     ExpectBuilt(27, "C1", 9, Header(27, 2).Cfst(3501, "C1").Cfin(1514, 9));
     ExpectBuilt(29, "C1", 1, Header(29, 2).Cfst(3501, "C1").Cfin(1008, 1));
     ExpectBuilt(39, "C1", 2, Header(39, 2).Cfst(3501, "C1").Cfin(1516, 2));
     ExpectBuilt(92, "unused", 2, Header(92, 1).Cfin(1086, 2));
-}
-
-TEST(BuildPcfCmd, EscapeCarriesTheTextAsAnMqscCommand) {
+    // The escape carries the text as an MQSC command.
     ExpectBuilt(38, "DISPLAY QMGR ALL", 0, Header(38, 2).Cfin(1017, 1).Cfst(3014, "DISPLAY QMGR ALL"));
     ExpectBuilt(10014, "PING QMGR", 5, Header(10014, 2).Cfin(1017, 1).Cfst(3014, "PING QMGR"));
-}
-
-TEST(BuildPcfCmd, ClusterSuspendAndResumeUseTheValueAsTheParameterId) {
+    // Cluster suspend and resume take the value as the parameter id.
     ExpectBuilt(71, "CL1", 2029, Header(71, 1).Cfst(2029, "CL1"));
     ExpectBuilt(72, "NL1", 2030, Header(72, 1).Cfst(2030, "NL1"));
-}
-
-TEST(BuildPcfCmd, AuthorityRecordInquiryDefaultsToAllObjectTypes) {
+    // The authority record inquiry defaults to all object types.
     PcfBytes head = Header(87, 3).Cfin(1228, 97).Cfst(3067, "PROFILE");
     ExpectBuilt(87, "PROFILE", 0, PcfBytes(head).Cfin(1016, 1001));
     ExpectBuilt(87, "PROFILE", -3, PcfBytes(head).Cfin(1016, 1001));
     ExpectBuilt(87, "PROFILE", 1, PcfBytes(head).Cfin(1016, 1));
     ExpectBuilt(87, "PROFILE", 8, PcfBytes(head).Cfin(1016, 8));
-}
-
-TEST(BuildPcfCmd, SuiteCommandsCarryTheirOwnParameters) {
+    // The suite's own commands.
     ExpectBuilt(10004, "QM1", 2, Header(10004, 2).Cfst(2015, "QM1").Cfin(20141, 2));
     ExpectBuilt(10008, "QM1", 17, Header(10008, 2).Cfst(2015, "QM1").Cfin(20101, 17));
     ExpectBuilt(10009, "QM1", 18, Header(10009, 2).Cfst(2015, "QM1").Cfin(20101, 18));
@@ -131,30 +105,21 @@ TEST(BuildPcfCmd, NameOnlyCommandsAddOneStringParameter) {
         {37, 2010},    {73, 2029},    {74, 2029},    {84, 2045},    {155, 2077},   {156, 2077},   {10022, 2077},
         {175, 2092},   {10001, 3507}, {10002, 3507}, {10003, 2015}, {10005, 2015}, {10006, 2015}, {10007, 2015},
         {10012, 2015}, {10013, 2015}, {10024, 3152}, {10105, 20006}, {10106, 20006}, {10130, 20007}};
-    for (const auto &[code, parameter] : rows) ExpectBuilt(code, "NAME.X", 7, Header(code, 1).Cfst(parameter, "NAME.X"));
+    for (const auto &[code, parameter] : rows)
+        ExpectBuilt(code, "NAME.X", 7, Header(code, 1).Cfst(parameter, "NAME.X"));
 }
 
-// ---- results
-
-TEST(BuildPcfCmd, PingQmgrNeedsNothingAndSucceeds) {
-    Built built = Build(40, "ignored", 9);
-    EXPECT_EQ(built.result, 1);
-    EXPECT_EQ(built.data, Header(40, 0).bytes());
-}
-
-TEST(BuildPcfCmd, CommandsOutsideTheTableAddNothingAndFail) {
-    for (int32_t code : {1, 3, 4, 5, 6, 8, 9, 10, 11, 12, 14, 15, 16, 21, 22, 23, 24, 32, 33, 34, 35, 0, -1, 99999}) {
+// Ping needs nothing and succeeds; commands outside the table and refresh security add nothing and fail.
+TEST(BuildPcfCmd, CommandsWithoutParametersAddNothing) {
+    std::vector<std::pair<int32_t, int32_t>> rows = {{40, 1}, {78, 0}, {0, 0}, {-1, 0}, {99999, 0}};
+    for (int32_t code : {1, 3, 4, 5, 6, 8, 9, 10, 11, 12, 14, 15, 16, 21, 22, 23, 24, 32, 33, 34, 35})
+        rows.emplace_back(code, 0);
+    for (const auto &[code, result] : rows) {
         SCOPED_TRACE(code);
         Built built = Build(code, "OBJ", 1);
-        EXPECT_EQ(built.result, 0);
+        EXPECT_EQ(built.result, result);
         EXPECT_EQ(built.data, Header(code, 0).bytes());
     }
-}
-
-TEST(BuildPcfCmd, RefreshSecurityAddsNothingAndReportsNothingAppended) {
-    Built built = Build(78, "MQADMIN", 1);
-    EXPECT_EQ(built.result, 0);
-    EXPECT_EQ(built.data, Header(78, 0).bytes());
 }
 
 TEST(BuildPcfCmd, BuiltMessageIsIndexedForTheGetters) {
@@ -176,31 +141,22 @@ TEST(BuildPcfCmd, BuiltMessageIsIndexedForTheGetters) {
     EXPECT_EQ(Build(41, "Q1", 0).indexed, 3);
 }
 
-// Fills a message with `count` integer parameters.
-PcfMessage *FilledMessage(int32_t code, int count) {
-    PcfMessage *message = CreatePcfMessage(code, ZEM_MQCFT_COMMAND, 0);
+// Builds the process inquiry into a message that already holds `filled` integer parameters.
+int32_t BuildAfter(int filled) {
+    PcfMessage *message = CreatePcfMessage(7, ZEM_MQCFT_COMMAND, 0);
     MESSAGE filler{};
-    if (message == nullptr || CreatePcfIntAttr(&filler, 3, 0) != 1) return message;
-    for (int i = 0; i < count; ++i) AppendAttr(message, &filler);
+    if (message == nullptr || CreatePcfIntAttr(&filler, 3, 0) != 1) return -1;
+    for (int i = 0; i < filled; ++i) AppendAttr(message, &filler);
     DeleteMessage(&filler);
-    return message;
+    int32_t result = -1;
+    zemtest::CaptureStdout([&] { result = BuildPcfCmd(message, "PROC", 0); });
+    DeletePcfMessage(message);
+    return result;
 }
 
 TEST(BuildPcfCmd, ResultIsTheLastAppendOnceTheMessageIsFull) {
-    // 148 parameters leave room for both of the process inquiry's parameters.
-    PcfMessage *roomy = FilledMessage(7, 148);
-    ASSERT_NE(roomy, nullptr);
-    int32_t result = -1;
-    zemtest::CaptureStdout([&] { result = BuildPcfCmd(roomy, "PROC", 0); });
-    EXPECT_EQ(result, 1);
-    DeletePcfMessage(roomy);
-    // With 149 the name still goes in as the 150th; the selector after it is refused.
-    PcfMessage *full = FilledMessage(7, 149);
-    ASSERT_NE(full, nullptr);
-    result = -1;
-    zemtest::CaptureStdout([&] { result = BuildPcfCmd(full, "PROC", 0); });
-    EXPECT_EQ(result, 0);
-    DeletePcfMessage(full);
+    EXPECT_EQ(BuildAfter(148), 1);  // room for both the name and the selector
+    EXPECT_EQ(BuildAfter(149), 0);  // the name goes in as the 150th; the selector after it is refused
 }
 
 TEST(BuildPcfCmd, MissingMessageFailsAndMissingNameIsEmpty) {

@@ -11,10 +11,17 @@
 namespace zem {
 namespace {
 
-MqscKeyword *Command(int32_t code) { return FindCmdKeyword(GetCmdTbl(), kFindById, &code); }
+MqscKeyword *ByCode(MqscKeyword **array, int32_t code) { return FindCmdKeyword(array, kFindById, &code); }
+MqscKeyword *ByName(MqscKeyword **array, const char *name) { return FindCmdKeyword(array, kFindByName, name); }
+MqscKeyword *Command(int32_t code) { return ByCode(GetCmdTbl(), code); }
+MqscKeyword *Param(int32_t code, const char *name) { return FindCmdParam(Command(code)->params, kFindByName, name); }
 
-MqscKeyword Record(int32_t type, int32_t id = 1, const char *name = "X") {
-    return MqscKeyword{type, id, name, nullptr, 0, nullptr, 0, -1, 510};
+MqscKeyword Record(int32_t type) { return MqscKeyword{type, 1, "X", nullptr, 0, nullptr, 0, -1, 510}; }
+
+// A found record as name/id/level.
+std::string Found(const MqscKeyword *record) {
+    if (record == nullptr) return "none";
+    return std::string(record->name) + "/" + std::to_string(record->id) + "/" + std::to_string(record->level);
 }
 
 const char *Held(const MqscKeyword &record) { return reinterpret_cast<const char *>(record.value); }
@@ -25,45 +32,26 @@ protected:
     void TearDown() override { ResetCmdTable(); }
 };
 
-// ---- FindCmdKeyword
-
-TEST_F(CmdTableOps, FindCmdKeywordByCodeReturnsTheFirstCommandWithThatCode) {
-    MqscKeyword *startListener = Command(31);
-    ASSERT_NE(startListener, nullptr);
-    EXPECT_STREQ(startListener->name, "START LISTENER ");
-    MqscKeyword *escape = Command(38);
-    ASSERT_NE(escape, nullptr);
-    EXPECT_STREQ(escape->name, "MQSC_RESPONSE");
-    EXPECT_EQ(escape->params, nullptr);
-    MqscKeyword *inquireQ = Command(13);
-    ASSERT_NE(inquireQ, nullptr);
-    EXPECT_STREQ(inquireQ->name, "DISPLAY QUEUE");
-    EXPECT_EQ(inquireQ->params[1].keyword->id, 2016);
-    EXPECT_EQ(Command(99999), nullptr);
-    EXPECT_EQ(Command(0), nullptr);
-}
-
-TEST_F(CmdTableOps, FindCmdKeywordByNameComparesWholeTextsCaseSensitively) {
-    MqscKeyword *display = FindCmdKeyword(GetCmdTbl(), kFindByName, "DISPLAY QUEUE");
-    ASSERT_NE(display, nullptr);
-    EXPECT_EQ(display->id, 18);
-    EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), kFindByName, "START LISTENER")->level, 600);
-    EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), kFindByName, "START LISTENER ")->level, 510);
-    EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), kFindByName, "display queue"), nullptr);
-    EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), kFindByName, "DISPLAY"), nullptr);
-}
-
-TEST_F(CmdTableOps, FindCmdKeywordInAValueListFindsTheFirstOfSharedNumbers) {
-    MqscKeyword *browse = FindCmdParam(Command(41)->params, kFindByName, "BROWSE");
-    ASSERT_NE(browse, nullptr);
-    int32_t one = 1, two = 2, seven = 7;
-    EXPECT_STREQ(FindCmdKeyword(browse->values, kFindById, &one)->name, "YES");
-    EXPECT_STREQ(FindCmdKeyword(browse->values, kFindById, &two)->name, "EXCL");
-    EXPECT_EQ(FindCmdKeyword(browse->values, kFindById, &seven), nullptr);
-    EXPECT_EQ(FindCmdKeyword(browse->values, kFindByName, "SHARED")->id, 1);
-}
-
-TEST_F(CmdTableOps, FindCmdKeywordRefusesOtherModesEmptyArraysAndMissingKeys) {
+TEST_F(CmdTableOps, FindCmdKeywordFindsTheFirstRecordByCodeOrWholeCaseSensitiveName) {
+    EXPECT_EQ(Found(Command(31)), "START LISTENER /31/510");
+    EXPECT_EQ(Found(Command(38)), "MQSC_RESPONSE/38/510");
+    EXPECT_EQ(Command(38)->params, nullptr);
+    ASSERT_EQ(Found(Command(13)), "DISPLAY QUEUE/13/510");
+    EXPECT_EQ(Command(13)->params[1].keyword->id, 2016);
+    EXPECT_EQ(Found(Command(99999)), "none");
+    EXPECT_EQ(Found(Command(0)), "none");
+    EXPECT_EQ(Found(ByName(GetCmdTbl(), "DISPLAY QUEUE")), "DISPLAY QUEUE/18/510");
+    EXPECT_EQ(Found(ByName(GetCmdTbl(), "START LISTENER")), "START LISTENER/31/600");
+    EXPECT_EQ(Found(ByName(GetCmdTbl(), "START LISTENER ")), "START LISTENER /31/510");
+    EXPECT_EQ(Found(ByName(GetCmdTbl(), "display queue")), "none");
+    EXPECT_EQ(Found(ByName(GetCmdTbl(), "DISPLAY")), "none");
+    // A value list where two words share a number.
+    MqscKeyword **browse = Param(41, "BROWSE")->values;
+    EXPECT_EQ(Found(ByCode(browse, 1)), "YES/1/510");
+    EXPECT_EQ(Found(ByCode(browse, 2)), "EXCL/2/510");
+    EXPECT_EQ(Found(ByCode(browse, 7)), "none");
+    EXPECT_EQ(Found(ByName(browse, "SHARED")), "SHARED/1/510");
+    // Other modes, empty or missing arrays and missing keys.
     int32_t code = 13;
     MqscKeyword *empty[] = {nullptr};
     EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), 0, &code), nullptr);
@@ -73,57 +61,54 @@ TEST_F(CmdTableOps, FindCmdKeywordRefusesOtherModesEmptyArraysAndMissingKeys) {
     EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), kFindById, nullptr), nullptr);
 }
 
-// ---- FindCmdParam
-
-TEST_F(CmdTableOps, FindCmdParamByNameFindsKeywordsAndValueKeywords) {
-    MqscParam *createQ = Command(11)->params;
-    MqscKeyword *trigger = FindCmdParam(createQ, kFindByName, "NOTRIGGER");
-    ASSERT_NE(trigger, nullptr);
-    EXPECT_EQ(trigger->id, 24);
-    EXPECT_EQ(FindCmdParam(createQ, kFindByName, "NOSHARE")->id, 23);
-    MqscKeyword *descr = FindCmdParam(createQ, kFindByName, "DESCR");
-    ASSERT_NE(descr, nullptr);
-    EXPECT_EQ(descr->id, 2013);
-    EXPECT_EQ(FindCmdParam(createQ, kFindByName, "descr"), nullptr);
-    EXPECT_EQ(FindCmdParam(createQ, kFindByName, "CURDEPTH"), nullptr);
-    EXPECT_EQ(FindCmdParam(Command(42)->params, kFindByName, "CURRENT")->id, 1523);
-    // QLOCAL is a value keyword of the positional queue type.
-    EXPECT_EQ(FindCmdParam(createQ, kFindByName, "QLOCAL")->id, 20);
-}
-
-TEST_F(CmdTableOps, FindCmdParamByIdFindsParametersWhoseIdEqualsTheCommandCode) {
-    int32_t maxMsgLength = 13, ccsid = 2, description = 2013;
-    MqscKeyword *maxmsgl = FindCmdParam(Command(13)->params, kFindById, &maxMsgLength);
-    ASSERT_NE(maxmsgl, nullptr);
-    EXPECT_STREQ(maxmsgl->name, "MAXMSGL");
-    MqscKeyword *ccsidRecord = FindCmdParam(Command(2)->params, kFindById, &ccsid);
-    ASSERT_NE(ccsidRecord, nullptr);
-    EXPECT_STREQ(ccsidRecord->name, "CCSID");
-    EXPECT_EQ(FindCmdParam(Command(13)->params, kFindById, &description)->type, MQSC_STR);
-    int32_t pingCode = 40;
-    EXPECT_EQ(FindCmdParam(Command(40)->params, kFindById, &pingCode), nullptr);
-}
-
-TEST_F(CmdTableOps, FindCmdParamNeverTakesAOneWordVerbForAKeyword) {
-    EXPECT_EQ(FindCmdParam(Command(8)->params, kFindByName, "ALTER"), nullptr);
-    EXPECT_EQ(FindCmdParam(Command(11)->params, kFindByName, "DEFINE"), nullptr);
-    EXPECT_EQ(FindCmdParam(Command(12)->params, kFindByName, "DELETE"), nullptr);
-    EXPECT_EQ(FindCmdParam(Command(13)->params, kFindByName, "DISPLAY QUEUE"), nullptr);
-}
-
-TEST_F(CmdTableOps, FindCmdParamLooksPastTheInnerEndMarkOfCreateNamelist) {
-    MqscParam *createNamelist = Command(34)->params;
-    EXPECT_EQ(FindCmdParam(createNamelist, kFindByName, "CMDSCOPE")->id, 3080);
-    EXPECT_EQ(FindCmdParam(createNamelist, kFindByName, "QSGDISP")->id, 63);
-    int32_t namesText = 20337;
-    EXPECT_EQ(FindCmdParam(createNamelist, kFindById, &namesText)->type, MQSC_LIST);
-}
-
-TEST_F(CmdTableOps, FindCmdParamMatchesAnEmptyWordToTheFirstEmptyNamedParameter) {
-    MqscKeyword *bare = FindCmdParam(Command(13)->params, kFindByName, "");
-    ASSERT_NE(bare, nullptr);
-    EXPECT_EQ(bare->id, 23);
-    EXPECT_EQ(FindCmdParam(Command(9)->params, kFindByName, ""), nullptr);
+TEST_F(CmdTableOps, FindCmdParamFindsKeywordsValueKeywordsAndIdsPastTheCommandEntry) {
+    struct Row {
+        int32_t command;
+        const char *name;  // nullptr: look up by id
+        int32_t id;
+        const char *found;  // nullptr: nothing is found
+        int32_t foundId = 0, foundType = 0;
+    };
+    const Row rows[] = {
+        {11, "NOTRIGGER", 0, "", 24, MQSC_ENUM},
+        {11, "NOSHARE", 0, "", 23, MQSC_ENUM},
+        {11, "DESCR", 0, "DESCR", 2013, MQSC_STR},
+        {11, "QLOCAL", 0, "TYPE", 20, MQSC_ENUM},  // a value of the positional queue type
+        {11, "descr", 0, nullptr},
+        {11, "CURDEPTH", 0, nullptr},
+        {42, "CURRENT", 0, "", 1523, MQSC_ENUM},
+        // Ids equal to the command code belong to parameters, not to the command entry.
+        {13, nullptr, 13, "MAXMSGL", 13, MQSC_INT},
+        {2, nullptr, 2, "CCSID", 2, MQSC_INT},
+        {13, nullptr, 2013, "DESCR", 2013, MQSC_STR},
+        {40, nullptr, 40, nullptr},
+        // One-word verbs are never keywords.
+        {8, "ALTER", 0, nullptr},
+        {11, "DEFINE", 0, nullptr},
+        {12, "DELETE", 0, nullptr},
+        {13, "DISPLAY QUEUE", 0, nullptr},
+        // Create namelist: the search goes on past the inner end mark.
+        {34, "CMDSCOPE", 0, "CMDSCOPE", 3080, MQSC_STR},
+        {34, "QSGDISP", 0, "QSGDISP", 63, MQSC_ENUM},
+        {34, nullptr, 20337, "", 20337, MQSC_LIST},
+        // An empty word finds the first empty-named parameter.
+        {13, "", 0, "", 23, MQSC_ENUM},
+        {9, "", 0, nullptr},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::to_string(row.command) + " " + (row.name ? row.name : std::to_string(row.id)));
+        MqscParam *list = Command(row.command)->params;
+        MqscKeyword *found = row.name ? FindCmdParam(list, kFindByName, row.name)
+                                      : FindCmdParam(list, kFindById, &row.id);
+        if (row.found == nullptr) {
+            EXPECT_EQ(found, nullptr);
+            continue;
+        }
+        ASSERT_NE(found, nullptr);
+        EXPECT_STREQ(found->name, row.found);
+        EXPECT_EQ(found->id, row.foundId);
+        EXPECT_EQ(found->type, row.foundType);
+    }
 }
 
 TEST_F(CmdTableOps, FindCmdParamRefusesOtherModesAndMissingInput) {
@@ -137,9 +122,7 @@ TEST_F(CmdTableOps, FindCmdParamRefusesOtherModesAndMissingInput) {
     EXPECT_EQ(FindCmdParam(onlyEnd, kFindById, &id), nullptr);
 }
 
-// ---- SetKeywordValue
-
-TEST_F(CmdTableOps, SetKeywordValueCopiesTextUpToLengthOrItsEnd) {
+TEST_F(CmdTableOps, SetKeywordValueCopiesTextUpToLengthOrItsEndAndReplacesWithoutLeaking) {
     for (int32_t type : {MQSC_CMD, MQSC_STR, MQSC_STRLIST, MQSC_ENUMLIST, MQSC_LIST}) {
         SCOPED_TRACE(type);
         MqscKeyword record = Record(type);
@@ -150,31 +133,21 @@ TEST_F(CmdTableOps, SetKeywordValueCopiesTextUpToLengthOrItsEnd) {
         EXPECT_EQ(SetKeywordValue(&record, "", 0), 1);
         EXPECT_STREQ(Held(record), "");
         EXPECT_EQ(record.isSet, 0);
+        ASSERT_EQ(SetKeywordValue(&record, "SECOND", 6), 1);
         char taken[kTakeValueSize];
-        TakeKeywordValue(&record, taken);
+        EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
+        EXPECT_STREQ(taken, "SECOND");
     }
-}
-
-TEST_F(CmdTableOps, SetKeywordValueReplacesAHeldStringWithoutLeakingIt) {
-    MqscKeyword record = Record(MQSC_STR);
-    ASSERT_EQ(SetKeywordValue(&record, "FIRST", 5), 1);
-    ASSERT_EQ(SetKeywordValue(&record, "SECOND", 6), 1);
-    EXPECT_STREQ(Held(record), "SECOND");
+    // A NULL list text keeps the list held.
+    MqscKeyword list = Record(MQSC_STRLIST);
+    ASSERT_EQ(SetKeywordValue(&list, "'A', 'B'", 8), 1);
+    EXPECT_EQ(SetKeywordValue(&list, nullptr, 8), 1);
+    EXPECT_STREQ(Held(list), "'A', 'B'");
     char taken[kTakeValueSize];
-    EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
-    EXPECT_STREQ(taken, "SECOND");
+    TakeKeywordValue(&list, taken);
 }
 
-TEST_F(CmdTableOps, SetKeywordValueWithNullListTextKeepsTheHeldList) {
-    MqscKeyword record = Record(MQSC_STRLIST);
-    ASSERT_EQ(SetKeywordValue(&record, "'A', 'B'", 8), 1);
-    EXPECT_EQ(SetKeywordValue(&record, nullptr, 8), 1);
-    EXPECT_STREQ(Held(record), "'A', 'B'");
-    char taken[kTakeValueSize];
-    TakeKeywordValue(&record, taken);
-}
-
-TEST_F(CmdTableOps, SetKeywordValueWithNegativeLengthStoresNothing) {
+TEST_F(CmdTableOps, SetKeywordValueStoresNothingForNegativeLengthsFlagsAndUnknownTypes) {
     for (int32_t type : {MQSC_CMD, MQSC_INT, MQSC_STR, MQSC_STRLIST, MQSC_ENUM, MQSC_ENUMLIST, MQSC_LIST}) {
         SCOPED_TRACE(type);
         MqscKeyword record = Record(type);
@@ -183,23 +156,6 @@ TEST_F(CmdTableOps, SetKeywordValueWithNegativeLengthStoresNothing) {
         EXPECT_EQ(SetKeywordValue(&record, data, -1), 0);
         EXPECT_EQ(record.value, 0);
     }
-}
-
-TEST_F(CmdTableOps, SetKeywordValueStoresNumbersAndValueRecords) {
-    MqscKeyword integer = Record(MQSC_INT);
-    int32_t number = -42;
-    EXPECT_EQ(SetKeywordValue(&integer, &number, 4), 1);
-    EXPECT_EQ(integer.value, -42);
-    EXPECT_EQ(SetKeywordValue(&integer, nullptr, 4), 0);
-    EXPECT_EQ(integer.value, -42);
-
-    MqscKeyword shareability = *FindCmdParam(Command(11)->params, kFindByName, "SHARE");
-    MqscKeyword *noshare = FindCmdKeyword(shareability.values, kFindByName, "NOSHARE");
-    EXPECT_EQ(SetKeywordValue(&shareability, noshare, 0), 1);
-    EXPECT_EQ(reinterpret_cast<MqscKeyword *>(shareability.value), noshare);
-}
-
-TEST_F(CmdTableOps, SetKeywordValueStoresNothingForFlagsAndUnknownTypes) {
     for (int32_t type : {MQSC_FLAG, 8, -1}) {
         MqscKeyword record = Record(type);
         EXPECT_EQ(SetKeywordValue(&record, "TEXT", 4), 0) << type;
@@ -207,8 +163,6 @@ TEST_F(CmdTableOps, SetKeywordValueStoresNothingForFlagsAndUnknownTypes) {
     }
     EXPECT_EQ(SetKeywordValue(nullptr, "TEXT", 4), 0);
 }
-
-// ---- TakeKeywordValue
 
 TEST_F(CmdTableOps, TakeKeywordValueHandsOutTheTextOnceThenTwoApostrophes) {
     MqscKeyword record = Record(MQSC_STR);
@@ -232,26 +186,30 @@ TEST_F(CmdTableOps, TakeKeywordValueCutsALongTextToTheDestinationAndStillEmpties
     EXPECT_EQ(TakeKeywordValue(&record, dest.data()), 1);
     EXPECT_EQ(std::strlen(dest.data()), static_cast<size_t>(kTakeValueSize - 1));
     EXPECT_EQ(dest[kTakeValueSize - 2], 'L');
-    EXPECT_EQ(dest[kTakeValueSize - 1], '\0');
     EXPECT_EQ(dest[kTakeValueSize], '#');
     EXPECT_EQ(record.value, 0);
 }
 
-TEST_F(CmdTableOps, TakeKeywordValueLeavesNumbersAndValueRecordsInPlace) {
+TEST_F(CmdTableOps, NumbersAndValueRecordsAreStoredAndTakenInPlace) {
     MqscKeyword integer = Record(MQSC_INT);
-    int32_t number = 5000, taken = 0;
-    SetKeywordValue(&integer, &number, 4);
+    int32_t number = -42, taken = 0;
+    EXPECT_EQ(SetKeywordValue(&integer, &number, 4), 1);
+    EXPECT_EQ(integer.value, -42);
+    EXPECT_EQ(SetKeywordValue(&integer, nullptr, 4), 0);
     EXPECT_EQ(TakeKeywordValue(&integer, &taken), 1);
-    EXPECT_EQ(taken, 5000);
-    EXPECT_EQ(integer.value, 5000);
+    EXPECT_EQ(taken, -42);
+    EXPECT_EQ(integer.value, -42);
 
-    MqscKeyword queueType = *FindCmdParam(Command(13)->params, kFindByName, "TYPE");
-    MqscKeyword *qlocal = FindCmdKeyword(queueType.values, kFindByName, "QLOCAL");
-    SetKeywordValue(&queueType, qlocal, 0);
-    MqscKeyword copy{};
-    EXPECT_EQ(TakeKeywordValue(&queueType, &copy), 1);
-    EXPECT_EQ(std::memcmp(&copy, qlocal, sizeof copy), 0);
-    EXPECT_EQ(reinterpret_cast<MqscKeyword *>(queueType.value), qlocal);
+    const struct { int32_t command; const char *keyword, *word; } enumerations[] = {{11, "SHARE", "NOSHARE"},
+                                                                                    {13, "TYPE", "QLOCAL"}};
+    for (const auto &row : enumerations) {
+        MqscKeyword record = *Param(row.command, row.keyword);
+        MqscKeyword *value = ByName(record.values, row.word), copy{};
+        EXPECT_EQ(SetKeywordValue(&record, value, 0), 1);
+        EXPECT_EQ(TakeKeywordValue(&record, &copy), 1);
+        EXPECT_EQ(std::memcmp(&copy, value, sizeof copy), 0) << row.word;
+        EXPECT_EQ(reinterpret_cast<MqscKeyword *>(record.value), value);
+    }
 
     MqscKeyword unset = Record(MQSC_ENUM);
     MqscKeyword blank{MQSC_STR, 99, "junk", nullptr, 1, nullptr, 1, 1, 1};
@@ -274,14 +232,10 @@ TEST_F(CmdTableOps, TakeKeywordValueRefusesFlagsUnknownTypesAndMissingDestinatio
     EXPECT_STREQ(dest, "HELD");
 }
 
-// ---- the reset
-
 TEST_F(CmdTableOps, ResetCmdTableEmptiesEveryRecordOfEveryList) {
     MqscKeyword *inquireQ = Command(13);
-    MqscKeyword *descr = FindCmdParam(inquireQ->params, kFindByName, "DESCR");
-    MqscKeyword *depth = FindCmdParam(inquireQ->params, kFindByName, "CURDEPTH");
-    MqscKeyword *type = FindCmdParam(inquireQ->params, kFindByName, "TYPE");
-    MqscKeyword *behindStop = FindCmdParam(Command(34)->params, kFindByName, "CMDSCOPE");
+    MqscKeyword *descr = Param(13, "DESCR"), *depth = Param(13, "CURDEPTH"), *type = Param(13, "TYPE");
+    MqscKeyword *behindStop = Param(34, "CMDSCOPE");
     int32_t number = 3;
     SetKeywordValue(inquireQ, "CSQM401I", 8);
     SetKeywordValue(descr, "left over", 9);
@@ -294,8 +248,7 @@ TEST_F(CmdTableOps, ResetCmdTableEmptiesEveryRecordOfEveryList) {
     for (MqscKeyword **command = GetCmdTbl(); *command != nullptr; ++command) {
         EXPECT_EQ((*command)->isSet, 0);
         EXPECT_EQ((*command)->value, 0);
-        if ((*command)->params == nullptr) continue;
-        for (MqscParam *entry = (*command)->params; entry->keyword != nullptr; ++entry) {
+        for (MqscParam *entry = (*command)->params; entry != nullptr && entry->keyword != nullptr; ++entry) {
             EXPECT_EQ(entry->keyword->isSet, 0) << entry->keyword->name;
             EXPECT_EQ(entry->keyword->value, 0) << entry->keyword->name;
         }

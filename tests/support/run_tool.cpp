@@ -1,6 +1,6 @@
 #include "run_tool.h"
 
-#include <cstdlib>
+#include <gtest/gtest.h>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -9,6 +9,16 @@
 #include "capture.h"
 
 namespace zemtest {
+
+bool operator==(const ToolRun &a, const ToolRun &b)
+{
+    return a.status == b.status && a.out == b.out && a.err == b.err;
+}
+
+void PrintTo(const ToolRun &run, std::ostream *os)
+{
+    *os << "status " << run.status << ", out \"" << run.out << "\", err \"" << run.err << "\"";
+}
 
 ToolRun RunZem(const std::vector<std::string> &args, const std::string &input, const std::string &workDir)
 {
@@ -45,6 +55,16 @@ ToolRun RunZem(const std::vector<std::string> &args, const std::string &input, c
     run.out = ReadFile(outPath);
     run.err = ReadFile(errPath);
     return run;
+}
+
+void ExpectRuns(const std::vector<ExpectedRun> &rows, const std::string &workDir)
+{
+    for (const ExpectedRun &row : rows) {
+        std::string shown = "zem";
+        for (const auto &arg : row.args)
+            shown += " " + arg.substr(0, 60);
+        EXPECT_EQ(RunZem(row.args, "", workDir), row.expected) << shown;
+    }
 }
 
 }  // namespace zemtest
