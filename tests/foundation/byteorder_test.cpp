@@ -17,8 +17,7 @@ T FromBytes(std::initializer_list<unsigned char> bytes)
 
 TEST(ByteOrder, Int64ReversesAllEightBytesInMemory)
 {
-    auto value = FromBytes<int64_t>({1, 2, 3, 4, 5, 6, 7, 8});
-    EXPECT_EQ(bwint64(value), FromBytes<int64_t>({8, 7, 6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(bwint64(FromBytes<int64_t>({1, 2, 3, 4, 5, 6, 7, 8})), FromBytes<int64_t>({8, 7, 6, 5, 4, 3, 2, 1}));
     EXPECT_EQ(bwint64(INT64_C(0x0102030405060708)), INT64_C(0x0807060504030201));
     EXPECT_EQ(bwint64(INT64_C(-2)), static_cast<int64_t>(UINT64_C(0xFEFFFFFFFFFFFFFF)));
 }
@@ -34,20 +33,14 @@ TEST(ByteOrder, LongReversesFourBytes)
     EXPECT_EQ(bwlong(0), 0);
 }
 
-TEST(ByteOrder, ShortExchangesItsTwoBytes)
+TEST(ByteOrder, ShortExchangesItsBytesAndByteItsHalves)
 {
     EXPECT_EQ(bwshort(0x1234), 0x3412);
     EXPECT_EQ(bwshort(0x00FF), static_cast<int16_t>(0xFF00));
     EXPECT_EQ(bwshort(static_cast<int16_t>(0x8001)), 0x0180);
-}
-
-TEST(ByteOrder, ByteExchangesItsHalves)
-{
-    EXPECT_EQ(bwbyte(0x12), 0x21);
-    EXPECT_EQ(bwbyte(0xF0), 0x0F);
-    EXPECT_EQ(bwbyte(0xAB), 0xBA);
-    EXPECT_EQ(bwbyte(0x77), 0x77);
-    EXPECT_EQ(bwbyte(0x00), 0x00);
+    const unsigned char halves[][2] = {{0x12, 0x21}, {0xF0, 0x0F}, {0xAB, 0xBA}, {0x77, 0x77}, {0x00, 0x00}};
+    for (const auto &row : halves)
+        EXPECT_EQ(bwbyte(row[0]), row[1]) << int(row[0]);
 }
 
 TEST(ByteOrder, PlatformAnswersAreFixed)

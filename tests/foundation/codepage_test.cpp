@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,44 +11,43 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
+// Converts into a fresh buffer and, as a second opinion, in place.
 Bytes Convert(const Bytes &in, int32_t direction)
 {
-    Bytes out(in.size() + 1, 0xEE);  // one guard byte: nothing is written after the text
-    EXPECT_EQ(TextConvert(in.data(), out.data(), static_cast<int32_t>(in.size()), direction),
-              static_cast<int32_t>(in.size()));
+    const int32_t count = static_cast<int32_t>(in.size());
+    Bytes out(in.size() + 1, 0xEE), inPlace = in;  // one guard byte: nothing is written after the text
+    EXPECT_EQ(TextConvert(in.data(), out.data(), count, direction), count);
     EXPECT_EQ(out.back(), 0xEE);
     out.pop_back();
+    EXPECT_EQ(TextConvert(inPlace.data(), inPlace.data(), count, direction), count);
+    EXPECT_EQ(inPlace, out);
     return out;
 }
 
 Bytes Text(const std::string &text) { return Bytes(text.begin(), text.end()); }
 
-TEST(TextConvert, HelloWorldToEbcdicAndBack)
+TEST(TextConvert, CodePage500BothWaysAndInPlaceWithItsExceptions)
 {
-    const Bytes ebcdic = {0xC8, 0x85, 0x93, 0x93, 0x96, 0x6B, 0x40, 0xA6, 0x96, 0x99, 0x93, 0x84, 0x4F};
-    EXPECT_EQ(Convert(Text("Hello, world!"), ZEM_TO_EBCDIC), ebcdic);
-    EXPECT_EQ(Convert(ebcdic, ZEM_TO_ASCII), Text("Hello, world!"));
-}
-
-TEST(TextConvert, CodePage500WithNewlineAndBarExceptions)
-{
-    const Bytes ascii = Text(" 0Aa[]!^{}\\~\t\x7F\n|9Zz#@$");
-    const Bytes ebcdic = {0x40, 0xF0, 0xC1, 0x81, 0x4A, 0x5A, 0x4F, 0x5F, 0xC0, 0xD0, 0xE0, 0xA1,
-                          0x05, 0x07, 0x15, 0x6A, 0xF9, 0xE9, 0xA9, 0x7B, 0x7C, 0x5B};
-    EXPECT_EQ(Convert(ascii, ZEM_TO_EBCDIC), ebcdic);
-    EXPECT_EQ(Convert(ebcdic, ZEM_TO_ASCII), ascii);
-}
-
-TEST(TextConvert, BothEbcdicNewlinesGiveAsciiNewline)
-{
+    const struct {
+        Bytes ascii, ebcdic;
+    } roundTrips[] = {
+        {Text("Hello, world!"), {0xC8, 0x85, 0x93, 0x93, 0x96, 0x6B, 0x40, 0xA6, 0x96, 0x99, 0x93, 0x84, 0x4F}},
+        {Text("QM1 RUNNING"), {0xD8, 0xD4, 0xF1, 0x40, 0xD9, 0xE4, 0xD5, 0xD5, 0xC9, 0xD5, 0xC7}},
+        // Newline is 0x15 and '|' 0x6A.
+        {Text(" 0Aa[]!^{}\\~\t\x7F\n|9Zz#@$"), {0x40, 0xF0, 0xC1, 0x81, 0x4A, 0x5A, 0x4F, 0x5F, 0xC0, 0xD0, 0xE0,
+                                               0xA1, 0x05, 0x07, 0x15, 0x6A, 0xF9, 0xE9, 0xA9, 0x7B, 0x7C, 0x5B}},
+    };
+    for (const auto &row : roundTrips) {
+        EXPECT_EQ(Convert(row.ascii, ZEM_TO_EBCDIC), row.ebcdic);
+        EXPECT_EQ(Convert(row.ebcdic, ZEM_TO_ASCII), row.ascii);
+    }
+    // Both EBCDIC newlines give the ASCII newline.
     EXPECT_EQ(Convert({0x15, 0x25}, ZEM_TO_ASCII), Text("\n\n"));
-}
-
-TEST(TextConvert, EbcdicBytesWithoutSevenBitMeaningGiveZero)
-{
     // 0xBB is the code page's own vertical bar; the others are accented, currency or control
-    // characters that 7-bit ASCII lacks.
+    // characters that 7-bit ASCII lacks: all give 0.
     EXPECT_EQ(Convert({0xBB, 0xB0, 0x9F, 0xFF, 0x41, 0x80}, ZEM_TO_ASCII), Bytes(6, 0x00));
+    // Bytes above ASCII become the EBCDIC substitute.
+    EXPECT_EQ(Convert({0x80, 0xE9, 0xFF, 0x41}, ZEM_TO_EBCDIC), Bytes({0x3F, 0x3F, 0x3F, 0xC1}));
 }
 
 TEST(TextConvert, EverySevenBitCodeSurvivesARoundTrip)
@@ -64,26 +62,17 @@ TEST(TextConvert, EverySevenBitCodeSurvivesARoundTrip)
     EXPECT_EQ(Convert(ebcdic, ZEM_TO_ASCII), all);
 }
 
-TEST(TextConvert, BytesAboveAsciiBecomeTheEbcdicSubstitute)
+TEST(TextConvert, EmptyCountOrUnknownDirectionConvertsNothingSilently)
 {
-    EXPECT_EQ(Convert({0x80, 0xE9, 0xFF, 0x41}, ZEM_TO_EBCDIC), Bytes({0x3F, 0x3F, 0x3F, 0xC1}));
-}
-
-TEST(TextConvert, WorksInPlace)
-{
-    Bytes text = Text("QM1 RUNNING");
-    EXPECT_EQ(TextConvert(text.data(), text.data(), 11, ZEM_TO_EBCDIC), 11);
-    EXPECT_EQ(text, Bytes({0xD8, 0xD4, 0xF1, 0x40, 0xD9, 0xE4, 0xD5, 0xD5, 0xC9, 0xD5, 0xC7}));
-    EXPECT_EQ(TextConvert(text.data(), text.data(), 11, ZEM_TO_ASCII), 11);
-    EXPECT_EQ(text, Text("QM1 RUNNING"));
-}
-
-TEST(TextConvert, EmptyConversionReturnsZeroSilently)
-{
-    unsigned char src = 'A', dst = 0x55;
-    std::string out = zemtest::CaptureStdout([&] { EXPECT_EQ(TextConvert(&src, &dst, 0, ZEM_TO_EBCDIC), 0); });
+    unsigned char src[2] = {'A', 'B'}, dst[2] = {0x11, 0x22};
+    std::string out = zemtest::CaptureStdout([&] {
+        EXPECT_EQ(TextConvert(src, dst, 0, ZEM_TO_EBCDIC), 0);
+        for (int32_t direction : {2, -1, 255})
+            EXPECT_EQ(TextConvert(src, dst, 2, direction), 0);
+    });
     EXPECT_EQ(out, "");
-    EXPECT_EQ(dst, 0x55);
+    EXPECT_EQ(dst[0], 0x11);
+    EXPECT_EQ(dst[1], 0x22);
 }
 
 std::string InvalidArgumentText(const void *src, const void *dst, int count)
@@ -97,48 +86,33 @@ std::string InvalidArgumentText(const void *src, const void *dst, int count)
 TEST(TextConvert, InvalidArgumentsPrintTheErrorAndReturnZero)
 {
     unsigned char src[4] = {'A', 'B', 'C', 'D'}, dst[4] = {0, 0, 0, 0};
-    std::string out = zemtest::CaptureStdout([&] { EXPECT_EQ(TextConvert(src, dst, -1, ZEM_TO_EBCDIC), 0); });
-    EXPECT_EQ(out, InvalidArgumentText(src, dst, -1));
-    out = zemtest::CaptureStdout([&] { EXPECT_EQ(TextConvert(nullptr, dst, 4, ZEM_TO_ASCII), 0); });
-    EXPECT_EQ(out, InvalidArgumentText(nullptr, dst, 4));
-    out = zemtest::CaptureStdout([&] { EXPECT_EQ(TextConvert(src, nullptr, 0, ZEM_TO_ASCII), 0); });
-    EXPECT_EQ(out, InvalidArgumentText(src, nullptr, 0));
-    EXPECT_EQ(std::memcmp(dst, "\0\0\0\0", 4), 0);
-}
-
-TEST(TextConvert, UnknownDirectionConvertsNothing)
-{
-    unsigned char src[2] = {'A', 'B'}, dst[2] = {0x11, 0x22};
-    for (int32_t direction : {2, -1, 255}) {
-        EXPECT_EQ(TextConvert(src, dst, 2, direction), 0);
-        EXPECT_EQ(dst[0], 0x11);
-        EXPECT_EQ(dst[1], 0x22);
+    const struct {
+        const unsigned char *src;
+        unsigned char *dst;
+        int count;
+    } rows[] = {{src, dst, -1}, {nullptr, dst, 4}, {src, nullptr, 0}};
+    for (const auto &row : rows) {
+        std::string out = zemtest::CaptureStdout([&] { EXPECT_EQ(TextConvert(row.src, row.dst, row.count, 0), 0); });
+        EXPECT_EQ(out, InvalidArgumentText(row.src, row.dst, row.count));
     }
+    EXPECT_EQ(Bytes(dst, dst + 4), Bytes(4, 0));
 }
 
 TEST(EbcdicCharSet, FirstDecidingByteJudgesTheText)
 {
-    const unsigned char ebcdic[] = {0xC1, 0xC2, 0xC3};
-    EXPECT_EQ(IsEbcdicCharSet(ebcdic, 3), 1);
-    EXPECT_EQ(IsEbcdicCharSet("ABC", 3), 0);
-    const unsigned char blankThenLetter[] = {0x40, 0xC1};
-    EXPECT_EQ(IsEbcdicCharSet(blankThenLetter, 2), 1);
-    // Bytes that are ordinary characters in both sets decide nothing.
-    const unsigned char undecided[] = {0x40, 0x4B, 0x15};
-    EXPECT_EQ(IsEbcdicCharSet(undecided, 3), 0);
-    // Only the counted bytes are looked at.
-    const unsigned char cutShort[] = {0x40, 0x40, 0xC1};
-    EXPECT_EQ(IsEbcdicCharSet(cutShort, 2), 0);
-    EXPECT_EQ(IsEbcdicCharSet(cutShort, 3), 1);
-    // The ASCII digit 1 (0x31) has no meaning as EBCDIC, so the text is not EBCDIC.
-    EXPECT_EQ(IsEbcdicCharSet("1\xC1", 2), 0);
-}
-
-TEST(EbcdicCharSet, EmptyNegativeOrMissingTextIsNotEbcdic)
-{
-    const unsigned char ebcdic[] = {0xC1};
-    EXPECT_EQ(IsEbcdicCharSet(ebcdic, 0), 0);
-    EXPECT_EQ(IsEbcdicCharSet(ebcdic, -5), 0);
+    const struct {
+        std::string text;
+        int count, ebcdic;
+    } rows[] = {
+        {"\xC1\xC2\xC3", 3, 1}, {"ABC", 3, 0}, {"\x40\xC1", 2, 1},
+        {"\x40\x4B\x15", 3, 0},  // ordinary characters in both sets decide nothing
+        {"\x40\x40\xC1", 2, 0},  // only the counted bytes are looked at
+        {"\x40\x40\xC1", 3, 1},
+        {"1\xC1", 2, 0},  // the ASCII digit 1 (0x31) has no meaning as EBCDIC
+        {"\xC1", 0, 0}, {"\xC1", -5, 0},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(IsEbcdicCharSet(row.text.data(), row.count), row.ebcdic) << row.text << " " << row.count;
     EXPECT_EQ(IsEbcdicCharSet(nullptr, 3), 0);
 }
 

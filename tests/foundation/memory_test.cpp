@@ -12,26 +12,20 @@ namespace {
 
 using zemtest::CaptureStdout;
 
-TEST(TrackedMemory, NewBlockIsZeroFilled)
+TEST(TrackedMemory, NewBlocksAreZeroFilledEvenOfSizeZero)
 {
     void *block = reinterpret_cast<void *>(0x1);  // overwritten, never released
     ASSERT_EQ(fNewMemory(&block, 64, "Message"), 1);
     ASSERT_NE(block, nullptr);
-    const auto *bytes = static_cast<const unsigned char *>(block);
-    for (int i = 0; i < 64; ++i)
-        ASSERT_EQ(bytes[i], 0) << "byte " << i;
+    EXPECT_EQ(std::string(static_cast<const char *>(block), 64), std::string(64, '\0'));
     FreeMemory(block);
-}
-
-TEST(TrackedMemory, NewBlockOfSizeZeroIsStillABlock)
-{
-    void *block = nullptr;
+    block = nullptr;
     EXPECT_EQ(fNewMemory(&block, 0, "Buffer"), 1);
     EXPECT_NE(block, nullptr);
     FreeMemory(block);
 }
 
-TEST(TrackedMemory, ResizeKeepsContentsAndNullPointerAllocates)
+TEST(TrackedMemory, ResizeKeepsContentsNullAllocatesAndZeroReleasesAndFails)
 {
     void *block = nullptr;
     ASSERT_EQ(fSizeMemory(&block, 4), 1);
@@ -42,16 +36,11 @@ TEST(TrackedMemory, ResizeKeepsContentsAndNullPointerAllocates)
     ASSERT_EQ(fSizeMemory(&block, 2), 1);
     EXPECT_EQ(std::memcmp(block, "AB", 2), 0);
     std::free(block);  // the runtime's release and FreeMemory are the same
-}
 
-TEST(TrackedMemory, ResizeToZeroReleasesAndReportsFailure)
-{
-    void *block = nullptr;
     ASSERT_EQ(fNewMemory(&block, 16, "ZemIni"), 1);
     EXPECT_EQ(fSizeMemory(&block, 0), 0);
     EXPECT_EQ(block, nullptr);
-    // Resizing nothing to nothing stays nothing.
-    EXPECT_EQ(fSizeMemory(&block, 0), 0);
+    EXPECT_EQ(fSizeMemory(&block, 0), 0);  // nothing resized to nothing stays nothing
     EXPECT_EQ(block, nullptr);
 }
 
@@ -66,51 +55,35 @@ protected:
     }
 };
 
-TEST_F(MemoryLog, DirectoryPathPrintsTheFailureAndFallsBackToStandardOutput)
+TEST_F(MemoryLog, UnopenablePathPrintsItsReasonAndFallsBackToStandardOutput)
 {
-    std::string path = dir.path();
+    std::string path = dir.path(), absent = dir.file("absent/memory.log");
     std::string out = CaptureStdout([&] {
         SetMemoryLogFile(path.c_str());
         EXPECT_EQ(DumpMemoryLog(), 0);
+        SetMemoryLogFile(absent.c_str());
     });
     EXPECT_EQ(out, "Failed to open memory log file '" + path +
                        "' for writing\n(errno: 21 (Is a directory))\ndefaulting to stdout\n"
-                       "END OF DUMP, total blocks = 0\n");
-}
-
-TEST_F(MemoryLog, MissingFolderPrintsItsOwnReason)
-{
-    std::string path = dir.file("absent/memory.log");
-    std::string out = CaptureStdout([&] { SetMemoryLogFile(path.c_str()); });
-    EXPECT_EQ(out, "Failed to open memory log file '" + path +
+                       "END OF DUMP, total blocks = 0\n"
+                       "Failed to open memory log file '" + absent +
                        "' for writing\n(errno: 2 (No such file or directory))\ndefaulting to stdout\n");
 }
 
-TEST_F(MemoryLog, ReportGoesToTheFileWhichIsEmptiedFirst)
+TEST_F(MemoryLog, ReportGoesToTheFileWhichIsEmptiedFirstAndAnEmptyPathKeepsIt)
 {
     std::string path = dir.write("memory.log", "stale report\n");
     std::string out = CaptureStdout([&] {
         SetMemoryLogFile(path.c_str());
         EXPECT_EQ(DumpMemoryLog(), 0);
+        SetMemoryLogFile("");
+        SetMemoryLogFile(nullptr);
         EXPECT_EQ(DumpMemoryLog(), 0);
         // Replacing the stream closes (and so completes) the file.
         SetMemoryLogFile(dir.path().c_str());
     });
     EXPECT_EQ(zemtest::ReadFile(path), "END OF DUMP, total blocks = 0\nEND OF DUMP, total blocks = 0\n");
     EXPECT_EQ(out.find("END OF DUMP"), std::string::npos);
-}
-
-TEST_F(MemoryLog, EmptyOrNullPathKeepsTheCurrentStream)
-{
-    std::string path = dir.file("kept.log");
-    std::string out = CaptureStdout([&] {
-        SetMemoryLogFile(path.c_str());
-        SetMemoryLogFile("");
-        SetMemoryLogFile(nullptr);
-        DumpMemoryLog();
-        SetMemoryLogFile(dir.path().c_str());
-    });
-    EXPECT_EQ(zemtest::ReadFile(path), "END OF DUMP, total blocks = 0\n");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -13,19 +12,23 @@ namespace {
 
 using namespace zem::platform;
 
+constexpr const char *kSuiteKey = "Software\\Trelko\\Vantorell/WMQ";
+
 class Registry : public testing::Test {
 protected:
     zemtest::TempDir dir;
-    std::string Use(const std::string &text)
-    {
-        std::string path = dir.write("registry", text);
-        env_.emplace(ZEM_REGISTRY_FILE_ENV, path);
-        return path;
-    }
-    void UseNoFile() { env_.emplace(ZEM_REGISTRY_FILE_ENV, dir.file("absent")); }
+    RegistryKey key = nullptr;
 
-    // Reads a value of an opened key into a buffer of `room` bytes.
-    long Query(RegistryKey key, const char *name, std::string &value, uint32_t room = 512)
+    // Points the registry at a file holding text (or at no file) and opens name in it.
+    long Open(const std::optional<std::string> &text, const char *name = kSuiteKey)
+    {
+        env_.emplace(ZEM_REGISTRY_FILE_ENV, text ? dir.write("registry", *text) : dir.file("absent"));
+        key = nullptr;
+        return RegistryOpenKey(name, &key);
+    }
+
+    // Reads a value of the open key into a buffer of `room` bytes.
+    long Query(const char *name, std::string &value, uint32_t room = 512)
     {
         unsigned char data[600];
         std::memset(data, 0x7E, sizeof data);
@@ -50,74 +53,58 @@ TEST_F(Registry, DefaultLocationWithoutTheVariable)
     EXPECT_STREQ(RegistryFilePath(), "/etc/zemapi/registry");
 }
 
-TEST_F(Registry, NoFileMeansNoKeyOpens)
+TEST_F(Registry, MissingFileOrKeyDoesNotOpenAndAKeyWithoutValuesHasNone)
 {
-    UseNoFile();
-    RegistryKey key = nullptr;
-    EXPECT_EQ(RegistryOpenKey("Software\\Trelko\\Vantorell/WMQ", &key), kRegistryNotFound);
+    EXPECT_EQ(Open(std::nullopt), kRegistryNotFound);
     EXPECT_EQ(key, nullptr);
+    EXPECT_EQ(Open("[Software\\Other]\nWorkPath=/x\n[Software\\Trelko]\n"), kRegistryNotFound);
+    EXPECT_EQ(key, nullptr);
+    ASSERT_EQ(Open("[Software\\Trelko\\Vantorell/WMQ]\n"), kRegistryOk);
+    std::string value;
+    EXPECT_EQ(Query("WorkPath", value), kRegistryNotFound);
+    RegistryCloseKey(key);
 }
 
 TEST_F(Registry, ValuesOfTheNamedKeyOnly)
 {
-    Use("# suite settings\n"
-        "[Software\\Other]\n"
-        "WorkPath=/wrong\n"
-        "\n"
-        "[ software\\trelko\\VANTORELL/wmq ]\n"
-        "; the install directory\n"
-        "  WorkPath = /srv/suite dir \r\n"
-        "Empty=\n"
-        "Equals=a=b\n"
-        "no separator here\n"
-        "[Software\\Later]\n"
-        "Tail=x\n");
-    RegistryKey key = nullptr;
-    ASSERT_EQ(RegistryOpenKey("Software\\Trelko\\Vantorell/WMQ", &key), kRegistryOk);
-    std::string value;
-    EXPECT_EQ(Query(key, "WorkPath", value), kRegistryOk);
-    EXPECT_EQ(value, " /srv/suite dir ");
-    EXPECT_EQ(Query(key, "WORKPATH", value), kRegistryOk);
-    EXPECT_EQ(value, " /srv/suite dir ");
-    EXPECT_EQ(Query(key, "Empty", value), kRegistryOk);
-    EXPECT_EQ(value, "");
-    EXPECT_EQ(Query(key, "Equals", value), kRegistryOk);
-    EXPECT_EQ(value, "a=b");
-    EXPECT_EQ(Query(key, "Tail", value), kRegistryNotFound);
-    EXPECT_EQ(Query(key, "no separator here", value), kRegistryNotFound);
+    ASSERT_EQ(Open("# suite settings\n"
+                   "[Software\\Other]\n"
+                   "WorkPath=/wrong\n"
+                   "\n"
+                   "[ software\\trelko\\VANTORELL/wmq ]\n"
+                   "; the install directory\n"
+                   "  WorkPath = /srv/suite dir \r\n"
+                   "Empty=\n"
+                   "Equals=a=b\n"
+                   "no separator here\n"
+                   "[Software\\Later]\n"
+                   "Tail=x\n"),
+              kRegistryOk);
+    const struct {
+        const char *name;
+        long result;
+        std::string value;
+    } rows[] = {{"WorkPath", kRegistryOk, " /srv/suite dir "}, {"WORKPATH", kRegistryOk, " /srv/suite dir "},
+                {"Empty", kRegistryOk, ""}, {"Equals", kRegistryOk, "a=b"}, {"Tail", kRegistryNotFound, ""},
+                {"no separator here", kRegistryNotFound, ""}};
+    for (const auto &row : rows) {
+        std::string value;
+        EXPECT_EQ(Query(row.name, value), row.result) << row.name;
+        EXPECT_EQ(value, row.value) << row.name;
+    }
     EXPECT_EQ(RegistryCloseKey(key), kRegistryOk);
-}
-
-TEST_F(Registry, MissingKeyDoesNotOpen)
-{
-    Use("[Software\\Other]\nWorkPath=/x\n[Software\\Trelko]\n");
-    RegistryKey key = nullptr;
-    EXPECT_EQ(RegistryOpenKey("Software\\Trelko\\Vantorell/WMQ", &key), kRegistryNotFound);
-    EXPECT_EQ(key, nullptr);
-}
-
-TEST_F(Registry, KeyWithoutValuesOpensButHasNone)
-{
-    Use("[Software\\Trelko\\Vantorell/WMQ]\n");
-    RegistryKey key = nullptr;
-    ASSERT_EQ(RegistryOpenKey("Software\\Trelko\\Vantorell/WMQ", &key), kRegistryOk);
-    std::string value;
-    EXPECT_EQ(Query(key, "WorkPath", value), kRegistryNotFound);
-    RegistryCloseKey(key);
 }
 
 TEST_F(Registry, QuerySizesFollowTheWindowsContract)
 {
-    Use("[K]\nName=abcdef\n");
-    RegistryKey key = nullptr;
-    ASSERT_EQ(RegistryOpenKey("K", &key), kRegistryOk);
+    ASSERT_EQ(Open("[K]\nName=abcdef\n", "K"), kRegistryOk);
     // Size only: the text and its NUL.
     uint32_t size = 0;
     EXPECT_EQ(RegistryQueryValue(key, "Name", nullptr, nullptr, &size), kRegistryOk);
     EXPECT_EQ(size, 7u);
     // Exactly enough room.
     std::string value;
-    EXPECT_EQ(Query(key, "Name", value, 7), kRegistryOk);
+    EXPECT_EQ(Query("Name", value, 7), kRegistryOk);
     EXPECT_EQ(value, "abcdef");
     // One byte short: nothing copied, the size needed given back.
     unsigned char data[8] = {0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11};

@@ -22,20 +22,19 @@ Bytes Decrypted(Bytes bytes, uint32_t key)
     return bytes;
 }
 
-TEST(Scrambling, KeyWhoseBytesCancelOnlyExchangesNibbles)
+TEST(Scrambling, ExchangesNibblesThenAppliesTheKeyFoldedToOneByte)
 {
-    // 0x01 ^ 0x01 ^ 0x01 ^ 0x01 and 0x12 ^ 0x34 ^ 0x12 ^ 0x34 are both 0.
-    for (uint32_t key : {0x01010101u, 0x12341234u, 0u}) {
-        EXPECT_EQ(Encrypted({0x12, 0xAB, 0x00, 0xFF}, key), Bytes({0x21, 0xBA, 0x00, 0xFF}));
-        EXPECT_EQ(Decrypted({0x21, 0xBA, 0x00, 0xFF}, key), Bytes({0x12, 0xAB, 0x00, 0xFF}));
-    }
-}
-
-TEST(Scrambling, ExchangesNibblesThenAppliesTheFoldedKey)
-{
+    const Bytes plain = {0x12, 0xAB, 0x00, 0xFF}, swapped = {0x21, 0xBA, 0x00, 0xFF};
+    // Keys whose bytes cancel (0x01 ^ 0x01 ^ 0x01 ^ 0x01, 0x12 ^ 0x34 ^ 0x12 ^ 0x34) only exchange nibbles;
     // 0x12 ^ 0x34 ^ 0x56 ^ 0x78 is 0x08.
-    EXPECT_EQ(Encrypted({0x12, 0xAB, 0x00, 0xFF}, 0x12345678u), Bytes({0x29, 0xB2, 0x08, 0xF7}));
-    EXPECT_EQ(Decrypted({0x29, 0xB2, 0x08, 0xF7}, 0x12345678u), Bytes({0x12, 0xAB, 0x00, 0xFF}));
+    const struct {
+        uint32_t key;
+        Bytes scrambled;
+    } rows[] = {{0x01010101u, swapped}, {0x12341234u, swapped}, {0u, swapped}, {0x12345678u, {0x29, 0xB2, 0x08, 0xF7}}};
+    for (const auto &row : rows) {
+        EXPECT_EQ(Encrypted(plain, row.key), row.scrambled) << std::hex << row.key;
+        EXPECT_EQ(Decrypted(row.scrambled, row.key), plain) << std::hex << row.key;
+    }
 }
 
 TEST(Scrambling, KeysWithTheSameFoldScrambleAlike)
@@ -53,10 +52,8 @@ TEST(Scrambling, DecryptUndoesEncryptForEveryByteAndManyKeys)
     Bytes all(256);
     for (int i = 0; i < 256; ++i)
         all[i] = static_cast<unsigned char>(i);
-    for (uint32_t key : {0u, 1u, 0xFFu, 0xFFFFFFFFu, 0xDEADBEEFu, 0x80000000u}) {
-        Bytes scrambled = Encrypted(all, key);
-        EXPECT_EQ(Decrypted(scrambled, key), all) << std::hex << key;
-    }
+    for (uint32_t key : {0u, 1u, 0xFFu, 0xFFFFFFFFu, 0xDEADBEEFu, 0x80000000u})
+        EXPECT_EQ(Decrypted(Encrypted(all, key), key), all) << std::hex << key;
 }
 
 TEST(Scrambling, CountBelowOneLeavesTheBufferAlone)
@@ -74,8 +71,7 @@ TEST(Scrambling, CountBelowOneLeavesTheBufferAlone)
 TEST(Scrambling, DecryptLongRestoresTheValueByteByByteInMemory)
 {
     // The bytes 01 02 03 04 scrambled with the fold 0x08 are 18 28 38 48.
-    const unsigned char scrambled[4] = {0x18, 0x28, 0x38, 0x48};
-    const unsigned char plain[4] = {0x01, 0x02, 0x03, 0x04};
+    const unsigned char scrambled[4] = {0x18, 0x28, 0x38, 0x48}, plain[4] = {0x01, 0x02, 0x03, 0x04};
     int32_t value = 0, expected = 0;
     std::memcpy(&value, scrambled, 4);
     std::memcpy(&expected, plain, 4);

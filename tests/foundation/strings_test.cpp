@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,103 +10,79 @@
 
 namespace {
 
-// Runs an in-place operation on a copy of text in a buffer of exactly `size` bytes, so
-// that a write past it is caught by the address sanitizer.
-template <typename Op>
-std::string InPlace(const std::string &text, std::size_t size, Op op)
+// Runs an in-place operation on a copy of text in a buffer of exactly `size` bytes (text and
+// its NUL when 0), so that a write past it is caught by the address sanitizer.
+std::string InPlace(const std::string &text, const std::function<void(char *)> &op, std::size_t size = 0)
 {
-    std::unique_ptr<char[]> buffer(new char[size]);
-    std::memset(buffer.get(), '#', size);
+    std::unique_ptr<char[]> buffer(new char[size ? size : text.size() + 1]);
+    std::memset(buffer.get(), '#', size ? size : text.size() + 1);
     std::memcpy(buffer.get(), text.c_str(), text.size() + 1);
     op(buffer.get());
     return buffer.get();
 }
 
-template <typename Op>
-std::string InPlace(const std::string &text, Op op)
+std::function<void(char *)> Pad(int32_t width)
 {
-    return InPlace(text, text.size() + 1, op);
+    return [width](char *text) { pad_spaces(text, width); };
 }
 
-TEST(Strings, StripSpacesCutsAtTheFirstBlank)
+TEST(Strings, InPlaceEditsKeepWithinTheText)
 {
-    EXPECT_EQ(InPlace("AB CD", strip_spaces), "AB");
-    EXPECT_EQ(InPlace("   ", strip_spaces), "");
-    EXPECT_EQ(InPlace("ABC", strip_spaces), "ABC");
-    EXPECT_EQ(InPlace("", strip_spaces), "");
-    EXPECT_EQ(InPlace("A\tB", strip_spaces), "A\tB");
+    const auto blanksToUnderscores = [](char *text) { str_replace_char(text, ' ', '_'); };
+    const struct {
+        const char *what;
+        std::function<void(char *)> op;
+        std::string text, expected;
+        std::size_t size = 0;
+    } rows[] = {
+        // strip_spaces cuts at the first blank.
+        {"strip", strip_spaces, "AB CD", "AB"}, {"strip", strip_spaces, "   ", ""},
+        {"strip", strip_spaces, "ABC", "ABC"}, {"strip", strip_spaces, "", ""},
+        {"strip", strip_spaces, "A\tB", "A\tB"},
+        // trim_str removes only trailing blanks.
+        {"trim", trim_str, "QM1   ", "QM1"}, {"trim", trim_str, "    ", ""}, {"trim", trim_str, "A\t ", "A\t"},
+        {"trim", trim_str, "  A B  ", "  A B"}, {"trim", trim_str, "", ""},
+        // pad_spaces pads or cuts to the width; a negative width would write in front of the buffer.
+        {"pad 6", Pad(6), "ABC", "ABC   ", 7}, {"pad 4", Pad(4), "ABCDEFG", "ABCD"}, {"pad 3", Pad(3), "ABC", "ABC"},
+        {"pad 0", Pad(0), "ABC", ""}, {"pad 48", Pad(48), "", std::string(48, ' '), 49},
+        {"pad -1", Pad(-1), "ABC", "ABC"},
+        // strupper upper-cases only the letters a to z.
+        {"upper", strupper, "system.def.queue-1{z}", "SYSTEM.DEF.QUEUE-1{Z}"},
+        {"upper", strupper, "caf\xe9 \xff`", "CAF\xe9 \xff`"}, {"upper", strupper, "", ""},
+        // str_replace_char replaces every occurrence.
+        {"replace", blanksToUnderscores, "X Y Z", "X_Y_Z"}, {"replace", blanksToUnderscores, "  ", "__"},
+        {"replace", blanksToUnderscores, "XYZ", "XYZ"},
+        {"replace", [](char *text) { str_replace_char(text, '.', '/'); }, "a.b.c", "a/b/c"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(InPlace(row.text, row.op, row.size), row.expected) << row.what << " '" << row.text << "'";
     strip_spaces(nullptr);
-}
-
-TEST(Strings, TrimRemovesOnlyTrailingBlanks)
-{
-    EXPECT_EQ(InPlace("QM1   ", trim_str), "QM1");
-    EXPECT_EQ(InPlace("    ", trim_str), "");
-    EXPECT_EQ(InPlace("A\t ", trim_str), "A\t");
-    EXPECT_EQ(InPlace("  A B  ", trim_str), "  A B");
-    EXPECT_EQ(InPlace("", trim_str), "");
     trim_str(nullptr);
-}
-
-TEST(Strings, PadSpacesPadsOrCutsToWidth)
-{
-    auto pad = [](int32_t width) { return [width](char *text) { pad_spaces(text, width); }; };
-    EXPECT_EQ(InPlace("ABC", 7, pad(6)), "ABC   ");
-    EXPECT_EQ(InPlace("ABCDEFG", pad(4)), "ABCD");
-    EXPECT_EQ(InPlace("ABC", pad(3)), "ABC");
-    EXPECT_EQ(InPlace("ABC", pad(0)), "");
-    EXPECT_EQ(InPlace("", 49, pad(48)), std::string(48, ' '));
-    // A negative width would write in front of the buffer: nothing changes.
-    EXPECT_EQ(InPlace("ABC", pad(-1)), "ABC");
     pad_spaces(nullptr, 4);
-}
-
-TEST(Strings, UpperCasesOnlyLettersAToZ)
-{
-    EXPECT_EQ(InPlace("system.def.queue-1{z}", strupper), "SYSTEM.DEF.QUEUE-1{Z}");
-    EXPECT_EQ(InPlace("caf\xe9 \xff`", strupper), "CAF\xe9 \xff`");
-    EXPECT_EQ(InPlace("", strupper), "");
     strupper(nullptr);
-}
-
-TEST(Strings, ReplaceCharReplacesEveryOccurrence)
-{
-    auto blanksToUnderscores = [](char *text) { str_replace_char(text, ' ', '_'); };
-    EXPECT_EQ(InPlace("X Y Z", blanksToUnderscores), "X_Y_Z");
-    EXPECT_EQ(InPlace("  ", blanksToUnderscores), "__");
-    EXPECT_EQ(InPlace("XYZ", blanksToUnderscores), "XYZ");
-    EXPECT_EQ(InPlace("a.b.c", [](char *text) { str_replace_char(text, '.', '/'); }), "a/b/c");
     str_replace_char(nullptr, ' ', '_');
 }
 
 TEST(HexText, BytesBecomeUpperCaseDigitPairs)
 {
-    unsigned char id[24];
+    unsigned char id[24], zeros[24] = {0}, token[32];
     for (int i = 0; i < 24; ++i)
         id[i] = static_cast<unsigned char>(i * 11);
     std::unique_ptr<char[]> text(new char[49]);
     EXPECT_EQ(ConvertByte24ToText48(id, text.get()), 48);
     EXPECT_STREQ(text.get(), "000B16212C37424D58636E79848F9AA5B0BBC6D1DCE7F2FD");
-
-    unsigned char zeros[24] = {0};
     EXPECT_EQ(ConvertByte24ToText48(zeros, text.get()), 48);
-    EXPECT_STREQ(text.get(), std::string(48, '0').c_str());
-}
+    EXPECT_EQ(std::string(text.get()), std::string(48, '0'));
 
-TEST(HexText, TokensOf32BytesBecome64Digits)
-{
-    unsigned char token[32];
     std::memset(token, 0xAB, sizeof token);
     token[0] = 0x01;
     token[31] = 0xFE;
-    std::unique_ptr<char[]> text(new char[65]);
-    EXPECT_EQ(ConvertByte32ToText64(token, text.get()), 64);
-    EXPECT_EQ(std::string(text.get()), "01" + [] {
-        std::string middle;
-        for (int i = 0; i < 30; ++i)
-            middle += "AB";
-        return middle;
-    }() + "FE");
+    std::unique_ptr<char[]> tokenText(new char[65]);
+    EXPECT_EQ(ConvertByte32ToText64(token, tokenText.get()), 64);
+    std::string middle;
+    for (int i = 0; i < 30; ++i)
+        middle += "AB";
+    EXPECT_EQ(std::string(tokenText.get()), "01" + middle + "FE");
 }
 
 // Pairs are read from a buffer of exactly the digit count: no NUL is looked for.
@@ -119,29 +96,20 @@ std::string ToBytes24(const std::string &digits)
     return std::string(reinterpret_cast<char *>(bytes), sizeof bytes);
 }
 
-TEST(HexText, DigitPairsOfEitherCaseBecomeBytes)
+TEST(HexText, DigitPairsOfEitherCaseBecomeBytesByTheScanRules)
 {
-    std::string lower, expected(24, '\xAB');
+    std::string lower;
     for (int i = 0; i < 24; ++i)
         lower += "ab";
-    EXPECT_EQ(ToBytes24(lower), expected);
-
-    std::string mixed = "00017F80fFFe" + std::string(36, '0');
-    EXPECT_EQ(ToBytes24(mixed), std::string("\x00\x01\x7F\x80\xFF\xFE", 6) + std::string(18, '\0'));
-}
-
-TEST(HexText, IrregularPairsFollowTheScanRules)
-{
+    EXPECT_EQ(ToBytes24(lower), std::string(24, '\xAB'));
+    EXPECT_EQ(ToBytes24("00017F80fFFe" + std::string(36, '0')),
+              std::string("\x00\x01\x7F\x80\xFF\xFE", 6) + std::string(18, '\0'));
     // "4 " and " 4": a digit next to white space is that digit alone; "G1", "-1", "+F",
     // "zz", "  " and "x0" are not hex and give 0; "0x" is the digit 0.
     std::string pairs = "4  4G1-1+Fzz  x00x\t9";
-    pairs += std::string(48 - pairs.size(), 'F');
-    std::string expected = std::string("\x04\x04\x00\x00\x00\x00\x00\x00\x00\x09", 10) + std::string(14, '\xFF');
-    EXPECT_EQ(ToBytes24(pairs), expected);
-}
+    EXPECT_EQ(ToBytes24(pairs + std::string(48 - pairs.size(), 'F')),
+              std::string("\x04\x04\x00\x00\x00\x00\x00\x00\x00\x09", 10) + std::string(14, '\xFF'));
 
-TEST(HexText, TextOf64DigitsBecomes32Bytes)
-{
     std::string digits;
     for (int i = 0; i < 32; ++i) {
         char pair[3];

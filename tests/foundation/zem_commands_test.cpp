@@ -2,6 +2,7 @@
 
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 #include "capture.h"
 #include "run_tool.h"
@@ -10,145 +11,101 @@
 
 namespace {
 
+using zemtest::ExpectRuns;
 using zemtest::RunZem;
 using zemtest::ScopedEnv;
+using zemtest::ToolRun;
 
-TEST(ZemHexdump, PrintsSixteenBytesARowByDefault)
+bool StartsWith(const std::string &text, const std::string &start) { return text.rfind(start, 0) == 0; }
+
+TEST(ZemHexdump, PrintsRowsOfCharactersAndHexDigits)
 {
     zemtest::TempDir dir;
-    std::string file = dir.write("data", "ABCDEFGHIJKLMNOPQRST");
-    auto run = RunZem({"hexdump", file});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "00000000:  A B C D E F G H I J K L M N O P     "
-                       "41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 \n"
-                       "00000010:  Q R S T                             51 52 53 54 \n");
-    EXPECT_EQ(run.err, "");
-}
-
-TEST(ZemHexdump, RowsOptionAndUnprintableBytes)
-{
-    zemtest::TempDir dir;
-    std::string file = dir.write("data", std::string("\x00\x7F" "ab\xC1\n", 6));
-    auto run = RunZem({"hexdump", file, "--rows", "4"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "00000000:  . . a b     00 7F 61 62 \n"
-                       "00000004:  . .         C1 0A \n");
-    EXPECT_EQ(RunZem({"hexdump", "--rows=4", file}).out, run.out);
-}
-
-TEST(ZemHexdump, FileShorterThanARowIsOneRowOfItsLength)
-{
-    zemtest::TempDir dir;
-    auto run = RunZem({"hexdump", dir.write("short", "QM1")});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "00000000:  Q M 1     51 4D 31 \n");
-    run = RunZem({"hexdump", dir.write("empty", "")});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "");
-}
-
-TEST(ZemHexdump, BundledEbcdicSample)
-{
-    auto run = RunZem({"hexdump", zemtest::SamplePath("foundation/queues.ebcdic"), "--rows", "30"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
-              "00000000:  . . . . . @ . . . . . . K . . . . . K . . . . . . . K . . .     "
-              "D8 D4 C7 D9 F1 40 E2 E8 E2 E3 C5 D4 4B C1 C4 D4 C9 D5 4B C3 D6 D4 D4 C1 D5 C4 4B D8 E4 C5 \n"
-              "0000001E:  . . . . . . . . @ . . . . . . K . . . . . . . K . . . . . .     "
-              "E4 C5 15 D8 D4 C7 D9 F2 40 E2 E8 E2 E3 C5 D4 4B C3 D6 D4 D4 C1 D5 C4 4B C9 D5 D7 E4 E3 15 \n");
+    std::string data = dir.write("data", "ABCDEFGHIJKLMNOPQRST");
+    std::string odd = dir.write("odd", std::string("\x00\x7F" "ab\xC1\n", 6));
+    const std::string oddRows = "00000000:  . . a b     00 7F 61 62 \n"
+                                "00000004:  . .         C1 0A \n";
+    ExpectRuns({
+        {{"hexdump", data},
+         {0,
+          "00000000:  A B C D E F G H I J K L M N O P     41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 \n"
+          "00000010:  Q R S T                             51 52 53 54 \n",
+          ""}},
+        {{"hexdump", odd, "--rows", "4"}, {0, oddRows, ""}},
+        {{"hexdump", "--rows=4", odd}, {0, oddRows, ""}},
+        // A file shorter than a row is one row of its length.
+        {{"hexdump", dir.write("short", "QM1")}, {0, "00000000:  Q M 1     51 4D 31 \n", ""}},
+        {{"hexdump", dir.write("empty", "")}, {0, "", ""}},
+        {{"hexdump", zemtest::SamplePath("foundation/queues.ebcdic"), "--rows", "30"},
+         {0,
+          "00000000:  . . . . . @ . . . . . . K . . . . . K . . . . . . . K . . .     "
+          "D8 D4 C7 D9 F1 40 E2 E8 E2 E3 C5 D4 4B C1 C4 D4 C9 D5 4B C3 D6 D4 D4 C1 D5 C4 4B D8 E4 C5 \n"
+          "0000001E:  . . . . . . . . @ . . . . . . K . . . . . . . K . . . . . .     "
+          "E4 C5 15 D8 D4 C7 D9 F2 40 E2 E8 E2 E3 C5 D4 4B C3 D6 D4 D4 C1 D5 C4 4B C9 D5 D7 E4 E3 15 \n",
+          ""}},
+    });
 }
 
 TEST(ZemHexdump, UsageAndFileErrors)
 {
     zemtest::TempDir dir;
-    std::string file = dir.write("data", "AB");
-    auto run = RunZem({"hexdump"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem hexdump: expected one FILE (see 'zem hexdump --help')\n");
-    run = RunZem({"hexdump", file, "--rows", "0"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem hexdump: --rows takes a number from 1 to 4096, not '0'\n");
-    EXPECT_EQ(RunZem({"hexdump", file, "--rows", "4097"}).status, 2);
-    EXPECT_EQ(RunZem({"hexdump", file, "--rows", "8x"}).status, 2);
-    run = RunZem({"hexdump", dir.file("absent")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem hexdump: cannot read '" + dir.file("absent") + "'\n");
-    EXPECT_EQ(run.out, "");
-    run = RunZem({"hexdump", dir.path()});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem hexdump: cannot read '" + dir.path() + "'\n");
-    run = RunZem({"hexdump", "--help"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("usage: zem hexdump FILE [--rows N]\n", 0), 0u) << run.out;
+    std::string file = dir.write("data", "AB"), absent = dir.file("absent");
+    const std::string rowsError = "zem hexdump: --rows takes a number from 1 to 4096, not ";
+    ExpectRuns({
+        {{"hexdump"}, {2, "", "zem hexdump: expected one FILE (see 'zem hexdump --help')\n"}},
+        {{"hexdump", file, "--rows", "0"}, {2, "", rowsError + "'0'\n"}},
+        {{"hexdump", file, "--rows", "4097"}, {2, "", rowsError + "'4097'\n"}},
+        {{"hexdump", file, "--rows", "8x"}, {2, "", rowsError + "'8x'\n"}},
+        {{"hexdump", absent}, {1, "", "zem hexdump: cannot read '" + absent + "'\n"}},
+        {{"hexdump", dir.path()}, {1, "", "zem hexdump: cannot read '" + dir.path() + "'\n"}},
+    });
+    ToolRun help = RunZem({"hexdump", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(StartsWith(help.out, "usage: zem hexdump FILE [--rows N]\n")) << help.out;
 }
 
-TEST(ZemEbcdic, StandardInputToEbcdicAndAFileBack)
+TEST(ZemEbcdic, ConvertsStandardInputOrAFileEitherWay)
 {
-    auto run = RunZem({"ebcdic", "--to-ebcdic"}, "Hello, world!\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "\xC8\x85\x93\x93\x96\x6B\x40\xA6\x96\x99\x93\x84\x4F\x15");
+    const std::string ebcdic = "\xC8\x85\x93\x93\x96\x6B\x40\xA6\x96\x99\x93\x84\x4F\x15";
+    EXPECT_EQ(RunZem({"ebcdic", "--to-ebcdic"}, "Hello, world!\n"), (ToolRun{0, ebcdic, ""}));
     zemtest::TempDir dir;
-    run = RunZem({"ebcdic", "--to-ascii", dir.write("in", run.out)});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "Hello, world!\n");
-}
-
-TEST(ZemEbcdic, BundledSampleReadsAsText)
-{
-    auto run = RunZem({"ebcdic", "--to-ascii", zemtest::SamplePath("foundation/queues.ebcdic")});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "QMGR1 SYSTEM.ADMIN.COMMAND.QUEUE\nQMGR2 SYSTEM.COMMAND.INPUT\n");
+    ExpectRuns({
+        {{"ebcdic", "--to-ascii", dir.write("in", ebcdic)}, {0, "Hello, world!\n", ""}},
+        {{"ebcdic", "--to-ascii", zemtest::SamplePath("foundation/queues.ebcdic")},
+         {0, "QMGR1 SYSTEM.ADMIN.COMMAND.QUEUE\nQMGR2 SYSTEM.COMMAND.INPUT\n", ""}},
+    });
 }
 
 TEST(ZemEbcdic, UsageErrors)
 {
-    auto run = RunZem({"ebcdic"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem ebcdic: give exactly one of --to-ascii and --to-ebcdic\n");
-    EXPECT_EQ(RunZem({"ebcdic", "--to-ascii", "--to-ebcdic"}).status, 2);
-    run = RunZem({"ebcdic", "--to-ascii", "a", "b"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem ebcdic: expected at most one FILE (see 'zem ebcdic --help')\n");
-    run = RunZem({"ebcdic", "--to-ascii", "/nonexistent/file"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem ebcdic: cannot read '/nonexistent/file'\n");
+    const std::string oneDirection = "zem ebcdic: give exactly one of --to-ascii and --to-ebcdic\n";
+    ExpectRuns({
+        {{"ebcdic"}, {2, "", oneDirection}},
+        {{"ebcdic", "--to-ascii", "--to-ebcdic"}, {2, "", oneDirection}},
+        {{"ebcdic", "--to-ascii", "a", "b"},
+         {2, "", "zem ebcdic: expected at most one FILE (see 'zem ebcdic --help')\n"}},
+        {{"ebcdic", "--to-ascii", "/nonexistent/file"}, {1, "", "zem ebcdic: cannot read '/nonexistent/file'\n"}},
+    });
     EXPECT_EQ(RunZem({"ebcdic", "--help"}).status, 0);
 }
 
-TEST(ZemMatch, MaskAndPatternAnswersWithExitStatus)
+TEST(ZemMatch, AnswersWithTextAndExitStatus)
 {
-    auto run = RunZem({"match", "SYSTEM.*", "SYSTEM.DEF.QUEUE"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "match\n");
-    run = RunZem({"match", "*.QUEUE", "SYSTEM.DEF.QUEUE"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "no match\n");
-    run = RunZem({"match", "*.QUEUE", "SYSTEM.DEF.QUEUE", "--pattern"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "match\n");
-    run = RunZem({"match", "--pattern", "Q[0-9][0-9]", "q42"});
-    EXPECT_EQ(run.out, "no match\n");
-    run = RunZem({"match", "--pattern", "--ignore-case", "Q[0-9][0-9]", "q42"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "match\n");
-    run = RunZem({"match", "--ignore-case", "sys*", "SYSTEM"});
-    EXPECT_EQ(run.out, "match\n");
-    run = RunZem({"match", "QM1", "QM1   "});
-    EXPECT_EQ(run.out, "match\n");
-}
-
-TEST(ZemMatch, UsageErrors)
-{
-    auto run = RunZem({"match", "A*"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem match: expected MASK|PATTERN and STRING (see 'zem match --help')\n");
-    EXPECT_EQ(run.out, "");
-    run = RunZem({"match", "A*", "B", "--regex"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem match: unknown option '--regex' (see 'zem match --help')\n");
-    run = RunZem({"match", "--help"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("usage: zem match MASK|PATTERN STRING [--pattern] [--ignore-case]\n", 0), 0u);
+    const ToolRun match{0, "match\n", ""}, noMatch{1, "no match\n", ""};
+    ExpectRuns({
+        {{"match", "SYSTEM.*", "SYSTEM.DEF.QUEUE"}, match},
+        {{"match", "*.QUEUE", "SYSTEM.DEF.QUEUE"}, noMatch},
+        {{"match", "*.QUEUE", "SYSTEM.DEF.QUEUE", "--pattern"}, match},
+        {{"match", "--pattern", "Q[0-9][0-9]", "q42"}, noMatch},
+        {{"match", "--pattern", "--ignore-case", "Q[0-9][0-9]", "q42"}, match},
+        {{"match", "--ignore-case", "sys*", "SYSTEM"}, match},
+        {{"match", "QM1", "QM1   "}, match},
+        {{"match", "A*"}, {2, "", "zem match: expected MASK|PATTERN and STRING (see 'zem match --help')\n"}},
+        {{"match", "A*", "B", "--regex"}, {2, "", "zem match: unknown option '--regex' (see 'zem match --help')\n"}},
+    });
+    ToolRun help = RunZem({"match", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(StartsWith(help.out, "usage: zem match MASK|PATTERN STRING [--pattern] [--ignore-case]\n"));
 }
 
 // Runs in TEMP/prog/bin with no registry file and no KELDA_HOME unless a test adds them.
@@ -163,22 +120,22 @@ protected:
         ASSERT_EQ(mkdir((root.path() + "/prog").c_str(), 0700), 0);
         ASSERT_EQ(mkdir(bin.c_str(), 0700), 0);
     }
+    ToolRun Run(const std::vector<std::string> &args) { return RunZem(args, "", bin); }
 };
 
-TEST_F(ZemInstallDir, ReportsEachSource)
+TEST_F(ZemInstallDir, ReportsEachSourceAndJoinsPathsBelowIt)
 {
-    auto run = RunZem({"installdir"}, "", bin);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "directory: " + root.path() + "/prog/\nsource: working directory\n");
+    const std::string prog = root.path() + "/prog/";
+    EXPECT_EQ(Run({"installdir"}), (ToolRun{0, "directory: " + prog + "\nsource: working directory\n", ""}));
+    EXPECT_EQ(Run({"path", "mqgroup.ini"}), (ToolRun{0, prog + "config/groups/mqgroup.ini\n", ""}));
 
     std::string registry = root.write("registry", "[Software\\Trelko\\Vantorell/WMQ]\nWorkPath=/srv/suite\n");
     ScopedEnv useRegistry(ZEM_REGISTRY_FILE_ENV, registry);
-    run = RunZem({"installdir"}, "", bin);
-    EXPECT_EQ(run.out, "directory: /srv/suite\nsource: registry\n");
+    EXPECT_EQ(Run({"installdir"}).out, "directory: /srv/suite\nsource: registry\n");
 
     ScopedEnv home("KELDA_HOME", "/apps/suite");
-    run = RunZem({"installdir"}, "", bin);
-    EXPECT_EQ(run.out, "directory: /apps/suite\nsource: environment\n");
+    EXPECT_EQ(Run({"installdir"}).out, "directory: /apps/suite\nsource: environment\n");
+    EXPECT_EQ(Run({"path", "zemrc.ini"}).out, "/apps/suite/config/groups/zemrc.ini\n");
 }
 
 TEST_F(ZemInstallDir, DefaultWhenTheWorkingDirectoryIsTooLongToRead)
@@ -188,36 +145,21 @@ TEST_F(ZemInstallDir, DefaultWhenTheWorkingDirectoryIsTooLongToRead)
         deep += "/" + std::string(50, 'd');
         ASSERT_EQ(mkdir(deep.c_str(), 0700), 0);
     }
-    auto run = RunZem({"installdir"}, "", deep);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "directory: /opt/zemapi\nsource: default\n");
-}
-
-TEST_F(ZemInstallDir, PathJoinsConfigAndGroups)
-{
-    auto run = RunZem({"path", "mqgroup.ini"}, "", bin);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, root.path() + "/prog/config/groups/mqgroup.ini\n");
-    ScopedEnv home("KELDA_HOME", "/apps/suite");
-    run = RunZem({"path", "zemrc.ini"}, "", bin);
-    EXPECT_EQ(run.out, "/apps/suite/config/groups/zemrc.ini\n");
+    EXPECT_EQ(RunZem({"installdir"}, "", deep), (ToolRun{0, "directory: /opt/zemapi\nsource: default\n", ""}));
 }
 
 TEST_F(ZemInstallDir, UsageAndOverlongPathErrors)
 {
-    auto run = RunZem({"installdir", "extra"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem installdir: takes no arguments (see 'zem installdir --help')\n");
-    run = RunZem({"path"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem path: expected one NAME (see 'zem path --help')\n");
-    run = RunZem({"path", std::string(1100, 'n')});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem path: the path of '" + std::string(1100, 'n') + "' is longer than 1023 characters\n");
+    const std::string longName(1100, 'n');
+    ExpectRuns({
+        {{"installdir", "extra"}, {2, "", "zem installdir: takes no arguments (see 'zem installdir --help')\n"}},
+        {{"path"}, {2, "", "zem path: expected one NAME (see 'zem path --help')\n"}},
+        {{"path", longName}, {1, "", "zem path: the path of '" + longName + "' is longer than 1023 characters\n"}},
+    });
     EXPECT_EQ(RunZem({"installdir", "--help"}).status, 0);
-    run = RunZem({"path", "--help"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("usage: zem path NAME\n", 0), 0u);
+    ToolRun help = RunZem({"path", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(StartsWith(help.out, "usage: zem path NAME\n"));
 }
 
 }  // namespace
