@@ -125,7 +125,8 @@ void ExercisePerm(const std::string &path, const std::string &text, const std::s
     for (const auto &[section, prefix] : sections) {
         // The section holds exactly the file's lines of its family, each ended by CR-LF.
         std::vector<std::string> lines = Lines(text, "\n");
-        long expected = plain ? std::count_if(lines.begin(), lines.end(), [&](auto &l) { return InFamily(l, prefix); }) : -1;
+        auto inFamily = [&](const std::string &line) { return InFamily(line, prefix); };
+        long expected = plain ? std::count_if(lines.begin(), lines.end(), inFamily) : -1;
         if (!section->text) {
             ASSERT_EQ(section->length, 0);
             ASSERT_TRUE(!plain || expected == 0) << prefix;

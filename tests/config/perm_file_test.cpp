@@ -129,7 +129,8 @@ TEST(PermLoad, FailuresGiveTheSameTextsAsIniFilesAndNamesResolveInTheConfigurati
 TEST(PermitRule, RulesFitKeysByFamilyPathTokensAndObject)
 {
     const std::string ten = "UserAuthority::2::3::4::5::6::7::8::9::10", eleven = ten + "::11";
-    const std::string token79 = "UserAuthority::" + std::string(79, 't'), token80 = "UserAuthority::" + std::string(80, 't');
+    const std::string token79 = "UserAuthority::" + std::string(79, 't');
+    const std::string token80 = "UserAuthority::" + std::string(80, 't');
     // Keys must fit a 2048-character copy; the object part can make them long.
     const std::string longKey = "UserAuthority::Q" + std::string(2032, ' ');
     const struct {

@@ -93,7 +93,9 @@ TEST(ZemPermit, RuleAgainstKeyOrTheFirstFittingRuleOfAFileSection)
         {{"permit", perm, "UserAuthority::QM1::OPER7\\SYSTEM.ADMIN.COMMAND.QUEUE"},
          0,
          "rule:  UserAuthority::QM1::OPER*\\SYSTEM.ADMIN.*\nvalue: N\n"},
-        {{"permit", perm, "UserAuthority::QM2::APP01\\APP.ORDERS"}, 0, "rule:  UserAuthority::QM?::APP??\\APP.*\nvalue: Y\n"},
+        {{"permit", perm, "UserAuthority::QM2::APP01\\APP.ORDERS"},
+         0,
+         "rule:  UserAuthority::QM?::APP??\\APP.*\nvalue: Y\n"},
         {{"permit", perm, "UserAuthority::QM9::ANY\\ANY.Q"}, 0, "rule:  UserAuthority::QM*::*\\*\nvalue: N\n"},
         {{"permit", perm, "Audit::QM1::USER1\\APP.ORDERS"}, 0, "rule:  Audit::QM1::*\\APP.*\nvalue: PUT+GET\n"},
         {{"permit", perm, "UserAuthority::QX1::U\\Q"}, 1, "no rule fits\n"},
@@ -112,7 +114,8 @@ TEST(ZemPermit, RuleAgainstKeyOrTheFirstFittingRuleOfAFileSection)
 TEST(ZemWorkgroup, PrintsEveryResolvableValueWithPasswordsMasked)
 {
     ConfigHome home;
-    ExpectRuns({{{"workgroup", "PROD"}, 1, "", "zem workgroup: " + zemtest::OpeningFailed(home.configFile("mqgroup.ini"))},
+    const std::string missing = home.configFile("mqgroup.ini");
+    ExpectRuns({{{"workgroup", "PROD"}, 1, "", "zem workgroup: " + zemtest::OpeningFailed(missing)},
                 {{"workgroup"}, 2, "", std::nullopt}});
     ExpectHelp("workgroup", "usage: zem workgroup NAME");
 

@@ -29,54 +29,39 @@ std::string Blanks(int count) { return std::string(count, ' '); }
 
 const std::string kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-TEST(StackedHex, FullRowsStartWithTheIndentAfterTheFirst)
+TEST(StackedHex, CharactersOverHexWithEveryRowAfterTheFirstIndented)
 {
-    std::string data = kAlphabet.substr(0, 24);
-    int flushResult = -1;
-    std::string text = PrintedTo([&](FILE *f) { flushResult = PrintHexFile(f, data.data(), 24, 8, 40); });
-    EXPECT_EQ(flushResult, 0);
-    std::string pad = Blanks(40);
-    EXPECT_EQ(text, "A B C D E F G H \n" + pad + "4142434445464748\n" +
-                        pad + "I J K L M N O P \n" + pad + "494A4B4C4D4E4F50\n" +
-                        pad + "Q R S T U V W X \n" + pad + "5152535455565758\n");
-}
-
-TEST(StackedHex, PartialRowAfterAFullRowIsIndentedToo)
-{
-    std::string text = PrintedTo([](FILE *f) { PrintHexFile(f, "ABCDEFGHIJ", 10, 8, 4); });
-    EXPECT_EQ(text, "A B C D E F G H \n    4142434445464748\n    I J \n    494A\n");
-}
-
-TEST(StackedHex, OnlyAPartialRowFollowsTheCursor)
-{
-    std::string text = PrintedTo([](FILE *f) { PrintHexFile(f, "QM1\x00\xff", 5, 8, 2); });
-    EXPECT_EQ(text, "Q M 1 . . \n  514D3100FF\n");
-}
-
-TEST(StackedHex, UnprintableBytesShowAsDotsAndBlanksAsThemselves)
-{
-    std::string text = PrintedTo([](FILE *f) { PrintHexFile(f, "\x80\t ~\x7f\x1f", 6, 6, 1); });
-    EXPECT_EQ(text, ". .   ~ . . \n 8009207E7F1F\n");
-}
-
-TEST(StackedHex, IndentOfZeroIsOneBlankAndNegativeIsItsMagnitude)
-{
-    EXPECT_EQ(PrintedTo([](FILE *f) { PrintHexFile(f, "ABCD", 4, 2, 0); }), "A B \n 4142\n C D \n 4344\n");
-    EXPECT_EQ(PrintedTo([](FILE *f) { PrintHexFile(f, "AB", 2, 2, -3); }), "A B \n   4142\n");
-}
-
-TEST(StackedHex, NothingToPrintStillFlushes)
-{
-    EXPECT_EQ(PrintedTo([](FILE *f) { EXPECT_EQ(PrintHexFile(f, "ABC", 0, 8, 4), 0); }), "");
-    EXPECT_EQ(PrintedTo([](FILE *f) { EXPECT_EQ(PrintHexFile(f, "ABC", -3, 8, 4), 0); }), "");
-    EXPECT_EQ(PrintedTo([](FILE *f) { EXPECT_EQ(PrintHexFile(f, "ABC", 3, 0, 4), 0); }), "");
-    EXPECT_EQ(PrintedTo([](FILE *f) { EXPECT_EQ(PrintHexFile(f, "ABC", 3, -8, 4), 0); }), "");
-    EXPECT_EQ(PrintedTo([](FILE *f) { EXPECT_EQ(PrintHexFile(f, nullptr, 3, 8, 4), 0); }), "");
+    const std::string pad = Blanks(40);
+    const struct {
+        const char *data;
+        int length, perRow, indent;
+        std::string expected;
+    } cases[] = {
+        {kAlphabet.data(), 24, 8, 40,
+         "A B C D E F G H \n" + pad + "4142434445464748\n" + pad + "I J K L M N O P \n" + pad + "494A4B4C4D4E4F50\n" +
+             pad + "Q R S T U V W X \n" + pad + "5152535455565758\n"},
+        // A partial row after a full row is indented too; a lone one follows the cursor.
+        {"ABCDEFGHIJ", 10, 8, 4, "A B C D E F G H \n    4142434445464748\n    I J \n    494A\n"},
+        {"QM1\x00\xff", 5, 8, 2, "Q M 1 . . \n  514D3100FF\n"},
+        // Unprintable bytes show as dots, blanks as themselves.
+        {"\x80\t ~\x7f\x1f", 6, 6, 1, ". .   ~ . . \n 8009207E7F1F\n"},
+        // An indent of zero is one blank; a negative one is its magnitude.
+        {"ABCD", 4, 2, 0, "A B \n 4142\n C D \n 4344\n"},
+        {"AB", 2, 2, -3, "A B \n   4142\n"},
+        // Nothing to print still flushes.
+        {"ABC", 0, 8, 4, ""},
+        {"ABC", -3, 8, 4, ""},
+        {"ABC", 3, 0, 4, ""},
+        {"ABC", 3, -8, 4, ""},
+        {nullptr, 3, 8, 4, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.length) + " " + std::to_string(c.perRow) + " " + std::to_string(c.indent));
+        EXPECT_EQ(PrintedTo([&](FILE *f) { EXPECT_EQ(PrintHexFile(f, c.data, c.length, c.perRow, c.indent), 0); }),
+                  c.expected);
+    }
     EXPECT_EQ(PrintHexFile(nullptr, "ABC", 3, 8, 4), EOF);
-}
-
-TEST(StackedHex, FlushFailureIsTheResult)
-{
+    // A failed flush is the result.
     FILE *full = std::fopen("/dev/full", "w");
     ASSERT_NE(full, nullptr);
     EXPECT_EQ(PrintHexFile(full, "AB", 2, 8, 1), EOF);
@@ -85,71 +70,76 @@ TEST(StackedHex, FlushFailureIsTheResult)
 
 TEST(StackedHex, ToStandardOutputIndentsTheFirstRowAndEveryRowAfter)
 {
-    std::string out = zemtest::CaptureStdout([] { PrintHex("ABCDEFGHIJ", 10, 4, 3); });
-    EXPECT_EQ(out, "   A B C D \n   41424344\n   E F G H \n   45464748\n   I J \n   494A\n");
+    const struct {
+        int length, perRow;
+        const char *expected;
+    } cases[] = {{10, 4, "   A B C D \n   41424344\n   E F G H \n   45464748\n   I J \n   494A\n"},
+                 {0, 8, "   "}, {-1, 8, "   "}, {3, 0, ""}, {3, -1, ""}};
+    for (const auto &c : cases)
+        EXPECT_EQ(zemtest::CaptureStdout([&] { PrintHex("ABCDEFGHIJ", c.length, c.perRow, 3); }), c.expected)
+            << c.length << " " << c.perRow;
 }
 
-TEST(StackedHex, ToStandardOutputWithNothingToPrint)
+TEST(SideBySideHex, PresetShowsCharactersThenHexForBuffersOfAtLeastOneRow)
 {
-    EXPECT_EQ(zemtest::CaptureStdout([] { PrintHex("ABC", 0, 8, 2); }), "  ");
-    EXPECT_EQ(zemtest::CaptureStdout([] { PrintHex("ABC", -1, 8, 2); }), "  ");
-    EXPECT_EQ(zemtest::CaptureStdout([] { PrintHex("ABC", 3, 0, 2); }), "");
-    EXPECT_EQ(zemtest::CaptureStdout([] { PrintHex("ABC", 3, -1, 2); }), "");
-}
-
-TEST(SideBySideHex, PresetShowsCharactersThenHexAndPadsTheLastRow)
-{
-    std::string text = PrintedTo([](FILE *f) { PrintHexData(kAlphabet.data(), 20, f); });
-    EXPECT_EQ(text,
-              "00000000:  A B C D E F G H I J K L M N O P     "
-              "41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 \n"
-              "00000010:  Q R S T " + Blanks(24) + "    51 52 53 54 \n");
-}
-
-TEST(SideBySideHex, OnlyBuffersOfAtLeastOneRowPrint)
-{
-    std::string data(17, 'z');
-    EXPECT_EQ(PrintedTo([&](FILE *f) { PrintHexData(data.data(), 15, f); }), "");
-    EXPECT_EQ(PrintedTo([&](FILE *f) { PrintHexData(data.data(), 0, f); }), "");
-    std::string zRow = "z z z z z z z z z z z z z z z z     7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A \n";
-    EXPECT_EQ(PrintedTo([&](FILE *f) { PrintHexData(data.data(), 16, f); }), "00000000:  " + zRow);
-    EXPECT_EQ(PrintedTo([&](FILE *f) { PrintHexData(data.data(), 17, f); }),
-              "00000000:  " + zRow + "00000010:  z " + Blanks(30) + "    7A \n");
-}
-
-TEST(SideBySideHex, HexFirstWithPrefixesAndSeparator)
-{
-    std::string text = PrintedTo(
-        [](FILE *f) { PrintFormattedHexData("ABCDEFG\x01", 8, 3, "-", "first ", "next  ", 0, f); });
-    EXPECT_EQ(text, "first 00000000:  41-42-43-    A-B-C-\n"
-                    "next  00000003:  44-45-46-    D-E-F-\n"
-                    "next  00000006:  47-01-  -    G-.-\n");
-}
-
-TEST(SideBySideHex, CharactersFirstPadsMissingCharactersWithBlankAndSeparator)
-{
-    std::string text =
-        PrintedTo([](FILE *f) { PrintFormattedHexData("AB\tCD", 5, 4, "|", "> ", "  ", 1, f); });
-    EXPECT_EQ(text, "> 00000000:  A|B|.|C|    41|42|09|43|\n"
-                    "  00000004:  D| | | |    44|\n");
-}
-
-TEST(SideBySideHex, OffsetsBeyondSixteenBitsUseEightDigits)
-{
-    std::string data(0x10010, 'x');
-    std::string text = PrintedTo([&](FILE *f) { PrintFormattedHexData(data.data(), 0x10010, 0x10000, "", "", "", 0, f); });
-    std::size_t second = text.find('\n') + 1;
-    EXPECT_EQ(text.substr(second, 13), "00010000:  78");
-}
-
-TEST(SideBySideHex, RowsOfZeroOrBelowPrintNothing)
-{
-    EXPECT_EQ(PrintedTo([](FILE *f) { PrintFormattedHexData("ABCD", 4, 0, " ", "", "", 1, f); }), "");
-    EXPECT_EQ(PrintedTo([](FILE *f) { PrintFormattedHexData("ABCD", 4, -16, " ", "", "", 0, f); }), "");
-    EXPECT_EQ(PrintedTo([](FILE *f) { PrintFormattedHexData(nullptr, 4, 2, " ", "", "", 0, f); }), "");
-    EXPECT_EQ(PrintedTo([](FILE *f) { PrintFormattedHexData("ABCD", -4, 2, " ", "", "", 0, f); }), "");
-    PrintFormattedHexData("ABCD", 4, 2, " ", "", "", 0, nullptr);
+    const std::string zRow = "z z z z z z z z z z z z z z z z     7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A 7A \n";
+    const std::string z(17, 'z');
+    const struct {
+        const char *data;
+        int length;
+        std::string expected;
+    } cases[] = {
+        // The last row is padded.
+        {kAlphabet.data(), 20,
+         "00000000:  A B C D E F G H I J K L M N O P     41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 \n"
+         "00000010:  Q R S T " + Blanks(24) + "    51 52 53 54 \n"},
+        {z.data(), 15, ""},
+        {z.data(), 0, ""},
+        {z.data(), 16, "00000000:  " + zRow},
+        {z.data(), 17, "00000000:  " + zRow + "00000010:  z " + Blanks(30) + "    7A \n"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PrintedTo([&](FILE *f) { PrintHexData(c.data, c.length, f); }), c.expected) << c.length;
     PrintHexData("ABCD", 4, nullptr);
+}
+
+TEST(SideBySideHex, FormattedRowsTakePrefixesSeparatorAndEitherOrder)
+{
+    const struct {
+        const char *data;
+        int length, perRow;
+        const char *separator, *first, *next;
+        int charactersFirst;
+        const char *expected;
+    } cases[] = {
+        {"ABCDEFG\x01", 8, 3, "-", "first ", "next  ", 0,
+         "first 00000000:  41-42-43-    A-B-C-\n"
+         "next  00000003:  44-45-46-    D-E-F-\n"
+         "next  00000006:  47-01-  -    G-.-\n"},
+        // Characters first: missing characters are padded with blank and separator.
+        {"AB\tCD", 5, 4, "|", "> ", "  ", 1,
+         "> 00000000:  A|B|.|C|    41|42|09|43|\n"
+         "  00000004:  D| | | |    44|\n"},
+        // Rows of zero or below, no data or a negative length print nothing.
+        {"ABCD", 4, 0, " ", "", "", 1, ""},
+        {"ABCD", 4, -16, " ", "", "", 0, ""},
+        {nullptr, 4, 2, " ", "", "", 0, ""},
+        {"ABCD", -4, 2, " ", "", "", 0, ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PrintedTo([&](FILE *f) {
+                      PrintFormattedHexData(c.data, c.length, c.perRow, c.separator, c.first, c.next,
+                                            c.charactersFirst, f);
+                  }),
+                  c.expected)
+            << c.perRow << " " << c.length;
+    PrintFormattedHexData("ABCD", 4, 2, " ", "", "", 0, nullptr);
+
+    // Offsets beyond sixteen bits use eight digits.
+    std::string data(0x10010, 'x');
+    std::string text =
+        PrintedTo([&](FILE *f) { PrintFormattedHexData(data.data(), 0x10010, 0x10000, "", "", "", 0, f); });
+    EXPECT_EQ(text.substr(text.find('\n') + 1, 13), "00010000:  78");
 }
 
 }  // namespace

@@ -183,88 +183,68 @@ TEST(PrintPcfMessage, KeepsParametersAfterNestedGroups)
     ASSERT_GE(out.size(), tail.size());
     EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
     EXPECT_EQ(out.find("DUMP"), std::string::npos);
-}
 
-TEST(PrintPcfMessage, NullMessagePrintsNothing)
-{
     int result = -1;
     EXPECT_EQ(CaptureStdout([&] { result = PrintPcfMessage(nullptr); }), "");
     EXPECT_EQ(result, 0);
 }
 
-TEST(PrintPcfAttr, EmptyIntegerListOpensAndClosesAtOnce)
+TEST(PrintPcfAttr, ListsOneStructureAndReportsWhatItCannotPrint)
 {
-    EXPECT_EQ(PrintedAttr(PcfBytes().Cfil(7, {}).bytes()),
-              "\nPCF Integer List (MQCFIL):\n"
-              "->Type(5), StrucLength(16), Parameter (7), Count(0)\n"
-              "->Integer List{};\n");
-}
-
-TEST(PrintPcfAttr, ValuesAreCutAtTheirLimit)
-{
-    const std::string text(1030, 'x');
-    EXPECT_EQ(PrintedAttr(PcfBytes().Cfst(1, text).bytes()),
-              "\nPCF String (MQCFST):\n"
-              "->Type(4), StrucLength(1052), Parameter(1), CharSet(0)\n"
-              "->StringLength(1030), String(\"" +
-                  std::string(1024, 'x') + "\")\n");
-    const std::string binary(1030, '\x11');
-    std::string hex;
-    for (int i = 0; i < 1024; ++i)
-        hex += "11";
-    EXPECT_EQ(PrintedAttr(PcfBytes().Binary(2, binary).bytes()),
-              "\nE-PCF Binary (MQCFST):\n"
-              "->Type(999), StrucLength(1052), Parameter(2), CharSet(0)\n"
-              "->StringLength(1030) BinaryValue(\"" +
-                  hex + "\")\n");
-}
-
-TEST(PrintPcfAttr, ShortByteStringListEntriesPrintNoLine)
-{
-    EXPECT_EQ(PrintedAttr(PcfBytes().Excfbl(1, {"abc"}, 3).bytes()),
-              "\nPCF ByteString List (EXCFBL):\n"
-              "->Type(997), StrucLength(28), Parameter (1), Count(1)\n"
-              "->StringLength(3)\n"
-              "->String List\n{\n"
-              "};\n");
-}
-
-TEST(PrintPcfAttr, UnprintableGroupMemberDoesNotStopTheGroup)
-{
-    EXPECT_EQ(PrintedAttr(PcfBytes().Cfgr(9, 2).Words({8, 16, 1, 1}).Cfin(2, 2).bytes()),
-              "\nPCF Group (MQCFGR):\n"
-              "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
-              "\n->PCF Group Parameter 0:\n"
-              "UNKNOWN PCF Attribute(8): unable to print\n"
-              "\n->PCF Group Parameter 1:\n"
-              "PCF Integer (MQCFIN):\n"
-              "->Type(3), StrucLength(16), Parameter (2), Value(2)\n");
-}
-
-TEST(PrintPcfAttr, MemberBeyondTheGroupEndsTheListing)
-{
-    const std::string firstMember = "\nPCF Group (MQCFGR):\n"
-                                    "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
-                                    "\n->PCF Group Parameter 0:\n"
-                                    "PCF Integer (MQCFIN):\n"
-                                    "->Type(3), StrucLength(16), Parameter (1), Value(1)\n"
-                                    "\n->PCF Group Parameter 1:\n";
-    // The second member's StrucLength reaches past the group's bytes.
-    EXPECT_EQ(PrintedAttr(PcfBytes().Cfgr(9, 2).Cfin(1, 1).Words({3, 64, 2, 2}).bytes(), 0),
-              firstMember + "UNKNOWN PCF Attribute(3): unable to print\n");
-    // The second member is missing altogether.
-    EXPECT_EQ(PrintedAttr(PcfBytes().Cfgr(9, 2).Cfin(1, 1).bytes(), 0),
-              firstMember + "UNKNOWN PCF Attribute(0): unable to print\n");
-}
-
-TEST(PrintPcfAttr, StructureThatDisagreesWithItsEnvelopeIsUnprintable)
-{
-    EXPECT_EQ(PrintedAttr(PcfBytes().Cfin(1, 1).bytes() + std::string(4, '\0'), 0),
-              "\nUNKNOWN PCF Attribute(3): unable to print\n");
-    // A string whose StringLength claims more than its StrucLength holds.
-    EXPECT_EQ(PrintedAttr(PcfBytes().Words({4, 24, 1, 0, 400}).Raw("ABCD").bytes(), 0),
-              "\nUNKNOWN PCF Attribute(4): unable to print\n");
-    EXPECT_EQ(PrintedAttr("", 0), "\nUNKNOWN PCF Attribute(0): unable to print\n");
+    const std::string groupWithFirstMember = "\nPCF Group (MQCFGR):\n"
+                                             "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
+                                             "\n->PCF Group Parameter 0:\n"
+                                             "PCF Integer (MQCFIN):\n"
+                                             "->Type(3), StrucLength(16), Parameter (1), Value(1)\n"
+                                             "\n->PCF Group Parameter 1:\n";
+    const struct {
+        const char *what;
+        std::string bytes;
+        int result;
+        std::string listing;
+    } cases[] = {
+        {"an empty integer list opens and closes at once", PcfBytes().Cfil(7, {}).bytes(), 1,
+         "\nPCF Integer List (MQCFIL):\n"
+         "->Type(5), StrucLength(16), Parameter (7), Count(0)\n"
+         "->Integer List{};\n"},
+        {"string values are cut at 1024 characters", PcfBytes().Cfst(1, std::string(1030, 'x')).bytes(), 1,
+         "\nPCF String (MQCFST):\n"
+         "->Type(4), StrucLength(1052), Parameter(1), CharSet(0)\n"
+         "->StringLength(1030), String(\"" + std::string(1024, 'x') + "\")\n"},
+        {"binary values are cut at 1024 bytes", PcfBytes().Binary(2, std::string(1030, '\x11')).bytes(), 1,
+         "\nE-PCF Binary (MQCFST):\n"
+         "->Type(999), StrucLength(1052), Parameter(2), CharSet(0)\n"
+         "->StringLength(1030) BinaryValue(\"" + std::string(2048, '1') + "\")\n"},
+        {"byte-string list entries shorter than a line print none", PcfBytes().Excfbl(1, {"abc"}, 3).bytes(), 1,
+         "\nPCF ByteString List (EXCFBL):\n"
+         "->Type(997), StrucLength(28), Parameter (1), Count(1)\n"
+         "->StringLength(3)\n"
+         "->String List\n{\n"
+         "};\n"},
+        {"an unprintable group member does not stop the group",
+         PcfBytes().Cfgr(9, 2).Words({8, 16, 1, 1}).Cfin(2, 2).bytes(), 1,
+         "\nPCF Group (MQCFGR):\n"
+         "->Type(20), StrucLength(16), Parameter(9), ParameterCount(2)\n"
+         "\n->PCF Group Parameter 0:\n"
+         "UNKNOWN PCF Attribute(8): unable to print\n"
+         "\n->PCF Group Parameter 1:\n"
+         "PCF Integer (MQCFIN):\n"
+         "->Type(3), StrucLength(16), Parameter (2), Value(2)\n"},
+        {"a member reaching past the group ends the listing",
+         PcfBytes().Cfgr(9, 2).Cfin(1, 1).Words({3, 64, 2, 2}).bytes(), 0,
+         groupWithFirstMember + "UNKNOWN PCF Attribute(3): unable to print\n"},
+        {"a missing member ends the listing", PcfBytes().Cfgr(9, 2).Cfin(1, 1).bytes(), 0,
+         groupWithFirstMember + "UNKNOWN PCF Attribute(0): unable to print\n"},
+        {"a structure shorter than its envelope", PcfBytes().Cfin(1, 1).bytes() + std::string(4, '\0'), 0,
+         "\nUNKNOWN PCF Attribute(3): unable to print\n"},
+        {"a StringLength beyond the StrucLength", PcfBytes().Words({4, 24, 1, 0, 400}).Raw("ABCD").bytes(), 0,
+         "\nUNKNOWN PCF Attribute(4): unable to print\n"},
+        {"an empty envelope", "", 0, "\nUNKNOWN PCF Attribute(0): unable to print\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(PrintedAttr(c.bytes, c.result), c.listing);
+    }
     EXPECT_EQ(PrintPcfAttr(nullptr), 0);
 }
 
@@ -313,10 +293,7 @@ TEST(DumpHexMessage, FullLinesCarryCharactersAndTheLastPartialLineDoesNot)
     EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([&] { DumpHexMessage(bytes.data(), 16); })),
               "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=16...\n"
               "00000000 41 42 43 20 09 80 7E 78 79 7A 30 31 32 33 34 35 ABC...~xyz012345\n");
-}
-
-TEST(DumpHexMessage, EmptyOrNegativeLengthPrintsOnlyTheHeading)
-{
+    // An empty or negative length prints only the heading.
     for (int32_t length : {0, -5}) {
         EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([&] { DumpHexMessage("abc", length); })),
                   "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=" + std::to_string(length) + "...\n");
@@ -327,7 +304,7 @@ TEST(DumpPcfMessage, ShortMessageReportsItsLengthAndStillDumps)
 {
     auto pcf = zemtest::ContainerHolding(PcfBytes().Words({1, 36}).bytes());
     int result = -1;
-    const std::string out = CaptureStdout([&] { result = DumpPcfMessage(pcf.get()); });
+    std::string out = CaptureStdout([&] { result = DumpPcfMessage(pcf.get()); });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(MaskDatesAndAddresses(out),
               "\n--------Begin: PCF MESSAGE DUMP---------------\n"
@@ -339,12 +316,10 @@ TEST(DumpPcfMessage, ShortMessageReportsItsLengthAndStillDumps)
               "00000000 01 00 00 00 24 00 00 00 "
               "\n----------End: PCF MESSAGE DUMP---------------\n\n");
     EXPECT_EQ(DumpPcfMessage(nullptr), 0);
-}
 
-TEST(DumpPcfMessage, AddressIsTheMessageData)
-{
-    auto pcf = Indexed(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 0).bytes());
-    const std::string out = CaptureStdout([&] { DumpPcfMessage(pcf.get()); });
+    // The addresses shown are the message data's.
+    pcf = Indexed(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 0).bytes());
+    out = CaptureStdout([&] { DumpPcfMessage(pcf.get()); });
     char address[64];
     std::snprintf(address, sizeof address, "pMsg %lx hex", reinterpret_cast<unsigned long>(pcf->PcfMsg.pData));
     EXPECT_NE(out.find(address), std::string::npos) << out;

@@ -19,47 +19,38 @@ const char *const kReasonTexts = "[2035]\"MQRC_NOT_AUTHORIZED: The user is not a
                                  "[3001]\":::\"\n"
                                  "[3002]\"NOCOLON\"\n";
 
-TEST(ReasonText, GivesTheNameBeforeTheFirstColon)
+TEST(ReasonText, GivesTheNameBeforeTheFirstColonOrTheFallback)
 {
     ConfigHome home;
     home.write("zemrc.ini", kReasonTexts);
-    EXPECT_STREQ(GetRcText(2035), "MQRC_NOT_AUTHORIZED");
-    EXPECT_STREQ(GetRcText(2085), "MQRC_UNKNOWN_OBJECT_NAME");
-    // Leading colons are skipped.
-    EXPECT_STREQ(GetRcText(2009), "MQRC_CONNECTION_BROKEN");
-    // A blank may separate the code from the text.
-    EXPECT_STREQ(GetRcText(2033), "MQRC_NO_MSG_AVAILABLE");
-    EXPECT_STREQ(GetRcText(-1), "NEGATIVE");
-    EXPECT_STREQ(GetRcText(3002), "NOCOLON");
+    const std::pair<int32_t, const char *> cases[] = {
+        {2035, "MQRC_NOT_AUTHORIZED"}, {2085, "MQRC_UNKNOWN_OBJECT_NAME"},
+        // Leading colons are skipped; a blank may separate the code from the text.
+        {2009, "MQRC_CONNECTION_BROKEN"}, {2033, "MQRC_NO_MSG_AVAILABLE"},
+        {-1, "NEGATIVE"}, {3002, "NOCOLON"},
+        // Empty or colon-only texts give null.
+        {3000, nullptr}, {3001, nullptr},
+        {2036, "unknown reason code"}, {203, "unknown reason code"}, {0, "unknown reason code"},
+    };
+    for (const auto &[code, name] : cases) {
+        const char *text = GetRcText(code);
+        EXPECT_EQ(text ? std::string(text) : "<null>", name ? name : "<null>") << code;
+    }
 }
 
-TEST(ReasonText, EmptyOrColonOnlyTextsGiveNull)
-{
-    ConfigHome home;
-    home.write("zemrc.ini", kReasonTexts);
-    EXPECT_EQ(GetRcText(3000), nullptr);
-    EXPECT_EQ(GetRcText(3001), nullptr);
-}
-
-TEST(ReasonText, UnknownCodeOrMissingFileGiveTheFallback)
+TEST(ReasonText, FileIsReadAfreshEveryCallAndAMissingOrEmptyOneGivesTheFallback)
 {
     ConfigHome home;
     EXPECT_STREQ(GetRcText(2035), "unknown reason code");
-    home.write("zemrc.ini", kReasonTexts);
-    EXPECT_STREQ(GetRcText(2036), "unknown reason code");
-    EXPECT_STREQ(GetRcText(203), "unknown reason code");
-    EXPECT_STREQ(GetRcText(0), "unknown reason code");
-    home.write("zemrc.ini", "");
-    EXPECT_STREQ(GetRcText(2035), "unknown reason code");
-}
-
-TEST(ReasonText, TextIsReadAfreshEveryCall)
-{
-    ConfigHome home;
     home.write("zemrc.ini", "[2035]\"FIRST: x\"\n");
     EXPECT_STREQ(GetRcText(2035), "FIRST");
     home.write("zemrc.ini", "[2035]\"SECOND: x\"\n");
     EXPECT_STREQ(GetRcText(2035), "SECOND");
+    home.write("zemrc.ini", "");
+    EXPECT_STREQ(GetRcText(2035), "unknown reason code");
+    // Overlong texts are cut to the text buffer.
+    home.write("zemrc.ini", "[2035]\"" + std::string(5000, 'L') + "\"\n");
+    EXPECT_EQ(std::string(GetRcText(2035)), std::string(1999, 'L'));
 }
 
 TEST(ReasonText, TextStaysValidAndBelongsToTheCallingThread)
@@ -72,13 +63,6 @@ TEST(ReasonText, TextStaysValidAndBelongsToTheCallingThread)
     other.join();
     EXPECT_EQ(theirs, "MQRC_UNKNOWN_OBJECT_NAME");
     EXPECT_STREQ(mine, "MQRC_NOT_AUTHORIZED");
-}
-
-TEST(ReasonText, OverlongTextsAreCutToTheTextBuffer)
-{
-    ConfigHome home;
-    home.write("zemrc.ini", "[2035]\"" + std::string(5000, 'L') + "\"\n");
-    EXPECT_EQ(std::string(GetRcText(2035)), std::string(1999, 'L'));
 }
 
 }  // namespace
