@@ -81,9 +81,7 @@ TEST(ZemTable, RejectsUnknownCodesAndBadArguments) {
         {{"table", "13", "--at", "5"},
          {2, "", "zem table: expected at most one of CODE and --at POSITION (see 'zem table --help')\n"}},
     });
-    ToolRun help = RunZem({"table", "--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("usage: zem table [CODE | --at POSITION]\n", 0), 0u);
+    zemtest::ExpectHelp("table", "usage: zem table [CODE | --at POSITION]\n");
 }
 
 TEST(ZemBuild, SavesTheStandardRequestWithNameAndValueDefaultingToEmptyAndZero) {

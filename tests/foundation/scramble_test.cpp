@@ -35,16 +35,12 @@ TEST(Scrambling, ExchangesNibblesThenAppliesTheKeyFoldedToOneByte)
         EXPECT_EQ(Encrypted(plain, row.key), row.scrambled) << std::hex << row.key;
         EXPECT_EQ(Decrypted(row.scrambled, row.key), plain) << std::hex << row.key;
     }
-}
-
-TEST(Scrambling, KeysWithTheSameFoldScrambleAlike)
-{
-    const Bytes plain = {'P', 'C', 'F', 0x00, 0x7F, 0x80, 0xFE};
-    Bytes reference = Encrypted(plain, 0x12345678u);
-    EXPECT_EQ(Encrypted(plain, 0x78563412u), reference);  // byte order of the key
-    EXPECT_EQ(Encrypted(plain, 0x00000008u), reference);
-    EXPECT_EQ(Encrypted(plain, 0x08000000u), reference);
-    EXPECT_NE(Encrypted(plain, 0x00000009u), reference);
+    // Keys with the same fold scramble alike, whatever the byte order of the key.
+    const Bytes text = {'P', 'C', 'F', 0x00, 0x7F, 0x80, 0xFE};
+    const Bytes reference = Encrypted(text, 0x12345678u);
+    for (uint32_t key : {0x78563412u, 0x00000008u, 0x08000000u})
+        EXPECT_EQ(Encrypted(text, key), reference) << std::hex << key;
+    EXPECT_NE(Encrypted(text, 0x00000009u), reference);
 }
 
 TEST(Scrambling, DecryptUndoesEncryptForEveryByteAndManyKeys)

@@ -67,4 +67,12 @@ void ExpectRuns(const std::vector<ExpectedRun> &rows, const std::string &workDir
     }
 }
 
+void ExpectHelp(const std::string &command, const std::string &usageLine)
+{
+    ToolRun help = RunZem({command, "--help"});
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_EQ(help.out.substr(0, usageLine.size()), usageLine) << command;
+    EXPECT_EQ(help.err, "") << command;
+}
+
 }  // namespace zemtest

@@ -32,4 +32,7 @@ struct ExpectedRun {
 // arguments.
 void ExpectRuns(const std::vector<ExpectedRun> &rows, const std::string &workDir = "");
 
+// zem COMMAND --help prints text starting with usageLine to standard output and exits 0.
+void ExpectHelp(const std::string &command, const std::string &usageLine);
+
 }  // namespace zemtest
