@@ -122,10 +122,13 @@ TEST_F(CmdTableOps, FindCmdParamRefusesOtherModesAndMissingInput) {
     EXPECT_EQ(FindCmdParam(onlyEnd, kFindById, &id), nullptr);
 }
 
-TEST_F(CmdTableOps, SetKeywordValueCopiesTextUpToLengthOrItsEndAndReplacesWithoutLeaking) {
+TEST_F(CmdTableOps, TextIsCopiedUpToLengthOrItsEndReplacedWithoutLeakingAndHandedOutOnce) {
     for (int32_t type : {MQSC_CMD, MQSC_STR, MQSC_STRLIST, MQSC_ENUMLIST, MQSC_LIST}) {
         SCOPED_TRACE(type);
         MqscKeyword record = Record(type);
+        char taken[kTakeValueSize];
+        EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
+        EXPECT_STREQ(taken, "''");  // nothing held
         EXPECT_EQ(SetKeywordValue(&record, "QUEUE.ONE", 5), 1);
         EXPECT_STREQ(Held(record), "QUEUE");
         EXPECT_EQ(SetKeywordValue(&record, "AB\0CD", 5), 1);
@@ -134,9 +137,11 @@ TEST_F(CmdTableOps, SetKeywordValueCopiesTextUpToLengthOrItsEndAndReplacesWithou
         EXPECT_STREQ(Held(record), "");
         EXPECT_EQ(record.isSet, 0);
         ASSERT_EQ(SetKeywordValue(&record, "SECOND", 6), 1);
-        char taken[kTakeValueSize];
         EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
         EXPECT_STREQ(taken, "SECOND");
+        EXPECT_EQ(record.value, 0);
+        EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
+        EXPECT_STREQ(taken, "''");
     }
     // A NULL list text keeps the list held.
     MqscKeyword list = Record(MQSC_STRLIST);
@@ -162,19 +167,6 @@ TEST_F(CmdTableOps, SetKeywordValueStoresNothingForNegativeLengthsFlagsAndUnknow
         EXPECT_EQ(record.value, 0);
     }
     EXPECT_EQ(SetKeywordValue(nullptr, "TEXT", 4), 0);
-}
-
-TEST_F(CmdTableOps, TakeKeywordValueHandsOutTheTextOnceThenTwoApostrophes) {
-    MqscKeyword record = Record(MQSC_STR);
-    char taken[kTakeValueSize];
-    EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
-    EXPECT_STREQ(taken, "''");
-    ASSERT_EQ(SetKeywordValue(&record, "Q1", 2), 1);
-    EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
-    EXPECT_STREQ(taken, "Q1");
-    EXPECT_EQ(record.value, 0);
-    EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
-    EXPECT_STREQ(taken, "''");
 }
 
 TEST_F(CmdTableOps, TakeKeywordValueCutsALongTextToTheDestinationAndStillEmptiesTheRecord) {

@@ -107,6 +107,11 @@ std::string Marks(const MqscParam &entry) {
 template <size_t N>
 bool Contains(const int32_t (&sorted)[N], int32_t value) { return std::binary_search(sorted, sorted + N, value); }
 
+template <size_t N>
+bool Contains(const cmdtable_expect::IdRange (&runs)[N], int32_t value) {
+    return std::any_of(runs, runs + N, [value](const auto &run) { return run.first <= value && value <= run.last; });
+}
+
 TEST(CommandTable, HoldsThe106CommandsInLookupOrderWithTheirMarksAndKeywordSequences) {
     std::vector<MqscKeyword *> commands = Commands();
     ASSERT_EQ(commands.size(), kCommandCount);
@@ -186,20 +191,16 @@ std::string ExpectedFormat(int32_t code, const MqscKeyword *keyword) {
     };
     const std::string paren = "(%s)", quoted = "('%s')";
     switch (keyword->type) {
-    case MQSC_FLAG:
-        return "";
-    case MQSC_INT:
-        return "(%d)";
+    case MQSC_FLAG: return "";
+    case MQSC_INT: return "(%d)";
+    case MQSC_ENUMLIST:
+    case MQSC_LIST: return paren;
+    case MQSC_STRLIST: return name == "NAMES" ? paren : quoted;
     case MQSC_ENUM:
         if (name.empty()) return "%s";
         if (keyword->id == 20 && in({11, 10, 8, 12})) return "%s";
         if (keyword->id == 16 && code == 8) return "(%d)";
         return paren;
-    case MQSC_ENUMLIST:
-    case MQSC_LIST:
-        return paren;
-    case MQSC_STRLIST:
-        return name == "NAMES" ? paren : quoted;
     case MQSC_STR: {
         static const std::set<std::string> alwaysParen = {"CHISERVP", "DNSGROUP", "LU62ARM", "QMNAME", "IPADDR",
                                                           "PORT", "ENVPARM", "PARM", "ARCPFX1", "ARCPFX2",
@@ -216,8 +217,7 @@ std::string ExpectedFormat(int32_t code, const MqscKeyword *keyword) {
         if (name == "TOPIC") return code == 175 ? paren : quoted;
         return quoted;
     }
-    default:
-        return "?";
+    default: return "?";
     }
 }
 
