@@ -1,9 +1,7 @@
 // zem ini, permit and workgroup, run as the built tool.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "capture.h"
 #include "config_home.h"
@@ -11,41 +9,8 @@
 
 namespace {
 
-using zemtest::ConfigHome;
-using zemtest::RunZem;
+using zemtest::ExpectRuns;
 using zemtest::SamplePath;
-
-// One run of zem and what it must give; a usage error's text is not compared when err is
-// left out.
-struct Run {
-    std::vector<std::string> args;
-    int status;
-    std::string out;
-    std::optional<std::string> err = std::string();
-};
-
-void ExpectRuns(const std::vector<Run> &runs)
-{
-    for (const Run &run : runs) {
-        std::string command;
-        for (const std::string &arg : run.args)
-            command += arg.substr(0, 60) + " ";
-        SCOPED_TRACE(command);
-        zemtest::ToolRun got = RunZem(run.args);
-        EXPECT_EQ(got.status, run.status);
-        EXPECT_EQ(got.out, run.out);
-        if (run.err) {
-            EXPECT_EQ(got.err, *run.err);
-        }
-    }
-}
-
-void ExpectHelp(const std::string &command, const std::string &usage)
-{
-    zemtest::ToolRun help = RunZem({command, "--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind(usage, 0), 0u) << help.out;
-}
 
 TEST(ZemIni, PrintsTheValueOfTheFirstFittingKeyOrListsEveryEntry)
 {
@@ -54,23 +19,21 @@ TEST(ZemIni, PrintsTheValueOfTheFirstFittingKeyOrListsEveryEntry)
     const std::string rc = dir.write("rc.ini", "[2035]\"MQRC_NOT_AUTHORIZED: text\"\nName=a b\tc\n");
     const std::string missing = dir.file("none.ini");
     ExpectRuns({
-        {{"ini", site, "Name"}, 0, "North Site\n"},
-        {{"ini", site, "P*"}, 0, "1414\n"},
-        {{"ini", site, "QM1"}, 1, "", "zem ini: no entry fits 'QM1' in " + site + "\n"},
-        {{"ini", site, "--list"}, 0, "Name=North Site\nPort=1414\nQM*=wild\nEmpty=\n"},
+        {{"ini", site, "Name"}, {0, "North Site\n", ""}},
+        {{"ini", site, "P*"}, {0, "1414\n", ""}},
+        {{"ini", site, "QM1"}, {1, "", "zem ini: no entry fits 'QM1' in " + site + "\n"}},
+        {{"ini", site, "--list"}, {0, "Name=North Site\nPort=1414\nQM*=wild\nEmpty=\n", ""}},
         // Delimiter options take escapes.
-        {{"ini", rc, "[2035]", "--key-delims", " \"", "--value-delims", "\""}, 0, "MQRC_NOT_AUTHORIZED: text\n"},
-        {{"ini", rc, "Name", "--value-delims", " \\n\\t"}, 0, "a\n"},
-        {{"ini", rc, "Name", "--value-delims", "\\t"}, 0, "a b\n"},
+        {{"ini", rc, "[2035]", "--key-delims", " \"", "--value-delims", "\""}, {0, "MQRC_NOT_AUTHORIZED: text\n", ""}},
+        {{"ini", rc, "Name", "--value-delims", " \\n\\t"}, {0, "a\n", ""}},
+        {{"ini", rc, "Name", "--value-delims", "\\t"}, {0, "a b\n", ""}},
         {{"ini", rc, "Name", "--key-delims", std::string(33, '=')},
-         2,
-         "",
-         "zem ini: --key-delims takes at most 32 characters\n"},
-        {{"ini", missing, "Key"}, 1, "", "zem ini: " + zemtest::OpeningFailed(missing)},
-        {{"ini", missing}, 2, "", std::nullopt},
-        {{"ini", missing, "Key", "--list"}, 2, "", "zem ini: expected FILE with --list\n"},
+         {2, "", "zem ini: --key-delims takes at most 32 characters\n"}},
+        {{"ini", missing, "Key"}, {1, "", "zem ini: " + zemtest::OpeningFailed(missing)}},
+        {{"ini", missing}, {2, "", "zem ini: expected FILE KEY (or FILE --list)\n"}},
+        {{"ini", missing, "Key", "--list"}, {2, "", "zem ini: expected FILE with --list\n"}},
     });
-    ExpectHelp("ini", "usage: zem ini FILE KEY");
+    zemtest::ExpectHelp("ini", "usage: zem ini FILE KEY");
 }
 
 TEST(ZemPermit, RuleAgainstKeyOrTheFirstFittingRuleOfAFileSection)
@@ -78,72 +41,68 @@ TEST(ZemPermit, RuleAgainstKeyOrTheFirstFittingRuleOfAFileSection)
     const std::string perm = SamplePath("config/groups/operators.perm");
     zemtest::TempDir dir;
     const std::string empty = dir.write("empty.perm", "");
+    auto shows = [](const std::string &rule, const std::string &value) {
+        return zemtest::ToolRun{0, "rule:  " + rule + "\nvalue: " + value + "\n", ""};
+    };
+    const zemtest::ToolRun noRule{1, "no rule fits\n", ""};
     ExpectRuns({
-        {{"permit", "UserAuthority::QM1::USER1\\SYSTEM.*", "UserAuthority::QM1::USER1\\SYSTEM.DEF"}, 0, "fits\n"},
-        {{"permit", "UserAuthority::QM1::*\\Q1", "UserAuthority::QM1::$SYSTEM$\\Q1"}, 1, "does not fit\n"},
-        {{"permit", "Effective::QM1", "Effective::QM1"}, 1, "does not fit\n"},
-        {{"permit", "UserAuthority::QM1"}, 2, "", std::nullopt},
+        {{"permit", "UserAuthority::QM1::USER1\\SYSTEM.*", "UserAuthority::QM1::USER1\\SYSTEM.DEF"}, {0, "fits\n", ""}},
+        {{"permit", "UserAuthority::QM1::*\\Q1", "UserAuthority::QM1::$SYSTEM$\\Q1"}, {1, "does not fit\n", ""}},
+        {{"permit", "Effective::QM1", "Effective::QM1"}, {1, "does not fit\n", ""}},
+        {{"permit", "UserAuthority::QM1"}, {2, "", "zem permit: expected RULE KEY or FILE KEY\n"}},
         {{"permit", "UserAuthority::QM1", "UserAuthority::QM1", "--section", "audit"},
-         2,
-         "",
-         "zem permit: no such file: UserAuthority::QM1\n"},
+         {2, "", "zem permit: no such file: UserAuthority::QM1\n"}},
         {{"permit", perm, "UserAuthority::QM1::$SYSTEM$\\SYSTEM.ADMIN.COMMAND.QUEUE"},
-         0,
-         "rule:  UserAuthority::QM1::$SYSTEM$\\SYSTEM.ADMIN.*\nvalue: Y\n"},
+         shows("UserAuthority::QM1::$SYSTEM$\\SYSTEM.ADMIN.*", "Y")},
         {{"permit", perm, "UserAuthority::QM1::OPER7\\SYSTEM.ADMIN.COMMAND.QUEUE"},
-         0,
-         "rule:  UserAuthority::QM1::OPER*\\SYSTEM.ADMIN.*\nvalue: N\n"},
-        {{"permit", perm, "UserAuthority::QM2::APP01\\APP.ORDERS"},
-         0,
-         "rule:  UserAuthority::QM?::APP??\\APP.*\nvalue: Y\n"},
-        {{"permit", perm, "UserAuthority::QM9::ANY\\ANY.Q"}, 0, "rule:  UserAuthority::QM*::*\\*\nvalue: N\n"},
-        {{"permit", perm, "Audit::QM1::USER1\\APP.ORDERS"}, 0, "rule:  Audit::QM1::*\\APP.*\nvalue: PUT+GET\n"},
-        {{"permit", perm, "UserAuthority::QX1::U\\Q"}, 1, "no rule fits\n"},
+         shows("UserAuthority::QM1::OPER*\\SYSTEM.ADMIN.*", "N")},
+        {{"permit", perm, "UserAuthority::QM2::APP01\\APP.ORDERS"}, shows("UserAuthority::QM?::APP??\\APP.*", "Y")},
+        {{"permit", perm, "UserAuthority::QM9::ANY\\ANY.Q"}, shows("UserAuthority::QM*::*\\*", "N")},
+        {{"permit", perm, "Audit::QM1::USER1\\APP.ORDERS"}, shows("Audit::QM1::*\\APP.*", "PUT+GET")},
+        {{"permit", perm, "UserAuthority::QX1::U\\Q"}, noRule},
         // Audit rules are not looked at for a UserAuthority key unless asked for.
-        {{"permit", perm, "Audit::QM1::OPER1", "--section", "userauthority"}, 1, "no rule fits\n"},
-        {{"permit", perm, "Audit::QM1::OPER1", "--section", "AUDIT"}, 0, "rule:  Audit::QM1::OPER*\nvalue: ALL\n"},
-        {{"permit", perm, "QM1::OPER1"}, 2, "", "zem permit: KEY names no section: give --section NAME\n"},
+        {{"permit", perm, "Audit::QM1::OPER1", "--section", "userauthority"}, noRule},
+        {{"permit", perm, "Audit::QM1::OPER1", "--section", "AUDIT"}, shows("Audit::QM1::OPER*", "ALL")},
+        {{"permit", perm, "QM1::OPER1"}, {2, "", "zem permit: KEY names no section: give --section NAME\n"}},
         {{"permit", perm, "QM1::OPER1", "--section", "other"},
-         2,
-         "",
-         "zem permit: unknown section 'other' (effective, userauthority, audit or trust)\n"},
-        {{"permit", empty, "UserAuthority::QM1"}, 1, "", "zem permit: " + zemtest::SizeFailed(empty)},
+         {2, "", "zem permit: unknown section 'other' (effective, userauthority, audit or trust)\n"}},
+        {{"permit", empty, "UserAuthority::QM1"}, {1, "", "zem permit: " + zemtest::SizeFailed(empty)}},
     });
 }
 
 TEST(ZemWorkgroup, PrintsEveryResolvableValueWithPasswordsMasked)
 {
-    ConfigHome home;
+    zemtest::ConfigHome home;
     const std::string missing = home.configFile("mqgroup.ini");
-    ExpectRuns({{{"workgroup", "PROD"}, 1, "", "zem workgroup: " + zemtest::OpeningFailed(missing)},
-                {{"workgroup"}, 2, "", std::nullopt}});
-    ExpectHelp("workgroup", "usage: zem workgroup NAME");
+    ExpectRuns({{{"workgroup", "PROD"}, {1, "", "zem workgroup: " + zemtest::OpeningFailed(missing)}},
+                {{"workgroup"}, {2, "", "zem workgroup: expected NAME\n"}}});
+    zemtest::ExpectHelp("workgroup", "usage: zem workgroup NAME");
 
     // The install directory comes from the environment unless --home names one.
     home.write("mqgroup.ini", "Group::T=G\nG::Service=9\nG::DBPwd=\n");
     ExpectRuns({
-        {{"workgroup", "T"}, 0, "Workgroup    T\nGroup        G\nService      9\nDBPwd        \n"},
-        {{"workgroup", "NONE"}, 1, "", "zem workgroup: Could not resolve Workgroup \"NONE\"\n"},
+        {{"workgroup", "T"}, {0, "Workgroup    T\nGroup        G\nService      9\nDBPwd        \n", ""}},
+        {{"workgroup", "NONE"}, {1, "", "zem workgroup: Could not resolve Workgroup \"NONE\"\n"}},
         {{"workgroup", "PROD", "--home", SamplePath("")},
-         0,
-         "Workgroup    PROD\n"
-         "Group        G100\n"
-         "Node         mqmon01.example.net\n"
-         "Service      7200\n"
-         "VNTDSNode    mqdir01.example.net\n"
-         "VNTDSPort    7201\n"
-         "DBDSN        MQMONPROD\n"
-         "DBUser       mqmon\n"
-         "DBPwd        ********\n"
-         "DBSchema     MQMON\n"
-         "DBPSchema    MQMONP\n"
-         "QX7DBDSN     QX7PROD\n"
-         "QX7DBUser    qx7\n"
-         "QX7DBPwd     ********\n"
-         "QX7DBSchema  QX7\n"},
+         {0,
+          "Workgroup    PROD\n"
+          "Group        G100\n"
+          "Node         mqmon01.example.net\n"
+          "Service      7200\n"
+          "VNTDSNode    mqdir01.example.net\n"
+          "VNTDSPort    7201\n"
+          "DBDSN        MQMONPROD\n"
+          "DBUser       mqmon\n"
+          "DBPwd        ********\n"
+          "DBSchema     MQMON\n"
+          "DBPSchema    MQMONP\n"
+          "QX7DBDSN     QX7PROD\n"
+          "QX7DBUser    qx7\n"
+          "QX7DBPwd     ********\n"
+          "QX7DBSchema  QX7\n",
+          ""}},
         {{"workgroup", "PIL*", "--home", SamplePath("")},
-         0,
-         "Workgroup    PIL*\nGroup        G200\nNode         mqmon-pilot.example.net\nService      7300\n"},
+         {0, "Workgroup    PIL*\nGroup        G200\nNode         mqmon-pilot.example.net\nService      7300\n", ""}},
     });
 }
 
