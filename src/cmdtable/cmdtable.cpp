@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cmdtable/param_index.h"
 #include "cmdtable/records.h"
 
 namespace zem {
@@ -61,6 +62,10 @@ MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key) 
 MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key) {
     if (list == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName)) return nullptr;
     if (list[0].keyword == nullptr) return nullptr;
+    // The table's own lists are searched through their index, with the same answers.
+    bool indexed = false;
+    MqscKeyword *found = FindIndexedParam(list, mode, key, indexed);
+    if (indexed) return found;
     // The first entry is the command's own record: its code or verb is no parameter, even
     // where it equals one (MAXMSGL's id 13 is also the code of the queue inquiry).
     for (MqscParam *entry = list + 1; entry->keyword != nullptr; ++entry) {

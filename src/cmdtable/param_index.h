@@ -1,0 +1,17 @@
+// Lookups in the parameter lists of the command table through an index per list, built
+// once on first use. The lists are constant data, so the index stays right for the life
+// of the process; lists that are not the table's own are never indexed.
+#pragma once
+#include <cstdint>
+
+#include "zemapi.h"
+
+namespace zem {
+
+// What FindCmdParam answers for list, mode and key (mode 1 id, mode 2 name or value
+// name), found through the index: the keyword record of the first entry that matches,
+// or NULL. `indexed` is false, and the result NULL, when list is not a parameter list of
+// the command table; the caller then searches the list itself.
+MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *key, bool &indexed);
+
+}  // namespace zem

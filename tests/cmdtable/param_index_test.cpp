@@ -1,0 +1,111 @@
+// The parameter lookups of the command table answer through an index of each list: the
+// answers must be those of a search from the front of the list, for every name, value
+// name and id the table holds, and lists that are not the table's own are searched.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cmdtable/cmdtable.h"
+#include "zemapi.h"
+
+namespace {
+
+using zem::FindCmdParam;
+using zem::kFindById;
+using zem::kFindByName;
+
+// The search the index stands in for, written out: entries after the first, in order,
+// the entry's own name or id first, then the names of its values.
+MqscKeyword *SearchFromFront(MqscParam *list, int32_t mode, int32_t id, const char *name)
+{
+    for (MqscParam *entry = list + 1; entry->keyword; ++entry) {
+        MqscKeyword *keyword = entry->keyword;
+        if (mode == kFindById && keyword->id == id)
+            return keyword;
+        if (mode == kFindByName) {
+            if (keyword->name && std::strcmp(keyword->name, name) == 0)
+                return keyword;
+            for (MqscKeyword **value = keyword->values; value && *value; ++value)
+                if ((*value)->name && std::strcmp((*value)->name, name) == 0)
+                    return keyword;
+        }
+    }
+    return nullptr;
+}
+
+TEST(ParamIndex, EveryNameAndIdOfEveryListFindsTheFirstEntryThatHasIt)
+{
+    int lookups = 0;
+    for (MqscKeyword **command = GetCmdTbl(); *command; ++command) {
+        MqscParam *list = (*command)->params;
+        if (!list || !list[0].keyword)
+            continue;
+        std::vector<std::string> names = {"", "NOSUCHKEYWORD", (*command)->name ? (*command)->name : ""};
+        std::vector<int32_t> ids = {0, -1, (*command)->id, 999999};
+        for (MqscParam *entry = list + 1; entry->keyword; ++entry) {
+            ids.push_back(entry->keyword->id);
+            if (entry->keyword->name)
+                names.push_back(entry->keyword->name);
+            for (MqscKeyword **value = entry->keyword->values; value && *value; ++value)
+                if ((*value)->name)
+                    names.push_back((*value)->name);
+        }
+        for (const std::string &name : names) {
+            ASSERT_EQ(SearchFromFront(list, kFindByName, 0, name.c_str()), FindCmdParam(list, kFindByName, name.c_str()))
+                << (*command)->name << " / " << name;
+            ++lookups;
+        }
+        for (int32_t id : ids) {
+            ASSERT_EQ(SearchFromFront(list, kFindById, id, nullptr), FindCmdParam(list, kFindById, &id))
+                << (*command)->name << " / " << id;
+            ++lookups;
+        }
+    }
+    EXPECT_GT(lookups, 3000);  // the whole table was walked, not an empty array
+}
+
+TEST(ParamIndex, FirstMatchWinsWhereNamesRepeat)
+{
+    // The queue inquiry: the share option is found by its value words, the queue name
+    // by its keyword; the command's own id (13) is also MAXMSGL's and finds MAXMSGL.
+    MqscKeyword **table = GetCmdTbl();
+    MqscParam *inquireQ = nullptr;
+    for (MqscKeyword **command = table; *command && !inquireQ; ++command)
+        if ((*command)->id == 13)
+            inquireQ = (*command)->params;
+    ASSERT_NE(nullptr, inquireQ);
+    MqscKeyword *share = FindCmdParam(inquireQ, kFindByName, "NOSHARE");
+    ASSERT_NE(nullptr, share);
+    EXPECT_EQ(23, share->id);
+    EXPECT_EQ(share, FindCmdParam(inquireQ, kFindByName, "SHARE"));
+    MqscKeyword *queue = FindCmdParam(inquireQ, kFindByName, "QUEUE");
+    ASSERT_NE(nullptr, queue);
+    EXPECT_EQ(2016, queue->id);
+    int32_t maxMsgLength = 13;
+    MqscKeyword *byId = FindCmdParam(inquireQ, kFindById, &maxMsgLength);
+    ASSERT_NE(nullptr, byId);
+    EXPECT_STREQ("MAXMSGL", byId->name);
+}
+
+TEST(ParamIndex, ListsOutsideTheTableAreSearchedAsTheyStand)
+{
+    MqscKeyword verb{MQSC_CMD, 4711, "VERB", nullptr, 0, nullptr, 0, -1, 0};
+    MqscKeyword first{MQSC_INT, 7, "FIRST", nullptr, 0, nullptr, 0, -1, 0};
+    MqscKeyword second{MQSC_INT, 7, "SECOND", nullptr, 0, nullptr, 0, -1, 0};
+    MqscParam list[] = {{1, 2, 1, &verb, "", ' ', -1, 0},
+                        {0, 1, 1, &first, "(%d)", ' ', -1, 0},
+                        {0, 1, 1, &second, "(%d)", ' ', -1, 0},
+                        {2, 0, 0, nullptr, nullptr, 0, 0, 0}};
+    int32_t seven = 7;
+    EXPECT_EQ(&first, FindCmdParam(list, kFindById, &seven));
+    EXPECT_EQ(&second, FindCmdParam(list, kFindByName, "SECOND"));
+    // The same storage holding other records gives their answers: nothing is remembered.
+    list[1].keyword = &second;
+    list[2].keyword = &first;
+    EXPECT_EQ(&second, FindCmdParam(list, kFindById, &seven));
+    EXPECT_EQ(nullptr, FindCmdParam(list, kFindByName, "VERB"));
+}
+
+}  // namespace
