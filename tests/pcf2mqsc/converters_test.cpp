@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "conversion_helpers.h"
@@ -17,28 +17,24 @@ namespace mq = zem::mq;
 namespace {
 
 // What a converter returned, reported and left in its scratch buffer.
-struct Outcome {
-    int32_t result;
-    int32_t reason;
-    std::string scratch;
-    bool operator==(const Outcome &o) const { return result == o.result && reason == o.reason && scratch == o.scratch; }
-};
-std::ostream &operator<<(std::ostream &out, const Outcome &o)
-{
-    return out << "{" << o.result << ", " << o.reason << ", \"" << o.scratch << "\"}";
-}
+using Outcome = std::tuple<int32_t, int32_t, std::string>;
 
 // Runs a converter on one structure held in exact-size, aligned storage.
 template <typename Layout, typename Converter> Outcome Apply(Converter convert, const PcfBytes &structure)
 {
     std::vector<unsigned char> bytes = zemtest::ExactBytes(structure.bytes());
     std::vector<char> scratch(zem::kItemAreaSize, '\0');
-    Outcome outcome{-1, -1, ""};
-    outcome.result = convert(reinterpret_cast<const Layout *>(bytes.data()), scratch.data(), &outcome.reason);
-    outcome.scratch = scratch.data();
-    return outcome;
+    int32_t reason = -1;
+    int32_t result = convert(reinterpret_cast<const Layout *>(bytes.data()), scratch.data(), &reason);
+    return {result, reason, scratch.data()};
 }
-Outcome ApplyList(const PcfBytes &structure)
+Outcome Cfh(int32_t code) { return Apply<ZEM_MQCFH>(MqcfhToMqsc, PcfBytes().Cfh(ZEM_MQCFT_COMMAND, code, 0)); }
+Outcome Cfin(int32_t id, int32_t value) { return Apply<ZEM_MQCFIN>(MqcfinToMqsc, PcfBytes().Cfin(id, value)); }
+Outcome Cfst(const PcfBytes &structure) { return Apply<ZEM_MQCFST>(MqcfstToMqsc, structure); }
+Outcome Cfst(int32_t id, const char *text) { return Cfst(PcfBytes().Cfst(id, text)); }
+Outcome StrList(const PcfBytes &structure) { return Apply<ZEM_MQCFSL>(StrListToMqsc, structure); }
+Outcome Cfsl(const PcfBytes &structure) { return Apply<ZEM_MQCFSL>(MqcfslToMqsc, structure); }
+Outcome Cfil(const PcfBytes &structure)
 {
     auto withoutScratch = [](const ZEM_MQCFIL *list, char *, int32_t *reason) { return MqcfilToMqsc(list, reason); };
     return Apply<ZEM_MQCFIL>(withoutScratch, structure);
@@ -51,14 +47,14 @@ protected:
     // Chooses the command as the walk does, and marks its object name when one is given.
     void Command(int32_t code, int32_t nameParameter = 0, const char *name = nullptr)
     {
-        ASSERT_EQ(Apply<ZEM_MQCFH>(MqcfhToMqsc, PcfBytes().Cfh(ZEM_MQCFT_COMMAND, code, 0)).reason, 0);
+        ASSERT_EQ(std::get<1>(Cfh(code)), 0);
         if (name) {
-            ASSERT_EQ(Apply<ZEM_MQCFST>(MqcfstToMqsc, PcfBytes().Cfst(nameParameter, name)).reason, 0);
+            ASSERT_EQ(std::get<1>(Cfst(nameParameter, name)), 0);
         }
     }
 
     // Writes what is marked; "<failed>" and the reason on failure.
-    std::string Emit(int32_t code, int32_t &reason, int32_t capacity = 1024)
+    std::string Emit(int32_t code, int32_t capacity = 1024)
     {
         std::vector<char> area(static_cast<std::size_t>(capacity), '\x7f');
         MqscText output{area.data(), capacity};
@@ -68,51 +64,48 @@ protected:
         EXPECT_EQ(output.length, static_cast<int32_t>(std::strlen(area.data())));
         return area.data();
     }
+
+    int32_t reason = -1;
 };
 
-TEST_F(Converters, HeaderChoosesTheFirstCommandRecordOfItsCode)
+TEST_F(Converters, HeaderChoosesTheCommandAndTheScratchNamesTheKeyword)
 {
-    EXPECT_EQ(Apply<ZEM_MQCFH>(MqcfhToMqsc, PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 0)), (Outcome{1, 0, "DISPLAY QUEUE"}));
-    EXPECT_EQ(Apply<ZEM_MQCFH>(MqcfhToMqsc, PcfBytes().Cfh(1, mq::MQCMD_START_CHANNEL_LISTENER, 0)),
-              (Outcome{1, 0, "START LISTENER "}));
-    EXPECT_EQ(Apply<ZEM_MQCFH>(MqcfhToMqsc, PcfBytes().Cfh(1, 9999, 0)), (Outcome{1, ZEM_P2M_NOT_IN_TABLE, ""}));
+    EXPECT_EQ(Cfh(mq::MQCMD_INQUIRE_Q), Outcome(1, 0, "DISPLAY QUEUE"));
+    // only the first record of a code is reachable
+    EXPECT_EQ(Cfh(mq::MQCMD_START_CHANNEL_LISTENER), Outcome(1, 0, "START LISTENER "));
+    EXPECT_EQ(Cfh(9999), Outcome(1, ZEM_P2M_NOT_IN_TABLE, ""));
     // Without a current list every parameter is unknown.
-    EXPECT_EQ(Apply<ZEM_MQCFST>(MqcfstToMqsc, PcfBytes().Cfst(mq::MQCA_Q_NAME, "Q1")), (Outcome{1, ZEM_P2M_NOT_IN_TABLE, ""}));
-}
+    EXPECT_EQ(Cfst(mq::MQCA_Q_NAME, "Q1"), Outcome(1, ZEM_P2M_NOT_IN_TABLE, ""));
 
-TEST_F(Converters, ScratchNamesTheKeywordOrTheSpecialWord)
-{
     Command(mq::MQCMD_CREATE_CHANNEL);
-    EXPECT_EQ(Apply<ZEM_MQCFIN>(MqcfinToMqsc, PcfBytes().Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1)), (Outcome{1, 0, "AUTO"}));
-    EXPECT_EQ(Apply<ZEM_MQCFIN>(MqcfinToMqsc, PcfBytes().Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 60)), (Outcome{1, 0, "KAINT"}));
-    EXPECT_EQ(Apply<ZEM_MQCFIN>(MqcfinToMqsc, PcfBytes().Cfin(mq::MQIACH_CHANNEL_TYPE, 1)), (Outcome{1, 0, "CHLTYPE"}));
-    EXPECT_EQ(Apply<ZEM_MQCFST>(MqcfstToMqsc, PcfBytes().Cfst(mq::MQCACH_DESC, "d")), (Outcome{1, 0, "DESCR"}));
+    EXPECT_EQ(Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1), Outcome(1, 0, "AUTO"));
+    EXPECT_EQ(Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 60), Outcome(1, 0, "KAINT"));
+    EXPECT_EQ(Cfin(mq::MQIACH_CHANNEL_TYPE, 1), Outcome(1, 0, "CHLTYPE"));
+    EXPECT_EQ(Cfst(mq::MQCACH_DESC, "d"), Outcome(1, 0, "DESCR"));
     Command(mq::MQCMD_CREATE_SUBSCRIPTION);
-    EXPECT_EQ(Apply<ZEM_MQCFIN>(MqcfinToMqsc, PcfBytes().Cfin(mq::MQIACF_EXPIRY, -1)), (Outcome{1, 0, "UNLIMITED"}));
+    EXPECT_EQ(Cfin(mq::MQIACF_EXPIRY, -1), Outcome(1, 0, "UNLIMITED"));
 }
 
 TEST_F(Converters, ReasonsOfDroppedParameters)
 {
     Command(mq::MQCMD_CREATE_Q);
     const Outcome unknown{1, ZEM_P2M_NOT_IN_TABLE, ""}, wrongKind{1, ZEM_P2M_BAD_STRUCTURE, ""};
-    EXPECT_EQ(Apply<ZEM_MQCFIN>(MqcfinToMqsc, PcfBytes().Cfin(99999, 1)), unknown);
-    EXPECT_EQ(Apply<ZEM_MQCFIN>(MqcfinToMqsc, PcfBytes().Cfin(mq::MQIA_Q_TYPE, 99)), unknown);
-    EXPECT_EQ(Apply<ZEM_MQCFIN>(MqcfinToMqsc, PcfBytes().Cfin(mq::MQCA_Q_DESC, 1)), wrongKind);
-    EXPECT_EQ(Apply<ZEM_MQCFST>(MqcfstToMqsc, PcfBytes().Cfst(mq::MQIA_Q_TYPE, "QLOCAL")), wrongKind);
-    EXPECT_EQ(Apply<ZEM_MQCFSL>(MqcfslToMqsc, PcfBytes().Cfsl(mq::MQIA_Q_TYPE, {"A"}, 4)), wrongKind);
-    EXPECT_EQ(Apply<ZEM_MQCFSL>(StrListToMqsc, PcfBytes().Cfsl(mq::MQCA_Q_DESC, {"A"}, 4)), (Outcome{0, ZEM_P2M_BAD_STRUCTURE, ""}));
-    EXPECT_EQ(Apply<ZEM_MQCFSL>(StrListToMqsc, PcfBytes().Cfsl(mq::MQCA_NAMES, {"A"}, 4)), (Outcome{0, ZEM_P2M_NOT_IN_TABLE, ""}));
-    EXPECT_EQ(ApplyList(PcfBytes().Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH, 99999})), (Outcome{1, ZEM_P2M_NOT_IN_TABLE, ""}));
-    EXPECT_EQ(ApplyList(PcfBytes().Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH})), (Outcome{1, 0, ""}));
+    EXPECT_EQ(Cfin(99999, 1), unknown);
+    EXPECT_EQ(Cfin(mq::MQIA_Q_TYPE, 99), unknown);
+    EXPECT_EQ(Cfin(mq::MQCA_Q_DESC, 1), wrongKind);
+    EXPECT_EQ(Cfst(mq::MQIA_Q_TYPE, "QLOCAL"), wrongKind);
+    EXPECT_EQ(Cfsl(PcfBytes().Cfsl(mq::MQIA_Q_TYPE, {"A"}, 4)), wrongKind);
+    EXPECT_EQ(StrList(PcfBytes().Cfsl(mq::MQCA_Q_DESC, {"A"}, 4)), Outcome(0, ZEM_P2M_BAD_STRUCTURE, ""));
+    EXPECT_EQ(StrList(PcfBytes().Cfsl(mq::MQCA_NAMES, {"A"}, 4)), Outcome(0, ZEM_P2M_NOT_IN_TABLE, ""));
+    EXPECT_EQ(Cfil(PcfBytes().Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH, 99999})), unknown);
+    EXPECT_EQ(Cfil(PcfBytes().Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH})), Outcome(1, 0, ""));
     // None of the dropped ones was marked: only MAXDEPTH, and the type and name are missing.
-    int32_t reason = -1;
-    EXPECT_EQ(Emit(mq::MQCMD_CREATE_Q, reason), "<failed>");
+    EXPECT_EQ(Emit(mq::MQCMD_CREATE_Q), "<failed>");
     EXPECT_EQ(reason, ZEM_P2M_REQUIRED_MISSING);
 }
 
 TEST_F(Converters, NullStructuresAndMissingOutParameters)
 {
-    int32_t reason = -1;
     EXPECT_EQ(MqcfhToMqsc(nullptr, nullptr, &reason), 1);
     EXPECT_EQ(reason, ZEM_P2M_BAD_STRUCTURE);
     reason = -1;
@@ -124,71 +117,64 @@ TEST_F(Converters, NullStructuresAndMissingOutParameters)
     Command(mq::MQCMD_INQUIRE_Q);
     std::vector<unsigned char> name = zemtest::ExactBytes(PcfBytes().Cfst(mq::MQCA_Q_NAME, "Q1").bytes());
     EXPECT_EQ(MqcfstToMqsc(reinterpret_cast<const ZEM_MQCFST *>(name.data()), nullptr, nullptr), 1);
-    EXPECT_EQ(Emit(mq::MQCMD_INQUIRE_Q, reason), "DISPLAY QUEUE('Q1')");
+    EXPECT_EQ(Emit(mq::MQCMD_INQUIRE_Q), "DISPLAY QUEUE('Q1')");
 }
 
-TEST_F(Converters, StringListItemsStayWithinTheirOwnLengthAndTheStructure)
+TEST_F(Converters, ListsAreReadWithinTheirItemsAndStructure)
 {
-    int32_t reason = -1;
-    struct Case {
+    const struct {
         const char *what;
         PcfBytes list;
         std::string names;
     } cases[] = {
-        {"items without NUL stop at their own end", PcfBytes().Cfsl(mq::MQCA_NAMES, {"ABCD", "EFGH"}, 4), "'ABCD', 'EFGH'"},
+        {"items without NUL stop at their own end", PcfBytes().Cfsl(mq::MQCA_NAMES, {"ABCD", "EFGH"}, 4),
+         "'ABCD', 'EFGH'"},
         {"48 characters of an item, and up to its NUL",
          PcfBytes().Words({6, 24 + 128, mq::MQCA_NAMES, 0, 2, 64}).Raw(std::string(60, 'L') + "    ")
              .Raw(std::string("AB\0CD", 5) + std::string(59, '\0')),
          "'" + std::string(48, 'L') + "', 'AB'"},
-        {"Count beyond the structure", PcfBytes().Words({6, 32, mq::MQCA_NAMES, 0, 1000, 4}).Chars("ABCDEFGH"), "'ABCD', 'EFGH',"},
+        {"Count beyond the structure", PcfBytes().Words({6, 32, mq::MQCA_NAMES, 0, 1000, 4}).Chars("ABCDEFGH"),
+         "'ABCD', 'EFGH',"},
         {"huge Count of empty items", PcfBytes().Words({6, 24, mq::MQCA_NAMES, 0, 2000000000, 0}), " "},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         Command(mq::MQCMD_CREATE_NAMELIST, mq::MQCA_NAMELIST_NAME, "NL1");
-        EXPECT_EQ(Apply<ZEM_MQCFSL>(StrListToMqsc, c.list), (Outcome{1, 0, "NAMES"}));
-        EXPECT_EQ(Emit(mq::MQCMD_CREATE_NAMELIST, reason), "DEFINE NAMELIST('NL1') NAMES(" + c.names + ")");
+        EXPECT_EQ(StrList(c.list), Outcome(1, 0, "NAMES"));
+        EXPECT_EQ(Emit(mq::MQCMD_CREATE_NAMELIST), "DEFINE NAMELIST('NL1') NAMES(" + c.names + ")");
     }
-}
-
-TEST_F(Converters, WholeStringListAsOneText)
-{
-    int32_t reason = -1;
+    // the whole list as one text, within its structure
     Command(mq::MQCMD_CREATE_NAMELIST, mq::MQCA_NAMELIST_NAME, "NL1");
-    EXPECT_EQ(Apply<ZEM_MQCFSL>(MqcfslToMqsc, PcfBytes().Cfsl(mq::MQCA_NAMES, {"A", "B"}, 4)), (Outcome{1, 0, "NAMES"}));
-    EXPECT_EQ(Emit(mq::MQCMD_CREATE_NAMELIST, reason), "DEFINE NAMELIST('NL1') NAMES(A   B)");
+    EXPECT_EQ(Cfsl(PcfBytes().Cfsl(mq::MQCA_NAMES, {"A", "B"}, 4)), Outcome(1, 0, "NAMES"));
+    EXPECT_EQ(Emit(mq::MQCMD_CREATE_NAMELIST), "DEFINE NAMELIST('NL1') NAMES(A   B)");
     Command(mq::MQCMD_CREATE_NAMELIST, mq::MQCA_NAMELIST_NAME, "NL1");
-    Apply<ZEM_MQCFSL>(MqcfslToMqsc, PcfBytes().Words({6, 28, mq::MQCA_NAMES, 0, 50, 4}).Chars("WXYZ"));
-    EXPECT_EQ(Emit(mq::MQCMD_CREATE_NAMELIST, reason), "DEFINE NAMELIST('NL1') NAMES(WXYZ)");
-}
-
-TEST_F(Converters, StringAndSelectorListAreReadWithinTheirStructure)
-{
-    int32_t reason = -1;
+    Cfsl(PcfBytes().Words({6, 28, mq::MQCA_NAMES, 0, 50, 4}).Chars("WXYZ"));
+    EXPECT_EQ(Emit(mq::MQCMD_CREATE_NAMELIST), "DEFINE NAMELIST('NL1') NAMES(WXYZ)");
+    // a string and a selector list
     Command(mq::MQCMD_CREATE_NAMELIST);
-    Apply<ZEM_MQCFST>(MqcfstToMqsc, PcfBytes().Words({4, 24, mq::MQCA_NAMELIST_NAME, 0, 40}).Chars("NL12"));
-    EXPECT_EQ(Emit(mq::MQCMD_CREATE_NAMELIST, reason), "DEFINE NAMELIST('NL12')");
+    Cfst(PcfBytes().Words({4, 24, mq::MQCA_NAMELIST_NAME, 0, 40}).Chars("NL12"));
+    EXPECT_EQ(Emit(mq::MQCMD_CREATE_NAMELIST), "DEFINE NAMELIST('NL12')");
     Command(mq::MQCMD_INQUIRE_Q, mq::MQCA_Q_NAME, "Q1");
-    ApplyList(PcfBytes().Words({5, 20, mq::MQIACF_Q_ATTRS, 400000000, mq::MQIA_CURRENT_Q_DEPTH}));
-    EXPECT_EQ(Emit(mq::MQCMD_INQUIRE_Q, reason), "DISPLAY QUEUE('Q1') CURDEPTH");
+    Cfil(PcfBytes().Words({5, 20, mq::MQIACF_Q_ATTRS, 400000000, mq::MQIA_CURRENT_Q_DEPTH}));
+    EXPECT_EQ(Emit(mq::MQCMD_INQUIRE_Q), "DISPLAY QUEUE('Q1') CURDEPTH");
 }
 
 TEST_F(Converters, WriterClearsTheMarksItWritesAndReportsItsFailures)
 {
-    int32_t reason = -1;
     Command(mq::MQCMD_INQUIRE_Q, mq::MQCA_Q_NAME, "Q1");
-    EXPECT_EQ(Emit(mq::MQCMD_INQUIRE_Q, reason), "DISPLAY QUEUE('Q1')");
-    EXPECT_EQ(Emit(mq::MQCMD_INQUIRE_Q, reason), "<failed>");
-    EXPECT_EQ(reason, ZEM_P2M_REQUIRED_MISSING);
-    EXPECT_EQ(Emit(9999, reason), "<failed>");
-    EXPECT_EQ(reason, ZEM_P2M_NOT_IN_TABLE);
-    EXPECT_EQ(Emit(mq::MQCMD_ESCAPE, reason), "<failed>");
-    EXPECT_EQ(reason, ZEM_P2M_NO_PARAM_LIST);
+    EXPECT_EQ(Emit(mq::MQCMD_INQUIRE_Q), "DISPLAY QUEUE('Q1')");
+    const std::pair<int32_t, int32_t> failures[] = {{mq::MQCMD_INQUIRE_Q, ZEM_P2M_REQUIRED_MISSING},
+                                                    {9999, ZEM_P2M_NOT_IN_TABLE},
+                                                    {mq::MQCMD_ESCAPE, ZEM_P2M_NO_PARAM_LIST}};
+    for (const auto &[code, expected] : failures) {
+        EXPECT_EQ(Emit(code), "<failed>") << code;
+        EXPECT_EQ(reason, expected) << code;
+    }
     Command(mq::MQCMD_PING_Q_MGR);
-    EXPECT_EQ(Emit(mq::MQCMD_PING_Q_MGR, reason, 9), "<failed>");
+    EXPECT_EQ(Emit(mq::MQCMD_PING_Q_MGR, 9), "<failed>");
     EXPECT_EQ(reason, ZEM_P2M_TEXT_TOO_LONG);
     Command(mq::MQCMD_PING_Q_MGR);
-    EXPECT_EQ(Emit(mq::MQCMD_PING_Q_MGR, reason, 10), "PING QMGR");
+    EXPECT_EQ(Emit(mq::MQCMD_PING_Q_MGR, 10), "PING QMGR");
     Command(mq::MQCMD_PING_Q_MGR);
     EXPECT_EQ(EmitMqscMsg(mq::MQCMD_PING_Q_MGR, nullptr, 0, &reason), 0);
     EXPECT_EQ(reason, ZEM_P2M_TEXT_TOO_LONG);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,16 +25,13 @@ bool AddRequiredParameter(const MqscKeyword &keyword, PcfBytes &params)
 {
     switch (keyword.type) {
     case MQSC_FLAG:
-        params.Cfin(keyword.id, 0);
-        return true;
     case MQSC_INT:
-        params.Cfin(keyword.id, kIntegerValue);
+        params.Cfin(keyword.id, keyword.type == MQSC_INT ? kIntegerValue : 0);
         return true;
     case MQSC_ENUM:
-        if (!keyword.values || !keyword.values[0])
-            return false;
-        params.Cfin(keyword.id, keyword.values[0]->id);
-        return true;
+        if (keyword.values && keyword.values[0])
+            params.Cfin(keyword.id, keyword.values[0]->id);
+        return keyword.values && keyword.values[0];
     case MQSC_STR:
         params.Cfst(keyword.id, kStringValue);
         return true;
@@ -65,27 +63,9 @@ std::set<std::string> AllowedWords(const MqscKeyword &command)
 // commas and continuation marks.
 std::vector<std::string> WordsOf(const std::string &text)
 {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false;
-    for (char c : text) {
-        if (c == '\'') {
-            quoted = !quoted;
-            continue;
-        }
-        if (quoted)
-            continue;
-        if (c == ' ' || c == '(' || c == ')' || c == ',' || c == '+' || c == '\n') {
-            if (!word.empty())
-                words.push_back(word);
-            word.clear();
-        } else {
-            word += c;
-        }
-    }
-    if (!word.empty())
-        words.push_back(word);
-    return words;
+    static const std::regex quoted("'[^']*'"), word("[^ (),+\n]+");
+    const std::string bare = std::regex_replace(text, quoted, "");
+    return {std::sregex_token_iterator(bare.begin(), bare.end(), word), std::sregex_token_iterator()};
 }
 
 TEST(TableCommands, EveryCommandConvertsFromItsRequiredParameters)
