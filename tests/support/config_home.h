@@ -1,6 +1,7 @@
 // An install directory of the test's own: KELDA_HOME points at a fresh folder with the
 // configuration folder "config/groups" below it, until scope end.
 #pragma once
+#include <cerrno>
 #include <string>
 
 #include "capture.h"
@@ -24,7 +25,7 @@ private:
 
 // The texts every configuration reader gives for a file that cannot be opened (with the
 // errno of the failure) and for an empty one.
-std::string OpeningFailed(const std::string &path, int error = 2);
+std::string OpeningFailed(const std::string &path, int error = ENOENT);
 std::string SizeFailed(const std::string &path);
 
 }  // namespace zemtest
