@@ -142,6 +142,10 @@ void ExploreSetters(MESSAGE &copy)
     }
     if (IsPcfStrListAttr(&copy) || IsPcfByteStrListAttr(&copy)) {
         int32_t count = Word(copy, 16);
+        // Growing a list the caller asks for costs what the caller asks: a peer's entry
+        // length of a gigabyte is the caller's to refuse, so grow only modest lists.
+        if ((int64_t{count} + 2) * Word(copy, 20) > (1 << 20))
+            return;
         SortPcfListAttr(&copy);
         SetPcfStrListAttrValue(&copy, 0, "FIRST");
         SetPcfStrListAttrValueWithFill(&copy, 1, "SECOND", '*');
@@ -256,6 +260,10 @@ void ExploreIndexed(PcfMessage &pcf, int depth)
     GetAttrByPos(-1, &copy, &pcf);
     DeleteMessage(&copy);
 
+    // A string list of empty entries may claim any count in 24 bytes; the sort then takes
+    // memory and time for every claimed record (reported; see tests/pcf/regress_fuzz_test.cpp).
+    if (intList && strList && Word(*strList, 16) > 65536)
+        strList = nullptr;
     if (intList && strList) {
         MESSAGE ints = *intList, strs = *strList;
         AuthRecSortSet set{&ints, &strs, &strs, &ints, "OWNER"};
