@@ -5,7 +5,6 @@
 #include <ctime>
 #include <regex>
 #include <string>
-#include <tuple>
 
 #include "capture.h"
 #include "conversion_helpers.h"
@@ -37,8 +36,8 @@ PcfPtr Indexed(const PcfBytes &bytes)
     return response;
 }
 
-// An indexed inquiry response for queue Q1 with the given stamps ("" leaves one out).
-PcfPtr QueueResponse(const std::string &date, const std::string &time)
+// An inquiry response for queue Q1 with the given stamps ("" leaves one out).
+PcfBytes QueueResponse(const std::string &date, const std::string &time)
 {
     PcfBytes params;
     params.Cfst(mq::MQCA_Q_NAME, Padded("Q1", 48));
@@ -47,7 +46,7 @@ PcfPtr QueueResponse(const std::string &date, const std::string &time)
     if (!time.empty())
         params.Cfst(mq::MQCA_ALTERATION_TIME, time);
     const int32_t count = 1 + !date.empty() + !time.empty();
-    return Indexed(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_Q, count).Append(params));
+    return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_Q, count).Append(params);
 }
 
 // The runtime library's 24-character local time text and its line feed, masked.
@@ -96,7 +95,7 @@ TEST(IsAlterDateRecent2, VerdictsAroundTheDiscoveryStart)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.date) + " " + c.time);
-        EXPECT_EQ(Quietly(kDiscovery, QueueResponse(c.date, c.time).get(), "QM1"), c.recent);
+        EXPECT_EQ(Quietly(kDiscovery, Indexed(QueueResponse(c.date, c.time)).get(), "QM1"), c.recent);
     }
     // a stamp of another structure type is no stamp
     auto integerDate = PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_Q, 3).Cfst(mq::MQCA_Q_NAME, "Q1")
@@ -106,7 +105,7 @@ TEST(IsAlterDateRecent2, VerdictsAroundTheDiscoveryStart)
 
 TEST(IsAlterDateRecent2, NullInputsAnswerRecentWithoutReading)
 {
-    PcfPtr old = QueueResponse("2001-01-01", "01.00.00");
+    PcfPtr old = Indexed(QueueResponse("2001-01-01", "01.00.00"));
     const char *name = "QM1";
     const struct {
         int64_t start;
@@ -130,70 +129,55 @@ TEST(IsAlterDateRecent2, NullInputsAnswerRecentWithoutReading)
     }
 }
 
-TEST(IsAlterDateRecent2, TraceOfBothVerdictsLeavesTheResponseAsItWas)
+TEST(IsAlterDateRecent2, TraceNamesTheObjectAndTheVerdictAndLeavesTheResponseAsItWas)
 {
-    for (const auto &[date, time, recent] : {std::make_tuple("2009-03-07", "10.20.30", true),
-                                             std::make_tuple("2009-03-06", "23.59.59", false)}) {
-        PcfPtr response = QueueResponse(date, time);
-        const std::string before = zemtest::DataOf(*response);
-        std::string out = zemtest::CaptureStdout([&] {
-            EXPECT_EQ(IsAlterDateRecent2(kDiscovery, response.get(), "QM1", 1), recent ? 1 : 0);
-        });
-        EXPECT_EQ(MaskClock(out), Trace("QUEUE", "Q1", recent, date, time));
-        EXPECT_EQ(zemtest::DataOf(*response), before);
-    }
-}
-
-TEST(IsAlterDateRecent2, TraceWithoutStampsListsTheResponse)
-{
-    PcfPtr response = QueueResponse("", "");
-    std::string out =
-        zemtest::CaptureStdout([&] { EXPECT_EQ(IsAlterDateRecent2(kDiscovery, response.get(), "QM1", 1), 1); });
-    EXPECT_EQ(MaskClock(out), Trace("QUEUE", "Q1", true, "", "",
-                                    "DBG...IsAlterDateRecent: The PCF msg for QMGR(QM1) has no alter date or time:\n"
-                                    "\nDate: <clock>\n"
-                                    "\nPCF Header Extension (MSHDRE):\n"
-                                    "->StrucLength(32), Version(1),\n->Encoding(0), CharSet(0),\n"
-                                    "->UserMsgLength(0), Author(\" \")\n"
-                                    "\nPCF Header (MQCFH):\n"
-                                    "->Type(2), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n"
-                                    "->MsgSeqNum(1), Control(1), ParameterCount(1)\n"
-                                    "->CompCode(0), Reason(0)\n"
-                                    "\nPCF String (MQCFST):\n"
-                                    "->Type(4), StrucLength(68), Parameter(2016), CharSet(0)\n"
-                                    "->StringLength(48), String(\"" + Padded("Q1", 48) + "\")\n"));
-}
-
-TEST(IsAlterDateRecent2, ObjectNameAndTypeForTheTrace)
-{
-    struct Case {
+    auto channel = [](const PcfBytes &params, int32_t count) {
+        return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_CHANNEL, count + 2).Append(params)
+            .Cfst(mq::MQCA_ALTERATION_DATE, "2009-03-08").Cfst(mq::MQCA_ALTERATION_TIME, "08.00.00");
+    };
+    auto channelTrace = [](const char *type, const char *name) {
+        return Trace(type, name, true, "2009-03-08", "08.00.00", "", 25, "MQCMD_INQUIRE_CHANNEL");
+    };
+    const struct {
         const char *what;
-        PcfBytes params;
-        int32_t count;
-        const char *type;
-        const char *name;
+        PcfBytes response;
+        std::string trace;
+        int32_t recent = 1;
     } cases[] = {
-        {"channel name of 20 characters", PcfBytes().Cfst(mq::MQCACH_CHANNEL_NAME, "CHANNEL.WITH.A.LONG.NAME"), 1,
-         "CHANNEL", "CHANNEL.WITH.A.LONG."},
+        {"recent", QueueResponse("2009-03-07", "10.20.30"), Trace("QUEUE", "Q1", true, "2009-03-07", "10.20.30")},
+        {"old", QueueResponse("2009-03-06", "23.59.59"), Trace("QUEUE", "Q1", false, "2009-03-06", "23.59.59"), 0},
+        {"without stamps the response is listed", QueueResponse("", ""),
+         Trace("QUEUE", "Q1", true, "", "",
+               "DBG...IsAlterDateRecent: The PCF msg for QMGR(QM1) has no alter date or time:\n"
+               "\nDate: <clock>\n"
+               "\nPCF Header Extension (MSHDRE):\n"
+               "->StrucLength(32), Version(1),\n->Encoding(0), CharSet(0),\n"
+               "->UserMsgLength(0), Author(\" \")\n"
+               "\nPCF Header (MQCFH):\n"
+               "->Type(2), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n"
+               "->MsgSeqNum(1), Control(1), ParameterCount(1)\n"
+               "->CompCode(0), Reason(0)\n"
+               "\nPCF String (MQCFST):\n"
+               "->Type(4), StrucLength(68), Parameter(2016), CharSet(0)\n"
+               "->StringLength(48), String(\"" + Padded("Q1", 48) + "\")\n")},
+        {"channel name of 20 characters", channel(PcfBytes().Cfst(mq::MQCACH_CHANNEL_NAME, "CHANNEL.WITH.A.LONG.NAME"), 1),
+         channelTrace("CHANNEL", "CHANNEL.WITH.A.LONG.")},
         {"queue before channel",
-         PcfBytes().Cfst(mq::MQCACH_CHANNEL_NAME, Padded("C1", 20)).Cfst(mq::MQCA_Q_NAME, Padded("Q9", 48)), 2, "QUEUE",
-         "Q9"},
-        {"service name of 32 characters", PcfBytes().Cfst(mq::MQCA_SERVICE_NAME, std::string(40, 'S')), 1, "SERVICE",
-         "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSS"},
-        {"queue manager", PcfBytes().Cfst(mq::MQCA_Q_MGR_NAME, Padded("QM1", 48)), 1, "QMGR", "QM1"},
-        {"namelist", PcfBytes().Cfst(mq::MQCA_NAMELIST_NAME, "NL1 X"), 1, "NAMELIST", "NL1"},
-        {"no name", PcfBytes().Cfin(mq::MQIA_Q_TYPE, 1), 1, "*unknown*", "*unknown*"},
+         channel(PcfBytes().Cfst(mq::MQCACH_CHANNEL_NAME, Padded("C1", 20)).Cfst(mq::MQCA_Q_NAME, Padded("Q9", 48)), 2),
+         channelTrace("QUEUE", "Q9")},
+        {"service name of 32 characters", channel(PcfBytes().Cfst(mq::MQCA_SERVICE_NAME, std::string(40, 'S')), 1),
+         channelTrace("SERVICE", "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSS")},
+        {"queue manager", channel(PcfBytes().Cfst(mq::MQCA_Q_MGR_NAME, Padded("QM1", 48)), 1), channelTrace("QMGR", "QM1")},
+        {"namelist", channel(PcfBytes().Cfst(mq::MQCA_NAMELIST_NAME, "NL1 X"), 1), channelTrace("NAMELIST", "NL1")},
+        {"no name", channel(PcfBytes().Cfin(mq::MQIA_Q_TYPE, 1), 1), channelTrace("*unknown*", "*unknown*")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        PcfPtr response = Indexed(PcfBytes()
-                                      .Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_CHANNEL, c.count + 2)
-                                      .Append(c.params)
-                                      .Cfst(mq::MQCA_ALTERATION_DATE, "2009-03-08")
-                                      .Cfst(mq::MQCA_ALTERATION_TIME, "08.00.00"));
-        std::string out = zemtest::CaptureStdout([&] { IsAlterDateRecent2(kDiscovery, response.get(), "QM1", 1); });
-        EXPECT_EQ(MaskClock(out),
-                  Trace(c.type, c.name, true, "2009-03-08", "08.00.00", "", 25, "MQCMD_INQUIRE_CHANNEL"));
+        PcfPtr response = Indexed(c.response);
+        std::string out = zemtest::CaptureStdout(
+            [&] { EXPECT_EQ(IsAlterDateRecent2(kDiscovery, response.get(), "QM1", 1), c.recent); });
+        EXPECT_EQ(MaskClock(out), c.trace);
+        EXPECT_EQ(zemtest::DataOf(*response), c.response.bytes());
     }
 }
 

@@ -23,9 +23,7 @@ const std::string kExampleText = "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPT
 // INQUIRE_Q for Q1 of type QLOCAL with the attribute list DESCR, CURDEPTH, MAXDEPTH.
 PcfBytes ExampleInquiry(int32_t queueType = mq::MQQT_LOCAL, int32_t parameterCount = 3)
 {
-    return PcfBytes()
-        .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, parameterCount)
-        .Cfst(mq::MQCA_Q_NAME, Padded("Q1", 48))
+    return PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, parameterCount).Cfst(mq::MQCA_Q_NAME, Padded("Q1", 48))
         .Cfin(mq::MQIA_Q_TYPE, queueType)
         .Cfil(mq::MQIACF_Q_ATTRS, {mq::MQCA_Q_DESC, mq::MQIA_CURRENT_Q_DEPTH, mq::MQIA_MAX_Q_DEPTH});
 }

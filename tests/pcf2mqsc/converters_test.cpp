@@ -180,41 +180,40 @@ TEST_F(Converters, WriterClearsTheMarksItWritesAndReportsItsFailures)
     EXPECT_EQ(reason, ZEM_P2M_TEXT_TOO_LONG);
 }
 
-TEST(PcfToMqsc, WalkResults)
-{
-    auto inquiry = PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 1).Cfst(mq::MQCA_Q_NAME, "Q1").bytes();
-    auto written = p2mtest::Walk(inquiry, false, 20);
-    EXPECT_EQ(written.reason, 0);
-    EXPECT_EQ(written.failedParam, 0);
-    EXPECT_EQ(written.text, "DISPLAY QUEUE('Q1')");
-    EXPECT_EQ(written.length, 19);
+// What a walk reported: reason, failedParam and the output count afterwards.
+using Walked = std::tuple<int32_t, int32_t, int32_t>;
 
-    auto escape = p2mtest::Walk(PcfBytes().Cfh(1, mq::MQCMD_ESCAPE, 2).Cfin(mq::MQIACF_ESCAPE_TYPE, 1)
-                                    .Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR").bytes());
-    EXPECT_EQ(escape.reason, ZEM_P2M_NO_PARAM_LIST);
-    EXPECT_EQ(escape.failedParam, 0);
-    EXPECT_EQ(escape.length, 4096) << "the count keeps the capacity on failure";
+// Runs the walk on bytes copied one byte into exact-size storage (so that they are not
+// aligned and a read past them shows), or on no data; `length` as the descriptor says.
+Walked Walk(const std::string *bytes, int32_t length, int32_t capacity, std::string *text = nullptr)
+{
+    std::vector<unsigned char> storage(bytes ? bytes->size() + 1 : 0);
+    if (bytes)
+        std::memcpy(storage.data() + 1, bytes->data(), bytes->size());
+    std::vector<char> area(static_cast<std::size_t>(capacity), '\x7f');
+    MqscText output{area.data(), capacity};
+    int32_t reason = -1, failedParam = -1;
+    const auto *cfh = bytes ? reinterpret_cast<const ZEM_MQCFH *>(storage.data() + 1) : nullptr;
+    PcfToMqsc(PcfDataDesc{cfh, length}, &output, 0, &reason, &failedParam);
+    if (text)
+        text->assign(area.data(), strnlen(area.data(), area.size()));
+    return {reason, failedParam, output.length};
 }
 
-TEST(PcfToMqsc, WalkStaysInsideTheGivenLengthAndReadsUnalignedData)
+TEST(PcfToMqsc, WalkStaysInsideTheGivenLength)
 {
-    auto bytes = PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 2).Cfst(mq::MQCA_Q_NAME, "Q1").Cfin(20, 1).bytes();
-    std::vector<unsigned char> storage(bytes.size() + 1);
-    std::memcpy(storage.data() + 1, bytes.data(), bytes.size());
-    const auto *unaligned = reinterpret_cast<const ZEM_MQCFH *>(storage.data() + 1);
-    char area[64] = {};
-    MqscText output{area, sizeof area};
-    int32_t reason = -1, failedParam = -1;
-    PcfToMqsc(PcfDataDesc{unaligned, static_cast<int32_t>(bytes.size())}, &output, 0, &reason, &failedParam);
-    EXPECT_EQ(reason, 0);
-    EXPECT_STREQ(area, "DISPLAY QUEUE('Q1') TYPE(QLOCAL)");
-    // The buffer holds more than the descriptor says: the walk stops at the length.
-    PcfToMqsc(PcfDataDesc{unaligned, static_cast<int32_t>(bytes.size() - 16)}, &output, 0, &reason, &failedParam);
-    EXPECT_EQ(reason, ZEM_P2M_BAD_STRUCTURE);
-    EXPECT_EQ(failedParam, 2);
-    PcfToMqsc(PcfDataDesc{nullptr, 100}, &output, 0, &reason, &failedParam);
-    EXPECT_EQ(reason, ZEM_P2M_BAD_STRUCTURE);
-    EXPECT_EQ(failedParam, 0);
+    const std::string inquiry = PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 2).Cfst(mq::MQCA_Q_NAME, "Q1").Cfin(20, 1).bytes();
+    const std::string escape = PcfBytes().Cfh(1, mq::MQCMD_ESCAPE, 2).Cfin(mq::MQIACF_ESCAPE_TYPE, 1)
+                                   .Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR").bytes();
+    const int32_t size = static_cast<int32_t>(inquiry.size());
+    std::string text;
+    EXPECT_EQ(Walk(&inquiry, size, 33, &text), Walked(0, 0, 32));
+    EXPECT_EQ(text, "DISPLAY QUEUE('Q1') TYPE(QLOCAL)");
+    // The buffer holds more than the descriptor says: the walk stops at the length. The
+    // count keeps the capacity on failure.
+    EXPECT_EQ(Walk(&inquiry, size - 16, 64), Walked(ZEM_P2M_BAD_STRUCTURE, 2, 64));
+    EXPECT_EQ(Walk(&escape, static_cast<int32_t>(escape.size()), 4096), Walked(ZEM_P2M_NO_PARAM_LIST, 0, 4096));
+    EXPECT_EQ(Walk(nullptr, 100, 64), Walked(ZEM_P2M_BAD_STRUCTURE, 0, 64));
 }
 
 TEST(ConvertOpStr, OperatorWords)

@@ -28,8 +28,7 @@ PcfBytes InquireQueue(int32_t more) { return Command(mq::MQCMD_INQUIRE_Q, 1 + mo
 PcfBytes DefineNamelist(int32_t more) { return Command(mq::MQCMD_CREATE_NAMELIST, 1 + more).Cfst(mq::MQCA_NAMELIST_NAME, "NL1"); }
 PcfBytes DefineChannel(int32_t more)
 {
-    return Command(mq::MQCMD_CREATE_CHANNEL, 2 + more)
-        .Cfst(mq::MQCACH_CHANNEL_NAME, "C1")
+    return Command(mq::MQCMD_CREATE_CHANNEL, 2 + more).Cfst(mq::MQCACH_CHANNEL_NAME, "C1")
         .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER);
 }
 PcfBytes DefineSub(int32_t more) { return Command(mq::MQCMD_CREATE_SUBSCRIPTION, 1 + more).Cfst(mq::MQCACF_SUB_NAME, "S1"); }

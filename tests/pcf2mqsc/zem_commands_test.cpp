@@ -37,14 +37,10 @@ std::string Response(const std::string &queue, const std::string &date, const st
 TEST(Pcf2MqscSamples, BundledChannelResponseIsItsGeneratorsOutput)
 {
     // A queue manager's answer to an inquiry about one sender channel, last altered in 2023.
-    const std::string bytes = PcfBytes()
-                                  .Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_CHANNEL, 5)
-                                  .Cfst(mq::MQCACH_CHANNEL_NAME, Padded("QM1.TO.QM2", 20))
-                                  .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER)
-                                  .Cfst(mq::MQCACH_DESC, Padded("Sender to QM2", 64))
-                                  .Cfst(mq::MQCA_ALTERATION_DATE, Padded("2023-11-02", 12))
-                                  .Cfst(mq::MQCA_ALTERATION_TIME, "09.15.00")
-                                  .bytes();
+    const std::string bytes =
+        PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_CHANNEL, 5).Cfst(mq::MQCACH_CHANNEL_NAME, Padded("QM1.TO.QM2", 20))
+            .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER).Cfst(mq::MQCACH_DESC, Padded("Sender to QM2", 64))
+            .Cfst(mq::MQCA_ALTERATION_DATE, Padded("2023-11-02", 12)).Cfst(mq::MQCA_ALTERATION_TIME, "09.15.00").bytes();
     const std::string path = zemtest::SamplePath(kChannelSample);
     if (std::getenv("ZEM_WRITE_SAMPLES")) {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -68,12 +64,9 @@ class ZemTool : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir.write("inquiry.pcf", PcfBytes()
-                                     .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 3)
-                                     .Cfst(mq::MQCA_Q_NAME, Padded("Q1", 48))
+        dir.write("inquiry.pcf", PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 3).Cfst(mq::MQCA_Q_NAME, Padded("Q1", 48))
                                      .Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL)
-                                     .Cfil(mq::MQIACF_Q_ATTRS, {mq::MQCA_Q_DESC, mq::MQIA_CURRENT_Q_DEPTH,
-                                                                mq::MQIA_MAX_Q_DEPTH})
+                                     .Cfil(mq::MQIACF_Q_ATTRS, {mq::MQCA_Q_DESC, mq::MQIA_CURRENT_Q_DEPTH, mq::MQIA_MAX_Q_DEPTH})
                                      .bytes());
         dir.write("in.pcf", Response("PAYROLL.IN", "2024-03-05", "14.30.00"));
     }
@@ -99,11 +92,8 @@ using ZemRecent = ZemTool;
 TEST_F(ZemPcf2Mqsc, PrintsTheTextOrNamesTheFailure)
 {
     dir.write("noname.pcf", PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 1).Cfin(mq::MQIA_Q_TYPE, 1).bytes());
-    dir.write("filter.pcf", PcfBytes()
-                                .Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 2)
-                                .Cfst(mq::MQCA_Q_NAME, "Q1")
-                                .Cfif(mq::MQIA_CURRENT_Q_DEPTH, mq::MQCFOP_GREATER, 10)
-                                .bytes());
+    dir.write("filter.pcf", PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q, 2).Cfst(mq::MQCA_Q_NAME, "Q1")
+                                .Cfif(mq::MQIA_CURRENT_Q_DEPTH, mq::MQCFOP_GREATER, 10).bytes());
     dir.write("escape.pcf",
               PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_ESCAPE, 1).Cfst(mq::MQCACF_ESCAPE_TEXT, "X").bytes());
     dir.write("short.pcf", "abc");
