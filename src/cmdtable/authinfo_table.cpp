@@ -44,18 +44,26 @@ MqscParam plDisplayAuthInfo[] = {
     End(kEvery, kLevel530),
 };
 
+// The LDAP server and OCSP settings the create, alter and copy lists share.
+#define ZEM_AUTHINFO_SERVER_ROWS                     \
+    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530), \
+    Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),    \
+    Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530),     \
+    Opt(&kwOcspUrl, kQuoted, kDist, kLevel700)
+
+// DEFINE and its copying form set the same attributes in the same order.
+#define ZEM_AUTHINFO_CREATE_ROWS                       \
+    Req(&kwAuthType, kParen, kEvery, kLevel530),       \
+    ZEM_AUTHINFO_SERVER_ROWS,                          \
+    Opt(&kwReplace, kWord),                            \
+    Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530), \
+    Opt(&kwCmdScope, kParen, kZos),                    \
+    Opt(&kwQsgDisp, kParen, kZos)
+
 MqscParam plDefineAuthInfo[] = {
     Head(&cmdDefineAuthInfo, kGlue),
     Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
-    Req(&kwAuthType, kParen, kEvery, kLevel530),
-    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530),
-    Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),
-    Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530),
-    Opt(&kwOcspUrl, kQuoted, kDist, kLevel700),
-    Opt(&kwReplace, kWord),
-    Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_AUTHINFO_CREATE_ROWS,
     End(kEvery, kLevel530),
 };
 
@@ -63,10 +71,7 @@ MqscParam plAlterAuthInfo[] = {
     Head(&cmdAlterAuthInfo, kGlue),
     Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
     Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530),
-    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530),
-    Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),
-    Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530),
-    Opt(&kwOcspUrl, kQuoted, kDist, kLevel700),
+    ZEM_AUTHINFO_SERVER_ROWS,
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
     End(kEvery, kLevel530),
@@ -76,17 +81,12 @@ MqscParam plDefineAuthInfoLike[] = {
     Head(&cmdDefineAuthInfoLike, kGlue),
     Obj(&kwToAuthInfo, kQuoted, kEvery, kLevel530),
     Req(&kwLikeAuthInfo, kQuoted, kEvery, kLevel530),
-    Req(&kwAuthType, kParen, kEvery, kLevel530),
-    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530),
-    Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),
-    Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530),
-    Opt(&kwOcspUrl, kQuoted, kDist, kLevel700),
-    Opt(&kwReplace, kWord),
-    Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_AUTHINFO_CREATE_ROWS,
     End(kEvery, kLevel530),
 };
+
+#undef ZEM_AUTHINFO_SERVER_ROWS
+#undef ZEM_AUTHINFO_CREATE_ROWS
 
 MqscParam plDeleteAuthInfo[] = {
     Head(&cmdDeleteAuthInfo, kGlue),

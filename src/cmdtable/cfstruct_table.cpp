@@ -67,13 +67,17 @@ MqscParam plDisplayCfstruct[] = {
     End(kZos, kLevel530),
 };
 
+// The structure attributes DEFINE, the copying DEFINE and ALTER set.
+#define ZEM_CFSTRUCT_ATTRIBUTE_ROWS                  \
+    Opt(&kwDescrCfStruct, kQuoted, kZos, kLevel530), \
+    Opt(&kwCfLevel, kInt, kZos, kLevel530),          \
+    Opt(&kwCfRecover, kParen, kZos, kLevel530)
+
 MqscParam plDefineCfstruct[] = {
     Head(&cmdDefineCfstruct, kGlue),
     Obj(&kwCfStruct, kQuoted, kZos, kLevel530),
     Opt(&kwReplace, kWord),
-    Opt(&kwDescrCfStruct, kQuoted, kZos, kLevel530),
-    Opt(&kwCfLevel, kInt, kZos, kLevel530),
-    Opt(&kwCfRecover, kParen, kZos, kLevel530),
+    ZEM_CFSTRUCT_ATTRIBUTE_ROWS,
     End(kZos, kLevel530),
 };
 
@@ -82,20 +86,18 @@ MqscParam plDefineCfstructLike[] = {
     Obj(&kwCfStruct, kQuoted, kZos, kLevel530),
     Req(&kwLikeCfStruct, kQuoted, kZos, kLevel530),
     Opt(&kwReplace, kWord),
-    Opt(&kwDescrCfStruct, kQuoted, kZos, kLevel530),
-    Opt(&kwCfLevel, kInt, kZos, kLevel530),
-    Opt(&kwCfRecover, kParen, kZos, kLevel530),
+    ZEM_CFSTRUCT_ATTRIBUTE_ROWS,
     End(kZos, kLevel530),
 };
 
 MqscParam plAlterCfstruct[] = {
     Head(&cmdAlterCfstruct, kGlue),
     Obj(&kwCfStruct, kQuoted, kZos, kLevel530),
-    Opt(&kwDescrCfStruct, kQuoted, kZos, kLevel530),
-    Opt(&kwCfLevel, kInt, kZos, kLevel530),
-    Opt(&kwCfRecover, kParen, kZos, kLevel530),
+    ZEM_CFSTRUCT_ATTRIBUTE_ROWS,
     End(kZos, kLevel530),
 };
+
+#undef ZEM_CFSTRUCT_ATTRIBUTE_ROWS
 
 MqscParam plDeleteCfstruct[] = {
     Head(&cmdDeleteCfstruct, kGlue),

@@ -165,14 +165,7 @@ MqscParam plDisplayChannel[] = {
     Attr(&kwDiscInt, kInt),
     Attr(&kwMrRty, kInt),
     Attr(&kwMrTmr, kInt),
-    Attr(&kwShortRty, kInt),
-    Attr(&kwShortTmr, kInt),
-    Attr(&kwLongRty, kInt),
-    Attr(&kwLongTmr, kInt),
-    Attr(&kwScyExit, kQuoted),
-    Attr(&kwScyData, kQuoted),
-    Attr(&kwMsgExit, kQuoted),
-    Attr(&kwMsgData, kQuoted),
+    ZEM_CHANNEL_RETRY_EXIT_INQUIRY_ROWS,
     Attr(&kwMrExit, kQuoted),
     Attr(&kwMrData, kQuoted),
     Attr(&kwSendExit, kQuoted),
@@ -211,70 +204,75 @@ MqscParam plDisplayChannel[] = {
     End(),
 };
 
+// Every channel attribute DEFINE CHANNEL, its copying form and ALTER CHANNEL set, in this order,
+// then the z/OS scope and disposition.
+#define ZEM_CHANNEL_ATTRIBUTE_ROWS                    \
+    Opt(&kwTrpType, kParen),                          \
+    Opt(&kwXmitQ, kQuoted),                           \
+    Opt(&kwConName, kQuoted),                         \
+    Opt(&kwDescrChannel, kQuoted),                    \
+    Opt(&kwMcaName, kQuoted),                         \
+    Opt(&kwModeName, kQuoted),                        \
+    Opt(&kwTpName, kQuoted),                          \
+    Opt(&kwNpmSpeed, kParen),                         \
+    Opt(&kwHbInt, kInt),                              \
+    Opt(&kwBatchInt, kInt),                           \
+    Opt(&kwBatchHb, kInt, kEvery, kLevel530),         \
+    Opt(&kwKaInt, kInt, kEvery, kLevel530),           \
+    Opt(&kwBatchSz, kInt),                            \
+    Opt(&kwDiscInt, kInt),                            \
+    Opt(&kwMrRty, kInt),                              \
+    Opt(&kwMrTmr, kInt),                              \
+    Opt(&kwShortRty, kInt),                           \
+    Opt(&kwShortTmr, kInt),                           \
+    Opt(&kwLongRty, kInt),                            \
+    Opt(&kwLongTmr, kInt),                            \
+    Opt(&kwScyExit, kQuoted),                         \
+    Opt(&kwScyData, kQuoted),                         \
+    Opt(&kwMsgExit, kQuoted),                         \
+    Opt(&kwMsgData, kQuoted),                         \
+    Opt(&kwMrExit, kQuoted),                          \
+    Opt(&kwMrData, kQuoted),                          \
+    Opt(&kwSendExit, kQuoted),                        \
+    Opt(&kwSendData, kQuoted),                        \
+    Opt(&kwRcvExit, kQuoted),                         \
+    Opt(&kwRcvData, kQuoted),                         \
+    Opt(&kwPutAut, kParen),                           \
+    Opt(&kwSeqWrap, kInt),                            \
+    Opt(&kwMaxMsgLChannel, kInt),                     \
+    Opt(&kwConvert, kParen),                          \
+    Opt(&kwMcaType, kParen),                          \
+    Opt(&kwMcaUser, kQuoted),                         \
+    Opt(&kwUserId, kQuoted),                          \
+    Opt(&kwPassword, kQuoted),                        \
+    Opt(&kwCluster, kQuoted),                         \
+    Opt(&kwClusNl, kQuoted),                          \
+    Opt(&kwNetPrty, kInt),                            \
+    Opt(&kwLoclAddr, kQuoted, kEvery, kLevel530),     \
+    Opt(&kwSslCiph, kQuoted, kEvery, kLevel530),      \
+    Opt(&kwSslPeer, kQuoted, kEvery, kLevel530),      \
+    Opt(&kwSslCAuth, kParen, kEvery, kLevel530),      \
+    Opt(&kwMonChl, kParen, kEvery, kLevel600),        \
+    Opt(&kwStatChl, kParen, kEvery, kLevel600),       \
+    Opt(&kwClwlPrtyChannel, kInt, kEvery, kLevel600), \
+    Opt(&kwClwlRankChannel, kInt, kEvery, kLevel600), \
+    Opt(&kwClwlWght, kInt, kEvery, kLevel600),        \
+    Opt(&kwCompHdr, kParen, kEvery, kLevel600),       \
+    Opt(&kwCompMsg, kParen, kEvery, kLevel600),       \
+    Opt(&kwMaxInst, kInt, kEvery, kLevel700),         \
+    Opt(&kwMaxInstC, kInt, kEvery, kLevel700),        \
+    Opt(&kwShareCnv, kInt, kEvery, kLevel700),        \
+    Opt(&kwClntWght, kInt, kEvery, kLevel700),        \
+    Opt(&kwAffinity, kParen, kEvery, kLevel700),      \
+    Opt(&kwCmdScope, kParen, kZos),                   \
+    Opt(&kwQsgDisp, kParen, kZos)
+
 MqscParam plDefineChannel[] = {
     Head(&cmdDefineChannel, kGlue),
     Obj(&kwChannel, kQuoted),
     Req(&kwChlType, kParen),
     Opt(&kwReplace, kWord),
-    Opt(&kwTrpType, kParen),
-    Opt(&kwXmitQ, kQuoted),
-    Opt(&kwConName, kQuoted),
-    Opt(&kwDescrChannel, kQuoted),
-    Opt(&kwMcaName, kQuoted),
-    Opt(&kwModeName, kQuoted),
-    Opt(&kwTpName, kQuoted),
-    Opt(&kwNpmSpeed, kParen),
-    Opt(&kwHbInt, kInt),
-    Opt(&kwBatchInt, kInt),
-    Opt(&kwBatchHb, kInt, kEvery, kLevel530),
-    Opt(&kwKaInt, kInt, kEvery, kLevel530),
-    Opt(&kwBatchSz, kInt),
-    Opt(&kwDiscInt, kInt),
-    Opt(&kwMrRty, kInt),
-    Opt(&kwMrTmr, kInt),
-    Opt(&kwShortRty, kInt),
-    Opt(&kwShortTmr, kInt),
-    Opt(&kwLongRty, kInt),
-    Opt(&kwLongTmr, kInt),
-    Opt(&kwScyExit, kQuoted),
-    Opt(&kwScyData, kQuoted),
-    Opt(&kwMsgExit, kQuoted),
-    Opt(&kwMsgData, kQuoted),
-    Opt(&kwMrExit, kQuoted),
-    Opt(&kwMrData, kQuoted),
-    Opt(&kwSendExit, kQuoted),
-    Opt(&kwSendData, kQuoted),
-    Opt(&kwRcvExit, kQuoted),
-    Opt(&kwRcvData, kQuoted),
-    Opt(&kwPutAut, kParen),
-    Opt(&kwSeqWrap, kInt),
-    Opt(&kwMaxMsgLChannel, kInt),
-    Opt(&kwConvert, kParen),
-    Opt(&kwMcaType, kParen),
-    Opt(&kwMcaUser, kQuoted),
-    Opt(&kwUserId, kQuoted),
-    Opt(&kwPassword, kQuoted),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwClusNl, kQuoted),
-    Opt(&kwNetPrty, kInt),
-    Opt(&kwLoclAddr, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslCiph, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslPeer, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslCAuth, kParen, kEvery, kLevel530),
-    Opt(&kwMonChl, kParen, kEvery, kLevel600),
-    Opt(&kwStatChl, kParen, kEvery, kLevel600),
-    Opt(&kwClwlPrtyChannel, kInt, kEvery, kLevel600),
-    Opt(&kwClwlRankChannel, kInt, kEvery, kLevel600),
-    Opt(&kwClwlWght, kInt, kEvery, kLevel600),
-    Opt(&kwCompHdr, kParen, kEvery, kLevel600),
-    Opt(&kwCompMsg, kParen, kEvery, kLevel600),
-    Opt(&kwMaxInst, kInt, kEvery, kLevel700),
-    Opt(&kwMaxInstC, kInt, kEvery, kLevel700),
-    Opt(&kwShareCnv, kInt, kEvery, kLevel700),
-    Opt(&kwClntWght, kInt, kEvery, kLevel700),
-    Opt(&kwAffinity, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_CHANNEL_ATTRIBUTE_ROWS,
     End(),
 };
 
@@ -284,65 +282,7 @@ MqscParam plDefineChannelLike[] = {
     Req(&kwChlType, kParen),
     Req(&kwLikeChannel, kQuoted),
     Opt(&kwReplace, kWord),
-    Opt(&kwTrpType, kParen),
-    Opt(&kwXmitQ, kQuoted),
-    Opt(&kwConName, kQuoted),
-    Opt(&kwDescrChannel, kQuoted),
-    Opt(&kwMcaName, kQuoted),
-    Opt(&kwModeName, kQuoted),
-    Opt(&kwTpName, kQuoted),
-    Opt(&kwNpmSpeed, kParen),
-    Opt(&kwHbInt, kInt),
-    Opt(&kwBatchInt, kInt),
-    Opt(&kwBatchHb, kInt, kEvery, kLevel530),
-    Opt(&kwKaInt, kInt, kEvery, kLevel530),
-    Opt(&kwBatchSz, kInt),
-    Opt(&kwDiscInt, kInt),
-    Opt(&kwMrRty, kInt),
-    Opt(&kwMrTmr, kInt),
-    Opt(&kwShortRty, kInt),
-    Opt(&kwShortTmr, kInt),
-    Opt(&kwLongRty, kInt),
-    Opt(&kwLongTmr, kInt),
-    Opt(&kwScyExit, kQuoted),
-    Opt(&kwScyData, kQuoted),
-    Opt(&kwMsgExit, kQuoted),
-    Opt(&kwMsgData, kQuoted),
-    Opt(&kwMrExit, kQuoted),
-    Opt(&kwMrData, kQuoted),
-    Opt(&kwSendExit, kQuoted),
-    Opt(&kwSendData, kQuoted),
-    Opt(&kwRcvExit, kQuoted),
-    Opt(&kwRcvData, kQuoted),
-    Opt(&kwPutAut, kParen),
-    Opt(&kwSeqWrap, kInt),
-    Opt(&kwMaxMsgLChannel, kInt),
-    Opt(&kwConvert, kParen),
-    Opt(&kwMcaType, kParen),
-    Opt(&kwMcaUser, kQuoted),
-    Opt(&kwUserId, kQuoted),
-    Opt(&kwPassword, kQuoted),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwClusNl, kQuoted),
-    Opt(&kwNetPrty, kInt),
-    Opt(&kwLoclAddr, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslCiph, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslPeer, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslCAuth, kParen, kEvery, kLevel530),
-    Opt(&kwMonChl, kParen, kEvery, kLevel600),
-    Opt(&kwStatChl, kParen, kEvery, kLevel600),
-    Opt(&kwClwlPrtyChannel, kInt, kEvery, kLevel600),
-    Opt(&kwClwlRankChannel, kInt, kEvery, kLevel600),
-    Opt(&kwClwlWght, kInt, kEvery, kLevel600),
-    Opt(&kwCompHdr, kParen, kEvery, kLevel600),
-    Opt(&kwCompMsg, kParen, kEvery, kLevel600),
-    Opt(&kwMaxInst, kInt, kEvery, kLevel700),
-    Opt(&kwMaxInstC, kInt, kEvery, kLevel700),
-    Opt(&kwShareCnv, kInt, kEvery, kLevel700),
-    Opt(&kwClntWght, kInt, kEvery, kLevel700),
-    Opt(&kwAffinity, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_CHANNEL_ATTRIBUTE_ROWS,
     End(),
 };
 
@@ -351,67 +291,11 @@ MqscParam plAlterChannel[] = {
     Obj(&kwChannel, kQuoted),
     Opt(&kwForce, kNone),
     Req(&kwChlType, kParen),
-    Opt(&kwTrpType, kParen),
-    Opt(&kwXmitQ, kQuoted),
-    Opt(&kwConName, kQuoted),
-    Opt(&kwDescrChannel, kQuoted),
-    Opt(&kwMcaName, kQuoted),
-    Opt(&kwModeName, kQuoted),
-    Opt(&kwTpName, kQuoted),
-    Opt(&kwNpmSpeed, kParen),
-    Opt(&kwHbInt, kInt),
-    Opt(&kwBatchInt, kInt),
-    Opt(&kwBatchHb, kInt, kEvery, kLevel530),
-    Opt(&kwKaInt, kInt, kEvery, kLevel530),
-    Opt(&kwBatchSz, kInt),
-    Opt(&kwDiscInt, kInt),
-    Opt(&kwMrRty, kInt),
-    Opt(&kwMrTmr, kInt),
-    Opt(&kwShortRty, kInt),
-    Opt(&kwShortTmr, kInt),
-    Opt(&kwLongRty, kInt),
-    Opt(&kwLongTmr, kInt),
-    Opt(&kwScyExit, kQuoted),
-    Opt(&kwScyData, kQuoted),
-    Opt(&kwMsgExit, kQuoted),
-    Opt(&kwMsgData, kQuoted),
-    Opt(&kwMrExit, kQuoted),
-    Opt(&kwMrData, kQuoted),
-    Opt(&kwSendExit, kQuoted),
-    Opt(&kwSendData, kQuoted),
-    Opt(&kwRcvExit, kQuoted),
-    Opt(&kwRcvData, kQuoted),
-    Opt(&kwPutAut, kParen),
-    Opt(&kwSeqWrap, kInt),
-    Opt(&kwMaxMsgLChannel, kInt),
-    Opt(&kwConvert, kParen),
-    Opt(&kwMcaType, kParen),
-    Opt(&kwMcaUser, kQuoted),
-    Opt(&kwUserId, kQuoted),
-    Opt(&kwPassword, kQuoted),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwClusNl, kQuoted),
-    Opt(&kwNetPrty, kInt),
-    Opt(&kwLoclAddr, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslCiph, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslPeer, kQuoted, kEvery, kLevel530),
-    Opt(&kwSslCAuth, kParen, kEvery, kLevel530),
-    Opt(&kwMonChl, kParen, kEvery, kLevel600),
-    Opt(&kwStatChl, kParen, kEvery, kLevel600),
-    Opt(&kwClwlPrtyChannel, kInt, kEvery, kLevel600),
-    Opt(&kwClwlRankChannel, kInt, kEvery, kLevel600),
-    Opt(&kwClwlWght, kInt, kEvery, kLevel600),
-    Opt(&kwCompHdr, kParen, kEvery, kLevel600),
-    Opt(&kwCompMsg, kParen, kEvery, kLevel600),
-    Opt(&kwMaxInst, kInt, kEvery, kLevel700),
-    Opt(&kwMaxInstC, kInt, kEvery, kLevel700),
-    Opt(&kwShareCnv, kInt, kEvery, kLevel700),
-    Opt(&kwClntWght, kInt, kEvery, kLevel700),
-    Opt(&kwAffinity, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_CHANNEL_ATTRIBUTE_ROWS,
     End(),
 };
+
+#undef ZEM_CHANNEL_ATTRIBUTE_ROWS
 
 MqscParam plDeleteChannel[] = {
     Head(&cmdDeleteChannel, kGlue),

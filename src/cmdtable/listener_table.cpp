@@ -30,45 +30,58 @@ MqscParam plDisplayListenerNames[] = {
     End(kDist, kLevel600),
 };
 
+// DISPLAY LISTENER and DISPLAY LSSTATUS select these runs; the status list has BACKLOG a second
+// time between them.
+#define ZEM_LISTENER_CONTROL_INQUIRY_ROWS               \
+    Attr(&kwTrpType, kParen),                           \
+    Attr(&kwListenerControl, kParen, kDist, kLevel600), \
+    Attr(&kwDescrListener, kQuoted, kDist, kLevel600),  \
+    Attr(&kwAdapter, kInt, kWindows, kLevel600),        \
+    Attr(&kwBacklog, kInt, kDist, kLevel600),           \
+    Attr(&kwCommands, kInt, kWindows, kLevel600)
+
+#define ZEM_LISTENER_ADDRESS_INQUIRY_ROWS            \
+    Attr(&kwNtbNames, kInt, kWindows, kLevel600),    \
+    Attr(&kwIpAddr, kParen, kEvery, kLevel600),      \
+    Attr(&kwListenerPort, kInt, kDist, kLevel600),   \
+    Attr(&kwSocket, kInt, kWindows, kLevel600),      \
+    Attr(&kwSessions, kInt, kWindows, kLevel600),    \
+    Attr(&kwLoclName, kQuoted, kWindows, kLevel600), \
+    Attr(&kwTpName, kQuoted)
+
 MqscParam plDisplayListener[] = {
     Head(&cmdDisplayListener, kGlue),
     Obj(&kwListener, kQuoted, kEvery, kLevel600),
     Attr(&kwAll, kNone),
-    Attr(&kwTrpType, kParen),
-    Attr(&kwListenerControl, kParen, kDist, kLevel600),
-    Attr(&kwDescrListener, kQuoted, kDist, kLevel600),
-    Attr(&kwAdapter, kInt, kWindows, kLevel600),
-    Attr(&kwBacklog, kInt, kDist, kLevel600),
-    Attr(&kwCommands, kInt, kWindows, kLevel600),
-    Attr(&kwNtbNames, kInt, kWindows, kLevel600),
-    Attr(&kwIpAddr, kParen, kEvery, kLevel600),
-    Attr(&kwListenerPort, kInt, kDist, kLevel600),
-    Attr(&kwSocket, kInt, kWindows, kLevel600),
-    Attr(&kwSessions, kInt, kWindows, kLevel600),
-    Attr(&kwLoclName, kQuoted, kWindows, kLevel600),
-    Attr(&kwTpName, kQuoted),
+    ZEM_LISTENER_CONTROL_INQUIRY_ROWS,
+    ZEM_LISTENER_ADDRESS_INQUIRY_ROWS,
     Attr(&kwAltDate, kQuoted),
     Attr(&kwAltTime, kQuoted),
     End(kDist, kLevel600),
 };
 
+// The listener attributes DEFINE, ALTER and the copying DEFINE set after the transport type;
+// BACKLOG stands twice in them.
+#define ZEM_LISTENER_ATTRIBUTE_ROWS                    \
+    Opt(&kwListenerControl, kParen, kDist, kLevel600), \
+    Opt(&kwDescrListener, kQuoted, kDist, kLevel600),  \
+    Opt(&kwAdapter, kInt, kWindows, kLevel600),        \
+    Opt(&kwBacklog, kInt, kDist, kLevel600),           \
+    Opt(&kwCommands, kInt, kWindows, kLevel600),       \
+    Opt(&kwBacklog, kInt, kDist, kLevel600),           \
+    Opt(&kwNtbNames, kInt, kWindows, kLevel600),       \
+    Opt(&kwIpAddr, kParen, kEvery, kLevel600),         \
+    Opt(&kwListenerPort, kInt, kDist, kLevel600),      \
+    Opt(&kwSocket, kInt, kWindows, kLevel600),         \
+    Opt(&kwSessions, kInt, kWindows, kLevel600),       \
+    Opt(&kwLoclName, kQuoted, kWindows, kLevel600),    \
+    Opt(&kwTpName, kQuoted)
+
 MqscParam plDefineListener[] = {
     Head(&cmdDefineListener, kGlue),
     Obj(&kwListener, kQuoted, kEvery, kLevel600),
     Req(&kwTrpType, kParen),
-    Opt(&kwListenerControl, kParen, kDist, kLevel600),
-    Opt(&kwDescrListener, kQuoted, kDist, kLevel600),
-    Opt(&kwAdapter, kInt, kWindows, kLevel600),
-    Opt(&kwBacklog, kInt, kDist, kLevel600),
-    Opt(&kwCommands, kInt, kWindows, kLevel600),
-    Opt(&kwBacklog, kInt, kDist, kLevel600),
-    Opt(&kwNtbNames, kInt, kWindows, kLevel600),
-    Opt(&kwIpAddr, kParen, kEvery, kLevel600),
-    Opt(&kwListenerPort, kInt, kDist, kLevel600),
-    Opt(&kwSocket, kInt, kWindows, kLevel600),
-    Opt(&kwSessions, kInt, kWindows, kLevel600),
-    Opt(&kwLoclName, kQuoted, kWindows, kLevel600),
-    Opt(&kwTpName, kQuoted),
+    ZEM_LISTENER_ATTRIBUTE_ROWS,
     End(kDist, kLevel600),
 };
 
@@ -76,19 +89,7 @@ MqscParam plAlterListener[] = {
     Head(&cmdAlterListener, kGlue),
     Obj(&kwListener, kQuoted, kEvery, kLevel600),
     Req(&kwTrpType, kParen),
-    Opt(&kwListenerControl, kParen, kDist, kLevel600),
-    Opt(&kwDescrListener, kQuoted, kDist, kLevel600),
-    Opt(&kwAdapter, kInt, kWindows, kLevel600),
-    Opt(&kwBacklog, kInt, kDist, kLevel600),
-    Opt(&kwCommands, kInt, kWindows, kLevel600),
-    Opt(&kwBacklog, kInt, kDist, kLevel600),
-    Opt(&kwNtbNames, kInt, kWindows, kLevel600),
-    Opt(&kwIpAddr, kParen, kEvery, kLevel600),
-    Opt(&kwListenerPort, kInt, kDist, kLevel600),
-    Opt(&kwSocket, kInt, kWindows, kLevel600),
-    Opt(&kwSessions, kInt, kWindows, kLevel600),
-    Opt(&kwLoclName, kQuoted, kWindows, kLevel600),
-    Opt(&kwTpName, kQuoted),
+    ZEM_LISTENER_ATTRIBUTE_ROWS,
     End(kDist, kLevel600),
 };
 
@@ -97,21 +98,11 @@ MqscParam plDefineListenerLike[] = {
     Obj(&kwToListener, kQuoted, kDist, kLevel600),
     Req(&kwLikeListener, kQuoted, kDist, kLevel600),
     Opt(&kwTrpType, kParen),
-    Opt(&kwListenerControl, kParen, kDist, kLevel600),
-    Opt(&kwDescrListener, kQuoted, kDist, kLevel600),
-    Opt(&kwAdapter, kInt, kWindows, kLevel600),
-    Opt(&kwBacklog, kInt, kDist, kLevel600),
-    Opt(&kwCommands, kInt, kWindows, kLevel600),
-    Opt(&kwBacklog, kInt, kDist, kLevel600),
-    Opt(&kwNtbNames, kInt, kWindows, kLevel600),
-    Opt(&kwIpAddr, kParen, kEvery, kLevel600),
-    Opt(&kwListenerPort, kInt, kDist, kLevel600),
-    Opt(&kwSocket, kInt, kWindows, kLevel600),
-    Opt(&kwSessions, kInt, kWindows, kLevel600),
-    Opt(&kwLoclName, kQuoted, kWindows, kLevel600),
-    Opt(&kwTpName, kQuoted),
+    ZEM_LISTENER_ATTRIBUTE_ROWS,
     End(kDist, kLevel600),
 };
+
+#undef ZEM_LISTENER_ATTRIBUTE_ROWS
 
 MqscParam plDeleteListener[] = {
     Head(&cmdDeleteListener, kGlue),
@@ -146,26 +137,18 @@ MqscParam plStopListener[] = {
 MqscParam plDisplayLsstatus[] = {
     Head(&cmdDisplayLsstatus, kGlue),
     Obj(&kwListener, kQuoted, kEvery, kLevel600),
-    Attr(&kwTrpType, kParen),
-    Attr(&kwListenerControl, kParen, kDist, kLevel600),
-    Attr(&kwDescrListener, kQuoted, kDist, kLevel600),
-    Attr(&kwAdapter, kInt, kWindows, kLevel600),
+    ZEM_LISTENER_CONTROL_INQUIRY_ROWS,
     Attr(&kwBacklog, kInt, kDist, kLevel600),
-    Attr(&kwCommands, kInt, kWindows, kLevel600),
-    Attr(&kwBacklog, kInt, kDist, kLevel600),
-    Attr(&kwNtbNames, kInt, kWindows, kLevel600),
-    Attr(&kwIpAddr, kParen, kEvery, kLevel600),
-    Attr(&kwListenerPort, kInt, kDist, kLevel600),
-    Attr(&kwSocket, kInt, kWindows, kLevel600),
-    Attr(&kwSessions, kInt, kWindows, kLevel600),
-    Attr(&kwLoclName, kQuoted, kWindows, kLevel600),
-    Attr(&kwTpName, kQuoted),
+    ZEM_LISTENER_ADDRESS_INQUIRY_ROWS,
     Attr(&kwListenerStatus, kParen, kDist, kLevel600),
     Attr(&kwPid, kInt, kDist, kLevel600),
     Attr(&kwListenerStartDa, kQuoted, kDist, kLevel600),
     Attr(&kwListenerStartTi, kQuoted, kDist, kLevel600),
     End(kDist, kLevel600),
 };
+
+#undef ZEM_LISTENER_CONTROL_INQUIRY_ROWS
+#undef ZEM_LISTENER_ADDRESS_INQUIRY_ROWS
 
 }  // namespace
 

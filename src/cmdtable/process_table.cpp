@@ -54,17 +54,21 @@ MqscParam plDisplayProcess[] = {
     End(),
 };
 
+// The process attributes ALTER, DEFINE and the copying DEFINE set, in this order.
+#define ZEM_PROCESS_ATTRIBUTE_ROWS  \
+    Opt(&kwDescrProcess, kQuoted),  \
+    Opt(&kwApplType, kParen),       \
+    Opt(&kwApplicId, kQuoted),      \
+    Opt(&kwUserData, kQuoted),      \
+    Opt(&kwEnvrData, kQuoted),      \
+    Opt(&kwCmdScope, kParen, kZos), \
+    Opt(&kwQsgDisp, kParen, kZos)
+
 MqscParam plAlterProcess[] = {
     Head(&cmdAlterProcess, kGlue),
     Obj(&kwProcess, kQuoted),
     Opt(&kwForce, kNone),
-    Opt(&kwDescrProcess, kQuoted),
-    Opt(&kwApplType, kParen),
-    Opt(&kwApplicId, kQuoted),
-    Opt(&kwUserData, kQuoted),
-    Opt(&kwEnvrData, kQuoted),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_PROCESS_ATTRIBUTE_ROWS,
     End(),
 };
 
@@ -72,13 +76,7 @@ MqscParam plDefineProcess[] = {
     Head(&cmdDefineProcess, kGlue),
     Obj(&kwProcess, kQuoted),
     Opt(&kwReplace, kWord),
-    Opt(&kwDescrProcess, kQuoted),
-    Opt(&kwApplType, kParen),
-    Opt(&kwApplicId, kQuoted),
-    Opt(&kwUserData, kQuoted),
-    Opt(&kwEnvrData, kQuoted),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_PROCESS_ATTRIBUTE_ROWS,
     End(),
 };
 
@@ -87,15 +85,11 @@ MqscParam plDefineProcessLike[] = {
     Obj(&kwToProcess, kQuoted),
     Req(&kwLikeProcess, kQuoted),
     Opt(&kwReplace, kWord),
-    Opt(&kwDescrProcess, kQuoted),
-    Opt(&kwApplType, kParen),
-    Opt(&kwApplicId, kQuoted),
-    Opt(&kwUserData, kQuoted),
-    Opt(&kwEnvrData, kQuoted),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_PROCESS_ATTRIBUTE_ROWS,
     End(),
 };
+
+#undef ZEM_PROCESS_ATTRIBUTE_ROWS
 
 MqscParam plDeleteProcess[] = {
     Head(&cmdDeleteProcess, kGlue),

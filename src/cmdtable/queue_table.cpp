@@ -330,65 +330,79 @@ MqscParam plDisplayQueue[] = {
     End(),
 };
 
+// The create, copy and alter lists share these stretches of rows; they split where ALTER differs.
+#define ZEM_QUEUE_DESCR_TO_DEFSOPT_ROWS          \
+    Opt(&kwDescrQueue, kQuoted),                 \
+    Pos(&kwShare, kWord),                        \
+    Opt(&kwTrigMPri, kInt),                      \
+    Opt(&kwTrigDpth, kInt),                      \
+    Opt(&kwTrigType, kParen),                    \
+    Opt(&kwTrigData, kQuoted),                   \
+    Opt(&kwRName, kQuoted),                      \
+    Opt(&kwRqmName, kQuoted),                    \
+    Opt(&kwXmitQQueue, kQuoted),                 \
+    Opt(&kwTargQ, kQuoted),                      \
+    Opt(&kwTargType, kParen, kEvery, kLevel700), \
+    Opt(&kwBoqName, kQuoted),                    \
+    Opt(&kwProcess, kQuoted),                    \
+    Opt(&kwDefPrty, kInt),                       \
+    Opt(&kwMaxMsgL, kInt),                       \
+    Opt(&kwBoThresh, kInt),                      \
+    Opt(&kwMaxDepth, kInt),                      \
+    Pos(&kwTrigger, kWord),                      \
+    Opt(&kwDefSOpt, kParen)
+
+#define ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS \
+    Opt(&kwPut, kParen),               \
+    Opt(&kwGet, kParen),               \
+    Opt(&kwDefPsistQueue, kParen),     \
+    Opt(&kwUsage, kParen),             \
+    Opt(&kwScope, kParen, kDist),      \
+    Opt(&kwRetIntvl, kInt),            \
+    Opt(&kwQDepthLo, kInt),            \
+    Opt(&kwQDepthHi, kInt),            \
+    Opt(&kwQSvcInt, kInt),             \
+    Opt(&kwQSvcIEv, kParen),           \
+    Opt(&kwDefType, kParen),           \
+    Opt(&kwQDpMaxEv, kParen)
+
+#define ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS             \
+    Opt(&kwCluster, kQuoted),                         \
+    Opt(&kwClusNl, kQuoted),                          \
+    Opt(&kwDefBind, kParen),                          \
+    Opt(&kwStgClass, kQuoted, kZos),                  \
+    Opt(&kwCfStructQueue, kQuoted, kZos, kLevel530),  \
+    Opt(&kwIndxType, kParen, kZos),                   \
+    Opt(&kwAcctQ, kParen, kEvery, kLevel600),         \
+    Opt(&kwMonQ, kParen, kEvery, kLevel600),          \
+    Opt(&kwStatQ, kParen, kDist, kLevel600),          \
+    Opt(&kwClwlPrtyQueue, kInt, kEvery, kLevel600),   \
+    Opt(&kwClwlRankQueue, kInt, kEvery, kLevel600),   \
+    Opt(&kwClwlUseQ, kParen, kEvery, kLevel600),      \
+    Opt(&kwNpmClass, kParen, kEvery, kLevel530),      \
+    Opt(&kwPropCtl, kParen, kEvery, kLevel700),       \
+    Opt(&kwDefReadA, kParen, kDist, kLevel700),       \
+    Opt(&kwDefPRespQueue, kParen, kEvery, kLevel700), \
+    Opt(&kwCmdScope, kParen, kZos),                   \
+    Opt(&kwQsgDisp, kParen, kZos)
+
+// DEFINE and its copying form set the same attributes in the same order.
+#define ZEM_QUEUE_CREATE_ROWS        \
+    Opt(&kwReplace, kWord),          \
+    ZEM_QUEUE_DESCR_TO_DEFSOPT_ROWS, \
+    Pos(&kwHardenBo, kWord),         \
+    Opt(&kwMsgDlvSq, kParen),        \
+    ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS,  \
+    Opt(&kwInitQ, kQuoted),          \
+    Opt(&kwQDpHiEv, kParen),         \
+    Opt(&kwQDpLoEv, kParen),         \
+    ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS
+
 MqscParam plDefineQueue[] = {
     Head(&cmdDefineQueue),
     ObjGlued(&kwQType, kWord),
     Obj(&kwQueue, kQuoted),
-    Opt(&kwReplace, kWord),
-    Opt(&kwDescrQueue, kQuoted),
-    Pos(&kwShare, kWord),
-    Opt(&kwTrigMPri, kInt),
-    Opt(&kwTrigDpth, kInt),
-    Opt(&kwTrigType, kParen),
-    Opt(&kwTrigData, kQuoted),
-    Opt(&kwRName, kQuoted),
-    Opt(&kwRqmName, kQuoted),
-    Opt(&kwXmitQQueue, kQuoted),
-    Opt(&kwTargQ, kQuoted),
-    Opt(&kwTargType, kParen, kEvery, kLevel700),
-    Opt(&kwBoqName, kQuoted),
-    Opt(&kwProcess, kQuoted),
-    Opt(&kwDefPrty, kInt),
-    Opt(&kwMaxMsgL, kInt),
-    Opt(&kwBoThresh, kInt),
-    Opt(&kwMaxDepth, kInt),
-    Pos(&kwTrigger, kWord),
-    Opt(&kwDefSOpt, kParen),
-    Pos(&kwHardenBo, kWord),
-    Opt(&kwMsgDlvSq, kParen),
-    Opt(&kwPut, kParen),
-    Opt(&kwGet, kParen),
-    Opt(&kwDefPsistQueue, kParen),
-    Opt(&kwUsage, kParen),
-    Opt(&kwScope, kParen, kDist),
-    Opt(&kwRetIntvl, kInt),
-    Opt(&kwQDepthLo, kInt),
-    Opt(&kwQDepthHi, kInt),
-    Opt(&kwQSvcInt, kInt),
-    Opt(&kwQSvcIEv, kParen),
-    Opt(&kwDefType, kParen),
-    Opt(&kwQDpMaxEv, kParen),
-    Opt(&kwInitQ, kQuoted),
-    Opt(&kwQDpHiEv, kParen),
-    Opt(&kwQDpLoEv, kParen),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwClusNl, kQuoted),
-    Opt(&kwDefBind, kParen),
-    Opt(&kwStgClass, kQuoted, kZos),
-    Opt(&kwCfStructQueue, kQuoted, kZos, kLevel530),
-    Opt(&kwIndxType, kParen, kZos),
-    Opt(&kwAcctQ, kParen, kEvery, kLevel600),
-    Opt(&kwMonQ, kParen, kEvery, kLevel600),
-    Opt(&kwStatQ, kParen, kDist, kLevel600),
-    Opt(&kwClwlPrtyQueue, kInt, kEvery, kLevel600),
-    Opt(&kwClwlRankQueue, kInt, kEvery, kLevel600),
-    Opt(&kwClwlUseQ, kParen, kEvery, kLevel600),
-    Opt(&kwNpmClass, kParen, kEvery, kLevel530),
-    Opt(&kwPropCtl, kParen, kEvery, kLevel700),
-    Opt(&kwDefReadA, kParen, kDist, kLevel700),
-    Opt(&kwDefPRespQueue, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_QUEUE_CREATE_ROWS,
     End(),
 };
 
@@ -397,61 +411,7 @@ MqscParam plDefineQueueLike[] = {
     ObjGlued(&kwQType, kWord),
     Obj(&kwToQueue, kQuoted),
     Req(&kwLikeQueue, kQuoted),
-    Opt(&kwReplace, kWord),
-    Opt(&kwDescrQueue, kQuoted),
-    Pos(&kwShare, kWord),
-    Opt(&kwTrigMPri, kInt),
-    Opt(&kwTrigDpth, kInt),
-    Opt(&kwTrigType, kParen),
-    Opt(&kwTrigData, kQuoted),
-    Opt(&kwRName, kQuoted),
-    Opt(&kwRqmName, kQuoted),
-    Opt(&kwXmitQQueue, kQuoted),
-    Opt(&kwTargQ, kQuoted),
-    Opt(&kwTargType, kParen, kEvery, kLevel700),
-    Opt(&kwBoqName, kQuoted),
-    Opt(&kwProcess, kQuoted),
-    Opt(&kwDefPrty, kInt),
-    Opt(&kwMaxMsgL, kInt),
-    Opt(&kwBoThresh, kInt),
-    Opt(&kwMaxDepth, kInt),
-    Pos(&kwTrigger, kWord),
-    Opt(&kwDefSOpt, kParen),
-    Pos(&kwHardenBo, kWord),
-    Opt(&kwMsgDlvSq, kParen),
-    Opt(&kwPut, kParen),
-    Opt(&kwGet, kParen),
-    Opt(&kwDefPsistQueue, kParen),
-    Opt(&kwUsage, kParen),
-    Opt(&kwScope, kParen, kDist),
-    Opt(&kwRetIntvl, kInt),
-    Opt(&kwQDepthLo, kInt),
-    Opt(&kwQDepthHi, kInt),
-    Opt(&kwQSvcInt, kInt),
-    Opt(&kwQSvcIEv, kParen),
-    Opt(&kwDefType, kParen),
-    Opt(&kwQDpMaxEv, kParen),
-    Opt(&kwInitQ, kQuoted),
-    Opt(&kwQDpHiEv, kParen),
-    Opt(&kwQDpLoEv, kParen),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwClusNl, kQuoted),
-    Opt(&kwDefBind, kParen),
-    Opt(&kwStgClass, kQuoted, kZos),
-    Opt(&kwCfStructQueue, kQuoted, kZos, kLevel530),
-    Opt(&kwIndxType, kParen, kZos),
-    Opt(&kwAcctQ, kParen, kEvery, kLevel600),
-    Opt(&kwMonQ, kParen, kEvery, kLevel600),
-    Opt(&kwStatQ, kParen, kDist, kLevel600),
-    Opt(&kwClwlPrtyQueue, kInt, kEvery, kLevel600),
-    Opt(&kwClwlRankQueue, kInt, kEvery, kLevel600),
-    Opt(&kwClwlUseQ, kParen, kEvery, kLevel600),
-    Opt(&kwNpmClass, kParen, kEvery, kLevel530),
-    Opt(&kwPropCtl, kParen, kEvery, kLevel700),
-    Opt(&kwDefReadA, kParen, kDist, kLevel700),
-    Opt(&kwDefPRespQueue, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_QUEUE_CREATE_ROWS,
     End(),
 };
 
@@ -460,64 +420,23 @@ MqscParam plAlterQueue[] = {
     ObjGlued(&kwQType, kWord),
     Obj(&kwQueue, kQuoted),
     Opt(&kwForce, kNone),
-    Opt(&kwDescrQueue, kQuoted),
-    Pos(&kwShare, kWord),
-    Opt(&kwTrigMPri, kInt),
-    Opt(&kwTrigDpth, kInt),
-    Opt(&kwTrigType, kParen),
-    Opt(&kwTrigData, kQuoted),
-    Opt(&kwRName, kQuoted),
-    Opt(&kwRqmName, kQuoted),
-    Opt(&kwXmitQQueue, kQuoted),
-    Opt(&kwTargQ, kQuoted),
-    Opt(&kwTargType, kParen, kEvery, kLevel700),
-    Opt(&kwBoqName, kQuoted),
-    Opt(&kwProcess, kQuoted),
-    Opt(&kwDefPrty, kInt),
-    Opt(&kwMaxMsgL, kInt),
-    Opt(&kwBoThresh, kInt),
-    Opt(&kwMaxDepth, kInt),
-    Pos(&kwTrigger, kWord),
-    Opt(&kwDefSOpt, kParen),
+    ZEM_QUEUE_DESCR_TO_DEFSOPT_ROWS,
     Opt(&kwHardenBo, kWord),
     // This list has always carried an integer format for MSGDLVSQ; the create lists put the
     // value keyword in brackets.
     Opt(&kwMsgDlvSq, kInt),
-    Opt(&kwPut, kParen),
-    Opt(&kwGet, kParen),
-    Opt(&kwDefPsistQueue, kParen),
-    Opt(&kwUsage, kParen),
-    Opt(&kwScope, kParen, kDist),
-    Opt(&kwRetIntvl, kInt),
-    Opt(&kwQDepthLo, kInt),
-    Opt(&kwQDepthHi, kInt),
-    Opt(&kwQSvcInt, kInt),
-    Opt(&kwQSvcIEv, kParen),
-    Opt(&kwDefType, kParen),
-    Opt(&kwQDpMaxEv, kParen),
+    ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS,
     Opt(&kwQDpHiEv, kParen),
     Opt(&kwQDpLoEv, kParen),
     Opt(&kwInitQ, kQuoted),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwClusNl, kQuoted),
-    Opt(&kwDefBind, kParen),
-    Opt(&kwStgClass, kQuoted, kZos),
-    Opt(&kwCfStructQueue, kQuoted, kZos, kLevel530),
-    Opt(&kwIndxType, kParen, kZos),
-    Opt(&kwAcctQ, kParen, kEvery, kLevel600),
-    Opt(&kwMonQ, kParen, kEvery, kLevel600),
-    Opt(&kwStatQ, kParen, kDist, kLevel600),
-    Opt(&kwClwlPrtyQueue, kInt, kEvery, kLevel600),
-    Opt(&kwClwlRankQueue, kInt, kEvery, kLevel600),
-    Opt(&kwClwlUseQ, kParen, kEvery, kLevel600),
-    Opt(&kwNpmClass, kParen, kEvery, kLevel530),
-    Opt(&kwPropCtl, kParen, kEvery, kLevel700),
-    Opt(&kwDefReadA, kParen, kDist, kLevel700),
-    Opt(&kwDefPRespQueue, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS,
     End(),
 };
+
+#undef ZEM_QUEUE_DESCR_TO_DEFSOPT_ROWS
+#undef ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS
+#undef ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS
+#undef ZEM_QUEUE_CREATE_ROWS
 
 MqscParam plClearQlocal[] = {
     Head(&cmdClearQlocal, kGlue),

@@ -46,6 +46,18 @@ extern MqscKeyword kwForce, kwAll, kwCmdScope, kwQsgDisp, kwReplace, kwAltDate, 
     kwMaxMsgLChannel, kwConvert, kwMcaType, kwMcaUser, kwNetPrty, kwChlDisp, kwMode, kwChannelStatus,
     kwTopicStr;
 
+// Retry counts and timers, then the security and message exits, as DISPLAY CHANNEL and
+// DISPLAY CLUSQMGR select them.
+#define ZEM_CHANNEL_RETRY_EXIT_INQUIRY_ROWS \
+    Attr(&kwShortRty, kInt),                \
+    Attr(&kwShortTmr, kInt),                \
+    Attr(&kwLongRty, kInt),                 \
+    Attr(&kwLongTmr, kInt),                 \
+    Attr(&kwScyExit, kQuoted),              \
+    Attr(&kwScyData, kQuoted),              \
+    Attr(&kwMsgExit, kQuoted),              \
+    Attr(&kwMsgData, kQuoted)
+
 // Command records, in the order of the command array.
 extern MqscKeyword cmdMqscResponse, cmdAlterQmgr, cmdDisplayQmgr, cmdPingQmgr, cmdDisplayQueueNames,
     cmdDisplayQueue, cmdDefineQueue, cmdDefineQueueLike, cmdAlterQueue, cmdClearQlocal, cmdDeleteQueue,

@@ -31,36 +31,44 @@ MqscParam plDisplayServiceNames[] = {
     End(kDist, kLevel600),
 };
 
+// The service attributes DISPLAY SERVICE and DISPLAY SVSTATUS select.
+#define ZEM_SERVICE_INQUIRY_ROWS                       \
+    Attr(&kwServType, kParen, kDist, kLevel600),       \
+    Attr(&kwServiceControl, kParen, kDist, kLevel600), \
+    Attr(&kwDescrService, kQuoted, kDist, kLevel600),  \
+    Attr(&kwStartCmd, kQuoted, kDist, kLevel600),      \
+    Attr(&kwStartArg, kQuoted, kDist, kLevel600),      \
+    Attr(&kwStdOut, kQuoted, kDist, kLevel600),        \
+    Attr(&kwStdErr, kQuoted, kDist, kLevel600),        \
+    Attr(&kwStopCmd, kQuoted, kDist, kLevel600),       \
+    Attr(&kwStopArg, kQuoted, kDist, kLevel600)
+
 MqscParam plDisplayService[] = {
     Head(&cmdDisplayService, kGlue),
     Obj(&kwService, kQuoted, kDist, kLevel600),
     Attr(&kwAll, kNone),
-    Attr(&kwServType, kParen, kDist, kLevel600),
-    Attr(&kwServiceControl, kParen, kDist, kLevel600),
-    Attr(&kwDescrService, kQuoted, kDist, kLevel600),
-    Attr(&kwStartCmd, kQuoted, kDist, kLevel600),
-    Attr(&kwStartArg, kQuoted, kDist, kLevel600),
-    Attr(&kwStdOut, kQuoted, kDist, kLevel600),
-    Attr(&kwStdErr, kQuoted, kDist, kLevel600),
-    Attr(&kwStopCmd, kQuoted, kDist, kLevel600),
-    Attr(&kwStopArg, kQuoted, kDist, kLevel600),
+    ZEM_SERVICE_INQUIRY_ROWS,
     Attr(&kwAltDate, kQuoted),
     Attr(&kwAltTime, kQuoted),
     End(kDist, kLevel600),
 };
 
+// The service attributes DEFINE, ALTER and the copying DEFINE set.
+#define ZEM_SERVICE_ATTRIBUTE_ROWS                    \
+    Opt(&kwServType, kParen, kDist, kLevel600),       \
+    Opt(&kwServiceControl, kParen, kDist, kLevel600), \
+    Opt(&kwDescrService, kQuoted, kDist, kLevel600),  \
+    Opt(&kwStartCmd, kQuoted, kDist, kLevel600),      \
+    Opt(&kwStartArg, kQuoted, kDist, kLevel600),      \
+    Opt(&kwStdOut, kQuoted, kDist, kLevel600),        \
+    Opt(&kwStdErr, kQuoted, kDist, kLevel600),        \
+    Opt(&kwStopCmd, kQuoted, kDist, kLevel600),       \
+    Opt(&kwStopArg, kQuoted, kDist, kLevel600)
+
 MqscParam plDefineService[] = {
     Head(&cmdDefineService, kGlue),
     Obj(&kwService, kQuoted, kDist, kLevel600),
-    Opt(&kwServType, kParen, kDist, kLevel600),
-    Opt(&kwServiceControl, kParen, kDist, kLevel600),
-    Opt(&kwDescrService, kQuoted, kDist, kLevel600),
-    Opt(&kwStartCmd, kQuoted, kDist, kLevel600),
-    Opt(&kwStartArg, kQuoted, kDist, kLevel600),
-    Opt(&kwStdOut, kQuoted, kDist, kLevel600),
-    Opt(&kwStdErr, kQuoted, kDist, kLevel600),
-    Opt(&kwStopCmd, kQuoted, kDist, kLevel600),
-    Opt(&kwStopArg, kQuoted, kDist, kLevel600),
+    ZEM_SERVICE_ATTRIBUTE_ROWS,
     Opt(&kwReplace, kWord),
     End(kDist, kLevel600),
 };
@@ -68,15 +76,7 @@ MqscParam plDefineService[] = {
 MqscParam plAlterService[] = {
     Head(&cmdAlterService, kGlue),
     Obj(&kwService, kQuoted, kDist, kLevel600),
-    Opt(&kwServType, kParen, kDist, kLevel600),
-    Opt(&kwServiceControl, kParen, kDist, kLevel600),
-    Opt(&kwDescrService, kQuoted, kDist, kLevel600),
-    Opt(&kwStartCmd, kQuoted, kDist, kLevel600),
-    Opt(&kwStartArg, kQuoted, kDist, kLevel600),
-    Opt(&kwStdOut, kQuoted, kDist, kLevel600),
-    Opt(&kwStdErr, kQuoted, kDist, kLevel600),
-    Opt(&kwStopCmd, kQuoted, kDist, kLevel600),
-    Opt(&kwStopArg, kQuoted, kDist, kLevel600),
+    ZEM_SERVICE_ATTRIBUTE_ROWS,
     End(kDist, kLevel600),
 };
 
@@ -84,18 +84,12 @@ MqscParam plDefineServiceLike[] = {
     Head(&cmdDefineServiceLike, kGlue),
     Obj(&kwToService, kQuoted, kDist, kLevel600),
     Req(&kwLikeService, kQuoted, kDist, kLevel600),
-    Opt(&kwServType, kParen, kDist, kLevel600),
-    Opt(&kwServiceControl, kParen, kDist, kLevel600),
-    Opt(&kwDescrService, kQuoted, kDist, kLevel600),
-    Opt(&kwStartCmd, kQuoted, kDist, kLevel600),
-    Opt(&kwStartArg, kQuoted, kDist, kLevel600),
-    Opt(&kwStdOut, kQuoted, kDist, kLevel600),
-    Opt(&kwStdErr, kQuoted, kDist, kLevel600),
-    Opt(&kwStopCmd, kQuoted, kDist, kLevel600),
-    Opt(&kwStopArg, kQuoted, kDist, kLevel600),
+    ZEM_SERVICE_ATTRIBUTE_ROWS,
     Opt(&kwReplace, kWord),
     End(kDist, kLevel600),
 };
+
+#undef ZEM_SERVICE_ATTRIBUTE_ROWS
 
 MqscParam plDeleteService[] = {
     Head(&cmdDeleteService, kGlue),
@@ -118,21 +112,15 @@ MqscParam plStopService[] = {
 MqscParam plDisplaySvstatus[] = {
     Head(&cmdDisplaySvstatus, kGlue),
     Obj(&kwService, kQuoted, kDist, kLevel600),
-    Attr(&kwServType, kParen, kDist, kLevel600),
-    Attr(&kwServiceControl, kParen, kDist, kLevel600),
-    Attr(&kwDescrService, kQuoted, kDist, kLevel600),
-    Attr(&kwStartCmd, kQuoted, kDist, kLevel600),
-    Attr(&kwStartArg, kQuoted, kDist, kLevel600),
-    Attr(&kwStdOut, kQuoted, kDist, kLevel600),
-    Attr(&kwStdErr, kQuoted, kDist, kLevel600),
-    Attr(&kwStopCmd, kQuoted, kDist, kLevel600),
-    Attr(&kwStopArg, kQuoted, kDist, kLevel600),
+    ZEM_SERVICE_INQUIRY_ROWS,
     Attr(&kwServiceStatus, kParen, kDist, kLevel600),
     Attr(&kwPid, kInt, kDist, kLevel600),
     Attr(&kwServiceStartDa, kQuoted, kDist, kLevel600),
     Attr(&kwServiceStartTi, kQuoted, kDist, kLevel600),
     End(kDist, kLevel600),
 };
+
+#undef ZEM_SERVICE_INQUIRY_ROWS
 
 }  // namespace
 

@@ -111,59 +111,42 @@ MqscParam plDisplaySub[] = {
     End(kEvery, kLevel700),
 };
 
+// The subscription attributes DEFINE SUB, ALTER SUB and the copying DEFINE SUB set, in this order.
+#define ZEM_SUBSCRIPTION_ATTRIBUTE_ROWS              \
+    Opt(&kwDest, kQuoted, kEvery, kLevel700),        \
+    Opt(&kwDestClas, kParen, kEvery, kLevel700),     \
+    Opt(&kwDestCorl, kQuoted, kEvery, kLevel700),    \
+    Opt(&kwDestQmgr, kQuoted, kEvery, kLevel700),    \
+    Opt(&kwExpiry, kInt, kEvery, kLevel700),         \
+    Opt(&kwPubAcct, kQuoted, kEvery, kLevel700),     \
+    Opt(&kwPubApplId, kQuoted, kEvery, kLevel700),   \
+    Opt(&kwPubPrty, kParen, kEvery, kLevel700),      \
+    Opt(&kwPsProp, kParen, kEvery, kLevel700),       \
+    Opt(&kwReqOnly, kParen, kEvery, kLevel700),      \
+    Opt(&kwSelector, kQuoted, kEvery, kLevel700),    \
+    Opt(&kwSelType, kParen, kEvery, kLevel700),      \
+    Opt(&kwSubLevel, kInt, kEvery, kLevel700),       \
+    Opt(&kwSubScopeSub, kParen, kEvery, kLevel700),  \
+    Opt(&kwSubUser, kQuoted, kEvery, kLevel700),     \
+    Opt(&kwTopicObj, kQuoted, kEvery, kLevel700),    \
+    Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),    \
+    Opt(&kwSubUserData, kQuoted, kEvery, kLevel700), \
+    Opt(&kwVarUser, kParen, kEvery, kLevel700),      \
+    Opt(&kwWSchema, kParen, kEvery, kLevel700),      \
+    Opt(&kwCmdScope, kQuoted, kZos),                 \
+    Opt(&kwQsgDisp, kParen, kZos)
+
 MqscParam plDefineSub[] = {
     Head(&cmdDefineSub, kGlue),
     Obj(&kwSubName, kQuoted, kEvery, kLevel700),
-    Opt(&kwDest, kQuoted, kEvery, kLevel700),
-    Opt(&kwDestClas, kParen, kEvery, kLevel700),
-    Opt(&kwDestCorl, kQuoted, kEvery, kLevel700),
-    Opt(&kwDestQmgr, kQuoted, kEvery, kLevel700),
-    Opt(&kwExpiry, kInt, kEvery, kLevel700),
-    Opt(&kwPubAcct, kQuoted, kEvery, kLevel700),
-    Opt(&kwPubApplId, kQuoted, kEvery, kLevel700),
-    Opt(&kwPubPrty, kParen, kEvery, kLevel700),
-    Opt(&kwPsProp, kParen, kEvery, kLevel700),
-    Opt(&kwReqOnly, kParen, kEvery, kLevel700),
-    Opt(&kwSelector, kQuoted, kEvery, kLevel700),
-    Opt(&kwSelType, kParen, kEvery, kLevel700),
-    Opt(&kwSubLevel, kInt, kEvery, kLevel700),
-    Opt(&kwSubScopeSub, kParen, kEvery, kLevel700),
-    Opt(&kwSubUser, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicObj, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
-    Opt(&kwSubUserData, kQuoted, kEvery, kLevel700),
-    Opt(&kwVarUser, kParen, kEvery, kLevel700),
-    Opt(&kwWSchema, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kQuoted, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_SUBSCRIPTION_ATTRIBUTE_ROWS,
     End(kEvery, kLevel700),
 };
 
 MqscParam plAlterSub[] = {
     Head(&cmdAlterSub, kGlue),
     Obj(&kwSubName, kQuoted, kEvery, kLevel700),
-    Opt(&kwDest, kQuoted, kEvery, kLevel700),
-    Opt(&kwDestClas, kParen, kEvery, kLevel700),
-    Opt(&kwDestCorl, kQuoted, kEvery, kLevel700),
-    Opt(&kwDestQmgr, kQuoted, kEvery, kLevel700),
-    Opt(&kwExpiry, kInt, kEvery, kLevel700),
-    Opt(&kwPubAcct, kQuoted, kEvery, kLevel700),
-    Opt(&kwPubApplId, kQuoted, kEvery, kLevel700),
-    Opt(&kwPubPrty, kParen, kEvery, kLevel700),
-    Opt(&kwPsProp, kParen, kEvery, kLevel700),
-    Opt(&kwReqOnly, kParen, kEvery, kLevel700),
-    Opt(&kwSelector, kQuoted, kEvery, kLevel700),
-    Opt(&kwSelType, kParen, kEvery, kLevel700),
-    Opt(&kwSubLevel, kInt, kEvery, kLevel700),
-    Opt(&kwSubScopeSub, kParen, kEvery, kLevel700),
-    Opt(&kwSubUser, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicObj, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
-    Opt(&kwSubUserData, kQuoted, kEvery, kLevel700),
-    Opt(&kwVarUser, kParen, kEvery, kLevel700),
-    Opt(&kwWSchema, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kQuoted, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_SUBSCRIPTION_ATTRIBUTE_ROWS,
     End(kEvery, kLevel700),
 };
 
@@ -173,30 +156,11 @@ MqscParam plDefineSubLike[] = {
     // LIKE is positional in this list, and the new name follows again as an optional entry.
     Obj(&kwLikeSub, kQuoted, kEvery, kLevel700),
     Pos(&kwToSubName, kQuoted, kEvery, kLevel700),
-    Opt(&kwDest, kQuoted, kEvery, kLevel700),
-    Opt(&kwDestClas, kParen, kEvery, kLevel700),
-    Opt(&kwDestCorl, kQuoted, kEvery, kLevel700),
-    Opt(&kwDestQmgr, kQuoted, kEvery, kLevel700),
-    Opt(&kwExpiry, kInt, kEvery, kLevel700),
-    Opt(&kwPubAcct, kQuoted, kEvery, kLevel700),
-    Opt(&kwPubApplId, kQuoted, kEvery, kLevel700),
-    Opt(&kwPubPrty, kParen, kEvery, kLevel700),
-    Opt(&kwPsProp, kParen, kEvery, kLevel700),
-    Opt(&kwReqOnly, kParen, kEvery, kLevel700),
-    Opt(&kwSelector, kQuoted, kEvery, kLevel700),
-    Opt(&kwSelType, kParen, kEvery, kLevel700),
-    Opt(&kwSubLevel, kInt, kEvery, kLevel700),
-    Opt(&kwSubScopeSub, kParen, kEvery, kLevel700),
-    Opt(&kwSubUser, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicObj, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
-    Opt(&kwSubUserData, kQuoted, kEvery, kLevel700),
-    Opt(&kwVarUser, kParen, kEvery, kLevel700),
-    Opt(&kwWSchema, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kQuoted, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    ZEM_SUBSCRIPTION_ATTRIBUTE_ROWS,
     End(kEvery, kLevel700),
 };
+
+#undef ZEM_SUBSCRIPTION_ATTRIBUTE_ROWS
 
 MqscParam plDeleteSub[] = {
     Head(&cmdDeleteSub, kGlue),

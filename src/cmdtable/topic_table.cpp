@@ -128,57 +128,47 @@ MqscParam plDisplayTopic[] = {
     End(kEvery, kLevel700),
 };
 
+// The create, alter and copy lists share these two runs. ALTER and the copy have an optional
+// TOPICSTR between them; DEFINE requires it before the first.
+#define ZEM_TOPIC_ATTRIBUTE_ROWS                      \
+    Opt(&kwCluster, kQuoted),                         \
+    Opt(&kwDefPsistTopic, kParen, kEvery, kLevel700), \
+    Opt(&kwDefPrtyTopic, kParen, kEvery, kLevel700),  \
+    Opt(&kwDefPRespTopic, kParen, kEvery, kLevel700), \
+    Opt(&kwMDurMdl, kQuoted, kEvery, kLevel700),      \
+    Opt(&kwDurSub, kParen, kEvery, kLevel700),        \
+    Opt(&kwPub, kParen, kEvery, kLevel700),           \
+    Opt(&kwSub, kParen, kEvery, kLevel700),           \
+    Opt(&kwMnDurMdl, kQuoted, kEvery, kLevel700),     \
+    Opt(&kwNpMsgDlv, kParen, kEvery, kLevel700),      \
+    Opt(&kwPMsgDlv, kParen, kEvery, kLevel700),       \
+    Opt(&kwProxySub, kParen, kEvery, kLevel700),      \
+    Opt(&kwPubScope, kParen, kEvery, kLevel700),      \
+    Opt(&kwSubScopeTopic, kParen, kEvery, kLevel700), \
+    Opt(&kwDescrTopic, kQuoted, kEvery, kLevel700)
+
+#define ZEM_TOPIC_CLOSING_ROWS                    \
+    Opt(&kwTopicType, kParen, kEvery, kLevel700), \
+    Opt(&kwWildcard, kParen, kEvery, kLevel700),  \
+    Opt(&kwCmdScope, kQuoted, kZos),              \
+    Opt(&kwQsgDisp, kParen, kZos),                \
+    Opt(&kwReplace, kWord)
+
 MqscParam plDefineTopic[] = {
     Head(&cmdDefineTopic, kGlue),
     Obj(&kwTopic, kQuoted, kEvery, kLevel700),
     Req(&kwTopicStr, kQuoted, kEvery, kLevel700),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwDefPsistTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDefPrtyTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDefPRespTopic, kParen, kEvery, kLevel700),
-    Opt(&kwMDurMdl, kQuoted, kEvery, kLevel700),
-    Opt(&kwDurSub, kParen, kEvery, kLevel700),
-    Opt(&kwPub, kParen, kEvery, kLevel700),
-    Opt(&kwSub, kParen, kEvery, kLevel700),
-    Opt(&kwMnDurMdl, kQuoted, kEvery, kLevel700),
-    Opt(&kwNpMsgDlv, kParen, kEvery, kLevel700),
-    Opt(&kwPMsgDlv, kParen, kEvery, kLevel700),
-    Opt(&kwProxySub, kParen, kEvery, kLevel700),
-    Opt(&kwPubScope, kParen, kEvery, kLevel700),
-    Opt(&kwSubScopeTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDescrTopic, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicType, kParen, kEvery, kLevel700),
-    Opt(&kwWildcard, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kQuoted, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    Opt(&kwReplace, kWord),
+    ZEM_TOPIC_ATTRIBUTE_ROWS,
+    ZEM_TOPIC_CLOSING_ROWS,
     End(kEvery, kLevel700),
 };
 
 MqscParam plAlterTopic[] = {
     Head(&cmdAlterTopic, kGlue),
     Obj(&kwTopic, kQuoted, kEvery, kLevel700),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwDefPsistTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDefPrtyTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDefPRespTopic, kParen, kEvery, kLevel700),
-    Opt(&kwMDurMdl, kQuoted, kEvery, kLevel700),
-    Opt(&kwDurSub, kParen, kEvery, kLevel700),
-    Opt(&kwPub, kParen, kEvery, kLevel700),
-    Opt(&kwSub, kParen, kEvery, kLevel700),
-    Opt(&kwMnDurMdl, kQuoted, kEvery, kLevel700),
-    Opt(&kwNpMsgDlv, kParen, kEvery, kLevel700),
-    Opt(&kwPMsgDlv, kParen, kEvery, kLevel700),
-    Opt(&kwProxySub, kParen, kEvery, kLevel700),
-    Opt(&kwPubScope, kParen, kEvery, kLevel700),
-    Opt(&kwSubScopeTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDescrTopic, kQuoted, kEvery, kLevel700),
+    ZEM_TOPIC_ATTRIBUTE_ROWS,
     Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicType, kParen, kEvery, kLevel700),
-    Opt(&kwWildcard, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kQuoted, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    Opt(&kwReplace, kWord),
+    ZEM_TOPIC_CLOSING_ROWS,
     End(kEvery, kLevel700),
 };
 
@@ -188,29 +178,14 @@ MqscParam plDefineTopicLike[] = {
     // The new name a second time, optional: its mark is gone once the first one is written.
     Pos(&kwToTopic, kQuoted, kEvery, kLevel700),
     Req(&kwLikeTopic, kQuoted, kEvery, kLevel700),
-    Opt(&kwCluster, kQuoted),
-    Opt(&kwDefPsistTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDefPrtyTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDefPRespTopic, kParen, kEvery, kLevel700),
-    Opt(&kwMDurMdl, kQuoted, kEvery, kLevel700),
-    Opt(&kwDurSub, kParen, kEvery, kLevel700),
-    Opt(&kwPub, kParen, kEvery, kLevel700),
-    Opt(&kwSub, kParen, kEvery, kLevel700),
-    Opt(&kwMnDurMdl, kQuoted, kEvery, kLevel700),
-    Opt(&kwNpMsgDlv, kParen, kEvery, kLevel700),
-    Opt(&kwPMsgDlv, kParen, kEvery, kLevel700),
-    Opt(&kwProxySub, kParen, kEvery, kLevel700),
-    Opt(&kwPubScope, kParen, kEvery, kLevel700),
-    Opt(&kwSubScopeTopic, kParen, kEvery, kLevel700),
-    Opt(&kwDescrTopic, kQuoted, kEvery, kLevel700),
+    ZEM_TOPIC_ATTRIBUTE_ROWS,
     Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
-    Opt(&kwTopicType, kParen, kEvery, kLevel700),
-    Opt(&kwWildcard, kParen, kEvery, kLevel700),
-    Opt(&kwCmdScope, kQuoted, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    Opt(&kwReplace, kWord),
+    ZEM_TOPIC_CLOSING_ROWS,
     End(kEvery, kLevel700),
 };
+
+#undef ZEM_TOPIC_ATTRIBUTE_ROWS
+#undef ZEM_TOPIC_CLOSING_ROWS
 
 MqscParam plDeleteTopic[] = {
     Head(&cmdDeleteTopic, kGlue),
