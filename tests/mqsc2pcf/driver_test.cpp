@@ -85,7 +85,16 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
         EXPECT_EQ(c.count, result.count);
         EXPECT_EQ(c.response, result.data);
         EXPECT_EQ(136 + static_cast<int32_t>(c.response.size()), output->PcfMsg.Used);
-        EXPECT_EQ(1, RawToPcf(output.get()));  // the caller indexes the response
+        // the caller indexes the response and reads it
+        ASSERT_EQ(1, RawToPcf(output.get()));
+        if (c.command == 13) {
+            MESSAGE attr{};
+            EXPECT_EQ(1, GetAttrByID(3, &attr, output.get()));
+            int32_t depth = 0;
+            EXPECT_EQ(1, GetPcfIntAttrValue(&attr, &depth));
+            EXPECT_EQ(5, depth);
+            DeleteMessage(&attr);
+        }
     }
 }
 

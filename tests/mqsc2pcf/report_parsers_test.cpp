@@ -130,16 +130,11 @@ TEST_F(ReportParsers, DisplayLogReportLineByLine)
 
 TEST_F(ReportParsers, TapeUnitStatusComesFromItsFirstLetter)
 {
-    Run(kDisplayLog, {
-        {"---- --", "", kTape},
-        {"0A30 A C V D", Tape("0A30", 1, "C", "V", "D")},
-        {"0A30 Avail C V D", Tape("0A30", 1, "C", "V", "D")},
-        {"0A30 P C V D", Tape("0A30", 2, "C", "V", "D")},
-        {"0A30 B C V D", Tape("0A30", 3, "C", "V", "D")},
-        {"0A30 X C V D", Tape("0A30", 0, "C", "V", "D")},
-        {"0A30 a C V D", Tape("0A30", 0, "C", "V", "D")},
-        {"0A30 - C V D", Tape("0A30", 0, "C", "V", "D")},
-    });
+    std::vector<Line> lines = {{"---- --", "", kTape}};
+    for (const auto &[word, code] : std::vector<std::pair<std::string, int32_t>>{
+             {"A", 1}, {"Avail", 1}, {"P", 2}, {"B", 3}, {"X", 0}, {"a", 0}, {"-", 0}})
+        lines.push_back({"0A30 " + word + " C V D", Tape("0A30", code, "C", "V", "D")});
+    Run(kDisplayLog, lines);
 }
 
 TEST_F(ReportParsers, DisplayLogTableEndsAtNoTapeAndHeaderOnlyStartsOutside)
@@ -275,17 +270,15 @@ TEST(ReportWords, WordsAreRunsBetweenBlanksNewlinesReturnsAndNuls)
 {
     const std::string text = "  a\tb\0c\r\nd  "s;
     EXPECT_EQ(3, zem::CountWords(text));
-    zem::WordSpan word{};
-    ASSERT_TRUE(zem::FindWord(1, text, word));
-    EXPECT_EQ(2u, word.offset);
-    EXPECT_EQ(3u, word.length);
-    ASSERT_TRUE(zem::FindWord(3, text, word));
-    EXPECT_EQ(9u, word.offset);
-    EXPECT_EQ(1u, word.length);
-    for (int number : {4, 0, -1})
-        EXPECT_FALSE(zem::FindWord(number, text, word)) << number;
     EXPECT_EQ(0, zem::CountWords(""));
     EXPECT_EQ(0, zem::CountWords(" \r\n\0"s));
+    zem::WordSpan word{};
+    ASSERT_TRUE(zem::FindWord(1, text, word));
+    EXPECT_EQ(std::make_pair(std::size_t{2}, std::size_t{3}), std::make_pair(word.offset, word.length));
+    ASSERT_TRUE(zem::FindWord(3, text, word));
+    EXPECT_EQ(std::make_pair(std::size_t{9}, std::size_t{1}), std::make_pair(word.offset, word.length));
+    for (int number : {4, 0, -1})
+        EXPECT_FALSE(zem::FindWord(number, text, word)) << number;
 
     EXPECT_TRUE(zem::WordIs(text, 2, "c"));
     EXPECT_FALSE(zem::WordIs(text, 1, "a"));

@@ -54,91 +54,62 @@ std::string Listing(const std::string &bytes)
     return MaskDates(zemtest::CaptureStdout([&] { PrintPcfMessage(pcf.get()); }));
 }
 
-TEST(ZemMqsc2PcfTool, HelpAndUsageErrors)
+TEST(ZemMqsc2PcfTool, PrintsOrSavesEachResponseAndReportsFailures)
 {
     ToolRun help = RunZem({"mqsc2pcf", "--help"});
     EXPECT_EQ(0, help.status);
     EXPECT_EQ(kHelp, help.out);
     EXPECT_EQ("", help.err);
 
+    zemtest::TempDir dir;
+    const std::string queue = dir.write("queue.txt", "CSQM401I +CSQ1 QUEUE(Q1)\0CURDEPTH(5)"s);
+    const std::string bad = dir.write("bad.txt", "AMQ8147 WebSphere MQ object Q1 not found.");
+    const std::string good = dir.write("good.txt", "CSQM094I +CSQ1 QUEUE(Q1) NOT FOUND");
+    const std::string cut = dir.write("cut.txt", "CSQJ337I +CSQ1 SET LOG completed, MAXRTU=3");
+    const std::string one = dir.write("one.txt", "CSQM401I +CSQ1 QUEUE(Q1) NOSHARE");
+    const std::string two = dir.write("two.txt", "CSQM401I +CSQ1 QUEUE(Q2)");
+    const std::string missing = dir.file("missing.txt"), out = dir.file("response.pcf");
+    const std::string listing =
+        queue + ":\n" + Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(3, 5).bytes());
+    const std::string usage = " (see 'zem mqsc2pcf --help')\n";
     const struct {
         std::vector<std::string> args;
-        const char *err;
+        int status;
+        std::string out;
+        std::string err;
     } cases[] = {
-        {{"mqsc2pcf", "reply.txt"}, "expects --command N (see 'zem mqsc2pcf --help')"},
-        {{"mqsc2pcf", "--command", "queue", "reply.txt"}, "--command expects a PCF command code, not 'queue'"},
-        {{"mqsc2pcf", "--command", "13"}, "expects at least one reply FILE (see 'zem mqsc2pcf --help')"},
-        {{"mqsc2pcf", "--command", "13", "--fast", "reply.txt"}, "unknown option '--fast' (see 'zem mqsc2pcf --help')"},
+        {{"--command", "13", queue}, 0, listing, ""},
+        // several replies: one listing each, a blank line between them
+        {{"--command", "13", queue, queue}, 0, listing + "\n" + listing, ""},
+        // a failed reply is reported and the others still converted
+        {{"--command", "13", bad, good, missing}, 1,
+         good + ":\n" + Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1, 1, 2, 2085).Cfst(2016, "Q1").bytes()),
+         "zem mqsc2pcf: " + bad + kNoId + "zem mqsc2pcf: " + missing + ": cannot read the file\n"},
+        {{"--command", "4711", good}, 1, "", "zem mqsc2pcf: " + good + kNoId},
+        {{"--command", "10633", cut}, 1, "",
+         "zem mqsc2pcf: " + cut + ": not converted: status 2, reason 0 (the report line ended before all of its "
+                                  "values), count 0\n"},
+        {{"--command", "13", one, "-o", out}, 0, one + ": response saved to " + out + " (76 bytes)\n", ""},
+        {{"--command", "13", "-o", out, one, two}, 0,
+         one + ": response saved to " + out + ".1 (76 bytes)\n" + two + ": response saved to " + out +
+             ".2 (60 bytes)\n",
+         ""},
+        {{"reply.txt"}, 2, "", "zem mqsc2pcf: expects --command N" + usage},
+        {{"--command", "queue", "reply.txt"}, 2, "",
+         "zem mqsc2pcf: --command expects a PCF command code, not 'queue'\n"},
+        {{"--command", "13"}, 2, "", "zem mqsc2pcf: expects at least one reply FILE" + usage},
+        {{"--command", "13", "--fast", "reply.txt"}, 2, "", "zem mqsc2pcf: unknown option '--fast'" + usage},
     };
     for (const auto &c : cases) {
-        ToolRun run = RunZem(c.args);
-        EXPECT_EQ(2, run.status) << c.err;
-        EXPECT_EQ("zem mqsc2pcf: "s + c.err + "\n", run.err);
-        EXPECT_EQ("", run.out);
+        std::vector<std::string> args = {"mqsc2pcf"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(c.args.back());
+        ToolRun run = RunZem(args);
+        EXPECT_EQ(c.status, run.status);
+        EXPECT_EQ(c.out, MaskDates(run.out));
+        EXPECT_EQ(c.err, run.err);
     }
-}
-
-TEST(ZemMqsc2PcfTool, PrintsTheResponseToEachReply)
-{
-    zemtest::TempDir dir;
-    std::string reply = dir.write("queue.txt", "CSQM401I +CSQ1 QUEUE(Q1)\0CURDEPTH(5)"s);
-    ToolRun run = RunZem({"mqsc2pcf", "--command", "13", reply});
-    EXPECT_EQ(0, run.status);
-    EXPECT_EQ("", run.err);
-    const std::string listing =
-        Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(3, 5).bytes());
-    EXPECT_EQ(reply + ":\n" + listing, MaskDates(run.out));
-
-    // several replies: one listing each, a blank line between them
-    ToolRun twice = RunZem({"mqsc2pcf", "--command", "13", reply, reply});
-    EXPECT_EQ(0, twice.status);
-    EXPECT_EQ(reply + ":\n" + listing + "\n" + reply + ":\n" + listing, MaskDates(twice.out));
-}
-
-TEST(ZemMqsc2PcfTool, FailedReplyIsReportedAndTheOthersStillConverted)
-{
-    zemtest::TempDir dir;
-    std::string bad = dir.write("bad.txt", "AMQ8147 WebSphere MQ object Q1 not found.");
-    std::string good = dir.write("good.txt", "CSQM094I +CSQ1 QUEUE(Q1) NOT FOUND");
-    ToolRun run = RunZem({"mqsc2pcf", "--command", "13", bad, good, dir.file("missing.txt")});
-    EXPECT_EQ(1, run.status);
-    EXPECT_EQ("zem mqsc2pcf: " + bad + kNoId + "zem mqsc2pcf: " + dir.file("missing.txt") +
-                  ": cannot read the file\n",
-              run.err);
-    EXPECT_EQ(good + ":\n" +
-                  Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1, 1, 2, 2085).Cfst(2016, "Q1").bytes()),
-              MaskDates(run.out));
-
-    ToolRun unknownCommand = RunZem({"mqsc2pcf", "--command", "4711", good});
-    EXPECT_EQ(1, unknownCommand.status);
-    EXPECT_EQ("zem mqsc2pcf: " + good + kNoId, unknownCommand.err);
-
-    std::string cut = dir.write("cut.txt", "CSQJ337I +CSQ1 SET LOG completed, MAXRTU=3");
-    ToolRun half = RunZem({"mqsc2pcf", "--command", "10633", cut});
-    EXPECT_EQ(1, half.status);
-    EXPECT_EQ("zem mqsc2pcf: " + cut +
-                  ": not converted: status 2, reason 0 (the report line ended before all of its "
-                  "values), count 0\n",
-              half.err);
-}
-
-TEST(ZemMqsc2PcfTool, SavesTheResponsesWhenAskedTo)
-{
-    zemtest::TempDir dir;
-    std::string one = dir.write("one.txt", "CSQM401I +CSQ1 QUEUE(Q1) NOSHARE");
-    std::string out = dir.file("response.pcf");
-    ToolRun single = RunZem({"mqsc2pcf", "--command", "13", one, "-o", out});
-    EXPECT_EQ(0, single.status);
-    EXPECT_EQ(one + ": response saved to " + out + " (76 bytes)\n", single.out);
-    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(23, 0).bytes(),
-              zemtest::ReadFile(out));
-
-    std::string two = dir.write("two.txt", "CSQM401I +CSQ1 QUEUE(Q2)");
-    ToolRun several = RunZem({"mqsc2pcf", "--command", "13", "-o", out, one, two});
-    EXPECT_EQ(0, several.status);
-    EXPECT_EQ(one + ": response saved to " + out + ".1 (76 bytes)\n" + two + ": response saved to " + out +
-                  ".2 (60 bytes)\n",
-              several.out);
+    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(23, 0).bytes(), zemtest::ReadFile(out));
     EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1).Cfst(2016, "Q2").bytes(), zemtest::ReadFile(out + ".2"));
 }
 
