@@ -51,7 +51,8 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
 {
     const std::string header3 = PcfBytes().Cfh(1, 13, 3).bytes(), name = PcfBytes().Cfst(2016, "Q1").bytes();
     const int32_t tooLong = ZEM_P2M_TEXT_TOO_LONG, bad = ZEM_P2M_BAD_STRUCTURE, notIn = ZEM_P2M_NOT_IN_TABLE;
-    const struct {
+    const std::string where = "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)";
+    struct Case {
         const char *what;
         std::string bytes;
         const char *text;  // on failure what stands in the area, nullptr when not checked
@@ -59,7 +60,8 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
         int32_t failedParam = 0;
         bool split = false;
         int32_t capacity = 4096;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {"example", ExampleInquiry().bytes(), kExampleText.c_str()},
         {"example split", ExampleInquiry().bytes(), "DISPLAY QUEUE('Q1') TYPE(QLOCAL) +\nDESCR +\nCURDEPTH +\nMAXDEPTH",
          0, 0, true},
@@ -80,15 +82,7 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
         {"escape cut", MqscEscape("DISPLAY QMGR ALL").bytes(), "DISPLAY", 0, -1, false, 8},
         {"escape with a filter", AlterDateFilter(MqscEscape("DISPLAY QUEUE(*)", 1)).bytes(),
          "DISPLAY QUEUE(*) WHERE(ALTDATE GE 2008-01-01)", 0, -1},
-        // whatever the operator the clause says GE; the value is cut to 13 characters
-        {"filter LT", AlterDateFilter(InquireQ1(1), mq::MQCFOP_LESS).bytes(),
-         "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)"},
-        {"filter EQ", AlterDateFilter(InquireQ1(1), mq::MQCFOP_EQUAL).bytes(),
-         "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)"},
-        {"filter GT", AlterDateFilter(InquireQ1(1), mq::MQCFOP_GREATER).bytes(),
-         "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)"},
-        {"filter LK", AlterDateFilter(InquireQ1(1), mq::MQCFOP_LIKE).bytes(),
-         "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)"},
+        // the value of the clause is cut to 13 characters
         {"filter cut", AlterDateFilter(InquireQ1(1), 6, "2008-01-01.12.30.45").bytes(),
          "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01.12)"},
         {"filter split", AlterDateFilter(ExampleInquiry(mq::MQQT_LOCAL, 4)).bytes(),
@@ -101,8 +95,7 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
         {"example fits", ExampleInquiry().bytes(), kExampleText.c_str(), 0, 0, false, 57},
         {"example too long", ExampleInquiry().bytes(), "DISPLAY QUEUE('Q1') TYPE(QLOCAL) DESCR CURDEPTH", tooLong, 0,
          false, 56},
-        {"clause fits", AlterDateFilter(InquireQ1(1)).bytes(), "DISPLAY QUEUE('Q1') WHERE(ALTDATE GE 2008-01-01)", 0, 0,
-         false, 49},
+        {"clause fits", AlterDateFilter(InquireQ1(1)).bytes(), where.c_str(), 0, 0, false, 49},
         {"clause too long", AlterDateFilter(InquireQ1(1)).bytes(), "DISPLAY QUEUE('Q1')", tooLong, 0, false, 48},
         {"no escape type", Escape(1).Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR").bytes(), nullptr,
          mq::MQRCCF_ESCAPE_TYPE_ERROR, -1},
@@ -139,6 +132,9 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
         {"string list with a negative count",
          PcfBytes().Cfh(1, 34, 2).Cfst(2010, "NL").Words({6, 24, 2020, 0, -1, 8}).bytes(), nullptr, bad, 2},
     };
+    // whatever the operator, the clause says GE
+    for (int32_t op : {mq::MQCFOP_LESS, mq::MQCFOP_EQUAL, mq::MQCFOP_GREATER, mq::MQCFOP_LIKE})
+        cases.push_back({"any operator", AlterDateFilter(InquireQ1(1), op).bytes(), where.c_str()});
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         auto result = Convert(c.bytes, c.split, c.capacity);
