@@ -182,7 +182,7 @@ TEST(Pcf2Mqsc, NullMessagesAndOutParameters)
 }
 
 // Marks and values an earlier conversion of either direction left are not written.
-TEST(Pcf2Mqsc, ConversionStartsClean)
+TEST(Pcf2Mqsc, ConversionStartsCleanWhateverAnEarlierOneLeftBehind)
 {
     // Fails on the missing name after TYPE and two selectors were marked.
     auto failing = PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 2).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_REMOTE)
