@@ -11,56 +11,70 @@
 
 namespace {
 
-using zemtest::Attr;
-using zemtest::PcfBytes;
-using zemtest::View;
+using namespace zemtest;
 
-std::string Bytes(const char *text, std::size_t length) { return std::string(text, length); }
+std::string Chars(const void *bytes, std::size_t length) { return std::string(static_cast<const char *>(bytes), length); }
 
-// One well-formed structure of every single-valued type, with the test that owns it.
-struct Sample {
-    const char *name;
-    std::string bytes;
-    int (*is)(MESSAGE *);
-};
-
-std::vector<Sample> Samples()
+// The text a string getter leaves in a '#'-filled buffer of max + 1 bytes and more, or
+// "refused"; "!" marks a write past the max + 1 bytes it may use.
+template <class Get> std::string TextOf(Get get, int32_t max)
 {
-    return {
+    char text[64];
+    std::memset(text, '#', sizeof text);
+    if (!get(text, max))
+        return text[0] == '#' ? "refused" : "refused, written";
+    return std::string(text) + (max >= 0 && text[max + 1] != '#' ? "!" : "");
+}
+
+std::string StrOf(MESSAGE *attr, int32_t max)
+{
+    return TextOf([attr](char *text, int32_t n) { return GetPcfStrAttrValue(attr, text, n); }, max);
+}
+
+std::pair<int, int32_t> IntOf(MESSAGE *attr)
+{
+    int32_t value = -1;
+    int result = GetPcfIntAttrValue(attr, &value);
+    return {result, value};
+}
+
+std::pair<int, int64_t> Int64Of(MESSAGE *attr)
+{
+    int64_t value = -1;
+    int result = GetPcfInt64AttrValue(attr, &value);
+    return {result, value};
+}
+
+TEST(ScalarAccessors, EachTestRecognisesOnlyItsOwnTypeAtItsExactLength)
+{
+    // One well-formed structure of every single-valued type, with the test that owns it.
+    const struct {
+        const char *name;
+        std::string bytes;
+        int (*is)(MESSAGE *);
+    } samples[] = {
         {"MQCFIN", PcfBytes().Cfin(1, 7).bytes(), IsPcfIntAttr},
         {"MQCFST", PcfBytes().Cfst(2, "ABCDE").bytes(), IsPcfStrAttr},
         {"MQCFIF", PcfBytes().Cfif(3, 4, 5).bytes(), IsPcfIntFltrAttr},
         {"MQCFSF", PcfBytes().Cfsf(4, 2, "Q*").bytes(), IsPcfStrFltrAttr},
-        {"MQCFBS", PcfBytes().Cfbs(5, Bytes("\x01\x02\x03", 3)).bytes(), IsPcfByteStrAttr},
+        {"MQCFBS", PcfBytes().Cfbs(5, "\x01\x02\x03").bytes(), IsPcfByteStrAttr},
         {"MQCFBF", PcfBytes().Cfbf(6, 5, "ab").bytes(), IsPcfByteStrFltrAttr},
         {"binary", PcfBytes().Binary(7, "xyz").bytes(), IsPcfBinAttr},
         {"embedded", PcfBytes().EmbeddedPcf(8, PcfBytes().Cfh(1, 13, 0).bytes()).bytes(), IsPcfPcfAttr},
         {"MQCFIN64", PcfBytes().Cfin64(9, -2).bytes(), IsPcfInt64Attr},
     };
-}
-
-TEST(ScalarAccessors, EachTestRecognisesOnlyItsOwnType)
-{
-    const auto samples = Samples();
     for (const auto &structure : samples) {
+        SCOPED_TRACE(structure.name);
         for (const auto &test : samples) {
             Attr attr(structure.bytes);
-            EXPECT_EQ(test.is(attr.get()), &test == &structure ? 1 : 0) << test.name << " on " << structure.name;
+            EXPECT_EQ(test.is(attr.get()), &test == &structure ? 1 : 0) << test.name;
         }
-    }
-}
-
-TEST(ScalarAccessors, EveryTestRefusesEnvelopeLongerThanItsStructure)
-{
-    for (const auto &sample : Samples()) {
-        Attr exact(sample.bytes);
-        EXPECT_EQ(sample.is(exact.get()), 1) << sample.name;
-        Attr longer(sample.bytes + std::string(4, '\0'));
-        EXPECT_EQ(sample.is(longer.get()), 0) << sample.name;
-        View view(sample.bytes);
-        EXPECT_EQ(sample.is(view.get()), 1) << sample.name << " as a view";
-        View longerView(sample.bytes + std::string(4, '\0'));
-        EXPECT_EQ(sample.is(longerView.get()), 0) << sample.name << " as a longer view";
+        View view(structure.bytes);
+        EXPECT_EQ(structure.is(view.get()), 1) << "as a view";
+        Attr longer(structure.bytes + std::string(4, '\0'));
+        EXPECT_EQ(structure.is(longer.get()), 0);
+        View longerView(structure.bytes + std::string(4, '\0'));
+        EXPECT_EQ(structure.is(longerView.get()), 0) << "as a longer view";
     }
     EXPECT_EQ(IsPcfIntAttr(nullptr), 0);
 }
@@ -71,252 +85,187 @@ TEST(ScalarAccessors, GettersRefuseWrongTypeAndMismatchedLengthWithoutWriting)
     Attr longInteger(PcfBytes().Cfin(1, 7).bytes() + std::string(4, '\0'));
     for (MESSAGE *attr : {string.get(), longInteger.get()}) {
         int32_t value = -99, op = -98;
-        int64_t wide = -97;
-        EXPECT_EQ(GetPcfIntAttrValue(attr, &value), 0);
+        EXPECT_EQ(IntOf(attr), std::make_pair(0, -1));
+        EXPECT_EQ(Int64Of(attr), std::make_pair(0, int64_t{-1}));
         EXPECT_EQ(GetPcfIntFltrAttrValue(attr, &value, &op), 0);
-        EXPECT_EQ(GetPcfInt64AttrValue(attr, &wide), 0);
+        EXPECT_EQ(std::make_pair(value, op), std::make_pair(-99, -98));
         EXPECT_EQ(SetPcfIntAttrValue(attr, 5), 0);
-        EXPECT_EQ(value, -99);
-        EXPECT_EQ(op, -98);
-        EXPECT_EQ(wide, -97);
     }
     EXPECT_EQ(string.data(), PcfBytes().Cfst(2, "ABCDE").bytes());
+    EXPECT_EQ(StrOf(longInteger.get(), 5), "refused");
     char text[8] = "zzzzzzz";
     int32_t length = 4;
-    EXPECT_EQ(GetPcfStrAttrValue(longInteger.get(), text, 5), 0);
     EXPECT_EQ(GetPcfByteStrAttrValue(string.get(), text, &length), 0);
-    EXPECT_EQ(std::string(text), "zzzzzzz");
-    EXPECT_EQ(length, 4);
+    EXPECT_EQ(std::make_pair(std::string(text), length), std::make_pair(std::string("zzzzzzz"), 4));
 }
 
-TEST(StringAttr, CreateWritesPaddedStructureInExactEnvelope)
+TEST(StringAttr, CreateWritesPaddedStructureInExactEnvelopeKeepingNulBytes)
 {
-    Attr empty;
-    ASSERT_EQ(CreatePcfStrAttr(empty.get(), 2016, ""), 1);
-    EXPECT_EQ(empty.data(), PcfBytes().Words({4, 20, 2016, 0, 0}).bytes());
-    EXPECT_EQ(empty->Size, 136 + 20);
-
-    Attr five;
-    ASSERT_EQ(CreatePcfStrAttr(five.get(), 2016, "ABCDE"), 1);
-    EXPECT_EQ(five.data(), PcfBytes().Words({4, 28, 2016, 0, 5}).Raw(Bytes("ABCDE\0\0\0", 8)).bytes());
-    EXPECT_EQ(five->Used, 136 + 28);
-    EXPECT_EQ(five->Size, 136 + 28);
-
-    Attr four;
-    ASSERT_EQ(CreatePcfStrAttr(four.get(), 1, "ABCD"), 1);
-    EXPECT_EQ(four.data(), PcfBytes().Words({4, 24, 1, 0, 4}).Raw("ABCD").bytes());
-    EXPECT_EQ(CreatePcfStrAttr(four.get(), 1, nullptr), 0);
-}
-
-TEST(StringAttr, NZStringKeepsNulBytesAndRefusesNegativeLength)
-{
-    Attr attr;
+    const struct {
+        const char *text;
+        std::string data;
+    } created[] = {
+        {"", Words({4, 20, 2016, 0, 0})},
+        {"ABCDE", Words({4, 28, 2016, 0, 5}) + Lit("ABCDE\0\0\0")},
+        {"ABCD", Words({4, 24, 2016, 0, 4}) + "ABCD"},
+    };
+    for (const auto &row : created) {
+        Attr attr;
+        ASSERT_EQ(CreatePcfStrAttr(attr.get(), 2016, row.text), 1);
+        EXPECT_EQ(attr.data(), row.data);
+        EXPECT_EQ(attr->Used, 136 + static_cast<int32_t>(row.data.size()));
+        EXPECT_EQ(attr->Size, attr->Used);
+    }
+    Attr attr, refused;
+    EXPECT_EQ(CreatePcfStrAttr(refused.get(), 1, nullptr), 0);
     ASSERT_EQ(CreatePcfNZStrAttr(attr.get(), 3, "A\0B", 3), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({4, 24, 3, 0, 3}).Raw(Bytes("A\0B\0", 4)).bytes());
+    EXPECT_EQ(attr.data(), Words({4, 24, 3, 0, 3}) + Lit("A\0B\0"));
     char text[8];
     ASSERT_EQ(GetPcfStrAttrValue(attr.get(), text, 7), 1);
-    EXPECT_EQ(std::memcmp(text, "A\0B\0", 4), 0);
-    Attr refused;
+    EXPECT_EQ(Chars(text, 4), Lit("A\0B\0"));
     EXPECT_EQ(CreatePcfNZStrAttr(refused.get(), 3, "abc", -1), 0);
     EXPECT_EQ(refused->pBlock, nullptr);
 }
 
-TEST(StringAttr, GetterCopiesAtMostMaxAndTerminates)
+TEST(StringAttr, GetterCopiesAtMostMaxAndSetterPadsWithNulsOrCutsWithinCreatedLength)
 {
-    Attr attr(PcfBytes().Cfst(2, "ABCDE").bytes());
-    char text[12];
-    std::memset(text, '#', sizeof text);
-    ASSERT_EQ(GetPcfStrAttrValue(attr.get(), text, 3), 1);
-    EXPECT_EQ(std::string(text, 5), Bytes("ABC\0#", 5));
-    ASSERT_EQ(GetPcfStrAttrValue(attr.get(), text, 10), 1);
-    EXPECT_STREQ(text, "ABCDE");
-    Attr padded(PcfBytes().Cfst(2016, "QM1   ").bytes());
-    ASSERT_EQ(GetPcfStrAttrValue(padded.get(), text, 11), 1);
-    EXPECT_STREQ(text, "QM1   ") << "trailing blanks stay";
-    ASSERT_EQ(GetPcfStrAttrValue(attr.get(), text, 0), 1);
-    EXPECT_STREQ(text, "");
-    std::memset(text, '#', sizeof text);
-    EXPECT_EQ(GetPcfStrAttrValue(attr.get(), text, -1), 0);
-    EXPECT_EQ(text[0], '#');
+    Attr attr(PcfBytes().Cfst(2, "ABCDE").bytes()), padded(PcfBytes().Cfst(2016, "QM1   ").bytes());
+    EXPECT_EQ(StrOf(attr.get(), 3), "ABC");
+    EXPECT_EQ(StrOf(attr.get(), 10), "ABCDE");
+    EXPECT_EQ(StrOf(padded.get(), 11), "QM1   ") << "trailing blanks stay";
+    EXPECT_EQ(StrOf(attr.get(), 0), "");
+    EXPECT_EQ(StrOf(attr.get(), -1), "refused");
     EXPECT_EQ(GetPcfStrAttrValue(attr.get(), nullptr, 3), 0);
-}
 
-TEST(StringAttr, SetterPadsWithNulsOrCutsWithinCreatedLength)
-{
-    Attr attr;
-    ASSERT_EQ(CreatePcfStrAttr(attr.get(), 2016, "ABCDE"), 1);
     ASSERT_EQ(SetPcfStrAttrValue(attr.get(), "XY"), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({4, 28, 2016, 0, 5}).Raw(Bytes("XY\0\0\0\0\0\0", 8)).bytes());
+    EXPECT_EQ(attr.data(), Words({4, 28, 2, 0, 5}) + Lit("XY\0\0\0\0\0\0"));
     ASSERT_EQ(SetPcfStrAttrValue(attr.get(), "UVWXYZ"), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({4, 28, 2016, 0, 5}).Raw(Bytes("UVWXY\0\0\0", 8)).bytes());
+    EXPECT_EQ(attr.data(), Words({4, 28, 2, 0, 5}) + Lit("UVWXY\0\0\0"));
     EXPECT_EQ(SetPcfStrAttrValue(attr.get(), nullptr), 0);
-}
 
-TEST(StringAttr, AccessorsWorkOnContainerViews)
-{
     View view(PcfBytes().Cfst(2016, "QUEUE").bytes());
-    char text[8];
-    ASSERT_EQ(GetPcfStrAttrValue(view.get(), text, 7), 1);
-    EXPECT_STREQ(text, "QUEUE");
+    EXPECT_EQ(StrOf(view.get(), 7), "QUEUE");
     ASSERT_EQ(SetPcfStrAttrValue(view.get(), "Q"), 1);
-    ASSERT_EQ(GetPcfStrAttrValue(view.get(), text, 7), 1);
-    EXPECT_STREQ(text, "Q");
+    EXPECT_EQ(StrOf(view.get(), 7), "Q");
 }
 
-TEST(IntegerAttr, CreateGetSetInNativeOrder)
+TEST(IntegerAttr, CreateGetSetInNativeOrderWithTheSixtyFourBitValueAfterAReservedWord)
 {
-    Attr attr;
+    Attr attr, wide;
     ASSERT_EQ(CreatePcfIntAttr(attr.get(), 20, -5), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({3, 16, 20, -5}).bytes());
+    EXPECT_EQ(attr.data(), Words({3, 16, 20, -5}));
     EXPECT_EQ(attr->Size, 136 + 16);
-    int32_t value = 0;
-    ASSERT_EQ(GetPcfIntAttrValue(attr.get(), &value), 1);
-    EXPECT_EQ(value, -5);
+    EXPECT_EQ(IntOf(attr.get()), std::make_pair(1, -5));
     ASSERT_EQ(SetPcfIntAttrValue(attr.get(), INT32_MIN), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({3, 16, 20, INT32_MIN}).bytes());
+    EXPECT_EQ(attr.data(), Words({3, 16, 20, INT32_MIN}));
     EXPECT_EQ(GetPcfIntAttrValue(attr.get(), nullptr), 0);
+
+    ASSERT_EQ(CreatePcfInt64Attr(wide.get(), 21, INT64_C(0x0102030405060708)), 1);
+    EXPECT_EQ(wide.data(), PcfBytes().Words({23, 24, 21, 0}).Int64(INT64_C(0x0102030405060708)).bytes());
+    ASSERT_EQ(SetPcfInt64AttrValue(wide.get(), INT64_MIN), 1);
+    EXPECT_EQ(Int64Of(wide.get()), std::make_pair(1, INT64_MIN));
+    EXPECT_EQ(wide.data(), PcfBytes().Words({23, 24, 21, 0}).Int64(INT64_MIN).bytes());
 }
 
-TEST(IntegerAttr, Integer64SitsAfterReservedWord)
+TEST(FilterAttr, OperatorComesFirstOnlyInTheConstructorsAndIsReadFromTheThreeFiltersOnly)
 {
-    Attr attr;
-    ASSERT_EQ(CreatePcfInt64Attr(attr.get(), 21, INT64_C(0x0102030405060708)), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({23, 24, 21, 0}).Int64(INT64_C(0x0102030405060708)).bytes());
-    ASSERT_EQ(SetPcfInt64AttrValue(attr.get(), INT64_MIN), 1);
-    int64_t value = 0;
-    ASSERT_EQ(GetPcfInt64AttrValue(attr.get(), &value), 1);
-    EXPECT_EQ(value, INT64_MIN);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({23, 24, 21, 0}).Int64(INT64_MIN).bytes());
-}
-
-TEST(IntegerAttr, IntegerFilterTakesOperatorFirstOnlyInConstructor)
-{
-    Attr attr;
-    ASSERT_EQ(CreatePcfIntFltrAttr(attr.get(), 3, /*op*/ 4, /*value*/ 100), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({13, 20, 3, 4, 100}).bytes());
+    Attr integer, string, bytes;
+    ASSERT_EQ(CreatePcfIntFltrAttr(integer.get(), 3, /*op*/ 4, /*value*/ 100), 1);
+    EXPECT_EQ(integer.data(), Words({13, 20, 3, 4, 100}));
     int32_t value = 0, op = 0;
-    ASSERT_EQ(GetPcfIntFltrAttrValue(attr.get(), &value, &op), 1);
-    EXPECT_EQ(value, 100);
-    EXPECT_EQ(op, 4);
-    ASSERT_EQ(SetPcfIntFltrAttrValue(attr.get(), /*value*/ 7, /*op*/ 1), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({13, 20, 3, 1, 7}).bytes());
-    EXPECT_EQ(GetPcfIntFltrAttrValue(attr.get(), &value, nullptr), 0);
-}
+    ASSERT_EQ(GetPcfIntFltrAttrValue(integer.get(), &value, &op), 1);
+    EXPECT_EQ(std::make_pair(value, op), std::make_pair(100, 4));
+    ASSERT_EQ(SetPcfIntFltrAttrValue(integer.get(), /*value*/ 7, /*op*/ 1), 1);
+    EXPECT_EQ(integer.data(), Words({13, 20, 3, 1, 7}));
+    EXPECT_EQ(GetPcfIntFltrAttrValue(integer.get(), &value, nullptr), 0);
 
-TEST(StringFilterAttr, CreateGetSetCarryOperator)
-{
-    Attr attr;
-    ASSERT_EQ(CreatePcfStrFltrAttr(attr.get(), 2016, 18, "SYS*"), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({14, 28, 2016, 18, 0, 4}).Raw("SYS*").bytes());
-    char text[8];
-    int32_t op = 0;
-    ASSERT_EQ(GetPcfStrFltrAttrValue(attr.get(), text, 2, &op), 1);
-    EXPECT_STREQ(text, "SY");
+    ASSERT_EQ(CreatePcfStrFltrAttr(string.get(), 2016, 18, "SYS*"), 1);
+    EXPECT_EQ(string.data(), Words({14, 28, 2016, 18, 0, 4}) + "SYS*");
+    EXPECT_EQ(TextOf([&](char *text, int32_t max) { return GetPcfStrFltrAttrValue(string.get(), text, max, &op); }, 2), "SY");
     EXPECT_EQ(op, 18);
-    ASSERT_EQ(SetPcfStrFltrAttrValue(attr.get(), "AB", 2), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({14, 28, 2016, 2, 0, 4}).Raw(Bytes("AB\0\0", 4)).bytes());
-    EXPECT_EQ(GetPcfStrFltrAttrValue(attr.get(), text, 2, nullptr), 0);
+    ASSERT_EQ(SetPcfStrFltrAttrValue(string.get(), "AB", 2), 1);
+    EXPECT_EQ(string.data(), Words({14, 28, 2016, 2, 0, 4}) + Lit("AB\0\0"));
+    EXPECT_EQ(TextOf([&](char *text, int32_t max) { return GetPcfStrFltrAttrValue(string.get(), text, max, nullptr); }, 2),
+              "refused");
+
+    // The byte-string filter is created with operator 0.
+    ASSERT_EQ(CreatePcfByteStrFltrAttr(bytes.get(), 7002, "\xAA\xBB", 2), 1);
+    EXPECT_EQ(bytes.data(), Words({15, 24, 7002, 0, 2}) + Lit("\xAA\xBB\0\0"));
+    ASSERT_EQ(GetPcfFilterOperator(bytes.get(), &op), 1);
+    EXPECT_EQ(op, 0);
+    ASSERT_EQ(SetPcfByteStrFltrAttrValue(bytes.get(), "\x11", 1), 1);
+    unsigned char buffer[4];
+    int32_t length = 4;
+    ASSERT_EQ(GetPcfByteStrFltrAttrValue(bytes.get(), buffer, &length), 1);
+    EXPECT_EQ(Chars(buffer, static_cast<std::size_t>(length)), "\x11\xBB");
+
+    const std::pair<std::string, int32_t> operators[] = {{PcfBytes().Cfif(1, 5, 9).bytes(), 5},
+                                                         {PcfBytes().Cfsf(1, 13, "A").bytes(), 13},
+                                                         {PcfBytes().Cfbf(1, 26, "A").bytes(), 26},
+                                                         {PcfBytes().Cfin(1, 5).bytes(), -1}};
+    for (const auto &row : operators) {
+        Attr filter(row.first);
+        op = -1;
+        EXPECT_EQ(GetPcfFilterOperator(filter.get(), &op), row.second >= 0 ? 1 : 0);
+        EXPECT_EQ(op, row.second);
+    }
+    EXPECT_EQ(GetPcfFilterOperator(string.get(), nullptr), 0);
 }
 
-TEST(ByteStringAttr, GetterIsLimitedByCapacityAndReportsCount)
+TEST(ByteStringAttr, GetterIsLimitedByCapacityAndSetterOverwritesOnlyTheStart)
 {
     Attr attr;
     ASSERT_EQ(CreatePcfByteStrAttr(attr.get(), 7001, "\x01\x02\x03\x04\x05", 5), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({9, 24, 7001, 5}).Raw(Bytes("\x01\x02\x03\x04\x05\0\0\0", 8)).bytes());
+    EXPECT_EQ(attr.data(), Words({9, 24, 7001, 5}) + Lit("\x01\x02\x03\x04\x05\0\0\0"));
     unsigned char buffer[8];
     std::memset(buffer, 0xEE, sizeof buffer);
+    const struct {
+        int32_t capacity;
+        int result;
+        int32_t length;
+        std::string bytes;
+    } reads[] = {
+        {0, 1, 0, "\xEE\xEE"},
+        {2, 1, 2, "\x01\x02\xEE"},
+        {8, 1, 5, "\x01\x02\x03\x04\x05\xEE"},
+        {-1, 0, -1, "\xEE\x02"},
+    };
+    for (const auto &row : reads) {
+        int32_t length = row.capacity;
+        buffer[0] = 0xEE;
+        EXPECT_EQ(GetPcfByteStrAttrValue(attr.get(), buffer, &length), row.result) << row.capacity;
+        EXPECT_EQ(length, row.length);
+        EXPECT_EQ(Chars(buffer, row.bytes.size()), row.bytes);
+    }
     int32_t length = 0;
-    ASSERT_EQ(GetPcfByteStrAttrValue(attr.get(), buffer, &length), 1);
-    EXPECT_EQ(length, 0);
-    EXPECT_EQ(buffer[0], 0xEE);
-    length = 2;
-    ASSERT_EQ(GetPcfByteStrAttrValue(attr.get(), buffer, &length), 1);
-    EXPECT_EQ(length, 2);
-    EXPECT_EQ(std::string(reinterpret_cast<char *>(buffer), 3), "\x01\x02\xEE");
-    length = 8;
-    ASSERT_EQ(GetPcfByteStrAttrValue(attr.get(), buffer, &length), 1);
-    EXPECT_EQ(length, 5);
-    EXPECT_EQ(std::string(reinterpret_cast<char *>(buffer), 6), "\x01\x02\x03\x04\x05\xEE");
-    length = -1;
-    buffer[0] = 0xEE;
-    EXPECT_EQ(GetPcfByteStrAttrValue(attr.get(), buffer, &length), 0);
-    EXPECT_EQ(length, -1);
-    EXPECT_EQ(buffer[0], 0xEE);
     ASSERT_EQ(GetPcfByteStrAttrValueLength(attr.get(), &length), 1);
     EXPECT_EQ(length, 5);
-}
 
-TEST(ByteStringAttr, SetterOverwritesOnlyTheStartWithinStoredLength)
-{
-    Attr attr;
-    ASSERT_EQ(CreatePcfByteStrAttr(attr.get(), 7001, "abcde", 5), 1);
     ASSERT_EQ(SetPcfByteStrAttrValue(attr.get(), "XY", 2), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({9, 24, 7001, 5}).Raw(Bytes("XYcde\0\0\0", 8)).bytes());
+    EXPECT_EQ(attr.data(), Words({9, 24, 7001, 5}) + Lit("XY\x03\x04\x05\0\0\0"));
     ASSERT_EQ(SetPcfByteStrAttrValue(attr.get(), "123456789", 9), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({9, 24, 7001, 5}).Raw(Bytes("12345\0\0\0", 8)).bytes());
+    EXPECT_EQ(attr.data(), Words({9, 24, 7001, 5}) + Lit("12345\0\0\0"));
     EXPECT_EQ(SetPcfByteStrAttrValue(attr.get(), "Z", -1), 0);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({9, 24, 7001, 5}).Raw(Bytes("12345\0\0\0", 8)).bytes());
-}
-
-TEST(ByteStringAttr, FilterIsCreatedWithOperatorZero)
-{
-    Attr attr;
-    ASSERT_EQ(CreatePcfByteStrFltrAttr(attr.get(), 7002, "\xAA\xBB", 2), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({15, 24, 7002, 0, 2}).Raw(Bytes("\xAA\xBB\0\0", 4)).bytes());
-    int32_t op = -1;
-    ASSERT_EQ(GetPcfFilterOperator(attr.get(), &op), 1);
-    EXPECT_EQ(op, 0);
-    ASSERT_EQ(SetPcfByteStrFltrAttrValue(attr.get(), "\x11", 1), 1);
-    unsigned char buffer[4];
-    int32_t length = 4;
-    ASSERT_EQ(GetPcfByteStrFltrAttrValue(attr.get(), buffer, &length), 1);
-    EXPECT_EQ(length, 2);
-    EXPECT_EQ(std::string(reinterpret_cast<char *>(buffer), 2), "\x11\xBB");
-}
-
-TEST(FilterOperator, ReadFromTheThreeFiltersOnly)
-{
-    int32_t op = -1;
-    Attr integerFilter(PcfBytes().Cfif(1, 5, 9).bytes());
-    ASSERT_EQ(GetPcfFilterOperator(integerFilter.get(), &op), 1);
-    EXPECT_EQ(op, 5);
-    Attr stringFilter(PcfBytes().Cfsf(1, 13, "A").bytes());
-    ASSERT_EQ(GetPcfFilterOperator(stringFilter.get(), &op), 1);
-    EXPECT_EQ(op, 13);
-    Attr byteFilter(PcfBytes().Cfbf(1, 26, "A").bytes());
-    ASSERT_EQ(GetPcfFilterOperator(byteFilter.get(), &op), 1);
-    EXPECT_EQ(op, 26);
-    op = -1;
-    Attr integer(PcfBytes().Cfin(1, 5).bytes());
-    EXPECT_EQ(GetPcfFilterOperator(integer.get(), &op), 0);
-    EXPECT_EQ(op, -1);
-    EXPECT_EQ(GetPcfFilterOperator(stringFilter.get(), nullptr), 0);
+    EXPECT_EQ(attr.data(), Words({9, 24, 7001, 5}) + Lit("12345\0\0\0"));
 }
 
 TEST(BinaryAttr, CreateSetAndGetAcrossTheFourReadableTypes)
 {
     Attr binary;
     ASSERT_EQ(CreatePcfBinAttr(binary.get(), 9001, "\x00\x01\x02", 3), 1);
-    EXPECT_EQ(binary.data(), PcfBytes().Words({999, 24, 9001, 0, 3}).Raw(Bytes("\x00\x01\x02\0", 4)).bytes());
+    EXPECT_EQ(binary.data(), Words({999, 24, 9001, 0, 3}) + Lit("\x00\x01\x02\0"));
     ASSERT_EQ(SetPcfBinAttrValue(binary.get(), "\x7F", 1), 1);
 
     Attr string(PcfBytes().Cfst(1, "TEXT").bytes());
     Attr byteString(PcfBytes().Cfbs(2, "RAW").bytes());
     Attr embedded(PcfBytes().EmbeddedPcf(3, "EMBEDDED").bytes());
-    const struct {
-        MESSAGE *attr;
-        std::string value;
-    } readable[] = {
-        {binary.get(), Bytes("\x7F\x01\x02", 3)},
-        {string.get(), "TEXT"},
-        {byteString.get(), "RAW"},
-        {embedded.get(), "EMBEDDED"},
-    };
+    const std::pair<MESSAGE *, std::string> readable[] = {
+        {binary.get(), Lit("\x7F\x01\x02")}, {string.get(), "TEXT"}, {byteString.get(), "RAW"}, {embedded.get(), "EMBEDDED"}};
     for (const auto &entry : readable) {
         char buffer[16];
         int32_t length = sizeof buffer;
-        ASSERT_EQ(GetPcfBinAttrValue(entry.attr, buffer, &length), 1) << entry.value;
-        EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(length)), entry.value);
+        ASSERT_EQ(GetPcfBinAttrValue(entry.first, buffer, &length), 1) << entry.second;
+        EXPECT_EQ(Chars(buffer, static_cast<std::size_t>(length)), entry.second);
     }
     EXPECT_EQ(SetPcfBinAttrValue(string.get(), "X", 1), 0);
     Attr integer(PcfBytes().Cfin(1, 5).bytes());
@@ -326,50 +275,39 @@ TEST(BinaryAttr, CreateSetAndGetAcrossTheFourReadableTypes)
     EXPECT_EQ(length, 4);
 }
 
-TEST(EmbeddedAttr, MessageRoundTripsWithItsParameters)
+TEST(EmbeddedAttr, MessageRoundTripsWithItsParametersAndMalformedOneFailsIndexing)
 {
-    zemtest::PcfPtr source(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0));
-    ASSERT_TRUE(source);
+    PcfPtr source(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0));
     Attr integer, string, list;
     ASSERT_EQ(CreatePcfIntAttr(integer.get(), 20, 1), 1);
     ASSERT_EQ(CreatePcfStrAttr(string.get(), 2016, "Q1"), 1);
     ASSERT_EQ(CreatePcfIntListAttr(list.get(), 1002, 2), 1);
     for (MESSAGE *attr : {integer.get(), string.get(), list.get()})
         ASSERT_EQ(AppendAttr(source.get(), attr), 1);
-    const std::string message = PcfBytes()
-                                    .Cfh(ZEM_MQCFT_COMMAND, 13, 3)
-                                    .Cfin(20, 1)
-                                    .Cfst(2016, "Q1")
-                                    .Cfil(1002, {0, 0})
-                                    .bytes();
-    ASSERT_EQ(zemtest::DataOf(*source), message);
+    const std::string message = PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 3).Cfin(20, 1).Cfst(2016, "Q1").Cfil(1002, {0, 0}).bytes();
+    ASSERT_EQ(DataOf(*source), message);
 
     Attr embedded;
     ASSERT_EQ(CreatePcfPcfAttr(embedded.get(), 5000, source.get()), 1);
     const auto length = static_cast<int32_t>(message.size());
-    EXPECT_EQ(embedded.data(), PcfBytes().Words({998, 20 + length, 5000, 0, length}).Raw(message).bytes());
-    EXPECT_EQ(zemtest::DataOf(*source), message);
+    EXPECT_EQ(embedded.data(), Words({998, 20 + length, 5000, 0, length}) + message);
+    EXPECT_EQ(DataOf(*source), message);
 
-    zemtest::PcfPtr out(CreatePcfMessage(0, ZEM_MQCFT_RESPONSE, 0));
+    PcfPtr out(CreatePcfMessage(0, ZEM_MQCFT_RESPONSE, 0));
     ASSERT_EQ(GetPcfPcfAttrValue(embedded.get(), out.get()), 1);
     EXPECT_EQ(out->pCfh->ParameterCount, 3);
-    EXPECT_EQ(zemtest::DataOf(*out), message);
+    EXPECT_EQ(DataOf(*out), message);
     Attr third;
     ASSERT_EQ(GetAttrByPos(3, third.get(), out.get()), 1);
     EXPECT_EQ(third.data(), PcfBytes().Cfil(1002, {0, 0}).bytes());
-}
 
-TEST(EmbeddedAttr, MalformedEmbeddedMessageFailsIndexing)
-{
     // A header that announces a parameter it does not carry.
-    Attr embedded(PcfBytes().EmbeddedPcf(1, PcfBytes().Cfh(1, 13, 1).bytes()).bytes());
-    zemtest::PcfPtr out(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 0));
+    Attr lying(PcfBytes().EmbeddedPcf(1, PcfBytes().Cfh(1, 13, 1).bytes()).bytes());
     int result = -1;
-    zemtest::CaptureStdout([&] { result = GetPcfPcfAttrValue(embedded.get(), out.get()); });
+    CaptureStdout([&] { result = GetPcfPcfAttrValue(lying.get(), out.get()); });
     EXPECT_EQ(result, 0);
-    Attr string(PcfBytes().Cfst(1, "NOT A MESSAGE").bytes());
     EXPECT_EQ(GetPcfPcfAttrValue(string.get(), out.get()), 0);
-    EXPECT_EQ(GetPcfPcfAttrValue(embedded.get(), nullptr), 0);
+    EXPECT_EQ(GetPcfPcfAttrValue(lying.get(), nullptr), 0);
     EXPECT_EQ(CreatePcfPcfAttr(string.get(), 1, nullptr), 0);
 }
 

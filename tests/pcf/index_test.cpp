@@ -2,35 +2,16 @@
 
 #include <climits>
 #include <cstring>
+#include <vector>
 
+#include "attr_builders.h"
 #include "capture.h"
 #include "pcf_builders.h"
 #include "zemapi.h"
 
 namespace {
 
-using zemtest::CaptureStdout;
-using zemtest::ContainerHolding;
-using zemtest::DataOf;
-using zemtest::MaskTimes;
-using zemtest::PcfBytes;
-using zemtest::PcfPtr;
-using zemtest::ViewBytes;
-
-// An owning envelope holding one structure, deleted at scope end.
-struct Attr {
-    explicit Attr(const std::string &bytes) : msg(zemtest::EnvelopeHolding(bytes)) {}
-    ~Attr() { DeleteMessage(&msg); }
-    MESSAGE msg;
-};
-
-// An output envelope for the GetAttrBy* calls.
-struct Out {
-    Out() { CreateMessage(&msg, 0); }
-    ~Out() { DeleteMessage(&msg); }
-    std::string data() const { return DataOf(msg); }
-    MESSAGE msg{};
-};
+using namespace zemtest;
 
 int32_t ParameterCount(PcfMessage &pcf)
 {
@@ -39,372 +20,291 @@ int32_t ParameterCount(PcfMessage &pcf)
     return count;
 }
 
-TEST(PcfIndex, FreshContainerIndexesOnlyItsHeader)
+// The bytes of the first n index entries.
+std::vector<std::string> Views(const PcfMessage &pcf, int n)
 {
-    PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0));
-    ASSERT_TRUE(pcf);
-    Out out;
-    ASSERT_EQ(GetAttrByPos(0, &out.msg, pcf.get()), 1);
+    std::vector<std::string> views;
+    for (int i = 0; i < n; ++i)
+        views.push_back(ViewBytes(pcf.AttrIndex[i]));
+    return views;
+}
+
+// RawToPcf's result checked, and what it printed with the times masked.
+std::string Index(PcfMessage *pcf, int expected)
+{
+    int result = -1;
+    std::string printed = CaptureStdout([&] { result = RawToPcf(pcf); });
+    EXPECT_EQ(result, expected);
+    return MaskTimes(printed);
+}
+
+// The parameter GetAttrByPos or GetAttrByID copies out, or "refused".
+std::string ByPos(PcfMessage *pcf, int32_t pos)
+{
+    Attr out("");
+    return GetAttrByPos(pos, out.get(), pcf) ? out.data() : "refused";
+}
+
+std::string ById(PcfMessage *pcf, int32_t id)
+{
+    Attr out("");
+    return GetAttrByID(id, out.get(), pcf) ? out.data() : "refused";
+}
+
+std::string Truncated(int32_t from)
+{
+    return "\nTT:TT:TT PcfMessage::RawToPcf(line# 1279) PCF(13) excessive attributes truncated from " +
+           std::to_string(from) + " to 150\n";
+}
+
+TEST(PcfIndex, GetByPosAndByIdCopyOneParameterOrLeaveOutAlone)
+{
+    PcfPtr fresh(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0));
+    Attr out("");
+    ASSERT_EQ(GetAttrByPos(0, out.get(), fresh.get()), 1);
     EXPECT_EQ(out.data(), PcfBytes().Cfh(1, 13, 0).bytes());
-    EXPECT_EQ(GetAttrByPos(1, &out.msg, pcf.get()), 0);
-    EXPECT_EQ(out.msg.Used, 136);  // emptied even though the call failed
-    EXPECT_EQ(GetAttrByPos(-1, &out.msg, pcf.get()), 0);
-    EXPECT_EQ(GetAttrByID(13, &out.msg, pcf.get()), 0);
+    EXPECT_EQ(GetAttrByPos(1, out.get(), fresh.get()), 0);
+    EXPECT_EQ(out->Used, 136);  // emptied even though the call failed
+    EXPECT_EQ(ByPos(fresh.get(), -1), "refused");
+    EXPECT_EQ(ById(fresh.get(), 13), "refused");
+
+    PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 3).Cfin(20, 1).Cfst(2016, "A").Cfin(2016, 9).bytes());
+    ASSERT_EQ(RawToPcf(pcf.get()), 1);
+    int32_t pos = -1;
+    ASSERT_EQ(GetAttrByIDRetPos(2016, out.get(), pcf.get(), &pos), 1);
+    EXPECT_EQ(pos, 2);
+    EXPECT_EQ(out.data(), PcfBytes().Cfst(2016, "A").bytes());
+    // No match: out keeps its content and pos its value.
+    pos = -1;
+    EXPECT_EQ(GetAttrByIDRetPos(13, out.get(), pcf.get(), &pos), 0);
+    EXPECT_EQ(pos, -1);
+    EXPECT_EQ(GetAttrByID(1, out.get(), pcf.get()), 0);  // the MQCFH's Version word is not a Parameter
+    EXPECT_EQ(out.data(), PcfBytes().Cfst(2016, "A").bytes());
+
+    std::string big = PcfBytes().Cfst(2016, std::string(300, 'Q')).bytes();
+    PcfPtr large = ContainerHolding(PcfBytes().Cfh(2, 13, 1).bytes() + big);
+    ASSERT_EQ(RawToPcf(large.get()), 1);
+    Attr small;
+    ASSERT_EQ(CreateMessage(small.get(), 4), 1);
+    ASSERT_EQ(GetAttrByPos(1, small.get(), large.get()), 1);
+    EXPECT_EQ(small.data(), big);
+    EXPECT_GE(small->Size - 136, static_cast<int32_t>(big.size()));
+    EXPECT_EQ(GetAttrByPos(0, nullptr, large.get()), 0);
+    EXPECT_EQ(RawToPcf(nullptr), 0);
 }
 
 TEST(PcfIndex, AppendedParameterIsIndexedAtOnceAndViewsFollowTheMovedArea)
 {
     PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0));  // no room: every append moves
-    std::string first = PcfBytes().Cfst(2016, "APP.QUEUE").bytes();
-    std::string second = PcfBytes().Cfin(20, 1).bytes();
-    {
-        Attr attr(first);
-        ASSERT_EQ(AppendAttr(pcf.get(), &attr.msg), 1);
-    }
-    {
-        Attr attr(second);
-        ASSERT_EQ(AppendAttr(pcf.get(), &attr.msg), 1);
+    const std::string first = PcfBytes().Cfst(2016, "APP.QUEUE").bytes();
+    const std::string second = PcfBytes().Cfin(20, 1).bytes();
+    for (const std::string &bytes : {first, second}) {
+        Attr attr(bytes);
+        ASSERT_EQ(AppendAttr(pcf.get(), attr.get()), 1);
     }
     EXPECT_EQ(ParameterCount(*pcf), 2);
     EXPECT_EQ(pcf->pCfh, reinterpret_cast<ZEM_MQCFH *>(pcf->PcfMsg.pData));
     // The views point into the current data area (ASan would catch a released one).
     EXPECT_EQ(pcf->AttrIndex[0].pData, pcf->PcfMsg.pData);
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[0]), PcfBytes().Cfh(1, 13, 2).bytes());
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[1]), first);
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[2]), second);
-
-    Out out;
-    ASSERT_EQ(GetAttrByPos(2, &out.msg, pcf.get()), 1);
-    EXPECT_EQ(out.data(), second);
-    ASSERT_EQ(GetAttrByID(2016, &out.msg, pcf.get()), 1);
-    EXPECT_EQ(out.data(), first);
+    const std::vector<std::string> views = {PcfBytes().Cfh(1, 13, 2).bytes(), first, second};
+    EXPECT_EQ(Views(*pcf, 3), views);
+    EXPECT_EQ(ByPos(pcf.get(), 2), second);
+    EXPECT_EQ(ById(pcf.get(), 2016), first);
 
     // Indexing afterwards finds the same.
     int32_t used = pcf->PcfMsg.Used;
     ASSERT_EQ(RawToPcf(pcf.get()), 1);
     EXPECT_EQ(pcf->PcfMsg.Used, used);
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[1]), first);
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[2]), second);
+    EXPECT_EQ(Views(*pcf, 3), views);
+    EXPECT_EQ(DataOf(*pcf), PcfBytes().Cfh(1, 13, 2).Raw(first).Raw(second).bytes());
+
+    // What cannot be a parameter is refused.
+    Attr tiny(std::string(4, '\0'));
+    EXPECT_EQ(AppendAttr(pcf.get(), tiny.get()), 0);
+    MESSAGE view{};
+    view.pData = pcf->PcfMsg.pData;
+    view.Used = 36;  // a view has no header in its Used
+    EXPECT_EQ(AppendAttr(pcf.get(), &view), 0);
+    EXPECT_EQ(AppendAttr(pcf.get(), nullptr), 0);
+    EXPECT_EQ(AppendAttr(nullptr, tiny.get()), 0);
     EXPECT_EQ(DataOf(*pcf), PcfBytes().Cfh(1, 13, 2).Raw(first).Raw(second).bytes());
 }
 
 TEST(PcfIndex, AppendRaisesTheHeaderVersionForByteStringsAndFilters)
 {
-    struct Case {
+    const struct {
         std::string attr;
-        int32_t from;
-        int32_t to;
-    };
-    const Case cases[] = {
-        {PcfBytes().Cfbs(7006, "ab").bytes(), 1, 2},
-        {PcfBytes().Cfbs(7006, "ab").bytes(), 3, 3},
-        {PcfBytes().Cfif(20, 1, 2).bytes(), 1, 3},
-        {PcfBytes().Cfsf(2016, 1, "A*").bytes(), 2, 3},
-        {PcfBytes().Cfbf(7006, 1, "x").bytes(), 1, 3},
-        {PcfBytes().Cfin(20, 1).bytes(), 1, 1},
+        int32_t from, to;
+    } cases[] = {
+        {PcfBytes().Cfbs(7006, "ab").bytes(), 1, 2},       {PcfBytes().Cfbs(7006, "ab").bytes(), 3, 3},
+        {PcfBytes().Cfif(20, 1, 2).bytes(), 1, 3},         {PcfBytes().Cfsf(2016, 1, "A*").bytes(), 2, 3},
+        {PcfBytes().Cfbf(7006, 1, "x").bytes(), 1, 3},     {PcfBytes().Cfin(20, 1).bytes(), 1, 1},
         {PcfBytes().Cfst(2016, "Q").bytes(), 2, 2},
     };
     for (const auto &c : cases) {
         PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 64));
         pcf->pCfh->Version = c.from;
         Attr attr(c.attr);
-        ASSERT_EQ(AppendAttr(pcf.get(), &attr.msg), 1);
+        ASSERT_EQ(AppendAttr(pcf.get(), attr.get()), 1);
         EXPECT_EQ(pcf->pCfh->Version, c.to) << c.from;
     }
 }
 
-TEST(PcfIndex, AppendRefusesWhatCannotBeAParameter)
+TEST(PcfIndex, HundredFortyNineParametersAreIndexedInFullAndMoreAreCutWithAMessage)
 {
-    PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 64));
-    Attr tiny(std::string(4, '\0'));
-    EXPECT_EQ(AppendAttr(pcf.get(), &tiny.msg), 0);
-    MESSAGE view{};
-    view.pData = pcf->PcfMsg.pData;
-    view.Used = 36;  // a view has no header in its Used
-    EXPECT_EQ(AppendAttr(pcf.get(), &view), 0);
-    EXPECT_EQ(AppendAttr(pcf.get(), nullptr), 0);
-    Attr good(PcfBytes().Cfin(1, 1).bytes());
-    EXPECT_EQ(AppendAttr(nullptr, &good.msg), 0);
-    EXPECT_EQ(DataOf(*pcf), PcfBytes().Cfh(1, 13, 0).bytes());
-}
-
-TEST(PcfIndex, HundredFortyNineParametersAreIndexedInFull)
-{
-    PcfBytes message;
-    message.Cfh(2, 13, 149);
-    for (int i = 1; i <= 149; ++i)
-        message.Cfin(i, i * 10);
-    PcfPtr pcf = ContainerHolding(message.bytes());
-    std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 1); });
-    EXPECT_EQ(printed, "");
-    Out out;
-    ASSERT_EQ(GetAttrByPos(149, &out.msg, pcf.get()), 1);
-    EXPECT_EQ(out.data(), PcfBytes().Cfin(149, 1490).bytes());
+    PcfPtr full = ContainerHolding(IntegerResponse(149, 10));
+    EXPECT_EQ(Index(full.get(), 1), "");
+    Attr out("");
+    EXPECT_EQ(ByPos(full.get(), 149), PcfBytes().Cfin(149, 1490).bytes());
     int32_t pos = 0;
-    ASSERT_EQ(GetAttrByIDRetPos(77, &out.msg, pcf.get(), &pos), 1);
+    ASSERT_EQ(GetAttrByIDRetPos(77, out.get(), full.get(), &pos), 1);
     EXPECT_EQ(pos, 77);
     EXPECT_EQ(out.data(), PcfBytes().Cfin(77, 770).bytes());
-}
 
-TEST(PcfIndex, MoreThan149ParametersAreCutWithAMessage)
-{
     for (int32_t count : {150, 151, 400}) {
         SCOPED_TRACE(count);
-        PcfBytes message;
-        message.Cfh(2, 13, count);
-        for (int i = 1; i <= count; ++i)
-            message.Cfin(i, i);
-        PcfPtr pcf = ContainerHolding(message.bytes());
-        std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 1); });
-        EXPECT_EQ(MaskTimes(printed), "\nTT:TT:TT PcfMessage::RawToPcf(line# 1279) PCF(13) excessive attributes truncated from " +
-                                          std::to_string(count + 1) + " to 150\n");
-        EXPECT_EQ(ParameterCount(*pcf), 149);
-        EXPECT_EQ(pcf->PcfMsg.Used, 136 + 36 + 149 * 16);
-        Out out;
-        EXPECT_EQ(GetAttrByPos(149, &out.msg, pcf.get()), 1);
-        EXPECT_EQ(GetAttrByPos(150, &out.msg, pcf.get()), 0);
-        EXPECT_EQ(GetAttrByID(150, &out.msg, pcf.get()), 0);
+        PcfPtr pcf = ContainerHolding(IntegerResponse(count));
+        EXPECT_EQ(Index(pcf.get(), 1), Truncated(count + 1));
+        EXPECT_EQ(std::make_pair(ParameterCount(*pcf), pcf->PcfMsg.Used), std::make_pair(149, 136 + 36 + 149 * 16));
+        EXPECT_EQ(ByPos(pcf.get(), 149), PcfBytes().Cfin(149, 149).bytes());
+        EXPECT_EQ(ByPos(pcf.get(), 150), "refused");
+        EXPECT_EQ(ById(pcf.get(), 150), "refused");
     }
 }
 
-TEST(PcfIndex, AppendStopsOnlyAtAHundredFifty)
+TEST(PcfIndex, AppendStopsOnlyAtAHundredFiftyAndPositionAbove149IsNeverRead)
 {
     PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_RESPONSE, 0));
     Attr attr(PcfBytes().Cfin(5, 5).bytes());
     for (int i = 0; i < 150; ++i)
-        ASSERT_EQ(AppendAttr(pcf.get(), &attr.msg), 1) << i;
-    EXPECT_EQ(AppendAttr(pcf.get(), &attr.msg), 0);
+        ASSERT_EQ(AppendAttr(pcf.get(), attr.get()), 1) << i;
+    EXPECT_EQ(AppendAttr(pcf.get(), attr.get()), 0);
     EXPECT_EQ(ParameterCount(*pcf), 150);
     // The 150th has no index entry: position 150 is never read, whatever the count says.
-    Out out;
-    EXPECT_EQ(GetAttrByPos(150, &out.msg, pcf.get()), 0);
-    EXPECT_EQ(GetAttrByPos(149, &out.msg, pcf.get()), 1);
-    std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 1); });
-    EXPECT_EQ(MaskTimes(printed),
-              "\nTT:TT:TT PcfMessage::RawToPcf(line# 1279) PCF(13) excessive attributes truncated from 151 to 150\n");
-    EXPECT_EQ(ParameterCount(*pcf), 149);
-    EXPECT_EQ(pcf->PcfMsg.Used, 136 + 36 + 149 * 16);
+    EXPECT_EQ(ByPos(pcf.get(), 150), "refused");
+    EXPECT_EQ(ByPos(pcf.get(), 149), PcfBytes().Cfin(5, 5).bytes());
+    EXPECT_EQ(Index(pcf.get(), 1), Truncated(151));
+    EXPECT_EQ(std::make_pair(ParameterCount(*pcf), pcf->PcfMsg.Used), std::make_pair(149, 136 + 36 + 149 * 16));
+
+    PcfPtr stale = ContainerHolding(IntegerResponse(2));
+    ASSERT_EQ(RawToPcf(stale.get()), 1);
+    stale->pCfh->ParameterCount = 1000;  // written by hand, not indexed
+    for (int32_t at : {150, 151, 999, 1000})
+        EXPECT_EQ(ByPos(stale.get(), at), "refused") << at;
+    EXPECT_EQ(ByPos(stale.get(), 3), "refused");  // cleared entry
+    EXPECT_EQ(ById(stale.get(), 999), "refused");
 }
 
-TEST(PcfIndex, PositionAbove149IsNeverReadEvenWhenTheCountIsStale)
+TEST(PcfIndex, GroupEntryCoversAllItsMembersNestedOrNot)
 {
-    PcfBytes message;
-    message.Cfh(2, 13, 2).Cfin(1, 1).Cfin(2, 2);
-    PcfPtr pcf = ContainerHolding(message.bytes());
-    ASSERT_EQ(RawToPcf(pcf.get()), 1);
-    pcf->pCfh->ParameterCount = 1000;  // written by hand, not indexed
-    Out out;
-    for (int32_t pos : {150, 151, 999, 1000})
-        EXPECT_EQ(GetAttrByPos(pos, &out.msg, pcf.get()), 0) << pos;
-    EXPECT_EQ(GetAttrByPos(3, &out.msg, pcf.get()), 0);  // cleared entry
-    EXPECT_EQ(GetAttrByID(999, &out.msg, pcf.get()), 0);
-}
-
-TEST(PcfIndex, GroupEntryCoversItsMembers)
-{
-    std::string group = PcfBytes().Cfgr(8011, 2).Cfin(3, 1).Cfst(2016, "ABCDE").bytes();
-    std::string after = PcfBytes().Cfin(20, 1).bytes();
+    const std::string group = PcfBytes().Cfgr(8011, 2).Cfin(3, 1).Cfst(2016, "ABCDE").bytes();
+    const std::string after = PcfBytes().Cfin(20, 1).bytes();
     PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 2).bytes() + group + after);
     ASSERT_EQ(RawToPcf(pcf.get()), 1);
-    EXPECT_EQ(pcf->AttrIndex[1].Used, 16 + 16 + 28);
-    EXPECT_EQ(pcf->AttrIndex[1].Size, 16 + 16 + 28);
+    EXPECT_EQ(std::make_pair(pcf->AttrIndex[1].Used, pcf->AttrIndex[1].Size), std::make_pair(16 + 16 + 28, 16 + 16 + 28));
     EXPECT_EQ(ViewBytes(pcf->AttrIndex[2]), after);
-    Out out;
-    ASSERT_EQ(GetAttrByPos(1, &out.msg, pcf.get()), 1);
-    EXPECT_EQ(out.data(), group);
+    EXPECT_EQ(ByPos(pcf.get(), 1), group);
     // Members are not searched by id, the group's own Parameter is.
-    EXPECT_EQ(GetAttrByID(3, &out.msg, pcf.get()), 0);
-    ASSERT_EQ(GetAttrByID(8011, &out.msg, pcf.get()), 1);
-    EXPECT_EQ(out.data(), group);
-}
+    EXPECT_EQ(ById(pcf.get(), 3), "refused");
+    EXPECT_EQ(ById(pcf.get(), 8011), group);
 
-TEST(PcfIndex, NestedGroupsCountWithAllTheirMembers)
-{
-    // Group A holds group B (two integers) and a string; B's members belong to A's entry.
-    std::string nested = PcfBytes()
-                             .Cfgr(8011, 2)
-                             .Cfgr(8012, 2)
-                             .Cfin(1, 1)
-                             .Cfin(2, 2)
-                             .Cfst(2016, "Q")
-                             .bytes();
-    // Three levels, the innermost empty, then a group whose last member is a group.
-    std::string deep = PcfBytes()
-                           .Cfgr(8001, 1)
-                           .Cfgr(8002, 1)
-                           .Cfgr(8003, 0)
-                           .bytes();
-    std::string tailGroup = PcfBytes().Cfgr(8004, 2).Cfin(4, 4).Cfgr(8005, 1).Cfin(5, 5).bytes();
-    std::string last = PcfBytes().Cfin(20, 7).bytes();
-    PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 4).bytes() + nested + deep + tailGroup + last);
-    ASSERT_EQ(RawToPcf(pcf.get()), 1);
-    EXPECT_EQ(pcf->AttrIndex[1].Used, 16 + 16 + 16 + 16 + 24);
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[1]), nested);
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[2]), deep);
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[3]), tailGroup);
-    EXPECT_EQ(ViewBytes(pcf->AttrIndex[4]), last);
-    EXPECT_EQ(pcf->PcfMsg.Used, 136 + 36 + static_cast<int32_t>(nested.size() + deep.size() + tailGroup.size() + 16));
+    // Group A holds group B (two integers) and a string; three levels with the innermost
+    // empty; a group whose last member is a group.
+    const std::string nested = PcfBytes().Cfgr(8011, 2).Cfgr(8012, 2).Cfin(1, 1).Cfin(2, 2).Cfst(2016, "Q").bytes();
+    const std::string deep = PcfBytes().Cfgr(8001, 1).Cfgr(8002, 1).Cfgr(8003, 0).bytes();
+    const std::string tailGroup = PcfBytes().Cfgr(8004, 2).Cfin(4, 4).Cfgr(8005, 1).Cfin(5, 5).bytes();
+    PcfPtr many = ContainerHolding(PcfBytes().Cfh(2, 13, 4).bytes() + nested + deep + tailGroup + after);
+    ASSERT_EQ(RawToPcf(many.get()), 1);
+    EXPECT_EQ(many->AttrIndex[1].Used, 16 + 16 + 16 + 16 + 24);
+    EXPECT_EQ(Views(*many, 5), (std::vector<std::string>{PcfBytes().Cfh(2, 13, 4).bytes(), nested, deep, tailGroup, after}));
+    EXPECT_EQ(many->PcfMsg.Used, 136 + 36 + static_cast<int32_t>(nested.size() + deep.size() + tailGroup.size() + 16));
 }
 
 TEST(PcfIndex, GroupAnnouncingMoreMembersUnderflowsWithADump)
 {
     PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 1).Cfgr(7, 3).Cfin(1, 0x41424344).bytes());
     int32_t used = pcf->PcfMsg.Used;
-    std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 0); });
-    EXPECT_EQ(MaskTimes(printed),
+    EXPECT_EQ(Index(pcf.get(), 0),
               "TT:TT:TT PcfMessage::RawToPcfGroup(line# 1170) Input buffer underflow\n"
               "00000000:  . . . . . . . . . . . . . . . .     14 00 00 00 10 00 00 00 07 00 00 00 03 00 00 00 \n"
               "00000010:  . . . . . . . . . . . . D C B A     03 00 00 00 10 00 00 00 01 00 00 00 44 43 42 41 \n");
     EXPECT_EQ(pcf->PcfMsg.Used, used);  // a failed indexing leaves Used alone
+
+    PcfPtr nested = ContainerHolding(PcfBytes().Cfh(2, 13, 1).Cfgr(7, 1).Cfgr(8, 2).Cfin(1, 0x41424344).bytes());
+    std::string masked = Index(nested.get(), 0);
+    EXPECT_EQ(masked.substr(0, masked.find('\n') + 1), "TT:TT:TT PcfMessage::RawToPcfGroup(line# 1170) Input buffer underflow\n");
 }
 
-TEST(PcfIndex, NestedGroupUnderflowIsReportedToo)
-{
-    PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 1).Cfgr(7, 1).Cfgr(8, 2).Cfin(1, 0x41424344).bytes());
-    std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 0); });
-    std::string masked = MaskTimes(printed);
-    EXPECT_EQ(masked.substr(0, masked.find('\n') + 1),
-              "TT:TT:TT PcfMessage::RawToPcfGroup(line# 1170) Input buffer underflow\n");
-}
-
-TEST(PcfIndex, MalformedGroupMembersFailSilently)
+TEST(PcfIndex, MalformedGroupMembersAndUnknownOrInvalidStructuresFailSilently)
 {
     const std::string header = PcfBytes().Cfh(2, 13, 1).bytes();
-    const std::string cases[] = {
-        PcfBytes().Cfgr(7, 1).Words({3, 40, 1, 1}).bytes(),             // member beyond the end
-        PcfBytes().Cfgr(7, 2).Words({3, 0, 1, 1}).Cfin(1, 1).bytes(),   // member of length 0
-        PcfBytes().Cfgr(7, 1).Words({3, -8, 1, 1}).bytes(),             // negative length
-        PcfBytes().Cfgr(7, 1).Words({3}).bytes(),                       // member head cut off
-        PcfBytes().Cfgr(7, 1).Cfgr(8, -1).bytes(),                      // member group, negative count
-        PcfBytes().Cfgr(7, 1).Words({20, 8}).bytes(),                   // member group too short for its count
+    std::vector<std::string> cases = {
+        header + PcfBytes().Cfgr(7, 1).Words({3, 40, 1, 1}).bytes(),            // member beyond the end
+        header + PcfBytes().Cfgr(7, 2).Words({3, 0, 1, 1}).Cfin(1, 1).bytes(),  // member of length 0
+        header + PcfBytes().Cfgr(7, 1).Words({3, -8, 1, 1}).bytes(),            // negative length
+        header + PcfBytes().Cfgr(7, 1).Words({3}).bytes(),                      // member head cut off
+        header + PcfBytes().Cfgr(7, 1).Cfgr(8, -1).bytes(),                     // member group, negative count
+        header + PcfBytes().Cfgr(7, 1).Words({20, 8}).bytes(),                  // member group too short for its count
+        header + Words({3, 20, 1, 1, 0}),                              // known type, wrong length
+        PcfBytes().Cfin(1, 1).Cfin(2, 2).Cfin(3, 3).bytes(),                    // no header first
     };
-    for (const auto &group : cases) {
-        PcfPtr pcf = ContainerHolding(header + group);
-        std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 0); });
-        EXPECT_EQ(printed, "");
+    for (int32_t type : {0, 8, 11, 24, 26, 500, 996, 1000, -3})
+        cases.push_back(header + Words({type, 16, 1, 1}));
+    for (const auto &bytes : cases) {
+        PcfPtr pcf = ContainerHolding(bytes);
+        EXPECT_EQ(Index(pcf.get(), 0), "") << &bytes - cases.data();
     }
 }
 
-TEST(PcfIndex, LyingCountsAndLengthsFailWithTheOverflowMessage)
+TEST(PcfIndex, LyingCountsLengthsAndUsedFailWithTheOverflowMessages)
 {
-    struct Case {
+    const std::string overflow = "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute ";
+    const struct {
         std::string bytes;
-        const char *expected;
-    };
-    const Case cases[] = {
+        std::string expected;
+    } cases[] = {
         // Three parameters announced, one present: the next one would start at 52.
-        {PcfBytes().Cfh(2, 13, 3).Cfin(1, 1).bytes(),
-         "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute 60 exceeds "
-         "offset end of PCF msg (lMsgLen) 52\n"},
+        {PcfBytes().Cfh(2, 13, 3).Cfin(1, 1).bytes(), overflow + "60 exceeds offset end of PCF msg (lMsgLen) 52\n"},
         // A string whose StrucLength reaches past the message.
         {PcfBytes().Cfh(2, 13, 1).Words({4, 400, 2016, 0, 4}).Chars("ABCD").bytes(),
-         "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute 436 exceeds "
-         "offset end of PCF msg (lMsgLen) 60\n"},
+         overflow + "436 exceeds offset end of PCF msg (lMsgLen) 60\n"},
         // A header whose StrucLength says more than there is.
-        {PcfBytes().Words({1, 40, 1, 13, 1, 1, 0, 0, 0}).bytes(),
-         "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute 40 exceeds "
-         "offset end of PCF msg (lMsgLen) 36\n"},
+        {Words({1, 40, 1, 13, 1, 1, 0, 0, 0}), overflow + "40 exceeds offset end of PCF msg (lMsgLen) 36\n"},
         // Less than a structure head.
-        {PcfBytes().Words({1}).bytes(),
-         "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute 8 exceeds "
-         "offset end of PCF msg (lMsgLen) 4\n"},
-        {std::string(),
-         "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute 8 exceeds "
-         "offset end of PCF msg (lMsgLen) 0\n"},
+        {Words({1}), overflow + "8 exceeds offset end of PCF msg (lMsgLen) 4\n"},
+        {std::string(), overflow + "8 exceeds offset end of PCF msg (lMsgLen) 0\n"},
     };
     for (const auto &c : cases) {
         PcfPtr pcf = ContainerHolding(c.bytes);  // exact capacity: ASan sees any read beyond
         int32_t used = pcf->PcfMsg.Used;
-        std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 0); });
-        EXPECT_EQ(MaskTimes(printed), c.expected);
+        EXPECT_EQ(Index(pcf.get(), 0), c.expected);
         EXPECT_EQ(pcf->PcfMsg.Used, used);
     }
-}
 
-TEST(PcfIndex, UsedBeyondCapacityFailsWithTheCapacityMessage)
-{
     PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 0).bytes());
     pcf->PcfMsg.Used += 8;
-    std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 0); });
-    EXPECT_EQ(MaskTimes(printed), "TT:TT:TT MQPCFMSG::RawToPcf(line# 1264) Input buffer overflow, PCF msg lMsgLen 44 > lMax 36\n");
+    EXPECT_EQ(Index(pcf.get(), 0), "TT:TT:TT MQPCFMSG::RawToPcf(line# 1264) Input buffer overflow, PCF msg lMsgLen 44 > lMax 36\n");
 }
 
-TEST(PcfIndex, UnknownOrInvalidStructuresFailSilently)
-{
-    for (int32_t type : {0, 8, 11, 24, 26, 500, 996, 1000, -3}) {
-        SCOPED_TRACE(type);
-        PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 1).Words({type, 16, 1, 1}).bytes());
-        std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 0); });
-        EXPECT_EQ(printed, "");
-    }
-    // Known type, wrong length; and a message that does not start with a header.
-    for (const std::string &bytes : {PcfBytes().Cfh(2, 13, 1).Words({3, 20, 1, 1, 0}).bytes(),
-                                     PcfBytes().Cfin(1, 1).Cfin(2, 2).Cfin(3, 3).bytes()}) {
-        PcfPtr pcf = ContainerHolding(bytes);
-        std::string printed = CaptureStdout([&] { EXPECT_EQ(RawToPcf(pcf.get()), 0); });
-        EXPECT_EQ(printed, "");
-    }
-}
-
-TEST(PcfIndex, NegativeParameterCountIndexesNothing)
+TEST(PcfIndex, NegativeParameterCountIndexesNothingAndEntriesOfAnEarlierMessageAreCleared)
 {
     for (int32_t count : {-1, -150, INT32_MIN}) {
         PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, count).Cfin(1, 1).bytes());
         EXPECT_EQ(RawToPcf(pcf.get()), 1);
         EXPECT_EQ(pcf->PcfMsg.Used, 136);
         EXPECT_EQ(pcf->AttrIndex[0].pData, nullptr);
+        Attr attr(PcfBytes().Cfin(1, 1).bytes());
+        EXPECT_EQ(ByPos(pcf.get(), 0), "refused");
+        EXPECT_EQ(AppendAttr(pcf.get(), attr.get()), 0);  // no header left to count it in
     }
-    PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, -1).Cfin(1, 1).bytes());
-    EXPECT_EQ(RawToPcf(pcf.get()), 1);
-    Out out;
-    EXPECT_EQ(GetAttrByPos(0, &out.msg, pcf.get()), 0);
-    Attr attr(PcfBytes().Cfin(1, 1).bytes());
-    EXPECT_EQ(AppendAttr(pcf.get(), &attr.msg), 0);  // no header left to count it in
-}
 
-TEST(PcfIndex, EntriesOfAnEarlierMessageAreCleared)
-{
-    PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 3).Cfin(1, 1).Cfin(2, 2).Cfin(3, 3).bytes());
+    PcfPtr pcf = ContainerHolding(IntegerResponse(3));
     ASSERT_EQ(RawToPcf(pcf.get()), 1);
     ASSERT_NE(pcf->AttrIndex[3].pData, nullptr);
     ASSERT_EQ(ResetPcfMessage(pcf.get(), 13, ZEM_MQCFT_COMMAND), 1);
     for (int i = 1; i <= 3; ++i)
         EXPECT_EQ(pcf->AttrIndex[i].pData, nullptr) << i;
     EXPECT_EQ(pcf->AttrIndex[0].pData, pcf->PcfMsg.pData);
-}
-
-TEST(PcfIndex, GetByIdFindsTheFirstMatchAndLeavesOutAloneOtherwise)
-{
-    PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 3).Cfin(20, 1).Cfst(2016, "A").Cfin(2016, 9).bytes());
-    ASSERT_EQ(RawToPcf(pcf.get()), 1);
-    Out out;
-    int32_t pos = -1;
-    ASSERT_EQ(GetAttrByIDRetPos(2016, &out.msg, pcf.get(), &pos), 1);
-    EXPECT_EQ(pos, 2);
-    EXPECT_EQ(out.data(), PcfBytes().Cfst(2016, "A").bytes());
-
-    // No match: out keeps its content and pos its value.
-    pos = -1;
-    EXPECT_EQ(GetAttrByIDRetPos(13, &out.msg, pcf.get(), &pos), 0);
-    EXPECT_EQ(pos, -1);
-    EXPECT_EQ(out.data(), PcfBytes().Cfst(2016, "A").bytes());
-    EXPECT_EQ(GetAttrByID(1, &out.msg, pcf.get()), 0);  // the MQCFH's Version word is not a Parameter
-    EXPECT_EQ(out.data(), PcfBytes().Cfst(2016, "A").bytes());
-}
-
-TEST(PcfIndex, GetByPosGrowsASmallOutput)
-{
-    std::string big = PcfBytes().Cfst(2016, std::string(300, 'Q')).bytes();
-    PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 1).bytes() + big);
-    ASSERT_EQ(RawToPcf(pcf.get()), 1);
-    MESSAGE out{};
-    ASSERT_EQ(CreateMessage(&out, 4), 1);
-    ASSERT_EQ(GetAttrByPos(1, &out, pcf.get()), 1);
-    EXPECT_EQ(DataOf(out), big);
-    EXPECT_GE(out.Size - 136, static_cast<int32_t>(big.size()));
-    DeleteMessage(&out);
-    EXPECT_EQ(GetAttrByPos(0, nullptr, pcf.get()), 0);
-    EXPECT_EQ(RawToPcf(nullptr), 0);
 }
 
 }  // namespace

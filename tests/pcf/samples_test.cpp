@@ -10,24 +10,23 @@
 
 namespace {
 
-using zemtest::ByteOrder;
-using zemtest::Text;
+using namespace zemtest;
 
 void ExpectSample(const std::string &relative, const std::string &bytes)
 {
-    std::string path = zemtest::SamplePath(relative);
+    std::string path = SamplePath(relative);
     if (std::getenv("ZEM_WRITE_SAMPLES")) {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         ASSERT_TRUE(out.good()) << path;
     }
-    EXPECT_EQ(zemtest::ReadFile(path), bytes) << path;
+    EXPECT_EQ(ReadFile(path), bytes) << path;
 }
 
 TEST(PcfSamples, BundledMessagesAreTheirBuildersOutput)
 {
-    ExpectSample("pcf/inquire-q-response.pcf", zemtest::SampleQueueResponse(ByteOrder::kNative, Text::kAscii));
-    ExpectSample("pcf/peer-inquire-q-response.pcf", zemtest::SampleQueueResponse(ByteOrder::kSwapped, Text::kEbcdic));
+    ExpectSample("pcf/inquire-q-response.pcf", SampleQueueResponse(ByteOrder::kNative, Text::kAscii));
+    ExpectSample("pcf/peer-inquire-q-response.pcf", SampleQueueResponse(ByteOrder::kSwapped, Text::kEbcdic));
 }
 
 }  // namespace

@@ -7,9 +7,7 @@
 
 namespace {
 
-using zemtest::RunZem;
-using zemtest::SamplePath;
-using zemtest::TempDir;
+using namespace zemtest;
 
 const char kSampleInfo[] =
     "Message length  624 bytes\n"
@@ -37,141 +35,98 @@ const char kSampleInfo[] =
     "  11  MQCFT_INTEGER64                746      24\n"
     "  12  MQCFT_GROUP                   8011     116\n";
 
-TEST(ZemPcfInfo, ListsHeaderAndParametersOfTheSample)
+TEST(ZemPcfInfo, ListsHeaderAndParametersWithSuiteTypesAndCommands)
 {
-    auto run = RunZem({"pcf", "info", SamplePath("pcf/inquire-q-response.pcf")});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, kSampleInfo);
-    EXPECT_EQ(run.err, "");
-}
+    EXPECT_EQ(RunZem({"pcf", "info", SamplePath("pcf/inquire-q-response.pcf")}), (ToolRun{0, kSampleInfo, ""}));
 
-TEST(ZemPcfInfo, ShowsSuiteTypesAndCommands)
-{
     TempDir dir;
-    std::string path = dir.write("suite.pcf", zemtest::PcfBytes()
+    std::string path = dir.write("suite.pcf", PcfBytes()
                                                   .Cfh(ZEM_MQCFT_COMMAND, 10008, 3, 3)
                                                   .Excfbl(7010, {"ab"}, 2)
                                                   .Binary(9002, "xyz")
                                                   .Cfif(20, 3, 1)
                                                   .bytes());
-    auto run = RunZem({"pcf", "info", path});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
-              "Message length  108 bytes\n"
-              "Type            1 MQCFT_COMMAND\n"
-              "StrucLength     36\n"
-              "Version         3\n"
-              "Command         10008 EXCMD_MQ_OPEN\n"
-              "MsgSeqNumber    1\n"
-              "Control         1\n"
-              "CompCode        0\n"
-              "Reason          0\n"
-              "ParameterCount  3\n"
-              "\n"
-              " Pos  Type                     Parameter  Length\n"
-              "   1  EXCFT_BYTE_STRING_LIST        7010      28\n"
-              "   2  EXCFT_BINARY                  9002      24\n"
-              "   3  MQCFT_INTEGER_FILTER            20      20\n");
+    EXPECT_EQ(RunZem({"pcf", "info", path}), (ToolRun{0,
+                                                      "Message length  108 bytes\n"
+                                                      "Type            1 MQCFT_COMMAND\n"
+                                                      "StrucLength     36\n"
+                                                      "Version         3\n"
+                                                      "Command         10008 EXCMD_MQ_OPEN\n"
+                                                      "MsgSeqNumber    1\n"
+                                                      "Control         1\n"
+                                                      "CompCode        0\n"
+                                                      "Reason          0\n"
+                                                      "ParameterCount  3\n"
+                                                      "\n"
+                                                      " Pos  Type                     Parameter  Length\n"
+                                                      "   1  EXCFT_BYTE_STRING_LIST        7010      28\n"
+                                                      "   2  EXCFT_BINARY                  9002      24\n"
+                                                      "   3  MQCFT_INTEGER_FILTER            20      20\n",
+                                                      ""}));
 }
 
-TEST(ZemPcfInfo, RefusesWhatDoesNotLoad)
+TEST(ZemPcfNative, ConvertsThePeerSampleToTheNativeSampleAsTheFlagsSay)
 {
     TempDir dir;
-    std::string missing = dir.file("absent.pcf");
-    auto run = RunZem({"pcf", "info", missing});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem pcf info: cannot read '" + missing + "'\n");
+    const std::string out = dir.file("native.pcf"), peer = SamplePath("pcf/peer-inquire-q-response.pcf");
+    const std::string native = ReadFile(SamplePath("pcf/inquire-q-response.pcf"));
+    EXPECT_EQ(RunZem({"pcf", "native", peer, "-o", out, "--swap", "--ebcdic"}),
+              (ToolRun{0, out + ": 624 bytes, 12 parameters\n", ""}));
+    EXPECT_EQ(ReadFile(out), native);
 
-    for (const std::string &bytes : {std::string(), std::string("plain text, not PCF\n"),
-                                     zemtest::PcfBytes().Cfh(2, 13, -1).bytes(),
-                                     zemtest::PcfBytes().Cfh(2, 13, 2).Cfin(1, 1).bytes()}) {
-        std::string path = dir.write("bad.pcf", bytes);
-        run = RunZem({"pcf", "info", path});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "zem pcf info: '" + path + "' does not hold a well-formed PCF message\n");
-    }
-    // The peer's sample is not loadable before conversion.
-    std::string peer = SamplePath("pcf/peer-inquire-q-response.pcf");
-    run = RunZem({"pcf", "info", peer});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem pcf info: '" + peer + "' does not hold a well-formed PCF message\n");
+    ASSERT_EQ(RunZem({"pcf", "native", peer, "--swap", "--output=" + out}).status, 0);
+    const std::string ebcdic = SampleQueueResponse(ByteOrder::kNative, Text::kEbcdic);
+    EXPECT_EQ(ReadFile(out), ebcdic);
+    ASSERT_EQ(RunZem({"pcf", "native", dir.write("ebcdic.pcf", ebcdic), "--ebcdic", "-o", out}).status, 0);
+    EXPECT_EQ(ReadFile(out), native);
 }
 
-TEST(ZemPcfInfo, UsageAndHelp)
+TEST(ZemPcfLoad, RefusesWhatDoesNotLoadOrConvertAndBadUsage)
 {
-    auto run = RunZem({"pcf", "info"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem pcf info: expects one FILE (see 'zem pcf info --help')\n");
-    run = RunZem({"pcf", "info", "--help"});
+    TempDir dir;
+    const std::string missing = dir.file("absent.pcf"), out = dir.file("out.pcf");
+    const std::string peer = SamplePath("pcf/peer-inquire-q-response.pcf"), empty = dir.write("empty.pcf", "");
+    const std::string notWellFormed = "' does not hold a well-formed PCF message\n";
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"pcf", "info", missing}, 1, "zem pcf info: cannot read '" + missing + "'\n"},
+        // The peer's sample is not loadable before conversion.
+        {{"pcf", "info", peer}, 1, "zem pcf info: '" + peer + notWellFormed},
+        {{"pcf", "info"}, 2, "zem pcf info: expects one FILE (see 'zem pcf info --help')\n"},
+        {{"pcf", "native", peer, "-o", out}, 1,  // the order is left swapped
+         "zem pcf native: '" + peer + "' does not convert to a well-formed PCF message (check --swap and --ebcdic)\n"},
+        {{"pcf", "native", empty, "-o", out, "--swap"}, 1, "zem pcf native: '" + empty + "' is empty or too large\n"},
+        {{"pcf", "native", missing, "-o", out}, 1, "zem pcf native: cannot read '" + missing + "'\n"},
+        {{"pcf", "native", peer, "--swap", "-o", dir.path() + "/no/such/dir/out.pcf"}, 1,
+         "zem pcf native: cannot write '" + dir.path() + "/no/such/dir/out.pcf'\n"},
+        {{"pcf", "native", "x.pcf"}, 2, "zem pcf native: -o OUT is required\n"},
+        {{"pcf", "native", "-o", "out.pcf"}, 2, "zem pcf native: expects one FILE (see 'zem pcf native --help')\n"},
+    };
+    for (const auto &c : cases) {
+        auto run = RunZem(c.args);
+        EXPECT_EQ(run.status, c.status) << c.err;
+        EXPECT_EQ(run.err, c.err);
+        if (c.status == 2) {
+            EXPECT_EQ(run.out, "");  // failures may log what they read; usage errors print nothing
+        }
+    }
+    EXPECT_EQ(ReadFile(out), "");
+    EXPECT_EQ(RunZem({"pcf", "native", "x.pcf", "-o", "y", "--bogus"}).status, 2);
+
+    for (const std::string &bytes : {std::string(), std::string("plain text, not PCF\n"), PcfBytes().Cfh(2, 13, -1).bytes(),
+                                     PcfBytes().Cfh(2, 13, 2).Cfin(1, 1).bytes()}) {
+        std::string path = dir.write("bad.pcf", bytes);
+        auto run = RunZem({"pcf", "info", path});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "zem pcf info: '" + path + notWellFormed);
+    }
+
+    auto run = RunZem({"pcf", "info", "--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("usage: zem pcf info FILE\n", 0), 0u) << run.out;
-}
-
-TEST(ZemPcfNative, ConvertsThePeerSampleToTheNativeSample)
-{
-    TempDir dir;
-    std::string out = dir.file("native.pcf");
-    auto run = RunZem({"pcf", "native", SamplePath("pcf/peer-inquire-q-response.pcf"), "-o", out, "--swap", "--ebcdic"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, out + ": 624 bytes, 12 parameters\n");
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(zemtest::ReadFile(out), zemtest::ReadFile(SamplePath("pcf/inquire-q-response.pcf")));
-
-    run = RunZem({"pcf", "info", out});
-    EXPECT_EQ(run.out, kSampleInfo);
-}
-
-TEST(ZemPcfNative, FlagsChooseWhatIsConverted)
-{
-    TempDir dir;
-    std::string out = dir.file("swapped-only.pcf");
-    auto run = RunZem({"pcf", "native", SamplePath("pcf/peer-inquire-q-response.pcf"), "--swap", "--output=" + out});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(zemtest::ReadFile(out),
-              zemtest::SampleQueueResponse(zemtest::ByteOrder::kNative, zemtest::Text::kEbcdic));
-
-    std::string ebcdic = dir.write("ebcdic.pcf", zemtest::SampleQueueResponse(zemtest::ByteOrder::kNative, zemtest::Text::kEbcdic));
-    run = RunZem({"pcf", "native", ebcdic, "--ebcdic", "-o", out});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(zemtest::ReadFile(out), zemtest::ReadFile(SamplePath("pcf/inquire-q-response.pcf")));
-}
-
-TEST(ZemPcfNative, FailsWhenTheResultIsNotAMessage)
-{
-    TempDir dir;
-    std::string out = dir.file("out.pcf");
-    std::string peer = SamplePath("pcf/peer-inquire-q-response.pcf");
-    auto run = RunZem({"pcf", "native", peer, "-o", out});  // the order is left swapped
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem pcf native: '" + peer +
-                           "' does not convert to a well-formed PCF message (check --swap and --ebcdic)\n");
-    EXPECT_EQ(zemtest::ReadFile(out), "");
-
-    std::string empty = dir.write("empty.pcf", "");
-    run = RunZem({"pcf", "native", empty, "-o", out, "--swap"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem pcf native: '" + empty + "' is empty or too large\n");
-
-    std::string missing = dir.file("absent.pcf");
-    run = RunZem({"pcf", "native", missing, "-o", out});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem pcf native: cannot read '" + missing + "'\n");
-
-    run = RunZem({"pcf", "native", peer, "--swap", "-o", dir.path() + "/no/such/dir/out.pcf"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "zem pcf native: cannot write '" + dir.path() + "/no/such/dir/out.pcf'\n");
-}
-
-TEST(ZemPcfNative, UsageAndHelp)
-{
-    auto run = RunZem({"pcf", "native", "x.pcf"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem pcf native: -o OUT is required\n");
-    run = RunZem({"pcf", "native", "-o", "out.pcf"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zem pcf native: expects one FILE (see 'zem pcf native --help')\n");
-    run = RunZem({"pcf", "native", "x.pcf", "-o", "y", "--bogus"});
-    EXPECT_EQ(run.status, 2);
     run = RunZem({"pcf", "native", "--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("usage: zem pcf native FILE -o OUT [--swap] [--ebcdic]\n", 0), 0u) << run.out;

@@ -216,6 +216,17 @@ std::string SampleQueueResponse(ByteOrder order, Text text)
         .bytes();
 }
 
+std::string Words(std::initializer_list<int32_t> words) { return PcfBytes().Words(words).bytes(); }
+
+std::string IntegerResponse(int32_t count, int32_t factor)
+{
+    PcfBytes message;
+    message.Cfh(ZEM_MQCFT_RESPONSE, 13 /* MQCMD_INQUIRE_Q */, count);
+    for (int32_t i = 1; i <= count; ++i)
+        message.Cfin(i, i * factor);
+    return message.bytes();
+}
+
 std::vector<unsigned char> ExactBytes(const std::string &bytes) { return {bytes.begin(), bytes.end()}; }
 
 void PcfDeleter::operator()(PcfMessage *pcf) const { DeletePcfMessage(pcf); }

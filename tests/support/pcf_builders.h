@@ -70,8 +70,18 @@ private:
 // values and a group.
 std::string SampleQueueResponse(ByteOrder order, Text text);
 
+// A response to MQCMD_INQUIRE_Q (13) holding `count` integers, Parameter i = 1 .. count
+// with the value i * factor: long messages for the 149-parameter index limit.
+std::string IntegerResponse(int32_t count, int32_t factor = 1);
+
 // Padded length: n rounded up to a multiple of 4.
 constexpr int32_t Padded(int32_t n) { return (n + 3) / 4 * 4; }
+
+// Native-order words, for structures written word by word (lying ones included).
+std::string Words(std::initializer_list<int32_t> words);
+
+// The bytes of a literal, embedded NULs included: Lit("A\0B") is three bytes.
+template <std::size_t N> std::string Lit(const char (&text)[N]) { return std::string(text, N - 1); }
 
 // ASCII text in EBCDIC (CCSID 500) for letters, digits, blank and common punctuation.
 std::string ToEbcdic(const std::string &ascii);
