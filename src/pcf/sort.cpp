@@ -149,7 +149,9 @@ int32_t SortRecords(AuthRecSortSet *set, int32_t **indices)
     if (!set)
         return 0;
     auto names = StringEntriesOf(set->strList1);
-    if (!names || names->count() == 0)
+    // Entries of no length take no bytes, so such a list may claim any count: a peer's few
+    // bytes would make the sort allocate and order billions of records that name nothing.
+    if (!names || names->count() == 0 || names->entryLength() == 0)
         return 0;
     const int32_t count = names->count();
     const uint64_t bytes = static_cast<uint64_t>(count) * sizeof(int32_t);

@@ -13,9 +13,8 @@ using zemtest::PcfBytes;
 // structure is valid (24 + Count x 0 bytes). The authority-record sort took Count as the
 // number of records, allocated an index for each and sorted them all, so a peer's reply
 // of a few bytes could make it allocate gigabytes (Count 0x20000000) and sort for
-// minutes. Open: src/pcf/sort.cpp, SortRecords takes the record count from strList1's
-// Count without a bound; the sound answer for a list that holds no bytes is to refuse it.
-TEST(PcfFuzzRegression, DISABLED_AuthRecSortRefusesRecordsTheListDoesNotHold)
+// minutes. A names list whose entries hold no bytes is refused.
+TEST(PcfFuzzRegression, AuthRecSortRefusesRecordsTheListDoesNotHold)
 {
     MESSAGE names = zemtest::EnvelopeHolding(PcfBytes().Words({ZEM_MQCFT_STRING_LIST, 24, 3067, 0, 200000, 0}).bytes());
     MESSAGE kinds = zemtest::EnvelopeHolding(PcfBytes().Cfil(1116, {}).bytes());
