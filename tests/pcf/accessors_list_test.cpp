@@ -273,7 +273,8 @@ TEST(StringList, GetterCopiesAtMostMaxAndFindComparesOverStringLength)
     EXPECT_EQ(GetPcfStrListAttrValue(attr.get(), 2, text, 5), 0);
     EXPECT_EQ(text[0], '#');
 
-    Attr names(Words({6, 48, 1, 0, 3, 8}) + "QM1     AB      " + Lit("AB\0\0\0\0\0\0")), integers(PcfBytes().Cfil(1, {0}).bytes());
+    Attr names(Words({6, 48, 1, 0, 3, 8}) + "QM1     AB      " + Lit("AB\0\0\0\0\0\0"));
+    Attr integers(PcfBytes().Cfil(1, {0}).bytes());
     const std::pair<const char *, int> finds[] = {{"AB      ", 1}, {"AB", 2}, {"QM1", -1}, {"QM1     TAIL", 0}, {nullptr, -1}};
     for (const auto &find : finds)
         EXPECT_EQ(FindPcfStrListAttrValue(names.get(), find.first), find.second) << (find.first ? find.first : "null");

@@ -31,17 +31,11 @@ std::string StrOf(MESSAGE *attr, int32_t max)
     return TextOf([attr](char *text, int32_t n) { return GetPcfStrAttrValue(attr, text, n); }, max);
 }
 
-std::pair<int, int32_t> IntOf(MESSAGE *attr)
+// The getter's result and the value it left in a variable that started at -1.
+template <class T> std::pair<int, T> Got(int (*get)(MESSAGE *, T *), MESSAGE *attr)
 {
-    int32_t value = -1;
-    int result = GetPcfIntAttrValue(attr, &value);
-    return {result, value};
-}
-
-std::pair<int, int64_t> Int64Of(MESSAGE *attr)
-{
-    int64_t value = -1;
-    int result = GetPcfInt64AttrValue(attr, &value);
+    T value = -1;
+    int result = get(attr, &value);
     return {result, value};
 }
 
@@ -85,8 +79,8 @@ TEST(ScalarAccessors, GettersRefuseWrongTypeAndMismatchedLengthWithoutWriting)
     Attr longInteger(PcfBytes().Cfin(1, 7).bytes() + std::string(4, '\0'));
     for (MESSAGE *attr : {string.get(), longInteger.get()}) {
         int32_t value = -99, op = -98;
-        EXPECT_EQ(IntOf(attr), std::make_pair(0, -1));
-        EXPECT_EQ(Int64Of(attr), std::make_pair(0, int64_t{-1}));
+        EXPECT_EQ(Got(GetPcfIntAttrValue, attr), std::make_pair(0, -1));
+        EXPECT_EQ(Got(GetPcfInt64AttrValue, attr), std::make_pair(0, int64_t{-1}));
         EXPECT_EQ(GetPcfIntFltrAttrValue(attr, &value, &op), 0);
         EXPECT_EQ(std::make_pair(value, op), std::make_pair(-99, -98));
         EXPECT_EQ(SetPcfIntAttrValue(attr, 5), 0);
@@ -155,7 +149,7 @@ TEST(IntegerAttr, CreateGetSetInNativeOrderWithTheSixtyFourBitValueAfterAReserve
     ASSERT_EQ(CreatePcfIntAttr(attr.get(), 20, -5), 1);
     EXPECT_EQ(attr.data(), Words({3, 16, 20, -5}));
     EXPECT_EQ(attr->Size, 136 + 16);
-    EXPECT_EQ(IntOf(attr.get()), std::make_pair(1, -5));
+    EXPECT_EQ(Got(GetPcfIntAttrValue, attr.get()), std::make_pair(1, -5));
     ASSERT_EQ(SetPcfIntAttrValue(attr.get(), INT32_MIN), 1);
     EXPECT_EQ(attr.data(), Words({3, 16, 20, INT32_MIN}));
     EXPECT_EQ(GetPcfIntAttrValue(attr.get(), nullptr), 0);
@@ -163,7 +157,7 @@ TEST(IntegerAttr, CreateGetSetInNativeOrderWithTheSixtyFourBitValueAfterAReserve
     ASSERT_EQ(CreatePcfInt64Attr(wide.get(), 21, INT64_C(0x0102030405060708)), 1);
     EXPECT_EQ(wide.data(), PcfBytes().Words({23, 24, 21, 0}).Int64(INT64_C(0x0102030405060708)).bytes());
     ASSERT_EQ(SetPcfInt64AttrValue(wide.get(), INT64_MIN), 1);
-    EXPECT_EQ(Int64Of(wide.get()), std::make_pair(1, INT64_MIN));
+    EXPECT_EQ(Got(GetPcfInt64AttrValue, wide.get()), std::make_pair(1, INT64_MIN));
     EXPECT_EQ(wide.data(), PcfBytes().Words({23, 24, 21, 0}).Int64(INT64_MIN).bytes());
 }
 
@@ -284,7 +278,8 @@ TEST(EmbeddedAttr, MessageRoundTripsWithItsParametersAndMalformedOneFailsIndexin
     ASSERT_EQ(CreatePcfIntListAttr(list.get(), 1002, 2), 1);
     for (MESSAGE *attr : {integer.get(), string.get(), list.get()})
         ASSERT_EQ(AppendAttr(source.get(), attr), 1);
-    const std::string message = PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 3).Cfin(20, 1).Cfst(2016, "Q1").Cfil(1002, {0, 0}).bytes();
+    const std::string message =
+        PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 3).Cfin(20, 1).Cfst(2016, "Q1").Cfil(1002, {0, 0}).bytes();
     ASSERT_EQ(DataOf(*source), message);
 
     Attr embedded;

@@ -22,9 +22,10 @@ void Append(PcfMessage *pcf, const std::string &bytes)
 std::string Envelope(const PcfMessage &pcf)
 {
     const ZEM_MQMD &md = pcf.PcfMsg.MsgDesc;
+    bool cfhAtData = pcf.pCfh == reinterpret_cast<const ZEM_MQCFH *>(pcf.PcfMsg.pData);
     return "Kind " + std::to_string(pcf.Kind) + " Used " + std::to_string(pcf.PcfMsg.Used) + " MsgType " +
            std::to_string(md.MsgType) + " Priority " + std::to_string(md.Priority) + " Format '" + std::string(md.Format, 8) +
-           "'" + (pcf.pNext ? " chained" : "") + (pcf.pCfh == reinterpret_cast<const ZEM_MQCFH *>(pcf.PcfMsg.pData) ? "" : " pCfh!");
+           "'" + (pcf.pNext ? " chained" : "") + (cfhAtData ? "" : " pCfh!");
 }
 
 TEST(PcfContainer, CreateGivesAnIndexedHeaderStoringXrTypesAsResponses)
@@ -33,7 +34,8 @@ TEST(PcfContainer, CreateGivesAnIndexedHeaderStoringXrTypesAsResponses)
     ASSERT_TRUE(pcf);
     EXPECT_EQ(Envelope(*pcf), "Kind 6 Used 172 MsgType 1 Priority -1 Format 'MQADMIN '");
     EXPECT_EQ(pcf->PcfMsg.Size, 136 + 100 + 36);
-    EXPECT_EQ(std::string(reinterpret_cast<char *>(&pcf->PcfExt), 32), Words({32, 1, 0, 0, 0}) + Lit(" \0\0\0\0\0\0\0\0\0\0\0"));
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(&pcf->PcfExt), 32),
+              Words({32, 1, 0, 0, 0}) + Lit(" \0\0\0\0\0\0\0\0\0\0\0"));
     EXPECT_EQ(DataOf(*pcf), PcfBytes().Cfh(1, 13, 0).bytes());
     EXPECT_EQ(pcf->AttrIndex[0].pData, pcf->PcfMsg.pData);
     EXPECT_EQ(pcf->AttrIndex[0].Used, 36);
@@ -154,8 +156,8 @@ TEST(PcfContainer, DeleteReleasesTheWholeChain)
 TEST(PcfFile, SaveThenLoadGivesTheSameBytesAsARequestAndSaveFailsWhereNothingCanBeWritten)
 {
     TempDir dir;
-    std::string bytes =
-        PcfBytes().Cfh(2, 13, 3, 3).Cfst(2016, "APP.QUEUE").Cfgr(8011, 2).Cfin(3, 7).Cfil64(745, {1, -1}).Cfbf(7006, 1, "ab").bytes();
+    std::string bytes = PcfBytes().Cfh(2, 13, 3, 3).Cfst(2016, "APP.QUEUE").Cfgr(8011, 2).Cfin(3, 7).Cfil64(745, {1, -1})
+                            .Cfbf(7006, 1, "ab").bytes();
     PcfPtr pcf = ContainerHolding(bytes);
     ASSERT_EQ(RawToPcf(pcf.get()), 1);
     std::string path = dir.file("saved.pcf");

@@ -151,7 +151,10 @@ TEST(PcfConversion, NothingToConvert)
     EXPECT_EQ(std::string(exact.begin(), exact.end()), Words({2, 36}) + peer.substr(8));
 }
 
-std::string BlockOf(const MESSAGE &msg, int32_t length) { return std::string(reinterpret_cast<char *>(msg.pBlock), static_cast<std::size_t>(length)); }
+std::string BlockOf(const MESSAGE &msg, int32_t length)
+{
+    return std::string(reinterpret_cast<char *>(msg.pBlock), static_cast<std::size_t>(length));
+}
 
 TEST(PcfConversion, PeerEnvelopeAndMessageBecomeNativeOnce)
 {
@@ -181,10 +184,12 @@ TEST(PcfConversion, PeerEnvelopeAndMessageBecomeNativeOnce)
     EXPECT_EQ(AlienPcfToNative(pcf.get()), 1);
     EXPECT_EQ(AlienToNative(&pcf->PcfMsg), 1);
     EXPECT_EQ(BlockOf(pcf->PcfMsg, pcf->PcfMsg.Used), before);
+}
 
-    // A peer length word never reaches beyond the data area.
+TEST(PcfConversion, PeerLengthWordNeverReachesBeyondTheDataArea)
+{
     PcfPtr lying = ContainerHolding(Peer().Cfh(2, 1, 1000).Cfin(1, 1).bytes());
-    mdhdr = reinterpret_cast<MDHDR *>(lying->PcfMsg.pBlock);
+    auto *mdhdr = reinterpret_cast<MDHDR *>(lying->PcfMsg.pBlock);
     mdhdr->Encoding = 1;
     mdhdr->CharSet = 1;
     mdhdr->lUserMsgLength = 1 << 20;  // the data area holds 52 bytes

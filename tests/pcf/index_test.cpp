@@ -232,7 +232,8 @@ TEST(PcfIndex, GroupAnnouncingMoreMembersUnderflowsWithADump)
 
     PcfPtr nested = ContainerHolding(PcfBytes().Cfh(2, 13, 1).Cfgr(7, 1).Cfgr(8, 2).Cfin(1, 0x41424344).bytes());
     std::string masked = Index(nested.get(), 0);
-    EXPECT_EQ(masked.substr(0, masked.find('\n') + 1), "TT:TT:TT PcfMessage::RawToPcfGroup(line# 1170) Input buffer underflow\n");
+    EXPECT_EQ(masked.substr(0, masked.find('\n') + 1),
+              "TT:TT:TT PcfMessage::RawToPcfGroup(line# 1170) Input buffer underflow\n");
 }
 
 TEST(PcfIndex, MalformedGroupMembersAndUnknownOrInvalidStructuresFailSilently)
@@ -258,7 +259,8 @@ TEST(PcfIndex, MalformedGroupMembersAndUnknownOrInvalidStructuresFailSilently)
 
 TEST(PcfIndex, LyingCountsLengthsAndUsedFailWithTheOverflowMessages)
 {
-    const std::string overflow = "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute ";
+    const std::string overflow =
+        "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute ";
     const struct {
         std::string bytes;
         std::string expected;
@@ -283,7 +285,8 @@ TEST(PcfIndex, LyingCountsLengthsAndUsedFailWithTheOverflowMessages)
 
     PcfPtr pcf = ContainerHolding(PcfBytes().Cfh(2, 13, 0).bytes());
     pcf->PcfMsg.Used += 8;
-    EXPECT_EQ(Index(pcf.get(), 0), "TT:TT:TT MQPCFMSG::RawToPcf(line# 1264) Input buffer overflow, PCF msg lMsgLen 44 > lMax 36\n");
+    EXPECT_EQ(Index(pcf.get(), 0),
+              "TT:TT:TT MQPCFMSG::RawToPcf(line# 1264) Input buffer overflow, PCF msg lMsgLen 44 > lMax 36\n");
 }
 
 TEST(PcfIndex, NegativeParameterCountIndexesNothingAndEntriesOfAnEarlierMessageAreCleared)

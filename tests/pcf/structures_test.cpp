@@ -76,7 +76,8 @@ TEST(PcfValidity, EachShapeChecksItsFixedLengthOrItsLengthWords)
                     Words({998, 24, 1, 0, 5, 0}), Words({999, 24, 1, 0, 5, 0}), Words({9, 20, 1, 5, 0}),
                     Words({14, 28, 1, 2, 0, 5, 0}),
                     // Integer lists need their exact length, string lists a sufficient aligned one.
-                    Words({5, 28, 1, 2, 0, 0, 0}) /* 16 + 4 x 2 = 24 */, PcfBytes().Words({25, 32, 1, 3}).Int64(1).Int64(2).bytes(),
+                    Words({5, 28, 1, 2, 0, 0, 0}) /* 16 + 4 x 2 = 24 */,
+                    PcfBytes().Words({25, 32, 1, 3}).Int64(1).Int64(2).bytes(),
                     Words({6, 32, 1, 0, 3, 3}) + std::string(8, 'x') /* 33 > 32 */,
                     Words({6, 30, 1, 0, 2, 3}) + std::string(6, 'x') /* not aligned */,
                     Words({997, 28, 1, 0, 2, 3}) + std::string(4, 'x'), Words({20, 20, 7, 0, 0}),
