@@ -248,6 +248,22 @@ TEST(PrintPcfAttr, ListsOneStructureAndReportsWhatItCannotPrint)
     EXPECT_EQ(PrintPcfAttr(nullptr), 0);
 }
 
+TEST(PrintPcfAttr, ZeroLengthListEntriesAreListedNoFurtherThanTheListingHolderReaches)
+{
+    // A peer's lists with StringLength 0 and a Count of two billion fit 24 bytes; listing
+    // every entry would print for hours.
+    std::string listing = PrintedAttr(PcfBytes().Words({6, 24, 3011, 0, 2000000000, 0}).bytes());
+    size_t entries = 0;
+    for (size_t at = listing.find(" - \"\"\n"); at != std::string::npos; at = listing.find(" - \"\"\n", at + 1))
+        ++entries;
+    EXPECT_EQ(entries, 32000u);
+    EXPECT_NE(listing.find("\t(32000) - \"\"\n};\n"), std::string::npos);
+    // Zero-length byte entries have nothing to show: the list is empty.
+    EXPECT_EQ(PrintedAttr(PcfBytes().Words({997, 24, 7001, 0, 2000000000, 0}).bytes()),
+              "\nPCF ByteString List (EXCFBL):\n->Type(997), StrucLength(24), Parameter (7001), "
+              "Count(2000000000)\n->StringLength(0)\n->String List\n{\n};\n");
+}
+
 TEST(PrintPcfAttr, DeeplyNestedGroupsPrintWithoutRecursion)
 {
     constexpr int kDepth = 5000;
