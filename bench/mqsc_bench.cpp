@@ -129,7 +129,7 @@ void Mqsc2PcfSubject(benchmark::State &state)
     }
     if (status != 0)
         state.SkipWithError(("conversion failed, reason " + std::to_string(reason)).c_str());
-    state.counters["keywords"] = count;
+    state.counters["parameters"] = RawToPcf(output) == 1 ? output->pCfh->ParameterCount : -1;
     DeletePcfMessage(output);
     DeletePcfMessage(input);
 }
