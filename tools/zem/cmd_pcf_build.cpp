@@ -54,24 +54,20 @@ const char kAddHelp[] =
 // The most parameters a message can hold and still be indexed whole when loaded.
 constexpr int32_t kMaxParameters = ZEM_PCF_INDEX_ENTRIES - 1;
 
+// The library's validity rule decides: a 36-byte structure of a header type is valid.
 bool IsHeaderType(int32_t type)
 {
-    switch (type) {
-    case ZEM_MQCFT_COMMAND:
-    case ZEM_MQCFT_RESPONSE:
-    case ZEM_MQCFT_EVENT:
-    case ZEM_MQCFT_TRACE_ROUTE:
-    case ZEM_MQCFT_REPORT:
-    case ZEM_MQCFT_COMMAND_XR:
-    case ZEM_MQCFT_XR_MSG:
-    case ZEM_MQCFT_XR_ITEM:
-    case ZEM_MQCFT_XR_SUMMARY:
-    case ZEM_MQCFT_STATISTICS:
-    case ZEM_MQCFT_ACCOUNTING:
-        return true;
-    default:
+    MESSAGE probe{};
+    if (!CreateMessage(&probe, ZEM_MQCFH_LENGTH))
         return false;
-    }
+    ZEM_MQCFH header{};
+    header.Type = type;
+    header.StrucLength = ZEM_MQCFH_LENGTH;
+    std::memcpy(probe.pData, &header, sizeof header);
+    probe.Used += ZEM_MQCFH_LENGTH;
+    bool valid = IsPcfAttrValid(&probe) == 1;
+    DeleteMessage(&probe);
+    return valid;
 }
 
 // Parses the arguments of a command that takes exactly one FILE.
