@@ -7,6 +7,7 @@ if(GCOVR)
     COMMAND ${GCOVR} --root ${PROJECT_SOURCE_DIR} --filter ${PROJECT_SOURCE_DIR}/src/
             --object-directory ${CMAKE_BINARY_DIR} --print-summary --sort-percentage
             --html-details ${CMAKE_BINARY_DIR}/coverage/index.html --txt -
+            ${CMAKE_BINARY_DIR}  # this build's data only, not other build folders below the root
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     USES_TERMINAL)
 else()
