@@ -618,6 +618,8 @@ void ReadCommandReturn(const char *word, ReplyReading &reading)
 // type that has no PCF form.
 bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, int32_t &count)
 {
+    if (g_currentCommand == nullptr || g_currentCommand[0].keyword == nullptr)
+        return true;  // no command to read into
     const int32_t command = g_currentCommand[0].keyword->id;
     int32_t recognised = 0;
     char ended = 0;
