@@ -301,7 +301,9 @@ bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *tex
     std::size_t count = 0;
     for (const auto &element : elements) {
         std::string word(BareElement(element));
-        MqscKeyword *value = word.empty() ? nullptr : FindCmdKeyword(record.values, kFindByName, word.c_str());
+        MqscKeyword *value = word.empty() || record.values == nullptr
+                                 ? nullptr
+                                 : FindCmdKeyword(record.values, kFindByName, word.c_str());
         if (value != nullptr)
             numbers[count++] = value->id;
     }
