@@ -91,6 +91,7 @@ const MessageIdRow kCsqRows[] = {
     {"CSQM414I", MQCC_OK, MQRC_NONE},
     {"CSQX533I", kFailed, MQRCCF_CHANNEL_NOT_ACTIVE},
     {"CSQ9022I", MQCC_OK, MQRC_NONE},
+    {"CSQ9016E", kFailed, MQRC_NOT_AUTHORIZED},  // "'verb' command request not authorized"
     {"CSQM999I", kFailed, MQRC_UNKNOWN_OBJECT_NAME},
 };
 constexpr int kCsqRowCount = sizeof kCsqRows / sizeof kCsqRows[0];

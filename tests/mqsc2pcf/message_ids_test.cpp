@@ -22,7 +22,7 @@ TEST(MessageIdTable, RowsAreWellFormedAndCarryPublishedReasons)
         mq::MQRCCF_ATTR_VALUE_ERROR,      mq::MQRCCF_OBJECT_ALREADY_EXISTS, mq::MQRCCF_CFST_LENGTH_ERROR,
         mq::MQRCCF_OBJECT_WRONG_TYPE,     mq::MQRCCF_OBJECT_OPEN,        mq::MQRCCF_LIKE_OBJECT_WRONG_TYPE,
         mq::MQRCCF_MQPUT_FAILED,          mq::MQRCCF_NO_STORAGE,         mq::MQRCCF_PARM_COUNT_TOO_SMALL,
-        mq::MQRCCF_LISTENER_NOT_STARTED,  mq::MQRCCF_CHANNEL_NOT_ACTIVE,
+        mq::MQRCCF_LISTENER_NOT_STARTED,  mq::MQRCCF_CHANNEL_NOT_ACTIVE, mq::MQRC_NOT_AUTHORIZED,
     };
     std::set<std::string> ids;
     ASSERT_EQ(nullptr, zem::CsqRow(zem::RowCountOfCsqFamily()));
