@@ -879,7 +879,7 @@ ZEMAPI(int32_t) AuthRecSort(AuthRecSortSet *set, int32_t **indices);
 #define MQSC_STR      3  /* string */
 #define MQSC_STRLIST  4  /* list of strings */
 #define MQSC_ENUM     5  /* integer written as a value keyword */
-#define MQSC_ENUMLIST 6  /* list of value keywords */
+#define MQSC_ENUMLIST 6  /* list of value keywords; in PCF the integers they stand for */
 #define MQSC_LIST     7  /* other list */
 
 struct MqscParam;
@@ -940,13 +940,15 @@ typedef struct MqscItem {
 } MqscItem;
 
 /* Starts reading text: finds the first token beginning with "CSQ" (the message id);
- * 1 with name "MQSC_RESPONSE" and value the id, 0 when there is none. */
+ * 1 with name "MQSC_RESPONSE" and value the id, 0 when there is none. Blanks, tabs,
+ * line feeds and carriage returns all separate words. */
 ZEMAPI(int32_t) GetMqscStatus(char *text, MqscItem *item);
 /* The next keyword into item->name; 0 at the end of the text. text is not read. */
 ZEMAPI(int32_t) GetMqscIdent(const char *text, MqscItem *item);
 /* The parenthesised value after the keyword just read (nested parentheses kept,
  * trailing white space removed) into item->value; 0, value untouched, when nothing is
- * left. text is not read. */
+ * left. A value cut off by the end of the text is given as far as it goes (MqscToPcf
+ * drops such a value). text is not read. */
 ZEMAPI(int32_t) GetMqscValue(const char *text, MqscItem *item);
 /* Skips ahead to a token beginning with item->name; 1 when found. */
 ZEMAPI(int32_t) GetMqscToken(MqscItem *item);
@@ -979,9 +981,23 @@ typedef struct PcfArea {
  * whatever an earlier conversion of either direction left in it. reason: 0, 5001, 5002,
  * 5003 (the response does not fit the room) or 5004 (command 38 has no parameter list);
  * on failure nothing is written. count: 0, or the keywords recognised before a 5001
- * failure. Unknown keywords and value keywords are ignored; a list (NAMES) is read only
- * after a positive count (NAMCOUNT). The completion code of the MQCFH comes from the
- * message id; -1 when the id is not known. */
+ * failure.
+ * Reading: a keyword takes a value only from a parenthesis that follows it, directly or
+ * after blanks ("QLOCAL (Q2)"); the same word without one (a console heading such as
+ * "DISPLAY CHSTATUS DETAILS") is no value. A value cut off by the end of the text is
+ * dropped. A value keyword in front of a parenthesis names an object: "QLOCAL(Q2)" gives
+ * the queue type and the queue name. Keywords the command does not hold, with their
+ * values, and unknown value keywords are passed over (zemMqsc2PcfEx counts them).
+ * Lists: string lists (NAMES, the message, send and receive exits) become MQCFSL, an
+ * empty one no entry (the exit lists one blank entry); lists of value keywords (COMPHDR,
+ * COMPMSG) become MQCFIL of the values.
+ * Completion: every message id in the text counts. An id of the table gives its
+ * completion code and reason; CSQM297I (nothing found) gives MQRC_UNKNOWN_OBJECT_NAME,
+ * MQRCCF_CHL_STATUS_NOT_FOUND for channel status; another id whose severity letter (its
+ * last character) is E or A gives MQCC_FAILED with MQRCCF_COMMAND_FAILED; the header
+ * CSQN205I gives the same failure when its RETURN= is not 0 (its z/OS REASON= is not
+ * carried). A failure outweighs a success, and a later, more precise reason outweighs
+ * MQRCCF_COMMAND_FAILED. -1 when no id says anything (zemMqsc2Pcf makes that 0). */
 ZEMAPI(void) MqscToPcf(MqscText *input, PcfArea *output, int32_t command, int32_t *reason,
                        int32_t *count);
 /* The steps of MqscToPcf, for callers that read a reply themselves. MqscCmdToPcf makes
@@ -1006,6 +1022,15 @@ ZEMAPI(int32_t) EmitPcfMsg(PcfArea *output, int32_t *reason);
  * report paths, untouched for the escape command). */
 ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32_t *status,
                          int32_t *reason, int32_t *count);
+/* zemMqsc2Pcf that also says which keywords of the reply it passed over because the
+ * command table does not hold them for this command: skipped (may be NULL) receives how
+ * many keyword(value) pairs were passed over, skippedNames (namesSize bytes, may be NULL)
+ * the first ZEM_MQSC_SKIPPED_LISTED distinct names, blank-separated, NUL-terminated and
+ * cut to fit. Both are 0 and "" on the report and escape paths. */
+#define ZEM_MQSC_SKIPPED_LISTED 8
+ZEMAPI(void) zemMqsc2PcfEx(PcfMessage *input, PcfMessage *output, int32_t *status,
+                           int32_t *reason, int32_t *count, int32_t *skipped,
+                           char *skippedNames, int32_t namesSize);
 
 /* The suite's parameters appended by the z/OS report parsers (I integer, S string). */
 /* SET LOG (CSQJ337I) and DISPLAY LOG: the current and the initial log settings (I). */

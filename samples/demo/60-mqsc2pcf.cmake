@@ -6,6 +6,11 @@ zem_demo(mqsc2pcf --command 13 ${mqsc}/display-queue-1.txt ${mqsc}/display-queue
          ${mqsc}/display-queue-end.txt)
 # A queue that does not exist: the reply converts, its header carries the failure.
 zem_demo(mqsc2pcf --command 13 ${mqsc}/display-queue-notfound.txt)
+# A command that failed: the header's RETURN= and the most precise reason of its messages.
+zem_demo(mqsc2pcf --command 12 ${mqsc}/delete-queue-missing.txt)
+# A cluster-sender with every exit (CR-LF line ends), and a console-form channel status.
+zem_demo(mqsc2pcf --command 25 ${mqsc}/display-channel-clussdr.txt)
+zem_demo(mqsc2pcf --command 42 ${mqsc}/display-chstatus-console.txt)
 # A channel (KAINT(AUTO) becomes -1) and a namelist (NAMES becomes a string list).
 zem_demo(mqsc2pcf --command 25 ${mqsc}/display-channel.txt)
 zem_demo(mqsc2pcf --command 36 ${mqsc}/display-namelist.txt -o namelist-response.pcf)

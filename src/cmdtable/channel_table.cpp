@@ -26,13 +26,15 @@ MqscKeyword kwBatchHb = Int(MQIACH_BATCH_HB, "BATCHHB", kEvery, kLevel530);
 MqscKeyword kwKaInt = Int(MQIACH_KEEP_ALIVE_INTERVAL, "KAINT", kEvery, kLevel530);
 MqscKeyword kwMrRty = Int(MQIACH_MR_COUNT, "MRRTY");
 MqscKeyword kwMrTmr = Int(MQIACH_MR_INTERVAL, "MRTMR");
-MqscKeyword kwMrExit = StrList(MQCACH_MR_EXIT_NAME, "MREXIT");
-MqscKeyword kwMrData = StrList(MQCACH_MR_EXIT_USER_DATA, "MRDATA");
+MqscKeyword kwMrExit = Str(MQCACH_MR_EXIT_NAME, "MREXIT");
+MqscKeyword kwMrData = Str(MQCACH_MR_EXIT_USER_DATA, "MRDATA");
 MqscKeyword kwUserId = Str(MQCACH_USER_ID, "USERID");
 MqscKeyword kwPassword = Str(MQCACH_PASSWORD, "PASSWORD");
 MqscKeyword kwLoclAddr = Str(MQCACH_LOCAL_ADDRESS, "LOCLADDR", kEvery, kLevel530);
 MqscKeyword kwSslCiph = Str(MQCACH_SSL_CIPHER_SPEC, "SSLCIPH", kEvery, kLevel530);
 MqscKeyword kwSslPeer = Str(MQCACH_SSL_PEER_NAME, "SSLPEER", kEvery, kLevel530);
+// Channel status reports the short form of the partner's name under the same keyword.
+MqscKeyword kwSslShortPeer = Str(MQCACH_SSL_SHORT_PEER_NAME, "SSLPEER", kEvery, kLevel530);
 
 MqscKeyword vMQSCA_REQUIRED = Value(MQSCA_REQUIRED, "REQUIRED");
 MqscKeyword vMQSCA_OPTIONAL = Value(MQSCA_OPTIONAL, "OPTIONAL");
@@ -427,7 +429,7 @@ MqscParam plDisplayChstatus[] = {
     Attr(&kwStopReq, kParen),
     Attr(&kwRqmName, kQuoted),
     Attr(&kwLoclAddr, kQuoted, kEvery, kLevel530),
-    Attr(&kwSslPeer, kQuoted, kEvery, kLevel530),
+    Attr(&kwSslShortPeer, kQuoted, kEvery, kLevel530),
     Opt(&kwChlDisp, kParen, kZos),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),

@@ -18,7 +18,7 @@ MqscKeyword *vlDefault[] = {&vEXDEFAULT, nullptr};
 MqscKeyword kwDefault = Enum(EXIA_SET_DEFAULT, "", vlDefault, kZos);
 
 MqscKeyword kwDeallct = Int(EXIA_LOG_DEALLOC_INTERVAL, "DEALLCT", kZos);
-MqscKeyword kwMaxTru = Int(EXIA_LOG_MAX_READ_TAPES, "MAXTRU", kZos);
+MqscKeyword kwMaxRtu = Int(EXIA_LOG_MAX_READ_TAPES, "MAXRTU", kZos);
 MqscKeyword kwMaxArch = Int(EXIA_LOG_MAX_ARCHIVE, "MAXARCH", kZos);
 MqscKeyword kwWrThrsh = Int(EXIA_LOG_WRITE_THRESHOLD, "WRTHRSH", kZos);
 
@@ -89,7 +89,7 @@ MqscParam plSetLog[] = {
     Head(&cmdSetLog),
     Pos(&kwDefault, kWord, kZos),
     Opt(&kwDeallct, kInt, kZos),
-    Opt(&kwMaxTru, kInt, kZos),
+    Opt(&kwMaxRtu, kInt, kZos),
     Opt(&kwMaxArch, kInt, kZos),
     Opt(&kwWrThrsh, kInt, kZos),
     Opt(&kwCmdScope, kParen, kZos),

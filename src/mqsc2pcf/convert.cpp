@@ -50,7 +50,7 @@ const MessageIdRow kCsqRows[] = {
     {"CSQM122I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
     {"CSQM123I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
     {"CSQM124I", kFailed, MQRCCF_PARM_COUNT_TOO_SMALL},
-    {"CSQM125I", kFailed, MQRCCF_PARM_COUNT_TOO_SMALL},
+    {"CSQM125I", kFailed, MQRC_UNKNOWN_OBJECT_NAME},
     {"CSQM126I", kFailed, MQRCCF_ATTR_VALUE_ERROR},
     {"CSQM127I", kFailed, MQRCCF_PARM_COUNT_TOO_SMALL},
     {"CSQM128E", kFailed, MQRCCF_MQPUT_FAILED},
@@ -74,7 +74,7 @@ const MessageIdRow kCsqRows[] = {
     {"CSQM204I", MQCC_OK, MQRC_NONE},
     {"CSQM205I", MQCC_OK, MQRC_NONE},
     {"CSQM206I", MQCC_OK, MQRC_NONE},
-    {"CSQM297I", kFailed, MQRCCF_CHL_STATUS_NOT_FOUND},
+    {"CSQM297I", kFailed, MQRC_UNKNOWN_OBJECT_NAME},
     {"CSQM298I", kFailed, MQRCCF_NO_STORAGE},
     {"CSQM299I", kFailed, MQRCCF_NO_STORAGE},
     {"CSQM401I", MQCC_OK, MQRC_NONE},
@@ -91,6 +91,7 @@ const MessageIdRow kCsqRows[] = {
     {"CSQM414I", MQCC_OK, MQRC_NONE},
     {"CSQX533I", kFailed, MQRCCF_CHANNEL_NOT_ACTIVE},
     {"CSQ9022I", MQCC_OK, MQRC_NONE},
+    {"CSQ9016E", kFailed, MQRC_NOT_AUTHORIZED},  // "'verb' command request not authorized"
     {"CSQM999I", kFailed, MQRC_UNKNOWN_OBJECT_NAME},
 };
 constexpr int kCsqRowCount = sizeof kCsqRows / sizeof kCsqRows[0];
@@ -108,6 +109,24 @@ const MessageIdFamily kFamilies[] = {
     {"AMQ", nullptr, 0},
 };
 constexpr std::size_t kFamilyPrefixChars = 3;
+
+// Ids whose meaning depends on the command: "no ... found matching request criteria" is
+// an unknown object for every inquiry but channel status, as a distributed command
+// server answers.
+struct CommandMessageRow {
+    const char *messageId;
+    int32_t command;
+    int32_t compCode;
+    int32_t reason;
+};
+const CommandMessageRow kCommandRows[] = {
+    {"CSQM297I", MQCMD_INQUIRE_CHANNEL_STATUS, kFailed, MQRCCF_CHL_STATUS_NOT_FOUND},
+};
+
+// The command-response header CSQN205I says in RETURN= whether the command server ran
+// the command (0) or not; its REASON is a z/OS code with no PCF counterpart.
+const char kCommandResponseHeader[] = "CSQN205I";
+const char kReturnPrefix[] = "RETURN=";
 
 MqscParam *g_currentCommand = nullptr;
 
@@ -132,6 +151,28 @@ bool IsStringRecord(int32_t type)
 bool HasEmptyName(const MqscKeyword &record)
 {
     return record.name == nullptr || record.name[0] == '\0';
+}
+
+bool IsNamed(const MqscKeyword &record, const char *name)
+{
+    return record.name != nullptr && std::strcmp(record.name, name) == 0;
+}
+
+// The channel exit lists hold at least one (blank) name; other lists may hold none.
+bool ListHasAnEntryWhenEmpty(int32_t id)
+{
+    return id == MQCACH_MSG_EXIT_NAME || id == MQCACH_MSG_EXIT_USER_DATA || id == MQCACH_SEND_EXIT_NAME ||
+           id == MQCACH_SEND_EXIT_USER_DATA || id == MQCACH_RCV_EXIT_NAME || id == MQCACH_RCV_EXIT_USER_DATA;
+}
+
+// An element of a list text without its surrounding blanks and quotes.
+std::string_view BareElement(std::string_view element)
+{
+    const char *trimmed = " '";
+    std::size_t first = element.find_first_not_of(trimmed);
+    if (first == std::string_view::npos)
+        return {};
+    return element.substr(first, element.find_last_not_of(trimmed) - first + 1);
 }
 
 // MQSC writes -1 as a word for two integers: KAINT(AUTO) and EXPIRY(UNLIMITED).
@@ -224,10 +265,13 @@ bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
     return true;
 }
 
-// Every element gets a slot of the longest element's length, blank-padded.
+// Every element gets a slot of the longest element's length, blank-padded. An empty
+// text is no element, or one empty one for the lists that always hold one.
 bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
 {
-    std::vector<std::string> elements = SplitListText(text);
+    std::vector<std::string> elements;
+    if (text[0] != '\0' || ListHasAnEntryWhenEmpty(parameter))
+        elements = SplitListText(text);
     std::size_t longest = 0;
     for (const auto &element : elements)
         longest = std::max(longest, element.size());
@@ -246,6 +290,33 @@ bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
         pcf.Fill(' ', longest - element.size());
     }
     pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFSL_LENGTH_FIXED - slotsLength));
+    return true;
+}
+
+// A list of value keywords as the integers they stand for (COMPMSG(RLE,ZLIBFAST) gives
+// [1, 2]); a word that is none of the keyword's values is left out.
+bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *text)
+{
+    std::vector<std::string> elements = SplitListText(text);
+    std::vector<int32_t> numbers(elements.size());  // sized once: see PcfBuilder
+    std::size_t count = 0;
+    for (const auto &element : elements) {
+        std::string word(BareElement(element));
+        MqscKeyword *value = word.empty() || record.values == nullptr
+                                 ? nullptr
+                                 : FindCmdKeyword(record.values, kFindByName, word.c_str());
+        if (value != nullptr)
+            numbers[count++] = value->id;
+    }
+    int64_t strucLength = ZEM_MQCFIL_LENGTH_FIXED + 4 * static_cast<int64_t>(count);
+    if (strucLength > INT32_MAX || !pcf.Fits(strucLength))
+        return false;
+    pcf.Word(ZEM_MQCFT_INTEGER_LIST);
+    pcf.Word(static_cast<int32_t>(strucLength));
+    pcf.Word(record.id);
+    pcf.Word(static_cast<int32_t>(count));
+    for (std::size_t i = 0; i < count; ++i)
+        pcf.Word(numbers[i]);
     return true;
 }
 
@@ -277,8 +348,9 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, std::vector<char> &taken
         taken[0] = '\0';
         TakeKeywordValue(&record, taken.data());
         taken.back() = '\0';
-        appended = record.type == MQSC_STR ? AppendString(pcf, record.id, taken.data())
-                                           : AppendStringList(pcf, record.id, taken.data());
+        appended = record.type == MQSC_STR       ? AppendString(pcf, record.id, taken.data())
+                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, taken.data())
+                                                  : AppendStringList(pcf, record.id, taken.data());
         break;
     default:
         reason = ZEM_RC_MQSC_BAD_TYPE;
@@ -294,7 +366,7 @@ constexpr std::size_t kParameterCountOffset = 32;
 // The PCF response of the current command: an MQCFH that carries what the message id
 // says, then one structure per marked record in list order. It is built aside and copied
 // into the output only when it fits, so a failure leaves the output as it was.
-bool EmitMessage(PcfArea &output, int32_t &reason)
+bool EmitMessage(PcfArea &output, int32_t &reason, const MessageIdOutcome *replyOutcome = nullptr)
 {
     MqscParam *list = g_currentCommand;
     if (list == nullptr || list[0].keyword == nullptr) {
@@ -306,7 +378,8 @@ bool EmitMessage(PcfArea &output, int32_t &reason)
     TakeKeywordValue(&command, taken.data());
     command.isSet = 0;
     std::string messageId(taken.data(), strnlen(taken.data(), kMessageIdChars));
-    MessageIdOutcome outcome = LookUpMessageId(messageId.c_str());
+    MessageIdOutcome outcome =
+        replyOutcome != nullptr ? *replyOutcome : LookUpReplyOutcome(messageId.c_str(), command.id);
 
     PcfBuilder pcf(output.length);
     if (output.area == nullptr || !pcf.Fits(ZEM_MQCFH_LENGTH)) {
@@ -400,7 +473,61 @@ MessageIdOutcome LookUpMessageId(const char *messageId)
                 return {family.rows[i].compCode, family.rows[i].reason};
         break;
     }
+    // An end or error message the table does not hold still says the command failed.
+    std::size_t length = std::strlen(messageId);
+    char severity = length > 0 ? messageId[length - 1] : '\0';
+    if (IsMessageId(messageId) && (severity == 'E' || severity == 'A'))
+        return {kFailed, MQRCCF_COMMAND_FAILED};
     return {-1, 0};
+}
+
+MessageIdOutcome LookUpReplyOutcome(const char *messageId, int32_t command)
+{
+    for (const auto &row : kCommandRows)
+        if (row.command == command && std::strcmp(row.messageId, messageId) == 0)
+            return {row.compCode, row.reason};
+    return LookUpMessageId(messageId);
+}
+
+void FoldOutcome(MessageIdOutcome &reply, MessageIdOutcome message)
+{
+    if (message.compCode == -1)
+        return;
+    if (reply.compCode != kFailed) {
+        reply = message;
+        return;
+    }
+    if (message.compCode == kFailed && reply.reason == MQRCCF_COMMAND_FAILED &&
+        message.reason != MQRCCF_COMMAND_FAILED)
+        reply = message;
+}
+
+bool IsMessageId(std::string_view token)
+{
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    auto upperOrDigit = [&](char c) { return digit(c) || (c >= 'A' && c <= 'Z'); };
+    return token.size() == 8 && token.substr(0, 3) == "CSQ" && upperOrDigit(token[3]) && digit(token[4]) &&
+           digit(token[5]) && digit(token[6]) && token[7] >= 'A' && token[7] <= 'Z';
+}
+
+void ReplyReading::NoteMessageId(const char *messageId, int32_t command)
+{
+    inCommandResponseHeader = std::strcmp(messageId, kCommandResponseHeader) == 0;
+    FoldOutcome(outcome, LookUpReplyOutcome(messageId, command));
+}
+
+void ReplyReading::NoteSkipped(const char *keyword)
+{
+    ++skippedCount;
+    if (skippedListed == kSkippedNamesListed)
+        return;
+    std::string padded = " " + skippedNames + " ";
+    if (padded.find(" " + std::string(keyword) + " ") != std::string::npos)
+        return;
+    if (!skippedNames.empty())
+        skippedNames += ' ';
+    skippedNames += keyword;
+    ++skippedListed;
 }
 
 int RowCountOfCsqFamily() { return kCsqRowCount; }
@@ -449,40 +576,108 @@ std::vector<std::string> SplitListText(std::string_view text)
     return elements;
 }
 
-// Reads the values of the reply's keywords into the current command's records.
-// Returns false (reason 5001, count set) at a record type that has no PCF form.
-bool ReadReplyKeywords(MqscItem &item, int32_t &reason, int32_t &count)
+namespace {
+
+// The value in parentheses, read into item; false when there is none or it was cut off
+// at the end of the text (a cut value is no value).
+bool ReadWholeValue(MqscItem &item)
 {
+    bool closed = false;
+    return ReadMqscValue(item, closed) && closed;
+}
+
+// "QLOCAL(Q2)": the parenthesised text after a value keyword is the name of the object,
+// held by the first positional string of the command (the queue name of DELETE).
+void ReadObjectName(MqscItem &item)
+{
+    if (!ReadWholeValue(item))
+        return;
+    for (MqscParam *entry = g_currentCommand + 1; entry->keyword != nullptr; ++entry) {
+        if (entry->nameMode == 2 && entry->keyword->type == MQSC_STR) {
+            int32_t ignored = 0;
+            StringToPcf(item, *entry->keyword, ignored);
+            return;
+        }
+    }
+}
+
+// "RETURN=0000000C" of the command-response header: the command was not run.
+void ReadCommandReturn(const char *word, ReplyReading &reading)
+{
+    const char *digits = word + sizeof kReturnPrefix - 1;
+    char *end = nullptr;
+    unsigned long returnCode = std::strtoul(digits, &end, 16);
+    if (end == digits)
+        return;
+    FoldOutcome(reading.outcome, returnCode == 0 ? MessageIdOutcome{MQCC_OK, MQRC_NONE}
+                                                 : MessageIdOutcome{kFailed, MQRCCF_COMMAND_FAILED});
+}
+
+}  // namespace
+
+// Reads the values of the reply's keywords into the current command's records. A
+// keyword takes a value only from a parenthesis that follows it; message ids met on the
+// way go into the reply's outcome. Returns false (reason 5001, count set) at a record
+// type that has no PCF form.
+bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, int32_t &count)
+{
+    if (g_currentCommand == nullptr || g_currentCommand[0].keyword == nullptr)
+        return true;  // no command to read into
+    const int32_t command = g_currentCommand[0].keyword->id;
     int32_t recognised = 0;
-    while (GetMqscIdent(nullptr, &item)) {
+    char ended = 0;
+    while (ReadMqscIdent(item, ended)) {
+        if (item.name[0] == '\0')
+            continue;  // what is left after a nested value names nothing
+        if (IsMessageId(item.name)) {
+            reading.NoteMessageId(item.name, command);
+            continue;
+        }
+        if (reading.inCommandResponseHeader &&
+            std::strncmp(item.name, kReturnPrefix, sizeof kReturnPrefix - 1) == 0) {
+            ReadCommandReturn(item.name, reading);
+            continue;
+        }
+        const bool hasValue = TakeValueParenthesis(ended);
         MqscKeyword *record = FindCmdParam(g_currentCommand, kFindByName, item.name);
-        if (record == nullptr)
-            continue;  // keywords the table does not know are not an error
+        if (record == nullptr) {
+            if (hasValue) {
+                reading.NoteSkipped(item.name);
+                ReadWholeValue(item);  // its value is no keyword either
+            }
+            continue;
+        }
         ++recognised;
         int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
         switch (record->type) {
         case MQSC_FLAG:
             IntegerToPcf(item, *record, ignored);
+            if (hasValue)
+                ReadWholeValue(item);
             break;
         case MQSC_INT:
         case MQSC_ENUM:
-            if (HasEmptyName(*record))
-                std::memcpy(item.value, item.name, sizeof item.name);  // a bare value keyword
-            else if (!GetMqscValue(nullptr, &item))
-                break;  // the text ended before the value: nothing to store
+            if (HasEmptyName(*record) || !IsNamed(*record, item.name)) {
+                // A bare value keyword (NOSHARE) stands for its empty-named parameter; a
+                // value keyword of a named one counts only when it names an object.
+                if (!HasEmptyName(*record) && !hasValue)
+                    break;
+                std::memcpy(item.value, item.name, sizeof item.name);
+                IntegerToPcf(item, *record, ignored);
+                if (hasValue)
+                    ReadObjectName(item);
+                break;
+            }
+            if (!hasValue || !ReadWholeValue(item))
+                break;
             ReplaceMinusOneWord(*record, item);
             IntegerToPcf(item, *record, ignored);
             break;
         case MQSC_STR:
-            if (GetMqscValue(nullptr, &item))
-                StringToPcf(item, *record, ignored);
-            break;
         case MQSC_STRLIST:
         case MQSC_ENUMLIST:
         case MQSC_LIST:
-            // Only a list whose count (the value read just before) is positive has
-            // elements: NAMCOUNT(0) NAMES() must not produce an empty list.
-            if (std::strtol(item.value, nullptr, 10) > 0 && GetMqscValue(nullptr, &item))
+            if (hasValue && ReadWholeValue(item))
                 StringToPcf(item, *record, ignored);
             break;
         default:
@@ -495,7 +690,7 @@ bool ReadReplyKeywords(MqscItem &item, int32_t &reason, int32_t &count)
 }
 
 void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &reason,
-                      int32_t &count)
+                      int32_t &count, ReplyReading &reading)
 {
     ResetCmdTable();
     count = 0;
@@ -508,9 +703,10 @@ void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &rea
     }
     if (!CommandToPcf(*status, command, reason))
         return;
-    if (!ReadReplyKeywords(*item, reason, count))
+    reading.NoteMessageId(status->value, command);
+    if (!ReadReplyKeywords(*item, reading, reason, count))
         return;
-    if (EmitMessage(output, reason))
+    if (EmitMessage(output, reason, &reading.outcome))
         reason = 0;
 }
 
@@ -529,7 +725,8 @@ ZEMAPI(void) MqscToPcf(MqscText *input, PcfArea *output, int32_t command, int32_
         return;
     }
     try {
-        zem::ConvertMqscReply(input->text, *output, command, *reason, *count);
+        zem::ReplyReading reading;
+        zem::ConvertMqscReply(input->text, *output, command, *reason, *count, reading);
     } catch (const std::bad_alloc &) {
         *reason = ZEM_RC_MQSC_NO_ROOM;
     }

@@ -232,10 +232,10 @@ void ConvertEscapeReply(const char *text, PcfMessage &output, int32_t &status, i
 }
 
 void ConvertGenericReply(ReplyText &reply, PcfMessage &output, int32_t command, int32_t &status,
-                         int32_t &reason, int32_t &count)
+                         int32_t &reason, int32_t &count, ReplyReading &reading)
 {
     PcfArea area{output.PcfMsg.pData, output.PcfMsg.Size - kEnvelopeHeader};
-    ConvertMqscReply(reply.text(), area, command, reason, count);
+    ConvertMqscReply(reply.text(), area, command, reason, count, reading);
     if (reason != 0)
         return;
     status = MQCC_OK;
@@ -384,7 +384,7 @@ void ParseDisplayGroupReply(std::string_view line, PcfMessage &output, int32_t &
 }
 
 void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status, int32_t &reason,
-                         int32_t &count)
+                         int32_t &count, ReplyReading &reading)
 {
     status = MQCC_FAILED;
     if (!IsCoherent(input.PcfMsg, 0)) {
@@ -414,7 +414,7 @@ void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status,
         ParseDisplayGroupReply(reply.view(), output, status, reason);
         break;
     default:
-        ConvertGenericReply(reply, output, command, status, reason, count);
+        ConvertGenericReply(reply, output, command, status, reason, count, reading);
         break;
     }
     if (output.PcfMsg.Used > output.PcfMsg.Size) {
@@ -425,8 +425,11 @@ void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status,
 
 }  // namespace zem
 
-extern "C" ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32_t *status,
-                                    int32_t *reason, int32_t *count)
+namespace {
+
+// zemMqsc2Pcf, handing back what the reading gathered.
+void ConvertReply(PcfMessage *input, PcfMessage *output, int32_t *status, int32_t *reason,
+                  int32_t *count, zem::ReplyReading &reading)
 {
     if (status == nullptr || reason == nullptr || count == nullptr)
         return;
@@ -436,9 +439,33 @@ extern "C" ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32
         return;
     }
     try {
-        zem::ConvertReplyMessage(*input, *output, *status, *reason, *count);
+        zem::ConvertReplyMessage(*input, *output, *status, *reason, *count, reading);
     } catch (const std::bad_alloc &) {
         *status = zem::mq::MQCC_FAILED;
         *reason = ZEM_RC_MQSC_NO_ROOM;
+    }
+}
+
+}  // namespace
+
+extern "C" ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32_t *status,
+                                    int32_t *reason, int32_t *count)
+{
+    zem::ReplyReading reading;
+    ConvertReply(input, output, status, reason, count, reading);
+}
+
+extern "C" ZEMAPI(void) zemMqsc2PcfEx(PcfMessage *input, PcfMessage *output, int32_t *status,
+                                      int32_t *reason, int32_t *count, int32_t *skipped,
+                                      char *skippedNames, int32_t namesSize)
+{
+    zem::ReplyReading reading;
+    ConvertReply(input, output, status, reason, count, reading);
+    if (skipped != nullptr)
+        *skipped = reading.skippedCount;
+    if (skippedNames != nullptr && namesSize > 0) {
+        std::size_t length = std::min(reading.skippedNames.size(), static_cast<std::size_t>(namesSize) - 1);
+        std::memcpy(skippedNames, reading.skippedNames.data(), length);
+        skippedNames[length] = '\0';
     }
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "mqsc2pcf/convert.h"
 #include "zemapi.h"
 
 namespace zem {
@@ -38,6 +39,6 @@ void ParseDisplayGroupReply(std::string_view line, PcfMessage &output, int32_t &
 
 // The whole of zemMqsc2Pcf.
 void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status, int32_t &reason,
-                         int32_t &count);
+                         int32_t &count, ReplyReading &reading);
 
 }  // namespace zem

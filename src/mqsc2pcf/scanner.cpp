@@ -21,6 +21,8 @@ bool IsDelimiter(char c, const char *delimiters)
     return false;
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 // Copies text into a field of `size` bytes, cutting it to size - 1 characters.
 void CopyCut(char *field, std::size_t size, const char *text)
 {
@@ -100,6 +102,67 @@ char *ScanMqscToken(char *text, const char *delimiters, char *ended)
     return nullptr;
 }
 
+bool ReadMqscIdent(MqscItem &item, char &ended)
+{
+    char *token = ScanMqscToken(nullptr, kIdentDelimiters, &ended);
+    if (token == nullptr)
+        return false;
+    CopyCut(item.name, sizeof item.name, token);
+    return true;
+}
+
+bool TakeValueParenthesis(char ended)
+{
+    if (ended == '(')
+        return true;
+    if (ended == '\0' || !IsBlank(ended) || g_scanPosition == nullptr)
+        return false;
+    char *next = g_scanPosition;
+    for (std::size_t i = 0; i < kScanLimit && IsBlank(*next); ++i)
+        ++next;
+    if (*next != '(')
+        return false;
+    g_scanPosition = next + 1;
+    return true;
+}
+
+// Reads up to the keyword's own closing parenthesis. A nested group is kept with its
+// parentheses, and the value ends when the outermost nested group closes, the way the
+// command server writes CONNAME(host(1414)).
+bool ReadMqscValue(MqscItem &item, bool &closed)
+{
+    closed = false;
+    char ended = 0;
+    char *token = ScanMqscToken(nullptr, kValueDelimiters, &ended);
+    if (token == nullptr)
+        return false;
+    ValueWriter value(item.value);
+    int depth = 0;
+    for (; token != nullptr; token = ScanMqscToken(nullptr, kValueDelimiters, &ended)) {
+        value.append(token);
+        if (ended == '(') {
+            value.append('(');
+            ++depth;
+            continue;
+        }
+        if (ended == ')') {
+            if (depth == 0) {
+                closed = true;
+                break;
+            }
+            value.append(')');
+            if (--depth == 0) {
+                closed = true;  // the keyword's own ')' is still ahead
+                break;
+            }
+            continue;
+        }
+        break;  // end of text: whatever was open stays open
+    }
+    value.trimTrailingSpace();
+    return true;
+}
+
 }  // namespace zem
 
 using zem::ScanMqscToken;
@@ -124,48 +187,14 @@ ZEMAPI(int32_t) GetMqscStatus(char *text, MqscItem *item)
 
 ZEMAPI(int32_t) GetMqscIdent(const char *, MqscItem *item)
 {
-    if (item == nullptr)
-        return 0;
     char ended = 0;
-    char *token = ScanMqscToken(nullptr, zem::kIdentDelimiters, &ended);
-    if (token == nullptr)
-        return 0;
-    zem::CopyCut(item->name, sizeof item->name, token);
-    return 1;
+    return item != nullptr && zem::ReadMqscIdent(*item, ended) ? 1 : 0;
 }
 
-// Reads up to the keyword's own closing parenthesis. A nested group is kept with its
-// parentheses, and the value ends when the outermost nested group closes, the way the
-// command server writes CONNAME(host(1414)).
 ZEMAPI(int32_t) GetMqscValue(const char *, MqscItem *item)
 {
-    if (item == nullptr)
-        return 0;
-    char ended = 0;
-    char *token = ScanMqscToken(nullptr, zem::kValueDelimiters, &ended);
-    if (token == nullptr)
-        return 0;
-    zem::ValueWriter value(item->value);
-    int depth = 0;
-    for (; token != nullptr; token = ScanMqscToken(nullptr, zem::kValueDelimiters, &ended)) {
-        value.append(token);
-        if (ended == '(') {
-            value.append('(');
-            ++depth;
-            continue;
-        }
-        if (ended == ')') {
-            if (depth == 0)
-                break;
-            value.append(')');
-            if (--depth == 0)
-                break;
-            continue;
-        }
-        break;  // end of text: whatever was open stays open
-    }
-    value.trimTrailingSpace();
-    return 1;
+    bool closed = false;
+    return item != nullptr && zem::ReadMqscValue(*item, closed) ? 1 : 0;
 }
 
 ZEMAPI(int32_t) GetMqscToken(MqscItem *item)

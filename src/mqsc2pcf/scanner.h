@@ -6,8 +6,9 @@
 
 namespace zem {
 
-// Delimiter sets of the readers.
-constexpr const char *kIdentDelimiters = " .,\t\n:()+";
+// Delimiter sets of the readers. A carriage return is a blank: replies may come with
+// CR-LF line ends.
+constexpr const char *kIdentDelimiters = " .,\t\n\r:()+";
 constexpr const char *kValueDelimiters = "()";
 constexpr const char *kTokenDelimiters = "() ";
 
@@ -22,5 +23,17 @@ constexpr std::size_t kScanLimit = 65536;
 // nothing is left, for a NULL delimiter set, and when no token ends within kScanLimit
 // characters (the position is then kept).
 char *ScanMqscToken(char *text, const char *delimiters, char *ended);
+
+// GetMqscIdent that also reports the delimiter that ended the identifier.
+bool ReadMqscIdent(MqscItem &item, char &ended);
+
+// After an identifier that `ended` at: true, with the parenthesis consumed, when a '('
+// follows it directly or after blanks (the command server writes "QLOCAL (Q2)"). A
+// keyword without one has no value here, as in a console heading "DISPLAY CHSTATUS".
+bool TakeValueParenthesis(char ended);
+
+// GetMqscValue that also tells whether the keyword's own closing parenthesis was met;
+// a value cut off at the end of the text was not.
+bool ReadMqscValue(MqscItem &item, bool &closed);
 
 }  // namespace zem

@@ -201,11 +201,42 @@ int32_t CfslToMqsc(const ZEM_MQCFSL &cfsl, char *scratch, int32_t &reason)
     return 1;
 }
 
+namespace {
+
+// An integer list of a keyword that takes value keywords (COMPHDR): the words of its
+// values, as MQSC lists them. A value the keyword does not have ends the list.
+void ValueListToMqsc(const ZEM_MQCFIL &cfil, int64_t count, MqscKeyword &record, int32_t &reason)
+{
+    std::string listText;
+    for (int64_t i = 0; i < count; ++i) {
+        int32_t value;
+        std::memcpy(&value, BytesAt(cfil, ZEM_MQCFIL_LENGTH_FIXED + 4 * i), sizeof value);
+        MqscKeyword *valueRecord = record.values ? FindCmdKeyword(record.values, kFindById, &value) : nullptr;
+        if (!valueRecord) {
+            reason = kNotKnown;
+            break;
+        }
+        if (!listText.empty())
+            listText += ',';
+        listText += valueRecord->name;
+    }
+    SetKeywordValue(&record, listText.c_str(), static_cast<int32_t>(listText.size()));
+    Mark(record);
+}
+
+}  // namespace
+
 int32_t CfilToMqsc(const ZEM_MQCFIL &cfil, int32_t &reason)
 {
     const int64_t valuesInside = VariableBytes(cfil.StrucLength, ZEM_MQCFIL_LENGTH_FIXED) / 4;
     const int64_t count = std::min<int64_t>(std::max(cfil.Count, 0), valuesInside);
     reason = 0;
+    MqscKeyword *valueList = FindInCurrentList(cfil.Parameter);
+    if (valueList && valueList->type == MQSC_ENUMLIST) {
+        ValueListToMqsc(cfil, count, *valueList, reason);
+        return 1;
+    }
+    // Otherwise a list of attribute selectors.
     for (int64_t i = 0; i < count; ++i) {
         // The first value the command does not know ends the list.
         int32_t selector;

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "foundation/mq_constants.h"
 #include "table_expectations.h"
 #include "zemapi.h"
 
@@ -230,12 +231,16 @@ TEST(CommandTable, FormatsFollowTheRecordTypeAndTheFixedExceptions) {
     }
 }
 
-TEST(CommandTable, StringListsAreTheTenChannelExitKeywordsAndNames) {
+// As IBM's channel responses type them: the security and retry exits are one string
+// each, the message, send and receive exits lists; channel status has the short peer name.
+TEST(CommandTable, StringListsAreTheListedChannelExitsAndNames) {
     std::set<std::string> names;
     for (const MqscKeyword *record : KeywordRecords())
         if (record->type == MQSC_STRLIST) names.insert(record->name);
-    EXPECT_EQ(names, (std::set<std::string>{"SCYEXIT", "SCYDATA", "MSGEXIT", "MSGDATA", "MREXIT", "MRDATA",
-                                            "SENDEXIT", "SENDDATA", "RCVEXIT", "RCVDATA", "NAMES"}));
+    EXPECT_EQ(names, (std::set<std::string>{"MSGEXIT", "MSGDATA", "SENDEXIT", "SENDDATA", "RCVEXIT", "RCVDATA",
+                                            "NAMES"}));
+    EXPECT_EQ(Keyword(First(42), "SSLPEER")->id, zem::mq::MQCACH_SSL_SHORT_PEER_NAME);
+    EXPECT_EQ(Keyword(First(25), "SSLPEER")->id, zem::mq::MQCACH_SSL_PEER_NAME);
 }
 
 TEST(CommandTable, KeywordTextsWithSeveralMeaningsHaveOneRecordPerParameter) {
@@ -281,7 +286,7 @@ const SuiteKeyword kSuiteKeywords[] = {
     {20606, "PARM", MQSC_STR, ""}, {20607, "SHARED", MQSC_ENUM, "RESTART=1 STOP=0"},
     {20611, "TYPE", MQSC_ENUM, "MOVE=0 ADD=1"}, {20612, "TOQLOCAL", MQSC_STR, ""},
     {20631, "", MQSC_ENUM, "CANCEL OFFLOAD=1"}, {20632, "TIME", MQSC_INT, ""}, {20633, "WAIT", MQSC_ENUM, "NO=0 YES=1"},
-    {20634, "", MQSC_ENUM, "DEFAULT=1"}, {20635, "DEALLCT", MQSC_INT, ""}, {20637, "MAXTRU", MQSC_INT, ""},
+    {20634, "", MQSC_ENUM, "DEFAULT=1"}, {20635, "DEALLCT", MQSC_INT, ""}, {20637, "MAXRTU", MQSC_INT, ""},
     {20639, "MAXARCH", MQSC_INT, ""}, {20640, "WRTHRSH", MQSC_INT, ""},
     {20641, "ALCUNIT", MQSC_ENUM, "CYL=0 TRK=1 BLK=2"}, {20642, "ARCPFX1", MQSC_STR, ""},
     {20643, "ARCPFX2", MQSC_STR, ""}, {20644, "ARCRETN", MQSC_INT, ""}, {20645, "ARCWRTC", MQSC_STR, ""},

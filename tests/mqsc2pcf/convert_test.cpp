@@ -104,22 +104,39 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
         {"CSQM401I QUEUE(Q1) DESCR( )", kInquireQ, QueueResponse(2).Cfst(kQName, "Q1").Cfst(kQDesc, "")},
         {"CSQM401I QUEUE(Q1) DESCR('it''s, here  ')", kInquireQ,
          QueueResponse(2).Cfst(kQName, "Q1").Cfst(kQDesc, "'it''s, here  '")},
-        // a keyword whose value is cut off at the end stores nothing
+        // a value cut off at the end, or a keyword without one, stores nothing
         {"CSQM401I QUEUE(Q1) CURDEPTH", kInquireQ, QueueResponse(1).Cfst(kQName, "Q1")},
         {"CSQM401I QUEUE(Q1) DESCR(", kInquireQ, QueueResponse(1).Cfst(kQName, "Q1")},
-        // a list is read only after a positive count; without one its elements read as
-        // identifiers, which name nothing
+        {"CSQM401I QUEUE(Q1) OPPROCS(  ", kInquireQ, QueueResponse(1).Cfst(kQName, "Q1")},
+        {"CSQM401I QUEUE(Q1) CURDEPTH(5) OPPROCS(12", kInquireQ, QueueResponse(2).Cfst(kQName, "Q1").Cfin(kCurrentDepth, 5)},
+        {"CSQM401I QUEUE(Q1) DESCR(d(e", kInquireQ, QueueResponse(1).Cfst(kQName, "Q1")},
+        // a value may stand after blanks; CR-LF line ends are blanks
+        {"CSQM401I QUEUE (Q1)\r\nCURDEPTH  (5)\r\nDESCR(d)\r\n", kInquireQ,
+         QueueResponse(3).Cfst(kQName, "Q1").Cfst(kQDesc, "d").Cfin(kCurrentDepth, 5)},
+        // a word that is a keyword elsewhere is no value without its parenthesis, nor is
+        // the value of a keyword the command does not hold
+        {"CSQM297I +CSQ1 CSQMDRTS NO CHANNEL FOUND MATCHING REQUEST CRITERIA", kInquireChannel,
+         Response(kInquireChannel, 0, 2, 2085)},
+        {"CSQM401I QUEUE(Q1) USEDLQ(NOSHARE) TRIGGER", kInquireQ, QueueResponse(2).Cfst(kQName, "Q1").Cfin(24, 1)},
+        // a value keyword before a parenthesis names the object
+        {"CSQM125I +CSQ1 CSQMUQLC QLOCAL (Q2) QSGDISP(QMGR) WAS NOT FOUND", mq::MQCMD_DELETE_Q,
+         Response(mq::MQCMD_DELETE_Q, 3, 2, 2085).Cfin(kQType, 1).Cfst(kQName, "Q2").Cfin(63, 0)},
+        // lists are read where they stand; an empty one holds no name, but an exit list
+        // always holds one
         {"CSQM401I NAMELIST(NL1) NAMCOUNT(0) NAMES()", kInquireNamelist,
-         Response(kInquireNamelist, 2).Cfst(kNamelistName, "NL1").Cfin(kNameCount, 0)},
-        {"CSQM401I NAMELIST(NL1) NAMCOUNT(2) NAMES(A,BB)", kInquireNamelist,
+         Response(kInquireNamelist, 3).Cfst(kNamelistName, "NL1").Cfin(kNameCount, 0).Cfsl(kNames, {}, 0)},
+        {"CSQM401I NAMELIST(NL1) NAMES(A,BB) NAMCOUNT(2)", kInquireNamelist,
          Response(kInquireNamelist, 3).Cfst(kNamelistName, "NL1").Cfin(kNameCount, 2).Cfsl(kNames, {"A", "BB"}, 2)},
-        {"CSQM401I NAMELIST(NL1) NAMES(A,BB)", kInquireNamelist,
-         Response(kInquireNamelist, 1).Cfst(kNamelistName, "NL1")},
+        {"CSQM406I CHANNEL(C1) DESCR( ) MSGEXIT( ) SCYEXIT(SX)", kInquireChannel,
+         Response(kInquireChannel, 4).Cfst(kChannelName, "C1").Cfst(3502, "").Cfst(mq::MQCACH_SEC_EXIT_NAME, "SX")
+             .Cfsl(mq::MQCACH_MSG_EXIT_NAME, {""}, 0)},
+        // value keyword lists are the integers they stand for; unknown words are left out
+        {"CSQM406I CHANNEL(C1) COMPHDR(NONE) COMPMSG(RLE, 'ZLIBFAST',FAST)", kInquireChannel,
+         Response(kInquireChannel, 3).Cfst(kChannelName, "C1").Cfil(mq::MQIACH_HDR_COMPRESSION, {0})
+             .Cfil(mq::MQIACH_MSG_COMPRESSION, {1, 2})},
         // elements split only at commas outside quotes and parentheses
         {"CSQM401I NAMCOUNT(3) NAMES(A, 'B,C',D(E,F))", kInquireNamelist,
          Response(kInquireNamelist, 2).Cfin(kNameCount, 3).Cfsl(kNames, {"A", " 'B,C'", "D(E,F)"}, 6)},
-        {"CSQM401I NAMCOUNT(1) NAMES(  )", kInquireNamelist,
-         Response(kInquireNamelist, 2).Cfin(kNameCount, 1).Cfsl(kNames, {""}, 0)},
         {"CSQM401I", kInquireQ, QueueResponse(0)},
         // a long message id is cut and not known
         {"CSQM401I" + std::string(5000, 'X') + " QUEUE(Q1)", kInquireQ, QueueResponse(1, -1).Cfst(kQName, "Q1")},
@@ -328,7 +345,8 @@ TEST_F(OddCommand, UnconvertibleTypeStopsReadingAndWriting)
     auto item = std::make_unique<MqscItem>();
     ASSERT_EQ(1, GetMqscStatus(text, item.get()));
     int32_t reason = 0, count = 0;
-    EXPECT_FALSE(zem::ReadReplyKeywords(*item, reason, count));
+    zem::ReplyReading reading;
+    EXPECT_FALSE(zem::ReadReplyKeywords(*item, reading, reason, count));
     EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
     EXPECT_EQ(3, count);  // the keywords recognised
     EXPECT_EQ(3, depth.value);

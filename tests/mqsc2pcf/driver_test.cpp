@@ -5,11 +5,14 @@
 #include <cstring>
 #include <string>
 
+#include "capture.h"
+#include "foundation/mq_constants.h"
 #include "pcf_builders.h"
 #include "zemapi.h"
 
 namespace {
 
+namespace mq = zem::mq;
 using namespace std::string_literals;
 using zemtest::PcfBytes;
 using zemtest::PcfPtr;
@@ -45,6 +48,13 @@ PcfPtr Command(int32_t command, int32_t room = 4096)
 
 const std::string kQueueReply = "CSQM401I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)";
 
+std::string Sample(const std::string &name) { return zemtest::ReadFile(zemtest::SamplePath("mqsc/" + name)); }
+
+PcfBytes Response(int32_t command, int32_t count, int32_t compCode = 0, int32_t reason = 0)
+{
+    return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, command, count, 1, compCode, reason);
+}
+
 std::string QueueResponse(int32_t compCode = 0, int32_t reason = 0)
 {
     return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 3, 1, compCode, reason).Cfst(2016, "Q1").Cfin(20, 1)
@@ -72,6 +82,51 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
              .Cfst(3014, "CSQN205I COUNT= 3, RETURN=00000000 CSQ9022I +CSQ1 NORMAL COMPLETION").bytes(), 99},
         {"escape text that fills its buffer to the last byte", "HELLO", 38,
          PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 38, 1).Cfst(3014, "HELLO").bytes(), 99},
+        // Every message of a reply counts: the header's RETURN=, the most precise reason.
+        {"define that succeeds", Sample("define-queue.txt"), mq::MQCMD_CREATE_Q,
+         Response(mq::MQCMD_CREATE_Q, 0).bytes()},
+        {"delete of a missing queue", Sample("delete-queue-missing.txt"), mq::MQCMD_DELETE_Q,
+         Response(mq::MQCMD_DELETE_Q, 3, 2, mq::MQRC_UNKNOWN_OBJECT_NAME).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL)
+             .Cfst(mq::MQCA_Q_NAME, "PAYROLL.OLD").Cfin(mq::MQIA_QSG_DISP, mq::MQQSGD_Q_MGR).bytes()},
+        {"syntax error", Sample("syntax-error.txt"), 13, Response(13, 0, 2, mq::MQRCCF_COMMAND_FAILED).bytes()},
+        {"header alone", "CSQN205I   COUNT=       1, RETURN=0000000C, REASON=00000004", 13,
+         Response(13, 0, 2, mq::MQRCCF_COMMAND_FAILED).bytes()},
+        {"not authorized", "CSQN205I   COUNT=       3, RETURN=00000020, REASON=FFFFFFFF\0"
+                           "CSQ9016E %CSQ1 ' DEFINE' command request not authorized\0"
+                           "CSQ9023E %CSQ1 CSQ9SCND 'DEFINE QL' ABNORMAL COMPLETION"s,
+         mq::MQCMD_CREATE_Q, Response(mq::MQCMD_CREATE_Q, 0, 2, mq::MQRC_NOT_AUTHORIZED).bytes()},
+        {"channel inquiry finding nothing", Sample("display-channel-none.txt"), mq::MQCMD_INQUIRE_CHANNEL,
+         Response(mq::MQCMD_INQUIRE_CHANNEL, 0, 2, mq::MQRC_UNKNOWN_OBJECT_NAME).bytes()},
+        // Exits as IBM types them, CR-LF line ends.
+        {"cluster-sender with every exit", Sample("display-channel-clussdr.txt"), mq::MQCMD_INQUIRE_CHANNEL,
+         Response(mq::MQCMD_INQUIRE_CHANNEL, 34)
+             .Cfst(mq::MQCACH_CHANNEL_NAME, "TO.CLUS1.QM2").Cfst(mq::MQCA_ALTERATION_DATE, "2026-11-02")
+             .Cfst(mq::MQCA_ALTERATION_TIME, "10.15.00").Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_CLUSSDR)
+             .Cfin(mq::MQIACH_XMIT_PROTOCOL_TYPE, mq::MQXPT_TCP).Cfst(mq::MQCACH_CONNECTION_NAME, "qm2.example.com(1414)")
+             .Cfst(mq::MQCACH_DESC, "Cluster sender to QM2").Cfin(mq::MQIACH_NPM_SPEED, mq::MQNPMS_FAST)
+             .Cfin(mq::MQIACH_HB_INTERVAL, 300).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1)
+             .Cfin(mq::MQIACH_BATCH_SIZE, 50).Cfin(mq::MQIACH_DISC_INTERVAL, 6000)
+             .Cfin(mq::MQIACH_SHORT_RETRY, 10).Cfin(mq::MQIACH_SHORT_TIMER, 60)
+             .Cfin(mq::MQIACH_LONG_RETRY, 999999999).Cfin(mq::MQIACH_LONG_TIMER, 1200)
+             .Cfst(mq::MQCACH_SEC_EXIT_NAME, "SECX1").Cfst(mq::MQCACH_SEC_EXIT_USER_DATA, "SECURITY DATA")
+             .Cfsl(mq::MQCACH_MSG_EXIT_NAME, {"MSGX1", "MSGX2"}, 5)
+             .Cfsl(mq::MQCACH_MSG_EXIT_USER_DATA, {"MSG DATA 1", "MSG DATA 2"}, 10)
+             .Cfst(mq::MQCACH_MR_EXIT_NAME, "").Cfst(mq::MQCACH_MR_EXIT_USER_DATA, "")
+             .Cfsl(mq::MQCACH_SEND_EXIT_NAME, {""}, 0).Cfsl(mq::MQCACH_SEND_EXIT_USER_DATA, {""}, 0)
+             .Cfsl(mq::MQCACH_RCV_EXIT_NAME, {"RCVX1"}, 5).Cfsl(mq::MQCACH_RCV_EXIT_USER_DATA, {""}, 0)
+             .Cfin(mq::MQIACH_MAX_MSG_LENGTH, 4194304).Cfin(mq::MQIACH_DATA_CONVERSION, mq::MQCDC_NO_SENDER_CONVERSION)
+             .Cfst(mq::MQCA_CLUSTER_NAME, "CLUS1").Cfst(mq::MQCA_CLUSTER_NAMELIST, "")
+             .Cfin(mq::MQIACH_NETWORK_PRIORITY, 0).Cfil(mq::MQIACH_HDR_COMPRESSION, {mq::MQCOMPRESS_NONE})
+             .Cfil(mq::MQIACH_MSG_COMPRESSION, {mq::MQCOMPRESS_RLE, mq::MQCOMPRESS_ZLIBFAST})
+             .Cfin(mq::MQIA_QSG_DISP, mq::MQQSGD_Q_MGR).bytes()},
+        // Console form: the heading's CHSTATUS is no channel name.
+        {"console channel status", Sample("display-chstatus-console.txt"), mq::MQCMD_INQUIRE_CHANNEL_STATUS,
+         Response(mq::MQCMD_INQUIRE_CHANNEL_STATUS, 7)
+             .Cfst(mq::MQCACH_CHANNEL_NAME, "USER1.SSL.SVRCONN").Cfst(mq::MQCACH_CONNECTION_NAME, "10.1.2.3")
+             .Cfin(mq::MQIACH_CHANNEL_INSTANCE_TYPE, mq::MQOT_CURRENT_CHANNEL)
+             .Cfin(mq::MQIACH_CHANNEL_STATUS, mq::MQCHS_RUNNING).Cfin(mq::MQIACH_MSGS, 27)
+             .Cfst(mq::MQCACH_SSL_SHORT_PEER_NAME, "CN=USER1,OU=PAYROLL,O=EXAMPLE")
+             .Cfin(mq::MQIACH_CHANNEL_DISP, mq::MQCHLD_PRIVATE).bytes()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -87,7 +142,7 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
         EXPECT_EQ(136 + static_cast<int32_t>(c.response.size()), output->PcfMsg.Used);
         // the caller indexes the response and reads it
         ASSERT_EQ(1, RawToPcf(output.get()));
-        if (c.command == 13) {
+        if (c.command == 13 && c.response == QueueResponse()) {
             MESSAGE attr{};
             EXPECT_EQ(1, GetAttrByID(3, &attr, output.get()));
             int32_t depth = 0;

@@ -93,7 +93,7 @@ TEST(RoundTrip, InquiriesAndTheirResponses)
          {{2016, "'PAYROLL.IN'"}, {20, "1"}, {63, "0"}, {2013, "'Payroll requests'"}, {10, "1"}, {6, "5"},
           {23, "1"}, {24, "0"}, {3, "12"}, {15, "5000"}}},
         {13, "PAYROLL.*", 1, "DISPLAY QUEUE('PAYROLL.*') TYPE(QLOCAL) ALL",
-         "CSQM094I +CSQ1 QLOCAL(PAYROLL.*) NOT FOUND", 2, 2085, 0, {}},
+         "CSQM094I +CSQ1 QLOCAL(PAYROLL.*) NOT FOUND", 2, 2085, 2, {{20, "1"}, {2016, "'PAYROLL.*'"}}},
         {25, "TO.BRANCH01", 0, "DISPLAY CHANNEL('TO.BRANCH01') ALL",
          "CSQM415I +CSQ1 CHANNEL(TO.BRANCH01) CHLTYPE(SDR) TRPTYPE(TCP) "
          "CONNAME(branch01.example.com(1414)) XMITQ(BRANCH01.XMITQ) KAINT(AUTO) "

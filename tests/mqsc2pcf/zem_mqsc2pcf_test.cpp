@@ -30,6 +30,9 @@ const char kHelp[] =
     "  -o OUT        save the responses instead of printing them: the response to the\n"
     "                only FILE as OUT, the response to the n-th of several as OUT.n\n"
     "\n"
+    "Keywords of a reply that the command table does not hold for the command are passed\n"
+    "over; their number and first names follow the response.\n"
+    "\n"
     "A reply that cannot be converted is reported with its status, reason code, the\n"
     "reason's meaning and the count of keywords recognised; the other files are still\n"
     "converted, and the exit status is 1.\n";
@@ -68,6 +71,8 @@ TEST(ZemMqsc2PcfTool, PrintsOrSavesEachResponseAndReportsFailures)
     const std::string cut = dir.write("cut.txt", "CSQJ337I +CSQ1 SET LOG completed, MAXRTU=3");
     const std::string one = dir.write("one.txt", "CSQM401I +CSQ1 QUEUE(Q1) NOSHARE");
     const std::string two = dir.write("two.txt", "CSQM401I +CSQ1 QUEUE(Q2)");
+    const std::string future =
+        dir.write("future.txt", "CSQM401I +CSQ1 QUEUE(Q1) QFUTURE1(YES) QFUTURE2( ) QFUTURE1(NO)");
     const std::string missing = dir.file("missing.txt"), out = dir.file("response.pcf");
     const std::string listing =
         queue + ":\n" + Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(3, 5).bytes());
@@ -86,6 +91,11 @@ TEST(ZemMqsc2PcfTool, PrintsOrSavesEachResponseAndReportsFailures)
          good + ":\n" + Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1, 1, 2, 2085).Cfst(2016, "Q1").bytes()),
          "zem mqsc2pcf: " + bad + kNoId + "zem mqsc2pcf: " + missing + ": cannot read the file\n"},
         {{"--command", "4711", good}, 1, "", "zem mqsc2pcf: " + good + kNoId},
+        // keywords the table does not hold are named, so that a missing one is noticed
+        {{"--command", "13", future}, 0,
+         future + ":\n" + Listing(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1).Cfst(2016, "Q1").bytes()) + future +
+             ": 3 keywords not in the table passed over: QFUTURE1 QFUTURE2\n",
+         ""},
         {{"--command", "10633", cut}, 1, "",
          "zem mqsc2pcf: " + cut + ": not converted: status 2, reason 0 (the report line ended before all of its "
                                   "values), count 0\n"},

@@ -67,6 +67,13 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
         {"string list without items", DefineNamelist(1).Cfsl(mq::MQCA_NAMES, {}, 48), "DEFINE NAMELIST('NL1')"},
         {"enumeration list", DefineChannel(1).Cfsl(mq::MQIACH_HDR_COMPRESSION, {"SYSTEM", "NONE"}, 8),
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) COMPHDR('SYSTEM', 'NONE')"},
+        // as IBM's PCF has it: the integers of the values; one the keyword lacks ends the list
+        {"enumeration list as integers",
+         DefineChannel(2).Cfil(mq::MQIACH_HDR_COMPRESSION, {mq::MQCOMPRESS_SYSTEM, mq::MQCOMPRESS_NONE})
+             .Cfil(mq::MQIACH_MSG_COMPRESSION, {mq::MQCOMPRESS_RLE, 77, mq::MQCOMPRESS_ANY}),
+         "DEFINE CHANNEL('C1') CHLTYPE(SDR) COMPHDR(SYSTEM,NONE) COMPMSG(RLE)"},
+        {"exit as one string", DefineChannel(1).Cfst(mq::MQCACH_SEC_EXIT_NAME, "SECX1"),
+         "DEFINE CHANNEL('C1') CHLTYPE(SDR) SCYEXIT('SECX1')"},
         {"delivery sequence of ALTER as a value keyword",
          Command(mq::MQCMD_CHANGE_Q, 3).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "Q1")
              .Cfin(mq::MQIA_MSG_DELIVERY_SEQUENCE, mq::MQMDS_FIFO),

@@ -57,6 +57,9 @@ const char kHelp[] =
     "  -o OUT        save the responses instead of printing them: the response to the\n"
     "                only FILE as OUT, the response to the n-th of several as OUT.n\n"
     "\n"
+    "Keywords of a reply that the command table does not hold for the command are passed\n"
+    "over; their number and first names follow the response.\n"
+    "\n"
     "A reply that cannot be converted is reported with its status, reason code, the\n"
     "reason's meaning and the count of keywords recognised; the other files are still\n"
     "converted, and the exit status is 1.\n";
@@ -76,6 +79,15 @@ PcfMessagePtr ReplyMessage(const std::string &text)
 std::string OutputPath(const std::string &out, std::size_t index, std::size_t files)
 {
     return files == 1 ? out : out + "." + std::to_string(index + 1);
+}
+
+// Keywords the table does not hold, so that a missing attribute is noticed.
+void ReportSkipped(const std::string &path, int32_t skipped, const char *names)
+{
+    if (skipped == 0)
+        return;
+    std::printf("%s: %d keyword%s not in the table passed over: %s\n", path.c_str(), skipped,
+                skipped == 1 ? "" : "s", names);
 }
 
 // Converts one reply file; true when its response was printed or saved. Listings after
@@ -99,8 +111,10 @@ bool ConvertOne(const char *name, int32_t command, const std::string &path, cons
         zem_cli::Failure(name, path + ": no memory for the conversion");
         return false;
     }
-    int32_t status = 0, reason = 0, count = 0;
-    zemMqsc2Pcf(reply.get(), response.get(), &status, &reason, &count);
+    int32_t status = 0, reason = 0, count = 0, skipped = 0;
+    char skippedNames[ZEM_MQSC_SKIPPED_LISTED * 64] = "";
+    zemMqsc2PcfEx(reply.get(), response.get(), &status, &reason, &count, &skipped, skippedNames,
+                  sizeof skippedNames);
     if (status != 0) {
         zem_cli::Failure(name, path + ": not converted: status " + std::to_string(status) + ", reason " +
                                    std::to_string(reason) + " (" + MeaningOf(reason) + "), count " +
@@ -118,6 +132,7 @@ bool ConvertOne(const char *name, int32_t command, const std::string &path, cons
         }
         std::printf("%s: response saved to %s (%d bytes)\n", path.c_str(), savePath.c_str(),
                     response->PcfMsg.Used - ZEM_MDHDR_LENGTH);
+        ReportSkipped(path, skipped, skippedNames);
         return true;
     }
     std::printf("%s%s:\n", listed ? "\n" : "", path.c_str());
@@ -125,6 +140,7 @@ bool ConvertOne(const char *name, int32_t command, const std::string &path, cons
     std::fflush(stdout);
     PrintPcfMessage(response.get());
     std::fflush(stdout);
+    ReportSkipped(path, skipped, skippedNames);
     return true;
 }
 
