@@ -26,10 +26,16 @@ TEST(ZemTable, ListsTheCommandArrayInLookupOrder) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 107u);
+    size_t commands = 0;
+    for (MqscKeyword **entry = GetCmdTbl(); *entry != nullptr; ++entry) ++commands;
+    ASSERT_EQ(lines.size(), commands + 1);
+    size_t alterQmgrParameters = 0;
+    for (const MqscParam *entry = GetCmdTbl()[1]->params + 1; entry->keyword != nullptr; ++entry)
+        ++alterQmgrParameters;
     EXPECT_EQ(lines[0], "POS  CODE   CONSTANT                             VERB                 PARAMETERS");
     EXPECT_EQ(lines[1], "0    38     MQCMD_ESCAPE                         \"MQSC_RESPONSE\"      -");
-    EXPECT_EQ(lines[2], "1    1      MQCMD_CHANGE_Q_MGR                   \"ALTER QMGR\"         96");
+    EXPECT_EQ(lines[2], "1    1      MQCMD_CHANGE_Q_MGR                   \"ALTER QMGR\"         " +
+                            std::to_string(alterQmgrParameters));
     EXPECT_EQ(lines[4], "3    40     MQCMD_PING_Q_MGR                     \"PING QMGR\"          0");
     EXPECT_EQ(lines[14], "13   10611  EXCMD_MOVE_QLOCAL                    \"MOVE QLOCAL\"        5");
     EXPECT_EQ(lines[26], "25   31     MQCMD_START_CHANNEL_LISTENER         \"START LISTENER \"    7");
