@@ -198,6 +198,13 @@ MqscKeyword *vlSubState[] = {
 };
 MqscKeyword kwSubState = Enum(MQIACH_CHANNEL_SUBSTATE, "SUBSTATE", vlSubState, kEvery, kLevel600);
 
+// SSLV3 and TLSV1, for the two older protocols, could not be confirmed as reply words.
+MqscKeyword vMQSECPROT_NONE = Value(MQSECPROT_NONE, "NONE");
+MqscKeyword vMQSECPROT_TLSV12 = Value(MQSECPROT_TLSV12, "TLSV12");
+MqscKeyword vMQSECPROT_TLSV13 = Value(MQSECPROT_TLSV13, "TLSV13");
+MqscKeyword *vlSecurityProtocol[] = {&vMQSECPROT_NONE, &vMQSECPROT_TLSV12, &vMQSECPROT_TLSV13, nullptr};
+MqscKeyword kwSecProt = Enum(MQIACH_SECURITY_PROTOCOL, "SECPROT", vlSecurityProtocol, kEvery, kLevel800);
+
 
 MqscParam plDisplayChannelNames[] = {
     Head(&cmdDisplayChannelNames, kGlue),
@@ -543,6 +550,7 @@ MqscParam plDisplayChstatus[] = {
     Attr(&kwXqMsgsA, kInt, kEvery, kLevel800),
     Attr(&kwStatChl, kParen, kZos, kLevel910),
     Attr(&kwSslCiph, kQuoted, kEvery, kLevel910),
+    Attr(&kwSecProt, kParen, kEvery, kLevel800),
     End(),
 };
 
