@@ -269,6 +269,11 @@ MqscKeyword vMQPSCLUS_DISABLED = Value(MQPSCLUS_DISABLED, "DISABLED");
 MqscKeyword *vlPubSubCluster[] = {&vMQPSCLUS_ENABLED, &vMQPSCLUS_DISABLED, nullptr};
 MqscKeyword kwPsClus = Enum(MQIA_PUBSUB_CLUSTER, "PSCLUS", vlPubSubCluster, kEvery, kLevel920);
 
+MqscKeyword vMQRDNS_ENABLED = Value(MQRDNS_ENABLED, "ENABLED");
+MqscKeyword vMQRDNS_DISABLED = Value(MQRDNS_DISABLED, "DISABLED");
+MqscKeyword *vlReverseDns[] = {&vMQRDNS_ENABLED, &vMQRDNS_DISABLED, nullptr};
+MqscKeyword kwRevDns = Enum(MQIA_REVERSE_DNS_LOOKUP, "REVDNS", vlReverseDns, kEvery, kLevel800);
+
 MqscKeyword kwVersion = Str(MQCA_VERSION, "VERSION", kEvery, kLevel930);
 
 MqscParam plAlterQmgr[] = {
@@ -380,6 +385,7 @@ MqscParam plAlterQmgr[] = {
     Opt(&kwDefClXq, kParen, kEvery, kLevel900),
     Opt(&kwGroupUr, kParen, kZos, kLevel900),
     Opt(&kwPsClus, kParen, kEvery, kLevel920),
+    Opt(&kwRevDns, kParen, kEvery, kLevel800),
     End(),
 };
 
@@ -503,6 +509,7 @@ MqscParam plDisplayQmgr[] = {
     Attr(&kwDefClXq, kParen, kEvery, kLevel900),
     Attr(&kwGroupUr, kParen, kZos, kLevel900),
     Attr(&kwPsClus, kParen, kEvery, kLevel920),
+    Attr(&kwRevDns, kParen, kEvery, kLevel800),
     Attr(&kwVersion, kQuoted, kEvery, kLevel930),
     End(),
 };
