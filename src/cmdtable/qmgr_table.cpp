@@ -274,6 +274,13 @@ MqscKeyword vMQRDNS_DISABLED = Value(MQRDNS_DISABLED, "DISABLED");
 MqscKeyword *vlReverseDns[] = {&vMQRDNS_ENABLED, &vMQRDNS_DISABLED, nullptr};
 MqscKeyword kwRevDns = Enum(MQIA_REVERSE_DNS_LOOKUP, "REVDNS", vlReverseDns, kEvery, kLevel800);
 
+// Capabilities the queue manager reports: ENABLED when supported.
+MqscKeyword vMQCAP_SUPPORTED = Value(MQCAP_SUPPORTED, "ENABLED");
+MqscKeyword vMQCAP_NOT_SUPPORTED = Value(MQCAP_NOT_SUPPORTED, "DISABLED");
+MqscKeyword *vlCapability[] = {&vMQCAP_SUPPORTED, &vMQCAP_NOT_SUPPORTED, nullptr};
+MqscKeyword kwAdvCap = Enum(MQIA_ADVANCED_CAPABILITY, "ADVCAP", vlCapability, kEvery, kLevel900);
+MqscKeyword kwSplCap = Enum(MQIA_PROT_POLICY_CAPABILITY, "SPLCAP", vlCapability, kEvery, kLevel930);
+
 MqscKeyword kwVersion = Str(MQCA_VERSION, "VERSION", kEvery, kLevel930);
 
 MqscParam plAlterQmgr[] = {
@@ -511,6 +518,8 @@ MqscParam plDisplayQmgr[] = {
     Attr(&kwPsClus, kParen, kEvery, kLevel920),
     Attr(&kwRevDns, kParen, kEvery, kLevel800),
     Attr(&kwVersion, kQuoted, kEvery, kLevel930),
+    Attr(&kwAdvCap, kParen, kEvery, kLevel900),
+    Attr(&kwSplCap, kParen, kEvery, kLevel930),
     End(),
 };
 
