@@ -134,6 +134,79 @@ MqscKeyword vMQCHSR_STOP_REQUESTED = Value(MQCHSR_STOP_REQUESTED, "YES");
 MqscKeyword *vlStopRequested[] = {&vMQCHSR_STOP_NOT_REQUESTED, &vMQCHSR_STOP_REQUESTED, nullptr};
 MqscKeyword kwStopReq = Enum(MQIACH_STOP_REQUESTED, "STOPREQ", vlStopRequested);
 
+// Channel attributes and status fields of current MQ.
+MqscKeyword *vlDefChannelDisp[] = {&vMQCHLD_PRIVATE, &vMQCHLD_FIXSHARED, &vMQCHLD_SHARED, nullptr};
+MqscKeyword kwDefCDisp = Enum(MQIACH_DEF_CHANNEL_DISP, "DEFCDISP", vlDefChannelDisp, kZos, kLevel700);
+
+MqscKeyword vMQPROP_COMPATIBILITY = Value(MQPROP_COMPATIBILITY, "COMPAT");
+MqscKeyword vMQPROP_NONE = Value(MQPROP_NONE, "NONE");
+MqscKeyword vMQPROP_ALL = Value(MQPROP_ALL, "ALL");
+MqscKeyword *vlChannelPropertyControl[] = {&vMQPROP_COMPATIBILITY, &vMQPROP_NONE, &vMQPROP_ALL, nullptr};
+MqscKeyword kwPropCtlChannel = Enum(MQIA_PROPERTY_CONTROL, "PROPCTL", vlChannelPropertyControl, kEvery, kLevel700);
+
+MqscKeyword kwBatchLim = Int(MQIACH_BATCH_DATA_LIMIT, "BATCHLIM", kEvery, kLevel750);
+
+MqscKeyword vMQRCN_NO = Value(MQRCN_NO, "NO");
+MqscKeyword vMQRCN_YES = Value(MQRCN_YES, "YES");
+MqscKeyword vMQRCN_Q_MGR = Value(MQRCN_Q_MGR, "QMGR");
+MqscKeyword vMQRCN_DISABLED = Value(MQRCN_DISABLED, "DISABLED");
+MqscKeyword *vlDefReconnect[] = {&vMQRCN_NO, &vMQRCN_YES, &vMQRCN_Q_MGR, &vMQRCN_DISABLED, nullptr};
+MqscKeyword kwDefRecon = Enum(MQIACH_DEF_RECONNECT, "DEFRECON", vlDefReconnect, kEvery, kLevel750);
+
+MqscKeyword vMQUSEDLQ_NO = Value(MQUSEDLQ_NO, "NO");
+MqscKeyword vMQUSEDLQ_YES = Value(MQUSEDLQ_YES, "YES");
+MqscKeyword *vlUseDlq[] = {&vMQUSEDLQ_NO, &vMQUSEDLQ_YES, nullptr};
+MqscKeyword kwUseDlq = Enum(MQIA_USE_DEAD_LETTER_Q, "USEDLQ", vlUseDlq, kEvery, kLevel750);
+
+MqscKeyword kwRApplTag = Str(MQCACH_REMOTE_APPL_TAG, "RAPPLTAG", kEvery, kLevel750);
+MqscKeyword kwSslCertU = Str(MQCACH_SSL_CERT_USER_ID, "SSLCERTU", kZos, kLevel800);
+MqscKeyword kwSslCertI = Str(MQCACH_SSL_CERT_ISSUER_NAME, "SSLCERTI", kEvery, kLevel800);
+MqscKeyword kwSslKeyDa = Str(MQCACH_SSL_KEY_RESET_DATE, "SSLKEYDA", kEvery, kLevel800);
+MqscKeyword kwSslKeyTi = Str(MQCACH_SSL_KEY_RESET_TIME, "SSLKEYTI", kEvery, kLevel800);
+MqscKeyword kwSslRKeys = Int(MQIACH_SSL_KEY_RESETS, "SSLRKEYS", kEvery, kLevel800);
+MqscKeyword kwCurShCnv = Int(MQIACH_CURRENT_SHARING_CONVS, "CURSHCNV", kEvery, kLevel750);
+MqscKeyword kwMaxShCnv = Int(MQIACH_MAX_SHARING_CONVS, "MAXSHCNV", kEvery, kLevel800);
+MqscKeyword kwRVersion = Str(MQCACH_REMOTE_VERSION, "RVERSION", kEvery, kLevel800);
+MqscKeyword kwRProduct = Str(MQCACH_REMOTE_PRODUCT, "RPRODUCT", kEvery, kLevel800);
+MqscKeyword kwXqMsgsA = Int(MQIACH_XMITQ_MSGS_AVAILABLE, "XQMSGSA", kEvery, kLevel800);
+
+MqscKeyword vMQCHSSTATE_OTHER = Value(MQCHSSTATE_OTHER, "OTHER");
+MqscKeyword vMQCHSSTATE_END_OF_BATCH = Value(MQCHSSTATE_END_OF_BATCH, "ENDBATCH");
+MqscKeyword vMQCHSSTATE_SENDING = Value(MQCHSSTATE_SENDING, "SEND");
+MqscKeyword vMQCHSSTATE_RECEIVING = Value(MQCHSSTATE_RECEIVING, "RECEIVE");
+MqscKeyword vMQCHSSTATE_SERIALIZING = Value(MQCHSSTATE_SERIALIZING, "SERIALIZE");
+MqscKeyword vMQCHSSTATE_RESYNCHING = Value(MQCHSSTATE_RESYNCHING, "RESYNCH");
+MqscKeyword vMQCHSSTATE_HEARTBEATING = Value(MQCHSSTATE_HEARTBEATING, "HEARTBEAT");
+MqscKeyword vMQCHSSTATE_IN_SCYEXIT = Value(MQCHSSTATE_IN_SCYEXIT, "SCYEXIT");
+MqscKeyword vMQCHSSTATE_IN_RCVEXIT = Value(MQCHSSTATE_IN_RCVEXIT, "RCVEXIT");
+MqscKeyword vMQCHSSTATE_IN_SENDEXIT = Value(MQCHSSTATE_IN_SENDEXIT, "SENDEXIT");
+MqscKeyword vMQCHSSTATE_IN_MSGEXIT = Value(MQCHSSTATE_IN_MSGEXIT, "MSGEXIT");
+MqscKeyword vMQCHSSTATE_IN_MREXIT = Value(MQCHSSTATE_IN_MREXIT, "MREXIT");
+MqscKeyword vMQCHSSTATE_IN_CHADEXIT = Value(MQCHSSTATE_IN_CHADEXIT, "CHADEXIT");
+MqscKeyword vMQCHSSTATE_NET_CONNECTING = Value(MQCHSSTATE_NET_CONNECTING, "NETCONNECT");
+MqscKeyword vMQCHSSTATE_SSL_HANDSHAKING = Value(MQCHSSTATE_SSL_HANDSHAKING, "SSLHANDSHK");
+MqscKeyword vMQCHSSTATE_NAME_SERVER = Value(MQCHSSTATE_NAME_SERVER, "NAMESERVER");
+MqscKeyword vMQCHSSTATE_IN_MQPUT = Value(MQCHSSTATE_IN_MQPUT, "MQPUT");
+MqscKeyword vMQCHSSTATE_IN_MQGET = Value(MQCHSSTATE_IN_MQGET, "MQGET");
+MqscKeyword vMQCHSSTATE_IN_MQI_CALL = Value(MQCHSSTATE_IN_MQI_CALL, "MQICALL");
+MqscKeyword vMQCHSSTATE_COMPRESSING = Value(MQCHSSTATE_COMPRESSING, "COMPRESS");
+MqscKeyword *vlSubState[] = {
+    &vMQCHSSTATE_OTHER, &vMQCHSSTATE_END_OF_BATCH, &vMQCHSSTATE_SENDING, &vMQCHSSTATE_RECEIVING,
+    &vMQCHSSTATE_SERIALIZING, &vMQCHSSTATE_RESYNCHING, &vMQCHSSTATE_HEARTBEATING, &vMQCHSSTATE_IN_SCYEXIT,
+    &vMQCHSSTATE_IN_RCVEXIT, &vMQCHSSTATE_IN_SENDEXIT, &vMQCHSSTATE_IN_MSGEXIT, &vMQCHSSTATE_IN_MREXIT,
+    &vMQCHSSTATE_IN_CHADEXIT, &vMQCHSSTATE_NET_CONNECTING, &vMQCHSSTATE_SSL_HANDSHAKING,
+    &vMQCHSSTATE_NAME_SERVER, &vMQCHSSTATE_IN_MQPUT, &vMQCHSSTATE_IN_MQGET, &vMQCHSSTATE_IN_MQI_CALL,
+    &vMQCHSSTATE_COMPRESSING, nullptr
+};
+MqscKeyword kwSubState = Enum(MQIACH_CHANNEL_SUBSTATE, "SUBSTATE", vlSubState, kEvery, kLevel600);
+
+// SSLV3 and TLSV1, for the two older protocols, could not be confirmed as reply words.
+MqscKeyword vMQSECPROT_NONE = Value(MQSECPROT_NONE, "NONE");
+MqscKeyword vMQSECPROT_TLSV12 = Value(MQSECPROT_TLSV12, "TLSV12");
+MqscKeyword vMQSECPROT_TLSV13 = Value(MQSECPROT_TLSV13, "TLSV13");
+MqscKeyword *vlSecurityProtocol[] = {&vMQSECPROT_NONE, &vMQSECPROT_TLSV12, &vMQSECPROT_TLSV13, nullptr};
+MqscKeyword kwSecProt = Enum(MQIACH_SECURITY_PROTOCOL, "SECPROT", vlSecurityProtocol, kEvery, kLevel800);
+
 
 MqscParam plDisplayChannelNames[] = {
     Head(&cmdDisplayChannelNames, kGlue),
@@ -203,6 +276,13 @@ MqscParam plDisplayChannel[] = {
     Attr(&kwAffinity, kParen, kEvery, kLevel700),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Attr(&kwQmName, kQuoted),
+    Attr(&kwDefCDisp, kParen, kZos, kLevel700),
+    Attr(&kwPropCtlChannel, kParen, kEvery, kLevel700),
+    Attr(&kwBatchLim, kInt, kEvery, kLevel750),
+    Attr(&kwDefRecon, kParen, kEvery, kLevel750),
+    Attr(&kwUseDlq, kParen, kEvery, kLevel750),
+    Attr(&kwCertLabl, kQuoted, kEvery, kLevel800),
     End(),
 };
 
@@ -269,12 +349,23 @@ MqscParam plDisplayChannel[] = {
     Opt(&kwCmdScope, kParen, kZos),                   \
     Opt(&kwQsgDisp, kParen, kZos)
 
+// The attributes of later MQ levels, after the scope and disposition.
+#define ZEM_CHANNEL_LATER_ATTRIBUTE_ROWS              \
+    Opt(&kwQmName, kQuoted),                          \
+    Opt(&kwDefCDisp, kParen, kZos, kLevel700),        \
+    Opt(&kwPropCtlChannel, kParen, kEvery, kLevel700), \
+    Opt(&kwBatchLim, kInt, kEvery, kLevel750),        \
+    Opt(&kwDefRecon, kParen, kEvery, kLevel750),      \
+    Opt(&kwUseDlq, kParen, kEvery, kLevel750),        \
+    Opt(&kwCertLabl, kQuoted, kEvery, kLevel800)
+
 MqscParam plDefineChannel[] = {
     Head(&cmdDefineChannel, kGlue),
     Obj(&kwChannel, kQuoted),
     Req(&kwChlType, kParen),
     Opt(&kwReplace, kWord),
     ZEM_CHANNEL_ATTRIBUTE_ROWS,
+    ZEM_CHANNEL_LATER_ATTRIBUTE_ROWS,
     End(),
 };
 
@@ -285,6 +376,7 @@ MqscParam plDefineChannelLike[] = {
     Req(&kwLikeChannel, kQuoted),
     Opt(&kwReplace, kWord),
     ZEM_CHANNEL_ATTRIBUTE_ROWS,
+    ZEM_CHANNEL_LATER_ATTRIBUTE_ROWS,
     End(),
 };
 
@@ -294,10 +386,12 @@ MqscParam plAlterChannel[] = {
     Opt(&kwForce, kNone),
     Req(&kwChlType, kParen),
     ZEM_CHANNEL_ATTRIBUTE_ROWS,
+    ZEM_CHANNEL_LATER_ATTRIBUTE_ROWS,
     End(),
 };
 
 #undef ZEM_CHANNEL_ATTRIBUTE_ROWS
+#undef ZEM_CHANNEL_LATER_ATTRIBUTE_ROWS
 
 MqscParam plDeleteChannel[] = {
     Head(&cmdDeleteChannel, kGlue),
@@ -433,6 +527,32 @@ MqscParam plDisplayChstatus[] = {
     Opt(&kwChlDisp, kParen, kZos),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Attr(&kwChlType, kParen, kEvery, kLevel750),
+    Attr(&kwHbInt, kInt),
+    Attr(&kwMaxMsgLChannel, kInt, kZos),
+    Attr(&kwNpmSpeed, kParen),
+    Attr(&kwQmName, kQuoted, kZos),
+    Attr(&kwBatchSz, kInt, kEvery, kLevel750),
+    Attr(&kwKaInt, kInt, kZos, kLevel750),
+    Attr(&kwMonChl, kParen, kEvery, kLevel750),
+    Attr(&kwCompHdr, kParen, kEvery, kLevel750),
+    Attr(&kwCompMsg, kParen, kEvery, kLevel750),
+    Attr(&kwRApplTag, kQuoted, kEvery, kLevel750),
+    Attr(&kwSubState, kParen, kEvery, kLevel600),
+    Attr(&kwCurShCnv, kInt, kEvery, kLevel750),
+    Attr(&kwMcaUser, kQuoted, kEvery, kLevel800),
+    Attr(&kwSslCertU, kQuoted, kZos, kLevel800),
+    Attr(&kwSslCertI, kQuoted, kEvery, kLevel800),
+    Attr(&kwSslKeyDa, kQuoted, kEvery, kLevel800),
+    Attr(&kwSslKeyTi, kQuoted, kEvery, kLevel800),
+    Attr(&kwSslRKeys, kInt, kEvery, kLevel800),
+    Attr(&kwMaxShCnv, kInt, kEvery, kLevel800),
+    Attr(&kwRVersion, kQuoted, kEvery, kLevel800),
+    Attr(&kwRProduct, kQuoted, kEvery, kLevel800),
+    Attr(&kwXqMsgsA, kInt, kEvery, kLevel800),
+    Attr(&kwStatChl, kParen, kZos, kLevel910),
+    Attr(&kwSslCiph, kQuoted, kEvery, kLevel910),
+    Attr(&kwSecProt, kParen, kEvery, kLevel800),
     End(),
 };
 

@@ -232,6 +232,57 @@ MqscKeyword kwPsSyncPt = Enum(MQIA_PUBSUB_SYNC_PT, "PSSYNCPT", vlPubSubSyncpoint
 
 MqscKeyword kwTreeLife = Int(MQIA_TREE_LIFE_TIME, "TREELIFE", kEvery, kLevel700);
 
+// Queue manager attributes of later MQ levels.
+MqscKeyword kwCpiLevel = Int(MQIA_CPI_LEVEL, "CPILEVEL", kZos);
+
+MqscKeyword vMQSCYC_UPPER = Value(MQSCYC_UPPER, "UPPER");
+MqscKeyword vMQSCYC_MIXED = Value(MQSCYC_MIXED, "MIXED");
+MqscKeyword *vlSecurityCase[] = {&vMQSCYC_UPPER, &vMQSCYC_MIXED, nullptr};
+MqscKeyword kwScyCase = Enum(MQIA_SECURITY_CASE, "SCYCASE", vlSecurityCase, kZos, kLevel700);
+
+MqscKeyword kwCertQsgl = Str(MQCA_QSG_CERT_LABEL, "CERTQSGL", kZos, kLevel800);
+
+MqscKeyword vMQCFCONLOS_TERMINATE = Value(MQCFCONLOS_TERMINATE, "TERMINATE");
+MqscKeyword vMQCFCONLOS_TOLERATE = Value(MQCFCONLOS_TOLERATE, "TOLERATE");
+MqscKeyword *vlCfConLoss[] = {&vMQCFCONLOS_TERMINATE, &vMQCFCONLOS_TOLERATE, nullptr};
+MqscKeyword kwCfConLos = Enum(MQIA_QMGR_CFCONLOS, "CFCONLOS", vlCfConLoss, kZos, kLevel800);
+
+MqscKeyword vMQCHLA_DISABLED = Value(MQCHLA_DISABLED, "DISABLED");
+MqscKeyword vMQCHLA_ENABLED = Value(MQCHLA_ENABLED, "ENABLED");
+MqscKeyword *vlChlAuthRecords[] = {&vMQCHLA_DISABLED, &vMQCHLA_ENABLED, nullptr};
+MqscKeyword kwChlAuth = Enum(MQIA_CHLAUTH_RECORDS, "CHLAUTH", vlChlAuthRecords, kEvery, kLevel800);
+
+MqscKeyword kwConnAuth = Str(MQCA_CONN_AUTH, "CONNAUTH", kEvery, kLevel800);
+
+MqscKeyword vMQCLXQ_SCTQ = Value(MQCLXQ_SCTQ, "SCTQ");
+MqscKeyword vMQCLXQ_CHANNEL = Value(MQCLXQ_CHANNEL, "CHANNEL");
+MqscKeyword *vlClusterXmitQType[] = {&vMQCLXQ_SCTQ, &vMQCLXQ_CHANNEL, nullptr};
+MqscKeyword kwDefClXq = Enum(MQIA_DEF_CLUSTER_XMIT_Q_TYPE, "DEFCLXQ", vlClusterXmitQType, kEvery, kLevel900);
+
+MqscKeyword vMQGUR_DISABLED = Value(MQGUR_DISABLED, "DISABLED");
+MqscKeyword vMQGUR_ENABLED = Value(MQGUR_ENABLED, "ENABLED");
+MqscKeyword *vlGroupUr[] = {&vMQGUR_DISABLED, &vMQGUR_ENABLED, nullptr};
+MqscKeyword kwGroupUr = Enum(MQIA_GROUP_UR, "GROUPUR", vlGroupUr, kZos, kLevel900);
+
+MqscKeyword vMQPSCLUS_ENABLED = Value(MQPSCLUS_ENABLED, "ENABLED");
+MqscKeyword vMQPSCLUS_DISABLED = Value(MQPSCLUS_DISABLED, "DISABLED");
+MqscKeyword *vlPubSubCluster[] = {&vMQPSCLUS_ENABLED, &vMQPSCLUS_DISABLED, nullptr};
+MqscKeyword kwPsClus = Enum(MQIA_PUBSUB_CLUSTER, "PSCLUS", vlPubSubCluster, kEvery, kLevel920);
+
+MqscKeyword vMQRDNS_ENABLED = Value(MQRDNS_ENABLED, "ENABLED");
+MqscKeyword vMQRDNS_DISABLED = Value(MQRDNS_DISABLED, "DISABLED");
+MqscKeyword *vlReverseDns[] = {&vMQRDNS_ENABLED, &vMQRDNS_DISABLED, nullptr};
+MqscKeyword kwRevDns = Enum(MQIA_REVERSE_DNS_LOOKUP, "REVDNS", vlReverseDns, kEvery, kLevel800);
+
+// Capabilities the queue manager reports: ENABLED when supported.
+MqscKeyword vMQCAP_SUPPORTED = Value(MQCAP_SUPPORTED, "ENABLED");
+MqscKeyword vMQCAP_NOT_SUPPORTED = Value(MQCAP_NOT_SUPPORTED, "DISABLED");
+MqscKeyword *vlCapability[] = {&vMQCAP_SUPPORTED, &vMQCAP_NOT_SUPPORTED, nullptr};
+MqscKeyword kwAdvCap = Enum(MQIA_ADVANCED_CAPABILITY, "ADVCAP", vlCapability, kEvery, kLevel900);
+MqscKeyword kwSplCap = Enum(MQIA_PROT_POLICY_CAPABILITY, "SPLCAP", vlCapability, kEvery, kLevel930);
+
+MqscKeyword kwVersion = Str(MQCA_VERSION, "VERSION", kEvery, kLevel930);
+
 MqscParam plAlterQmgr[] = {
     Head(&cmdAlterQmgr),
     Opt(&kwForce, kNone),
@@ -330,6 +381,18 @@ MqscParam plAlterQmgr[] = {
     Opt(&kwPsNpRes, kParen, kEvery, kLevel700),
     Opt(&kwPsSyncPt, kParen, kEvery, kLevel700),
     Opt(&kwTreeLife, kInt, kEvery, kLevel700),
+    Opt(&kwCcsid, kInt, kNotZos),
+    Opt(&kwScyCase, kParen, kZos, kLevel700),
+    Opt(&kwCertLabl, kQuoted, kEvery, kLevel800),
+    Opt(&kwCertQsgl, kQuoted, kZos, kLevel800),
+    Opt(&kwCfConLos, kParen, kZos, kLevel800),
+    Opt(&kwChlAuth, kParen, kEvery, kLevel800),
+    Opt(&kwConnAuth, kQuoted, kEvery, kLevel800),
+    Opt(&kwCustom, kQuoted, kEvery, kLevel800),
+    Opt(&kwDefClXq, kParen, kEvery, kLevel900),
+    Opt(&kwGroupUr, kParen, kZos, kLevel900),
+    Opt(&kwPsClus, kParen, kEvery, kLevel920),
+    Opt(&kwRevDns, kParen, kEvery, kLevel800),
     End(),
 };
 
@@ -441,6 +504,22 @@ MqscParam plDisplayQmgr[] = {
     Attr(&kwPsNpRes, kParen, kEvery, kLevel700),
     Attr(&kwPsSyncPt, kParen, kEvery, kLevel700),
     Attr(&kwTreeLife, kInt, kEvery, kLevel700),
+    Attr(&kwStatChl, kParen, kEvery, kLevel600),
+    Attr(&kwCpiLevel, kInt, kZos),
+    Attr(&kwScyCase, kParen, kZos, kLevel700),
+    Attr(&kwCertLabl, kQuoted, kEvery, kLevel800),
+    Attr(&kwCertQsgl, kQuoted, kZos, kLevel800),
+    Attr(&kwCfConLos, kParen, kZos, kLevel800),
+    Attr(&kwChlAuth, kParen, kEvery, kLevel800),
+    Attr(&kwConnAuth, kQuoted, kEvery, kLevel800),
+    Attr(&kwCustom, kQuoted, kEvery, kLevel800),
+    Attr(&kwDefClXq, kParen, kEvery, kLevel900),
+    Attr(&kwGroupUr, kParen, kZos, kLevel900),
+    Attr(&kwPsClus, kParen, kEvery, kLevel920),
+    Attr(&kwRevDns, kParen, kEvery, kLevel800),
+    Attr(&kwVersion, kQuoted, kEvery, kLevel930),
+    Attr(&kwAdvCap, kParen, kEvery, kLevel900),
+    Attr(&kwSplCap, kParen, kEvery, kLevel930),
     End(),
 };
 

@@ -242,6 +242,37 @@ MqscKeyword vEXMOVE_ADD = Value(EXMOVE_ADD, "ADD");
 MqscKeyword *vlMoveType[] = {&vEXMOVE_MOVE, &vEXMOVE_ADD, nullptr};
 MqscKeyword kwMoveType = Enum(EXIA_MOVE_TYPE, "TYPE", vlMoveType, kZos);
 
+// Queue attributes and status fields of later MQ levels.
+MqscKeyword kwClChName = Str(MQCA_CLUS_CHL_NAME, "CLCHNAME", kEvery, kLevel930);
+MqscKeyword kwCapExpry = Int(MQIA_CAP_EXPIRY, "CAPEXPRY", kEvery, kLevel940);
+MqscKeyword kwStreamQ = Str(MQCA_STREAM_QUEUE_NAME, "STREAMQ", kEvery, kLevel930);
+
+MqscKeyword vMQST_BEST_EFFORT = Value(MQST_BEST_EFFORT, "BESTEF");
+MqscKeyword vMQST_MUST_DUP = Value(MQST_MUST_DUP, "MUSTDUP");
+MqscKeyword *vlStreamQos[] = {&vMQST_BEST_EFFORT, &vMQST_MUST_DUP, nullptr};
+MqscKeyword kwStrmQos = Enum(MQIA_STREAM_QUEUE_QOS, "STRMQOS", vlStreamQos, kEvery, kLevel930);
+
+MqscKeyword kwLGetDate = Str(MQCACF_LAST_GET_DATE, "LGETDATE", kEvery, kLevel750);
+MqscKeyword kwLGetTime = Str(MQCACF_LAST_GET_TIME, "LGETTIME", kEvery, kLevel750);
+MqscKeyword kwLPutDate = Str(MQCACF_LAST_PUT_DATE, "LPUTDATE", kEvery, kLevel750);
+MqscKeyword kwLPutTime = Str(MQCACF_LAST_PUT_TIME, "LPUTTIME", kEvery, kLevel750);
+MqscKeyword kwMsgAge = Int(MQIACF_OLDEST_MSG_AGE, "MSGAGE", kEvery, kLevel750);
+MqscKeyword kwApplDesc = Str(MQCACF_APPL_DESC, "APPLDESC", kEvery, kLevel750);
+
+MqscKeyword vMQAS_ACTIVE = Value(MQAS_ACTIVE, "ACTIVE");
+MqscKeyword vMQAS_INACTIVE = Value(MQAS_INACTIVE, "INACTIVE");
+MqscKeyword vMQAS_STARTED = Value(MQAS_STARTED, "STARTED");
+MqscKeyword vMQAS_START_WAIT = Value(MQAS_START_WAIT, "STARTWAIT");
+MqscKeyword vMQAS_STOPPED = Value(MQAS_STOPPED, "STOPPED");
+MqscKeyword vMQAS_SUSPENDED = Value(MQAS_SUSPENDED, "SUSPENDED");
+MqscKeyword vMQAS_SUSPENDED_TEMPORARY = Value(MQAS_SUSPENDED_TEMPORARY, "SUSPTEMP");
+MqscKeyword vMQAS_NONE = Value(MQAS_NONE, "NONE");
+MqscKeyword *vlAsyncState[] = {
+    &vMQAS_ACTIVE, &vMQAS_INACTIVE, &vMQAS_STARTED, &vMQAS_START_WAIT, &vMQAS_STOPPED, &vMQAS_SUSPENDED,
+    &vMQAS_SUSPENDED_TEMPORARY, &vMQAS_NONE, nullptr
+};
+MqscKeyword kwAState = Enum(MQIACF_ASYNC_STATE, "ASTATE", vlAsyncState, kEvery, kLevel750);
+
 
 MqscParam plDisplayQueueNames[] = {
     Head(&cmdDisplayQueueNames, kGlue),
@@ -327,6 +358,11 @@ MqscParam plDisplayQueue[] = {
     Attr(&kwDefPRespQueue, kParen, kEvery, kLevel700),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Attr(&kwCustom, kQuoted, kEvery, kLevel800),
+    Attr(&kwClChName, kQuoted, kEvery, kLevel930),
+    Attr(&kwStreamQ, kQuoted, kEvery, kLevel930),
+    Attr(&kwStrmQos, kParen, kEvery, kLevel930),
+    Attr(&kwCapExpry, kInt, kEvery, kLevel940),
     End(),
 };
 
@@ -366,6 +402,15 @@ MqscParam plDisplayQueue[] = {
     Opt(&kwDefType, kParen),           \
     Opt(&kwQDpMaxEv, kParen)
 
+// Attributes of later MQ levels, after the scope and disposition.
+#define ZEM_QUEUE_LATER_ROWS                      \
+    Opt(&kwDistL, kParen, kDist),                 \
+    Opt(&kwCustom, kQuoted, kEvery, kLevel800),   \
+    Opt(&kwClChName, kQuoted, kEvery, kLevel930), \
+    Opt(&kwStreamQ, kQuoted, kEvery, kLevel930),  \
+    Opt(&kwStrmQos, kParen, kEvery, kLevel930),   \
+    Opt(&kwCapExpry, kInt, kEvery, kLevel940)
+
 #define ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS             \
     Opt(&kwCluster, kQuoted),                         \
     Opt(&kwClusNl, kQuoted),                          \
@@ -403,6 +448,7 @@ MqscParam plDefineQueue[] = {
     ObjGlued(&kwQType, kWord),
     Obj(&kwQueue, kQuoted),
     ZEM_QUEUE_CREATE_ROWS,
+    ZEM_QUEUE_LATER_ROWS,
     End(),
 };
 
@@ -412,6 +458,7 @@ MqscParam plDefineQueueLike[] = {
     Obj(&kwToQueue, kQuoted),
     Req(&kwLikeQueue, kQuoted),
     ZEM_QUEUE_CREATE_ROWS,
+    ZEM_QUEUE_LATER_ROWS,
     End(),
 };
 
@@ -430,6 +477,7 @@ MqscParam plAlterQueue[] = {
     Opt(&kwQDpLoEv, kParen),
     Opt(&kwInitQ, kQuoted),
     ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS,
+    ZEM_QUEUE_LATER_ROWS,
     End(),
 };
 
@@ -437,6 +485,7 @@ MqscParam plAlterQueue[] = {
 #undef ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS
 #undef ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS
 #undef ZEM_QUEUE_CREATE_ROWS
+#undef ZEM_QUEUE_LATER_ROWS
 
 MqscParam plClearQlocal[] = {
     Head(&cmdClearQlocal, kGlue),
@@ -498,6 +547,14 @@ MqscParam plDisplayQstatus[] = {
     Attr(&kwConName, kQuoted),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Attr(&kwLGetDate, kQuoted, kEvery, kLevel750),
+    Attr(&kwLGetTime, kQuoted, kEvery, kLevel750),
+    Attr(&kwLPutDate, kQuoted, kEvery, kLevel750),
+    Attr(&kwLPutTime, kQuoted, kEvery, kLevel750),
+    Attr(&kwMsgAge, kInt, kEvery, kLevel750),
+    Attr(&kwMonQ, kParen, kEvery, kLevel750),
+    Attr(&kwApplDesc, kQuoted, kEvery, kLevel750),
+    Attr(&kwAState, kParen, kEvery, kLevel750),
     End(),
 };
 

@@ -45,6 +45,8 @@ extern MqscKeyword kwForce, kwAll, kwCmdScope, kwQsgDisp, kwReplace, kwAltDate, 
     kwScyData, kwMsgExit, kwMsgData, kwSendExit, kwSendData, kwRcvExit, kwRcvData, kwPutAut, kwSeqWrap,
     kwMaxMsgLChannel, kwConvert, kwMcaType, kwMcaUser, kwNetPrty, kwChlDisp, kwMode, kwChannelStatus,
     kwTopicStr;
+// Keyword records of current MQ shared by channels, the queue manager and queues.
+extern MqscKeyword kwCertLabl, kwCustom;
 
 // Retry counts and timers, then the security and message exits, as DISPLAY CHANNEL and
 // DISPLAY CLUSQMGR select them.

@@ -219,4 +219,8 @@ MqscKeyword vMQPER_NOT_PERSISTENT = Value(MQPER_NOT_PERSISTENT, "NO");
 MqscKeyword vPriority5 = Value(5, "5");
 MqscKeyword vPriority1 = Value(1, "1");
 
+// Records added for current MQ: channels, queue manager, queues.
+MqscKeyword kwCertLabl = Str(MQCA_CERT_LABEL, "CERTLABL", kEvery, kLevel800);
+MqscKeyword kwCustom = Str(MQCA_CUSTOM, "CUSTOM", kEvery, kLevel800);
+
 }  // namespace zem::table

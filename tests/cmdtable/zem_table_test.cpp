@@ -26,10 +26,16 @@ TEST(ZemTable, ListsTheCommandArrayInLookupOrder) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 107u);
+    size_t commands = 0;
+    for (MqscKeyword **entry = GetCmdTbl(); *entry != nullptr; ++entry) ++commands;
+    ASSERT_EQ(lines.size(), commands + 1);
+    size_t alterQmgrParameters = 0;
+    for (const MqscParam *entry = GetCmdTbl()[1]->params + 1; entry->keyword != nullptr; ++entry)
+        ++alterQmgrParameters;
     EXPECT_EQ(lines[0], "POS  CODE   CONSTANT                             VERB                 PARAMETERS");
     EXPECT_EQ(lines[1], "0    38     MQCMD_ESCAPE                         \"MQSC_RESPONSE\"      -");
-    EXPECT_EQ(lines[2], "1    1      MQCMD_CHANGE_Q_MGR                   \"ALTER QMGR\"         96");
+    EXPECT_EQ(lines[2], "1    1      MQCMD_CHANGE_Q_MGR                   \"ALTER QMGR\"         " +
+                            std::to_string(alterQmgrParameters));
     EXPECT_EQ(lines[4], "3    40     MQCMD_PING_Q_MGR                     \"PING QMGR\"          0");
     EXPECT_EQ(lines[14], "13   10611  EXCMD_MOVE_QLOCAL                    \"MOVE QLOCAL\"        5");
     EXPECT_EQ(lines[26], "25   31     MQCMD_START_CHANNEL_LISTENER         \"START LISTENER \"    7");
@@ -38,17 +44,21 @@ TEST(ZemTable, ListsTheCommandArrayInLookupOrder) {
 TEST(ZemTable, ListsTheParametersOfTheFirstCommandWithACode) {
     const std::string listing =
         "4 \"DISPLAY QUEUE\" (MQCMD_INQUIRE_Q_NAMES 18), platforms -1, level 510\n"
-        "POS  KEYWORD    ID     CONSTANT                         TYPE     FORMAT  USE VALUE NAME VALUES\n"
-        "0    (verb)     18     MQCMD_INQUIRE_Q_NAMES            CMD      -       1   2     1\n"
-        "1    QUEUE      2016   MQCA_Q_NAME                      STR      (%s)    1   1     2\n"
-        "2    TYPE       20     MQIA_Q_TYPE                      ENUM     (%s)    0   1     1    "
+        "POS  KEYWORD    ID     CONSTANT                         TYPE     FORMAT  USE VALUE NAME LEVEL VALUES\n"
+        "0    (verb)     18     MQCMD_INQUIRE_Q_NAMES            CMD      -       1   2     1    100\n"
+        "1    QUEUE      2016   MQCA_Q_NAME                      STR      (%s)    1   1     2    510\n"
+        "2    TYPE       20     MQIA_Q_TYPE                      ENUM     (%s)    0   1     1    510   "
         "QALIAS=3 QLOCAL=1 QREMOTE=6 QMODEL=2 QCLUSTER=7 ALL=1001\n"
-        "3    CMDSCOPE   3080   MQCACF_COMMAND_SCOPE             STR      (%s)    0   1     1\n"
-        "4    QSGDISP    63     MQIA_QSG_DISP                    ENUM     (%s)    0   1     1    "
+        "3    CMDSCOPE   3080   MQCACF_COMMAND_SCOPE             STR      (%s)    0   1     1    510\n"
+        "4    QSGDISP    63     MQIA_QSG_DISP                    ENUM     (%s)    0   1     1    510   "
         "QMGR=0 COPY=1 SHARED=2 GROUP=3 PRIVATE=4 LIVE=6 ALL=-1\n";
     EXPECT_EQ(RunZem({"table", "18"}), (ToolRun{0, listing, ""}));
     EXPECT_EQ(RunZem({"table", "38"}),
               (ToolRun{0, "0 \"MQSC_RESPONSE\" (MQCMD_ESCAPE 38), platforms -1, level 510\nno parameter list\n", ""}));
+    // Keywords of later MQ levels show the level that brought them.
+    EXPECT_NE(RunZem({"table", "42"}).out.find(
+                  "\n42   RAPPLTAG   3548   MQCACH_REMOTE_APPL_TAG           STR      ('%s')  0   2     1    750\n"),
+              std::string::npos);
     // Codes that appear twice are reached by array position.
     ToolRun at = RunZem({"table", "--at", "55"});
     EXPECT_EQ(at.status, 0);
@@ -61,14 +71,14 @@ TEST(ZemTable, ShowsEmptyNamedParametersAndTheSuitesIds) {
     std::vector<std::string> lines = Lines(run.out);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0], "86 \"ARCHIVE LOG\" (EXCMD_ARCHIVE_LOG 10631), platforms 2, level 510");
-    EXPECT_EQ(lines[3], "1    \"\"         20631  EXIA_CANCEL_OFFLOAD              ENUM     %s      0   1     1    "
+    EXPECT_EQ(lines[3], "1    \"\"         20631  EXIA_CANCEL_OFFLOAD              ENUM     %s      0   1     1    510   "
                         "CANCEL OFFLOAD=1");
     // One suite id, two keywords: each shows its own constant name.
     EXPECT_NE(RunZem({"table", "41"}).out.find(
-                  "\n16   TASKNO     20601  EXIA_TASK_NUMBER                 INT      (%d)    0   2     1\n"),
+                  "\n16   TASKNO     20601  EXIA_TASK_NUMBER                 INT      (%d)    0   2     1    510\n"),
               std::string::npos);
     EXPECT_NE(RunZem({"table", "31"}).out.find(
-                  "\n2    INDISP     20601  EXIA_INBOUND_DISP                ENUM     (%s)    0   1     1    "
+                  "\n2    INDISP     20601  EXIA_INBOUND_DISP                ENUM     (%s)    0   1     1    510   "
                   "QMGR=1 GROUP=0\n"),
               std::string::npos);
 }
