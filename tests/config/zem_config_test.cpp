@@ -44,7 +44,7 @@ TEST(ZemPermit, RuleAgainstKeyOrTheFirstFittingRuleOfAFileSection)
     auto shows = [](const std::string &rule, const std::string &value) {
         return zemtest::ToolRun{0, "rule:  " + rule + "\nvalue: " + value + "\n", ""};
     };
-    const zemtest::ToolRun noRule{1, "no rule fits\n", ""};
+    const zemtest::ToolRun noRule{1, "", "zem permit: no rule fits\n"};
     ExpectRuns({
         {{"permit", "UserAuthority::QM1::USER1\\SYSTEM.*", "UserAuthority::QM1::USER1\\SYSTEM.DEF"}, {0, "fits\n", ""}},
         {{"permit", "UserAuthority::QM1::*\\Q1", "UserAuthority::QM1::$SYSTEM$\\Q1"}, {1, "does not fit\n", ""}},
