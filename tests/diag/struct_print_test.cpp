@@ -65,8 +65,7 @@ std::string Pointer(const void *pointer)
 
 ZEM_MQMD SampleMd()
 {
-    ZEM_MQMD md;
-    std::memset(&md, 0, sizeof md);
+    ZEM_MQMD md{};
     std::memcpy(md.StrucId, "MD  ", 4);
     md.Version = 2;
     md.MsgType = 8;
@@ -161,8 +160,7 @@ TEST(StructPrint, MqmdPrintsEveryVersionOneFieldWithNamesOrFallbacksInEitherArgu
 
 TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeOffsets)
 {
-    ZEM_MQOD od;
-    std::memset(&od, 0, sizeof od);
+    ZEM_MQOD od{};
     std::memcpy(od.StrucId, "OD  ", 4);
     od.Version = 4;
     od.ObjectType = 1;
@@ -186,8 +184,7 @@ TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeO
                          "     [00F8]  ResolvedQName            - RESOLVED.Q\n"
                          "     [0128]  ResolvedQMgrName         - QM2\n"));
 
-    ZEM_MQPMO pmo;
-    std::memset(&pmo, 0, sizeof pmo);
+    ZEM_MQPMO pmo{};
     std::memcpy(pmo.StrucId, "PMO ", 4);
     pmo.Version = 3;
     pmo.Options = 8260;
@@ -205,8 +202,7 @@ TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeO
                          "     [0020]  ResolvedQName            - TARGET.Q\n"
                          "     [0050]  ResolvedQMgrName         - QM1                                             \n"));
 
-    ZEM_MQGMO gmo;
-    std::memset(&gmo, 0, sizeof gmo);
+    ZEM_MQGMO gmo{};
     std::memcpy(gmo.StrucId, "GMO ", 4);
     gmo.Version = 4;
     gmo.Options = 8193;
@@ -229,8 +225,7 @@ TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeO
 TEST(StructPrint, AxpPrintsExitCodesBytesAndPointers)
 {
     int chainArea = 0, configuration = 0;
-    ZEM_MQAXP axp;
-    std::memset(&axp, 0, sizeof axp);
+    ZEM_MQAXP axp{};
     std::memcpy(axp.StrucId, "AXP ", 4);
     axp.Version = 2;
     axp.ExitId = 2;
@@ -274,8 +269,7 @@ TEST(StructPrint, AxpPrintsExitCodesBytesAndPointers)
 TEST(StructPrint, AxcPrintsTheLongestTextAndASecurityId)
 {
     char mcaUser[] = "mcauser", remoteUser[] = "remote";
-    ZEM_MQAXC axc;
-    std::memset(&axc, 0, sizeof axc);
+    ZEM_MQAXC axc{};
     std::memcpy(axc.StrucId, "AXC ", 4);
     axc.Version = 1;
     axc.Environment = 2;
