@@ -9,7 +9,7 @@ set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 # Their warnings are theirs: our -Wall -Wextra apply to our sources only.
 get_directory_property(zemapi_saved_options COMPILE_OPTIONS)
 set_property(DIRECTORY PROPERTY COMPILE_OPTIONS "")
-add_subdirectory(${ZEMAPI_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${ZEMAPI_GTEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 set_property(DIRECTORY PROPERTY COMPILE_OPTIONS "${zemapi_saved_options}")
 foreach(lib gtest gtest_main gmock gmock_main)
   if(NOT TARGET GTest::${lib})

@@ -5,8 +5,8 @@ if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
   message(FATAL_ERROR "ZEMAPI_M32 needs a 32-bit compiler: -m32 in CMAKE_C_FLAGS and CMAKE_CXX_FLAGS (cmake --preset m32)")
 endif()
 
-file(WRITE ${CMAKE_BINARY_DIR}/m32-probe/probe.c "int main(void) { return sizeof(void *) == 4 ? 0 : 1; }\n")
-try_run(zemapi_m32_runs zemapi_m32_compiles ${CMAKE_BINARY_DIR}/m32-probe ${CMAKE_BINARY_DIR}/m32-probe/probe.c)
+file(WRITE ${PROJECT_BINARY_DIR}/m32-probe/probe.c "int main(void) { return sizeof(void *) == 4 ? 0 : 1; }\n")
+try_run(zemapi_m32_runs zemapi_m32_compiles ${PROJECT_BINARY_DIR}/m32-probe ${PROJECT_BINARY_DIR}/m32-probe/probe.c)
 if(NOT zemapi_m32_compiles)
   message(FATAL_ERROR "the compiler cannot build 32-bit programs (Debian: apt-get install g++-multilib)")
 endif()
@@ -24,7 +24,7 @@ if(NOT zemapi_m32_runs EQUAL 0)
   message(STATUS "32-bit programs run under ${ZEMAPI_QEMU_I386}")
   set(CMAKE_CROSSCOMPILING_EMULATOR ${ZEMAPI_QEMU_I386})
   # The tool tests start zem themselves: through a script that starts the emulator.
-  set(ZEMAPI_TOOL_COMMAND ${CMAKE_BINARY_DIR}/bin/zem-emulated)
+  set(ZEMAPI_TOOL_COMMAND ${PROJECT_BINARY_DIR}/bin/zem-emulated)
   file(GENERATE OUTPUT ${ZEMAPI_TOOL_COMMAND}
        CONTENT "#!/bin/sh\nexec ${ZEMAPI_QEMU_I386} $<TARGET_FILE:zem> \"$@\"\n"
        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

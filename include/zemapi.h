@@ -142,10 +142,11 @@ ZEMAPI_STATIC_ASSERT(sizeof(MSHDRE) == ZEM_MSHDRE_LENGTH, "MSHDRE is 32 bytes");
 
 /* ==== SECTION foundation: frame, logging, memory, byte order, strings, matching ==== */
 
-/* Tracked memory. Blocks come zero-filled from fNewMemory, are resized with fSizeMemory
+/* Memory blocks. Blocks come zero-filled from fNewMemory, are resized with fSizeMemory
  * (bytes added are not cleared; on failure the caller's pointer is NULL afterwards and
  * the old block is released) and returned with FreeMemory (or free(): they are the same).
- * The module tag names the kind of object and is not stored. */
+ * The module tag names the kind of object and is not stored.
+ * No block is tracked: the block report lists none and NoteMemoryRef finds none. */
 typedef struct MemoryRecord {
     struct MemoryRecord *next;
     void                *address;
@@ -159,9 +160,10 @@ ZEMAPI(int) fSizeMemory(void **block, uint32_t size);
 ZEMAPI(void) FreeMemory(void *block);
 /* Sends the memory report to a file opened for writing (NULL or "" changes nothing). */
 ZEMAPI(void) SetMemoryLogFile(const char *path);
-/* Writes the tracked-block report to the memory log stream; returns the records listed. */
+/* Writes the block report ("END OF DUMP, total blocks = 0") to the memory log stream;
+ * returns the records listed. */
 ZEMAPI(int) DumpMemoryLog(void);
-/* Marks the tracked block containing address as referenced; NULL when none does. */
+/* Would mark the tracked block containing address as referenced: NULL, as none is. */
 ZEMAPI(MemoryRecord *) NoteMemoryRef(const void *address);
 
 /* Logging and assertions. LOGMSG writes one entry to standard output and flushes it: an

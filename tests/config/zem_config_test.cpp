@@ -20,13 +20,11 @@ TEST(ZemIni, PrintsTheValueOfTheFirstFittingKeyOrListsEveryEntry)
     const std::string missing = dir.file("none.ini");
     ExpectRuns({
         {{"ini", site, "Name"}, {0, "North Site\n", ""}},
-        {{"ini", site, "P*"}, {0, "1414\n", ""}},
         {{"ini", site, "QM1"}, {1, "", "zem ini: no entry fits 'QM1' in " + site + "\n"}},
         {{"ini", site, "--list"}, {0, "Name=North Site\nPort=1414\nQM*=wild\nEmpty=\n", ""}},
         // Delimiter options take escapes.
         {{"ini", rc, "[2035]", "--key-delims", " \"", "--value-delims", "\""}, {0, "MQRC_NOT_AUTHORIZED: text\n", ""}},
         {{"ini", rc, "Name", "--value-delims", " \\n\\t"}, {0, "a\n", ""}},
-        {{"ini", rc, "Name", "--value-delims", "\\t"}, {0, "a b\n", ""}},
         {{"ini", rc, "Name", "--key-delims", std::string(33, '=')},
          {2, "", "zem ini: --key-delims takes at most 32 characters\n"}},
         {{"ini", missing, "Key"}, {1, "", "zem ini: " + zemtest::OpeningFailed(missing)}},
@@ -44,20 +42,16 @@ TEST(ZemPermit, RuleAgainstKeyOrTheFirstFittingRuleOfAFileSection)
     auto shows = [](const std::string &rule, const std::string &value) {
         return zemtest::ToolRun{0, "rule:  " + rule + "\nvalue: " + value + "\n", ""};
     };
-    const zemtest::ToolRun noRule{1, "no rule fits\n", ""};
+    const zemtest::ToolRun noRule{1, "", "zem permit: no rule fits\n"};
     ExpectRuns({
         {{"permit", "UserAuthority::QM1::USER1\\SYSTEM.*", "UserAuthority::QM1::USER1\\SYSTEM.DEF"}, {0, "fits\n", ""}},
         {{"permit", "UserAuthority::QM1::*\\Q1", "UserAuthority::QM1::$SYSTEM$\\Q1"}, {1, "does not fit\n", ""}},
-        {{"permit", "Effective::QM1", "Effective::QM1"}, {1, "does not fit\n", ""}},
         {{"permit", "UserAuthority::QM1"}, {2, "", "zem permit: expected RULE KEY or FILE KEY\n"}},
         {{"permit", "UserAuthority::QM1", "UserAuthority::QM1", "--section", "audit"},
          {2, "", "zem permit: no such file: UserAuthority::QM1\n"}},
         {{"permit", perm, "UserAuthority::QM1::$SYSTEM$\\SYSTEM.ADMIN.COMMAND.QUEUE"},
          shows("UserAuthority::QM1::$SYSTEM$\\SYSTEM.ADMIN.*", "Y")},
-        {{"permit", perm, "UserAuthority::QM1::OPER7\\SYSTEM.ADMIN.COMMAND.QUEUE"},
-         shows("UserAuthority::QM1::OPER*\\SYSTEM.ADMIN.*", "N")},
         {{"permit", perm, "UserAuthority::QM2::APP01\\APP.ORDERS"}, shows("UserAuthority::QM?::APP??\\APP.*", "Y")},
-        {{"permit", perm, "UserAuthority::QM9::ANY\\ANY.Q"}, shows("UserAuthority::QM*::*\\*", "N")},
         {{"permit", perm, "Audit::QM1::USER1\\APP.ORDERS"}, shows("Audit::QM1::*\\APP.*", "PUT+GET")},
         {{"permit", perm, "UserAuthority::QX1::U\\Q"}, noRule},
         // Audit rules are not looked at for a UserAuthority key unless asked for.

@@ -29,7 +29,7 @@ std::string Blanks(int count) { return std::string(count, ' '); }
 
 const std::string kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-TEST(StackedHex, CharactersOverHexWithEveryRowAfterTheFirstIndented)
+TEST(StackedHex, CharactersOverHexWithEveryRowAfterTheFirstIndentedOnStandardOutputTheFirstToo)
 {
     const std::string pad = Blanks(40);
     const struct {
@@ -66,16 +66,14 @@ TEST(StackedHex, CharactersOverHexWithEveryRowAfterTheFirstIndented)
     ASSERT_NE(full, nullptr);
     EXPECT_EQ(PrintHexFile(full, "AB", 2, 8, 1), EOF);
     std::fclose(full);
-}
 
-TEST(StackedHex, ToStandardOutputIndentsTheFirstRowAndEveryRowAfter)
-{
+    // To standard output the first row is indented too.
     const struct {
         int length, perRow;
         const char *expected;
-    } cases[] = {{10, 4, "   A B C D \n   41424344\n   E F G H \n   45464748\n   I J \n   494A\n"},
-                 {0, 8, "   "}, {-1, 8, "   "}, {3, 0, ""}, {3, -1, ""}};
-    for (const auto &c : cases)
+    } toStdout[] = {{10, 4, "   A B C D \n   41424344\n   E F G H \n   45464748\n   I J \n   494A\n"},
+                    {0, 8, "   "}, {-1, 8, "   "}, {3, 0, ""}, {3, -1, ""}};
+    for (const auto &c : toStdout)
         EXPECT_EQ(zemtest::CaptureStdout([&] { PrintHex("ABCDEFGHIJ", c.length, c.perRow, 3); }), c.expected)
             << c.length << " " << c.perRow;
 }

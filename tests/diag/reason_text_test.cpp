@@ -38,7 +38,7 @@ TEST(ReasonText, GivesTheNameBeforeTheFirstColonOrTheFallback)
     }
 }
 
-TEST(ReasonText, FileIsReadAfreshEveryCallAndAMissingOrEmptyOneGivesTheFallback)
+TEST(ReasonText, FileIsReadAfreshEveryCallIntoATextOfTheCallingThread)
 {
     ConfigHome home;
     EXPECT_STREQ(GetRcText(2035), "unknown reason code");
@@ -51,11 +51,8 @@ TEST(ReasonText, FileIsReadAfreshEveryCallAndAMissingOrEmptyOneGivesTheFallback)
     // Overlong texts are cut to the text buffer.
     home.write("zemrc.ini", "[2035]\"" + std::string(5000, 'L') + "\"\n");
     EXPECT_EQ(std::string(GetRcText(2035)), std::string(1999, 'L'));
-}
 
-TEST(ReasonText, TextStaysValidAndBelongsToTheCallingThread)
-{
-    ConfigHome home;
+    // The text stays valid and belongs to the calling thread.
     home.write("zemrc.ini", kReasonTexts);
     const char *mine = GetRcText(2035);
     std::string theirs;

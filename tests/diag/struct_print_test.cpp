@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,7 +12,15 @@
 
 namespace {
 
-// What a printer wrote to a stream of its own; its result must be the flush's 0.
+std::string Comparable(const std::string &listing)
+{
+    static const std::regex offset("\\[[0-9A-F]{4}\\]|\\(size: [0-9]+\\)");
+    return sizeof(void *) == 8 ? listing : std::regex_replace(listing, offset, "[..]");
+}
+
+// What a printer wrote to a stream of its own; its result must be the flush's 0. The
+// listings below are a 64-bit build's: elsewhere offsets and sizes are masked (the 32-bit
+// layouts are checked at compile time, and the printer takes offsets from offsetof).
 std::string Printed(const std::function<int(FILE *)> &print)
 {
     FILE *stream = std::tmpfile();
@@ -22,7 +31,7 @@ std::string Printed(const std::function<int(FILE *)> &print)
     for (int c = std::fgetc(stream); c != EOF; c = std::fgetc(stream))
         text += static_cast<char>(c);
     std::fclose(stream);
-    return text;
+    return Comparable(text);
 }
 
 // Fills a fixed-width field: the text, then `fill` up to the width.
@@ -47,12 +56,6 @@ std::string Changed(std::string text, const Changes &changes)
     return text;
 }
 
-// The 64-bit listing, or on a 32-bit build the same with its sizes and offsets.
-std::string ForThisBuild(const std::string &on64, const Changes &on32)
-{
-    return sizeof(void *) == 8 ? on64 : Changed(on64, on32);
-}
-
 std::string Pointer(const void *pointer)
 {
     char text[32];
@@ -62,8 +65,7 @@ std::string Pointer(const void *pointer)
 
 ZEM_MQMD SampleMd()
 {
-    ZEM_MQMD md;
-    std::memset(&md, 0, sizeof md);
+    ZEM_MQMD md{};
     std::memcpy(md.StrucId, "MD  ", 4);
     md.Version = 2;
     md.MsgType = 8;
@@ -129,16 +131,13 @@ const std::string kSampleMd =
     "     [0138]  PutTime                  - 12345678\n"
     "     [0140]  ApplOriginData           -     \n";
 
-TEST(StructPrint, MqmdPrintsEveryVersionOneFieldWithNamesInEitherArgumentOrder)
+TEST(StructPrint, MqmdPrintsEveryVersionOneFieldWithNamesOrFallbacksInEitherArgumentOrder)
 {
     ZEM_MQMD md = SampleMd();
-    EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQMD(&md, stream); }), kSampleMd);
-    EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQMDFile(stream, &md); }), kSampleMd);
-}
+    EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQMD(&md, stream); }), Comparable(kSampleMd));
+    EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQMDFile(stream, &md); }), Comparable(kSampleMd));
 
-TEST(StructPrint, MqmdWithMsgIdAndUnnamedCodesPrintsBytesAndFallbacks)
-{
-    ZEM_MQMD md = SampleMd();
+    // A MsgId set in its first bytes, and codes without names.
     std::memcpy(md.MsgId, "ID:\x80\x09 xyzzzzzzzzzzzzzzzz", 24);
     md.MsgType = 3;
     md.Feedback = 9999;
@@ -156,13 +155,12 @@ TEST(StructPrint, MqmdWithMsgIdAndUnnamedCodesPrintsBytesAndFallbacks)
                              "                                        z z z z z z z z \n"
                              "                                        7A7A7A7A7A7A7A7A\n"},
                             {"- 6           (UNIX)", "- -2          (-2)"}});
-    EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQMD(&md, stream); }), expected);
+    EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQMD(&md, stream); }), Comparable(expected));
 }
 
 TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeOffsets)
 {
-    ZEM_MQOD od;
-    std::memset(&od, 0, sizeof od);
+    ZEM_MQOD od{};
     std::memcpy(od.StrucId, "OD  ", 4);
     od.Version = 4;
     od.ObjectType = 1;
@@ -175,20 +173,18 @@ TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeO
     Put(od.ResolvedQMgrName, "QM2", '\0');
     od.ResolvedType = 1;
     EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQOD(&od, stream); }),
-              ForThisBuild("\n"
-                           "MQOD  (size: 424) ->\n"
-                           "     [0000]  StrucId                  - OD  \n"
-                           "     [0004]  Version                  - 4           (0x00000004)\n"
-                           "     [0008]  ObjectType               - 1           (MQOT_Q)\n"
-                           "     [000C]  ObjectName               - SYSTEM.DEFAULT.LOCAL.QUEUE\n"
-                           "     [003C]  ObjectQMgrName           - QM1                                             \n"
-                           "     [006C]  DynamicQName             - AMQ.*\n"
-                           "     [00F8]  ResolvedQName            - RESOLVED.Q\n"
-                           "     [0128]  ResolvedQMgrName         - QM2\n",
-                           {{"(size: 424)", "(size: 400)"}, {"[00F8]", "[00F0]"}, {"[0128]", "[0120]"}}));
+              Comparable("\n"
+                         "MQOD  (size: 424) ->\n"
+                         "     [0000]  StrucId                  - OD  \n"
+                         "     [0004]  Version                  - 4           (0x00000004)\n"
+                         "     [0008]  ObjectType               - 1           (MQOT_Q)\n"
+                         "     [000C]  ObjectName               - SYSTEM.DEFAULT.LOCAL.QUEUE\n"
+                         "     [003C]  ObjectQMgrName           - QM1                                             \n"
+                         "     [006C]  DynamicQName             - AMQ.*\n"
+                         "     [00F8]  ResolvedQName            - RESOLVED.Q\n"
+                         "     [0128]  ResolvedQMgrName         - QM2\n"));
 
-    ZEM_MQPMO pmo;
-    std::memset(&pmo, 0, sizeof pmo);
+    ZEM_MQPMO pmo{};
     std::memcpy(pmo.StrucId, "PMO ", 4);
     pmo.Version = 3;
     pmo.Options = 8260;
@@ -197,18 +193,16 @@ TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeO
     Put(pmo.ResolvedQMgrName, "QM1");
     pmo.Action = 5;
     EXPECT_EQ(Printed([&](FILE *stream) { return PrintPMO(stream, &pmo); }),
-              ForThisBuild("\n"
-                           "PMO  (size: 184) ->\n"
-                           "     [0000]  StrucId                  - PMO \n"
-                           "     [0004]  Version                  - 3           (0x00000003)\n"
-                           "     [0008]  Options                  - 8260        (0x00002044)\n"
-                           "     [0010]  Context                  - 0           (0x00000000)\n"
-                           "     [0020]  ResolvedQName            - TARGET.Q\n"
-                           "     [0050]  ResolvedQMgrName         - QM1                                             \n",
-                           {{"(size: 184)", "(size: 176)"}}));
+              Comparable("\n"
+                         "PMO  (size: 184) ->\n"
+                         "     [0000]  StrucId                  - PMO \n"
+                         "     [0004]  Version                  - 3           (0x00000003)\n"
+                         "     [0008]  Options                  - 8260        (0x00002044)\n"
+                         "     [0010]  Context                  - 0           (0x00000000)\n"
+                         "     [0020]  ResolvedQName            - TARGET.Q\n"
+                         "     [0050]  ResolvedQMgrName         - QM1                                             \n"));
 
-    ZEM_MQGMO gmo;
-    std::memset(&gmo, 0, sizeof gmo);
+    ZEM_MQGMO gmo{};
     std::memcpy(gmo.StrucId, "GMO ", 4);
     gmo.Version = 4;
     gmo.Options = 8193;
@@ -218,21 +212,20 @@ TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeO
     gmo.MatchOptions = 3;
     gmo.ReturnedLength = 1024;
     EXPECT_EQ(Printed([&](FILE *stream) { return PrintGMO(stream, &gmo); }),
-              "\n"
+              Comparable("\n"
               "GMO  (size: 112) ->\n"
               "     [0000]  StrucId                  - GMO \n"
               "     [0004]  Version                  - 4           (0x00000004)\n"
               "     [0008]  Options                  - 8193        (0x00002001)\n"
               "     [000C]  WaitInterval             - -1          (0xFFFFFFFF)\n"
               "     [0018]  ResolvedQName            - INPUT.Q\n"
-              "     [0060]  ReturnedLength           - 1024        (0x00000400)\n");
+              "     [0060]  ReturnedLength           - 1024        (0x00000400)\n"));
 }
 
 TEST(StructPrint, AxpPrintsExitCodesBytesAndPointers)
 {
     int chainArea = 0, configuration = 0;
-    ZEM_MQAXP axp;
-    std::memset(&axp, 0, sizeof axp);
+    ZEM_MQAXP axp{};
     std::memcpy(axp.StrucId, "AXP ", 4);
     axp.Version = 2;
     axp.ExitId = 2;
@@ -250,36 +243,33 @@ TEST(StructPrint, AxpPrintsExitCodesBytesAndPointers)
     axp.Function = 9;
     axp.ExitMsgHandle = 42;
     EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQAxpInfo(stream, &axp); }),
-              ForThisBuild("\n"
-                           "MQAXP  (size: 256) ->\n"
-                           "     [0000]  StrucId                  - AXP \n"
-                           "     [0004]  Version                  - 2           (0x00000002)\n"
-                           "     [0008]  ExitId                   - 2           (MQXT_API_EXIT)\n"
-                           "     [000C]  ExitReason               - 1           (MQXR_BEFORE)\n"
-                           "     [0010]  ExitResponse             - 0           (MQXCC_OK)\n"
-                           "     [0014]  ExitResponse2            - 12          (12)\n"
-                           "     [0018]  Feedback                 - 0           (NONE)\n"
-                           "     [001C]  APICallerType            - 1           (MQXACT_EXTERNAL)\n"
-                           "     [0020]  ExitUserArea             - U S E R A R E A \n"
-                           "                                        5553455241524541\n"
-                           "                                        1 2 3 4 5 6 7 8 \n"
-                           "                                        3132333435363738\n"
-                           "     [0030]  ExitData                 - exitdata                        \n"
-                           "     [0050]  ExitInfoName             - ApiExit\n"
-                           "     [0080]  ExitPDArea               - \n"
-                           "     [00B0]  QMgrName                 - QM1\n"
-                           "     [00E0]  ExitChainAreaPtr         - " + Pointer(&chainArea) + "\n"
-                           "     [00E8]  Hconfig                  - " + Pointer(&configuration) + "\n"
-                           "     [00F0]  Function                 - 9           (MQPUT)\n",
-                           {{"(size: 256)", "(size: 248)"}, {"[00E8]  Hconfig", "[00E4]  Hconfig"},
-                            {"[00F0]", "[00E8]"}}));
+              Comparable("\n"
+                         "MQAXP  (size: 256) ->\n"
+                         "     [0000]  StrucId                  - AXP \n"
+                         "     [0004]  Version                  - 2           (0x00000002)\n"
+                         "     [0008]  ExitId                   - 2           (MQXT_API_EXIT)\n"
+                         "     [000C]  ExitReason               - 1           (MQXR_BEFORE)\n"
+                         "     [0010]  ExitResponse             - 0           (MQXCC_OK)\n"
+                         "     [0014]  ExitResponse2            - 12          (12)\n"
+                         "     [0018]  Feedback                 - 0           (NONE)\n"
+                         "     [001C]  APICallerType            - 1           (MQXACT_EXTERNAL)\n"
+                         "     [0020]  ExitUserArea             - U S E R A R E A \n"
+                         "                                        5553455241524541\n"
+                         "                                        1 2 3 4 5 6 7 8 \n"
+                         "                                        3132333435363738\n"
+                         "     [0030]  ExitData                 - exitdata                        \n"
+                         "     [0050]  ExitInfoName             - ApiExit\n"
+                         "     [0080]  ExitPDArea               - \n"
+                         "     [00B0]  QMgrName                 - QM1\n"
+                         "     [00E0]  ExitChainAreaPtr         - " + Pointer(&chainArea) + "\n"
+                         "     [00E8]  Hconfig                  - " + Pointer(&configuration) + "\n"
+                         "     [00F0]  Function                 - 9           (MQPUT)\n"));
 }
 
 TEST(StructPrint, AxcPrintsTheLongestTextAndASecurityId)
 {
     char mcaUser[] = "mcauser", remoteUser[] = "remote";
-    ZEM_MQAXC axc;
-    std::memset(&axc, 0, sizeof axc);
+    ZEM_MQAXC axc{};
     std::memcpy(axc.StrucId, "AXC ", 4);
     axc.Version = 1;
     axc.Environment = 2;
@@ -295,33 +285,31 @@ TEST(StructPrint, AxcPrintsTheLongestTextAndASecurityId)
     axc.ProcessId = 4242;
     axc.ThreadId = 7;
     EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQAxcInfo(stream, &axc); }),
-              ForThisBuild("\n"
-                           "MQAXC  (size: 392) ->\n"
-                           "     [0000]  StrucId                  - AXC \n"
-                           "     [0004]  Version                  - 1           (0x00000001)\n"
-                           "     [0008]  Environment              - 2           (MQXE_MCA_SVRCONN)\n"
-                           "     [000C]  UserId                   - app         \n"
-                           "     [0018]  SecurityId               - . . . . . . . . \n"
-                           "                                        0102030405060708\n"
-                           "                                        . . . . . . . . \n"
-                           "                                        090A0B0C0D0E0F10\n"
-                           "                                        . . . . . . . . \n"
-                           "                                        1112131415161718\n"
-                           "                                        . . . . . . .   \n"
-                           "                                        191A1B1C1D1E1F20\n"
-                           "                                        ! \" # $ % & ' ( \n"
-                           "                                        2122232425262728\n"
-                           "     [0040]  ConnectionName           - 10.0.0.1(1414)\n"
-                           "     [0148]  LongMCAUserIdLength      - 0           (0x00000000)\n"
-                           "     [014C]  LongRemoteUserIdLength   - 5           (0x00000005)\n"
-                           "     [0150]  LongMCAUserIdPtr         - " + Pointer(mcaUser) + "\n"
-                           "     [0158]  LongRemoteUserIdPtr      - " + Pointer(remoteUser) + "\n"
-                           "     [0160]  ApplName                 - amqsput                     \n"
-                           "     [017C]  ApplType                 - 6           (UNIX)\n"
-                           "     [0180]  ProcessId                - 4242        (0x00001092)\n"
-                           "     [0184]  ThreadId                 - 7           (0x00000007)\n",
-                           {{"(size: 392)", "(size: 384)"}, {"[0158]", "[0154]"}, {"[0160]", "[0158]"},
-                            {"[017C]", "[0174]"}, {"[0180]", "[0178]"}, {"[0184]", "[017C]"}}));
+              Comparable("\n"
+                         "MQAXC  (size: 392) ->\n"
+                         "     [0000]  StrucId                  - AXC \n"
+                         "     [0004]  Version                  - 1           (0x00000001)\n"
+                         "     [0008]  Environment              - 2           (MQXE_MCA_SVRCONN)\n"
+                         "     [000C]  UserId                   - app         \n"
+                         "     [0018]  SecurityId               - . . . . . . . . \n"
+                         "                                        0102030405060708\n"
+                         "                                        . . . . . . . . \n"
+                         "                                        090A0B0C0D0E0F10\n"
+                         "                                        . . . . . . . . \n"
+                         "                                        1112131415161718\n"
+                         "                                        . . . . . . .   \n"
+                         "                                        191A1B1C1D1E1F20\n"
+                         "                                        ! \" # $ % & ' ( \n"
+                         "                                        2122232425262728\n"
+                         "     [0040]  ConnectionName           - 10.0.0.1(1414)\n"
+                         "     [0148]  LongMCAUserIdLength      - 0           (0x00000000)\n"
+                         "     [014C]  LongRemoteUserIdLength   - 5           (0x00000005)\n"
+                         "     [0150]  LongMCAUserIdPtr         - " + Pointer(mcaUser) + "\n"
+                         "     [0158]  LongRemoteUserIdPtr      - " + Pointer(remoteUser) + "\n"
+                         "     [0160]  ApplName                 - amqsput                     \n"
+                         "     [017C]  ApplType                 - 6           (UNIX)\n"
+                         "     [0180]  ProcessId                - 4242        (0x00001092)\n"
+                         "     [0184]  ThreadId                 - 7           (0x00000007)\n"));
 }
 
 TEST(StructPrint, TextFieldsFillingTheirWidthAreNotOverrunAndNullArgumentsPrintNothing)

@@ -21,7 +21,7 @@ TEST(ZemRc, PrintsTheReasonCodesName)
         {{"rc", "2035", "--home", SamplePath("")}, {0, "MQRC_NOT_AUTHORIZED\n", ""}},
         {{"rc", "2085", "--home", SamplePath("")}, {0, "MQRC_UNKNOWN_OBJECT_NAME\n", ""}},
         {{"rc", "0", "--home", SamplePath("")}, {0, "MQRC_NONE\n", ""}},
-        {{"rc", "9999", "--home", SamplePath("")}, {1, "unknown reason code\n", ""}},
+        {{"rc", "9999", "--home", SamplePath("")}, {1, "", "zem rc: unknown reason code\n"}},
         {{"rc", "-5"}, {0, "MINUS_FIVE\n", ""}},
         {{"rc", "7"}, {1, "", "zem rc: the entry of reason code 7 has no text\n"}},
         {{"rc", "20x"}, {2, "", "zem rc: expected CODE, a 32-bit number\n"}},
@@ -43,6 +43,8 @@ TEST(ZemName, EveryKindByItsShortNameAndMistakesAreUsageErrors)
         {"exitresponse2", "12", "12"},         {"callertype", "2", "MQXACT_INTERNAL"},
         {"function", "21", "MQCALLBACK"},      {"channeltype", "7", "SVRCONN"},
         {"environment", "4", "MQXE_MQSC"},
+        // Numbers are decimal, with 0x for hexadecimal: never octal.
+        {"exitresponse", "010", "10"},         {"feedback", "0x100", "QUIT"},
     };
     std::vector<zemtest::ExpectedRun> runs;
     for (const auto &[kind, value, name] : kKindValueName)
@@ -50,7 +52,8 @@ TEST(ZemName, EveryKindByItsShortNameAndMistakesAreUsageErrors)
     const std::string kindValue = "zem name: expected KIND VALUE (see 'zem name --help')\n";
     runs.push_back({{"name", "colour", "1"}, {2, "", "zem name: unknown kind 'colour' (see 'zem name --help')\n"}});
     runs.push_back({{"name", "feedback", "many"}, {2, "", kindValue}});
-    runs.push_back({{"name", "feedback", "99999999999"}, {2, "", kindValue}});
+    for (const char *bad : {"99999999999", " 5", "0x", "-"})
+        runs.push_back({{"name", "feedback", bad}, {2, "", kindValue}});
     ExpectRuns(runs);
 
     zemtest::ToolRun help = zemtest::RunZem({"name", "--help"});

@@ -39,31 +39,25 @@ TEST(MaskMatch, KnownMasksAndScanRulesAtTheEdges)
     }
 }
 
+// Inputs beyond the reach of the comparison with the recursive definition below.
 TEST(PatternMatch, KnownPatternsWildcardsStringEndsAndClasses)
 {
     const Case cases[] = {
-        {"", "", 1, 1}, {" ", "", 1, 1}, {"", " X", 1, 1}, {"", "X", 0, 0}, {" ", "X", 0, 0}, {"X", " ", 0, 0},
-        {"A ", "A", 0, 0}, {"ABC", "ABC ", 0, 0}, {"ABC", "ABD", 0, 0}, {"abc", "ABC", 0, 1}, {"QM1", "qm1", 0, 1},
-        {"*", "", 1, 1}, {"*", "ANY.THING", 1, 1}, {"?", "", 0, 0}, {"??", "A", 0, 0}, {"A?C", "ABC", 1, 1},
-        {"A*C", "ABCBC", 1, 1}, {"A*C", "ABCC", 1, 1}, {"*AB", "AAB", 1, 1}, {"A**", "A", 1, 1}, {"A*", "", 0, 0},
+        {"", " X", 1, 1}, {"", "X", 0, 0}, {" ", "X", 0, 0}, {"X", " ", 0, 0}, {"ABC", "ABC ", 0, 0},
+        {"ABC", "ABD", 0, 0}, {"abc", "ABC", 0, 1}, {"QM1", "qm1", 0, 1}, {"*", "ANY.THING", 1, 1},
+        {"A?C", "ABC", 1, 1}, {"A*C", "ABCBC", 1, 1}, {"A*C", "ABCC", 1, 1}, {"*AB", "AAB", 1, 1},
         {"A*B*C", "AXXBYYC", 1, 1}, {"A*B*C", "AXXBYYCD", 0, 0}, {"*A", "BA ", 0, 0}, {"**X", "ABX", 1, 1},
-        {"*.QUEUE", "SYSTEM.DEF.QUEUE", 1, 1}, {"*?*", "", 0, 0}, {"*X*", "ABXCD", 1, 1},
-        {"Q[0-9][0-9]", "Q42", 1, 1}, {"Q[0-9]*", "Q7X", 1, 1}, {"[0-9]", "", 0, 0}, {"[a-c]X", "BX", 0, 1},
-        {"[B-D]X", "CX", 1, 1}, {"[B-D]X", "CXY", 0, 0}, {"[-B]", "A", 1, 1}, {"[A-C-E]", "D", 1, 1},
-        {"[A-C-E]", "F", 0, 0}, {"[A-CX]", "X", 1, 1}, {"[A-C", "B", 0, 0}, {"[]", "A", 0, 0},
-        {"[^AB]", "D", 1, 1}, {"[^AB]", "B", 0, 0}, {"[^AB]X", "CY", 0, 0}, {"[ABC]", "b", 0, 1},
-        {"[A-Z]", "m", 0, 1}, {"[a-z]", "M", 0, 1}, {"[^A-C]", "D", 1, 1},
+        {"*.QUEUE", "SYSTEM.DEF.QUEUE", 1, 1}, {"*X*", "ABXCD", 1, 1}, {"Q[0-9][0-9]", "Q42", 1, 1},
+        {"Q[0-9]*", "Q7X", 1, 1}, {"[0-9]", "", 0, 0}, {"[a-c]X", "BX", 0, 1}, {"[B-D]X", "CX", 1, 1},
+        {"[B-D]X", "CXY", 0, 0}, {"[-B]", "A", 1, 1}, {"[A-C-E]", "D", 1, 1}, {"[A-C-E]", "F", 0, 0},
+        {"[A-CX]", "X", 1, 1}, {"[A-C", "B", 0, 0}, {"[^AB]", "D", 1, 1}, {"[^AB]", "B", 0, 0},
+        {"[^AB]X", "CY", 0, 0}, {"[ABC]", "b", 0, 1}, {"[A-Z]", "m", 0, 1}, {"[a-z]", "M", 0, 1},
+        {"[^A-C]", "D", 1, 1}, {"[]A]", "]", 0, 0}, {"[AB][^AB]", "AC", 1, 1}, {"[AB][^AB]", "AB", 0, 0},
         {"[", "[", 0, 0},           // '[' as the last character never fits
-        {"[A-]", "A", 0, 0},        // upper bound would be the ']'
-        {"[A-", "A", 0, 0},         // '-' as the last character
-        {"[]A]", "A", 0, 0},        // empty class
-        {"[]A]", "]", 0, 0},
         {"[*]", "*", 1, 1},         // '*' and '?' are members inside a class
-        {"[*]", "A", 0, 0}, {"[?]", "A", 0, 0},
         {"[^A-C]", "b", 1, 0},      // with case ignored 'b' is in the range, so not fit
         {"[^]", "X", 1, 1},         // negated and empty: everything fits
         {"[^AB][AB]", "CA", 1, 1},  // negation belongs to its own class only
-        {"[AB][^AB]", "AC", 1, 1}, {"[AB][^AB]", "AB", 0, 0},
         {"[A^B]", "^", 0, 0},       // a later '^' is no member
         {"[A^B]", "B", 1, 1},
         {"[Z-A]", "M", 0, 0},       // an inverted range holds nothing

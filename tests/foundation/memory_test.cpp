@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -44,46 +43,27 @@ TEST(TrackedMemory, ResizeKeepsContentsNullAllocatesAndZeroReleasesAndFails)
     EXPECT_EQ(block, nullptr);
 }
 
-// The report tests run in this order: the log stream is process-wide.
-class MemoryLog : public testing::Test {
-protected:
-    zemtest::TempDir dir;
-    // Leaves the report on standard output again, closing any file the test opened.
-    void TearDown() override
-    {
-        CaptureStdout([&] { SetMemoryLogFile(dir.path().c_str()); });
-    }
-};
-
-TEST_F(MemoryLog, UnopenablePathPrintsItsReasonAndFallsBackToStandardOutput)
+TEST(MemoryLog, ReportGoesToAFileEmptiedFirstOrWithItsReasonToStandardOutput)
 {
-    std::string path = dir.path(), absent = dir.file("absent/memory.log");
+    zemtest::TempDir dir;
+    std::string path = dir.write("memory.log", "stale report\n"), absent = dir.file("absent/memory.log");
     std::string out = CaptureStdout([&] {
         SetMemoryLogFile(path.c_str());
         EXPECT_EQ(DumpMemoryLog(), 0);
+        // An empty path keeps the file; replacing the stream closes (and so completes) it.
+        SetMemoryLogFile("");
+        SetMemoryLogFile(nullptr);
+        EXPECT_EQ(DumpMemoryLog(), 0);
+        SetMemoryLogFile(dir.path().c_str());
+        EXPECT_EQ(DumpMemoryLog(), 0);
         SetMemoryLogFile(absent.c_str());
     });
-    EXPECT_EQ(out, "Failed to open memory log file '" + path +
+    EXPECT_EQ(zemtest::ReadFile(path), "END OF DUMP, total blocks = 0\nEND OF DUMP, total blocks = 0\n");
+    EXPECT_EQ(out, "Failed to open memory log file '" + dir.path() +
                        "' for writing\n(errno: 21 (Is a directory))\ndefaulting to stdout\n"
                        "END OF DUMP, total blocks = 0\n"
                        "Failed to open memory log file '" + absent +
                        "' for writing\n(errno: 2 (No such file or directory))\ndefaulting to stdout\n");
-}
-
-TEST_F(MemoryLog, ReportGoesToTheFileWhichIsEmptiedFirstAndAnEmptyPathKeepsIt)
-{
-    std::string path = dir.write("memory.log", "stale report\n");
-    std::string out = CaptureStdout([&] {
-        SetMemoryLogFile(path.c_str());
-        EXPECT_EQ(DumpMemoryLog(), 0);
-        SetMemoryLogFile("");
-        SetMemoryLogFile(nullptr);
-        EXPECT_EQ(DumpMemoryLog(), 0);
-        // Replacing the stream closes (and so completes) the file.
-        SetMemoryLogFile(dir.path().c_str());
-    });
-    EXPECT_EQ(zemtest::ReadFile(path), "END OF DUMP, total blocks = 0\nEND OF DUMP, total blocks = 0\n");
-    EXPECT_EQ(out.find("END OF DUMP"), std::string::npos);
 }
 
 }  // namespace

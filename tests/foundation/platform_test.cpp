@@ -47,14 +47,12 @@ private:
     std::optional<zemtest::ScopedEnv> env_;
 };
 
-TEST_F(Registry, DefaultLocationWithoutTheVariable)
-{
-    zemtest::ScopedEnv unset(ZEM_REGISTRY_FILE_ENV, std::nullopt);
-    EXPECT_STREQ(RegistryFilePath(), "/etc/zemapi/registry");
-}
-
 TEST_F(Registry, MissingFileOrKeyDoesNotOpenAndAKeyWithoutValuesHasNone)
 {
+    {
+        zemtest::ScopedEnv unset(ZEM_REGISTRY_FILE_ENV, std::nullopt);
+        EXPECT_STREQ(RegistryFilePath(), "/etc/zemapi/registry");
+    }
     EXPECT_EQ(Open(std::nullopt), kRegistryNotFound);
     EXPECT_EQ(key, nullptr);
     EXPECT_EQ(Open("[Software\\Other]\nWorkPath=/x\n[Software\\Trelko]\n"), kRegistryNotFound);

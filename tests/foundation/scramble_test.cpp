@@ -25,41 +25,28 @@ Bytes Decrypted(Bytes bytes, uint32_t key)
 TEST(Scrambling, ExchangesNibblesThenAppliesTheKeyFoldedToOneByte)
 {
     const Bytes plain = {0x12, 0xAB, 0x00, 0xFF}, swapped = {0x21, 0xBA, 0x00, 0xFF};
-    // Keys whose bytes cancel (0x01 ^ 0x01 ^ 0x01 ^ 0x01, 0x12 ^ 0x34 ^ 0x12 ^ 0x34) only exchange nibbles;
-    // 0x12 ^ 0x34 ^ 0x56 ^ 0x78 is 0x08.
+    // Keys whose bytes cancel only exchange nibbles; 0x12 ^ 0x34 ^ 0x56 ^ 0x78 is 0x08, in
+    // whatever order the key's bytes stand.
     const struct {
         uint32_t key;
         Bytes scrambled;
-    } rows[] = {{0x01010101u, swapped}, {0x12341234u, swapped}, {0u, swapped}, {0x12345678u, {0x29, 0xB2, 0x08, 0xF7}}};
+    } rows[] = {{0x12341234u, swapped}, {0u, swapped}, {0x12345678u, {0x29, 0xB2, 0x08, 0xF7}},
+                {0x78563412u, {0x29, 0xB2, 0x08, 0xF7}}, {0x08000000u, {0x29, 0xB2, 0x08, 0xF7}}};
     for (const auto &row : rows) {
         EXPECT_EQ(Encrypted(plain, row.key), row.scrambled) << std::hex << row.key;
         EXPECT_EQ(Decrypted(row.scrambled, row.key), plain) << std::hex << row.key;
     }
-    // Keys with the same fold scramble alike, whatever the byte order of the key.
-    const Bytes text = {'P', 'C', 'F', 0x00, 0x7F, 0x80, 0xFE};
-    const Bytes reference = Encrypted(text, 0x12345678u);
-    for (uint32_t key : {0x78563412u, 0x00000008u, 0x08000000u})
-        EXPECT_EQ(Encrypted(text, key), reference) << std::hex << key;
-    EXPECT_NE(Encrypted(text, 0x00000009u), reference);
-}
-
-TEST(Scrambling, DecryptUndoesEncryptForEveryByteAndManyKeys)
-{
     Bytes all(256);
     for (int i = 0; i < 256; ++i)
         all[i] = static_cast<unsigned char>(i);
-    for (uint32_t key : {0u, 1u, 0xFFu, 0xFFFFFFFFu, 0xDEADBEEFu, 0x80000000u})
+    for (uint32_t key : {1u, 0xFFFFFFFFu, 0xDEADBEEFu})
         EXPECT_EQ(Decrypted(Encrypted(all, key), key), all) << std::hex << key;
-}
-
-TEST(Scrambling, CountBelowOneLeavesTheBufferAlone)
-{
+    // A count below one or no buffer leaves everything alone.
     unsigned char bytes[2] = {0x12, 0x34};
     EXPECT_EQ(EncryptMsg(bytes, 0, 0xFFu), 1);
     EXPECT_EQ(EncryptMsg(bytes, -4, 0xFFu), 1);
     EXPECT_EQ(DecryptMsg(bytes, -1, 0xFFu), 1);
-    EXPECT_EQ(bytes[0], 0x12);
-    EXPECT_EQ(bytes[1], 0x34);
+    EXPECT_EQ(Bytes(bytes, bytes + 2), Bytes({0x12, 0x34}));
     EXPECT_EQ(EncryptMsg(nullptr, 5, 0xFFu), 1);
     EXPECT_EQ(DecryptMsg(nullptr, 5, 0xFFu), 1);
 }
@@ -71,9 +58,7 @@ TEST(Scrambling, DecryptLongRestoresTheValueByteByByteInMemory)
     int32_t value = 0, expected = 0;
     std::memcpy(&value, scrambled, 4);
     std::memcpy(&expected, plain, 4);
-    EXPECT_EQ(DecryptLong(value, 0x00000008u), expected);
     EXPECT_EQ(DecryptLong(value, 0x12345678u), expected);
-    EXPECT_EQ(DecryptLong(0x00000000, 0), 0);
     EXPECT_EQ(DecryptLong(0x12345678, 0), 0x21436587);
 }
 

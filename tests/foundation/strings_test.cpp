@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cctype>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -63,65 +63,38 @@ TEST(Strings, InPlaceEditsKeepWithinTheText)
     str_replace_char(nullptr, ' ', '_');
 }
 
-TEST(HexText, BytesBecomeUpperCaseDigitPairs)
+// Digit pairs are read from an exact-size copy: no NUL is looked for.
+template <int N>
+std::string ToBytes(const std::string &digits, void (*convert)(const char *, void *))
 {
-    unsigned char id[24], zeros[24] = {0}, token[32];
-    for (int i = 0; i < 24; ++i)
-        id[i] = static_cast<unsigned char>(i * 11);
-    std::unique_ptr<char[]> text(new char[49]);
-    EXPECT_EQ(ConvertByte24ToText48(id, text.get()), 48);
-    EXPECT_STREQ(text.get(), "000B16212C37424D58636E79848F9AA5B0BBC6D1DCE7F2FD");
-    EXPECT_EQ(ConvertByte24ToText48(zeros, text.get()), 48);
-    EXPECT_EQ(std::string(text.get()), std::string(48, '0'));
-
-    std::memset(token, 0xAB, sizeof token);
-    token[0] = 0x01;
-    token[31] = 0xFE;
-    std::unique_ptr<char[]> tokenText(new char[65]);
-    EXPECT_EQ(ConvertByte32ToText64(token, tokenText.get()), 64);
-    std::string middle;
-    for (int i = 0; i < 30; ++i)
-        middle += "AB";
-    EXPECT_EQ(std::string(tokenText.get()), "01" + middle + "FE");
-}
-
-// Pairs are read from a buffer of exactly the digit count: no NUL is looked for.
-std::string ToBytes24(const std::string &digits)
-{
-    std::unique_ptr<char[]> text(new char[48]);
-    std::memcpy(text.get(), digits.data(), 48);
-    unsigned char bytes[24];
+    std::unique_ptr<char[]> text(new char[2 * N]);
+    std::memcpy(text.get(), digits.data(), 2 * N);
+    unsigned char bytes[N];
     std::memset(bytes, 0x5A, sizeof bytes);
-    ConvertText48ToByte24(text.get(), bytes);
-    return std::string(reinterpret_cast<char *>(bytes), sizeof bytes);
+    convert(text.get(), bytes);
+    return std::string(reinterpret_cast<char *>(bytes), N);
 }
 
-TEST(HexText, DigitPairsOfEitherCaseBecomeBytesByTheScanRules)
+TEST(HexText, BytesBecomeUpperCaseDigitPairsAndPairsOfEitherCaseBytesAgain)
 {
-    std::string lower;
-    for (int i = 0; i < 24; ++i)
-        lower += "ab";
-    EXPECT_EQ(ToBytes24(lower), std::string(24, '\xAB'));
-    EXPECT_EQ(ToBytes24("00017F80fFFe" + std::string(36, '0')),
-              std::string("\x00\x01\x7F\x80\xFF\xFE", 6) + std::string(18, '\0'));
+    unsigned char id[32];
+    for (int i = 0; i < 32; ++i)
+        id[i] = static_cast<unsigned char>(i * 11 + 1);
+    std::unique_ptr<char[]> text(new char[65]);
+    EXPECT_EQ(ConvertByte24ToText48(id, text.get()), 48);
+    EXPECT_STREQ(text.get(), "010C17222D38434E59646F7A85909BA6B1BCC7D2DDE8F3FE");
+    EXPECT_EQ(ToBytes<24>(text.get(), ConvertText48ToByte24), std::string(reinterpret_cast<char *>(id), 24));
+    EXPECT_EQ(ConvertByte32ToText64(id, text.get()), 64);
+    EXPECT_EQ(std::string(text.get()).substr(40), "DDE8F3FE09141F2A35404B56");
+    std::string lower = text.get();
+    for (char &c : lower)
+        c = static_cast<char>(std::tolower(c));
+    EXPECT_EQ(ToBytes<32>(lower, ConvertText64ToByte32), std::string(reinterpret_cast<char *>(id), 32));
     // "4 " and " 4": a digit next to white space is that digit alone; "G1", "-1", "+F",
     // "zz", "  " and "x0" are not hex and give 0; "0x" is the digit 0.
     std::string pairs = "4  4G1-1+Fzz  x00x\t9";
-    EXPECT_EQ(ToBytes24(pairs + std::string(48 - pairs.size(), 'F')),
+    EXPECT_EQ(ToBytes<24>(pairs + std::string(48 - pairs.size(), 'F'), ConvertText48ToByte24),
               std::string("\x04\x04\x00\x00\x00\x00\x00\x00\x00\x09", 10) + std::string(14, '\xFF'));
-
-    std::string digits;
-    for (int i = 0; i < 32; ++i) {
-        char pair[3];
-        std::snprintf(pair, sizeof pair, "%02x", 255 - i);
-        digits += pair;
-    }
-    std::unique_ptr<char[]> text(new char[64]);
-    std::memcpy(text.get(), digits.data(), 64);
-    unsigned char bytes[32];
-    ConvertText64ToByte32(text.get(), bytes);
-    for (int i = 0; i < 32; ++i)
-        EXPECT_EQ(bytes[i], 255 - i) << i;
 }
 
 TEST(HexText, NullBuffersAreRefused)

@@ -17,15 +17,15 @@ using zemtest::RunZem;
 using zemtest::ScopedEnv;
 using zemtest::ToolRun;
 
-TEST(ZemHexdump, PrintsRowsOfCharactersAndHexDigits)
+TEST(ZemHexdump, PrintsRowsOfCharactersAndHexDigitsAndRejectsBadUsage)
 {
     zemtest::TempDir dir;
-    std::string data = dir.write("data", "ABCDEFGHIJKLMNOPQRST");
-    std::string odd = dir.write("odd", std::string("\x00\x7F" "ab\xC1\n", 6));
+    std::string odd = dir.write("odd", std::string("\x00\x7F" "ab\xC1\n", 6)), absent = dir.file("absent");
     const std::string oddRows = "00000000:  . . a b     00 7F 61 62 \n"
                                 "00000004:  . .         C1 0A \n";
+    const std::string rowsError = "zem hexdump: --rows takes a number from 1 to 4096, not ";
     ExpectRuns({
-        {{"hexdump", data},
+        {{"hexdump", dir.write("data", "ABCDEFGHIJKLMNOPQRST")},
          {0,
           "00000000:  A B C D E F G H I J K L M N O P     41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 \n"
           "00000010:  Q R S T                             51 52 53 54 \n",
@@ -35,26 +35,10 @@ TEST(ZemHexdump, PrintsRowsOfCharactersAndHexDigits)
         // A file shorter than a row is one row of its length.
         {{"hexdump", dir.write("short", "QM1")}, {0, "00000000:  Q M 1     51 4D 31 \n", ""}},
         {{"hexdump", dir.write("empty", "")}, {0, "", ""}},
-        {{"hexdump", zemtest::SamplePath("foundation/queues.ebcdic"), "--rows", "30"},
-         {0,
-          "00000000:  . . . . . @ . . . . . . K . . . . . K . . . . . . . K . . .     "
-          "D8 D4 C7 D9 F1 40 E2 E8 E2 E3 C5 D4 4B C1 C4 D4 C9 D5 4B C3 D6 D4 D4 C1 D5 C4 4B D8 E4 C5 \n"
-          "0000001E:  . . . . . . . . @ . . . . . . K . . . . . . . K . . . . . .     "
-          "E4 C5 15 D8 D4 C7 D9 F2 40 E2 E8 E2 E3 C5 D4 4B C3 D6 D4 D4 C1 D5 C4 4B C9 D5 D7 E4 E3 15 \n",
-          ""}},
-    });
-}
-
-TEST(ZemHexdump, UsageAndFileErrors)
-{
-    zemtest::TempDir dir;
-    std::string file = dir.write("data", "AB"), absent = dir.file("absent");
-    const std::string rowsError = "zem hexdump: --rows takes a number from 1 to 4096, not ";
-    ExpectRuns({
         {{"hexdump"}, {2, "", "zem hexdump: expected one FILE (see 'zem hexdump --help')\n"}},
-        {{"hexdump", file, "--rows", "0"}, {2, "", rowsError + "'0'\n"}},
-        {{"hexdump", file, "--rows", "4097"}, {2, "", rowsError + "'4097'\n"}},
-        {{"hexdump", file, "--rows", "8x"}, {2, "", rowsError + "'8x'\n"}},
+        {{"hexdump", odd, "--rows", "0"}, {2, "", rowsError + "'0'\n"}},
+        {{"hexdump", odd, "--rows", "4097"}, {2, "", rowsError + "'4097'\n"}},
+        {{"hexdump", odd, "--rows", "8x"}, {2, "", rowsError + "'8x'\n"}},
         {{"hexdump", absent}, {1, "", "zem hexdump: cannot read '" + absent + "'\n"}},
         {{"hexdump", dir.path()}, {1, "", "zem hexdump: cannot read '" + dir.path() + "'\n"}},
     });
@@ -69,8 +53,6 @@ TEST(ZemEbcdic, ConvertsStandardInputOrAFileEitherWayAndRejectsBadUsage)
     const std::string oneDirection = "zem ebcdic: give exactly one of --to-ascii and --to-ebcdic\n";
     ExpectRuns({
         {{"ebcdic", "--to-ascii", dir.write("in", ebcdic)}, {0, "Hello, world!\n", ""}},
-        {{"ebcdic", "--to-ascii", zemtest::SamplePath("foundation/queues.ebcdic")},
-         {0, "QMGR1 SYSTEM.ADMIN.COMMAND.QUEUE\nQMGR2 SYSTEM.COMMAND.INPUT\n", ""}},
         {{"ebcdic"}, {2, "", oneDirection}},
         {{"ebcdic", "--to-ascii", "--to-ebcdic"}, {2, "", oneDirection}},
         {{"ebcdic", "--to-ascii", "a", "b"},
@@ -90,7 +72,6 @@ TEST(ZemMatch, AnswersWithTextAndExitStatus)
         {{"match", "--pattern", "Q[0-9][0-9]", "q42"}, noMatch},
         {{"match", "--pattern", "--ignore-case", "Q[0-9][0-9]", "q42"}, match},
         {{"match", "--ignore-case", "sys*", "SYSTEM"}, match},
-        {{"match", "QM1", "QM1   "}, match},
         {{"match", "A*"}, {2, "", "zem match: expected MASK|PATTERN and STRING (see 'zem match --help')\n"}},
         {{"match", "A*", "B", "--regex"}, {2, "", "zem match: unknown option '--regex' (see 'zem match --help')\n"}},
     });
@@ -125,20 +106,15 @@ TEST_F(ZemInstallDir, ReportsEachSourceAndJoinsPathsBelowIt)
     ScopedEnv home("KELDA_HOME", "/apps/suite");
     EXPECT_EQ(Run({"installdir"}).out, "directory: /apps/suite\nsource: environment\n");
     EXPECT_EQ(Run({"path", "zemrc.ini"}).out, "/apps/suite/config/groups/zemrc.ini\n");
-}
-
-TEST_F(ZemInstallDir, DefaultWhenTheWorkingDirectoryIsTooLongToRead)
-{
+    // A working directory too long to read gives the default (the registry is then skipped).
     std::string deep = root.path();
     while (deep.size() < 600) {
         deep += "/" + std::string(50, 'd');
         ASSERT_EQ(mkdir(deep.c_str(), 0700), 0);
     }
+    ScopedEnv noHomeAgain("KELDA_HOME", std::nullopt);
     EXPECT_EQ(RunZem({"installdir"}, "", deep), (ToolRun{0, "directory: /opt/zemapi\nsource: default\n", ""}));
-}
 
-TEST_F(ZemInstallDir, UsageAndOverlongPathErrors)
-{
     const std::string longName(1100, 'n');
     ExpectRuns({
         {{"installdir", "extra"}, {2, "", "zem installdir: takes no arguments (see 'zem installdir --help')\n"}},

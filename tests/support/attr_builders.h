@@ -41,8 +41,7 @@ private:
     MESSAGE msg_{};
 };
 
-// Output with every ctime date ("Wed Jan  3 10:00:00 2024") replaced by "DATE" and every
-// "pMsg 7f..." / "pBuf 7f..." address by "ADDR", so dated dumps compare exactly.
+// MaskClocks (pcf_builders.h) under its older name.
 std::string MaskDatesAndAddresses(const std::string &text);
 
 }  // namespace zemtest

@@ -1,5 +1,7 @@
 #include "capture.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -60,10 +62,15 @@ TempDir::~TempDir()
 
 std::string TempDir::write(const std::string &name, const std::string &bytes) const
 {
-    std::string full = file(name);
-    std::ofstream out(full, std::ios::binary);
+    Write(file(name), bytes);
+    return file(name);
+}
+
+bool TempDir::Write(const std::string &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return full;
+    return out.good();
 }
 
 std::string ReadFile(const std::string &path)
@@ -75,5 +82,14 @@ std::string ReadFile(const std::string &path)
 }
 
 std::string SamplePath(const std::string &relative) { return std::string(ZEM_SAMPLES_DIR) + "/" + relative; }
+
+void ExpectSampleFile(const std::string &relative, const std::string &bytes)
+{
+    const std::string path = SamplePath(relative);
+    if (std::getenv("ZEM_WRITE_SAMPLES")) {
+        ASSERT_TRUE(TempDir::Write(path, bytes)) << path;
+    }
+    EXPECT_EQ(ReadFile(path), bytes) << path;
+}
 
 }  // namespace zemtest

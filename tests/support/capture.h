@@ -22,6 +22,8 @@ public:
     std::string file(const std::string &name) const { return path_ + "/" + name; }
     // Writes bytes to name inside the directory and returns the full path.
     std::string write(const std::string &name, const std::string &bytes) const;
+    // Writes bytes to the file at path, replacing it; false when that fails.
+    static bool Write(const std::string &path, const std::string &bytes);
 private:
     std::string path_;
 };
@@ -30,5 +32,10 @@ std::string ReadFile(const std::string &path);
 
 // Path of a bundled sample below samples/.
 std::string SamplePath(const std::string &relative);
+
+// Expects the bundled sample to hold exactly bytes. With ZEM_WRITE_SAMPLES set in the
+// environment it is written from them first: the way to regenerate the samples after a
+// change of their builders (then review the diff).
+void ExpectSampleFile(const std::string &relative, const std::string &bytes);
 
 }  // namespace zemtest

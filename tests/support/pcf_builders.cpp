@@ -31,6 +31,13 @@ bool HostIsLittleEndian()
     return first == 1;
 }
 
+// text cut or filled up to width.
+std::string Fitted(const std::string &text, int32_t width, char fill)
+{
+    auto size = static_cast<std::size_t>(width);
+    return text.substr(0, size) + std::string(size - std::min(text.size(), size), fill);
+}
+
 }  // namespace
 
 std::string ToEbcdic(const std::string &ascii)
@@ -49,28 +56,17 @@ std::string ToEbcdic(const std::string &ascii)
 
 PcfBytes::PcfBytes(ByteOrder order, Text text) : order_(order), text_(text) {}
 
-PcfBytes &PcfBytes::Int32(int32_t value)
+PcfBytes &PcfBytes::Int(uint64_t bits, int size)
 {
     // Written least significant byte first for little-endian order, most first otherwise.
     bool little = HostIsLittleEndian() == (order_ == ByteOrder::kNative);
-    auto bits = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i) {
-        int shift = little ? 8 * i : 8 * (3 - i);
-        bytes_ += static_cast<char>((bits >> shift) & 0xFF);
-    }
+    for (int i = 0; i < size; ++i)
+        bytes_ += static_cast<char>((bits >> (8 * (little ? i : size - 1 - i))) & 0xFF);
     return *this;
 }
 
-PcfBytes &PcfBytes::Int64(int64_t value)
-{
-    bool little = HostIsLittleEndian() == (order_ == ByteOrder::kNative);
-    auto bits = static_cast<uint64_t>(value);
-    for (int i = 0; i < 8; ++i) {
-        int shift = little ? 8 * i : 8 * (7 - i);
-        bytes_ += static_cast<char>((bits >> shift) & 0xFF);
-    }
-    return *this;
-}
+PcfBytes &PcfBytes::Int32(int32_t value) { return Int(static_cast<uint32_t>(value), 4); }
+PcfBytes &PcfBytes::Int64(int64_t value) { return Int(static_cast<uint64_t>(value), 8); }
 
 PcfBytes &PcfBytes::Words(std::initializer_list<int32_t> words)
 {
@@ -134,7 +130,7 @@ PcfBytes &PcfBytes::Cfsl(int32_t parameter, const std::vector<std::string> &text
     auto n = static_cast<int32_t>(texts.size());
     Head(6, Padded(24 + n * stringLength)).Words({parameter, ccsid, n, stringLength});
     for (const auto &text : texts)
-        Chars(text.substr(0, stringLength) + std::string(stringLength - std::min<std::size_t>(text.size(), stringLength), ' '));
+        Chars(Fitted(text, stringLength, ' '));
     return Pad4();
 }
 
@@ -176,7 +172,7 @@ PcfBytes &PcfBytes::Excfbl(int32_t parameter, const std::vector<std::string> &en
     auto n = static_cast<int32_t>(entries.size());
     Head(997, Padded(24 + n * stringLength)).Words({parameter, 0, n, stringLength});
     for (const auto &entry : entries)
-        Raw(entry.substr(0, stringLength) + std::string(stringLength - std::min<std::size_t>(entry.size(), stringLength), '\0'));
+        Raw(Fitted(entry, stringLength, '\0'));
     return Pad4();
 }
 
@@ -274,10 +270,15 @@ std::string ViewBytes(const MESSAGE &view)
     return std::string(reinterpret_cast<const char *>(view.pData), static_cast<std::size_t>(view.Used));
 }
 
-std::string MaskTimes(const std::string &text)
+std::string MaskClocks(const std::string &text)
 {
+    static const std::regex date("[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}");
     static const std::regex time("(^|\n)[0-9]{2}:[0-9]{2}:[0-9]{2} ");
-    return std::regex_replace(text, time, "$1TT:TT:TT ");
+    static const std::regex address("(pMsg|pBuf) [0-9a-f]+ hex");
+    std::string masked = std::regex_replace(text, date, "DATE");
+    return std::regex_replace(std::regex_replace(masked, time, "$1TT:TT:TT "), address, "$1 ADDR hex");
 }
+
+std::string MaskTimes(const std::string &text) { return MaskClocks(text); }
 
 }  // namespace zemtest

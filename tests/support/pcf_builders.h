@@ -56,6 +56,7 @@ public:
     int32_t length() const { return static_cast<int32_t>(bytes_.size()); }
 
 private:
+    PcfBytes &Int(uint64_t bits, int size);
     PcfBytes &Head(int32_t type, std::size_t strucLength);
     std::string Encode(const std::string &text) const;
 
@@ -109,8 +110,10 @@ std::string DataOf(const PcfMessage &pcf);
 // The bytes an attribute view points at.
 std::string ViewBytes(const MESSAGE &view);
 
-// Standard output with the leading "hh:mm:ss" of every line that starts with one (after an
-// optional empty line) replaced by "TT:TT:TT", so that dated messages compare exactly.
-std::string MaskTimes(const std::string &text);
+// Dated output made comparable: every ctime date ("Wed Jan  3 10:00:00 2024") becomes
+// "DATE", the "hh:mm:ss " that starts a line (or the text) "TT:TT:TT " and every
+// "pMsg 7f.. hex" / "pBuf 7f.. hex" address "ADDR".
+std::string MaskClocks(const std::string &text);
+std::string MaskTimes(const std::string &text);  // the same
 
 }  // namespace zemtest

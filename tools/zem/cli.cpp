@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -74,11 +75,14 @@ int Failure(const char *command, const std::string &message)
 
 bool ParseInt64(const std::string &text, int64_t &value)
 {
-    if (text.empty())
+    // Decimal, so "010" is ten; hexadecimal only with an explicit 0x after the sign.
+    size_t digits = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    if (digits >= text.size() || !std::isdigit(static_cast<unsigned char>(text[digits])))
         return false;
+    bool hex = text.size() > digits + 1 && text[digits] == '0' && (text[digits + 1] | 0x20) == 'x';
     errno = 0;
     char *end = nullptr;
-    long long parsed = std::strtoll(text.c_str(), &end, 0);
+    long long parsed = std::strtoll(text.c_str(), &end, hex ? 16 : 10);
     if (errno != 0 || *end != '\0')
         return false;
     value = parsed;

@@ -121,7 +121,7 @@ const char kPermitHelp[] =
     "KEY fits and prints it with its value:\n"
     "  rule:  RULE\n"
     "  value: VALUE\n"
-    "or prints \"no rule fits\" and exits 1. The section is NAME (effective,\n"
+    "or reports \"no rule fits\" on standard error and exits 1. The section is NAME (effective,\n"
     "userauthority, audit or trust) or the family that KEY begins with. Rules end at the\n"
     "key delimiter (default '='), values at a value delimiter (default CR and LF).\n";
 
@@ -200,7 +200,7 @@ int PermitFromFile(const char *command, const zem_cli::Args &args, const std::st
                     value.data());
         status = 0;
     } else {
-        std::puts("no rule fits");
+        zem_cli::Failure(command, "no rule fits");
     }
     zemClosePermFile(&perm);
     return status;
@@ -248,8 +248,9 @@ const char kRcHelp[] =
     "usage: zem rc CODE [--home DIR]\n"
     "\n"
     "Prints the text of the MQ reason code CODE from zemrc.ini in the configuration\n"
-    "folder: the part of its entry before the first ':', usually the MQRC_ name. Prints\n"
-    "\"unknown reason code\" and exits 1 when the file or the entry is missing.\n"
+    "folder: the part of its entry before the first ':', usually the MQRC_ name. Reports\n"
+    "\"unknown reason code\" on standard error and exits 1 when the file or the entry is\n"
+    "missing.\n"
     "--home DIR uses DIR as the install directory (as KELDA_HOME does).\n";
 
 // The name functions by a short kind name, all called the same way.
@@ -416,8 +417,10 @@ int Rc(int argc, char **argv)
     const char *text = GetRcText(code);
     if (!text)
         return zem_cli::Failure(command, "the entry of reason code " + args.positional[0] + " has no text");
+    if (std::strcmp(text, "unknown reason code") == 0)
+        return zem_cli::Failure(command, text);
     std::printf("%s\n", text);
-    return std::strcmp(text, "unknown reason code") ? 0 : 1;
+    return 0;
 }
 
 int Name(int argc, char **argv)
