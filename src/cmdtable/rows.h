@@ -22,6 +22,14 @@ constexpr int32_t kLevel510 = mq::MQCMDL_LEVEL_510;
 constexpr int32_t kLevel530 = mq::MQCMDL_LEVEL_530;
 constexpr int32_t kLevel600 = mq::MQCMDL_LEVEL_600;
 constexpr int32_t kLevel700 = mq::MQCMDL_LEVEL_700;
+constexpr int32_t kLevel710 = mq::MQCMDL_LEVEL_710;
+constexpr int32_t kLevel750 = mq::MQCMDL_LEVEL_750;
+constexpr int32_t kLevel800 = mq::MQCMDL_LEVEL_800;
+constexpr int32_t kLevel900 = mq::MQCMDL_LEVEL_900;
+constexpr int32_t kLevel910 = mq::MQCMDL_LEVEL_910;
+constexpr int32_t kLevel920 = mq::MQCMDL_LEVEL_920;
+constexpr int32_t kLevel930 = mq::MQCMDL_LEVEL_930;
+constexpr int32_t kLevel940 = mq::MQCMDL_LEVEL_940;
 
 // Value formats of the list entries.
 constexpr const char *kNone = "";          // keyword alone (FORCE, ALL, the verb)

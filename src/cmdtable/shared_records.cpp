@@ -220,3 +220,14 @@ MqscKeyword vPriority5 = Value(5, "5");
 MqscKeyword vPriority1 = Value(1, "1");
 
 }  // namespace zem::table
+
+// Records added for current MQ: z/OS commands and other objects.
+namespace zem::table {
+MqscKeyword kwCfStrucName = Str(MQCA_CF_STRUC_NAME, "CFSTRUCT", kZos, kLevel530);
+MqscKeyword kwDsBufs = Int(MQIA_CF_SMDS_BUFFERS, "DSBUFS", kZos, kLevel710);
+MqscKeyword vMQDSE_YES = Value(MQDSE_YES, "YES");
+MqscKeyword vMQDSE_NO = Value(MQDSE_NO, "NO");
+MqscKeyword vMQDSE_DEFAULT = Value(MQDSE_DEFAULT, "DEFAULT");
+MqscKeyword *vlDsExpand[] = {&vMQDSE_YES, &vMQDSE_NO, &vMQDSE_DEFAULT, nullptr};
+MqscKeyword kwDsExpand = Enum(MQIACF_CF_SMDS_EXPAND, "DSEXPAND", vlDsExpand, kZos, kLevel710);
+}  // namespace zem::table

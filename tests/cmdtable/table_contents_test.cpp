@@ -21,7 +21,7 @@ constexpr size_t kValueListBound = 64;  // no value list is longer
 
 std::vector<MqscKeyword *> Commands() {
     std::vector<MqscKeyword *> commands;
-    for (MqscKeyword **entry = GetCmdTbl(); *entry != nullptr && commands.size() <= kCommandCount; ++entry)
+    for (MqscKeyword **entry = GetCmdTbl(); *entry != nullptr && commands.size() < kCommandCount; ++entry)
         commands.push_back(*entry);
     return commands;
 }

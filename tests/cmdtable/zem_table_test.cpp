@@ -26,25 +26,27 @@ TEST(ZemTable, ListsTheCommandArrayInLookupOrder) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 107u);
+    ASSERT_EQ(lines.size(), 124u);
     EXPECT_EQ(lines[0], "POS  CODE   CONSTANT                             VERB                 PARAMETERS");
     EXPECT_EQ(lines[1], "0    38     MQCMD_ESCAPE                         \"MQSC_RESPONSE\"      -");
     EXPECT_EQ(lines[2], "1    1      MQCMD_CHANGE_Q_MGR                   \"ALTER QMGR\"         96");
     EXPECT_EQ(lines[4], "3    40     MQCMD_PING_Q_MGR                     \"PING QMGR\"          0");
     EXPECT_EQ(lines[14], "13   10611  EXCMD_MOVE_QLOCAL                    \"MOVE QLOCAL\"        5");
     EXPECT_EQ(lines[26], "25   31     MQCMD_START_CHANNEL_LISTENER         \"START LISTENER \"    7");
+    // Commands added later follow the first 106.
+    EXPECT_EQ(lines[107], "106  122    MQCMD_INQUIRE_STG_CLASS              \"DISPLAY STGCLASS\"   11");
 }
 
 TEST(ZemTable, ListsTheParametersOfTheFirstCommandWithACode) {
     const std::string listing =
         "4 \"DISPLAY QUEUE\" (MQCMD_INQUIRE_Q_NAMES 18), platforms -1, level 510\n"
-        "POS  KEYWORD    ID     CONSTANT                         TYPE     FORMAT  USE VALUE NAME VALUES\n"
-        "0    (verb)     18     MQCMD_INQUIRE_Q_NAMES            CMD      -       1   2     1\n"
-        "1    QUEUE      2016   MQCA_Q_NAME                      STR      (%s)    1   1     2\n"
-        "2    TYPE       20     MQIA_Q_TYPE                      ENUM     (%s)    0   1     1    "
+        "POS  KEYWORD    ID     CONSTANT                         TYPE     FORMAT  USE VALUE NAME LEVEL VALUES\n"
+        "0    (verb)     18     MQCMD_INQUIRE_Q_NAMES            CMD      -       1   2     1    510\n"
+        "1    QUEUE      2016   MQCA_Q_NAME                      STR      (%s)    1   1     2    510\n"
+        "2    TYPE       20     MQIA_Q_TYPE                      ENUM     (%s)    0   1     1    510   "
         "QALIAS=3 QLOCAL=1 QREMOTE=6 QMODEL=2 QCLUSTER=7 ALL=1001\n"
-        "3    CMDSCOPE   3080   MQCACF_COMMAND_SCOPE             STR      (%s)    0   1     1\n"
-        "4    QSGDISP    63     MQIA_QSG_DISP                    ENUM     (%s)    0   1     1    "
+        "3    CMDSCOPE   3080   MQCACF_COMMAND_SCOPE             STR      (%s)    0   1     1    510\n"
+        "4    QSGDISP    63     MQIA_QSG_DISP                    ENUM     (%s)    0   1     1    510   "
         "QMGR=0 COPY=1 SHARED=2 GROUP=3 PRIVATE=4 LIVE=6 ALL=-1\n";
     EXPECT_EQ(RunZem({"table", "18"}), (ToolRun{0, listing, ""}));
     EXPECT_EQ(RunZem({"table", "38"}),
@@ -53,6 +55,11 @@ TEST(ZemTable, ListsTheParametersOfTheFirstCommandWithACode) {
     ToolRun at = RunZem({"table", "--at", "55"});
     EXPECT_EQ(at.status, 0);
     EXPECT_EQ(Lines(at.out).at(0), "55 \"START LISTENER\" (MQCMD_START_CHANNEL_LISTENER 31), platforms -1, level 600");
+    // A keyword's level is that of the first MQ that has it, not its command's.
+    EXPECT_NE(RunZem({"table", "115"}).out.find(
+                  "\n8    CFCONLOS   246    MQIA_CF_CFCONLOS                 ENUM     (%s)    0   2     1    710   "
+                  "TERMINATE=0 TOLERATE=1 ASQMGR=2\n"),
+              std::string::npos);
 }
 
 TEST(ZemTable, ShowsEmptyNamedParametersAndTheSuitesIds) {
@@ -61,14 +68,14 @@ TEST(ZemTable, ShowsEmptyNamedParametersAndTheSuitesIds) {
     std::vector<std::string> lines = Lines(run.out);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0], "86 \"ARCHIVE LOG\" (EXCMD_ARCHIVE_LOG 10631), platforms 2, level 510");
-    EXPECT_EQ(lines[3], "1    \"\"         20631  EXIA_CANCEL_OFFLOAD              ENUM     %s      0   1     1    "
+    EXPECT_EQ(lines[3], "1    \"\"         20631  EXIA_CANCEL_OFFLOAD              ENUM     %s      0   1     1    510   "
                         "CANCEL OFFLOAD=1");
     // One suite id, two keywords: each shows its own constant name.
     EXPECT_NE(RunZem({"table", "41"}).out.find(
-                  "\n16   TASKNO     20601  EXIA_TASK_NUMBER                 INT      (%d)    0   2     1\n"),
+                  "\n16   TASKNO     20601  EXIA_TASK_NUMBER                 INT      (%d)    0   2     1    510\n"),
               std::string::npos);
     EXPECT_NE(RunZem({"table", "31"}).out.find(
-                  "\n2    INDISP     20601  EXIA_INBOUND_DISP                ENUM     (%s)    0   1     1    "
+                  "\n2    INDISP     20601  EXIA_INBOUND_DISP                ENUM     (%s)    0   1     1    510   "
                   "QMGR=1 GROUP=0\n"),
               std::string::npos);
 }
@@ -76,7 +83,7 @@ TEST(ZemTable, ShowsEmptyNamedParametersAndTheSuitesIds) {
 TEST(ZemTable, RejectsUnknownCodesAndBadArguments) {
     zemtest::ExpectRuns({
         {{"table", "999"}, {1, "", "zem table: command code 999 is not in the table\n"}},
-        {{"table", "--at", "106"}, {1, "", "zem table: no command at position 106\n"}},
+        {{"table", "--at", "123"}, {1, "", "zem table: no command at position 123\n"}},
         {{"table", "QUEUE"}, {2, "", "zem table: 'QUEUE' is not a number\n"}},
         {{"table", "13", "--at", "5"},
          {2, "", "zem table: expected at most one of CODE and --at POSITION (see 'zem table --help')\n"}},

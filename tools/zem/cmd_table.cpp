@@ -24,7 +24,8 @@ const char kTableHelp[] =
     "line per entry: position, keyword (\"\" for a value written alone), PCF parameter id\n"
     "and its constant name, record type, value format, use (1 required, 0 optional, 2\n"
     "end), value mode (1 keyword and value, 2 keyword alone), name mode (1 keyword\n"
-    "written, 2 value only), and the value keywords of an enumeration as WORD=NUMBER.\n";
+    "written, 2 value only), the keyword's level (the first MQ command level that has\n"
+    "it) and the value keywords of an enumeration as WORD=NUMBER.\n";
 
 const char kBuildHelp[] =
     "usage: zem build --command N [--name X] [--value V] -o FILE\n"
@@ -213,6 +214,14 @@ const ConstantName kParameterNames[] = {
     {20705, "EXCA_CF_SYSTEM_NAME"}, {20706, "EXCA_CF_FAIL_TIME"}, {20707, "EXCA_CF_FAIL_DATE"},
     {20708, "EXCA_CF_BACKUP_TIME"}, {20709, "EXCA_CF_BACKUP_DATE"}, {20710, "EXIA_CF_BACKUP_SIZE"},
     {20711, "EXCA_CF_BACKUP_START_RBA"}, {20712, "EXCA_CF_BACKUP_END_RBA"},
+    // Parameters of the z/OS objects and inquiries added after the first 106 commands.
+    {70, "MQIA_CF_LEVEL"}, {71, "MQIA_CF_RECOVER"}, {228, "MQIA_CF_SMDS_BUFFERS"}, {246, "MQIA_CF_CFCONLOS"},
+    {1110, "MQIACF_CONN_INFO_TYPE"}, {1135, "MQIACF_CF_STATUS_TYPE"}, {1157, "MQIACF_USAGE_TYPE"},
+    {1329, "MQIACF_CF_SMDS_EXPAND"}, {1352, "MQIACF_CHLAUTH_TYPE"}, {1638, "MQIACH_USER_SOURCE"},
+    {1639, "MQIACH_WARNING"}, {2042, "MQCA_STORAGE_CLASS_DESC"}, {2043, "MQCA_XCF_GROUP_NAME"},
+    {2044, "MQCA_XCF_MEMBER_NAME"}, {2086, "MQCA_PASS_TICKET_APPL"}, {2118, "MQCA_CHLAUTH_DESC"},
+    {2119, "MQCA_CUSTOM"}, {3081, "MQCACF_ASID"}, {3104, "MQCACF_FROM_STORAGE_CLASS"},
+    {3105, "MQCACF_TO_STORAGE_CLASS"}, {3183, "MQCACF_CF_SMDS"}, {3566, "MQCACH_CONNECTION_NAME_LIST"},
 };
 
 const char *ParameterName(int32_t id, const char *keyword) {
@@ -253,8 +262,8 @@ void ListParameters(int position, const MqscKeyword *command) {
         std::printf("no parameter list\n");
         return;
     }
-    std::printf("%-4s %-10s %-6s %-32s %-8s %-7s %s %s %s %s\n", "POS", "KEYWORD", "ID", "CONSTANT", "TYPE",
-                "FORMAT", "USE", "VALUE", "NAME", "VALUES");
+    std::printf("%-4s %-10s %-6s %-32s %-8s %-7s %s %s %s %s %s\n", "POS", "KEYWORD", "ID", "CONSTANT", "TYPE",
+                "FORMAT", "USE", "VALUE", "NAME", "LEVEL", "VALUES");
     int index = 0;
     for (const MqscParam *entry = command->params; entry->keyword != nullptr; ++entry, ++index) {
         const MqscKeyword *keyword = entry->keyword;
@@ -263,9 +272,11 @@ void ListParameters(int position, const MqscKeyword *command) {
         std::string format = entry->format[0] ? entry->format : "-";
         std::string line;
         char fixed[160];
-        std::snprintf(fixed, sizeof fixed, "%-4d %-10s %-6d %-32s %-8s %-7s %-3d %-5d %-4d", index, name.c_str(),
-                      keyword->id, own ? PcfIdToName(keyword->id) : ParameterName(keyword->id, keyword->name),
-                      TypeName(keyword->type), format.c_str(), entry->use, entry->valueMode, entry->nameMode);
+        std::snprintf(fixed, sizeof fixed, "%-4d %-10s %-6d %-32s %-8s %-7s %-3d %-5d %-4d %-5d", index,
+                      name.c_str(), keyword->id,
+                      own ? PcfIdToName(keyword->id) : ParameterName(keyword->id, keyword->name),
+                      TypeName(keyword->type), format.c_str(), entry->use, entry->valueMode, entry->nameMode,
+                      keyword->level);
         line = fixed;
         std::string values = ValueWords(keyword);
         if (!values.empty()) line += " " + values;
