@@ -91,6 +91,8 @@ MqscKeyword *vlRetained[] = {&vMQQSO_YES, &vMQQSO_NO, nullptr};
 MqscKeyword kwRetained = Enum(MQIACF_RETAINED_PUBLICATION, "RETAINED", vlRetained, kEvery, kLevel700);
 
 
+MqscKeyword kwCustomTopic = Str(MQCA_CUSTOM, "CUSTOM", kEvery, kLevel710);
+
 MqscParam plDisplayTopicNames[] = {
     Head(&cmdDisplayTopicNames, kGlue),
     Obj(&kwTopic, kParen, kEvery, kLevel700),
@@ -125,6 +127,7 @@ MqscParam plDisplayTopic[] = {
     Attr(&kwWildcard, kParen, kEvery, kLevel700),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Attr(&kwCustomTopic, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 
@@ -160,6 +163,7 @@ MqscParam plDefineTopic[] = {
     Req(&kwTopicStr, kQuoted, kEvery, kLevel700),
     ZEM_TOPIC_ATTRIBUTE_ROWS,
     ZEM_TOPIC_CLOSING_ROWS,
+    Opt(&kwCustomTopic, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 
@@ -169,6 +173,7 @@ MqscParam plAlterTopic[] = {
     ZEM_TOPIC_ATTRIBUTE_ROWS,
     Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
     ZEM_TOPIC_CLOSING_ROWS,
+    Opt(&kwCustomTopic, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 
@@ -181,6 +186,7 @@ MqscParam plDefineTopicLike[] = {
     ZEM_TOPIC_ATTRIBUTE_ROWS,
     Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
     ZEM_TOPIC_CLOSING_ROWS,
+    Opt(&kwCustomTopic, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 

@@ -124,9 +124,9 @@ TEST(RoundTrip, InquiriesAndTheirResponses)
           {3505, "'BRANCH01.XMITQ'"}, {1566, "-1"}, {1502, "50"}, {3502, "'Sender to branch 01'"}}},
         {36, "BRANCH.QUEUES", 0, "DISPLAY NAMELIST('BRANCH.QUEUES') ALL",
          "CSQM407I +CSQ1 NAMELIST(BRANCH.QUEUES) QSGDISP(QMGR) DESCR(Queues) "
-         "NAMCOUNT(3) NAMES(BRANCH01.IN,BRANCH02.IN,BRANCH3.IN)",
+         "NAMCOUNT(3) NAMES(BRANCH01.IN,BRANCH02.IN,BRANCH3.IN) NLTYPE(QUEUE)",
          0, 0, -1,
-         {{2010, "'BRANCH.QUEUES'"}, {2009, "'Queues'"}, {19, "3"},
+         {{2010, "'BRANCH.QUEUES'"}, {2009, "'Queues'"}, {19, "3"}, {72, "1"},
           {2020, "'BRANCH01.IN','BRANCH02.IN','BRANCH3.IN '"}}},
         {42, "TO.BRANCH01", 0, "DISPLAY CHSTATUS('TO.BRANCH01') ALL",
          "CSQM422I +CSQ1 CHSTATUS(TO.BRANCH01) CHLDISP(PRIVATE) XMITQ(BRANCH01.XMITQ) "
@@ -140,8 +140,19 @@ TEST(RoundTrip, InquiriesAndTheirResponses)
          {{2015, "'CSQ1'"}, {2014, "'Payroll queue manager'"}, {2, "500"}, {13, "104857600"}, {31, "701"},
           {32, "1"}}},
         {176, "SUB1", 0, "DISPLAY SUB('SUB1') ALL",
-         "CSQM201I +CSQ1 SUBNAME(SUB1) TOPICSTR(price/fruit) DEST(FRUIT.Q) EXPIRY(UNLIMITED)", 0, 0, -1,
-         {{3152, "'SUB1'"}, {2094, "'price/fruit'"}, {3154, "'FRUIT.Q'"}, {1244, "-1"}}},
+         "CSQM201I +CSQ1 SUBNAME(SUB1) TOPICSTR(price/fruit) DEST(FRUIT.Q) EXPIRY(UNLIMITED) "
+         "SUBTYPE(ADMIN) DURABLE(YES) CRDATE(2024-03-01)",
+         0, 0, -1,
+         {{3152, "'SUB1'"}, {2094, "'price/fruit'"}, {3154, "'FRUIT.Q'"}, {1244, "-1"}, {1289, "2"}, {1274, "1"},
+          {2004, "'2024-03-01'"}}},
+        {182, "SUB1", 0, "DISPLAY SBSTATUS('SUB1')",
+         "CSQM201I +CSQ1 SUB(SUB1) SUBID(C3E2D8C3) DURABLE(YES) SUBTYPE(API) NUMMSGS(42) "
+         "LMSGDATE(2024-03-02) RESMTIME(10.15.30)",
+         0, 0, 5, {{1274, "1"}, {1289, "1"}, {1290, "42"}, {3168, "'2024-03-02'"}, {2099, "'10.15.30'"}}},
+        {83, "LDAP.*", 0, "DISPLAY AUTHINFO('LDAP.*') ALL",
+         "CSQM201I +CSQ1 AUTHINFO(SYSTEM.DEFAULT.AUTHINFO.IDPWOS) AUTHTYPE(IDPWOS) ADOPTCTX(YES) "
+         "CHCKCLNT(REQDADM) CHCKLOCL(OPTIONAL) FAILDLAY(1)",
+         0, 0, 6, {{2045, "'SYSTEM.DEFAULT.AUTHINFO.IDPWOS'"}, {66, "3"}, {260, "1"}, {258, "2"}, {257, "0"}, {259, "1"}}},
         // z/OS objects and inquiries under IBM MQ's own command codes.
         {122, "DEF*", 0, "DISPLAY STGCLASS('DEF*') ALL",
          "CSQM201I +CSQ1 STGCLASS(DEFAULT) QSGDISP(QMGR) PSID(1) DESCR(Default storage class) "
