@@ -147,6 +147,14 @@ MqscKeyword *vlChlAuthType[] = {
 };
 MqscKeyword kwChlAuthType = Enum(MQIACF_CHLAUTH_TYPE, "TYPE", vlChlAuthType, kEvery, kLevel710);
 
+// Without its action a removal would be written as an addition.
+MqscKeyword vMQACT_ADD = Value(MQACT_ADD, "ADD");
+MqscKeyword vMQACT_REPLACE = Value(MQACT_REPLACE, "REPLACE");
+MqscKeyword vMQACT_REMOVE = Value(MQACT_REMOVE, "REMOVE");
+MqscKeyword vMQACT_REMOVEALL = Value(MQACT_REMOVEALL, "REMOVEALL");
+MqscKeyword *vlChlAuthAction[] = {&vMQACT_ADD, &vMQACT_REPLACE, &vMQACT_REMOVE, &vMQACT_REMOVEALL, nullptr};
+MqscKeyword kwChlAuthAction = Enum(MQIACF_ACTION, "ACTION", vlChlAuthAction, kEvery, kLevel710);
+
 MqscKeyword kwChlAuthDescr = Str(MQCA_CHLAUTH_DESC, "DESCR", kEvery, kLevel710);
 MqscKeyword kwCustom = Str(MQCA_CUSTOM, "CUSTOM", kEvery, kLevel710);
 MqscKeyword kwAddress = Str(MQCACH_CONNECTION_NAME, "ADDRESS", kEvery, kLevel710);
@@ -167,6 +175,7 @@ MqscParam plSetChlauth[] = {
     Head(&cmdSetChlauth, kGlue),
     Obj(&kwChlAuthProfile, kQuoted, kEvery, kLevel710),
     Req(&kwChlAuthType, kParen, kEvery, kLevel710),
+    Opt(&kwChlAuthAction, kParen, kEvery, kLevel710),
     Opt(&kwAddress, kQuoted, kEvery, kLevel710),
     Opt(&kwAddrList, kParen, kEvery, kLevel710),
     Opt(&kwMcaUser, kQuoted, kEvery, kLevel710),
