@@ -910,11 +910,12 @@ typedef struct MqscParam {
     int32_t      level;
 } MqscParam;
 
-/* The command table: a NULL-terminated array of the 123 command records, in lookup
+/* The command table: a NULL-terminated array of the 124 command records, in lookup
  * order (a lookup by code finds the first record with that id). The first 106 keep
  * their positions; the z/OS commands added after them (storage classes, DISPLAY USAGE,
  * DISPLAY CONN, SET and DISPLAY CHLAUTH, DISPLAY SMDS, and DISPLAY ARCHIVE, SECURITY,
- * SYSTEM, LOG, GROUP, CFSTRUCT and CFSTATUS under IBM MQ's own command codes) follow.
+ * SYSTEM, LOG, GROUP, CFSTRUCT and CFSTATUS under IBM MQ's own command codes) and
+ * DISPLAY PUBSUB follow.
  * The records belong to the library; callers read them and never change them. Never
  * fails. */
 ZEMAPI(MqscKeyword **) GetCmdTbl(void);

@@ -135,6 +135,7 @@ MqscKeyword *kCommands[] = {
     &cmdInquireGroup,
     &cmdInquireCfstruct,
     &cmdInquireCfstatus,
+    &cmdDisplayPubsub,
     nullptr,
 };
 

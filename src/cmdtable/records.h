@@ -87,7 +87,7 @@ extern MqscKeyword cmdMqscResponse, cmdAlterQmgr, cmdDisplayQmgr, cmdPingQmgr, c
 extern MqscKeyword cmdDisplayStgclass, cmdDefineStgclass, cmdDefineStgclassLike, cmdAlterStgclass,
     cmdDeleteStgclass, cmdDisplayUsage, cmdDisplayConn, cmdSetChlauth, cmdDisplayChlauth, cmdDisplaySmds,
     cmdInquireArchive, cmdInquireSecurity, cmdInquireSystem, cmdInquireLog, cmdInquireGroup,
-    cmdInquireCfstruct, cmdInquireCfstatus;
+    cmdInquireCfstruct, cmdInquireCfstatus, cmdDisplayPubsub;
 
 // Records shared by the z/OS objects and the coupling facility structures.
 extern MqscKeyword kwCfStrucName, kwDsBufs, kwDsExpand;

@@ -221,6 +221,26 @@ MqscParam plDisplayTpstatus[] = {
     End(kEvery, kLevel700),
 };
 
+// Publish/subscribe status of the queue manager and its hierarchy.
+MqscKeyword vMQPSST_ALL = Value(MQPSST_ALL, "ALL");
+MqscKeyword vMQPSST_LOCAL = Value(MQPSST_LOCAL, "LOCAL");
+MqscKeyword vMQPSST_PARENT = Value(MQPSST_PARENT, "PARENT");
+MqscKeyword vMQPSST_CHILD = Value(MQPSST_CHILD, "CHILD");
+MqscKeyword *vlPubSubStatusType[] = {&vMQPSST_ALL, &vMQPSST_LOCAL, &vMQPSST_PARENT, &vMQPSST_CHILD, nullptr};
+MqscKeyword kwPsStatusType = Enum(MQIACF_PS_STATUS_TYPE, "TYPE", vlPubSubStatusType, kEvery, kLevel700);
+MqscKeyword kwSubCount = Int(MQIA_SUB_COUNT, "SUBCOUNT", kEvery, kLevel700);
+MqscKeyword kwTpCount = Int(MQIA_TOPIC_NODE_COUNT, "TPCOUNT", kEvery, kLevel700);
+
+MqscParam plDisplayPubsub[] = {
+    Head(&cmdDisplayPubsub),
+    Opt(&kwPsStatusType, kParen, kEvery, kLevel700),
+    Attr(&kwAll, kNone),
+    Attr(&kwSubCount, kInt, kEvery, kLevel700),
+    Attr(&kwTpCount, kInt, kEvery, kLevel700),
+    Opt(&kwCmdScope, kParen, kZos),
+    End(kEvery, kLevel700),
+};
+
 }  // namespace
 
 MqscKeyword cmdDisplayTopicNames = Command(MQCMD_INQUIRE_TOPIC_NAMES, "DISPLAY TOPIC", plDisplayTopicNames, kEvery, kLevel700);
@@ -230,5 +250,7 @@ MqscKeyword cmdAlterTopic = Command(MQCMD_CHANGE_TOPIC, "ALTER TOPIC", plAlterTo
 MqscKeyword cmdDefineTopicLike = Command(MQCMD_COPY_TOPIC, "DEFINE TOPIC", plDefineTopicLike, kEvery, kLevel700);
 MqscKeyword cmdDeleteTopic = Command(MQCMD_DELETE_TOPIC, "DELETE TOPIC", plDeleteTopic, kEvery, kLevel700);
 MqscKeyword cmdDisplayTpstatus = Command(MQCMD_INQUIRE_TOPIC_STATUS, "DISPLAY TPSTATUS", plDisplayTpstatus, kEvery, kLevel700);
+
+MqscKeyword cmdDisplayPubsub = Command(MQCMD_INQUIRE_PUBSUB_STATUS, "DISPLAY PUBSUB", plDisplayPubsub, kEvery, kLevel700);
 
 }  // namespace zem::table

@@ -26,7 +26,7 @@ TEST(ZemTable, ListsTheCommandArrayInLookupOrder) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 124u);
+    ASSERT_EQ(lines.size(), 125u);
     EXPECT_EQ(lines[0], "POS  CODE   CONSTANT                             VERB                 PARAMETERS");
     EXPECT_EQ(lines[1], "0    38     MQCMD_ESCAPE                         \"MQSC_RESPONSE\"      -");
     EXPECT_EQ(lines[2], "1    1      MQCMD_CHANGE_Q_MGR                   \"ALTER QMGR\"         96");
@@ -83,7 +83,7 @@ TEST(ZemTable, ShowsEmptyNamedParametersAndTheSuitesIds) {
 TEST(ZemTable, RejectsUnknownCodesAndBadArguments) {
     zemtest::ExpectRuns({
         {{"table", "999"}, {1, "", "zem table: command code 999 is not in the table\n"}},
-        {{"table", "--at", "123"}, {1, "", "zem table: no command at position 123\n"}},
+        {{"table", "--at", "124"}, {1, "", "zem table: no command at position 124\n"}},
         {{"table", "QUEUE"}, {2, "", "zem table: 'QUEUE' is not a number\n"}},
         {{"table", "13", "--at", "5"},
          {2, "", "zem table: expected at most one of CODE and --at POSITION (see 'zem table --help')\n"}},

@@ -180,6 +180,9 @@ TEST(RoundTrip, InquiriesAndTheirResponses)
         {116, "APP1", 0, "DISPLAY CFSTATUS('APP1') TYPE(SUMMARY)",
          "CSQM201I +CSQ1 CFSTATUS(APP1) TYPE(SUMMARY) CFTYPE(APPL) STATUS(ACTIVE)", 0, 0, 2,
          {{2039, "'APP1'"}, {1135, "1136"}}},
+        {185, "", 0, "DISPLAY PUBSUB ALL",
+         "CSQM201I +CSQ1 TYPE(LOCAL) QMNAME(CSQ1) STATUS(ACTIVE) SUBCOUNT(12) TPCOUNT(40)", 0, 0, 3,
+         {{1314, "1"}, {204, "12"}, {253, "40"}}},
         // Usage, security and the system parameters answer with reports, not keywords.
         {126, "", 0, "DISPLAY USAGE TYPE(ALL)", "CSQI010I +CSQ1 Page set usage ...", 0, 0, 0, {}},
         {121, "", 0, "DISPLAY SECURITY ALL", "CSQH015I +CSQ1 Security timeout = 54 minutes", 0, 0, 0, {}},
