@@ -912,9 +912,14 @@ typedef struct MqscParam {
     int32_t      level;
 } MqscParam;
 
-/* The command table: a NULL-terminated array of the 106 command records, in lookup
- * order (a lookup by code finds the first record with that id). The records belong to
- * the library; callers read them and never change them. Never fails. */
+/* The command table: a NULL-terminated array of the 124 command records, in lookup
+ * order (a lookup by code finds the first record with that id). The first 106 keep
+ * their positions; the z/OS commands added after them (storage classes, DISPLAY USAGE,
+ * DISPLAY CONN, SET and DISPLAY CHLAUTH, DISPLAY SMDS, and DISPLAY ARCHIVE, SECURITY,
+ * SYSTEM, LOG, GROUP, CFSTRUCT and CFSTATUS under IBM MQ's own command codes) and
+ * DISPLAY PUBSUB follow.
+ * The records belong to the library; callers read them and never change them. Never
+ * fails. */
 ZEMAPI(MqscKeyword **) GetCmdTbl(void);
 
 /* Appends the standard parameters of a request to message, whose MQCFH already holds
@@ -922,7 +927,13 @@ ZEMAPI(MqscKeyword **) GetCmdTbl(void);
  * (value) where it has one, and for inquiries a selector asking for all attributes;
  * then re-indexes the message. Returns the result of the last append (1 appended,
  * 0 failed); 1 for MQCMD_PING_Q_MGR (40), which needs nothing and is left untouched;
- * 0 for a command the builder does not know (nothing appended). */
+ * 0 for a command the builder does not know (nothing appended).
+ * Among the z/OS inquiries, Inquire Storage Class (122), Channel Authentication Records
+ * (204) and CF Structure (115) get the name and all attributes; CF Structure Status (116)
+ * the name and the summary; Inquire Connection (85) every connection's connection
+ * information and all attributes (the connection identifier is a byte string, not a
+ * name); Inquire Usage (126) every usage type; Inquire Security (121) all attributes.
+ * Inquire SMDS (186) names two objects and has no standard request. */
 ZEMAPI(int32_t) BuildPcfCmd(PcfMessage *message, const char *name, int32_t value);
 
 /* ==== END cmdtable ==== */

@@ -12,6 +12,12 @@ MqscKeyword kwCfLevel = Int(EXIA_CF_LEVEL, "CFLEVEL", kZos, kLevel530);
 MqscKeyword kwCfRecover = Enum(EXIA_CF_RECOVER, "RECOVER", vlYesNo, kZos, kLevel530);
 MqscKeyword kwExclInt = Int(EXIA_CF_EXCLUDE_INTERVAL, "EXCLINT", kZos, kLevel530);
 
+MqscKeyword vMQCFCONLOS_TERMINATE = Value(MQCFCONLOS_TERMINATE, "TERMINATE");
+MqscKeyword vMQCFCONLOS_TOLERATE = Value(MQCFCONLOS_TOLERATE, "TOLERATE");
+MqscKeyword vMQCFCONLOS_ASQMGR = Value(MQCFCONLOS_ASQMGR, "ASQMGR");
+MqscKeyword *vlCfConlos[] = {&vMQCFCONLOS_TERMINATE, &vMQCFCONLOS_TOLERATE, &vMQCFCONLOS_ASQMGR, nullptr};
+MqscKeyword kwCfConlos = Enum(MQIA_CF_CFCONLOS, "CFCONLOS", vlCfConlos, kZos, kLevel710);
+
 MqscKeyword vEXCFRECOVER_NORMAL = Value(EXCFRECOVER_NORMAL, "NORMAL");
 MqscKeyword vEXCFRECOVER_PURGE = Value(EXCFRECOVER_PURGE, "PURGE");
 MqscKeyword *vlCfRecoverType[] = {&vEXCFRECOVER_NORMAL, &vEXCFRECOVER_PURGE, nullptr};
@@ -64,6 +70,9 @@ MqscParam plDisplayCfstruct[] = {
     Attr(&kwDescrCfStruct, kQuoted, kZos, kLevel530),
     Attr(&kwCfLevel, kInt, kZos, kLevel530),
     Attr(&kwCfRecover, kParen, kZos, kLevel530),
+    Attr(&kwCfConlos, kParen, kZos, kLevel710),
+    Attr(&kwDsBufs, kInt, kZos, kLevel710),
+    Attr(&kwDsExpand, kParen, kZos, kLevel710),
     End(kZos, kLevel530),
 };
 
@@ -71,7 +80,10 @@ MqscParam plDisplayCfstruct[] = {
 #define ZEM_CFSTRUCT_ATTRIBUTE_ROWS                  \
     Opt(&kwDescrCfStruct, kQuoted, kZos, kLevel530), \
     Opt(&kwCfLevel, kInt, kZos, kLevel530),          \
-    Opt(&kwCfRecover, kParen, kZos, kLevel530)
+    Opt(&kwCfRecover, kParen, kZos, kLevel530),      \
+    Opt(&kwCfConlos, kParen, kZos, kLevel710),       \
+    Opt(&kwDsBufs, kInt, kZos, kLevel710),           \
+    Opt(&kwDsExpand, kParen, kZos, kLevel710)
 
 MqscParam plDefineCfstruct[] = {
     Head(&cmdDefineCfstruct, kGlue),
@@ -143,6 +155,48 @@ MqscParam plDisplayCfstatus[] = {
     End(kZos, kLevel530),
 };
 
+// IBM MQ's own ids for the structure attributes, as its command server answers the
+// inquiries under IBM's command codes.
+MqscKeyword kwCfLevelMq = Int(MQIA_CF_LEVEL, "CFLEVEL", kZos, kLevel530);
+MqscKeyword vMQCFR_YES = Value(MQCFR_YES, "YES");
+MqscKeyword vMQCFR_NO = Value(MQCFR_NO, "NO");
+MqscKeyword *vlCfRecoverMq[] = {&vMQCFR_YES, &vMQCFR_NO, nullptr};
+MqscKeyword kwCfRecoverMq = Enum(MQIA_CF_RECOVER, "RECOVER", vlCfRecoverMq, kZos, kLevel530);
+
+MqscKeyword vMQIACF_CF_STATUS_SUMMARY = Value(MQIACF_CF_STATUS_SUMMARY, "SUMMARY");
+MqscKeyword vMQIACF_CF_STATUS_CONNECT = Value(MQIACF_CF_STATUS_CONNECT, "CONNECT");
+MqscKeyword vMQIACF_CF_STATUS_BACKUP = Value(MQIACF_CF_STATUS_BACKUP, "BACKUP");
+MqscKeyword *vlCfStatusTypeMq[] = {
+    &vMQIACF_CF_STATUS_SUMMARY, &vMQIACF_CF_STATUS_CONNECT, &vMQIACF_CF_STATUS_BACKUP, nullptr
+};
+MqscKeyword kwCfStatusTypeMq = Enum(MQIACF_CF_STATUS_TYPE, "TYPE", vlCfStatusTypeMq, kZos, kLevel530);
+
+MqscParam plInquireCfstruct[] = {
+    Head(&cmdInquireCfstruct, kGlue),
+    Obj(&kwCfStrucName, kQuoted, kZos, kLevel530),
+    Attr(&kwAll, kNone),
+    Attr(&kwAltDate, kQuoted),
+    Attr(&kwAltTime, kQuoted),
+    Attr(&kwDescrCfStruct, kQuoted, kZos, kLevel530),
+    Attr(&kwCfLevelMq, kInt, kZos, kLevel530),
+    Attr(&kwCfRecoverMq, kParen, kZos, kLevel530),
+    Attr(&kwCfConlos, kParen, kZos, kLevel710),
+    Attr(&kwDsBufs, kInt, kZos, kLevel710),
+    Attr(&kwDsExpand, kParen, kZos, kLevel710),
+    End(kZos, kLevel530),
+};
+
+// The status reply names the structure under its own keyword.
+MqscKeyword kwCfStatusName = Str(MQCA_CF_STRUC_NAME, "CFSTATUS", kZos, kLevel530);
+
+MqscParam plInquireCfstatus[] = {
+    Head(&cmdInquireCfstatus, kGlue),
+    Obj(&kwCfStrucName, kQuoted, kZos, kLevel530),
+    Opt(&kwCfStatusTypeMq, kParen, kZos, kLevel530),
+    Attr(&kwCfStatusName, kQuoted, kZos, kLevel530),
+    End(kZos, kLevel530),
+};
+
 }  // namespace
 
 MqscKeyword cmdDisplayCfstruct = Command(EXCMD_DISPLAY_CF_STRUC, "DISPLAY CFSTRUCT", plDisplayCfstruct, kZos, kLevel530);
@@ -153,5 +207,7 @@ MqscKeyword cmdDeleteCfstruct = Command(EXCMD_DELETE_CF_STRUC, "DELETE CFSTRUCT"
 MqscKeyword cmdBackupCfstruct = Command(EXCMD_BACKUP_CF_STRUC, "BACKUP CFSTRUCT", plBackupCfstruct, kZos, kLevel530);
 MqscKeyword cmdRecoverCfstruct = Command(EXCMD_RECOVER_CF_STRUC, "RECOVER CFSTRUCT", plRecoverCfstruct, kZos, kLevel530);
 MqscKeyword cmdDisplayCfstatus = Command(EXCMD_DISPLAY_CF_STATUS, "DISPLAY CFSTATUS", plDisplayCfstatus, kZos, kLevel530);
+MqscKeyword cmdInquireCfstruct = Command(MQCMD_INQUIRE_CF_STRUC, "DISPLAY CFSTRUCT", plInquireCfstruct, kZos, kLevel530);
+MqscKeyword cmdInquireCfstatus = Command(MQCMD_INQUIRE_CF_STRUC_STATUS, "DISPLAY CFSTATUS", plInquireCfstatus, kZos, kLevel530);
 
 }  // namespace zem::table

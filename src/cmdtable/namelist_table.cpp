@@ -12,6 +12,13 @@ MqscKeyword kwNamCount = Int(MQIA_NAME_COUNT, "NAMCOUNT");
 MqscKeyword kwNames = StrList(MQCA_NAMES, "NAMES");
 MqscKeyword kwNamesText = List(EXCA_NAMES_LIST, "");
 
+MqscKeyword vMQNT_NONE = Value(MQNT_NONE, "NONE");
+MqscKeyword vMQNT_Q = Value(MQNT_Q, "QUEUE");
+MqscKeyword vMQNT_CLUSTER = Value(MQNT_CLUSTER, "CLUSTER");
+MqscKeyword vMQNT_AUTH_INFO = Value(MQNT_AUTH_INFO, "AUTHINFO");
+MqscKeyword *vlNamelistType[] = {&vMQNT_NONE, &vMQNT_Q, &vMQNT_CLUSTER, &vMQNT_AUTH_INFO, nullptr};
+MqscKeyword kwNlType = Enum(MQIA_NAMELIST_TYPE, "NLTYPE", vlNamelistType, kZos, kLevel600);
+
 MqscParam plDisplayNamelistNames[] = {
     Head(&cmdDisplayNamelistNames, kGlue),
     Obj(&kwNamelist, kQuoted),
@@ -31,6 +38,7 @@ MqscParam plDisplayNamelist[] = {
     Attr(&kwNames, kParen),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Attr(&kwNlType, kParen, kZos, kLevel600),
     End(),
 };
 
@@ -44,6 +52,7 @@ MqscParam plDefineNamelist[] = {
     StopHere(&kwNamesText, kParen),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Opt(&kwNlType, kParen, kZos, kLevel600),
     End(),
 };
 
@@ -54,6 +63,7 @@ MqscParam plAlterNamelist[] = {
     Opt(&kwNames, kParen),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Opt(&kwNlType, kParen, kZos, kLevel600),
     End(),
 };
 
@@ -66,6 +76,7 @@ MqscParam plDefineNamelistLike[] = {
     Opt(&kwNames, kParen),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Opt(&kwNlType, kParen, kZos, kLevel600),
     End(),
 };
 

@@ -138,9 +138,6 @@ MqscKeyword vMQBND_BIND_ON_GROUP = Value(MQBND_BIND_ON_GROUP, "GROUP");
 MqscKeyword *vlDefBind[] = {&vMQBND_BIND_ON_OPEN, &vMQBND_BIND_NOT_FIXED, &vMQBND_BIND_ON_GROUP, nullptr};
 MqscKeyword kwDefBind = Enum(MQIA_DEF_BIND, "DEFBIND", vlDefBind);
 
-MqscKeyword kwStgClass = Str(MQCA_STORAGE_CLASS, "STGCLASS", kZos);
-MqscKeyword kwCfStructQueue = Str(MQCA_CF_STRUC_NAME, "CFSTRUCT", kZos, kLevel530);
-MqscKeyword kwPsid = Int(MQIA_PAGESET_ID, "PSID", kZos);
 
 MqscKeyword vMQIT_NONE = Value(MQIT_NONE, "NONE");
 MqscKeyword vMQIT_MSG_ID = Value(MQIT_MSG_ID, "MSGID");
@@ -203,7 +200,6 @@ MqscKeyword *vlOpenType[] = {&vMQQSOT_ALL, &vMQQSOT_INPUT, &vMQQSOT_OUTPUT, null
 MqscKeyword kwOpenType = Enum(MQIACF_OPEN_TYPE, "OPENTYPE", vlOpenType);
 
 MqscKeyword kwUncom = Int(MQIACF_UNCOMMITTED_MSGS, "UNCOM");
-MqscKeyword kwApplTag = Str(MQCACF_APPL_TAG, "APPLTAG");
 
 MqscKeyword vMQAT_CHANNEL_INITIATOR = Value(MQAT_CHANNEL_INITIATOR, "CHINIT");
 MqscKeyword vMQAT_BATCH = Value(MQAT_BATCH, "BATCH");
@@ -342,7 +338,7 @@ MqscParam plDisplayQueue[] = {
     Attr(&kwDefBind, kParen),
     Attr(&kwStgClass, kQuoted, kZos),
     Attr(&kwDistL, kParen, kDist),
-    Attr(&kwCfStructQueue, kQuoted, kZos, kLevel530),
+    Attr(&kwCfStrucName, kQuoted, kZos, kLevel530),
     Attr(&kwPsid, kInt, kZos),
     Attr(&kwIndxType, kParen, kZos),
     Attr(&kwAcctQ, kParen, kEvery, kLevel600),
@@ -358,7 +354,7 @@ MqscParam plDisplayQueue[] = {
     Attr(&kwDefPRespQueue, kParen, kEvery, kLevel700),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
-    Attr(&kwCustom, kQuoted, kEvery, kLevel800),
+    Attr(&kwCustom, kQuoted, kEvery, kLevel710),
     Attr(&kwClChName, kQuoted, kEvery, kLevel930),
     Attr(&kwStreamQ, kQuoted, kEvery, kLevel930),
     Attr(&kwStrmQos, kParen, kEvery, kLevel930),
@@ -405,7 +401,7 @@ MqscParam plDisplayQueue[] = {
 // Attributes of later MQ levels, after the scope and disposition.
 #define ZEM_QUEUE_LATER_ROWS                      \
     Opt(&kwDistL, kParen, kDist),                 \
-    Opt(&kwCustom, kQuoted, kEvery, kLevel800),   \
+    Opt(&kwCustom, kQuoted, kEvery, kLevel710),   \
     Opt(&kwClChName, kQuoted, kEvery, kLevel930), \
     Opt(&kwStreamQ, kQuoted, kEvery, kLevel930),  \
     Opt(&kwStrmQos, kParen, kEvery, kLevel930),   \
@@ -416,7 +412,7 @@ MqscParam plDisplayQueue[] = {
     Opt(&kwClusNl, kQuoted),                          \
     Opt(&kwDefBind, kParen),                          \
     Opt(&kwStgClass, kQuoted, kZos),                  \
-    Opt(&kwCfStructQueue, kQuoted, kZos, kLevel530),  \
+    Opt(&kwCfStrucName, kQuoted, kZos, kLevel530),  \
     Opt(&kwIndxType, kParen, kZos),                   \
     Opt(&kwAcctQ, kParen, kEvery, kLevel600),         \
     Opt(&kwMonQ, kParen, kEvery, kLevel600),          \

@@ -84,4 +84,14 @@ extern MqscKeyword cmdMqscResponse, cmdAlterQmgr, cmdDisplayQmgr, cmdPingQmgr, c
     cmdDefineCfstructLike, cmdAlterCfstruct, cmdDeleteCfstruct, cmdBackupCfstruct, cmdRecoverCfstruct,
     cmdDisplayCfstatus;
 
+// Commands added after the first 106 (z/OS objects and the z/OS inquiries under IBM's
+// own command codes), in the order of the command array.
+extern MqscKeyword cmdDisplayStgclass, cmdDefineStgclass, cmdDefineStgclassLike, cmdAlterStgclass,
+    cmdDeleteStgclass, cmdDisplayUsage, cmdDisplayConn, cmdSetChlauth, cmdDisplayChlauth, cmdDisplaySmds,
+    cmdInquireArchive, cmdInquireSecurity, cmdInquireSystem, cmdInquireLog, cmdInquireGroup,
+    cmdInquireCfstruct, cmdInquireCfstatus, cmdDisplayPubsub;
+
+// Records shared by the z/OS objects and the coupling facility structures.
+extern MqscKeyword kwCfStrucName, kwDsBufs, kwDsExpand, kwStgClass, kwPsid, kwApplTag;
+
 }  // namespace zem::table

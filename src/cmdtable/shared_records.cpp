@@ -221,6 +221,20 @@ MqscKeyword vPriority1 = Value(1, "1");
 
 // Records added for current MQ: channels, queue manager, queues.
 MqscKeyword kwCertLabl = Str(MQCA_CERT_LABEL, "CERTLABL", kEvery, kLevel800);
-MqscKeyword kwCustom = Str(MQCA_CUSTOM, "CUSTOM", kEvery, kLevel800);
+MqscKeyword kwCustom = Str(MQCA_CUSTOM, "CUSTOM", kEvery, kLevel710);
 
+}  // namespace zem::table
+
+// Records added for current MQ: z/OS commands and other objects.
+namespace zem::table {
+MqscKeyword kwCfStrucName = Str(MQCA_CF_STRUC_NAME, "CFSTRUCT", kZos, kLevel530);
+MqscKeyword kwStgClass = Str(MQCA_STORAGE_CLASS, "STGCLASS", kZos);
+MqscKeyword kwPsid = Int(MQIA_PAGESET_ID, "PSID", kZos);
+MqscKeyword kwApplTag = Str(MQCACF_APPL_TAG, "APPLTAG");
+MqscKeyword kwDsBufs = Int(MQIA_CF_SMDS_BUFFERS, "DSBUFS", kZos, kLevel710);
+MqscKeyword vMQDSE_YES = Value(MQDSE_YES, "YES");
+MqscKeyword vMQDSE_NO = Value(MQDSE_NO, "NO");
+MqscKeyword vMQDSE_DEFAULT = Value(MQDSE_DEFAULT, "DEFAULT");
+MqscKeyword *vlDsExpand[] = {&vMQDSE_YES, &vMQDSE_NO, &vMQDSE_DEFAULT, nullptr};
+MqscKeyword kwDsExpand = Enum(MQIACF_CF_SMDS_EXPAND, "DSEXPAND", vlDsExpand, kZos, kLevel710);
 }  // namespace zem::table

@@ -71,6 +71,29 @@ MqscKeyword vMQWS_TOPIC = Value(MQWS_TOPIC, "TOPIC");
 MqscKeyword *vlWildcardSchema[] = {&vMQWS_CHAR, &vMQWS_TOPIC, nullptr};
 MqscKeyword kwWSchema = Enum(MQIACF_WILDCARD_SCHEMA, "WSCHEMA", vlWildcardSchema, kEvery, kLevel700);
 
+MqscKeyword vMQSUB_DURABLE_YES = Value(MQSUB_DURABLE_YES, "YES");
+MqscKeyword vMQSUB_DURABLE_NO = Value(MQSUB_DURABLE_NO, "NO");
+MqscKeyword vMQSUB_DURABLE_ALL = Value(MQSUB_DURABLE_ALL, "ALL");
+MqscKeyword *vlDurable[] = {&vMQSUB_DURABLE_YES, &vMQSUB_DURABLE_NO, &vMQSUB_DURABLE_ALL, nullptr};
+MqscKeyword kwDurable = Enum(MQIACF_DURABLE_SUBSCRIPTION, "DURABLE", vlDurable, kEvery, kLevel700);
+
+MqscKeyword vMQSUBTYPE_API = Value(MQSUBTYPE_API, "API");
+MqscKeyword vMQSUBTYPE_ADMIN = Value(MQSUBTYPE_ADMIN, "ADMIN");
+MqscKeyword vMQSUBTYPE_PROXY = Value(MQSUBTYPE_PROXY, "PROXY");
+MqscKeyword vMQSUBTYPE_USER = Value(MQSUBTYPE_USER, "USER");
+MqscKeyword vMQSUBTYPE_ALL = Value(MQSUBTYPE_ALL, "ALL");
+MqscKeyword *vlSubType[] = {
+    &vMQSUBTYPE_API, &vMQSUBTYPE_ADMIN, &vMQSUBTYPE_PROXY, &vMQSUBTYPE_USER, &vMQSUBTYPE_ALL, nullptr
+};
+MqscKeyword kwSubType = Enum(MQIACF_SUB_TYPE, "SUBTYPE", vlSubType, kEvery, kLevel700);
+
+// Subscription status.
+MqscKeyword kwLMsgDate = Str(MQCACF_LAST_MSG_DATE, "LMSGDATE", kEvery, kLevel700);
+MqscKeyword kwLMsgTime = Str(MQCACF_LAST_MSG_TIME, "LMSGTIME", kEvery, kLevel700);
+MqscKeyword kwNumMsgs = Int(MQIACF_MESSAGE_COUNT, "NUMMSGS", kEvery, kLevel700);
+MqscKeyword kwResmDate = Str(MQCA_RESUME_DATE, "RESMDATE", kEvery, kLevel700);
+MqscKeyword kwResmTime = Str(MQCA_RESUME_TIME, "RESMTIME", kEvery, kLevel700);
+
 
 MqscParam plDisplaySubNames[] = {
     Head(&cmdDisplaySubNames, kGlue),
@@ -108,6 +131,10 @@ MqscParam plDisplaySub[] = {
     Attr(&kwAltTime, kQuoted),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Attr(&kwCrDate, kQuoted, kEvery, kLevel700),
+    Attr(&kwCrTime, kQuoted, kEvery, kLevel700),
+    Opt(&kwDurable, kParen, kEvery, kLevel700),
+    Opt(&kwSubType, kParen, kEvery, kLevel700),
     End(kEvery, kLevel700),
 };
 
@@ -171,6 +198,16 @@ MqscParam plDeleteSub[] = {
 MqscParam plDisplaySbstatus[] = {
     Head(&cmdDisplaySbstatus, kGlue),
     Obj(&kwSubName, kQuoted, kEvery, kLevel700),
+    Opt(&kwDurable, kParen, kEvery, kLevel700),
+    Opt(&kwSubType, kParen, kEvery, kLevel700),
+    Attr(&kwLMsgDate, kQuoted, kEvery, kLevel700),
+    Attr(&kwLMsgTime, kQuoted, kEvery, kLevel700),
+    Attr(&kwNumMsgs, kInt, kEvery, kLevel700),
+    Attr(&kwResmDate, kQuoted, kEvery, kLevel700),
+    Attr(&kwResmTime, kQuoted, kEvery, kLevel700),
+    Attr(&kwSubUser, kQuoted, kEvery, kLevel700),
+    Attr(&kwTopicStr, kQuoted, kEvery, kLevel700),
+    Opt(&kwCmdScope, kParen, kZos),
     End(kEvery, kLevel700),
 };
 

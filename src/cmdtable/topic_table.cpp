@@ -91,6 +91,7 @@ MqscKeyword *vlRetained[] = {&vMQQSO_YES, &vMQQSO_NO, nullptr};
 MqscKeyword kwRetained = Enum(MQIACF_RETAINED_PUBLICATION, "RETAINED", vlRetained, kEvery, kLevel700);
 
 
+
 MqscParam plDisplayTopicNames[] = {
     Head(&cmdDisplayTopicNames, kGlue),
     Obj(&kwTopic, kParen, kEvery, kLevel700),
@@ -125,6 +126,7 @@ MqscParam plDisplayTopic[] = {
     Attr(&kwWildcard, kParen, kEvery, kLevel700),
     Opt(&kwCmdScope, kParen, kZos),
     Opt(&kwQsgDisp, kParen, kZos),
+    Attr(&kwCustom, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 
@@ -160,6 +162,7 @@ MqscParam plDefineTopic[] = {
     Req(&kwTopicStr, kQuoted, kEvery, kLevel700),
     ZEM_TOPIC_ATTRIBUTE_ROWS,
     ZEM_TOPIC_CLOSING_ROWS,
+    Opt(&kwCustom, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 
@@ -169,6 +172,7 @@ MqscParam plAlterTopic[] = {
     ZEM_TOPIC_ATTRIBUTE_ROWS,
     Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
     ZEM_TOPIC_CLOSING_ROWS,
+    Opt(&kwCustom, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 
@@ -181,6 +185,7 @@ MqscParam plDefineTopicLike[] = {
     ZEM_TOPIC_ATTRIBUTE_ROWS,
     Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
     ZEM_TOPIC_CLOSING_ROWS,
+    Opt(&kwCustom, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 
@@ -215,6 +220,26 @@ MqscParam plDisplayTpstatus[] = {
     End(kEvery, kLevel700),
 };
 
+// Publish/subscribe status of the queue manager and its hierarchy.
+MqscKeyword vMQPSST_ALL = Value(MQPSST_ALL, "ALL");
+MqscKeyword vMQPSST_LOCAL = Value(MQPSST_LOCAL, "LOCAL");
+MqscKeyword vMQPSST_PARENT = Value(MQPSST_PARENT, "PARENT");
+MqscKeyword vMQPSST_CHILD = Value(MQPSST_CHILD, "CHILD");
+MqscKeyword *vlPubSubStatusType[] = {&vMQPSST_ALL, &vMQPSST_LOCAL, &vMQPSST_PARENT, &vMQPSST_CHILD, nullptr};
+MqscKeyword kwPsStatusType = Enum(MQIACF_PS_STATUS_TYPE, "TYPE", vlPubSubStatusType, kEvery, kLevel700);
+MqscKeyword kwSubCount = Int(MQIA_SUB_COUNT, "SUBCOUNT", kEvery, kLevel700);
+MqscKeyword kwTpCount = Int(MQIA_TOPIC_NODE_COUNT, "TPCOUNT", kEvery, kLevel700);
+
+MqscParam plDisplayPubsub[] = {
+    Head(&cmdDisplayPubsub),
+    Opt(&kwPsStatusType, kParen, kEvery, kLevel700),
+    Attr(&kwAll, kNone),
+    Attr(&kwSubCount, kInt, kEvery, kLevel700),
+    Attr(&kwTpCount, kInt, kEvery, kLevel700),
+    Opt(&kwCmdScope, kParen, kZos),
+    End(kEvery, kLevel700),
+};
+
 }  // namespace
 
 MqscKeyword cmdDisplayTopicNames = Command(MQCMD_INQUIRE_TOPIC_NAMES, "DISPLAY TOPIC", plDisplayTopicNames, kEvery, kLevel700);
@@ -224,5 +249,7 @@ MqscKeyword cmdAlterTopic = Command(MQCMD_CHANGE_TOPIC, "ALTER TOPIC", plAlterTo
 MqscKeyword cmdDefineTopicLike = Command(MQCMD_COPY_TOPIC, "DEFINE TOPIC", plDefineTopicLike, kEvery, kLevel700);
 MqscKeyword cmdDeleteTopic = Command(MQCMD_DELETE_TOPIC, "DELETE TOPIC", plDeleteTopic, kEvery, kLevel700);
 MqscKeyword cmdDisplayTpstatus = Command(MQCMD_INQUIRE_TOPIC_STATUS, "DISPLAY TPSTATUS", plDisplayTpstatus, kEvery, kLevel700);
+
+MqscKeyword cmdDisplayPubsub = Command(MQCMD_INQUIRE_PUBSUB_STATUS, "DISPLAY PUBSUB", plDisplayPubsub, kEvery, kLevel700);
 
 }  // namespace zem::table

@@ -178,6 +178,38 @@ MqscParam plRefreshSecurity[] = {
     End(),
 };
 
+// The same inquiries under IBM MQ's own PCF command codes, which a z/OS command server
+// answers: the replies are reports without keywords, so the lists hold the request only.
+MqscParam plInquireArchive[] = {
+    Head(&cmdInquireArchive),
+    Opt(&kwCmdScope, kParen, kZos),
+    End(kZos, kLevel530),
+};
+
+MqscParam plInquireSecurity[] = {
+    Head(&cmdInquireSecurity),
+    Attr(&kwAll, kNone),
+    Opt(&kwCmdScope, kParen, kZos),
+    End(kZos, kLevel530),
+};
+
+MqscParam plInquireSystem[] = {
+    Head(&cmdInquireSystem),
+    Opt(&kwCmdScope, kParen, kZos),
+    End(kZos, kLevel530),
+};
+
+MqscParam plInquireLog[] = {
+    Head(&cmdInquireLog),
+    Opt(&kwCmdScope, kParen, kZos),
+    End(kZos, kLevel530),
+};
+
+MqscParam plInquireGroup[] = {
+    Head(&cmdInquireGroup),
+    End(kZos, kLevel530),
+};
+
 }  // namespace
 
 MqscKeyword cmdArchiveLog = Command(EXCMD_ARCHIVE_LOG, "ARCHIVE LOG", plArchiveLog, kZos);
@@ -192,5 +224,10 @@ MqscKeyword cmdDisplaySecurity = Command(EXCMD_DISPLAY_SECURITY, "DISPLAY SECURI
 MqscKeyword cmdAlterSecurity = Command(EXCMD_CHANGE_SECURITY, "ALTER SECURITY", plAlterSecurity, kZos);
 MqscKeyword cmdRverifySecurity = Command(EXCMD_VERIFY_SECURITY, "RVERIFY SECURITY", plRverifySecurity, kZos);
 MqscKeyword cmdRefreshSecurity = Command(EXCMD_REFRESH_SECURITY, "REFRESH SECURITY", plRefreshSecurity);
+MqscKeyword cmdInquireArchive = Command(MQCMD_INQUIRE_ARCHIVE, "DISPLAY ARCHIVE", plInquireArchive, kZos, kLevel530);
+MqscKeyword cmdInquireSecurity = Command(MQCMD_INQUIRE_SECURITY, "DISPLAY SECURITY", plInquireSecurity, kZos, kLevel530);
+MqscKeyword cmdInquireSystem = Command(MQCMD_INQUIRE_SYSTEM, "DISPLAY SYSTEM", plInquireSystem, kZos, kLevel530);
+MqscKeyword cmdInquireLog = Command(MQCMD_INQUIRE_LOG, "DISPLAY LOG", plInquireLog, kZos, kLevel530);
+MqscKeyword cmdInquireGroup = Command(MQCMD_INQUIRE_QSG, "DISPLAY GROUP", plInquireGroup, kZos, kLevel530);
 
 }  // namespace zem::table

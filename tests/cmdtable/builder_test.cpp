@@ -58,6 +58,14 @@ TEST(BuildPcfCmd, InquiriesGetTheObjectNameAndTheirSelectors) {
     ExpectBuilt(176, "SUB1", 0, Header(176, 2).Cfst(3152, "SUB1").Cfil(1287, all));
     ExpectBuilt(182, "SUB1", 0, Header(182, 2).Cfst(3152, "SUB1").Cfil(1294, all));
     ExpectBuilt(185, "", 0, Header(185, 1).Cfil(1318, all));
+    ExpectBuilt(122, "STC1", 0, Header(122, 2).Cfst(2022, "STC1").Cfil(1156, all));
+    ExpectBuilt(204, "CHL*", 0, Header(204, 2).Cfst(3501, "CHL*").Cfil(1355, all));
+    ExpectBuilt(115, "APP1", 0, Header(115, 2).Cfst(2039, "APP1").Cfil(1133, all));
+    ExpectBuilt(121, "", 0, Header(121, 1).Cfil(1151, all));
+    // Connections are asked for all together; usage for every type; CF status as a summary.
+    ExpectBuilt(85, "ignored", 0, Header(85, 2).Cfin(1110, 1111).Cfil(1107, all));
+    ExpectBuilt(126, "", 0, Header(126, 1).Cfin(1157, 1009));
+    ExpectBuilt(116, "APP1", 0, Header(116, 2).Cfst(2039, "APP1").Cfin(1135, 1136));
     // Status inquiries select their status type.
     ExpectBuilt(41, "Q1", 0, Header(41, 3).Cfst(2016, "Q1").Cfil(1229, {1009}).Cfil(1103, {1105}));
     ExpectBuilt(183, "a/b", 0, Header(183, 2).Cfst(2092, "a/b").Cfil(1301, {1295}));

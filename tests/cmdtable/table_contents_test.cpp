@@ -425,13 +425,14 @@ TEST(CommandTable, RepliesOfCurrentMqKeepTheirNewAttributesBothWays) {
 // ---- telling rows
 
 // As IBM's channel responses type them: the security and retry exits are one string
-// each, the message, send and receive exits lists; channel status has the short peer name.
+// each, the message, send and receive exits lists (and names, and channel authentication's
+// address lists); channel status has the short peer name.
 TEST(CommandTable, ChannelExitsAndPeerNamesAsIbmTypesThem) {
     std::set<std::string> names;
     for (const MqscKeyword *record : KeywordRecords())
         if (record->type == MQSC_STRLIST) names.insert(record->name);
     EXPECT_EQ(names, (std::set<std::string>{"MSGEXIT", "MSGDATA", "SENDEXIT", "SENDDATA", "RCVEXIT", "RCVDATA",
-                                            "NAMES"}));
+                                            "NAMES", "ADDRLIST"}));
     EXPECT_EQ(Keyword(First(42), "SSLPEER")->id, zem::mq::MQCACH_SSL_SHORT_PEER_NAME);
     EXPECT_EQ(Keyword(First(25), "SSLPEER")->id, zem::mq::MQCACH_SSL_PEER_NAME);
     EXPECT_NE(Keyword(First(10633), "MAXRTU"), nullptr);

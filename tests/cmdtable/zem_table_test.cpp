@@ -39,6 +39,8 @@ TEST(ZemTable, ListsTheCommandArrayInLookupOrder) {
     EXPECT_EQ(lines[4], "3    40     MQCMD_PING_Q_MGR                     \"PING QMGR\"          0");
     EXPECT_EQ(lines[14], "13   10611  EXCMD_MOVE_QLOCAL                    \"MOVE QLOCAL\"        5");
     EXPECT_EQ(lines[26], "25   31     MQCMD_START_CHANNEL_LISTENER         \"START LISTENER \"    7");
+    // Commands added later follow the first 106.
+    EXPECT_EQ(lines[107], "106  122    MQCMD_INQUIRE_STG_CLASS              \"DISPLAY STGCLASS\"   11");
 }
 
 TEST(ZemTable, ListsTheParametersOfTheFirstCommandWithACode) {
@@ -63,6 +65,11 @@ TEST(ZemTable, ListsTheParametersOfTheFirstCommandWithACode) {
     ToolRun at = RunZem({"table", "--at", "55"});
     EXPECT_EQ(at.status, 0);
     EXPECT_EQ(Lines(at.out).at(0), "55 \"START LISTENER\" (MQCMD_START_CHANNEL_LISTENER 31), platforms -1, level 600");
+    // A keyword's level is that of the first MQ that has it, not its command's.
+    EXPECT_NE(RunZem({"table", "115"}).out.find(
+                  "\n8    CFCONLOS   246    MQIA_CF_CFCONLOS                 ENUM     (%s)    0   2     1    710   "
+                  "TERMINATE=0 TOLERATE=1 ASQMGR=2\n"),
+              std::string::npos);
 }
 
 TEST(ZemTable, ShowsEmptyNamedParametersAndTheSuitesIds) {
@@ -86,7 +93,7 @@ TEST(ZemTable, ShowsEmptyNamedParametersAndTheSuitesIds) {
 TEST(ZemTable, RejectsUnknownCodesAndBadArguments) {
     zemtest::ExpectRuns({
         {{"table", "999"}, {1, "", "zem table: command code 999 is not in the table\n"}},
-        {{"table", "--at", "106"}, {1, "", "zem table: no command at position 106\n"}},
+        {{"table", "--at", "124"}, {1, "", "zem table: no command at position 124\n"}},
         {{"table", "QUEUE"}, {2, "", "zem table: 'QUEUE' is not a number\n"}},
         {{"table", "13", "--at", "5"},
          {2, "", "zem table: expected at most one of CODE and --at POSITION (see 'zem table --help')\n"}},

@@ -18,10 +18,31 @@ namespace {
 using namespace std::string_literals;
 using zemtest::PcfPtr;
 
+// The z/OS inquiries that take nothing but CMDSCOPE have no standard request.
+bool TakesNoParameters(int32_t command)
+{
+    return command == 114 || command == 119 || command == 120 || command == 123;
+}
+
 PcfPtr Inquiry(int32_t command, const char *name, int32_t value = 0)
 {
     PcfPtr pcf(CreatePcfMessage(command, ZEM_MQCFT_COMMAND, 1024));
-    EXPECT_EQ(1, BuildPcfCmd(pcf.get(), name, value));
+    if (command == 186) {  // Inquire SMDS names its data set and its structure
+        MESSAGE attr{};
+        const std::pair<int32_t, const char *> names[] = {{3183, name}, {2039, "APP1"}};
+        for (const auto &[id, text] : names) {
+            CreatePcfStrAttr(&attr, id, text);
+            AppendAttr(pcf.get(), &attr);
+            DeleteMessage(&attr);
+        }
+        CreatePcfIntListAttr(&attr, 1334, 1);
+        SetPcfIntListAttrValue(&attr, 0, 1009);
+        AppendAttr(pcf.get(), &attr);
+        DeleteMessage(&attr);
+        EXPECT_EQ(1, RawToPcf(pcf.get()));
+        return pcf;
+    }
+    EXPECT_EQ(TakesNoParameters(command) ? 0 : 1, BuildPcfCmd(pcf.get(), name, value));
     return pcf;
 }
 
@@ -103,9 +124,9 @@ TEST(RoundTrip, InquiriesAndTheirResponses)
           {3505, "'BRANCH01.XMITQ'"}, {1566, "-1"}, {1502, "50"}, {3502, "'Sender to branch 01'"}}},
         {36, "BRANCH.QUEUES", 0, "DISPLAY NAMELIST('BRANCH.QUEUES') ALL",
          "CSQM407I +CSQ1 NAMELIST(BRANCH.QUEUES) QSGDISP(QMGR) DESCR(Queues) "
-         "NAMCOUNT(3) NAMES(BRANCH01.IN,BRANCH02.IN,BRANCH3.IN)",
+         "NAMCOUNT(3) NAMES(BRANCH01.IN,BRANCH02.IN,BRANCH3.IN) NLTYPE(QUEUE)",
          0, 0, -1,
-         {{2010, "'BRANCH.QUEUES'"}, {2009, "'Queues'"}, {19, "3"},
+         {{2010, "'BRANCH.QUEUES'"}, {2009, "'Queues'"}, {19, "3"}, {72, "1"},
           {2020, "'BRANCH01.IN','BRANCH02.IN','BRANCH3.IN '"}}},
         {42, "TO.BRANCH01", 0, "DISPLAY CHSTATUS('TO.BRANCH01') ALL",
          "CSQM422I +CSQ1 CHSTATUS(TO.BRANCH01) CHLDISP(PRIVATE) XMITQ(BRANCH01.XMITQ) "
@@ -119,8 +140,56 @@ TEST(RoundTrip, InquiriesAndTheirResponses)
          {{2015, "'CSQ1'"}, {2014, "'Payroll queue manager'"}, {2, "500"}, {13, "104857600"}, {31, "701"},
           {32, "1"}}},
         {176, "SUB1", 0, "DISPLAY SUB('SUB1') ALL",
-         "CSQM201I +CSQ1 SUBNAME(SUB1) TOPICSTR(price/fruit) DEST(FRUIT.Q) EXPIRY(UNLIMITED)", 0, 0, -1,
-         {{3152, "'SUB1'"}, {2094, "'price/fruit'"}, {3154, "'FRUIT.Q'"}, {1244, "-1"}}},
+         "CSQM201I +CSQ1 SUBNAME(SUB1) TOPICSTR(price/fruit) DEST(FRUIT.Q) EXPIRY(UNLIMITED) "
+         "SUBTYPE(ADMIN) DURABLE(YES) CRDATE(2024-03-01)",
+         0, 0, -1,
+         {{3152, "'SUB1'"}, {2094, "'price/fruit'"}, {3154, "'FRUIT.Q'"}, {1244, "-1"}, {1289, "2"}, {1274, "1"},
+          {2004, "'2024-03-01'"}}},
+        {182, "SUB1", 0, "DISPLAY SBSTATUS('SUB1')",
+         "CSQM201I +CSQ1 SUB(SUB1) SUBID(C3E2D8C3) DURABLE(YES) SUBTYPE(API) NUMMSGS(42) "
+         "LMSGDATE(2024-03-02) RESMTIME(10.15.30)",
+         0, 0, 5, {{1274, "1"}, {1289, "1"}, {1290, "42"}, {3168, "'2024-03-02'"}, {2099, "'10.15.30'"}}},
+        {83, "LDAP.*", 0, "DISPLAY AUTHINFO('LDAP.*') ALL",
+         "CSQM201I +CSQ1 AUTHINFO(SYSTEM.DEFAULT.AUTHINFO.IDPWOS) AUTHTYPE(IDPWOS) ADOPTCTX(YES) "
+         "CHCKCLNT(REQDADM) CHCKLOCL(OPTIONAL) FAILDLAY(1)",
+         0, 0, 6, {{2045, "'SYSTEM.DEFAULT.AUTHINFO.IDPWOS'"}, {66, "3"}, {260, "1"}, {258, "2"}, {257, "0"}, {259, "1"}}},
+        // z/OS objects and inquiries under IBM MQ's own command codes.
+        {122, "DEF*", 0, "DISPLAY STGCLASS('DEF*') ALL",
+         "CSQM201I +CSQ1 STGCLASS(DEFAULT) QSGDISP(QMGR) PSID(1) DESCR(Default storage class) "
+         "PASSTKTA( ) XCFGNAME( ) XCFMNAME( ) ALTDATE(2024-03-01) ALTTIME(10.15.30)",
+         0, 0, 9, {{2022, "'DEFAULT'"}, {63, "0"}, {62, "1"}, {2042, "'Default storage class'"}, {2043, "''"}}},
+        {204, "SYSTEM.ADMIN.*", 0, "DISPLAY CHLAUTH('SYSTEM.ADMIN.*') ALL",
+         "CSQM201I +CSQ1 CHLAUTH(SYSTEM.ADMIN.SVRCONN) TYPE(ADDRESSMAP) DESCR(Admin clients) CUSTOM( ) "
+         "ADDRESS(10.1.2.*) USERSRC(MAP) MCAUSER(ADMIN1) WARN(NO) ALTDATE(2024-03-01) ALTTIME(10.15.30)",
+         0, 0, 10,
+         {{3501, "'SYSTEM.ADMIN.SVRCONN'"}, {1352, "4"}, {2118, "'Admin clients'"}, {3506, "'10.1.2.*'"},
+          {1638, "0"}, {3527, "'ADMIN1'"}, {1639, "0"}}},
+        {85, "ignored", 0, "DISPLAY CONN(*) TYPE(CONN) ALL",
+         "CSQM201I +CSQ1 CONN(BC85772CBE3E0001) EXTCONN(C3E2D8C3C3E2D8F14040404040404040) TYPE(CONN) "
+         "APPLTAG(PAYROLL1) APPLTYPE(BATCH) ASID(0049) CHANNEL( ) CONNAME( )",
+         0, 0, 6, {{1110, "1111"}, {3058, "'PAYROLL1'"}, {1, "32"}, {3081, "'0049'"}, {3501, "''"}}},
+        {186, "CSQ1", 0, "DISPLAY SMDS('CSQ1') CFSTRUCT('APP1') ALL",
+         "CSQM201I +CSQ1 SMDS(CSQ1) CFSTRUCT(APP1) DSBUFS(200) DSEXPAND(YES)", 0, 0, 4,
+         {{3183, "'CSQ1'"}, {2039, "'APP1'"}, {228, "200"}, {1329, "1"}}},
+        {115, "APP*", 0, "DISPLAY CFSTRUCT('APP*') ALL",
+         "CSQM201I +CSQ1 CFSTRUCT(APP1) DESCR(Application structure) CFLEVEL(5) RECOVER(YES) "
+         "CFCONLOS(TOLERATE) DSBUFS(100) DSEXPAND(NO)",
+         0, 0, 7,
+         {{2039, "'APP1'"}, {2052, "'Application structure'"}, {70, "5"}, {71, "1"}, {246, "1"}, {228, "100"},
+          {1329, "2"}}},
+        {116, "APP1", 0, "DISPLAY CFSTATUS('APP1') TYPE(SUMMARY)",
+         "CSQM201I +CSQ1 CFSTATUS(APP1) TYPE(SUMMARY) CFTYPE(APPL) STATUS(ACTIVE)", 0, 0, 2,
+         {{2039, "'APP1'"}, {1135, "1136"}}},
+        {185, "", 0, "DISPLAY PUBSUB ALL",
+         "CSQM201I +CSQ1 TYPE(LOCAL) QMNAME(CSQ1) STATUS(ACTIVE) SUBCOUNT(12) TPCOUNT(40)", 0, 0, 3,
+         {{1314, "1"}, {204, "12"}, {253, "40"}}},
+        // Usage, security and the system parameters answer with reports, not keywords.
+        {126, "", 0, "DISPLAY USAGE TYPE(ALL)", "CSQI010I +CSQ1 Page set usage ...", 0, 0, 0, {}},
+        {121, "", 0, "DISPLAY SECURITY ALL", "CSQH015I +CSQ1 Security timeout = 54 minutes", 0, 0, 0, {}},
+        {114, "", 0, "DISPLAY ARCHIVE", "CSQJ322I +CSQ1 DISPLAY ARCHIVE report follows-", 0, 0, 0, {}},
+        {123, "", 0, "DISPLAY SYSTEM", "CSQJ322I +CSQ1 DISPLAY SYSTEM report follows-", 0, 0, 0, {}},
+        {120, "", 0, "DISPLAY LOG", "CSQJ322I +CSQ1 DISPLAY LOG report follows-", 0, 0, 0, {}},
+        {119, "", 0, "DISPLAY GROUP", "CSQ5100I +CSQ1 DISPLAY GROUP report follows-", 0, 0, 0, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.mqsc);

@@ -72,6 +72,10 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
              .Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "Q1").bytes(),
          kExampleText.c_str()},
         {"verb alone", PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_PING_Q_MGR, 0).bytes(), "PING QMGR"},
+        {"channel authentication record removed, not added",
+         PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_SET_CHLAUTH_REC, 3).Cfin(mq::MQIACF_ACTION, mq::MQACT_REMOVE)
+             .Cfst(mq::MQCACH_CHANNEL_NAME, "APP.*").Cfin(mq::MQIACF_CHLAUTH_TYPE, mq::MQCAUT_ADDRESSMAP).bytes(),
+         "SET CHLAUTH('APP.*') TYPE(ADDRESSMAP) ACTION(REMOVE)"},
         {"names of all queue types",
          PcfBytes().Cfh(ZEM_MQCFT_COMMAND, mq::MQCMD_INQUIRE_Q_NAMES, 2).Cfst(mq::MQCA_Q_NAME, Padded("PAY*", 48))
              .Cfin(mq::MQIA_Q_TYPE, mq::MQQT_ALL).bytes(),
