@@ -17,26 +17,6 @@ using zemtest::PcfBytes;
 using zemtest::RunZem;
 using zemtest::ToolRun;
 
-const char kHelp[] =
-    "usage: zem mqsc2pcf --command N FILE... [-o OUT]\n"
-    "\n"
-    "Converts the MQSC replies to one PCF command into PCF responses, as a client of a\n"
-    "z/OS command server does. Each FILE holds one reply message (lines may be separated\n"
-    "by NUL bytes); the files are converted in the order given, each against a fresh copy\n"
-    "of the command, and each response is printed. The reports of SET LOG (10633),\n"
-    "DISPLAY LOG (10632) and DISPLAY GROUP (10901) come one line per reply message.\n"
-    "\n"
-    "  --command N   the PCF command code the replies answer (13 for DISPLAY QUEUE)\n"
-    "  -o OUT        save the responses instead of printing them: the response to the\n"
-    "                only FILE as OUT, the response to the n-th of several as OUT.n\n"
-    "\n"
-    "Keywords of a reply that the command table does not hold for the command are passed\n"
-    "over; their number and first names follow the response.\n"
-    "\n"
-    "A reply that cannot be converted is reported with its status, reason code, the\n"
-    "reason's meaning and the count of keywords recognised; the other files are still\n"
-    "converted, and the exit status is 1.\n";
-
 const std::string kNoId = ": not converted: status 2, reason 5002 (no message id in the reply, or a command "
                           "the table does not hold), count 0\n";
 
@@ -59,10 +39,7 @@ std::string Listing(const std::string &bytes)
 
 TEST(ZemMqsc2PcfTool, PrintsOrSavesEachResponseAndReportsFailures)
 {
-    ToolRun help = RunZem({"mqsc2pcf", "--help"});
-    EXPECT_EQ(0, help.status);
-    EXPECT_EQ(kHelp, help.out);
-    EXPECT_EQ("", help.err);
+    zemtest::ExpectHelp("mqsc2pcf", "usage: zem mqsc2pcf --command N FILE... [-o|--output OUT]");
 
     zemtest::TempDir dir;
     const std::string queue = dir.write("queue.txt", "CSQM401I +CSQ1 QUEUE(Q1)\0CURDEPTH(5)"s);
@@ -100,7 +77,7 @@ TEST(ZemMqsc2PcfTool, PrintsOrSavesEachResponseAndReportsFailures)
          "zem mqsc2pcf: " + cut + ": not converted: status 2, reason 0 (the report line ended before all of its "
                                   "values), count 0\n"},
         {{"--command", "13", one, "-o", out}, 0, one + ": response saved to " + out + " (76 bytes)\n", ""},
-        {{"--command", "13", "-o", out, one, two}, 0,
+        {{"--command", "13", "--output", out, one, two}, 0,
          one + ": response saved to " + out + ".1 (76 bytes)\n" + two + ": response saved to " + out +
              ".2 (60 bytes)\n",
          ""},

@@ -38,6 +38,9 @@ bool Parse(const char *command, int argc, char **argv, int first,
                 value = arg.substr(eq + 1);
                 inlineValue = true;
             }
+            // Every option that takes a file has a long form.
+            if (name == "--output" && valueOptions.count("-o"))
+                name = "-o";
             if (valueOptions.count(name)) {
                 if (!inlineValue) {
                     if (i + 1 >= argc) {

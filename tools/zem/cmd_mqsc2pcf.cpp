@@ -45,7 +45,7 @@ const char *MeaningOf(int32_t reason)
 }
 
 const char kHelp[] =
-    "usage: zem mqsc2pcf --command N FILE... [-o OUT]\n"
+    "usage: zem mqsc2pcf --command N FILE... [-o|--output OUT]\n"
     "\n"
     "Converts the MQSC replies to one PCF command into PCF responses, as a client of a\n"
     "z/OS command server does. Each FILE holds one reply message (lines may be separated\n"
@@ -53,9 +53,9 @@ const char kHelp[] =
     "of the command, and each response is printed. The reports of SET LOG (10633),\n"
     "DISPLAY LOG (10632) and DISPLAY GROUP (10901) come one line per reply message.\n"
     "\n"
-    "  --command N   the PCF command code the replies answer (13 for DISPLAY QUEUE)\n"
-    "  -o OUT        save the responses instead of printing them: the response to the\n"
-    "                only FILE as OUT, the response to the n-th of several as OUT.n\n"
+    "  --command N       the PCF command code the replies answer (13 for DISPLAY QUEUE)\n"
+    "  -o, --output OUT  save the responses instead of printing them: the response to the\n"
+    "                    only FILE as OUT, the response to the n-th of several as OUT.n\n"
     "\n"
     "Keywords of a reply that the command table does not hold for the command are passed\n"
     "over; their number and first names follow the response.\n"

@@ -326,13 +326,13 @@ int PcfNew(int argc, char **argv)
 {
     const char *command = "pcf new";
     zem_cli::Args args;
-    if (!zem_cli::Parse(command, argc, argv, 1, {"--command", "--type", "-o", "--output"}, {}, args))
+    if (!zem_cli::Parse(command, argc, argv, 1, {"--command", "--type", "-o"}, {}, args))
         return 2;
     if (args.help) {
         std::fputs(kNewHelp, stdout);
         return 0;
     }
-    const std::string output = args.option("-o", args.option("--output"));
+    const std::string output = args.option("-o");
     int32_t code = 0;
     int32_t type = ZEM_MQCFT_COMMAND;
     if (!args.positional.empty())

@@ -159,7 +159,7 @@ int PcfNative(int argc, char **argv)
 {
     const char *command = "pcf native";
     zem_cli::Args args;
-    if (!zem_cli::Parse(command, argc, argv, 1, {"-o", "--output"}, {"--swap", "--ebcdic"}, args))
+    if (!zem_cli::Parse(command, argc, argv, 1, {"-o"}, {"--swap", "--ebcdic"}, args))
         return 2;
     if (args.help) {
         std::fputs(kNativeHelp, stdout);
@@ -167,7 +167,7 @@ int PcfNative(int argc, char **argv)
     }
     if (args.positional.size() != 1)
         return zem_cli::UsageError(command, "expects one FILE (see 'zem pcf native --help')");
-    const std::string output = args.option("-o", args.option("--output"));
+    const std::string output = args.option("-o");
     if (output.empty())
         return zem_cli::UsageError(command, "-o OUT is required");
     const std::string &path = args.positional[0];

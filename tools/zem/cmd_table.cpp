@@ -345,7 +345,7 @@ int Table(int argc, char **argv) {
 int Build(int argc, char **argv) {
     const char *command = argv[0];
     zem_cli::Args args;
-    if (!zem_cli::Parse(command, argc, argv, 1, {"--command", "--name", "--value", "-o", "--output"}, {}, args))
+    if (!zem_cli::Parse(command, argc, argv, 1, {"--command", "--name", "--value", "-o"}, {}, args))
         return 2;
     if (args.help) {
         std::fputs(kBuildHelp, stdout);
@@ -359,7 +359,7 @@ int Build(int argc, char **argv) {
         return zem_cli::UsageError(command, "--command '" + args.option("--command") + "' is not a 32-bit number");
     if (args.hasOption("--value") && !zem_cli::ParseInt32(args.option("--value"), value))
         return zem_cli::UsageError(command, "--value '" + args.option("--value") + "' is not a 32-bit number");
-    const std::string output = args.option("-o", args.option("--output"));
+    const std::string output = args.option("-o");
     if (output.empty()) return zem_cli::UsageError(command, "-o FILE is required");
     const std::string name = args.option("--name");
 
