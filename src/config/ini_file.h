@@ -10,6 +10,37 @@
 
 namespace zem {
 
+// A set of characters as a 256-entry table: membership is one load, whatever the set's size.
+class CharSet {
+public:
+    CharSet() = default;
+    explicit CharSet(const char *members) { add(members); }
+    void add(const char *members)
+    {
+        for (; members && *members; ++members)
+            add(*members);
+    }
+    void add(char c) { member_[static_cast<unsigned char>(c)] = true; }
+    bool has(char c) const { return member_[static_cast<unsigned char>(c)]; }
+
+private:
+    bool member_[256] = {};
+};
+
+// A lookup's key delimiters with what else stops the reading of a key: the newline ends a
+// key too, and a '#' that is not a delimiter opens a comment.
+class KeyDelimiters {
+public:
+    explicit KeyDelimiters(const char *delims);
+    const CharSet &delimiters() const { return delimiters_; }
+    bool endsKey(char c) const { return c == '\n' || delimiters_.has(c); }
+    const CharSet &stops() const { return stops_; }
+
+private:
+    CharSet delimiters_;
+    CharSet stops_;
+};
+
 // A read-only view of configuration text that never reads outside it: the text ends at
 // its first NUL or at the limit, whichever comes first, and every offset outside the text
 // reads as that end.
@@ -21,6 +52,8 @@ public:
     int64_t size() const { return size_; }
     // Offset of the first newline at or after offset, or size() when there is none.
     int64_t lineEnd(int64_t offset) const;
+    // Offset of the first member of set at or after offset, or size() when there is none.
+    int64_t find(int64_t offset, const CharSet &set) const;
     // The characters from offset on, at most length of them, clamped to the text.
     std::string_view slice(int64_t offset, int64_t length) const;
 
@@ -40,7 +73,8 @@ struct KeyBuffer {
 // Reads the key that starts at `start`. Returns false when start is the end of the text.
 // `consumed` receives the characters taken, the one that ended the key included; a '#'
 // with a newline after it skips to after that newline (ending a key that has characters).
-bool ReadKey(const TextCursor &text, int64_t start, const char *keyDelims, KeyBuffer &key, int64_t &consumed);
+bool ReadKey(const TextCursor &text, int64_t start, const KeyDelimiters &delims, KeyBuffer &key,
+             int64_t &consumed);
 
 // Which keys a search passes over without offering them for a match.
 enum class PassOver { EmptyAndComment, Nothing };
@@ -53,21 +87,31 @@ struct EntryHit {
 
 // A key predicate over the file's key.
 using KeyFits = bool (*)(const KeyBuffer &fileKey, const void *context);
+// A quick verdict on a key read whole in one stretch, before it is copied: true only for
+// a key that `fits` would certainly refuse.
+using KeyRejects = bool (*)(std::string_view fileKey, const void *context);
+
+// What a search asks of each key.
+struct KeyTest {
+    KeyFits fits;
+    const void *context;
+    KeyRejects rejects = nullptr;
+};
 
 // Reads keys from `position` on, adding each key's consumed count to position, until
-// `fits` accepts one (true, position just after it) or the text ends (false).
-bool FindEntry(const TextCursor &text, const char *keyDelims, PassOver passOver, KeyFits fits,
-               const void *context, int64_t &position, KeyBuffer &key, EntryHit &hit);
+// the test accepts one (true, position just after it) or the text ends (false).
+bool FindEntry(const TextCursor &text, const KeyDelimiters &delims, PassOver passOver, const KeyTest &test,
+               int64_t &position, KeyBuffer &key, EntryHit &hit);
 
 // Where the value of an accepted entry starts, by the lookup's rule; -1 when the search
 // for its start reaches the end of the text.
-int64_t ValueAfterKeyDelimiter(const TextCursor &text, const EntryHit &hit, const char *keyDelims);
+int64_t ValueAfterKeyDelimiter(const TextCursor &text, const EntryHit &hit, const KeyDelimiters &delims);
 int64_t ValueAfterEquals(const TextCursor &text, const EntryHit &hit);
 
 // Copies the value from start up to a value delimiter or the end of the text into value,
 // at most capacity - 1 characters and a NUL. Returns the offset of the character that
 // ended the value; fullLength (if given) receives the value's length before any cut.
-int64_t CopyValue(const TextCursor &text, int64_t start, const char *valueDelims, char *value,
+int64_t CopyValue(const TextCursor &text, int64_t start, const CharSet &valueDelims, char *value,
                   std::size_t capacity, std::size_t *fullLength = nullptr);
 
 // No bound: for the interfaces whose callers size their buffers for the file.
