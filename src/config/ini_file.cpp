@@ -17,40 +17,101 @@ void AppendToKey(KeyBuffer &key, std::string_view characters)
     key.cut = key.cut || taken < characters.size();
 }
 
-// A caller's mask for IsMaskMatch, with what a quick rejection needs: its characters
-// before the first '*', and where the first blank after its first character is.
-struct CallerMask {
-    const char *mask;
-    std::string_view literal;
-    std::size_t firstBlank;
-
-    explicit CallerMask(const char *text) : mask(text)
+// zemGetValue's test: the caller's key is an IsMaskMatch mask. IsMaskMatch walks mask and
+// key together and fits a key whose next character is a blank after at least one equal
+// pair; so a key that parts from the mask's characters before its first '*', with no blank
+// up to and including the parting character, never fits, and is turned down uncopied.
+class MaskTest {
+public:
+    explicit MaskTest(const char *mask) : mask_(mask)
     {
-        std::string_view whole(text);
-        literal = whole.substr(0, whole.find('*'));
-        firstBlank = literal.find(' ', 1);
+        std::string_view whole(mask);
+        literal_ = whole.substr(0, whole.find('*'));
+        firstBlank_ = literal_.find(' ', 1);
     }
+    bool fits(const KeyBuffer &fileKey) const { return IsMaskMatch(mask_, fileKey.text) != 0; }
+    bool rejects(std::string_view fileKey) const
+    {
+        if (literal_.empty() || fileKey.empty())
+            return false;
+        if (fileKey[0] != literal_[0])
+            return true;
+        std::size_t common = CommonLength(fileKey, literal_);
+        if (common == fileKey.size() || common == literal_.size())
+            return false;
+        bool blankBefore = firstBlank_ < common;
+        return !blankBefore && fileKey[common] != ' ';
+    }
+
+private:
+    static std::size_t CommonLength(std::string_view a, std::string_view b)
+    {
+        std::size_t common = 0;
+        std::size_t shorter = a.size() < b.size() ? a.size() : b.size();
+        for (; shorter - common >= 8; common += 8)
+            if (uint64_t differ = word::NonZeroBytes(word::Load(a.data() + common) ^ word::Load(b.data() + common)))
+                return common + word::FirstMarked(differ);
+        while (common < shorter && a[common] == b[common])
+            ++common;
+        return common;
+    }
+
+    const char *mask_;
+    std::string_view literal_;
+    std::size_t firstBlank_;
 };
 
-bool CallerMaskFitsFileKey(const KeyBuffer &fileKey, const void *context)
-{
-    return IsMaskMatch(static_cast<const CallerMask *>(context)->mask, fileKey.text) != 0;
-}
+// Any other test, through its function.
+class PointerTest {
+public:
+    explicit PointerTest(const KeyTest &test) : test_(test) {}
+    bool fits(const KeyBuffer &fileKey) const { return test_.fits(fileKey, test_.context); }
+    bool rejects(std::string_view) const { return false; }
 
-// IsMaskMatch walks mask and key together and fits a key whose next character is a blank
-// after at least one equal pair. So a key that parts from the mask's characters before
-// its first '*', with no blank up to and including the parting character, never fits.
-bool CallerMaskRejectsFileKey(std::string_view fileKey, const void *context)
+private:
+    const KeyTest &test_;
+};
+
+// FindEntry for a test the compiler can see through: the search calls it for every key.
+template <typename Test>
+bool FindEntryWith(const TextCursor &text, const KeyDelimiters &delims, PassOver passOver, const Test &test,
+                   int64_t &position, KeyBuffer &key, EntryHit &hit)
 {
-    const CallerMask &mask = *static_cast<const CallerMask *>(context);
-    std::size_t common = 0;
-    std::size_t shorter = fileKey.size() < mask.literal.size() ? fileKey.size() : mask.literal.size();
-    while (common < shorter && fileKey[common] == mask.literal[common])
-        ++common;
-    if (common == fileKey.size() || common == mask.literal.size())
-        return false;
-    bool blankBefore = mask.firstBlank < common;
-    return !blankBefore && !(common > 0 && fileKey[common] == ' ');
+    bool passEmptyAndComment = passOver == PassOver::EmptyAndComment;
+    for (;;) {
+        int64_t start = position;
+        int64_t consumed = 0;
+        std::string_view plain;
+        if (!text.inside(start)) {
+            ReadKey(text, start, delims, key, consumed);
+            position = text.size();
+            return false;
+        }
+        // Most keys lie in one stretch, without a comment, and are short enough to be kept
+        // whole: they are read here, the others by ReadKey.
+        int64_t stop = text.find(start, delims.stops());
+        if ((stop == text.size() || delims.endsKey(text.at(stop))) && stop - start < ZEM_INI_KEY_SIZE) {
+            plain = text.slice(start, stop - start);
+            position = stop < text.size() ? stop + 1 : stop;
+            // A plain key holds no '#' but as a delimiter, which ends it.
+            if ((plain.empty() && passEmptyAndComment) || test.rejects(plain))
+                continue;
+            key.length = 0;
+            key.cut = false;
+            AppendToKey(key, plain);
+            key.text[key.length] = '\0';
+        } else {
+            ReadKey(text, start, delims, key, consumed);
+            position += consumed;
+            if (passEmptyAndComment && (key.length == 0 || key.text[0] == '#'))
+                continue;
+        }
+        if (test.fits(key)) {
+            hit.keyStart = start;
+            hit.keyEnd = position;
+            return true;
+        }
+    }
 }
 
 // zemGetValueExt's rule: either key may be the mask.
@@ -67,7 +128,8 @@ int64_t StartOf(const IniFile &ini, int fromStart) { return fromStart ? 0 : ini.
 // The one shape of the stateful lookups: find, place the value, copy it, move position.
 enum class ValueRule { AfterKeyDelimiter, AfterEquals };
 
-int StatefulLookup(IniFile &ini, const KeyTest &test, ValueRule rule, char *key, char *value, std::size_t capacity,
+template <typename Test>
+int StatefulLookup(IniFile &ini, const Test &test, ValueRule rule, char *key, char *value, std::size_t capacity,
                    int fromStart)
 {
     if (!ini.text)
@@ -78,7 +140,7 @@ int StatefulLookup(IniFile &ini, const KeyTest &test, ValueRule rule, char *key,
     KeyBuffer fileKey;
     EntryHit hit;
     int64_t valueStart = -1;
-    if (FindEntry(text, delims, PassOver::EmptyAndComment, test, position, fileKey, hit))
+    if (FindEntryWith(text, delims, PassOver::EmptyAndComment, test, position, fileKey, hit))
         valueStart = rule == ValueRule::AfterEquals ? ValueAfterEquals(text, hit)
                                                     : ValueAfterKeyDelimiter(text, hit, delims);
     // zemGetKeyAndValue also wants a character after the delimiter.
@@ -153,29 +215,6 @@ int64_t TextCursor::lineEnd(int64_t offset) const
     return newline ? static_cast<const char *>(newline) - text_ : size_;
 }
 
-int64_t TextCursor::find(int64_t offset, const CharSet &set) const
-{
-    if (!inside(offset))
-        return size_;
-    const char *at = text_ + offset;
-    const char *end = text_ + size_;
-    // Four at a time: the scan over a whole file is the cost of a lookup.
-    for (; end - at >= 4; at += 4) {
-        if (set.has(at[0]))
-            return at - text_;
-        if (set.has(at[1]))
-            return at + 1 - text_;
-        if (set.has(at[2]))
-            return at + 2 - text_;
-        if (set.has(at[3]))
-            return at + 3 - text_;
-    }
-    for (; at < end; ++at)
-        if (set.has(*at))
-            return at - text_;
-    return size_;
-}
-
 std::string_view TextCursor::slice(int64_t offset, int64_t length) const
 {
     if (!inside(offset) || length <= 0)
@@ -219,60 +258,10 @@ bool ReadKey(const TextCursor &text, int64_t start, const KeyDelimiters &delims,
     return true;
 }
 
-namespace {
-
-// Reads the key at start when it lies in one stretch, without a comment and short enough
-// to be kept whole; false leaves the reading to ReadKey.
-bool ReadPlainKey(const TextCursor &text, int64_t start, const KeyDelimiters &delims, std::string_view &key,
-                  int64_t &consumed)
-{
-    int64_t stop = text.find(start, delims.stops());
-    bool ended = stop == text.size() || delims.endsKey(text.at(stop));
-    if (!ended || stop - start >= ZEM_INI_KEY_SIZE)
-        return false;
-    key = text.slice(start, stop - start);
-    consumed = stop - start + (stop < text.size() ? 1 : 0);
-    return true;
-}
-
-}  // namespace
-
 bool FindEntry(const TextCursor &text, const KeyDelimiters &delims, PassOver passOver, const KeyTest &test,
                int64_t &position, KeyBuffer &key, EntryHit &hit)
 {
-    bool passEmptyAndComment = passOver == PassOver::EmptyAndComment;
-    for (;;) {
-        int64_t start = position;
-        int64_t consumed = 0;
-        std::string_view plain;
-        if (!text.inside(start)) {
-            ReadKey(text, start, delims, key, consumed);
-            position = text.size();
-            return false;
-        }
-        if (ReadPlainKey(text, start, delims, plain, consumed)) {
-            position += consumed;
-            // A plain key holds no '#' but as a delimiter, which ends it.
-            if (plain.empty() && passEmptyAndComment)
-                continue;
-            if (test.rejects && test.rejects(plain, test.context))
-                continue;
-            key.length = 0;
-            key.cut = false;
-            AppendToKey(key, plain);
-            key.text[key.length] = '\0';
-        } else {
-            ReadKey(text, start, delims, key, consumed);
-            position += consumed;
-            if (passEmptyAndComment && (key.length == 0 || key.text[0] == '#'))
-                continue;
-        }
-        if (test.fits(key, test.context)) {
-            hit.keyStart = start;
-            hit.keyEnd = position;
-            return true;
-        }
-    }
+    return FindEntryWith(text, delims, passOver, PointerTest(test), position, key, hit);
 }
 
 int64_t ValueAfterKeyDelimiter(const TextCursor &text, const EntryHit &hit, const KeyDelimiters &delims)
@@ -312,9 +301,7 @@ int64_t CopyValue(const TextCursor &text, int64_t start, const CharSet &valueDel
 
 int MaskLookup(IniFile &ini, const char *key, char *value, std::size_t capacity, bool fromStart)
 {
-    CallerMask mask(key);
-    return StatefulLookup(ini, KeyTest{CallerMaskFitsFileKey, &mask, CallerMaskRejectsFileKey},
-                          ValueRule::AfterKeyDelimiter, nullptr, value, capacity, fromStart);
+    return StatefulLookup(ini, MaskTest(key), ValueRule::AfterKeyDelimiter, nullptr, value, capacity, fromStart);
 }
 
 bool ReadWholeStream(FILE *stream, char *&block, int32_t &length)
@@ -433,8 +420,8 @@ ZEMAPI(int) zemGetValueExt(IniFile *ini, const char *key, char *value, int fromS
 {
     if (!ini || !key || !value)
         return 0;
-    return StatefulLookup(*ini, KeyTest{KeysFitEitherWay, key}, ValueRule::AfterEquals, nullptr, value, kUnbounded,
-                          fromStart);
+    KeyTest test{KeysFitEitherWay, key};
+    return StatefulLookup(*ini, PointerTest(test), ValueRule::AfterEquals, nullptr, value, kUnbounded, fromStart);
 }
 
 ZEMAPI(int) zemGetValueExt2(const char *text, const void * /*unused*/, const char *keyDelims,
@@ -460,8 +447,8 @@ ZEMAPI(int) zemGetKeyAndValue(IniFile *ini, char *key, char *value, int fromStar
 {
     if (!ini || !key || !value)
         return 0;
-    return StatefulLookup(*ini, KeyTest{EveryKey, nullptr}, ValueRule::AfterKeyDelimiter, key, value, kUnbounded,
-                          fromStart);
+    KeyTest test{EveryKey, nullptr};
+    return StatefulLookup(*ini, PointerTest(test), ValueRule::AfterKeyDelimiter, key, value, kUnbounded, fromStart);
 }
 
 ZEMAPI(int32_t) zemResetPos(IniFile *ini, int32_t offset)
