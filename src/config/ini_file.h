@@ -9,11 +9,15 @@
 
 #include "zemapi.h"
 
+#ifndef ZEM_SCAN_SSE2
 #if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
 #define ZEM_SCAN_SSE2 1
 #else
 #define ZEM_SCAN_SSE2 0
+#endif
+#endif
+#if ZEM_SCAN_SSE2
+#include <emmintrin.h>
 #endif
 
 namespace zem {
