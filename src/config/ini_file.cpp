@@ -7,25 +7,111 @@
 namespace zem {
 namespace {
 
-bool IsDelimiter(char c, const char *delims)
+void AppendToKey(KeyBuffer &key, std::string_view characters)
 {
-    for (; *delims; ++delims)
-        if (*delims == c)
+    std::size_t room = static_cast<std::size_t>(ZEM_INI_KEY_SIZE - 1 - key.length);
+    std::size_t taken = characters.size() < room ? characters.size() : room;
+    if (taken > 0)
+        std::memcpy(key.text + key.length, characters.data(), taken);
+    key.length += static_cast<int32_t>(taken);
+    key.cut = key.cut || taken < characters.size();
+}
+
+// zemGetValue's test: the caller's key is an IsMaskMatch mask. IsMaskMatch walks mask and
+// key together and fits a key whose next character is a blank after at least one equal
+// pair; so a key that parts from the mask's characters before its first '*', with no blank
+// up to and including the parting character, never fits, and is turned down uncopied.
+class MaskTest {
+public:
+    explicit MaskTest(const char *mask) : mask_(mask)
+    {
+        std::string_view whole(mask);
+        literal_ = whole.substr(0, whole.find('*'));
+        firstBlank_ = literal_.find(' ', 1);
+    }
+    bool fits(const KeyBuffer &fileKey) const { return IsMaskMatch(mask_, fileKey.text) != 0; }
+    bool rejects(std::string_view fileKey) const
+    {
+        if (literal_.empty() || fileKey.empty())
+            return false;
+        if (fileKey[0] != literal_[0])
             return true;
-    return false;
-}
+        std::size_t common = CommonLength(fileKey, literal_);
+        if (common == fileKey.size() || common == literal_.size())
+            return false;
+        bool blankBefore = firstBlank_ < common;
+        return !blankBefore && fileKey[common] != ' ';
+    }
 
-void AppendToKey(KeyBuffer &key, char c)
-{
-    if (key.length < ZEM_INI_KEY_SIZE - 1)
-        key.text[key.length++] = c;
-    else
-        key.cut = true;
-}
+private:
+    static std::size_t CommonLength(std::string_view a, std::string_view b)
+    {
+        std::size_t common = 0;
+        std::size_t shorter = a.size() < b.size() ? a.size() : b.size();
+        for (; shorter - common >= 8; common += 8)
+            if (uint64_t differ = word::NonZeroBytes(word::Load(a.data() + common) ^ word::Load(b.data() + common)))
+                return common + word::FirstMarked(differ);
+        while (common < shorter && a[common] == b[common])
+            ++common;
+        return common;
+    }
 
-bool CallerMaskFitsFileKey(const KeyBuffer &fileKey, const void *context)
+    const char *mask_;
+    std::string_view literal_;
+    std::size_t firstBlank_;
+};
+
+// Any other test, through its function.
+class PointerTest {
+public:
+    explicit PointerTest(const KeyTest &test) : test_(test) {}
+    bool fits(const KeyBuffer &fileKey) const { return test_.fits(fileKey, test_.context); }
+    bool rejects(std::string_view) const { return false; }
+
+private:
+    const KeyTest &test_;
+};
+
+// FindEntry for a test the compiler can see through: the search calls it for every key.
+template <typename Test>
+bool FindEntryWith(const TextCursor &text, const KeyDelimiters &delims, PassOver passOver, const Test &test,
+                   int64_t &position, KeyBuffer &key, EntryHit &hit)
 {
-    return IsMaskMatch(static_cast<const char *>(context), fileKey.text) != 0;
+    bool passEmptyAndComment = passOver == PassOver::EmptyAndComment;
+    for (;;) {
+        int64_t start = position;
+        int64_t consumed = 0;
+        std::string_view plain;
+        if (!text.inside(start)) {
+            ReadKey(text, start, delims, key, consumed);
+            position = text.size();
+            return false;
+        }
+        // Most keys lie in one stretch, without a comment, and are short enough to be kept
+        // whole: they are read here, the others by ReadKey.
+        int64_t stop = text.find(start, delims.stops());
+        if ((stop == text.size() || delims.endsKey(text.at(stop))) && stop - start < ZEM_INI_KEY_SIZE) {
+            plain = text.slice(start, stop - start);
+            position = stop < text.size() ? stop + 1 : stop;
+            // A plain key holds no '#' but as a delimiter, which ends it.
+            if ((plain.empty() && passEmptyAndComment) || test.rejects(plain))
+                continue;
+            key.length = 0;
+            key.cut = false;
+            AppendToKey(key, plain);
+            key.text[key.length] = '\0';
+        } else {
+            ReadKey(text, start, delims, key, consumed);
+            position += consumed;
+            if (passEmptyAndComment && (key.length == 0 || key.text[0] == '#'))
+                continue;
+        }
+        if (test.fits(key)) {
+            hit.keyStart = start;
+            hit.keyEnd = position;
+            return true;
+        }
+    }
 }
 
 // zemGetValueExt's rule: either key may be the mask.
@@ -42,19 +128,21 @@ int64_t StartOf(const IniFile &ini, int fromStart) { return fromStart ? 0 : ini.
 // The one shape of the stateful lookups: find, place the value, copy it, move position.
 enum class ValueRule { AfterKeyDelimiter, AfterEquals };
 
-int StatefulLookup(IniFile &ini, KeyFits fits, const void *context, ValueRule rule, char *key, char *value,
-                   std::size_t capacity, int fromStart)
+template <typename Test>
+int StatefulLookup(IniFile &ini, const Test &test, ValueRule rule, char *key, char *value, std::size_t capacity,
+                   int fromStart)
 {
     if (!ini.text)
         return 0;
     TextCursor text(ini.text, ini.length);
+    KeyDelimiters delims(ini.keyDelims);
     int64_t position = StartOf(ini, fromStart);
     KeyBuffer fileKey;
     EntryHit hit;
     int64_t valueStart = -1;
-    if (FindEntry(text, ini.keyDelims, PassOver::EmptyAndComment, fits, context, position, fileKey, hit))
+    if (FindEntryWith(text, delims, PassOver::EmptyAndComment, test, position, fileKey, hit))
         valueStart = rule == ValueRule::AfterEquals ? ValueAfterEquals(text, hit)
-                                                    : ValueAfterKeyDelimiter(text, hit, ini.keyDelims);
+                                                    : ValueAfterKeyDelimiter(text, hit, delims);
     // zemGetKeyAndValue also wants a character after the delimiter.
     if (valueStart < 0 || (key && valueStart >= text.size())) {
         ini.position = static_cast<int32_t>(position);
@@ -62,7 +150,7 @@ int StatefulLookup(IniFile &ini, KeyFits fits, const void *context, ValueRule ru
     }
     if (key)
         std::memcpy(key, fileKey.text, static_cast<std::size_t>(fileKey.length) + 1);
-    ini.position = static_cast<int32_t>(CopyValue(text, valueStart, ini.valueDelims, value, capacity));
+    ini.position = static_cast<int32_t>(CopyValue(text, valueStart, CharSet(ini.valueDelims), value, capacity));
     return 1;
 }
 
@@ -107,6 +195,12 @@ int LoadIni(const char *path, const char *keyDelims, const char *valueDelims, In
 
 }  // namespace
 
+KeyDelimiters::KeyDelimiters(const char *delims) : delimiters_(delims), stops_(delims)
+{
+    stops_.add('\n');
+    stops_.add('#');
+}
+
 TextCursor::TextCursor(const char *text, int64_t limit) : text_(text), size_(0)
 {
     if (text && limit > 0)
@@ -115,11 +209,10 @@ TextCursor::TextCursor(const char *text, int64_t limit) : text_(text), size_(0)
 
 int64_t TextCursor::lineEnd(int64_t offset) const
 {
-    if (offset < 0)
+    if (!inside(offset))
         return size_;
-    while (inside(offset) && text_[offset] != '\n')
-        ++offset;
-    return offset < size_ ? offset : size_;
+    const void *newline = std::memchr(text_ + offset, '\n', static_cast<std::size_t>(size_ - offset));
+    return newline ? static_cast<const char *>(newline) - text_ : size_;
 }
 
 std::string_view TextCursor::slice(int64_t offset, int64_t length) const
@@ -131,7 +224,8 @@ std::string_view TextCursor::slice(int64_t offset, int64_t length) const
     return std::string_view(text_ + offset, static_cast<std::size_t>(length));
 }
 
-bool ReadKey(const TextCursor &text, int64_t start, const char *keyDelims, KeyBuffer &key, int64_t &consumed)
+bool ReadKey(const TextCursor &text, int64_t start, const KeyDelimiters &delims, KeyBuffer &key,
+             int64_t &consumed)
 {
     key.length = 0;
     key.cut = false;
@@ -140,55 +234,41 @@ bool ReadKey(const TextCursor &text, int64_t start, const char *keyDelims, KeyBu
     if (!text.inside(start))
         return false;
     for (int64_t at = start; text.inside(at);) {
-        char c = text.at(at);
-        ++consumed;
-        if (c == '\n' || IsDelimiter(c, keyDelims))
+        int64_t stop = text.find(at, delims.stops());
+        AppendToKey(key, text.slice(at, stop - at));
+        consumed += stop - at;
+        if (stop == text.size())
             break;
-        if (c == '#') {
-            int64_t newline = text.lineEnd(at);
-            // A '#' on a last line without a newline is an ordinary character.
-            if (newline < text.size()) {
-                consumed += newline - at;
-                at = newline + 1;
-                if (key.length > 0)
-                    break;
-                continue;
-            }
+        ++consumed;
+        if (delims.endsKey(text.at(stop)))
+            break;
+        // A comment: up to its newline; a '#' on a last line without one is an ordinary character.
+        int64_t newline = text.lineEnd(stop);
+        if (newline < text.size()) {
+            consumed += newline - stop;
+            at = newline + 1;
+            if (key.length > 0)
+                break;
+            continue;
         }
-        AppendToKey(key, c);
-        ++at;
+        AppendToKey(key, "#");
+        at = stop + 1;
     }
     key.text[key.length] = '\0';
     return true;
 }
 
-bool FindEntry(const TextCursor &text, const char *keyDelims, PassOver passOver, KeyFits fits,
-               const void *context, int64_t &position, KeyBuffer &key, EntryHit &hit)
+bool FindEntry(const TextCursor &text, const KeyDelimiters &delims, PassOver passOver, const KeyTest &test,
+               int64_t &position, KeyBuffer &key, EntryHit &hit)
 {
-    for (;;) {
-        int64_t start = position;
-        int64_t consumed = 0;
-        if (!ReadKey(text, start, keyDelims, key, consumed)) {
-            position = text.size();
-            return false;
-        }
-        position += consumed;
-        bool passedOver = passOver == PassOver::EmptyAndComment && (key.length == 0 || key.text[0] == '#');
-        if (!passedOver && fits(key, context)) {
-            hit.keyStart = start;
-            hit.keyEnd = position;
-            return true;
-        }
-    }
+    return FindEntryWith(text, delims, passOver, PointerTest(test), position, key, hit);
 }
 
-int64_t ValueAfterKeyDelimiter(const TextCursor &text, const EntryHit &hit, const char *keyDelims)
+int64_t ValueAfterKeyDelimiter(const TextCursor &text, const EntryHit &hit, const KeyDelimiters &delims)
 {
     // The character that ended the key is the first candidate.
-    for (int64_t at = hit.keyEnd - 1; text.inside(at); ++at)
-        if (IsDelimiter(text.at(at), keyDelims))
-            return at + 1;
-    return -1;
+    int64_t at = text.find(hit.keyEnd - 1, delims.delimiters());
+    return at < text.size() ? at + 1 : -1;
 }
 
 int64_t ValueAfterEquals(const TextCursor &text, const EntryHit &hit)
@@ -203,25 +283,25 @@ int64_t ValueAfterEquals(const TextCursor &text, const EntryHit &hit)
     return -1;
 }
 
-int64_t CopyValue(const TextCursor &text, int64_t start, const char *valueDelims, char *value,
+int64_t CopyValue(const TextCursor &text, int64_t start, const CharSet &valueDelims, char *value,
                   std::size_t capacity, std::size_t *fullLength)
 {
-    std::size_t length = 0;
-    int64_t at = start;
-    for (; text.inside(at) && !IsDelimiter(text.at(at), valueDelims); ++at, ++length)
-        if (length + 1 < capacity)
-            value[length] = text.at(at);
-    if (capacity > 0)
-        value[length < capacity ? length : capacity - 1] = '\0';
+    int64_t end = text.find(start, valueDelims);
+    std::string_view whole = text.slice(start, end - start);
+    if (capacity > 0) {
+        std::size_t kept = whole.size() < capacity ? whole.size() : capacity - 1;
+        if (kept > 0)
+            std::memcpy(value, whole.data(), kept);
+        value[kept] = '\0';
+    }
     if (fullLength)
-        *fullLength = length;
-    return at < text.size() ? at : text.size();
+        *fullLength = whole.size();
+    return end;
 }
 
 int MaskLookup(IniFile &ini, const char *key, char *value, std::size_t capacity, bool fromStart)
 {
-    return StatefulLookup(ini, CallerMaskFitsFileKey, key, ValueRule::AfterKeyDelimiter, nullptr, value, capacity,
-                          fromStart);
+    return StatefulLookup(ini, MaskTest(key), ValueRule::AfterKeyDelimiter, nullptr, value, capacity, fromStart);
 }
 
 bool ReadWholeStream(FILE *stream, char *&block, int32_t &length)
@@ -340,8 +420,8 @@ ZEMAPI(int) zemGetValueExt(IniFile *ini, const char *key, char *value, int fromS
 {
     if (!ini || !key || !value)
         return 0;
-    return StatefulLookup(*ini, KeysFitEitherWay, key, ValueRule::AfterEquals, nullptr, value, kUnbounded,
-                          fromStart);
+    KeyTest test{KeysFitEitherWay, key};
+    return StatefulLookup(*ini, PointerTest(test), ValueRule::AfterEquals, nullptr, value, kUnbounded, fromStart);
 }
 
 ZEMAPI(int) zemGetValueExt2(const char *text, const void * /*unused*/, const char *keyDelims,
@@ -353,12 +433,13 @@ ZEMAPI(int) zemGetValueExt2(const char *text, const void * /*unused*/, const cha
     int64_t position = 0;
     KeyBuffer fileKey;
     EntryHit hit;
-    if (!FindEntry(cursor, keyDelims, PassOver::Nothing, KeysFitEitherWay, key, position, fileKey, hit))
+    if (!FindEntry(cursor, KeyDelimiters(keyDelims), PassOver::Nothing, KeyTest{KeysFitEitherWay, key}, position,
+                   fileKey, hit))
         return 0;
     int64_t valueStart = ValueAfterEquals(cursor, hit);
     if (valueStart < 0)
         return 0;
-    CopyValue(cursor, valueStart, valueDelims, value, kUnbounded);
+    CopyValue(cursor, valueStart, CharSet(valueDelims), value, kUnbounded);
     return 1;
 }
 
@@ -366,8 +447,8 @@ ZEMAPI(int) zemGetKeyAndValue(IniFile *ini, char *key, char *value, int fromStar
 {
     if (!ini || !key || !value)
         return 0;
-    return StatefulLookup(*ini, EveryKey, nullptr, ValueRule::AfterKeyDelimiter, key, value, kUnbounded,
-                          fromStart);
+    KeyTest test{EveryKey, nullptr};
+    return StatefulLookup(*ini, PointerTest(test), ValueRule::AfterKeyDelimiter, key, value, kUnbounded, fromStart);
 }
 
 ZEMAPI(int32_t) zemResetPos(IniFile *ini, int32_t offset)

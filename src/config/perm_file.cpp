@@ -1,6 +1,7 @@
 #include "config/perm_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "config/ini_file.h"
@@ -28,32 +29,57 @@ constexpr Family kFamilies[] = {
 };
 constexpr std::size_t kPrefixLength = 7;
 
-struct Tokens {
-    std::string_view items[ZEM_PERMIT_TOKENS];
-    std::size_t count = 0;
+constexpr bool IsTokenSeparator(char c) { return c == ':' || c == '\\' || c == ' '; }
+
+// The tokens of a text one at a time, split at ':', '\\' and blanks. Refusals are
+// reported as they are met, so a comparison that fails early reads no further.
+class TokenReader {
+public:
+    explicit TokenReader(std::string_view text) : text_(text) {}
+    // False at the end of the text.
+    bool next(std::string_view &token)
+    {
+        const char *at = text_.data();
+        const char *end = at + text_.size();
+        while (at < end && IsTokenSeparator(*at))
+            ++at;
+        if (at == end)
+            return false;
+        const char *tokenEnd = at + 1;
+        while (tokenEnd < end && !IsTokenSeparator(*tokenEnd))
+            ++tokenEnd;
+        token = std::string_view(at, static_cast<std::size_t>(tokenEnd - at));
+        text_.remove_prefix(static_cast<std::size_t>(tokenEnd - text_.data()));
+        return true;
+    }
+
+private:
+    std::string_view text_;
 };
 
-bool IsTokenSeparator(char c) { return c == ':' || c == '\\' || c == ' '; }
-
-// Splits at ':', '\\' and blanks; false when a limit of the comparison is exceeded.
-bool Tokenize(std::string_view text, Tokens &tokens)
+bool WithinTokenLimits(std::size_t place, std::string_view token)
 {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        if (IsTokenSeparator(text[at])) {
-            ++at;
-            continue;
-        }
-        std::size_t end = at;
-        while (end < text.size() && !IsTokenSeparator(text[end]))
-            ++end;
-        if (tokens.count == ZEM_PERMIT_TOKENS || end - at > ZEM_PERMIT_TOKEN_LENGTH)
-            return false;
-        tokens.items[tokens.count++] = text.substr(at, end - at);
-        at = end;
-    }
-    return true;
+    return place < ZEM_PERMIT_TOKENS && token.size() <= ZEM_PERMIT_TOKEN_LENGTH;
 }
+
+// A key's tokens, read once for comparing with many masks; `valid` is false when the key
+// exceeds a limit of the comparison.
+struct TokenList {
+    std::string_view items[ZEM_PERMIT_TOKENS];
+    std::size_t count = 0;
+    bool valid = true;
+
+    explicit TokenList(std::string_view text)
+    {
+        TokenReader reader(text);
+        std::string_view token;
+        while (valid && reader.next(token)) {
+            valid = WithinTokenLimits(count, token);
+            if (valid)
+                items[count++] = token;
+        }
+    }
+};
 
 bool FitsKeyCopy(std::string_view text) { return text.size() < ZEM_INI_KEY_SIZE; }
 
@@ -64,12 +90,183 @@ constexpr std::string_view kSystemToken = "$SYSTEM$";
 // there is no backslash).
 void SplitObject(std::string_view key, std::string_view &path, std::string_view &object)
 {
-    std::size_t slash = key.rfind('\\');
+    // Forward with memchr: keys hold one backslash or none, and memchr reads words at a time.
+    std::size_t slash = std::string_view::npos;
+    for (const char *at = key.data(), *end = at + key.size();;) {
+        const void *found = std::memchr(at, '\\', static_cast<std::size_t>(end - at));
+        if (!found)
+            break;
+        at = static_cast<const char *>(found) + 1;
+        slash = static_cast<std::size_t>(at - 1 - key.data());
+    }
     path = slash == std::string_view::npos ? key : key.substr(0, slash);
     object = slash == std::string_view::npos ? std::string_view() : key.substr(slash + 1);
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+bool TokenFitsInPlace(std::size_t place, std::string_view maskToken, std::string_view keyToken)
+{
+    // No wildcard stands for the system's own user.
+    if (place == kSystemTokenPlace && keyToken == kSystemToken)
+        return maskToken == kSystemToken;
+    return PermitTokenFits(maskToken, keyToken);
+}
+
+// The start of a mask for the token comparison: a mask that is empty or begins with '#'
+// fits nothing (false), and the rest of one is cut at its first '#'.
+bool ComparableMask(std::string_view &mask)
+{
+    if (mask.empty() || mask[0] == '#' || !FitsKeyCopy(mask))
+        return false;
+    mask = mask.substr(0, mask.find('#'));
+    return true;
+}
+
+// CompareMaskTokensWithKeyTokens's rule against a key's tokens read before.
+bool MaskTokensFit(std::string_view mask, const TokenList &key)
+{
+    if (!ComparableMask(mask) || !key.valid)
+        return false;
+    TokenReader maskReader(mask);
+    std::string_view maskToken;
+    for (std::size_t place = 0; maskReader.next(maskToken); ++place)
+        if (place == key.count || !WithinTokenLimits(place, maskToken) ||
+            !TokenFitsInPlace(place, maskToken, key.items[place]))
+            return false;
+    return true;
+}
+
+const char *SkipSeparators(const char *at, const char *end)
+{
+    while (at < end && IsTokenSeparator(*at))
+        ++at;
+    return at;
+}
+
+const char *TokenEnd(const char *at, const char *end)
+{
+    while (at < end && !IsTokenSeparator(*at))
+        ++at;
+    return at;
+}
+
+bool IsWildcard(char c) { return c == '*' || c == '?'; }
+
+// Whether eight characters are the same in both texts and none of them separates tokens
+// or is a wildcard: a word-at-a-time test (each byte of `any` gets its top bit when the
+// byte equals one of the characters).
+bool SameOrdinaryWord(const char *mask, const char *key)
+{
+    uint64_t maskWord, keyWord;
+    std::memcpy(&maskWord, mask, 8);
+    std::memcpy(&keyWord, key, 8);
+    if (maskWord != keyWord)
+        return false;
+    constexpr uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7f7f7f7f7f7f7f7fu, kHigh = 0x8080808080808080u;
+    uint64_t noneEqual = ~uint64_t{0};
+    for (char special : {':', '\\', ' ', '*', '?'}) {
+        uint64_t x = maskWord ^ (kOnes * static_cast<unsigned char>(special));
+        noneEqual &= ((x & kLow7) + kLow7) | x;
+    }
+    return (~noneEqual & kHigh) == 0;
+}
+
+// The same rule reading mask and key together, once: tokens that are equal without a
+// wildcard fit whatever their place, so only where they part are the two tokens cut out
+// and judged by the wildcard rule.
+bool MaskTokensFit(std::string_view mask, std::string_view key)
+{
+    if (!ComparableMask(mask))
+        return false;
+    const char *maskAt = mask.data(), *maskEnd = maskAt + mask.size();
+    const char *keyAt = key.data(), *keyEnd = keyAt + key.size();
+    std::size_t place = 0;
+    for (;; ++place) {
+        maskAt = SkipSeparators(maskAt, maskEnd);
+        if (maskAt == maskEnd)
+            break;
+        keyAt = SkipSeparators(keyAt, keyEnd);
+        if (keyAt == keyEnd || place == ZEM_PERMIT_TOKENS)
+            return false;
+        const char *maskToken = maskAt, *keyToken = keyAt;
+        while (maskEnd - maskAt >= 8 && keyEnd - keyAt >= 8 && SameOrdinaryWord(maskAt, keyAt)) {
+            maskAt += 8;
+            keyAt += 8;
+        }
+        while (maskAt < maskEnd && keyAt < keyEnd && *maskAt == *keyAt && !IsTokenSeparator(*maskAt) &&
+               !IsWildcard(*maskAt)) {
+            ++maskAt;
+            ++keyAt;
+        }
+        std::size_t same = static_cast<std::size_t>(maskAt - maskToken);
+        bool maskTokenEnds = maskAt == maskEnd || IsTokenSeparator(*maskAt);
+        bool keyTokenEnds = keyAt == keyEnd || IsTokenSeparator(*keyAt);
+        if (!maskTokenEnds || !keyTokenEnds) {
+            maskAt = TokenEnd(maskAt, maskEnd);
+            keyAt = TokenEnd(keyAt, keyEnd);
+        }
+        std::string_view maskPiece(maskToken, static_cast<std::size_t>(maskAt - maskToken));
+        std::string_view keyPiece(keyToken, static_cast<std::size_t>(keyAt - keyToken));
+        if (!WithinTokenLimits(place, maskPiece) || !WithinTokenLimits(place, keyPiece))
+            return false;
+        if (maskTokenEnds && keyTokenEnds)
+            continue;
+        // Past an equal start without wildcards the rule goes on where the walk stopped.
+        bool fits = same > 0 && same < keyPiece.size() && !(place == kSystemTokenPlace && keyPiece == kSystemToken)
+                        ? PermitTokenFitsAfter(maskPiece, keyPiece, same)
+                        : TokenFitsInPlace(place, maskPiece, keyPiece);
+        if (!fits)
+            return false;
+    }
+    // The key's tokens beyond the mask's must keep within the limits too.
+    for (;; ++place) {
+        keyAt = SkipSeparators(keyAt, keyEnd);
+        if (keyAt == keyEnd)
+            return true;
+        const char *keyToken = keyAt;
+        keyAt = TokenEnd(keyAt, keyEnd);
+        if (!WithinTokenLimits(place, std::string_view(keyToken, static_cast<std::size_t>(keyAt - keyToken))))
+            return false;
+    }
+}
+
+// IsPermitMaskMatch's rule for a key whose length was checked, split at its object.
+template <typename KeyTokens>
+bool RuleFits(std::string_view rule, const KeyTokens &keyPath, const KeyTokens &keyObject)
+{
+    if (rule == "*")
+        return true;
+    if (!FitsKeyCopy(rule) || (!StartsWith(rule, "UserAuthority") && !StartsWith(rule, "Audit")))
+        return false;
+    std::string_view rulePath, ruleObject;
+    SplitObject(rule, rulePath, ruleObject);
+    if (!MaskTokensFit(rulePath, keyPath))
+        return false;
+    if (ruleObject.empty() || ruleObject[0] == '#')
+        return true;
+    return MaskTokensFit(ruleObject, keyObject);
+}
+
+// The caller's key of a permit lookup, split and tokenised once for all the rules.
+struct PermitKey {
+    bool fits;
+    TokenList path, object;
+
+    explicit PermitKey(std::string_view key) : fits(FitsKeyCopy(key)), path(PathOf(key)), object(ObjectOf(key)) {}
+    static std::string_view PathOf(std::string_view key)
+    {
+        std::string_view path, object;
+        SplitObject(key, path, object);
+        return path;
+    }
+    static std::string_view ObjectOf(std::string_view key)
+    {
+        std::string_view path, object;
+        SplitObject(key, path, object);
+        return object;
+    }
+};
 
 // The pieces of a text as line-by-line reading of at most kPieceLength characters gives them.
 class PieceReader {
@@ -227,21 +424,27 @@ bool RegExpEitherWay(const KeyBuffer &fileKey, const void *context)
 bool CallerKeyFitsRule(const KeyBuffer &fileKey, const void *context)
 {
     // A rule cut to the key buffer is not the rule the file states.
-    return !fileKey.cut && PermitFits(fileKey.text, static_cast<const char *>(context));
+    if (fileKey.cut)
+        return false;
+    std::string_view rule(fileKey.text, static_cast<std::size_t>(fileKey.length));
+    const PermitKey &key = *static_cast<const PermitKey *>(context);
+    if (rule == "*")
+        return true;
+    return key.fits && RuleFits(rule, key.path, key.object);
 }
 
 // The value rule of a permit lookup.
 enum class PermitValue { AfterEquals, AfterKeyDelimiter, OneCharacter };
 
 int PermitLookup(const TextCursor &text, const char *keyDelims, const char *valueDelims, KeyFits fits,
-                 PermitValue rule, const char *key, char *value, int fromStart, int32_t &position)
+                 PermitValue rule, const void *key, char *value, int fromStart, int32_t &position)
 {
     if (fromStart)
         position = 0;
     int64_t at = position;
     KeyBuffer fileKey;
     EntryHit hit;
-    if (!FindEntry(text, keyDelims, PassOver::EmptyAndComment, fits, key, at, fileKey, hit)) {
+    if (!FindEntry(text, KeyDelimiters(keyDelims), PassOver::EmptyAndComment, KeyTest{fits, key}, at, fileKey, hit)) {
         position = static_cast<int32_t>(at);
         return 0;
     }
@@ -256,7 +459,7 @@ int PermitLookup(const TextCursor &text, const char *keyDelims, const char *valu
         position = static_cast<int32_t>(valueStart);
         return 1;
     }
-    position = static_cast<int32_t>(CopyValue(text, valueStart, valueDelims, value, kUnbounded));
+    position = static_cast<int32_t>(CopyValue(text, valueStart, CharSet(valueDelims), value, kUnbounded));
     return 1;
 }
 
@@ -268,7 +471,12 @@ bool PermitTokenFits(std::string_view maskToken, std::string_view keyToken)
         return true;
     if (keyToken.empty())
         return false;
-    std::size_t mask = 0, key = 0;
+    return PermitTokenFitsAfter(maskToken, keyToken, 0);
+}
+
+bool PermitTokenFitsAfter(std::string_view maskToken, std::string_view keyToken, std::size_t same)
+{
+    std::size_t mask = same, key = same;
     for (;;) {
         if (mask >= maskToken.size())
             return false;
@@ -306,40 +514,20 @@ bool PermitTokenFits(std::string_view maskToken, std::string_view keyToken)
 
 bool MaskTokensFitKeyTokens(std::string_view mask, std::string_view key)
 {
-    if (mask.empty() || mask[0] == '#' || !FitsKeyCopy(mask) || !FitsKeyCopy(key))
+    if (!FitsKeyCopy(key))
         return false;
-    mask = mask.substr(0, mask.find('#'));
-    Tokens maskTokens, keyTokens;
-    if (!Tokenize(mask, maskTokens) || !Tokenize(key, keyTokens) || maskTokens.count > keyTokens.count)
-        return false;
-    for (std::size_t place = 0; place < maskTokens.count; ++place) {
-        // No wildcard stands for the system's own user.
-        if (place == kSystemTokenPlace && keyTokens.items[place] == kSystemToken) {
-            if (maskTokens.items[place] != kSystemToken)
-                return false;
-        } else if (!PermitTokenFits(maskTokens.items[place], keyTokens.items[place])) {
-            return false;
-        }
-    }
-    return true;
+    return MaskTokensFit(mask, key);
 }
 
 bool PermitFits(std::string_view rule, std::string_view key)
 {
     if (rule == "*")
         return true;
-    if (!FitsKeyCopy(rule) || !FitsKeyCopy(key))
+    if (!FitsKeyCopy(key))
         return false;
-    if (!StartsWith(rule, "UserAuthority") && !StartsWith(rule, "Audit"))
-        return false;
-    std::string_view rulePath, ruleObject, keyPath, keyObject;
-    SplitObject(rule, rulePath, ruleObject);
+    std::string_view keyPath, keyObject;
     SplitObject(key, keyPath, keyObject);
-    if (!MaskTokensFitKeyTokens(rulePath, keyPath))
-        return false;
-    if (ruleObject.empty() || ruleObject[0] == '#')
-        return true;
-    return MaskTokensFitKeyTokens(ruleObject, keyObject);
+    return RuleFits(rule, keyPath, keyObject);
 }
 
 }  // namespace zem
@@ -394,8 +582,9 @@ ZEMAPI(int) zemGetValueExtExt(IniFile *ini, const char *key, char *value, int fr
 {
     if (!ini || !ini->text || !key || !value || !position)
         return 0;
+    PermitKey callerKey(key);
     return PermitLookup(TextCursor(ini->text, ini->length), ini->keyDelims, ini->valueDelims, CallerKeyFitsRule,
-                        PermitValue::OneCharacter, key, value, fromStart, *position);
+                        PermitValue::OneCharacter, &callerKey, value, fromStart, *position);
 }
 
 ZEMAPI(int) zemGetValueExtExt2(const char *text, const char *keyDelims, const char *valueDelims, const char *key,
@@ -403,8 +592,9 @@ ZEMAPI(int) zemGetValueExtExt2(const char *text, const char *keyDelims, const ch
 {
     if (!text || !keyDelims || !valueDelims || !key || !value || !position)
         return 0;
+    PermitKey callerKey(key);
     return PermitLookup(TextCursor(text, INT32_MAX), keyDelims, valueDelims, CallerKeyFitsRule,
-                        PermitValue::AfterKeyDelimiter, key, value, fromStart, *position);
+                        PermitValue::AfterKeyDelimiter, &callerKey, value, fromStart, *position);
 }
 
 ZEMAPI(int) IsPermitMaskMatch(const char *rule, const char *key)

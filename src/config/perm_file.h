@@ -1,11 +1,15 @@
 // The permit rule, exposed for the tests and the permission lookups.
 #pragma once
+#include <cstddef>
 #include <string_view>
 
 namespace zem {
 
 // Whether one key token fits one mask token ('?' one character, '*' at least one).
 bool PermitTokenFits(std::string_view maskToken, std::string_view keyToken);
+// The same rule when the first `same` characters of both tokens are equal and hold no
+// wildcard, with 0 < same < keyToken.size(): the comparison goes on from there.
+bool PermitTokenFitsAfter(std::string_view maskToken, std::string_view keyToken, std::size_t same);
 
 // CompareMaskTokensWithKeyTokens without the result variable; also false for a mask that
 // is empty or begins with '#'.

@@ -119,6 +119,11 @@ const Script kScripts[] = {
       {'v', "[2035]", 1, "MQRC_NOT_AUTHORIZED: Not authorized"}, {'v', "[2087]", 1, "MQRC_UNKNOWN_REMOTE_Q_MGR"},
       {'v', "[2086]", 1, "<none>"}, {'v', "[203]", 1, "<none>"}}},
     {"tabs end values", "A=x\ty\nB=p q\n", "\n=", " \n\t", {{'v', "A", 1, "x"}, {'v', "B", 1, "p"}}},
+    // A file key fits a mask when a blank follows the characters they share.
+    {"mask against keys sharing its first characters", "Settings=0\nSe=1\nSet x=2\nSetting=3\nSe xab=4\n", "\n=",
+     " \n\t",
+     {{'v', "Setting", 1, "2"}, {'v', "Setting", 0, "3"}, {'v', "Set*", 1, "0"}, {'v', "Se xyz", 1, "4"},
+      {'v', "Settingx", 1, "2"}, {'v', "Se", 1, "1"}, {'v', "Se x", 1, "4"}}},
 };
 
 TEST(IniLookup, LookupsFollowTheReadersRules)
