@@ -82,13 +82,14 @@ bool AppendWholeMessage(PcfMessage &pcf, std::vector<unsigned char> &bytes)
     return true;
 }
 
-IndexAnchor::IndexAnchor(PcfMessage &pcf) : pcf_(pcf)
+IndexAnchor::IndexAnchor(PcfMessage &pcf, int32_t last)
+    : pcf_(pcf), entries_(std::clamp(last + 1, 0, ZEM_PCF_INDEX_ENTRIES))
 {
     // Compared as integers: the entries may point anywhere, even at released memory
     // left behind by a caller's own resize.
     auto area = reinterpret_cast<uintptr_t>(pcf.PcfMsg.pData);
     int64_t capacity = pcf.PcfMsg.pData ? int64_t{pcf.PcfMsg.Size} - kHeaderLength : 0;
-    for (int i = 0; i < ZEM_PCF_INDEX_ENTRIES; ++i) {
+    for (int i = 0; i < entries_; ++i) {
         auto entry = reinterpret_cast<uintptr_t>(pcf.AttrIndex[i].pData);
         bool inside = entry && entry >= area && static_cast<int64_t>(entry - area) < capacity;
         offsets_[i] = inside ? static_cast<int64_t>(entry - area) : -1;
@@ -97,7 +98,7 @@ IndexAnchor::IndexAnchor(PcfMessage &pcf) : pcf_(pcf)
 
 void IndexAnchor::Restore()
 {
-    for (int i = 0; i < ZEM_PCF_INDEX_ENTRIES; ++i) {
+    for (int i = 0; i < entries_; ++i) {
         MESSAGE &view = pcf_.AttrIndex[i];
         if (offsets_[i] < 0 || !pcf_.PcfMsg.pData)
             ClearView(view);

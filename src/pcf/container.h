@@ -62,13 +62,16 @@ void ClearView(MESSAGE &view);
 // notes where in the area every index entry points; Restore points the entries at the
 // same places of the (possibly new) area and clears those that pointed elsewhere, so no
 // entry is left pointing into a released area.
+// An anchor over entries 0 to `last` only leaves the others alone: an append uses it for
+// the entries that its count can reach, since the rest are never read.
 class IndexAnchor {
 public:
-    explicit IndexAnchor(PcfMessage &pcf);
+    explicit IndexAnchor(PcfMessage &pcf, int32_t last = ZEM_PCF_INDEX_ENTRIES - 1);
     void Restore();
 
 private:
     PcfMessage &pcf_;
+    int32_t entries_;
     int64_t offsets_[ZEM_PCF_INDEX_ENTRIES];
 };
 

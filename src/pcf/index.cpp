@@ -88,12 +88,19 @@ struct TimeOfDay {
 
 int32_t AsInt32(int64_t value) { return static_cast<int32_t>(value); }
 
+bool IsClearView(const MESSAGE &view)
+{
+    return view.Kind == 1 && !view.pBlock && !view.pData && view.Size == 0 && view.Used == 0;
+}
+
 // Clears the entries after `last`: they would otherwise keep pointing at structures of
-// an earlier message, perhaps in a data area released since.
+// an earlier message, perhaps in a data area released since. Clear ones are only read,
+// which spares a growing message the writes.
 void ClearIndexAfter(PcfMessage &pcf, int32_t last)
 {
     for (int64_t i = std::max<int64_t>(int64_t{last} + 1, 0); i < ZEM_PCF_INDEX_ENTRIES; ++i)
-        ClearView(pcf.AttrIndex[i]);
+        if (!IsClearView(pcf.AttrIndex[i]))
+            ClearView(pcf.AttrIndex[i]);
 }
 
 // Indexes structure `position` at offset; false (the indexing fails) when it is not a
@@ -235,9 +242,11 @@ PcfMessage &LastPart(PcfMessage &pcf)
 }
 
 // Appends bytes to the part's data area, which grows by doubling so that a long run of
-// appends copies each byte a bounded number of times.
-bool AppendBytes(PcfMessage &part, const unsigned char *data, int64_t length)
+// appends copies each byte a bounded number of times. Only the entries up to `count`
+// can be read (the others are cleared by the next indexing), so only they follow.
+bool AppendBytes(PcfMessage &part, int32_t count, const unsigned char *data, int64_t length)
 {
+    constexpr int64_t kLeastGrowth = 1024;
     MESSAGE &msg = part.PcfMsg;
     int64_t used = int64_t{msg.Used} - kHeaderLength;
     int64_t capacity = int64_t{msg.Size} - kHeaderLength;
@@ -245,8 +254,8 @@ bool AppendBytes(PcfMessage &part, const unsigned char *data, int64_t length)
         constexpr int64_t kLargest = INT32_MAX - kHeaderLength;
         if (used + length > kLargest)
             return false;
-        int64_t grown = std::min(std::max(used + length, 2 * capacity), kLargest);
-        IndexAnchor anchor(part);
+        int64_t grown = std::min(std::max({used + length, 2 * capacity, kLeastGrowth}), kLargest);
+        IndexAnchor anchor(part, count);
         bool resized = SizeMessageKeep(&msg, AsInt32(grown)) == 1;
         anchor.Restore();
         if (!resized)
@@ -357,10 +366,12 @@ ZEMAPI(int) AppendAttr(PcfMessage *pcf, MESSAGE *attr)
         count = 0;
     }
     int64_t offset = int64_t{part->PcfMsg.Used} - kHeaderLength;
-    if (!AppendBytes(*part, attr->pData, length))
+    if (!AppendBytes(*part, count, attr->pData, length))
         return 0;
     PcfCursor(part->PcfMsg.pData, ZEM_MQCFH_LENGTH).Write32(kHeaderCountOffset, ++count);
-    RaiseVersion(*pcf, RequiredVersion(PcfCursor(attr->pData, length)));
+    int32_t version = RequiredVersion(PcfCursor(attr->pData, length));
+    if (version > mq::MQCFH_VERSION_1)
+        RaiseVersion(*pcf, version);
     SetView(part->AttrIndex[count], part->PcfMsg.pData + offset, AsInt32(length));
     return 1;
 }
