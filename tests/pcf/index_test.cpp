@@ -202,6 +202,15 @@ TEST(PcfIndex, ParametersPast149ContinueInChainedPartsAndStayReachableEverywhere
             ASSERT_EQ(GetAttrByIDRetPos(count, out.get(), pcf.get(), &pos), 1);
             EXPECT_EQ(pos, count);
 
+            // Copied and embedded whole.
+            PcfPtr copy(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 0));
+            ASSERT_EQ(CopyPcfMessage(pcf.get(), copy.get()), 1);
+            EXPECT_EQ(Raw(copy.get()), whole);
+            Attr embedded;
+            ASSERT_EQ(CreatePcfPcfAttr(embedded.get(), 9001, pcf.get()), 1);
+            ASSERT_EQ(GetPcfPcfAttrValue(embedded.get(), copy.get()), 1);
+            EXPECT_EQ(Raw(copy.get()), whole);
+
             // Saved whole and split again when loaded; a peer's message likewise.
             std::string path = dir.file("many.pcf");
             ASSERT_EQ(SerializePcfMessage(pcf.get(), path.c_str()), 1);
