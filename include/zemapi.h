@@ -703,6 +703,9 @@ ZEMAPI(PcfMessage *) DeserializePcfMessage(const char *path);
  * covers the group and all of its members, to any depth). When the MQCFH counts more
  * than 149 parameters, those after the 149th move into continuations (see above; they
  * replace the container's old ones) and the MQCFH is set to 149; no byte is dropped.
+ * The continuations are kept only while they continue what the container holds: a
+ * message of fewer than 149 parameters, or one whose MQCFH Type, Command or
+ * MsgSeqNumber differ from theirs, deletes them.
  * Fails (0) on any structure that is unknown, invalid or beyond the used data; the
  * overflow and underflow cases print a dated line on standard output, and so does a
  * continuation that cannot be made (the "excessive attributes" line; the message

@@ -232,6 +232,24 @@ bool ContinueInParts(PcfMessage &pcf, const PcfCursor &bytes, int64_t offset, in
     return true;
 }
 
+// True when every continuation behind pcf carries pcf's MQCFH identity (Type, Command,
+// MsgSeqNumber): they continue the message that pcf holds now.
+bool ContinuationsMatch(PcfMessage &pcf)
+{
+    constexpr int64_t kIdentity[] = {offsetof(ZEM_MQCFH, Type), offsetof(ZEM_MQCFH, Command),
+                                     offsetof(ZEM_MQCFH, MsgSeqNumber)};
+    PcfCursor first = MessageBytes(pcf);
+    for (PcfMessage *part = ContinuationOf(pcf); part; part = ContinuationOf(*part)) {
+        PcfCursor header = MessageBytes(*part);
+        for (int64_t offset : kIdentity) {
+            int32_t mine = 0, theirs = 0;
+            if (!first.Read32(offset, mine) || !header.Read32(offset, theirs) || mine != theirs)
+                return false;
+        }
+    }
+    return true;
+}
+
 // The last part of pcf's message: pcf itself or its last continuation.
 PcfMessage &LastPart(PcfMessage &pcf)
 {
@@ -334,6 +352,9 @@ ZEMAPI(int) RawToPcf(PcfMessage *pcf)
         if (!ContinueInParts(*pcf, bytes, offset, int64_t{count} - indexed))
             return 0;
         bytes.Write32(kHeaderCountOffset, indexed);
+    } else if (count < kMaxIndexedParameters || !ContinuationsMatch(*pcf)) {
+        // New bytes written over a message that had continuations: they are not its.
+        DeleteContinuations(*pcf);
     }
     // A negative ParameterCount indexes nothing, not even the MQCFH.
     msg.Used = kHeaderLength + AsInt32(offset);

@@ -240,6 +240,20 @@ TEST(PcfIndex, ParametersPast149ContinueInChainedPartsAndStayReachableEverywhere
         }
     }
 
+    // A message written over one with continuations does not inherit them.
+    PcfPtr reused = ContainerHolding(IntegerResponse(160));
+    ASSERT_EQ(RawToPcf(reused.get()), 1);
+    ASSERT_EQ(RawToPcf(reused.get()), 1);  // indexing again keeps them
+    ASSERT_NE(PcfContinuation(reused.get()), nullptr);
+    std::string otherCommand = PcfBytes().Cfh(2, 14, 149).bytes() + IntegerResponse(149).substr(36);
+    for (const std::string &next : {IntegerResponse(2), otherCommand}) {
+        std::memcpy(reused->PcfMsg.pData, next.data(), next.size());
+        reused->PcfMsg.Used = 136 + static_cast<int32_t>(next.size());
+        ASSERT_EQ(RawToPcf(reused.get()), 1);
+        EXPECT_EQ(PcfContinuation(reused.get()), nullptr);
+        EXPECT_EQ(Raw(reused.get()), next);
+    }
+
     // A count written by hand past the index is never followed into the array.
     PcfPtr stale = ContainerHolding(IntegerResponse(2));
     ASSERT_EQ(RawToPcf(stale.get()), 1);
