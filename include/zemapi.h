@@ -1398,13 +1398,14 @@ ZEMAPI(void) PrintHexData(const void *data, int32_t length, FILE *stream);
 
 /* Diagnostic listings on standard output. PrintPcfMessage prints a dated heading, the
  * header extension and every structure of an indexed container (groups with all of their
- * members, to any depth); at the first structure it cannot list it prints the raw dump
+ * members, to any depth), continuations included under one MQCFH that counts all of
+ * their parameters; at the first structure it cannot list it prints the raw dump
  * instead and stops. It returns 0 only when its working buffer cannot be had (or for
  * NULL). PrintPcfAttr lists the one structure in attr: 1, or 0 (after an "UNKNOWN PCF
  * Attribute" line) for a type it cannot list or a structure whose length words do not
  * fit its own bytes. Values are shown cut to 1024 bytes. PrintPcfExt lists an MSHDRE
- * (0 for NULL). DumpPcfMessage prints the MQCFH fields and a hex dump of the message
- * bytes. DumpHexMessage prints a buffer 16 bytes a line, offset, hex and characters (the
+ * (0 for NULL). DumpPcfMessage prints the MQCFH fields and a hex dump of the bytes in
+ * this container's data area (a continuation is dumped on its own). DumpHexMessage prints a buffer 16 bytes a line, offset, hex and characters (the
  * last, partial line without characters); it returns the result of flushing stdout. */
 ZEMAPI(int) PrintPcfMessage(PcfMessage *pcf);
 ZEMAPI(int) PrintPcfAttr(MESSAGE *attr);
