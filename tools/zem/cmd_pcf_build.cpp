@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "cli.h"
+#include "pcf_commands.h"
+#include "zemapi.h"
+
 #if defined(_WIN32)
 #include <io.h>
 #define dup _dup
@@ -16,10 +20,6 @@
 #else
 #include <unistd.h>
 #endif
-
-#include "cli.h"
-#include "pcf_commands.h"
-#include "zemapi.h"
 
 namespace zem_cmd {
 namespace {
