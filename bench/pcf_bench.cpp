@@ -14,10 +14,10 @@ constexpr int kIndexedParameters = 149;
 constexpr int32_t kLastId = 9999;
 
 // The container a caller builds: half integers, half queue names.
-PcfMessage *Build(int32_t room)
+PcfMessage *Build(int32_t room, int count = kBuiltParameters)
 {
     PcfMessage *pcf = CreatePcfMessage(13, ZEM_MQCFT_RESPONSE, room);
-    for (int i = 0; i < kBuiltParameters; ++i) {
+    for (int i = 0; i < count; ++i) {
         MESSAGE attr{};
         if (i % 2)
             CreatePcfIntAttr(&attr, 1000 + i, i);
@@ -30,27 +30,27 @@ PcfMessage *Build(int32_t room)
     return pcf;
 }
 
-std::string BuiltBytes()
+std::string BuiltBytes(int count)
 {
-    PcfMessage *pcf = Build(0);
+    PcfMessage *pcf = Build(0, count);
     std::string bytes(reinterpret_cast<const char *>(pcf->PcfMsg.pData),
                       static_cast<std::size_t>(pcf->PcfMsg.Used - ZEM_MDHDR_LENGTH));
     DeletePcfMessage(pcf);
     return bytes;
 }
 
-void BuildSubject(benchmark::State &state, int32_t room)
+void BuildSubject(benchmark::State &state, int32_t room, int count)
 {
     for (auto _ : state) {
-        PcfMessage *pcf = Build(room);
-        benchmark::DoNotOptimize(pcf->AttrIndex[kBuiltParameters].pData);
+        PcfMessage *pcf = Build(room, count);
+        benchmark::DoNotOptimize(pcf->AttrIndex[count].pData);
         DeletePcfMessage(pcf);
     }
 }
 
-void BuildBaseline(benchmark::State &state)
+void BuildBaseline(benchmark::State &state, int count)
 {
-    const std::string bytes = BuiltBytes();
+    const std::string bytes = BuiltBytes(count);
     std::vector<char> copy(bytes.size());
     for (auto _ : state) {
         std::memcpy(copy.data(), bytes.data(), bytes.size());
@@ -119,11 +119,16 @@ void IndexSubject(benchmark::State &state, bool index, bool find)
 }
 
 const bool kRegistered = [] {
-    benchmark::RegisterBenchmark("pcf_build_100:subject", BuildSubject, 0);
-    benchmark::RegisterBenchmark("pcf_build_100:baseline", BuildBaseline);
+    benchmark::RegisterBenchmark("pcf_build_100:subject", BuildSubject, 0, kBuiltParameters);
+    benchmark::RegisterBenchmark("pcf_build_100:baseline", BuildBaseline, kBuiltParameters);
     // The same build into a container created with room for all of it.
-    benchmark::RegisterBenchmark("pcf_build_100_presized:subject", BuildSubject, 4096);
-    benchmark::RegisterBenchmark("pcf_build_100_presized:baseline", BuildBaseline);
+    benchmark::RegisterBenchmark("pcf_build_100_presized:subject", BuildSubject, 4096, kBuiltParameters);
+    benchmark::RegisterBenchmark("pcf_build_100_presized:baseline", BuildBaseline, kBuiltParameters);
+    // Short and full messages: the cost per parameter should not grow with the count.
+    benchmark::RegisterBenchmark("pcf_build_10:subject", BuildSubject, 0, 10);
+    benchmark::RegisterBenchmark("pcf_build_10:baseline", BuildBaseline, 10);
+    benchmark::RegisterBenchmark("pcf_build_149:subject", BuildSubject, 0, kIndexedParameters);
+    benchmark::RegisterBenchmark("pcf_build_149:baseline", BuildBaseline, kIndexedParameters);
     benchmark::RegisterBenchmark("pcf_index_149:subject", IndexSubject, true, false);
     benchmark::RegisterBenchmark("pcf_index_149:baseline", IndexBaseline);
     benchmark::RegisterBenchmark("pcf_find_last_of_149:subject", IndexSubject, false, true);

@@ -39,8 +39,8 @@ int32_t StructureCount(const uint8_t *data, std::size_t size)
     return count;
 }
 
-// The conversion leaves the command's bytes as they were, except that re-indexing cuts a
-// ParameterCount of 150 or more to 149, as RawToPcf always does.
+// The conversion leaves the command's bytes as they were, except that re-indexing sets a
+// ParameterCount of 150 or more to 149 when it moves the rest into continuations.
 bool SameCommandBytes(const PcfMessage &command, const std::string &original)
 {
     std::string now(reinterpret_cast<const char *>(command.PcfMsg.pData), original.size());
@@ -49,7 +49,7 @@ bool SameCommandBytes(const PcfMessage &command, const std::string &original)
     if (count >= ZEM_PCF_INDEX_ENTRIES) {
         int32_t cut;
         std::memcpy(&cut, now.data() + 32, sizeof cut);
-        if (cut != ZEM_PCF_INDEX_ENTRIES - 1)
+        if (cut != ZEM_PCF_INDEX_ENTRIES - 1 && cut != count)
             return false;
         std::memcpy(&now[32], &count, sizeof count);
     }

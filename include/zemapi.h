@@ -302,6 +302,8 @@ ZEMAPI(int) DeleteBuffer(Buffer *buf);
 #define ZEM_MQCFT_ACCOUNTING          22
 #define ZEM_MQCFT_INTEGER64           23
 #define ZEM_MQCFT_INTEGER64_LIST      25
+#define ZEM_MQCFT_APP_ACTIVITY        26
+#define ZEM_MQCFT_STATUS              27
 /* The suite's own structure types. */
 #define ZEM_EXCFT_BYTE_STRING_LIST   997  /* EXCFBL: Count entries of StringLength bytes */
 #define ZEM_EXCFT_PCF                998  /* a whole PCF message embedded as a string */
@@ -452,8 +454,26 @@ ZEMAPI_STATIC_ASSERT(offsetof(ZEM_EXCFBL, Entries) == 24, "EXCFBL.Entries at 24"
 /* The PCF message container: an MQCFH and its parameters in the data area of PcfMsg,
  * with an index of views (entry 0 the MQCFH, entries 1..149 the parameters) that is
  * valid from a successful RawToPcf until the data changes or moves. The container owns
- * its data area and the whole chain behind pNext. */
+ * its data area and the whole chain behind pNext.
+ *
+ * Messages of more than 149 parameters. The MQCFH at pCfh never counts more than 149
+ * parameters, so walking AttrIndex[1..pCfh->ParameterCount] stays inside the array. The
+ * parameters after the 149th travel in continuations: containers chained at pNext right
+ * behind the container they continue, with Kind ZEM_PCF_CONTINUATION_KIND (a container
+ * that starts a message has Kind 6), each holding a copy of the first MQCFH (the same
+ * MsgSeqNumber) whose ParameterCount counts the at most 149 parameters that follow it
+ * there. Every MQCFH thus counts exactly the structures behind it. RawToPcf makes the
+ * continuations when the raw bytes count more than 149 parameters; AppendAttr starts one
+ * when the index is full. GetAttrByPos, GetAttrByID, PrintPcfMessage, zemPcf2Mqsc,
+ * CreatePcfPcfAttr and SerializePcfMessage follow them, numbering positions across the
+ * whole message (position 150 is the first parameter of the first continuation). A walk
+ * over a multi-message response that meets a continuation is still inside the same
+ * message: PcfContinuation tells it apart. PcfToRaw and SerializePcfMessage give the
+ * message whole, as one MQCFH counting every parameter: what a peer sends, and what
+ * DeserializePcfMessage or RawToPcf split again. Convert a peer's message
+ * (AlienPcfToNative) before RawToPcf, while it is still whole. */
 #define ZEM_PCF_INDEX_ENTRIES 150
+#define ZEM_PCF_CONTINUATION_KIND 7
 typedef struct PcfMessage {
     int32_t            Kind;       /* 6 */
     MSHDRE             PcfExt;
@@ -665,7 +685,8 @@ ZEMAPI(PcfMessage *) CreatePcfMessage(int32_t command, int32_t type, int32_t siz
 /* Empties the container to a fresh MQCFH in place (capacity kept) and deletes its chain. */
 ZEMAPI(int) ResetPcfMessage(PcfMessage *pcf, int32_t command, int32_t type);
 /* Re-allocates the data area with `size` bytes of room for parameters and empties the
- * message to its header (Type and Command kept); the result of the re-indexing. */
+ * message to its header (Type and Command kept; continuations deleted); the result of
+ * the re-indexing. */
 ZEMAPI(int) SizePcfMessage(PcfMessage *pcf, int32_t size);
 /* Makes dst a copy of src, chain included (dst's own chain is deleted first). */
 ZEMAPI(int) CopyPcfMessage(PcfMessage *src, PcfMessage *dst);
@@ -674,29 +695,48 @@ ZEMAPI(int) DeletePcfMessage(PcfMessage *pcf);
 /* Points pCfh at the start of the data area again. */
 ZEMAPI(void) ResetPcfBuffer(PcfMessage *pcf);
 /* Writes the message bytes (MQCFH and parameters, in this machine's order, no envelope
- * header) to a file; 1 when every byte was written. */
+ * header; continuations joined as PcfToRaw does) to a file; 1 when every byte was
+ * written. */
 ZEMAPI(int) SerializePcfMessage(PcfMessage *pcf, const char *path);
 /* Loads a file written by SerializePcfMessage into a new indexed container (a request);
  * NULL when the file cannot be read or is not a well-formed PCF message. */
 ZEMAPI(PcfMessage *) DeserializePcfMessage(const char *path);
 /* Indexes the message: entry 0 the MQCFH, entry i the i-th parameter (a group's entry
- * covers the group and all of its members, to any depth). Counts of 150 and more are cut
- * to 149. Fails (0) on any structure that is unknown, invalid or beyond the used data;
- * the overflow, truncation and underflow cases print a dated line on standard output. */
+ * covers the group and all of its members, to any depth). When the MQCFH counts more
+ * than 149 parameters, those after the 149th move into continuations (see above; they
+ * replace the container's old ones) and the MQCFH is set to 149; no byte is dropped.
+ * The continuations are kept only while they continue what the container holds: a
+ * message of fewer than 149 parameters, or one whose MQCFH Type, Command or
+ * MsgSeqNumber differ from theirs, deletes them.
+ * Fails (0) on any structure that is unknown, invalid or beyond the used data; the
+ * overflow and underflow cases print a dated line on standard output, and so does a
+ * continuation that cannot be made (the "excessive attributes" line; the message
+ * bytes are then left whole). */
 ZEMAPI(int) RawToPcf(PcfMessage *pcf);
-/* Appends a copy of the structure held by attr and counts it in the MQCFH (raising the
- * MQCFH Version to 2 for a byte string and to 3 for a filter). The appended structure is
- * indexed at once and existing index entries follow a moved data area; 0 when
- * ParameterCount has reached 150 or the data area cannot grow. */
+/* Appends a copy of the structure held by attr and counts it in the MQCFH, or, once the
+ * index holds 149 parameters, in a continuation. Every MQCFH of the message is raised
+ * to Version 2 when the structure, or any member of an appended group, is a byte string
+ * and to Version 3 when it is a filter. The appended structure is indexed at once and
+ * existing index entries follow a moved data area, which grows by doubling (appending
+ * costs the same per parameter at any size); 0 when the data area cannot grow. */
 ZEMAPI(int) AppendAttr(PcfMessage *pcf, MESSAGE *attr);
-/* Copies index entry pos (0 the MQCFH, 1..ParameterCount a parameter, never above 149)
- * into out, an owning envelope that is reset first and grown when needed. */
+/* Copies parameter pos of the message (0 the MQCFH, 1..149 from the index, 150 and on
+ * from the continuations) into out, an owning envelope that is reset first and grown
+ * when needed. */
 ZEMAPI(int) GetAttrByPos(int32_t pos, MESSAGE *out, PcfMessage *pcf);
-/* Copies the first top-level parameter whose Parameter is id into out; out is untouched
- * when there is none. Members of groups are not searched. */
+/* Copies the first top-level parameter whose Parameter is id into out, searching the
+ * continuations too; out is untouched when there is none. Members of groups are not
+ * searched. */
 ZEMAPI(int) GetAttrByID(int32_t id, MESSAGE *out, PcfMessage *pcf);
 /* GetAttrByID that also stores the position found in *pos (when pos is not NULL). */
 ZEMAPI(int) GetAttrByIDRetPos(int32_t id, MESSAGE *out, PcfMessage *pcf, int32_t *pos);
+/* The continuation that holds the parameters after pcf's own, or NULL when pcf's message
+ * ends with pcf (pNext then starts the next message, if any). */
+ZEMAPI(PcfMessage *) PcfContinuation(PcfMessage *pcf);
+/* The whole message as one PCF message (continuations joined under the first MQCFH,
+ * which then counts every parameter), copied to buffer when capacity is large enough.
+ * Returns the message length (pass NULL and 0 to learn it); -1 when pcf holds no MQCFH. */
+ZEMAPI(int32_t) PcfToRaw(PcfMessage *pcf, void *buffer, int32_t capacity);
 
 /* The name of a PCF command code ("MQCMD_INQUIRE_Q", "EXCMD_MQ_OPEN"), "UNKNOWN" for an
  * unlisted code and for 0; never NULL, constant text. */
@@ -755,7 +795,7 @@ ZEMAPI(int) CreatePcfStrFltrAttr(MESSAGE *attr, int32_t parameter, int32_t op, c
 ZEMAPI(int) GetPcfStrFltrAttrValue(MESSAGE *attr, char *buffer, int32_t max, int32_t *op);
 ZEMAPI(int) SetPcfStrFltrAttrValue(MESSAGE *attr, const char *text, int32_t op);
 
-/* Byte values: MQCFBS, MQCFBF (created with operator 0) and the binary value (Type 999).
+/* Byte values: MQCFBS, MQCFBF (created with Operator MQCFOP_EQUAL, 2) and the binary value (Type 999).
  * Getters take the buffer's capacity in *length, copy the smaller of it and the stored
  * length, and return the count copied in *length. Setters overwrite the start of the
  * value with at most the stored length of bytes; the rest stays. GetPcfBinAttrValue also
@@ -1396,13 +1436,14 @@ ZEMAPI(void) PrintHexData(const void *data, int32_t length, FILE *stream);
 
 /* Diagnostic listings on standard output. PrintPcfMessage prints a dated heading, the
  * header extension and every structure of an indexed container (groups with all of their
- * members, to any depth); at the first structure it cannot list it prints the raw dump
+ * members, to any depth), continuations included under one MQCFH that counts all of
+ * their parameters; at the first structure it cannot list it prints the raw dump
  * instead and stops. It returns 0 only when its working buffer cannot be had (or for
  * NULL). PrintPcfAttr lists the one structure in attr: 1, or 0 (after an "UNKNOWN PCF
  * Attribute" line) for a type it cannot list or a structure whose length words do not
  * fit its own bytes. Values are shown cut to 1024 bytes. PrintPcfExt lists an MSHDRE
- * (0 for NULL). DumpPcfMessage prints the MQCFH fields and a hex dump of the message
- * bytes. DumpHexMessage prints a buffer 16 bytes a line, offset, hex and characters (the
+ * (0 for NULL). DumpPcfMessage prints the MQCFH fields and a hex dump of the bytes in
+ * this container's data area (a continuation is dumped on its own). DumpHexMessage prints a buffer 16 bytes a line, offset, hex and characters (the
  * last, partial line without characters); it returns the result of flushing stdout. */
 ZEMAPI(int) PrintPcfMessage(PcfMessage *pcf);
 ZEMAPI(int) PrintPcfAttr(MESSAGE *attr);
@@ -1587,6 +1628,19 @@ ZEMAPI(const char *) MapChannelType(int32_t value, char *text);
 ZEMAPI(const char *) MapEnvironment(int32_t value, char *text);
 ZEMAPI(const char *) MapMsgType(int32_t value);
 ZEMAPI(const char *) MapObjType(int32_t value);
+
+/* Names of PCF parameters and their values, from the published MQ constants and the
+ * suite's own ids; constant text, NULL for a number without a name (never a guess).
+ * PcfParamName(2016) is "MQCA_Q_NAME", PcfParamName(1511) "MQIACH_CHANNEL_TYPE",
+ * PcfParamName(20910) "EXPRM_GROUP_NAME". Where MQ gives one id two names, the families
+ * rank MQCA_, MQIA_, MQCACF_, MQIACF_, MQCACH_, MQIACH_, MQBACF_, MQGACF_, MQIAMO_,
+ * MQCAMO_, MQIAMO64_, then the suite's EXPRM_, EXCA_, EXIA_; inside a family the longer,
+ * unabbreviated spelling wins (MQIACH_BYTES_RECEIVED). PcfValueName names the value of
+ * an integer parameter whose values MQ enumerates, from that parameter's own
+ * enumeration only: PcfValueName(20, 1) is "MQQT_LOCAL" (MQIA_Q_TYPE), channel type and
+ * status, persistence, usage, trigger, event switches, object type and others. */
+ZEMAPI(const char *) PcfParamName(int32_t id);
+ZEMAPI(const char *) PcfValueName(int32_t id, int32_t value);
 
 /* The text of an MQ reason code from "zemrc.ini" in the configuration folder: entries
  * [CODE]"NAME: explanation" (key delimiters blank and double quote); the part before the

@@ -1,5 +1,7 @@
 // Names of MQ constants: one table per family, looked up by value.
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "foundation/mq_constants.h"
 #include "zemapi.h"
@@ -257,6 +259,38 @@ constexpr Name kEnvironmentConstants[] = {
     {MQXE_MQSC, "MQXE_MQSC"},
 };
 
+// An integer parameter whose values form an enumeration: its rows in kValueNames.
+struct ValueFamily {
+    int32_t parameter;
+    int32_t first;
+    int32_t count;
+};
+
+#include "diag/pcf_name_tables.inc"
+
+// The name of value in rows sorted by value; null when none has it.
+const char *FindSorted(const Name *begin, const Name *end, int32_t value)
+{
+    const Name *row = std::lower_bound(begin, end, value, [](const Name &n, int32_t v) { return n.value < v; });
+    return row != end && row->value == value ? row->text : nullptr;
+}
+
+const char *ParameterName(int32_t id)
+{
+    return FindSorted(std::begin(kParameterNames), std::end(kParameterNames), id);
+}
+
+const char *ValueName(int32_t id, int32_t value)
+{
+    const ValueFamily *family =
+        std::lower_bound(std::begin(kValueFamilies), std::end(kValueFamilies), id,
+                         [](const ValueFamily &f, int32_t parameter) { return f.parameter < parameter; });
+    if (family == std::end(kValueFamilies) || family->parameter != id)
+        return nullptr;
+    const Name *rows = kValueNames + family->first;
+    return FindSorted(rows, rows + family->count, value);
+}
+
 // The name of value in one column of a table; null when the value has none there.
 template <class Entry, std::size_t Count>
 const char *Find(const Entry (&table)[Count], int32_t value, const char *Entry::*column)
@@ -386,5 +420,8 @@ ZEMAPI(const char *) MapObjType(int32_t value)
     const char *name = Find(kObjectTypeWords, value);
     return name ? name : "UNKNOWN";
 }
+
+ZEMAPI(const char *) PcfParamName(int32_t id) { return ParameterName(id); }
+ZEMAPI(const char *) PcfValueName(int32_t id, int32_t value) { return ValueName(id, value); }
 
 }  // extern "C"

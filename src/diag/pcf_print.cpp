@@ -368,6 +368,10 @@ int PrintMessage(PcfMessage *pcf)
     std::printf("\nDate: %s", TimeText().c_str());
     PrintExtension(&pcf->PcfExt);
     for (int32_t pos = 0; GetAttrByPos(pos, &holder, pcf); ++pos) {
+        // The listing is of the whole message: its MQCFH counts the continuations too.
+        if (pos == 0 && ContinuationOf(*pcf))
+            PcfCursor(holder.pData, ZEM_MQCFH_LENGTH)
+                .Write32(kHeaderCountOffset, static_cast<int32_t>(TotalParameterCount(*pcf)));
         if (!PrintAttr(&holder)) {
             DumpMessage(pcf);
             break;

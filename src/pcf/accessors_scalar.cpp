@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "foundation/mq_constants.h"
 #include "pcf/accessors.h"
+#include "pcf/container.h"
 
 namespace zem {
 namespace {
@@ -112,8 +114,9 @@ template <const CountedShape &shape> std::optional<CountedValue> ValueOfShape(ME
     return ValueOf(shape, attr);
 }
 
+// A filter created without an operator asks for equality: 0 is no operator MQ defines.
 int CreateCounted(const CountedShape &shape, MESSAGE *attr, int32_t parameter, const void *value, int64_t length,
-                  int32_t op = 0)
+                  int32_t op = mq::MQCFOP_EQUAL)
 {
     if (length < 0 || (!value && length > 0))
         return 0;
@@ -128,7 +131,8 @@ int CreateCounted(const CountedShape &shape, MESSAGE *attr, int32_t parameter, c
     return 1;
 }
 
-int CreateText(const CountedShape &shape, MESSAGE *attr, int32_t parameter, const char *text, int32_t op = 0)
+int CreateText(const CountedShape &shape, MESSAGE *attr, int32_t parameter, const char *text,
+               int32_t op = mq::MQCFOP_EQUAL)
 {
     return text ? CreateCounted(shape, attr, parameter, text, static_cast<int64_t>(std::strlen(text)), op) : 0;
 }
@@ -225,6 +229,12 @@ int CreateEmbedded(MESSAGE *attr, int32_t parameter, PcfMessage *message)
 {
     if (!message || !message->PcfMsg.pBlock)
         return 0;
+    // A message with continuations is embedded whole, as one PCF message.
+    if (ContinuationOf(*message)) {
+        std::vector<unsigned char> whole;
+        return AppendWholeMessage(*message, whole) &&
+               CreateCounted(kEmbedded, attr, parameter, whole.data(), static_cast<int64_t>(whole.size()));
+    }
     const int64_t length = DataLength(message->PcfMsg);
     if (length < 0 || length > message->PcfMsg.Size - kHeaderLength)
         return 0;

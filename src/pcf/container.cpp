@@ -33,13 +33,63 @@ void SetView(MESSAGE &view, unsigned char *structure, int32_t length)
 
 void ClearView(MESSAGE &view) { SetView(view, nullptr, 0); }
 
-IndexAnchor::IndexAnchor(PcfMessage &pcf) : pcf_(pcf)
+PcfMessage *ContinuationOf(const PcfMessage &pcf)
+{
+    return pcf.pNext && pcf.pNext->Kind == kContinuationKind ? pcf.pNext : nullptr;
+}
+
+void DeleteContinuations(PcfMessage &pcf)
+{
+    while (PcfMessage *part = ContinuationOf(pcf)) {
+        pcf.pNext = part->pNext;
+        part->pNext = nullptr;
+        DeletePcfMessage(part);
+    }
+}
+
+int64_t TotalParameterCount(PcfMessage &pcf)
+{
+    int64_t total = 0;
+    for (PcfMessage *part = &pcf; part; part = ContinuationOf(*part)) {
+        int32_t count = 0;
+        if (!ReadParameterCount(*part, count))
+            return -1;
+        total += std::max(count, 0);
+    }
+    return total;
+}
+
+bool AppendWholeMessage(PcfMessage &pcf, std::vector<unsigned char> &bytes)
+{
+    int64_t total = TotalParameterCount(pcf);
+    if (total < 0 || total > INT32_MAX)
+        return false;
+    const std::size_t start = bytes.size();
+    int64_t length = 0;
+    for (PcfMessage *part = &pcf; part; part = ContinuationOf(*part)) {
+        PcfCursor message = MessageBytes(*part);
+        // Only the first part's MQCFH is kept: the others repeat it.
+        int64_t skip = part == &pcf ? 0 : ZEM_MQCFH_LENGTH;
+        length += message.length() - skip;
+        if (length > INT32_MAX - kHeaderLength - ZEM_MQCFH_LENGTH) {
+            bytes.resize(start);
+            return false;
+        }
+        bytes.insert(bytes.end(), message.data() + skip, message.data() + message.length());
+    }
+    auto count = static_cast<int32_t>(total);
+    std::memcpy(bytes.data() + start + kHeaderCountOffset, &count, sizeof count);
+    return true;
+}
+
+IndexAnchor::IndexAnchor(PcfMessage &pcf, int32_t last)
+    : pcf_(pcf), entries_(std::clamp(last + 1, 0, ZEM_PCF_INDEX_ENTRIES))
 {
     // Compared as integers: the entries may point anywhere, even at released memory
     // left behind by a caller's own resize.
     auto area = reinterpret_cast<uintptr_t>(pcf.PcfMsg.pData);
     int64_t capacity = pcf.PcfMsg.pData ? int64_t{pcf.PcfMsg.Size} - kHeaderLength : 0;
-    for (int i = 0; i < ZEM_PCF_INDEX_ENTRIES; ++i) {
+    for (int i = 0; i < entries_; ++i) {
         auto entry = reinterpret_cast<uintptr_t>(pcf.AttrIndex[i].pData);
         bool inside = entry && entry >= area && static_cast<int64_t>(entry - area) < capacity;
         offsets_[i] = inside ? static_cast<int64_t>(entry - area) : -1;
@@ -48,7 +98,7 @@ IndexAnchor::IndexAnchor(PcfMessage &pcf) : pcf_(pcf)
 
 void IndexAnchor::Restore()
 {
-    for (int i = 0; i < ZEM_PCF_INDEX_ENTRIES; ++i) {
+    for (int i = 0; i < entries_; ++i) {
         MESSAGE &view = pcf_.AttrIndex[i];
         if (offsets_[i] < 0 || !pcf_.PcfMsg.pData)
             ClearView(view);
@@ -175,6 +225,8 @@ ZEMAPI(int) SizePcfMessage(PcfMessage *pcf, int32_t size)
 {
     if (!pcf || size < 0 || size > INT32_MAX - kHeaderLength - ZEM_MQCFH_LENGTH)
         return 0;
+    // The message is emptied: its continuations go with its parameters.
+    DeleteContinuations(*pcf);
     IndexAnchor anchor(*pcf);
     bool resized = SizeMessage(&pcf->PcfMsg, size + ZEM_MQCFH_LENGTH) == 1;
     anchor.Restore();
@@ -243,10 +295,17 @@ ZEMAPI(int) SerializePcfMessage(PcfMessage *pcf, const char *path)
     PcfCursor bytes = MessageBytes(*pcf);
     if (length < 0 || length != bytes.length())
         return 0;
+    // A message with continuations is written whole, as one PCF message.
+    std::vector<unsigned char> whole;
+    if (ContinuationOf(*pcf)) {
+        if (!AppendWholeMessage(*pcf, whole))
+            return 0;
+        bytes = PcfCursor(whole.data(), static_cast<int64_t>(whole.size()));
+    }
     FILE *file = std::fopen(path, "wb");
     if (!file)
         return 0;
-    auto count = static_cast<std::size_t>(length);
+    auto count = static_cast<std::size_t>(bytes.length());
     std::size_t written = count ? std::fwrite(bytes.data(), 1, count, file) : 0;
     // A failed close may have lost buffered bytes.
     bool closed = std::fclose(file) == 0;
@@ -278,5 +337,20 @@ ZEMAPI(PcfMessage *) DeserializePcfMessage(const char *path)
     std::fclose(file);
     return pcf;
 }
+
+ZEMAPI(int32_t) PcfToRaw(PcfMessage *pcf, void *buffer, int32_t capacity)
+{
+    if (!pcf)
+        return -1;
+    std::vector<unsigned char> whole;
+    if (!AppendWholeMessage(*pcf, whole))
+        return -1;
+    auto length = static_cast<int32_t>(whole.size());
+    if (buffer && capacity >= length)
+        std::memcpy(buffer, whole.data(), whole.size());
+    return length;
+}
+
+ZEMAPI(PcfMessage *) PcfContinuation(PcfMessage *pcf) { return pcf ? ContinuationOf(*pcf) : nullptr; }
 
 }  // extern "C"

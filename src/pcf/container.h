@@ -1,6 +1,7 @@
 // PcfMessage internals shared by the container, the accessors and the printers.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "pcf/cursor.h"
 #include "zemapi.h"
@@ -8,8 +9,25 @@
 namespace zem {
 
 constexpr int32_t kPcfMessageKind = 6;
+constexpr int32_t kContinuationKind = ZEM_PCF_CONTINUATION_KIND;
 // Index entry 0 is the MQCFH, so at most 149 parameters are indexed.
 constexpr int32_t kMaxIndexedParameters = ZEM_PCF_INDEX_ENTRIES - 1;
+
+// The container that continues pcf's message (its parameters after pcf's own), or NULL
+// when pNext is absent or starts another message.
+PcfMessage *ContinuationOf(const PcfMessage &pcf);
+
+// Deletes the continuations behind pcf; what followed them becomes pcf's pNext.
+void DeleteContinuations(PcfMessage &pcf);
+
+// The parameters of pcf's message, its continuations included; -1 when a part holds no
+// complete MQCFH.
+int64_t TotalParameterCount(PcfMessage &pcf);
+
+// Appends every byte of pcf's message to `bytes` as one PCF message: pcf's MQCFH,
+// counting the parameters of every continuation, then the parameters of each part.
+// False when a part holds no complete MQCFH or the message would pass 2 GiB.
+bool AppendWholeMessage(PcfMessage &pcf, std::vector<unsigned char> &bytes);
 
 // The used message bytes of a container (MQCFH and parameters): Used - 136 bytes, never
 // more than its data area holds. Empty for a container without a data area.
@@ -44,13 +62,16 @@ void ClearView(MESSAGE &view);
 // notes where in the area every index entry points; Restore points the entries at the
 // same places of the (possibly new) area and clears those that pointed elsewhere, so no
 // entry is left pointing into a released area.
+// An anchor over entries 0 to `last` only leaves the others alone: an append uses it for
+// the entries that its count can reach, since the rest are never read.
 class IndexAnchor {
 public:
-    explicit IndexAnchor(PcfMessage &pcf);
+    explicit IndexAnchor(PcfMessage &pcf, int32_t last = ZEM_PCF_INDEX_ENTRIES - 1);
     void Restore();
 
 private:
     PcfMessage &pcf_;
+    int32_t entries_;
     int64_t offsets_[ZEM_PCF_INDEX_ENTRIES];
 };
 

@@ -7,8 +7,11 @@
 
 namespace zem {
 
-void SetDefaultDescriptor(ZEM_MQMD &md)
+namespace {
+
+ZEM_MQMD MakeDefaultDescriptor()
 {
+    ZEM_MQMD md;
     std::memset(&md, 0, sizeof md);
     std::memcpy(md.StrucId, "MD  ", 4);
     md.Version = 1;
@@ -20,6 +23,16 @@ void SetDefaultDescriptor(ZEM_MQMD &md)
     md.Persistence = 2;       // as queue default
     md.MsgSeqNumber = 1;
     md.OriginalLength = -1;
+    return md;
+}
+
+}  // namespace
+
+// Copied whole: every envelope gets one, and a copy is cheaper than building it again.
+void SetDefaultDescriptor(ZEM_MQMD &md)
+{
+    static const ZEM_MQMD kDefault = MakeDefaultDescriptor();
+    md = kDefault;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "foundation/mq_constants.h"
 #include "foundation/platform.h"
 #include "pcf/container.h"
 #include "pcf/envelope.h"
@@ -87,12 +88,19 @@ struct TimeOfDay {
 
 int32_t AsInt32(int64_t value) { return static_cast<int32_t>(value); }
 
+bool IsClearView(const MESSAGE &view)
+{
+    return view.Kind == 1 && !view.pBlock && !view.pData && view.Size == 0 && view.Used == 0;
+}
+
 // Clears the entries after `last`: they would otherwise keep pointing at structures of
-// an earlier message, perhaps in a data area released since.
+// an earlier message, perhaps in a data area released since. Clear ones are only read,
+// which spares a growing message the writes.
 void ClearIndexAfter(PcfMessage &pcf, int32_t last)
 {
     for (int64_t i = std::max<int64_t>(int64_t{last} + 1, 0); i < ZEM_PCF_INDEX_ENTRIES; ++i)
-        ClearView(pcf.AttrIndex[i]);
+        if (!IsClearView(pcf.AttrIndex[i]))
+            ClearView(pcf.AttrIndex[i]);
 }
 
 // Indexes structure `position` at offset; false (the indexing fails) when it is not a
@@ -138,6 +146,174 @@ bool IndexStructure(PcfMessage &pcf, const PcfCursor &bytes, int32_t position, i
     return false;
 }
 
+// Indexes entries 0 to `count` (at most 149) of the used bytes; offset ends after the
+// last one. On failure the entries after the failing one are cleared.
+bool IndexOwnStructures(PcfMessage &pcf, const PcfCursor &bytes, int32_t count, int64_t &offset)
+{
+    offset = 0;
+    for (int32_t position = 0; position <= count; ++position) {
+        if (!IndexStructure(pcf, bytes, position, offset)) {
+            ClearIndexAfter(pcf, position);
+            return false;
+        }
+    }
+    ClearIndexAfter(pcf, count);
+    return true;
+}
+
+// Where the next `count` parameters from offset end; the end of the bytes when they do
+// not walk cleanly (indexing that part then reports why).
+int64_t PartEnd(const PcfCursor &bytes, int64_t offset, int32_t count)
+{
+    for (int32_t i = 0; i < count; ++i) {
+        int64_t end = 0;
+        if (offset >= bytes.length() || FindSubtreeEnd(bytes, offset, end) != SubtreeWalk::kComplete)
+            return bytes.length();
+        offset = end;
+    }
+    return offset;
+}
+
+// A continuation of first's message holding `parameters` (the structures of `count`
+// parameters) under a copy of first's MQCFH; not yet indexed or chained.
+PcfMessage *NewPart(PcfMessage &first, const PcfCursor &parameters, int32_t count, int64_t room)
+{
+    if (!MessageBytes(first).Fits(0, ZEM_MQCFH_LENGTH))
+        return nullptr;
+    PcfMessage *part = CreatePcfMessage(0, ZEM_MQCFT_COMMAND, AsInt32(room));
+    if (!part)
+        return nullptr;
+    part->Kind = kContinuationKind;
+    part->PcfExt = first.PcfExt;
+    part->PcfMsg.MsgDesc = first.PcfMsg.MsgDesc;
+    PcfCursor header(part->PcfMsg.pData, ZEM_MQCFH_LENGTH);
+    std::memcpy(header.data(), first.PcfMsg.pData, ZEM_MQCFH_LENGTH);
+    header.Write32(kHeaderCountOffset, count);
+    if (parameters.length() > 0)
+        std::memcpy(part->PcfMsg.pData + ZEM_MQCFH_LENGTH, parameters.data(),
+                    static_cast<std::size_t>(parameters.length()));
+    part->PcfMsg.Used += AsInt32(parameters.length());
+    return part;
+}
+
+// Moves the `left` parameters that follow offset into continuations of at most 149
+// parameters each, chained behind pcf in place of its old continuations. Nothing
+// changes unless every part is made and indexes.
+bool ContinueInParts(PcfMessage &pcf, const PcfCursor &bytes, int64_t offset, int64_t left)
+{
+    PcfMessage *head = nullptr;
+    PcfMessage **link = &head;
+    while (left > 0) {
+        auto count = static_cast<int32_t>(std::min<int64_t>(left, kMaxIndexedParameters));
+        int64_t end = PartEnd(bytes, offset, count);
+        PcfCursor parameters = bytes.Window(offset, end - offset);
+        PcfMessage *part = NewPart(pcf, parameters, count, parameters.length());
+        if (!part) {
+            // Nothing is cut: the message stays whole and the indexing fails.
+            int32_t command = 0, total = 0;
+            bytes.Read32(offsetof(ZEM_MQCFH, Command), command);
+            bytes.Read32(kHeaderCountOffset, total);
+            std::printf("\n%.8s PcfMessage::RawToPcf(line# %d) PCF(%d) excessive attributes truncated from %d to %d\n",
+                        TimeOfDay().c_str(), kLineTruncated, command, AsInt32(int64_t{total} + 1),
+                        ZEM_PCF_INDEX_ENTRIES);
+        }
+        *link = part;
+        if (!part || !RawToPcf(part)) {
+            DeletePcfMessage(head);
+            return false;
+        }
+        link = &part->pNext;
+        offset = end;
+        left -= count;
+    }
+    DeleteContinuations(pcf);
+    *link = pcf.pNext;
+    pcf.pNext = head;
+    return true;
+}
+
+// True when every continuation behind pcf carries pcf's MQCFH identity (Type, Command,
+// MsgSeqNumber): they continue the message that pcf holds now.
+bool ContinuationsMatch(PcfMessage &pcf)
+{
+    constexpr int64_t kIdentity[] = {offsetof(ZEM_MQCFH, Type), offsetof(ZEM_MQCFH, Command),
+                                     offsetof(ZEM_MQCFH, MsgSeqNumber)};
+    PcfCursor first = MessageBytes(pcf);
+    for (PcfMessage *part = ContinuationOf(pcf); part; part = ContinuationOf(*part)) {
+        PcfCursor header = MessageBytes(*part);
+        for (int64_t offset : kIdentity) {
+            int32_t mine = 0, theirs = 0;
+            if (!first.Read32(offset, mine) || !header.Read32(offset, theirs) || mine != theirs)
+                return false;
+        }
+    }
+    return true;
+}
+
+// The last part of pcf's message: pcf itself or its last continuation.
+PcfMessage &LastPart(PcfMessage &pcf)
+{
+    PcfMessage *part = &pcf;
+    while (PcfMessage *next = ContinuationOf(*part))
+        part = next;
+    return *part;
+}
+
+// Appends bytes to the part's data area, which grows by doubling so that a long run of
+// appends copies each byte a bounded number of times. Only the entries up to `count`
+// can be read (the others are cleared by the next indexing), so only they follow.
+bool AppendBytes(PcfMessage &part, int32_t count, const unsigned char *data, int64_t length)
+{
+    constexpr int64_t kLeastGrowth = 1024;
+    MESSAGE &msg = part.PcfMsg;
+    int64_t used = int64_t{msg.Used} - kHeaderLength;
+    int64_t capacity = int64_t{msg.Size} - kHeaderLength;
+    if (capacity - used < length) {
+        constexpr int64_t kLargest = INT32_MAX - kHeaderLength;
+        if (used + length > kLargest)
+            return false;
+        int64_t grown = std::min(std::max({used + length, 2 * capacity, kLeastGrowth}), kLargest);
+        IndexAnchor anchor(part, count);
+        bool resized = SizeMessageKeep(&msg, AsInt32(grown)) == 1;
+        anchor.Restore();
+        if (!resized)
+            return false;
+        part.pCfh = reinterpret_cast<ZEM_MQCFH *>(msg.pData);
+    }
+    std::memcpy(msg.pData + used, data, static_cast<std::size_t>(length));
+    msg.Used += AsInt32(length);
+    return true;
+}
+
+// The MQCFH Version that the structures in `bytes` (a parameter and, for a group, all
+// of its members, back to back) ask for: 2 for a byte string, 3 for a filter.
+int32_t RequiredVersion(const PcfCursor &bytes)
+{
+    int32_t version = mq::MQCFH_VERSION_1;
+    StructHead head;
+    for (int64_t offset = 0; ReadStructHead(bytes, offset, head) && head.strucLength >= kStructHeadLength;
+         offset += head.strucLength) {
+        if (head.type == ZEM_MQCFT_BYTE_STRING)
+            version = std::max(version, mq::MQCFH_VERSION_2);
+        if (head.type == ZEM_MQCFT_INTEGER_FILTER || head.type == ZEM_MQCFT_STRING_FILTER ||
+            head.type == ZEM_MQCFT_BYTE_STRING_FILTER)
+            version = mq::MQCFH_VERSION_3;
+    }
+    return version;
+}
+
+// Raises the Version of every MQCFH of the message to at least `version`.
+void RaiseVersion(PcfMessage &pcf, int32_t version)
+{
+    for (PcfMessage *part = &pcf; part; part = ContinuationOf(*part)) {
+        PcfCursor bytes = MessageBytes(*part);
+        int32_t current = 0;
+        if (bytes.Fits(0, ZEM_MQCFH_LENGTH) && bytes.Read32(offsetof(ZEM_MQCFH, Version), current) &&
+            current < version)
+            bytes.Write32(offsetof(ZEM_MQCFH, Version), version);
+    }
+}
+
 }  // namespace
 }  // namespace zem
 
@@ -166,24 +342,20 @@ ZEMAPI(int) RawToPcf(PcfMessage *pcf)
     // message when its length says it reaches past the data.
     int32_t count = 0;
     ReadParameterCount(*pcf, count);
-    if (count > kMaxIndexedParameters) {
-        int32_t command = 0;
-        bytes.Read32(offsetof(ZEM_MQCFH, Command), command);
-        std::printf("\n%.8s PcfMessage::RawToPcf(line# %d) PCF(%d) excessive attributes truncated from %d to %d\n",
-                    TimeOfDay().c_str(), kLineTruncated, command, AsInt32(int64_t{count} + 1),
-                    ZEM_PCF_INDEX_ENTRIES);
-        count = kMaxIndexedParameters;
-        bytes.Write32(kHeaderCountOffset, count);
-    }
-
+    int32_t indexed = std::min(count, kMaxIndexedParameters);
     int64_t offset = 0;
-    for (int32_t position = 0; position <= count; ++position) {
-        if (!IndexStructure(*pcf, bytes, position, offset)) {
-            ClearIndexAfter(*pcf, position);
+    if (!IndexOwnStructures(*pcf, bytes, indexed, offset))
+        return 0;
+    if (count > indexed) {
+        // The index holds 149 parameters: the rest move to continuations, so that this
+        // MQCFH counts only what follows it here.
+        if (!ContinueInParts(*pcf, bytes, offset, int64_t{count} - indexed))
             return 0;
-        }
+        bytes.Write32(kHeaderCountOffset, indexed);
+    } else if (count < kMaxIndexedParameters || !ContinuationsMatch(*pcf)) {
+        // New bytes written over a message that had continuations: they are not its.
+        DeleteContinuations(*pcf);
     }
-    ClearIndexAfter(*pcf, count);
     // A negative ParameterCount indexes nothing, not even the MQCFH.
     msg.Used = kHeaderLength + AsInt32(offset);
     return 1;
@@ -193,42 +365,57 @@ ZEMAPI(int) AppendAttr(PcfMessage *pcf, MESSAGE *attr)
 {
     if (!pcf || !attr || !attr->pData || !pcf->PcfMsg.pBlock)
         return 0;
-    int32_t count = 0;
-    if (!ReadParameterCount(*pcf, count) || count >= ZEM_PCF_INDEX_ENTRIES)
-        return 0;
     // The attribute must at least say what it is.
     int64_t length = int64_t{attr->Used} - kHeaderLength;
     int32_t type = 0;
     if (length < kStructHeadLength || !PcfCursor(attr->pData, length).Read32(kTypeOffset, type))
         return 0;
-
-    int64_t offset = int64_t{pcf->PcfMsg.Used} - kHeaderLength;
-    IndexAnchor anchor(*pcf);
-    int appended = AppendMessage(&pcf->PcfMsg, attr);
-    anchor.Restore();
-    if (appended != 1)
+    PcfMessage *part = &LastPart(*pcf);
+    int32_t count = 0;
+    if (!ReadParameterCount(*part, count) || count < 0)
         return 0;
-    pcf->pCfh = reinterpret_cast<ZEM_MQCFH *>(pcf->PcfMsg.pData);
-    ZEM_MQCFH &header = *pcf->pCfh;
-    header.ParameterCount = ++count;
-    if (type == ZEM_MQCFT_BYTE_STRING && header.Version < 2)
-        header.Version = 2;
-    if ((type == ZEM_MQCFT_INTEGER_FILTER || type == ZEM_MQCFT_STRING_FILTER ||
-         type == ZEM_MQCFT_BYTE_STRING_FILTER) && header.Version < 3)
-        header.Version = 3;
-    if (count <= kMaxIndexedParameters)
-        SetView(pcf->AttrIndex[count], pcf->PcfMsg.pData + offset, AsInt32(length));
+    if (count >= kMaxIndexedParameters) {
+        // A full index: the parameter starts a continuation.
+        PcfMessage *next = NewPart(*pcf, PcfCursor(), 0, length);
+        if (!next || !RawToPcf(next)) {
+            DeletePcfMessage(next);
+            return 0;
+        }
+        next->pNext = part->pNext;
+        part->pNext = next;
+        part = next;
+        count = 0;
+    }
+    int64_t offset = int64_t{part->PcfMsg.Used} - kHeaderLength;
+    if (!AppendBytes(*part, count, attr->pData, length))
+        return 0;
+    PcfCursor(part->PcfMsg.pData, ZEM_MQCFH_LENGTH).Write32(kHeaderCountOffset, ++count);
+    int32_t version = RequiredVersion(PcfCursor(attr->pData, length));
+    if (version > mq::MQCFH_VERSION_1)
+        RaiseVersion(*pcf, version);
+    SetView(part->AttrIndex[count], part->PcfMsg.pData + offset, AsInt32(length));
     return 1;
 }
 
 ZEMAPI(int) GetAttrByPos(int32_t pos, MESSAGE *out, PcfMessage *pcf)
 {
-    if (!out || !ResetMessage(out) || !pcf)
+    if (!out || !ResetMessage(out) || !pcf || pos < 0)
         return 0;
+    // Positions past this part's parameters continue in its continuations.
+    PcfMessage *part = pcf;
     int32_t count = 0;
-    if (!ReadParameterCount(*pcf, count) || pos < 0 || pos > count)
-        return 0;
-    PcfCursor structure = IndexedStructure(*pcf, pos);
+    for (;;) {
+        if (!ReadParameterCount(*part, count))
+            return 0;
+        if (pos <= count)
+            break;
+        PcfMessage *next = ContinuationOf(*part);
+        if (!next || count < 0)
+            return 0;
+        pos -= count;
+        part = next;
+    }
+    PcfCursor structure = IndexedStructure(*part, pos);
     if (!structure.data())
         return 0;
     auto length = AsInt32(structure.length());
@@ -246,13 +433,17 @@ ZEMAPI(int) GetAttrByIDRetPos(int32_t id, MESSAGE *out, PcfMessage *pcf, int32_t
     int32_t count = 0;
     if (!ReadParameterCount(*pcf, count) || count < 1)
         return 0;
-    for (int32_t position = 1; position <= count && position <= kMaxIndexedParameters; ++position) {
-        int32_t parameter = 0;
-        if (IndexedStructure(*pcf, position).Read32(kParameterOffset, parameter) && parameter == id) {
-            if (pos)
-                *pos = position;
-            return GetAttrByPos(position, out, pcf);
+    int64_t before = 0;  // parameters in the parts already searched
+    for (PcfMessage *part = pcf; part && ReadParameterCount(*part, count); part = ContinuationOf(*part)) {
+        for (int32_t position = 1; position <= count && position <= kMaxIndexedParameters; ++position) {
+            int32_t parameter = 0;
+            if (IndexedStructure(*part, position).Read32(kParameterOffset, parameter) && parameter == id) {
+                if (pos)
+                    *pos = AsInt32(before + position);
+                return GetAttrByPos(position, out, part);
+            }
         }
+        before += std::max(count, 0);
     }
     return 0;
 }

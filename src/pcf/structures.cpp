@@ -104,6 +104,9 @@ bool IsHeaderType(int32_t type)
     case ZEM_MQCFT_XR_SUMMARY:
     case ZEM_MQCFT_STATISTICS:
     case ZEM_MQCFT_ACCOUNTING:
+    case ZEM_MQCFT_USER:
+    case ZEM_MQCFT_APP_ACTIVITY:
+    case ZEM_MQCFT_STATUS:
         return true;
     default:
         return false;

@@ -19,7 +19,8 @@ constexpr int32_t kStructHeadLength = 8;
 constexpr int64_t kHeaderCountOffset = 32;
 constexpr int64_t kGroupCountOffset = 12;
 
-// The eleven MQCFH types (command, response, event, ... accounting).
+// Every MQCFH type IBM MQ publishes (command, response, event, ... application activity,
+// status).
 bool IsHeaderType(int32_t type);
 
 struct StructHead {

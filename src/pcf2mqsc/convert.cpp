@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "foundation/mq_constants.h"
 #include "pcf2mqsc/pcf2mqsc.h"
@@ -97,6 +98,14 @@ void ConvertPcfCommandToMqsc(PcfMessage &command, PcfMessage &mqsc, bool splitLi
     if (commandEnvelope.pData && commandEnvelope.Used > ZEM_MDHDR_LENGTH) {
         input.pCfh = reinterpret_cast<const ZEM_MQCFH *>(commandEnvelope.pData);
         input.Length = commandEnvelope.Used - ZEM_MDHDR_LENGTH;
+    }
+    // A command of more than 149 parameters is walked whole, continuations joined.
+    std::vector<int32_t> whole;
+    if (PcfContinuation(&command)) {
+        const int32_t length = PcfToRaw(&command, nullptr, 0);
+        whole.resize(static_cast<std::size_t>(std::max(length, 0) + 3) / 4);
+        if (length > 0 && PcfToRaw(&command, whole.data(), length) == length)
+            input = PcfDataDesc{reinterpret_cast<const ZEM_MQCFH *>(whole.data()), length};
     }
     char *text = reinterpret_cast<char *>(textEnvelope.pData);
     const int64_t capacity = text && textEnvelope.Size > ZEM_MDHDR_LENGTH ? textEnvelope.Size - ZEM_MDHDR_LENGTH : 0;

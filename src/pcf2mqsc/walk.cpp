@@ -6,6 +6,7 @@
 
 #include "foundation/mq_constants.h"
 #include "pcf/cursor.h"
+#include "pcf/structures.h"
 #include "pcf2mqsc/pcf2mqsc.h"
 
 namespace zem {
@@ -92,6 +93,9 @@ void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
         if (!data.Read32(offset, type) || !data.Read32(offset + 4, strucLength) || strucLength < 8 ||
             !data.Fits(offset, strucLength))
             return stop(ZEM_P2M_BAD_STRUCTURE, structureNumber);
+        // Every MQCFH type reads as the command's header.
+        if (IsHeaderType(type))
+            type = ZEM_MQCFT_COMMAND;
         const PcfCursor window = data.Window(offset, strucLength);
         if (!ContentsFit(window, type))
             return stop(ZEM_P2M_BAD_STRUCTURE, structureNumber);

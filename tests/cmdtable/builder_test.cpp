@@ -162,9 +162,9 @@ int32_t BuildAfter(int filled) {
     return result;
 }
 
-TEST(BuildPcfCmd, ResultIsTheLastAppendOnceTheMessageIsFull) {
-    EXPECT_EQ(BuildAfter(148), 1);  // room for both the name and the selector
-    EXPECT_EQ(BuildAfter(149), 0);  // the name goes in as the 150th; the selector after it is refused
+TEST(BuildPcfCmd, ResultIsTheLastAppendAndAMessageOf149ParametersGrowsOn) {
+    EXPECT_EQ(BuildAfter(148), 1);
+    EXPECT_EQ(BuildAfter(149), 1);  // the name and the selector continue past the 149th
 }
 
 TEST(BuildPcfCmd, MissingMessageFailsAndMissingNameIsEmpty) {

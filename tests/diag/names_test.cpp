@@ -192,4 +192,48 @@ TEST(OtherNames, LongestNameFitsTheNameBufferExactlyAndNullBuffersGiveNullOrTheC
     EXPECT_EQ(MapExitId(3, nullptr), nullptr);
 }
 
+TEST(PcfNames, ParameterAndValueNamesFromTheirOwnFamiliesAndNullForWhatHasNone)
+{
+    const struct {
+        int32_t id;
+        const char *name;
+    } parameters[] = {
+        {2016, "MQCA_Q_NAME"},          {1511, "MQIACH_CHANNEL_TYPE"},  {1, "MQIA_APPL_TYPE"},
+        {3, "MQIA_CURRENT_Q_DEPTH"},    // not the monitor flag of the same number
+        {703, "MQIAMO_AVG_Q_TIME"},     // not its 64-bit alias
+        {1536, "MQIACH_BYTES_RECEIVED"},  // not the abbreviated spelling
+        {7006, "MQBACF_CONNECTION_ID"}, {8011, "MQGACF_Q_STATISTICS_DATA"}, {3011, "MQCACF_Q_NAMES"},
+        {20910, "EXPRM_GROUP_NAME"},    {20635, "EXPRM_LOG_DEALLCT"},   {20612, "EXCA_TO_Q_LOCAL"},
+        {0, nullptr},                   {-1, nullptr},                   {99999, nullptr},
+    };
+    for (const auto &p : parameters) {
+        const char *name = PcfParamName(p.id);
+        EXPECT_STREQ(name, p.name) << p.id;
+    }
+    const struct {
+        int32_t id, value;
+        const char *name;
+    } values[] = {
+        {20, 1, "MQQT_LOCAL"},          {20, 1001, "MQQT_ALL"},         {20, 99, nullptr},
+        {1511, 7, "MQCHT_SVRCONN"},     {1527, 3, "MQCHS_RUNNING"},     {5, 1, "MQPER_PERSISTENT"},
+        {5, 2, "MQPER_PERSISTENCE_AS_Q_DEF"}, {32, 1, "MQPL_ZOS"},      {20700, 1, "EXCFSTATUS_FAILED"},
+        {3, 1, nullptr} /* a depth is no enumeration */, {2016, 1, nullptr}, {0, 0, nullptr},
+    };
+    for (const auto &v : values)
+        EXPECT_STREQ(PcfValueName(v.id, v.value), v.name) << v.id << " " << v.value;
+
+    // Every parameter name belongs to a parameter family: no value name leaks in.
+    for (int32_t id = -100; id < 30000; ++id) {
+        const char *name = PcfParamName(id);
+        if (!name)
+            continue;
+        std::string family(name, std::strcspn(name, "_"));
+        EXPECT_TRUE(family == "MQCA" || family == "MQIA" || family == "MQCACF" || family == "MQIACF" ||
+                    family == "MQCACH" || family == "MQIACH" || family == "MQBACF" || family == "MQGACF" ||
+                    family == "MQIAMO" || family == "MQCAMO" || family == "MQIAMO64" || family == "EXPRM" ||
+                    family == "EXCA" || family == "EXIA")
+            << id << " " << name;
+    }
+}
+
 }  // namespace

@@ -42,7 +42,8 @@ TEST(ZemName, EveryKindByItsShortNameAndMistakesAreUsageErrors)
         {"exitreason", "28", "MQXR_AUTO_CLUSRCVR"}, {"exitresponse", "-7", "-7"},
         {"exitresponse2", "12", "12"},         {"callertype", "2", "MQXACT_INTERNAL"},
         {"function", "21", "MQCALLBACK"},      {"channeltype", "7", "SVRCONN"},
-        {"environment", "4", "MQXE_MQSC"},
+        {"environment", "4", "MQXE_MQSC"},     {"param", "2016", "MQCA_Q_NAME"},
+        {"param", "99999", "99999"},
         // Numbers are decimal, with 0x for hexadecimal: never octal.
         {"exitresponse", "010", "10"},         {"feedback", "0x100", "QUIT"},
     };

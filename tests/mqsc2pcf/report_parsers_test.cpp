@@ -247,23 +247,23 @@ TEST_F(ReportParsers, DisplayGroupLinesInTheWrongFormFail)
     });
 }
 
-TEST_F(ReportParsers, AttributeThatCannotBeAddedFailsWithNoRoom)
+TEST_F(ReportParsers, AttributesPastThe149thParameterAreAdded)
 {
     PcfPtr output(CreatePcfMessage(kSetLog, ZEM_MQCFT_COMMAND, 0));
-    // A container that already holds the most parameters it can take.
     for (int i = 0; i < 150; ++i) {
         MESSAGE attr{};
         ASSERT_EQ(1, CreatePcfIntAttr(&attr, 1, i));
-        AppendAttr(output.get(), &attr);
+        ASSERT_EQ(1, AppendAttr(output.get(), &attr));
         DeleteMessage(&attr);
     }
-    ASSERT_EQ(150, output->pCfh->ParameterCount);
     PcfPtr input = zemtest::ContainerHolding("CSQJ337I +CSQ1 SET LOG completed, MAXRTU=2 DEALLCT=0");
     int32_t status = -1, reason = -1, count = -1;
     zemMqsc2Pcf(input.get(), output.get(), &status, &reason, &count);
-    EXPECT_EQ(2, status);
-    EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, reason);
-    EXPECT_EQ(150, output->pCfh->ParameterCount);
+    EXPECT_EQ(0, status);
+    EXPECT_EQ(0, reason);
+    MESSAGE attr{};
+    ASSERT_EQ(1, GetAttrByPos(152, &attr, output.get()));  // the second one the report added
+    DeleteMessage(&attr);
 }
 
 TEST(ReportWords, WordsAreRunsBetweenBlanksNewlinesReturnsAndNuls)

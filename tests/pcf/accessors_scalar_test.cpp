@@ -182,11 +182,9 @@ TEST(FilterAttr, OperatorComesFirstOnlyInTheConstructorsAndIsReadFromTheThreeFil
     EXPECT_EQ(TextOf([&](char *text, int32_t max) { return GetPcfStrFltrAttrValue(string.get(), text, max, nullptr); }, 2),
               "refused");
 
-    // The byte-string filter is created with operator 0.
+    // The byte-string filter is created with MQCFOP_EQUAL (2): 0 is no MQ operator.
     ASSERT_EQ(CreatePcfByteStrFltrAttr(bytes.get(), 7002, "\xAA\xBB", 2), 1);
-    EXPECT_EQ(bytes.data(), Words({15, 24, 7002, 0, 2}) + Lit("\xAA\xBB\0\0"));
-    ASSERT_EQ(GetPcfFilterOperator(bytes.get(), &op), 1);
-    EXPECT_EQ(op, 0);
+    EXPECT_EQ(bytes.data(), Words({15, 24, 7002, 2, 2}) + Lit("\xAA\xBB\0\0"));
     ASSERT_EQ(SetPcfByteStrFltrAttrValue(bytes.get(), "\x11", 1), 1);
     unsigned char buffer[4];
     int32_t length = 4;

@@ -61,6 +61,17 @@ TEST(PcfConversion, PeerMessageOfEveryTypeBecomesNativeWithSwapAndTextIndependen
         });
         EXPECT_EQ(printed, "");  // the filters are known types too
     }
+    // Every header type IBM MQ publishes converts, indexes and prints as a header.
+    for (int32_t type : {1, 2, 7, 8, 10, 12, 16, 17, 18, 19, 21, 22, 26, 27}) {
+        SCOPED_TRACE(type);
+        std::string native = Convert(Peer(Text::kEbcdic).Cfh(type, 0, 1, 1, 0, 0, 0, 5).Cfst(3, "AB").bytes(), 1, 1);
+        EXPECT_EQ(native, Native().Cfh(type, 0, 1, 1, 0, 0, 0, 5).Cfst(3, "AB").bytes());
+        PcfPtr pcf = ContainerHolding(native);
+        ASSERT_EQ(RawToPcf(pcf.get()), 1);
+        std::string listing = CaptureStdout([&] { PrintPcfMessage(pcf.get()); });
+        EXPECT_NE(listing.find("PCF Header (MQCFH):\n->Type(" + std::to_string(type) + "), StrucLength(36)"),
+                  std::string::npos) << listing;
+    }
 }
 
 TEST(PcfConversion, UnknownTypeIsReportedAndLeftAsItIs)

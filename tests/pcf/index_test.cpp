@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <vector>
@@ -51,10 +52,28 @@ std::string ById(PcfMessage *pcf, int32_t id)
     return GetAttrByID(id, out.get(), pcf) ? out.data() : "refused";
 }
 
-std::string Truncated(int32_t from)
+// The caller's walk that the header documents, over every part of the message:
+// AttrIndex[1..ParameterCount] of each, every entry read whole (ASan sees any read past
+// the array or the data). Gives the parameters' bytes and checks each part's marks.
+std::string WalkParts(PcfMessage *pcf, int32_t &parts)
 {
-    return "\nTT:TT:TT PcfMessage::RawToPcf(line# 1279) PCF(13) excessive attributes truncated from " +
-           std::to_string(from) + " to 150\n";
+    std::string parameters;
+    parts = 0;
+    for (PcfMessage *part = pcf; part; part = PcfContinuation(part), ++parts) {
+        EXPECT_EQ(part->Kind, part == pcf ? 6 : ZEM_PCF_CONTINUATION_KIND);
+        EXPECT_EQ(part->pCfh->MsgSeqNumber, pcf->pCfh->MsgSeqNumber);
+        EXPECT_LE(part->pCfh->ParameterCount, ZEM_PCF_INDEX_ENTRIES - 1);
+        for (int32_t i = 1; i <= part->pCfh->ParameterCount; ++i)
+            parameters += ViewBytes(part->AttrIndex[i]);
+    }
+    return parameters;
+}
+
+std::string Raw(PcfMessage *pcf)
+{
+    std::string bytes(static_cast<std::size_t>(std::max(PcfToRaw(pcf, nullptr, 0), 0)), '\0');
+    EXPECT_EQ(PcfToRaw(pcf, bytes.data(), static_cast<int32_t>(bytes.size())), static_cast<int32_t>(bytes.size()));
+    return bytes;
 }
 
 TEST(PcfIndex, GetByPosAndByIdCopyOneParameterOrLeaveOutAlone)
@@ -130,7 +149,7 @@ TEST(PcfIndex, AppendedParameterIsIndexedAtOnceAndViewsFollowTheMovedArea)
     EXPECT_EQ(DataOf(*pcf), PcfBytes().Cfh(1, 13, 2).Raw(first).Raw(second).bytes());
 }
 
-TEST(PcfIndex, AppendRaisesTheHeaderVersionForByteStringsAndFilters)
+TEST(PcfIndex, AppendRaisesTheHeaderVersionForByteStringsAndFiltersWhereverTheySit)
 {
     const struct {
         std::string attr;
@@ -140,6 +159,10 @@ TEST(PcfIndex, AppendRaisesTheHeaderVersionForByteStringsAndFilters)
         {PcfBytes().Cfif(20, 1, 2).bytes(), 1, 3},         {PcfBytes().Cfsf(2016, 1, "A*").bytes(), 2, 3},
         {PcfBytes().Cfbf(7006, 1, "x").bytes(), 1, 3},     {PcfBytes().Cfin(20, 1).bytes(), 1, 1},
         {PcfBytes().Cfst(2016, "Q").bytes(), 2, 2},
+        // Members of groups count as well, at any depth.
+        {PcfBytes().Cfgr(8011, 2).Cfin(20, 1).Cfif(20, 1, 2).bytes(), 1, 3},
+        {PcfBytes().Cfgr(8011, 1).Cfgr(8012, 1).Cfbs(7006, "ab").bytes(), 1, 2},
+        {PcfBytes().Cfgr(8011, 1).Cfst(2016, "Q").bytes(), 1, 1},
     };
     for (const auto &c : cases) {
         PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 64));
@@ -150,48 +173,93 @@ TEST(PcfIndex, AppendRaisesTheHeaderVersionForByteStringsAndFilters)
     }
 }
 
-TEST(PcfIndex, HundredFortyNineParametersAreIndexedInFullAndMoreAreCutWithAMessage)
+TEST(PcfIndex, ParametersPast149ContinueInChainedPartsAndStayReachableEverywhere)
 {
-    PcfPtr full = ContainerHolding(IntegerResponse(149, 10));
-    EXPECT_EQ(Index(full.get(), 1), "");
-    Attr out("");
-    EXPECT_EQ(ByPos(full.get(), 149), PcfBytes().Cfin(149, 1490).bytes());
-    int32_t pos = 0;
-    ASSERT_EQ(GetAttrByIDRetPos(77, out.get(), full.get(), &pos), 1);
-    EXPECT_EQ(pos, 77);
-    EXPECT_EQ(out.data(), PcfBytes().Cfin(77, 770).bytes());
+    TempDir dir;
+    for (int32_t count : {149, 150, 160, 1000}) {
+        for (bool appended : {false, true}) {
+            SCOPED_TRACE(std::to_string(count) + (appended ? " appended" : " indexed"));
+            const std::string whole = IntegerResponse(count);
+            PcfPtr pcf = ContainerHolding(whole);
+            if (appended) {
+                pcf.reset(CreatePcfMessage(13, ZEM_MQCFT_RESPONSE, 0));
+                for (int32_t i = 1; i <= count; ++i) {
+                    Attr attr(PcfBytes().Cfin(i, i).bytes());
+                    ASSERT_EQ(AppendAttr(pcf.get(), attr.get()), 1) << i;
+                }
+            }
+            EXPECT_EQ(Index(pcf.get(), 1), "");  // nothing is cut, so nothing is announced
+            int32_t parts = 0;
+            EXPECT_EQ(WalkParts(pcf.get(), parts), whole.substr(36));
+            EXPECT_EQ(parts, (count + 148) / 149);
+            EXPECT_EQ(Raw(pcf.get()), whole);
 
-    for (int32_t count : {150, 151, 400}) {
-        SCOPED_TRACE(count);
-        PcfPtr pcf = ContainerHolding(IntegerResponse(count));
-        EXPECT_EQ(Index(pcf.get(), 1), Truncated(count + 1));
-        EXPECT_EQ(std::make_pair(ParameterCount(*pcf), pcf->PcfMsg.Used), std::make_pair(149, 136 + 36 + 149 * 16));
-        EXPECT_EQ(ByPos(pcf.get(), 149), PcfBytes().Cfin(149, 149).bytes());
-        EXPECT_EQ(ByPos(pcf.get(), 150), "refused");
-        EXPECT_EQ(ById(pcf.get(), 150), "refused");
+            // By position and by id, across the parts.
+            EXPECT_EQ(ByPos(pcf.get(), count), PcfBytes().Cfin(count, count).bytes());
+            EXPECT_EQ(ByPos(pcf.get(), count + 1), "refused");
+            Attr out("");
+            int32_t pos = 0;
+            ASSERT_EQ(GetAttrByIDRetPos(count, out.get(), pcf.get(), &pos), 1);
+            EXPECT_EQ(pos, count);
+
+            // Copied and embedded whole.
+            PcfPtr copy(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 0));
+            ASSERT_EQ(CopyPcfMessage(pcf.get(), copy.get()), 1);
+            EXPECT_EQ(Raw(copy.get()), whole);
+            Attr embedded;
+            ASSERT_EQ(CreatePcfPcfAttr(embedded.get(), 9001, pcf.get()), 1);
+            ASSERT_EQ(GetPcfPcfAttrValue(embedded.get(), copy.get()), 1);
+            EXPECT_EQ(Raw(copy.get()), whole);
+
+            // Saved whole and split again when loaded; a peer's message likewise.
+            std::string path = dir.file("many.pcf");
+            ASSERT_EQ(SerializePcfMessage(pcf.get(), path.c_str()), 1);
+            EXPECT_EQ(ReadFile(path), whole);
+            PcfPtr loaded(DeserializePcfMessage(path.c_str()));
+            ASSERT_TRUE(loaded);
+            EXPECT_EQ(WalkParts(loaded.get(), parts), whole.substr(36));
+
+            PcfBytes peer(ByteOrder::kSwapped);
+            peer.Cfh(ZEM_MQCFT_RESPONSE, 13, count);
+            for (int32_t i = 1; i <= count; ++i)
+                peer.Cfin(i, i);
+            PcfPtr received = ContainerHolding(peer.bytes());
+            auto *header = reinterpret_cast<MDHDR *>(received->PcfMsg.pBlock);
+            header->Encoding = 1;
+            header->CharSet = 1;
+            header->lUserMsgLength = peer.length();
+            ASSERT_EQ(AlienPcfToNative(received.get()), 1);
+            ASSERT_EQ(RawToPcf(received.get()), 1);
+            EXPECT_EQ(Raw(received.get()), whole);
+
+            // The listing shows the whole message under one header.
+            std::string listing = CaptureStdout([&] { PrintPcfMessage(pcf.get()); });
+            EXPECT_NE(listing.find("ParameterCount(" + std::to_string(count) + ")"), std::string::npos);
+            EXPECT_NE(listing.find("Parameter (" + std::to_string(count) + "), Value(" + std::to_string(count) + ")"),
+                      std::string::npos);
+        }
     }
-}
 
-TEST(PcfIndex, AppendStopsOnlyAtAHundredFiftyAndPositionAbove149IsNeverRead)
-{
-    PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_RESPONSE, 0));
-    Attr attr(PcfBytes().Cfin(5, 5).bytes());
-    for (int i = 0; i < 150; ++i)
-        ASSERT_EQ(AppendAttr(pcf.get(), attr.get()), 1) << i;
-    EXPECT_EQ(AppendAttr(pcf.get(), attr.get()), 0);
-    EXPECT_EQ(ParameterCount(*pcf), 150);
-    // The 150th has no index entry: position 150 is never read, whatever the count says.
-    EXPECT_EQ(ByPos(pcf.get(), 150), "refused");
-    EXPECT_EQ(ByPos(pcf.get(), 149), PcfBytes().Cfin(5, 5).bytes());
-    EXPECT_EQ(Index(pcf.get(), 1), Truncated(151));
-    EXPECT_EQ(std::make_pair(ParameterCount(*pcf), pcf->PcfMsg.Used), std::make_pair(149, 136 + 36 + 149 * 16));
+    // A message written over one with continuations does not inherit them.
+    PcfPtr reused = ContainerHolding(IntegerResponse(160));
+    ASSERT_EQ(RawToPcf(reused.get()), 1);
+    ASSERT_EQ(RawToPcf(reused.get()), 1);  // indexing again keeps them
+    ASSERT_NE(PcfContinuation(reused.get()), nullptr);
+    std::string otherCommand = PcfBytes().Cfh(2, 14, 149).bytes() + IntegerResponse(149).substr(36);
+    for (const std::string &next : {IntegerResponse(2), otherCommand}) {
+        std::memcpy(reused->PcfMsg.pData, next.data(), next.size());
+        reused->PcfMsg.Used = 136 + static_cast<int32_t>(next.size());
+        ASSERT_EQ(RawToPcf(reused.get()), 1);
+        EXPECT_EQ(PcfContinuation(reused.get()), nullptr);
+        EXPECT_EQ(Raw(reused.get()), next);
+    }
 
+    // A count written by hand past the index is never followed into the array.
     PcfPtr stale = ContainerHolding(IntegerResponse(2));
     ASSERT_EQ(RawToPcf(stale.get()), 1);
-    stale->pCfh->ParameterCount = 1000;  // written by hand, not indexed
-    for (int32_t at : {150, 151, 999, 1000})
+    stale->pCfh->ParameterCount = 1000;
+    for (int32_t at : {3, 150, 151, 999, 1000})
         EXPECT_EQ(ByPos(stale.get(), at), "refused") << at;
-    EXPECT_EQ(ByPos(stale.get(), 3), "refused");  // cleared entry
     EXPECT_EQ(ById(stale.get(), 999), "refused");
 }
 

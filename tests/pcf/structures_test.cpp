@@ -40,14 +40,14 @@ void ExpectValidity(std::initializer_list<std::string> rows, int expected)
 
 TEST(PcfValidity, HeaderTypesNeedExactly36BytesAndUnknownTypesAreInvalidWhateverTheirLength)
 {
-    for (int32_t type : {1, 2, 7, 10, 12, 16, 17, 18, 19, 21, 22}) {
+    for (int32_t type : {1, 2, 7, 8, 10, 12, 16, 17, 18, 19, 21, 22, 26, 27}) {
         SCOPED_TRACE(type);
         EXPECT_EQ(ValidOwned(PcfBytes().Cfh(type, 1, 0).bytes()), 1);
         EXPECT_EQ(ValidOwned(PcfBytes().Cfh(type, 1, 0).Int32(0).bytes()), 0);  // envelope 40, StrucLength 36
         EXPECT_EQ(ValidOwned(Words({type, 40, 1, 1, 1, 1, 0, 0, 0, 0})), 0);      // 40 = envelope, not 36
         EXPECT_EQ(ValidOwned(Words({type, 32, 1, 1, 1, 1, 0, 0})), 0);            // 32 = envelope, not 36
     }
-    for (int32_t type : {0, -1, 8, 11, 24, 26, 500, 996, 1000, INT32_MIN}) {
+    for (int32_t type : {0, -1, 11, 24, 28, 500, 996, 1000, INT32_MIN}) {
         SCOPED_TRACE(type);
         EXPECT_EQ(ValidOwned(Words({type, 16, 1, 2})), 0);
         EXPECT_EQ(ValidOwned(Words({type, 36, 1, 1, 1, 1, 0, 0, 0})), 0);

@@ -12,7 +12,7 @@ namespace {
 
 using namespace zemtest;
 
-TEST(ZemPcfBuild, NewWritesBareHeaderAndAddAppendsInCommandLineOrderUpToTheIndexLimit)
+TEST(ZemPcfBuild, NewWritesBareHeaderOfEveryTypeAndAddAppendsInCommandLineOrderPast149)
 {
     TempDir dir;
     const std::string file = dir.file("m.pcf");
@@ -35,10 +35,17 @@ TEST(ZemPcfBuild, NewWritesBareHeaderAndAddAppendsInCommandLineOrderUpToTheIndex
                                   .Cfin(20, 2)
                                   .bytes());
 
-    const std::string full = IntegerResponse(149), fullFile = dir.write("full.pcf", full);
-    EXPECT_EQ(RunZem({"pcf", "add", fullFile, "--int", "1=1"}),
-              (ToolRun{1, "", "zem pcf add: the message already holds 149 parameters\n"}));
-    EXPECT_EQ(ReadFile(fullFile), full);
+    // Past the 149th parameter the message grows on and is saved whole.
+    const std::string fullFile = dir.write("full.pcf", IntegerResponse(149));
+    EXPECT_EQ(RunZem({"pcf", "add", fullFile, "--int", "150=150", "--int", "151=151"}), (ToolRun{0, "", ""}));
+    EXPECT_EQ(ReadFile(fullFile), IntegerResponse(151));
+
+    // Every header type IBM MQ publishes, user (8), activity (26) and status (27) included.
+    for (const char *type : {"8", "26", "27"}) {
+        EXPECT_EQ(RunZem({"pcf", "new", "--command", "0", "--type", type, "-o", file}), (ToolRun{0, "", ""}));
+        EXPECT_EQ(ReadFile(file), PcfBytes().Cfh(std::stoi(type), 0, 0).bytes());
+        EXPECT_EQ(RunZem({"pcf", "add", file, "--int", "20=1"}).status, 0);
+    }
 }
 
 TEST(ZemPcfBuild, PrintListsTheBuiltMessageAndDumpShowsRawBytesEvenOfAMalformedOne)
@@ -66,6 +73,18 @@ TEST(ZemPcfBuild, PrintListsTheBuiltMessageAndDumpShowsRawBytesEvenOfAMalformedO
               "\nPCF Integer List (MQCFIL):\n"
               "->Type(5), StrucLength(24), Parameter (1002), Count(2)\n"
               "->Integer List{1, 2, };\n");
+    // --names ends the lines that show an id with its name, and an integer's with its value's.
+    ASSERT_EQ(RunZem({"pcf", "add", file, "--int", "20=1", "--int", "9999=1"}).status, 0);
+    run = RunZem({"pcf", "print", file, "--names"});
+    EXPECT_EQ(run.status, 0);
+    const std::string named = MaskDatesAndAddresses(run.out);
+    for (const char *line : {"->Type(1), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n",
+                             "->Type(4), StrucLength(24), Parameter(2016), CharSet(0)  [MQCA_Q_NAME]\n",
+                             "->StringLength(2), String(\"Q1\")\n",
+                             "->Type(5), StrucLength(24), Parameter (1002), Count(2)  [MQIACF_Q_ATTRS]\n",
+                             "->Type(3), StrucLength(16), Parameter (20), Value(1)  [MQIA_Q_TYPE = MQQT_LOCAL]\n",
+                             "->Type(3), StrucLength(16), Parameter (9999), Value(1)\n"})
+        EXPECT_NE(named.find(line), std::string::npos) << line << named;
 
     // A header announcing a parameter that is not there.
     const std::string bad = dir.write("bad.pcf", PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 1).bytes());
@@ -112,7 +131,7 @@ TEST(ZemPcfBuild, BadArgumentsExitWithTwoFailuresWithOneAndEveryCommandHasHelp)
         {{"pcf", "add", file}, 2, "zem pcf add: nothing to add (see 'zem pcf add --help')\n"},
         {{"pcf", "new", "-o", dir.file("x")}, 2, "zem pcf new: --command needs an integer command code\n"},
         {{"pcf", "new", "--command", "13", "--type", "3", "-o", dir.file("x")}, 2,
-         "zem pcf new: --type must be a PCF header type (1, 2, 7, 10, 12, 16 to 19, 21, 22)\n"},
+         "zem pcf new: --type must be a PCF header type (1, 2, 7, 8, 10, 12, 16 to 19, 21, 22, 26, 27)\n"},
         {{"pcf", "print"}, 2, "zem pcf print: expects one FILE (see 'zem pcf print --help')\n"},
         {{"pcf", "print", missing}, 1, "zem pcf print: cannot read '" + missing + "'\n"},
         {{"pcf", "dump", empty}, 1, "zem pcf dump: '" + empty + "' is empty or too large\n"},

@@ -13,7 +13,7 @@ const char kSampleInfo[] =
     "Message length  624 bytes\n"
     "Type            2 MQCFT_RESPONSE\n"
     "StrucLength     36\n"
-    "Version         1\n"
+    "Version         2\n"
     "Command         13 MQCMD_INQUIRE_Q\n"
     "MsgSeqNumber    1\n"
     "Control         1\n"
@@ -21,19 +21,19 @@ const char kSampleInfo[] =
     "Reason          0\n"
     "ParameterCount  12\n"
     "\n"
-    " Pos  Type                     Parameter  Length\n"
-    "   1  MQCFT_STRING                  2016      68\n"
-    "   2  MQCFT_INTEGER                   20      16\n"
-    "   3  MQCFT_INTEGER                    3      16\n"
-    "   4  MQCFT_INTEGER                   15      16\n"
-    "   5  MQCFT_STRING                  2013      84\n"
-    "   6  MQCFT_STRING                  2027      32\n"
-    "   7  MQCFT_STRING                  2028      28\n"
-    "   8  MQCFT_STRING_LIST             3011     120\n"
-    "   9  MQCFT_INTEGER_LIST            1002      28\n"
-    "  10  MQCFT_BYTE_STRING             7006      40\n"
-    "  11  MQCFT_INTEGER64                746      24\n"
-    "  12  MQCFT_GROUP                   8011     116\n";
+    " Pos  Type                     Parameter  Length  Name\n"
+    "   1  MQCFT_STRING                  2016      68  MQCA_Q_NAME\n"
+    "   2  MQCFT_INTEGER                   20      16  MQIA_Q_TYPE = MQQT_LOCAL\n"
+    "   3  MQCFT_INTEGER                    3      16  MQIA_CURRENT_Q_DEPTH\n"
+    "   4  MQCFT_INTEGER                   15      16  MQIA_MAX_Q_DEPTH\n"
+    "   5  MQCFT_STRING                  2013      84  MQCA_Q_DESC\n"
+    "   6  MQCFT_STRING                  2027      32  MQCA_ALTERATION_DATE\n"
+    "   7  MQCFT_STRING                  2028      28  MQCA_ALTERATION_TIME\n"
+    "   8  MQCFT_STRING_LIST             3011     120  MQCACF_Q_NAMES\n"
+    "   9  MQCFT_INTEGER_LIST            1002      28  MQIACF_Q_ATTRS\n"
+    "  10  MQCFT_BYTE_STRING             7006      40  MQBACF_CONNECTION_ID\n"
+    "  11  MQCFT_INTEGER64                746      24  MQIAMO64_BYTES\n"
+    "  12  MQCFT_GROUP                   8011     116  MQGACF_Q_STATISTICS_DATA\n";
 
 TEST(ZemPcfInfo, ListsHeaderAndParametersWithSuiteTypesAndCommands)
 {
@@ -58,11 +58,23 @@ TEST(ZemPcfInfo, ListsHeaderAndParametersWithSuiteTypesAndCommands)
                                                       "Reason          0\n"
                                                       "ParameterCount  3\n"
                                                       "\n"
-                                                      " Pos  Type                     Parameter  Length\n"
-                                                      "   1  EXCFT_BYTE_STRING_LIST        7010      28\n"
-                                                      "   2  EXCFT_BINARY                  9002      24\n"
-                                                      "   3  MQCFT_INTEGER_FILTER            20      20\n",
+                                                      " Pos  Type                     Parameter  Length  Name\n"
+                                                      "   1  EXCFT_BYTE_STRING_LIST        7010      28  MQBACF_ACCOUNTING_TOKEN\n"
+                                                      "   2  EXCFT_BINARY                  9002      24  -\n"
+                                                      "   3  MQCFT_INTEGER_FILTER            20      20  MQIA_Q_TYPE\n",
                                                       ""}));
+
+    // An application activity message; a message of 160 parameters shows whole.
+    auto run = RunZem({"pcf", "info", dir.write("activity.pcf", PcfBytes().Cfh(26, 0, 1).Cfin(20, 6).bytes())});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Type            26 MQCFT_APP_ACTIVITY\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("   1  MQCFT_INTEGER                   20      16  MQIA_Q_TYPE = MQQT_REMOTE\n"),
+              std::string::npos) << run.out;
+    run = RunZem({"pcf", "info", dir.write("many.pcf", IntegerResponse(160))});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Message length  2596 bytes\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("ParameterCount  160\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n 160  MQCFT_INTEGER                  160      16  "), std::string::npos) << run.out;
 }
 
 TEST(ZemPcfNative, ConvertsThePeerSampleToTheNativeSampleAsTheFlagsSay)

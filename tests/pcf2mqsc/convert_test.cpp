@@ -112,7 +112,8 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
         {"integer filter", InquireQ1(1).Cfif(20, mq::MQCFOP_EQUAL, 1).bytes(), nullptr, bad, 2},
         {"byte string", PcfBytes().Cfh(1, 13, 2).Cfbs(7001, "AB").Cfst(2016, "Q1").bytes(), nullptr, bad, 1},
         {"group", InquireQ1(2).Cfgr(8000, 1).Cfin(20, 1).bytes(), nullptr, bad, 2},
-        {"response header", PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0).bytes(), nullptr, bad, 0},
+        // every MQCFH type is a header: this one lacks only the queue name
+        {"response header", PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0).bytes(), nullptr, ZEM_P2M_REQUIRED_MISSING, 0},
         {"command not in the table", PcfBytes().Cfh(1, 9999, 1).Cfst(2016, "Q1").bytes(), nullptr, notIn, 0},
         {"string list unknown to the command", InquireQ1(1).Cfsl(mq::MQCA_NAMES, {"A"}, 8).bytes(), nullptr, notIn, 2},
         {"required name missing", PcfBytes().Cfh(1, 13, 1).Cfin(20, 1).bytes(), nullptr, ZEM_P2M_REQUIRED_MISSING, 0},
@@ -139,6 +140,17 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
     // whatever the operator, the clause says GE
     for (int32_t op : {mq::MQCFOP_LESS, mq::MQCFOP_EQUAL, mq::MQCFOP_GREATER, mq::MQCFOP_LIKE})
         cases.push_back({"any operator", AlterDateFilter(InquireQ1(1), op).bytes(), where.c_str()});
+    // A command of more than 149 parameters, its last one converted too: raw, and indexed
+    // into continuations (ids the command does not know are dropped).
+    PcfBytes many = PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 160).Cfst(mq::MQCA_Q_NAME, "Q1");
+    for (int i = 0; i < 158; ++i)
+        many.Cfin(9999, i);
+    many.Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL);
+    cases.push_back({"160 parameters", many.bytes(), "DISPLAY QUEUE('Q1') TYPE(QLOCAL)"});
+    zemtest::PcfPtr indexed = zemtest::ContainerHolding(many.bytes());
+    ASSERT_EQ(RawToPcf(indexed.get()), 1);
+    ASSERT_NE(PcfContinuation(indexed.get()), nullptr);
+    ExpectConverted(Convert(*indexed), "DISPLAY QUEUE('Q1') TYPE(QLOCAL)");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         auto result = Convert(c.bytes, c.split, c.capacity);

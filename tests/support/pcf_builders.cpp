@@ -192,7 +192,7 @@ std::string SampleQueueResponse(ByteOrder order, Text text)
 {
     auto padded = [](const std::string &value, std::size_t width) { return value + std::string(width - value.size(), ' '); };
     return PcfBytes(order, text)
-        .Cfh(ZEM_MQCFT_RESPONSE, 13 /* MQCMD_INQUIRE_Q */, 12)
+        .Cfh(ZEM_MQCFT_RESPONSE, 13 /* MQCMD_INQUIRE_Q */, 12, 2 /* it holds an MQCFBS */)
         .Cfst(2016 /* MQCA_Q_NAME */, padded("APP.REQUEST.QUEUE", 48))
         .Cfin(20 /* MQIA_Q_TYPE */, 1 /* MQQT_LOCAL */)
         .Cfin(3 /* MQIA_CURRENT_Q_DEPTH */, 42)

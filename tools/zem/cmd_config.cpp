@@ -286,6 +286,12 @@ const NameKind kNameKinds[] = {
     {"function", "MapFunctionId", "API function identifiers as call names (MQPUT)", MapFunctionId},
     {"channeltype", "MapChannelType", "channel types as MQSC words (SVRCONN)", MapChannelType},
     {"environment", "MapEnvironment", "exit environments as MQXE_ names", MapEnvironment},
+    {"param", "PcfParamName", "PCF parameter ids as constant names (MQCA_Q_NAME)",
+     [](int32_t value, char *text) -> const char * {
+         const char *name = PcfParamName(value);
+         std::snprintf(text, ZEM_NAME_SIZE, "%d", value);
+         return name ? name : text;
+     }},
 };
 
 std::string NameHelp()

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,15 +11,30 @@
 #include "pcf_commands.h"
 #include "zemapi.h"
 
+#if defined(_WIN32)
+#include <io.h>
+#define dup _dup
+#define dup2 _dup2
+#define close _close
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
 namespace zem_cmd {
 namespace {
 
 const char kPrintHelp[] =
-    "usage: zem pcf print FILE\n"
+    "usage: zem pcf print FILE [--names]\n"
     "\n"
     "Lists the PCF message saved in FILE: the header extension, then every structure\n"
     "with its fields and values, groups with all of their members. A structure that\n"
-    "cannot be listed is followed by a raw dump of the whole message.\n";
+    "cannot be listed is followed by a raw dump of the whole message.\n"
+    "\n"
+    "options:\n"
+    "  --names   end each line that shows a parameter id with \"  [NAME]\", the id's\n"
+    "            constant name, or \"  [NAME = VALUE]\" for an integer whose value MQ\n"
+    "            enumerates; the listing is otherwise unchanged\n";
 
 const char kDumpHelp[] =
     "usage: zem pcf dump FILE\n"
@@ -34,7 +50,7 @@ const char kNewHelp[] =
     "options:\n"
     "  --command N       the command code (MQCMD_ or EXCMD_ value)\n"
     "  --type T          the header type: 1 command (default), 2 response, 7 event,\n"
-    "                    10, 12, 16 to 19, 21 or 22\n"
+    "                    8 user, 10, 12, 16 to 19, 21, 22, 26 activity or 27 status\n"
     "  -o, --output FILE the file to write\n";
 
 const char kAddHelp[] =
@@ -51,9 +67,6 @@ const char kAddHelp[] =
     "  --int64 ID=V         a 64-bit integer (MQCFIN64)\n"
     "  --bytes ID=HEX       a byte string (MQCFBS) from hex digits, two per byte\n";
 
-// The most parameters a message can hold and still be indexed whole when loaded.
-constexpr int32_t kMaxParameters = ZEM_PCF_INDEX_ENTRIES - 1;
-
 // The library's validity rule decides: a 36-byte structure of a header type is valid.
 bool IsHeaderType(int32_t type)
 {
@@ -68,6 +81,73 @@ bool IsHeaderType(int32_t type)
     bool valid = IsPcfAttrValid(&probe) == 1;
     DeleteMessage(&probe);
     return valid;
+}
+
+// Runs print with standard output sent to a temporary file and hands back what it wrote.
+bool CaptureStdout(const std::function<void()> &print, std::string &text)
+{
+    std::fflush(stdout);
+    FILE *capture = std::tmpfile();
+    int saved = capture ? dup(fileno(stdout)) : -1;
+    if (saved < 0 || dup2(fileno(capture), fileno(stdout)) < 0) {
+        if (saved >= 0)
+            close(saved);
+        if (capture)
+            std::fclose(capture);
+        return false;
+    }
+    print();
+    std::fflush(stdout);
+    dup2(saved, fileno(stdout));
+    close(saved);
+    std::rewind(capture);
+    char block[4096];
+    for (std::size_t count; (count = std::fread(block, 1, sizeof block, capture)) > 0;)
+        text.append(block, count);
+    std::fclose(capture);
+    return true;
+}
+
+// The number inside "key(" ... ")" on line, if the line has one.
+bool NumberAfter(const std::string &line, const char *key, int32_t &number)
+{
+    std::size_t at = line.find(key);
+    if (at == std::string::npos)
+        return false;
+    std::size_t start = at + std::strlen(key);
+    std::size_t end = line.find(')', start);
+    return end != std::string::npos && zem_cli::ParseInt32(line.substr(start, end - start), number);
+}
+
+// The listing with the name of every parameter id (and of an enumerated integer value)
+// at the end of the line that shows it.
+std::string NameListing(const std::string &listing)
+{
+    std::string named;
+    std::size_t start = 0;
+    while (start < listing.size()) {
+        std::size_t end = listing.find('\n', start);
+        end = end == std::string::npos ? listing.size() : end;
+        std::string line = listing.substr(start, end - start);
+        int32_t id = 0, type = 0, value = 0;
+        const char *name = nullptr;
+        if (line.compare(0, 2, "->") == 0 && NumberAfter(line, "->Type(", type) &&
+            (NumberAfter(line, "Parameter (", id) || NumberAfter(line, "Parameter(", id)))
+            name = PcfParamName(id);
+        if (name) {
+            // Integers and integer filters end with their value.
+            const char *valueName = nullptr;
+            if ((type == ZEM_MQCFT_INTEGER && NumberAfter(line, "Value(", value)) ||
+                (type == ZEM_MQCFT_INTEGER_FILTER && NumberAfter(line, "Filter Value(", value)))
+                valueName = PcfValueName(id, value);
+            line += std::string("  [") + name + (valueName ? std::string(" = ") + valueName : "") + "]";
+        }
+        named += line;
+        if (end < listing.size())
+            named += '\n';
+        start = end + 1;
+    }
+    return named;
 }
 
 // Parses the arguments of a command that takes exactly one FILE.
@@ -269,9 +349,6 @@ int BuildParameter(const Addition &addition, MESSAGE *attr)
 int AppendAll(PcfMessage *pcf, const std::vector<Addition> &additions)
 {
     for (const auto &addition : additions) {
-        if (pcf->pCfh->ParameterCount >= kMaxParameters)
-            return zem_cli::Failure("pcf add", "the message already holds " + std::to_string(kMaxParameters) +
-                                                   " parameters");
         MESSAGE attr{};
         if (int status = BuildParameter(addition, &attr))
             return status;
@@ -288,16 +365,31 @@ int AppendAll(PcfMessage *pcf, const std::vector<Addition> &additions)
 
 int PcfPrint(int argc, char **argv)
 {
-    std::string path;
-    int status = 0;
-    if (!ParseFileArgument("pcf print", argc, argv, kPrintHelp, path, status))
-        return status;
-    PcfMessage *pcf = LoadMessage("pcf print", path);
+    const char *command = "pcf print";
+    zem_cli::Args args;
+    if (!zem_cli::Parse(command, argc, argv, 1, {}, {"--names"}, args))
+        return 2;
+    if (args.help) {
+        std::fputs(kPrintHelp, stdout);
+        return 0;
+    }
+    if (args.positional.size() != 1)
+        return zem_cli::UsageError(command, "expects one FILE (see 'zem pcf print --help')");
+    PcfMessage *pcf = LoadMessage(command, args.positional[0]);
     if (!pcf)
         return 1;
-    PrintPcfMessage(pcf);
+    int status = 0;
+    if (!args.has("--names")) {
+        PrintPcfMessage(pcf);
+    } else {
+        std::string listing;
+        if (CaptureStdout([pcf] { PrintPcfMessage(pcf); }, listing))
+            std::fputs(NameListing(listing).c_str(), stdout);
+        else
+            status = zem_cli::Failure(command, "cannot capture the listing to add the names");
+    }
     DeletePcfMessage(pcf);
-    return 0;
+    return status;
 }
 
 int PcfDump(int argc, char **argv)
@@ -340,7 +432,7 @@ int PcfNew(int argc, char **argv)
     if (!args.hasOption("--command") || !zem_cli::ParseInt32(args.option("--command"), code))
         return zem_cli::UsageError(command, "--command needs an integer command code");
     if (args.hasOption("--type") && (!zem_cli::ParseInt32(args.option("--type"), type) || !IsHeaderType(type)))
-        return zem_cli::UsageError(command, "--type must be a PCF header type (1, 2, 7, 10, 12, 16 to 19, 21, 22)");
+        return zem_cli::UsageError(command, "--type must be a PCF header type (1, 2, 7, 8, 10, 12, 16 to 19, 21, 22, 26, 27)");
     if (output.empty())
         return zem_cli::UsageError(command, "-o FILE is required");
     PcfMessage *pcf = CreatePcfMessage(code, type, 0);

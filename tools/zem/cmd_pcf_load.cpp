@@ -14,8 +14,9 @@ const char kInfoHelp[] =
     "usage: zem pcf info FILE\n"
     "\n"
     "Loads the PCF message saved in FILE and prints its MQCFH fields, then one line per\n"
-    "parameter: its position, structure type, parameter id and length in bytes (a group's\n"
-    "length covers all of its members).\n";
+    "parameter: its position, structure type, parameter id, length in bytes (a group's\n"
+    "length covers all of its members) and the id's constant name, followed for an integer\n"
+    "by the name of its value where MQ enumerates the values (\"-\" when unnamed).\n";
 
 const char kNativeHelp[] =
     "usage: zem pcf native FILE -o OUT [--swap] [--ebcdic]\n"
@@ -62,6 +63,8 @@ const char *TypeName(int32_t type)
         {ZEM_MQCFT_ACCOUNTING, "MQCFT_ACCOUNTING"},
         {ZEM_MQCFT_INTEGER64, "MQCFT_INTEGER64"},
         {ZEM_MQCFT_INTEGER64_LIST, "MQCFT_INTEGER64_LIST"},
+        {ZEM_MQCFT_APP_ACTIVITY, "MQCFT_APP_ACTIVITY"},
+        {ZEM_MQCFT_STATUS, "MQCFT_STATUS"},
         {ZEM_EXCFT_BYTE_STRING_LIST, "EXCFT_BYTE_STRING_LIST"},
         {ZEM_EXCFT_PCF, "EXCFT_PCF"},
         {ZEM_EXCFT_BINARY, "EXCFT_BINARY"},
@@ -80,7 +83,17 @@ int32_t Word(const MESSAGE &msg, int index)
     return word;
 }
 
-void PrintHeader(const ZEM_MQCFH &header, int32_t length)
+// The parameters of the whole message, continuations included.
+int64_t ParameterTotal(PcfMessage *pcf)
+{
+    int64_t total = 0;
+    for (PcfMessage *part = pcf; part; part = PcfContinuation(part))
+        total += part->pCfh->ParameterCount;
+    return total;
+}
+
+// The MQCFH of the whole message: its ParameterCount counts the continuations too.
+void PrintHeader(const ZEM_MQCFH &header, int32_t length, int64_t parameterCount)
 {
     std::printf("Message length  %d bytes\n", length);
     std::printf("Type            %d %s\n", header.Type, TypeName(header.Type));
@@ -91,17 +104,23 @@ void PrintHeader(const ZEM_MQCFH &header, int32_t length)
     std::printf("Control         %d\n", header.Control);
     std::printf("CompCode        %d\n", header.CompCode);
     std::printf("Reason          %d\n", header.Reason);
-    std::printf("ParameterCount  %d\n", header.ParameterCount);
+    std::printf("ParameterCount  %lld\n", static_cast<long long>(parameterCount));
 }
 
 void PrintParameters(PcfMessage *pcf)
 {
-    std::printf("\n Pos  %-24s %9s %7s\n", "Type", "Parameter", "Length");
+    std::printf("\n Pos  %-24s %9s %7s  %s\n", "Type", "Parameter", "Length", "Name");
     MESSAGE attr{};
     for (int32_t pos = 1; GetAttrByPos(pos, &attr, pcf); ++pos) {
         // Every indexed structure has at least Type, StrucLength and Parameter.
         int32_t type = Word(attr, 0);
-        std::printf("%4d  %-24s %9d %7d\n", pos, TypeName(type), Word(attr, 2), attr.Used - ZEM_MDHDR_LENGTH);
+        int32_t id = Word(attr, 2);
+        const char *name = PcfParamName(id);
+        std::printf("%4d  %-24s %9d %7d  %s", pos, TypeName(type), id, attr.Used - ZEM_MDHDR_LENGTH,
+                    name ? name : "-");
+        int32_t value = 0;
+        const char *valueName = GetPcfIntAttrValue(&attr, &value) ? PcfValueName(id, value) : nullptr;
+        std::printf(valueName ? " = %s\n" : "\n", valueName);
     }
     DeleteMessage(&attr);
 }
@@ -149,7 +168,7 @@ int PcfInfo(int argc, char **argv)
     }
     if (!pcf)
         return zem_cli::Failure(command, "'" + path + "' does not hold a well-formed PCF message");
-    PrintHeader(*pcf->pCfh, pcf->PcfMsg.Used - ZEM_MDHDR_LENGTH);
+    PrintHeader(*pcf->pCfh, PcfToRaw(pcf, nullptr, 0), ParameterTotal(pcf));
     PrintParameters(pcf);
     DeletePcfMessage(pcf);
     return 0;
@@ -186,8 +205,8 @@ int PcfNative(int argc, char **argv)
     } else if (!SerializePcfMessage(pcf, output.c_str())) {
         status = zem_cli::Failure(command, "cannot write '" + output + "'");
     } else {
-        std::printf("%s: %d bytes, %d parameters\n", output.c_str(), pcf->PcfMsg.Used - ZEM_MDHDR_LENGTH,
-                    pcf->pCfh->ParameterCount);
+        std::printf("%s: %d bytes, %lld parameters\n", output.c_str(), PcfToRaw(pcf, nullptr, 0),
+                    static_cast<long long>(ParameterTotal(pcf)));
     }
     DeletePcfMessage(pcf);
     return status;
