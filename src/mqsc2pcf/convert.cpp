@@ -109,7 +109,7 @@ const MessageIdFamily kFamilies[] = {
 };
 constexpr std::size_t kFamilyPrefixChars = 3;
 
-MqscParam *g_currentCommand = nullptr;
+thread_local MqscParam *g_currentCommand = nullptr;
 
 // atol as the command server's numbers need it: base 10, saturating at the int32 range
 // instead of wrapping a value no MQ integer can hold.
