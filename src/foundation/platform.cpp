@@ -63,6 +63,8 @@ FILE *RebindStdoutAppending(const char *path)
     return bound == 0 ? stdout : nullptr;
 }
 
+bool LocalTime(std::time_t when, std::tm &fields) { return localtime_s(&fields, &when) == 0; }
+
 bool CurrentTimeText(char (&text)[26])
 {
     __time64_t now = _time64(nullptr);
@@ -243,6 +245,8 @@ bool CurrentTimeText(char (&text)[26])
     std::time_t now = std::time(nullptr);
     return now != static_cast<std::time_t>(-1) && ctime_r(&now, text) != nullptr;
 }
+
+bool LocalTime(std::time_t when, std::tm &fields) { return localtime_r(&when, &fields) != nullptr; }
 
 bool WorkingDirectory(char *buffer, std::size_t size) { return getcwd(buffer, size) != nullptr; }
 

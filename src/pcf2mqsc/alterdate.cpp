@@ -6,6 +6,7 @@
 #include <string>
 
 #include "foundation/mq_constants.h"
+#include "foundation/platform.h"
 #include "pcf2mqsc/pcf2mqsc.h"
 
 namespace zem {
@@ -79,11 +80,9 @@ ObjectStamps ReadObjectStamps(PcfMessage &response)
 // The discovery start as the queue manager writes its stamps, in local time.
 void DiscoveryTexts(int64_t discoveryStart, std::string &date, std::string &time)
 {
-    const std::time_t start = static_cast<std::time_t>(discoveryStart);
-    const std::tm *local = std::localtime(&start);
-    if (!local)
+    std::tm fields{};
+    if (!platform::LocalTime(static_cast<std::time_t>(discoveryStart), fields))
         return;
-    const std::tm fields = *local;
     char text[64];
     std::snprintf(text, sizeof text, "%4d-%02d-%02d", fields.tm_year + 1900, fields.tm_mon + 1,
                   fields.tm_mday);
@@ -132,8 +131,8 @@ int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char 
     }
 
     if (verbose) {
-        const std::time_t now = std::time(nullptr);
-        const char *nowText = std::ctime(&now);
+        char now[26];
+        const char *nowText = platform::CurrentTimeText(now) ? now : nullptr;
         const int32_t command = ResponseCommand(*response);
         std::printf("%sDBG...IsAlterDateRecent: \n\tQMGR<%s>  Reply to Command <%d>=<%s>\n"
                     "\tObjType <%s>: ObjName <%s>, return <%s> \n"
