@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/boundary.h"
 #include "foundation/platform.h"
 #include "pcf/accessors.h"
 #include "pcf/container.h"
@@ -385,8 +386,14 @@ using namespace zem;
 
 extern "C" {
 
-ZEMAPI(int) PrintPcfMessage(PcfMessage *pcf) { return PrintMessage(pcf); }
-ZEMAPI(int) PrintPcfAttr(MESSAGE *attr) { return attr ? PrintAttr(attr) : 0; }
+ZEMAPI(int) PrintPcfMessage(PcfMessage *pcf)
+{
+    return AtCBoundary([&] { return PrintMessage(pcf); }, [] { return 0; });
+}
+ZEMAPI(int) PrintPcfAttr(MESSAGE *attr)
+{
+    return AtCBoundary([&] { return attr ? PrintAttr(attr) : 0; }, [] { return 0; });
+}
 ZEMAPI(int) PrintPcfExt(MSHDRE *ext) { return PrintExtension(ext); }
 ZEMAPI(int) DumpPcfMessage(PcfMessage *pcf) { return pcf ? DumpMessage(pcf) : 0; }
 ZEMAPI(int) DumpHexMessage(const void *buffer, int32_t length) { return DumpHex(buffer, length); }

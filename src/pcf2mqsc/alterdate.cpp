@@ -5,6 +5,7 @@
 #include <ctime>
 #include <string>
 
+#include "foundation/boundary.h"
 #include "foundation/mq_constants.h"
 #include "foundation/platform.h"
 #include "pcf2mqsc/pcf2mqsc.h"
@@ -158,5 +159,7 @@ int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char 
 extern "C" ZEMAPI(int32_t) IsAlterDateRecent2(int64_t tDiscovStart, PcfMessage *pPcfMsg,
                                    const char *pszQMgr, int32_t verbose)
 {
-    return zem::IsAlteredSince(tDiscovStart, pPcfMsg, pszQMgr, verbose != 0);
+    // Without memory to decide, the object is treated as altered: discovery includes it.
+    return zem::AtCBoundary([&] { return zem::IsAlteredSince(tDiscovStart, pPcfMsg, pszQMgr, verbose != 0); },
+                            [] { return int32_t{1}; });
 }
