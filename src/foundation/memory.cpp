@@ -10,17 +10,13 @@
 namespace zem {
 namespace {
 
-// The report stream; set lazily to standard output on first use.
+// The report stream; standard output until SetMemoryLogFile names a file. Only that call
+// writes it, so allocations on several threads only read it.
 FILE *g_memoryLog = nullptr;
 // Nothing enters records here: the report is kept for callers that dump it.
 MemoryRecord *g_registry = nullptr;
 
-FILE *MemoryLog()
-{
-    if (!g_memoryLog)
-        g_memoryLog = stdout;
-    return g_memoryLog;
-}
+FILE *MemoryLog() { return g_memoryLog ? g_memoryLog : stdout; }
 
 }  // namespace
 
@@ -41,7 +37,6 @@ extern "C" {
 
 ZEMAPI(int) fNewMemory(void **block, uint32_t size, const char * /*module*/)
 {
-    MemoryLog();
     if (!block)
         return 0;
     *block = std::malloc(size);
@@ -52,7 +47,6 @@ ZEMAPI(int) fNewMemory(void **block, uint32_t size, const char * /*module*/)
 
 ZEMAPI(int) fSizeMemory(void **block, uint32_t size)
 {
-    MemoryLog();
     if (!block)
         return 0;
     if (size == 0) {
