@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -366,6 +367,8 @@ int PrintMessage(PcfMessage *pcf)
     MESSAGE holder{};
     if (!pcf || !CreateMessage(&holder, kListingHolderSize))
         return 0;
+    // Released however the listing ends, a failed allocation included.
+    std::unique_ptr<MESSAGE, decltype(&DeleteMessage)> release(&holder, &DeleteMessage);
     std::printf("\nDate: %s", TimeText().c_str());
     PrintExtension(&pcf->PcfExt);
     for (int32_t pos = 0; GetAttrByPos(pos, &holder, pcf); ++pos) {
@@ -375,7 +378,6 @@ int PrintMessage(PcfMessage *pcf)
         }
     }
     std::fflush(stdout);
-    DeleteMessage(&holder);
     return 1;
 }
 

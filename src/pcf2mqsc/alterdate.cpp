@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <string>
 
 #include "foundation/boundary.h"
@@ -66,6 +67,8 @@ ObjectStamps ReadObjectStamps(PcfMessage &response)
     MESSAGE holder{};
     if (CreateMessage(&holder, kHolderSize) != 1)
         return stamps;
+    // Released however the reading ends, a failed allocation included.
+    std::unique_ptr<MESSAGE, decltype(&DeleteMessage)> release(&holder, &DeleteMessage);
     ReadStringParameter(response, holder, mq::MQCA_ALTERATION_DATE, kAlterDateChars, stamps.alterDate);
     ReadStringParameter(response, holder, mq::MQCA_ALTERATION_TIME, kAlterTimeChars, stamps.alterTime);
     for (const auto &source : kObjectNameSources) {
@@ -74,7 +77,6 @@ ObjectStamps ReadObjectStamps(PcfMessage &response)
             break;
         }
     }
-    DeleteMessage(&holder);
     return stamps;
 }
 
