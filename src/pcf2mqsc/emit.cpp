@@ -77,12 +77,12 @@ bool ValueText(MqscKeyword &keyword, std::string &value, bool &bare)
     }
 }
 
-// True when the held text is longer than a taken value and holds an apostrophe that
-// could be cut from its partner (a string list's items carry their own quotes).
+// True when a list's held text is longer than a taken value and holds an apostrophe
+// that the cut could part from its partner (a string list's items carry their own
+// quotes). A single string is checked after doubling, against the room of its item.
 bool HeldTextCutsQuotes(const MqscKeyword &keyword)
 {
-    if (keyword.type != MQSC_STR && keyword.type != MQSC_STRLIST && keyword.type != MQSC_ENUMLIST &&
-        keyword.type != MQSC_LIST)
+    if (keyword.type != MQSC_STRLIST && keyword.type != MQSC_ENUMLIST && keyword.type != MQSC_LIST)
         return false;
     const char *held = reinterpret_cast<const char *>(keyword.value);
     if (!held || strnlen(held, kTakeValueSize) < std::size_t(kTakeValueSize))

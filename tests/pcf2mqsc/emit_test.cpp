@@ -105,6 +105,10 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
     auto tooLong = p2mtest::Convert(DefineQueue(1).Cfst(mq::MQCA_Q_DESC, std::string(7995, '\'')).bytes(), false, 40000);
     EXPECT_EQ(tooLong.compCode, 2);
     EXPECT_EQ(tooLong.reason, ZEM_P2M_TEXT_TOO_LONG);
+    // so does a list whose quoted items run past a taken value (400 items of 44 characters)
+    const std::vector<std::string> items(400, std::string(40, 'N'));
+    EXPECT_EQ(p2mtest::Convert(DefineNamelist(1).Cfsl(mq::MQCA_NAMES, items, 40).bytes(), false, 40000).reason,
+              ZEM_P2M_TEXT_TOO_LONG);
 }
 
 TEST(EmitMqsc, SeparatorsAndContinuationLines)
