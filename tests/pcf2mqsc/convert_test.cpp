@@ -203,7 +203,7 @@ TEST(Pcf2Mqsc, ConversionStartsCleanWhateverAnEarlierOneLeftBehind)
     auto define = PcfBytes().Cfh(1, mq::MQCMD_CREATE_Q, 2).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "Q3");
     ExpectConverted(Convert(define.bytes()), "DEFINE QLOCAL('Q3')");
 
-    // What an MQSC-to-PCF conversion leaves in the shared records: a stored description
+    // What an MQSC-to-PCF conversion leaves in the thread's records: a stored description
     // and queue type and a marked maximum depth.
     int32_t command = mq::MQCMD_INQUIRE_Q, descId = mq::MQCA_Q_DESC, typeId = mq::MQIA_Q_TYPE, depthId = mq::MQIA_MAX_Q_DEPTH;
     MqscKeyword *record = zem::FindCmdKeyword(GetCmdTbl(), zem::kFindById, &command);
