@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "foundation/platform.h"
 #include "zemapi.h"
 
 namespace zem {
@@ -76,8 +77,9 @@ ZEMAPI(void) SetMemoryLogFile(const char *path)
     g_memoryLog = std::fopen(path, "w");
     if (!g_memoryLog) {
         int error = errno;
+        char text[256];
         std::printf("Failed to open memory log file '%s' for writing\n(errno: %d (%s))\ndefaulting to stdout\n",
-                    path, error, std::strerror(error));
+                    path, error, platform::ErrorText(error, text));
         g_memoryLog = stdout;
     }
 }

@@ -52,6 +52,10 @@ bool CurrentTimeText(char (&text)[26]);
 // any thread). False when the time cannot be converted.
 bool LocalTime(std::time_t when, std::tm &fields);
 
+// The C library's text for an error number, as strerror gives it but without its shared
+// buffer (safe on any thread); it stands in buffer or in static storage.
+const char *ErrorText(int error, char (&buffer)[256]);
+
 // The current working directory; false when it cannot be read or does not fit in size.
 bool WorkingDirectory(char *buffer, std::size_t size);
 
