@@ -1,3 +1,4 @@
+// Each thread's copy of the command table, and the layout every copy is built from.
 #include "cmdtable/thread_table.h"
 
 #include <memory>

@@ -318,7 +318,9 @@ TEST(Pcf2Mqsc, FailedAllocationsEndInFailureResults)
 }  // namespace
 
 // The test's allocator: malloc under the thread's allowance.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void *operator new(std::size_t size)
 {
     if (t_allocationsLeft == 0)
