@@ -1099,7 +1099,8 @@ typedef struct PcfDataDesc {
  * (capacity: its PcfMsg.Size - 136; it is not resized). splitLines non-zero writes
  * continuation lines: the first line holds three items, every later item starts a new
  * line after " +". A string filter on MQCA_ALTERATION_DATE (2027) adds
- * " WHERE(ALTDATE GE value)" (the value cut to 13 characters, the operator ignored).
+ * " WHERE(ALTDATE GE value)" (the value cut to 13 characters, the operator ignored; a
+ * value holding a bracket or an apostrophe fails with 5002, as it could end the clause).
  * MQCMD_ESCAPE (38) gives its escape text unchanged (MQET_MQSC only). On every path
  * mqsc's MsgDesc.Format becomes "MQSTR   ". On success *compCode 0, *reason 0 and
  * mqsc->PcfMsg.Used = 136 + text length; on failure *compCode 2, a reason above,

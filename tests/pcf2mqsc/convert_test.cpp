@@ -104,6 +104,8 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
          false, 56},
         {"clause fits", AlterDateFilter(InquireQ1(1)).bytes(), where.c_str(), 0, 0, false, 49},
         {"clause too long", AlterDateFilter(InquireQ1(1)).bytes(), "DISPLAY QUEUE('Q1')", tooLong, 0, false, 48},
+        // the unquoted value may not end the clause early
+        {"clause breakout", AlterDateFilter(InquireQ1(1), 6, "1)PUT(DISABLE").bytes(), "DISPLAY QUEUE('Q1')", notIn},
         {"no escape type", Escape(1).Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR").bytes(), nullptr,
          mq::MQRCCF_ESCAPE_TYPE_ERROR, -1},
         {"escape type not MQSC", Escape(2).Cfin(mq::MQIACF_ESCAPE_TYPE, 2).Cfst(mq::MQCACF_ESCAPE_TEXT, "X").bytes(),
