@@ -11,7 +11,20 @@
  * Conventions: results are 1 for success and 0 for failure unless a function says
  * otherwise; constructors return a pointer or NULL; texts are NUL-terminated; getters
  * that copy at most N characters need buffers of N + 1 bytes. Diagnostics go to standard
- * output. Conversions (both directions) share process-wide state: run them one at a time.
+ * output.
+ *
+ * Threads: every function may be called concurrently from any number of threads, as long
+ * as no two threads use the same caller-owned object (message, container, text, item,
+ * file record) at once. Conversions in both directions, the alteration-date filter and
+ * the MQSC reply readers keep their working state per thread: the command table's marks
+ * and values, the current command, the readers' position and the z/OS report parsers'
+ * state belong to the calling thread, which sees exactly what it would see alone. That
+ * state takes about 150 KB per converting thread (the thread's copy of the command table,
+ * made on its first use and released when the thread ends). Not safe to call
+ * concurrently with any other call: ZemApiSetLogFile and SetMemoryLogFile, which rebind
+ * process-wide streams. Standard output is shared, so the diagnostics of concurrent calls
+ * may interleave. No C++ exception leaves any function: a failed allocation ends in the
+ * function's failure result.
  */
 #ifndef ZEMAPI_H
 #define ZEMAPI_H
@@ -158,7 +171,8 @@ typedef struct MemoryRecord {
 ZEMAPI(int) fNewMemory(void **block, uint32_t size, const char *module);
 ZEMAPI(int) fSizeMemory(void **block, uint32_t size);
 ZEMAPI(void) FreeMemory(void *block);
-/* Sends the memory report to a file opened for writing (NULL or "" changes nothing). */
+/* Sends the memory report to a file opened for writing (NULL or "" changes nothing).
+ * Not to be called concurrently with any other call of this library. */
 ZEMAPI(void) SetMemoryLogFile(const char *path);
 /* Writes the block report ("END OF DUMP, total blocks = 0") to the memory log stream;
  * returns the records listed. */
@@ -176,7 +190,8 @@ ZEMAPI(void) LOGMSG(const char *message, int unused);
 ZEMAPI(void) debug(int condition, const char *expression, int keepGoing, const char *file, int line);
 /* Appends everything later written to standard output, by anyone in the process, to the
  * file at path. Returns stdout, or NULL when the file cannot be opened (standard output
- * then stays where it was). */
+ * then stays where it was). Not to be called concurrently with anything that writes to
+ * standard output, on any thread. */
 ZEMAPI(FILE *) ZemApiSetLogFile(const char *path);
 
 /* Byte order. bwshort, bwlong and bwint64 reverse the bytes of a value; bwbyte exchanges
@@ -927,7 +942,8 @@ ZEMAPI(int32_t) AuthRecSort(AuthRecSortSet *set, int32_t **indices);
 struct MqscParam;
 
 /* One record per command, parameter keyword and value keyword. isSet and value are
- * run-time fields that the conversions fill and empty; the rest is constant data. */
+ * run-time fields that the conversions fill and empty; the rest is constant data. Each
+ * thread has its own copy of every record (see GetCmdTbl). */
 typedef struct MqscKeyword {
     int32_t                type;
     int32_t                id;
@@ -952,14 +968,16 @@ typedef struct MqscParam {
     int32_t      level;
 } MqscParam;
 
-/* The command table: a NULL-terminated array of the 124 command records, in lookup
- * order (a lookup by code finds the first record with that id). The first 106 keep
- * their positions; the z/OS commands added after them (storage classes, DISPLAY USAGE,
- * DISPLAY CONN, SET and DISPLAY CHLAUTH, DISPLAY SMDS, and DISPLAY ARCHIVE, SECURITY,
- * SYSTEM, LOG, GROUP, CFSTRUCT and CFSTATUS under IBM MQ's own command codes) and
- * DISPLAY PUBSUB follow.
- * The records belong to the library; callers read them and never change them. Never
- * fails. */
+/* The command table of the calling thread: a NULL-terminated array of the 124 command
+ * records, in lookup order (a lookup by code finds the first record with that id). The
+ * first 106 keep their positions; the z/OS commands added after them (storage classes,
+ * DISPLAY USAGE, DISPLAY CONN, SET and DISPLAY CHLAUTH, DISPLAY SMDS, and DISPLAY
+ * ARCHIVE, SECURITY, SYSTEM, LOG, GROUP, CFSTRUCT and CFSTATUS under IBM MQ's own command
+ * codes) and DISPLAY PUBSUB follow. Each thread gets its own copy of the table (about
+ * 150 KB, made on the thread's first call and released when it ends), so the marks and
+ * values the conversions leave in it are the calling thread's. The records belong to the
+ * library; callers read them and never change them, and hand them to no other thread.
+ * NULL only when the copy cannot be allocated. */
 ZEMAPI(MqscKeyword **) GetCmdTbl(void);
 
 /* Appends the standard parameters of a request to message, whose MQCFH already holds
@@ -981,8 +999,9 @@ ZEMAPI(int32_t) BuildPcfCmd(PcfMessage *message, const char *name, int32_t value
 /* ==== SECTION mqsc2pcf: MQSC reply text to PCF ==== */
 
 /* Reading a reply text. The readers cut the text in place (it must be writable and can
- * be read once) and remember where they stopped in one process-wide position, like
- * strtok: call GetMqscStatus once per text, then GetMqscIdent and, where the keyword
+ * be read once) and remember where they stopped in one position per thread, like
+ * strtok_r with the thread as its context (threads reading concurrently never disturb
+ * each other): call GetMqscStatus once per text, then GetMqscIdent and, where the keyword
  * takes a value, GetMqscValue, until GetMqscIdent returns 0. Longer tokens than the
  * fields hold are cut to fit. */
 #define ZEM_MQSC_ITEM_NAME_LENGTH  64
@@ -1059,7 +1078,9 @@ ZEMAPI(void) MqscToPcf(MqscText *input, PcfArea *output, int32_t command, int32_
  * MqscIntToPcf holds it as a number, or for an enumeration as the value keyword it names
  * (5002 when it is none of its values); a keyword of the other kind is refused with 5001.
  * EmitPcfMsg writes the held values of the current command to output and lets go of
- * them (5003 when the message does not fit: nothing is written). */
+ * them (5003 when the message does not fit: nothing is written). The current command and
+ * the held values are the calling thread's: one thread's steps run one after another,
+ * other threads may convert concurrently. A failed allocation gives 5003. */
 ZEMAPI(int32_t) MqscCmdToPcf(MqscItem *item, int32_t command, int32_t *reason);
 ZEMAPI(int32_t) MqscStrToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reason);
 ZEMAPI(int32_t) MqscIntToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reason);
@@ -1070,7 +1091,8 @@ ZEMAPI(int32_t) EmitPcfMsg(PcfArea *output, int32_t *reason);
  * with the converted response (an unknown message id gives CompCode 0); the escape
  * command (38) appends the whole text as MQCACF_ESCAPE_TEXT; the z/OS reports of SET LOG
  * (10633), DISPLAY LOG (10632) and DISPLAY GROUP (10901) append the suite's parameters
- * line by line (the last two keep their table state from one call to the next).
+ * line by line (the last two keep their table state from one call to the next on the
+ * same thread; other threads have their own).
  * status: 0 converted, 2 failed; reason: 0 or a code above; count: as MqscToPcf (0 on the
  * report paths, untouched for the escape command). */
 ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32_t *status,
@@ -1121,8 +1143,12 @@ ZEMAPI(void) zemMqsc2PcfEx(PcfMessage *input, PcfMessage *output, int32_t *statu
 /* PCF command to MQSC text. The command table decides everything: the PCF parameters
  * only mark table entries and store their values, and the text is written in the order
  * of the command's parameter list; a parameter the command does not know is dropped.
- * The marks and values live in the shared command table, so conversions of both
- * directions run one at a time. Each conversion starts from a clean table. */
+ * The marks and values live in the calling thread's copy of the command table, so
+ * conversions on different threads run concurrently, and one thread's run one after
+ * another. Each conversion starts from a clean table. A value written between
+ * apostrophes (the "('%s')" formats and each item of a string list) has every apostrophe
+ * in it written twice, as MQSC reads one, so it never leaves its quotes. A failed
+ * allocation ends any function below with reason 5003. */
 
 /* Reasons of the conversion (with completion code 2); 0 means converted. The escape
  * command also reports MQRCCF_ESCAPE_TYPE_ERROR (3054) and
@@ -1131,7 +1157,8 @@ ZEMAPI(void) zemMqsc2PcfEx(PcfMessage *input, PcfMessage *output, int32_t *statu
                                           is shorter than its fields or overruns the data */
 #define ZEM_P2M_NOT_IN_TABLE      5002 /* command not in the table; string list unknown to
                                           the command; a value that cannot be written */
-#define ZEM_P2M_TEXT_TOO_LONG     5003 /* the text does not fit the output capacity */
+#define ZEM_P2M_TEXT_TOO_LONG     5003 /* the text does not fit the output capacity (or
+                                          memory ran out) */
 #define ZEM_P2M_NO_PARAM_LIST     5004 /* the command's record has no parameter list */
 #define ZEM_P2M_REQUIRED_MISSING  5005 /* a required parameter of the command is missing */
 
@@ -1148,7 +1175,8 @@ typedef struct PcfDataDesc {
  * (capacity: its PcfMsg.Size - 136; it is not resized). splitLines non-zero writes
  * continuation lines: the first line holds three items, every later item starts a new
  * line after " +". A string filter on MQCA_ALTERATION_DATE (2027) adds
- * " WHERE(ALTDATE GE value)" (the value cut to 13 characters, the operator ignored).
+ * " WHERE(ALTDATE GE value)" (the value cut to 13 characters, the operator ignored; a
+ * value holding a bracket or an apostrophe fails with 5002, as it could end the clause).
  * MQCMD_ESCAPE (38) gives its escape text unchanged (MQET_MQSC only). On every path
  * mqsc's MsgDesc.Format becomes "MQSTR   ". On success *compCode 0, *reason 0 and
  * mqsc->PcfMsg.Used = 136 + text length; on failure *compCode 2, a reason above,
@@ -1176,10 +1204,11 @@ ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscText *output, int32_t splitLines,
  * table does not hold it). MqcfinToMqsc writes "UNLIMITED" / "AUTO" to scratch for an
  * EXPIRY / KAINT of -1; an enumeration value not in the keyword's list is dropped.
  * StrListToMqsc stores the list as 'A', 'B' (each item cut at its first blank, at most
- * 48 characters; blank items add nothing) and returns 0 when the command does not know
- * the parameter as a list. MqcfslToMqsc stores the whole Strings area as one text.
- * MqcfilToMqsc marks, as bare attribute selectors, the keywords whose ids are the
- * list's values, up to the first value the command does not know. */
+ * 48 characters, an apostrophe in it doubled; blank items add nothing) and returns 0
+ * when the command does not know the parameter as a list. MqcfslToMqsc stores the whole
+ * Strings area as one text. MqcfilToMqsc marks, as bare attribute selectors, the
+ * keywords whose ids are the list's values, up to the first value the command does not
+ * know. */
 ZEMAPI(int32_t) MqcfhToMqsc(const ZEM_MQCFH *cfh, char *scratch, int32_t *reason);
 ZEMAPI(int32_t) MqcfinToMqsc(const ZEM_MQCFIN *cfin, char *scratch, int32_t *reason);
 ZEMAPI(int32_t) MqcfstToMqsc(const ZEM_MQCFST *cfst, char *scratch, int32_t *reason);
@@ -1189,7 +1218,9 @@ ZEMAPI(int32_t) MqcfilToMqsc(const ZEM_MQCFIL *cfil, int32_t *reason);
 
 /* Writes the marked keywords of command's parameter list, in list order, into output
  * and clears their marks. 1 written (output->Length = text length, *reason 0); 0 with
- * *reason 5002, 5003, 5004 or 5005. A value longer than 15999 characters is cut. */
+ * *reason 5002, 5003, 5004 or 5005. A value longer than 15999 characters is cut, except
+ * one written between apostrophes that holds one: that fails with 5003, as a cut could
+ * part a doubled apostrophe or a list item from its closing quote. */
 ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscText *output, int32_t splitLines,
                             int32_t *reason);
 
@@ -1201,8 +1232,9 @@ ZEMAPI(char *) ConvertOpStr(int32_t op, char *text);
 /* Discovery filter: 1 when the object in the inquiry response pPcfMsg was altered at or
  * after tDiscovStart (seconds since 1970, compared in local time as "YYYY-MM-DD" and
  * "HH.MM.SS" texts with MQCA_ALTERATION_DATE / _TIME), 0 when it was not. A response
- * without both stamps, and a NULL message or name or a zero time, give 1. verbose
- * non-zero traces the decision on standard output (lines beginning "DBG..."). */
+ * without both stamps, and a NULL message or name or a zero time, give 1, and so does a
+ * failed allocation. verbose non-zero traces the decision on standard output (lines
+ * beginning "DBG..."). Safe to call concurrently with conversions on other threads. */
 ZEMAPI(int32_t) IsAlterDateRecent2(int64_t tDiscovStart, PcfMessage *pPcfMsg,
                                    const char *pszQMgr, int32_t verbose);
 
@@ -1441,9 +1473,11 @@ ZEMAPI(void) PrintHexData(const void *data, int32_t length, FILE *stream);
  * instead and stops. It returns 0 only when its working buffer cannot be had (or for
  * NULL). PrintPcfAttr lists the one structure in attr: 1, or 0 (after an "UNKNOWN PCF
  * Attribute" line) for a type it cannot list or a structure whose length words do not
- * fit its own bytes. Values are shown cut to 1024 bytes. PrintPcfExt lists an MSHDRE
- * (0 for NULL). DumpPcfMessage prints the MQCFH fields and a hex dump of the bytes in
- * this container's data area (a continuation is dumped on its own). DumpHexMessage prints a buffer 16 bytes a line, offset, hex and characters (the
+ * fit its own bytes. Both return 0, the listing cut short, when memory runs out. Values
+ * are shown cut to 1024 bytes. PrintPcfExt lists an MSHDRE (0 for NULL). DumpPcfMessage
+ * prints the MQCFH fields and a hex dump of the bytes in this container's data area (a
+ * continuation is dumped on its own). DumpHexMessage prints a buffer 16 bytes a line,
+ * offset, hex and characters (the
  * last, partial line without characters); it returns the result of flushing stdout. */
 ZEMAPI(int) PrintPcfMessage(PcfMessage *pcf);
 ZEMAPI(int) PrintPcfAttr(MESSAGE *attr);

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "cmdtable/param_index.h"
-#include "cmdtable/records.h"
+#include "cmdtable/thread_table.h"
 
 namespace zem {
 namespace {
@@ -43,23 +43,7 @@ bool Matches(const MqscKeyword *record, int32_t mode, const void *key) {
     return record->name != nullptr && std::strcmp(record->name, static_cast<const char *>(key)) == 0;
 }
 
-void ResetRecord(MqscKeyword *record) {
-    if (HoldsString(record->type)) ReleaseString(record);
-    record->value = 0;
-    record->isSet = 0;
-}
-
-}  // namespace
-
-MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key) {
-    if (array == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName)) return nullptr;
-    for (MqscKeyword **entry = array; *entry != nullptr; ++entry) {
-        if (Matches(*entry, mode, key)) return *entry;
-    }
-    return nullptr;
-}
-
-MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key) {
+MqscKeyword *SearchParams(MqscParam *list, int32_t mode, const void *key) {
     if (list == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName)) return nullptr;
     if (list[0].keyword == nullptr) return nullptr;
     // The table's own lists are searched through their index, with the same answers.
@@ -79,8 +63,35 @@ MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key) {
     return nullptr;
 }
 
+}  // namespace
+
+void ResetRecord(MqscKeyword *record) {
+    if (HoldsString(record->type)) ReleaseString(record);
+    record->value = 0;
+    record->isSet = 0;
+}
+
+MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key) {
+    if (array == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName)) return nullptr;
+    for (MqscKeyword **entry = array; *entry != nullptr; ++entry) {
+        if (Matches(*entry, mode, key)) {
+            // A record handed out may be marked by the caller: the next reset looks at it.
+            NoteTouched(*entry);
+            return *entry;
+        }
+    }
+    return nullptr;
+}
+
+MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key) {
+    MqscKeyword *found = SearchParams(list, mode, key);
+    NoteTouched(found);
+    return found;
+}
+
 int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length) {
     if (record == nullptr || length < 0) return 0;
+    NoteTouched(record);
     switch (record->type) {
     case MQSC_CMD:
     case MQSC_STR: {
@@ -140,18 +151,14 @@ int32_t TakeKeywordValue(MqscKeyword *record, void *dest) {
     return 0;
 }
 
-void ResetCmdTable() {
-    // Every keyword record hangs off some command's list; lists are walked to their NULL
-    // keyword so that entries behind an inner end mark are reached too. A shared record
-    // is met several times, which is harmless once its string is gone.
-    for (MqscKeyword **command = table::kCommands; *command != nullptr; ++command) {
-        ResetRecord(*command);
-        MqscParam *list = (*command)->params;
-        if (list == nullptr) continue;
-        for (MqscParam *entry = list; entry->keyword != nullptr; ++entry) ResetRecord(entry->keyword);
-    }
-}
+void ResetCmdTable() { ResetTouched(); }
 
 }  // namespace zem
 
-extern "C" ZEMAPI(MqscKeyword **) GetCmdTbl(void) { return zem::table::kCommands; }
+extern "C" ZEMAPI(MqscKeyword **) GetCmdTbl(void) {
+    try {
+        return zem::ThreadCommands();
+    } catch (...) {
+        return nullptr;
+    }
+}

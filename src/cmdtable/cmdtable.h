@@ -1,8 +1,9 @@
 // The MQSC/PCF command table: access operations shared by both conversion directions.
 //
 // The table itself is constant data (commands, parameter lists, keyword and value records);
-// only the isSet and value fields of the keyword records change at run time. Those fields
-// are process-wide scratch space of the conversions, so conversions run one at a time.
+// only the isSet and value fields of the keyword records change at run time. Every thread
+// works on its own copy (thread_table.h), so conversions on different threads never share
+// those fields.
 #pragma once
 #include "zemapi.h"
 
@@ -47,10 +48,11 @@ int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length);
 // isSet is not touched.
 int32_t TakeKeywordValue(MqscKeyword *record, void *dest);
 
-// Empties every run-time field of the whole table: isSet becomes 0 and value 0 in every
-// command and keyword record, and heap strings are released. The converters call it
-// when a conversion starts, so that nothing left by an earlier, failed conversion (in
-// either direction) is written out.
+// Empties every run-time field of the calling thread's table: isSet becomes 0 and value
+// 0 in every command and keyword record, and heap strings are released. The converters
+// call it when a conversion starts, so that nothing left by an earlier, failed conversion
+// (in either direction) is written out. Only the records handed out by the lookups above
+// or given a value since the last reset can hold anything, so only those are visited.
 void ResetCmdTable();
 
 }  // namespace zem

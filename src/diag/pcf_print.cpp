@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "foundation/boundary.h"
 #include "foundation/platform.h"
 #include "pcf/accessors.h"
 #include "pcf/container.h"
@@ -365,6 +367,8 @@ int PrintMessage(PcfMessage *pcf)
     MESSAGE holder{};
     if (!pcf || !CreateMessage(&holder, kListingHolderSize))
         return 0;
+    // Released however the listing ends, a failed allocation included.
+    std::unique_ptr<MESSAGE, decltype(&DeleteMessage)> release(&holder, &DeleteMessage);
     std::printf("\nDate: %s", TimeText().c_str());
     PrintExtension(&pcf->PcfExt);
     for (int32_t pos = 0; GetAttrByPos(pos, &holder, pcf); ++pos) {
@@ -378,7 +382,6 @@ int PrintMessage(PcfMessage *pcf)
         }
     }
     std::fflush(stdout);
-    DeleteMessage(&holder);
     return 1;
 }
 
@@ -389,8 +392,14 @@ using namespace zem;
 
 extern "C" {
 
-ZEMAPI(int) PrintPcfMessage(PcfMessage *pcf) { return PrintMessage(pcf); }
-ZEMAPI(int) PrintPcfAttr(MESSAGE *attr) { return attr ? PrintAttr(attr) : 0; }
+ZEMAPI(int) PrintPcfMessage(PcfMessage *pcf)
+{
+    return AtCBoundary([&] { return PrintMessage(pcf); }, [] { return 0; });
+}
+ZEMAPI(int) PrintPcfAttr(MESSAGE *attr)
+{
+    return AtCBoundary([&] { return attr ? PrintAttr(attr) : 0; }, [] { return 0; });
+}
 ZEMAPI(int) PrintPcfExt(MSHDRE *ext) { return PrintExtension(ext); }
 ZEMAPI(int) DumpPcfMessage(PcfMessage *pcf) { return pcf ? DumpMessage(pcf) : 0; }
 ZEMAPI(int) DumpHexMessage(const void *buffer, int32_t length) { return DumpHex(buffer, length); }

@@ -16,8 +16,9 @@ constexpr std::size_t kEntryOverhead = 1 + 6 + 25 + 3 + 1;
 constexpr int kLongestMessage = static_cast<int>(kLogLineSize - 1 - kEntryOverhead);
 
 constexpr std::size_t kAssertionSize = 512;
-// Shared by every failing assertion, as callers of the original expect; see the header.
-char g_assertion[kAssertionSize];
+// Shared by every failing assertion of a thread, as callers of the original expect;
+// each thread has its own, so concurrent failures do not mix their texts.
+thread_local char g_assertion[kAssertionSize];
 
 }  // namespace
 }  // namespace zem

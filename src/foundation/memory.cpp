@@ -5,22 +5,19 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "foundation/platform.h"
 #include "zemapi.h"
 
 namespace zem {
 namespace {
 
-// The report stream; set lazily to standard output on first use.
+// The report stream; standard output until SetMemoryLogFile names a file. Only that call
+// writes it, so allocations on several threads only read it.
 FILE *g_memoryLog = nullptr;
 // Nothing enters records here: the report is kept for callers that dump it.
 MemoryRecord *g_registry = nullptr;
 
-FILE *MemoryLog()
-{
-    if (!g_memoryLog)
-        g_memoryLog = stdout;
-    return g_memoryLog;
-}
+FILE *MemoryLog() { return g_memoryLog ? g_memoryLog : stdout; }
 
 }  // namespace
 
@@ -41,7 +38,6 @@ extern "C" {
 
 ZEMAPI(int) fNewMemory(void **block, uint32_t size, const char * /*module*/)
 {
-    MemoryLog();
     if (!block)
         return 0;
     *block = std::malloc(size);
@@ -52,7 +48,6 @@ ZEMAPI(int) fNewMemory(void **block, uint32_t size, const char * /*module*/)
 
 ZEMAPI(int) fSizeMemory(void **block, uint32_t size)
 {
-    MemoryLog();
     if (!block)
         return 0;
     if (size == 0) {
@@ -82,8 +77,9 @@ ZEMAPI(void) SetMemoryLogFile(const char *path)
     g_memoryLog = std::fopen(path, "w");
     if (!g_memoryLog) {
         int error = errno;
+        char text[256];
         std::printf("Failed to open memory log file '%s' for writing\n(errno: %d (%s))\ndefaulting to stdout\n",
-                    path, error, std::strerror(error));
+                    path, error, platform::ErrorText(error, text));
         g_memoryLog = stdout;
     }
 }

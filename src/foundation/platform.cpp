@@ -63,6 +63,15 @@ FILE *RebindStdoutAppending(const char *path)
     return bound == 0 ? stdout : nullptr;
 }
 
+bool LocalTime(std::time_t when, std::tm &fields) { return localtime_s(&fields, &when) == 0; }
+
+const char *ErrorText(int error, char (&buffer)[256])
+{
+    buffer[0] = '\0';
+    strerror_s(buffer, sizeof buffer, error);
+    return buffer;
+}
+
 bool CurrentTimeText(char (&text)[26])
 {
     __time64_t now = _time64(nullptr);
@@ -242,6 +251,21 @@ bool CurrentTimeText(char (&text)[26])
 {
     std::time_t now = std::time(nullptr);
     return now != static_cast<std::time_t>(-1) && ctime_r(&now, text) != nullptr;
+}
+
+bool LocalTime(std::time_t when, std::tm &fields) { return localtime_r(&when, &fields) != nullptr; }
+
+namespace {
+// strerror_r comes in two forms: the GNU one hands back the text, the POSIX one fills the
+// buffer and returns 0.
+[[maybe_unused]] const char *ErrorTextOf(const char *text, const char *) { return text; }
+[[maybe_unused]] const char *ErrorTextOf(int result, const char *buffer) { return result == 0 ? buffer : ""; }
+}  // namespace
+
+const char *ErrorText(int error, char (&buffer)[256])
+{
+    buffer[0] = '\0';
+    return ErrorTextOf(strerror_r(error, buffer, sizeof buffer), buffer);
 }
 
 bool WorkingDirectory(char *buffer, std::size_t size) { return getcwd(buffer, size) != nullptr; }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 
 #include "zemapi.h"
 
@@ -46,6 +47,14 @@ FILE *RebindStdoutAppending(const char *path);
 
 // The ctime text of now: 24 characters and a newline. False when the clock cannot be read.
 bool CurrentTimeText(char (&text)[26]);
+
+// The local time of `when` into fields, without the C library's shared buffer (safe on
+// any thread). False when the time cannot be converted.
+bool LocalTime(std::time_t when, std::tm &fields);
+
+// The C library's text for an error number, as strerror gives it but without its shared
+// buffer (safe on any thread); it stands in buffer or in static storage.
+const char *ErrorText(int error, char (&buffer)[256]);
 
 // The current working directory; false when it cannot be read or does not fit in size.
 bool WorkingDirectory(char *buffer, std::size_t size);

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "cmdtable/cmdtable.h"
+#include "foundation/boundary.h"
 #include "foundation/mq_constants.h"
 #include "mqsc2pcf/scanner.h"
 
@@ -128,7 +129,7 @@ const CommandMessageRow kCommandRows[] = {
 const char kCommandResponseHeader[] = "CSQN205I";
 const char kReturnPrefix[] = "RETURN=";
 
-MqscParam *g_currentCommand = nullptr;
+thread_local MqscParam *g_currentCommand = nullptr;
 
 // atol as the command server's numbers need it: base 10, saturating at the int32 range
 // instead of wrapping a value no MQ integer can hold.
@@ -750,7 +751,11 @@ ZEMAPI(int32_t) MqscIntToPcf(MqscItem *item, MqscKeyword *keyword, int32_t *reas
 {
     if (item == nullptr || keyword == nullptr || reason == nullptr)
         return 0;
-    return zem::IntegerToPcf(*item, *keyword, *reason) ? 1 : 0;
+    return zem::AtCBoundary([&] { return zem::IntegerToPcf(*item, *keyword, *reason) ? 1 : 0; },
+                            [&] {
+                                *reason = ZEM_RC_MQSC_NO_ROOM;
+                                return 0;
+                            });
 }
 
 ZEMAPI(int32_t) EmitPcfMsg(PcfArea *output, int32_t *reason)

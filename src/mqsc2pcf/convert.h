@@ -1,10 +1,10 @@
 // MQSC reply text to PCF: the message-id table, the current command of this direction and
 // the PCF writer behind MqscToPcf and its exported steps.
 //
-// Values travel through the shared command table: the readers store them in the keyword
-// records of the current command's parameter list, EmitPcfMsg writes the marked records
-// out in list order. The current command and the table are process-wide, so conversions
-// of both directions run one at a time.
+// Values travel through the command table: the readers store them in the keyword records
+// of the current command's parameter list, EmitPcfMsg writes the marked records out in
+// list order. The current command and the table are the calling thread's, so conversions
+// on different threads run concurrently.
 #pragma once
 #include <string>
 #include <string_view>

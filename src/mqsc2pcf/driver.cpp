@@ -19,8 +19,8 @@ constexpr int32_t kEnvelopeHeader = ZEM_MDHDR_LENGTH;
 constexpr int32_t kCommandOffset = 12;    // MQCFH.Command
 constexpr int32_t kCompCodeOffset = 24;   // MQCFH.CompCode
 
-LogReportState g_logState = LogReportState::kOutside;
-GroupReportState g_groupState = GroupReportState::kIdle;
+thread_local LogReportState g_logState = LogReportState::kOutside;
+thread_local GroupReportState g_groupState = GroupReportState::kIdle;
 
 bool IsWordSeparator(char c) { return c == '\0' || c == ' ' || c == '\n' || c == '\r'; }
 

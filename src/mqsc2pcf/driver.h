@@ -24,7 +24,7 @@ bool GetWord(int number, std::string_view text, char (&buffer)[kWordChars + 1]);
 // True when word `number` exists and is exactly `expected`.
 bool WordIs(std::string_view text, int number, std::string_view expected);
 
-// States the report parsers keep from one line to the next.
+// States the report parsers keep from one line to the next, one set per thread.
 enum class LogReportState { kOutside = 0, kTapeTable = 1 };
 enum class GroupReportState { kIdle = 0, kGroupSeen = 1, kMemberTable = 2, kSecondSeen = 3, kSecondTable = 4 };
 LogReportState DisplayLogState();

@@ -6,9 +6,9 @@
 namespace zem {
 namespace {
 
-// Where the last scan stopped: just past the delimiter that ended its token, or NULL
-// when it reached the end of the text.
-char *g_scanPosition = nullptr;
+// Where the calling thread's last scan stopped: just past the delimiter that ended its
+// token, or NULL when it reached the end of the text.
+thread_local char *g_scanPosition = nullptr;
 
 // A delimiter set is at most 256 characters long; the rest of a longer one is ignored.
 constexpr std::size_t kMaxDelimiters = 256;

@@ -1,4 +1,4 @@
-// The MQSC reply-text scanner: a strtok-like tokenizer with one process-wide position.
+// The MQSC reply-text scanner: a strtok-like tokenizer with one position per thread.
 #pragma once
 #include <cstddef>
 

@@ -3,9 +3,12 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <string>
 
+#include "foundation/boundary.h"
 #include "foundation/mq_constants.h"
+#include "foundation/platform.h"
 #include "pcf2mqsc/pcf2mqsc.h"
 
 namespace zem {
@@ -64,6 +67,8 @@ ObjectStamps ReadObjectStamps(PcfMessage &response)
     MESSAGE holder{};
     if (CreateMessage(&holder, kHolderSize) != 1)
         return stamps;
+    // Released however the reading ends, a failed allocation included.
+    std::unique_ptr<MESSAGE, decltype(&DeleteMessage)> release(&holder, &DeleteMessage);
     ReadStringParameter(response, holder, mq::MQCA_ALTERATION_DATE, kAlterDateChars, stamps.alterDate);
     ReadStringParameter(response, holder, mq::MQCA_ALTERATION_TIME, kAlterTimeChars, stamps.alterTime);
     for (const auto &source : kObjectNameSources) {
@@ -72,18 +77,15 @@ ObjectStamps ReadObjectStamps(PcfMessage &response)
             break;
         }
     }
-    DeleteMessage(&holder);
     return stamps;
 }
 
 // The discovery start as the queue manager writes its stamps, in local time.
 void DiscoveryTexts(int64_t discoveryStart, std::string &date, std::string &time)
 {
-    const std::time_t start = static_cast<std::time_t>(discoveryStart);
-    const std::tm *local = std::localtime(&start);
-    if (!local)
+    std::tm fields{};
+    if (!platform::LocalTime(static_cast<std::time_t>(discoveryStart), fields))
         return;
-    const std::tm fields = *local;
     char text[64];
     std::snprintf(text, sizeof text, "%4d-%02d-%02d", fields.tm_year + 1900, fields.tm_mon + 1,
                   fields.tm_mday);
@@ -132,8 +134,8 @@ int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char 
     }
 
     if (verbose) {
-        const std::time_t now = std::time(nullptr);
-        const char *nowText = std::ctime(&now);
+        char now[26];
+        const char *nowText = platform::CurrentTimeText(now) ? now : nullptr;
         const int32_t command = ResponseCommand(*response);
         std::printf("%sDBG...IsAlterDateRecent: \n\tQMGR<%s>  Reply to Command <%d>=<%s>\n"
                     "\tObjType <%s>: ObjName <%s>, return <%s> \n"
@@ -159,5 +161,7 @@ int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char 
 extern "C" ZEMAPI(int32_t) IsAlterDateRecent2(int64_t tDiscovStart, PcfMessage *pPcfMsg,
                                    const char *pszQMgr, int32_t verbose)
 {
-    return zem::IsAlteredSince(tDiscovStart, pPcfMsg, pszQMgr, verbose != 0);
+    // Without memory to decide, the object is treated as altered: discovery includes it.
+    return zem::AtCBoundary([&] { return zem::IsAlteredSince(tDiscovStart, pPcfMsg, pszQMgr, verbose != 0); },
+                            [] { return int32_t{1}; });
 }

@@ -1,12 +1,21 @@
 // The exported entry points of the PCF-to-MQSC direction: argument checks only.
 #include <cstring>
 
+#include "foundation/boundary.h"
 #include "pcf2mqsc/pcf2mqsc.h"
 
 namespace {
 
 // Converters may be called without a reason variable; theirs then goes nowhere.
 int32_t &ReasonOrScratch(int32_t *reason, int32_t &scratch) { return reason ? *reason : scratch; }
+
+// What an entry point gives when memory ran out: reason 5003, as for any text that does
+// not fit.
+int32_t OutOfMemory(int32_t &reason, int32_t result)
+{
+    reason = ZEM_P2M_TEXT_TOO_LONG;
+    return result;
+}
 
 // The structure converters' entry: a NULL structure is reported as one the converter
 // cannot handle, with the result the converter gives when it drops a parameter.
@@ -20,7 +29,8 @@ int32_t ConvertOne(const Structure *structure, char *scratch, int32_t *reason, C
         reasonOut = ZEM_P2M_BAD_STRUCTURE;
         return resultWithoutStructure;
     }
-    return convert(*structure, scratch, reasonOut);
+    return zem::AtCBoundary([&] { return convert(*structure, scratch, reasonOut); },
+                            [&] { return OutOfMemory(reasonOut, resultWithoutStructure); });
 }
 
 }  // namespace
@@ -40,7 +50,12 @@ ZEMAPI(void) zemPcf2Mqsc(PcfMessage *command, PcfMessage *mqsc, int32_t splitLin
         failedOut = 0;
         return;
     }
-    zem::ConvertPcfCommandToMqsc(*command, *mqsc, splitLines != 0, compCodeOut, reasonOut, failedOut);
+    zem::AtCBoundary(
+        [&] { zem::ConvertPcfCommandToMqsc(*command, *mqsc, splitLines != 0, compCodeOut, reasonOut, failedOut); },
+        [&] {
+            compCodeOut = 2;
+            OutOfMemory(reasonOut, 0);
+        });
 }
 
 ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscText *output, int32_t splitLines,
@@ -50,7 +65,9 @@ ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscText *output, int32_t splitLines,
     int32_t &reasonOut = ReasonOrScratch(reason, reasonScratch);
     int32_t &failedOut = failedParam ? *failedParam : failedScratch;
     MqscText noOutput{nullptr, 0};
-    zem::WalkPcfToMqsc(input, output ? *output : noOutput, splitLines != 0, reasonOut, failedOut);
+    zem::AtCBoundary(
+        [&] { zem::WalkPcfToMqsc(input, output ? *output : noOutput, splitLines != 0, reasonOut, failedOut); },
+        [&] { OutOfMemory(reasonOut, 0); });
 }
 
 ZEMAPI(int32_t) MqcfhToMqsc(const ZEM_MQCFH *cfh, char *scratch, int32_t *reason)
@@ -92,7 +109,9 @@ ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscText *output, int32_t splitLine
     int32_t reasonScratch = 0;
     int32_t &reasonOut = ReasonOrScratch(reason, reasonScratch);
     MqscText noOutput{nullptr, 0};
-    return zem::EmitMqsc(command, output ? *output : noOutput, splitLines != 0, reasonOut);
+    return zem::AtCBoundary(
+        [&] { return zem::EmitMqsc(command, output ? *output : noOutput, splitLines != 0, reasonOut); },
+        [&] { return OutOfMemory(reasonOut, 0); });
 }
 
 ZEMAPI(char *) ConvertOpStr(int32_t op, char *text)

@@ -1,4 +1,4 @@
-// Process-wide state of the PCF-to-MQSC direction; conversions run one at a time.
+// State of the PCF-to-MQSC direction, one per thread.
 #include "pcf2mqsc/conversion_state.h"
 
 #include <algorithm>
@@ -10,8 +10,8 @@
 namespace zem {
 namespace {
 
-MqscParam *currentParamList = nullptr;
-std::vector<const MqscKeyword *> valuedRecords;
+thread_local MqscParam *currentParamList = nullptr;
+thread_local std::vector<const MqscKeyword *> valuedRecords;
 
 }  // namespace
 

@@ -64,8 +64,10 @@ int32_t EscapeText(PcfMessage &command, char *text, int64_t capacity, int64_t &t
 
 // Appends " WHERE(ALTDATE GE value)" when the command carries a string filter on the
 // alteration date. The filter's own operator is not used: discovery asks only for
-// objects altered since a date. A clause that does not fit fails the conversion
-// (when nothing failed before) and is not written.
+// objects altered since a date. The value stands unquoted, so one holding a bracket or
+// an apostrophe, which could end the clause and add keywords of its own, fails the
+// conversion with 5002; so does a clause that does not fit, with 5003 (each only when
+// nothing failed before). Neither is written.
 void AppendAlterDateClause(PcfMessage &command, char *text, int64_t capacity,
                            int64_t &textLength, int32_t &reason)
 {
@@ -75,6 +77,11 @@ void AppendAlterDateClause(PcfMessage &command, char *text, int64_t capacity,
     int32_t filterOperator = 0;
     if (!filter || GetPcfStrFltrAttrValue(filter, value, kAlterDateFilterChars, &filterOperator) != 1)
         return;
+    if (std::strpbrk(value, "()'") != nullptr) {
+        if (reason == 0)
+            reason = ZEM_P2M_NOT_IN_TABLE;
+        return;
+    }
     const std::string clause = std::string(" WHERE(ALTDATE GE ") + value + ")";
     if (textLength + int64_t(clause.size()) + 1 > capacity) {
         if (reason == 0)

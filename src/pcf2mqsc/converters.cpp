@@ -176,7 +176,7 @@ int32_t StrListToMqscImpl(const ZEM_MQCFSL &cfsl, char *scratch, int32_t &reason
         if (item.empty())
             continue;
         listText += '\'';
-        listText += item;
+        listText += QuoteApostrophes(item);
         listText += '\'';
         if (i < cfsl.Count - 1)
             listText += ", ";

@@ -77,31 +77,68 @@ bool ValueText(MqscKeyword &keyword, std::string &value, bool &bare)
     }
 }
 
+// True when a list's held text is longer than a taken value and holds an apostrophe
+// that the cut could part from its partner (a string list's items carry their own
+// quotes). A single string is checked after doubling, against the room of its item.
+bool HeldTextCutsQuotes(const MqscKeyword &keyword)
+{
+    if (keyword.type != MQSC_STRLIST && keyword.type != MQSC_ENUMLIST && keyword.type != MQSC_LIST)
+        return false;
+    const char *held = reinterpret_cast<const char *>(keyword.value);
+    if (!held || strnlen(held, kTakeValueSize) < std::size_t(kTakeValueSize))
+        return false;
+    return std::strchr(held, '\'') != nullptr;
+}
+
+// True when format writes its value between apostrophes ("('%s')").
+bool QuotesValue(const char *format) { return format && std::strstr(format, "'%s'"); }
+
 // Appends the text of one item (keyword and formatted value) to piece, keeping the
-// piece within the item area: a value too long for it is cut.
-bool AppendItemText(const MqscParam &entry, std::string &piece)
+// piece within the item area: a value too long for it is cut, unless it holds an
+// apostrophe, where a cut could leave a quote open (reason 5003 then). Returns the
+// reason: 0, or the one the conversion fails with.
+int32_t AppendItemText(const MqscParam &entry, std::string &piece)
 {
     MqscKeyword &keyword = *entry.keyword;
     if (entry.nameMode == 1 && keyword.name)
         piece += keyword.name;
     if (entry.valueMode != 1)
-        return true;
+        return 0;
+    if (HeldTextCutsQuotes(keyword))
+        return ZEM_P2M_TEXT_TOO_LONG;
     std::string value;
     bool bare = false;
     if (!ValueText(keyword, value, bare))
-        return false;
+        return ZEM_P2M_NOT_IN_TABLE;
     if (bare)
-        return true;
+        return 0;
+    if (QuotesValue(entry.format))
+        value = QuoteApostrophes(value);
     const std::string framing = ApplyValueFormat(entry.format, "");
     const std::size_t used = piece.size() + framing.size();
     const std::size_t room = used < kItemTextMax ? kItemTextMax - used : 0;
-    if (value.size() > room)
+    if (value.size() > room) {
+        if (value.find('\'') != std::string::npos)
+            return ZEM_P2M_TEXT_TOO_LONG;
         value.resize(room);
+    }
     piece += ApplyValueFormat(entry.format, value);
-    return true;
+    return 0;
 }
 
 }  // namespace
+
+std::string QuoteApostrophes(std::string_view value)
+{
+    std::string quoted;
+    quoted.reserve(value.size());
+    for (char c : value) {
+        quoted += c;
+        if (c == '\'')
+            quoted += c;
+    }
+    return quoted;
+}
 
 std::string ApplyValueFormat(const char *format, std::string_view value)
 {
@@ -157,10 +194,9 @@ int32_t EmitMqsc(int32_t command, MqscText &output, bool splitLines, int32_t &re
             piece += "+\n";
             breakDivisor = 1;
         }
-        if (!AppendItemText(*entry, piece)) {
-            reason = ZEM_P2M_NOT_IN_TABLE;
+        reason = AppendItemText(*entry, piece);
+        if (reason != 0)
             return 0;
-        }
         ++itemNumber;
         keyword.isSet = 0;
         if (textLength + int64_t(piece.size()) + 1 > capacity) {

@@ -1,9 +1,9 @@
 // PCF command to MQSC text: the walk over the PCF structures, the structure converters
 // that mark command-table entries, the writer, and the alteration-date filter.
 //
-// The marks and values live in the shared command table; the current parameter list and
-// the set of records that received a value belong to this direction alone. Both are
-// process-wide, so conversions run one at a time.
+// The marks and values live in the calling thread's copy of the command table; the
+// current parameter list and the set of records that received a value belong to this
+// direction alone, one per thread.
 #pragma once
 #include <string>
 #include <string_view>
@@ -42,6 +42,9 @@ void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
 
 // Writes the marked entries of command's parameter list into output.
 int32_t EmitMqsc(int32_t command, MqscText &output, bool splitLines, int32_t &reason);
+
+// value with each apostrophe written twice, as MQSC reads one inside a quoted value.
+std::string QuoteApostrophes(std::string_view value);
 
 // Places value at the first "%s" or "%d" of format (the table's value formats); a format
 // without a conversion is copied alone. Values of every kind go through text, so a

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
+#include "cmdtable/thread_table.h"
 #include "zemapi.h"
 
 namespace zem {
@@ -26,7 +29,7 @@ std::string Found(const MqscKeyword *record) {
 
 const char *Held(const MqscKeyword &record) { return reinterpret_cast<const char *>(record.value); }
 
-// Every test leaves the shared table as it found it.
+// Every test leaves the calling thread's table as it found it.
 class CmdTableOps : public ::testing::Test {
 protected:
     void TearDown() override { ResetCmdTable(); }
@@ -246,6 +249,59 @@ TEST_F(CmdTableOps, ResetCmdTableEmptiesEveryRecordOfEveryList) {
         }
     }
     ResetCmdTable();  // a second reset finds nothing to release
+}
+
+// Records of two copies of the table met at the same places: the copies never share a
+// record, hold the same data, and a record shared by several lists of one copy is shared
+// by the same lists of the other.
+class Correspondence {
+public:
+    void pair(MqscKeyword *mine, MqscKeyword *theirs) {
+        if (mine == nullptr || theirs == nullptr) {
+            EXPECT_EQ(mine, theirs);
+            return;
+        }
+        EXPECT_NE(mine, theirs);
+        EXPECT_EQ(Found(mine) + std::to_string(mine->type), Found(theirs) + std::to_string(theirs->type));
+        auto [seen, added] = forward_.emplace(mine, theirs);
+        EXPECT_EQ(seen->second, theirs) << mine->name;
+        EXPECT_EQ(backward_.emplace(theirs, mine).first->second, mine) << mine->name;
+        if (!added) return;
+        for (MqscParam *a = mine->params, *b = theirs->params; a != nullptr && b != nullptr; ++a, ++b) {
+            pair(a->keyword, b->keyword);
+            if (a->keyword == nullptr) break;
+        }
+        for (MqscKeyword **a = mine->values, **b = theirs->values; a != nullptr && b != nullptr; ++a, ++b) {
+            pair(*a, *b);
+            if (*a == nullptr) break;
+        }
+    }
+
+private:
+    std::map<MqscKeyword *, MqscKeyword *> forward_, backward_;
+};
+
+TEST_F(CmdTableOps, EachThreadHasItsOwnCopyOfTheTableOfBoundedSize) {
+    MqscKeyword *descr = Param(13, "DESCR");
+    SetKeywordValue(descr, "main thread", 11);
+    descr->isSet = 1;
+    MqscKeyword **mine = GetCmdTbl();
+    MqscKeyword **theirs = nullptr;
+    std::size_t theirBytes = 0;
+    std::thread([&] {
+        theirs = GetCmdTbl();
+        Correspondence copies;
+        for (std::size_t i = 0; mine[i] != nullptr || theirs[i] != nullptr; ++i) copies.pair(mine[i], theirs[i]);
+        MqscKeyword *theirDescr = Param(13, "DESCR");
+        EXPECT_EQ(theirDescr->isSet, 0);
+        EXPECT_EQ(theirDescr->value, 0);
+        SetKeywordValue(theirDescr, "released when the thread ends", 29);
+        theirBytes = ThreadTableBytes();
+    }).join();
+    EXPECT_NE(theirs, mine);
+    EXPECT_STREQ(Held(*descr), "main thread");
+    // The size the header gives for one thread's copy.
+    EXPECT_LT(theirBytes, std::size_t{192} * 1024);
 }
 
 }  // namespace

@@ -66,29 +66,6 @@ TEST(ParamIndex, EveryNameAndIdOfEveryListFindsTheFirstEntryThatHasIt)
     EXPECT_GT(lookups, 3000);  // the whole table was walked, not an empty array
 }
 
-TEST(ParamIndex, FirstMatchWinsWhereNamesRepeat)
-{
-    // The queue inquiry: the share option is found by its value words, the queue name
-    // by its keyword; the command's own id (13) is also MAXMSGL's and finds MAXMSGL.
-    MqscKeyword **table = GetCmdTbl();
-    MqscParam *inquireQ = nullptr;
-    for (MqscKeyword **command = table; *command && !inquireQ; ++command)
-        if ((*command)->id == 13)
-            inquireQ = (*command)->params;
-    ASSERT_NE(nullptr, inquireQ);
-    MqscKeyword *share = FindCmdParam(inquireQ, kFindByName, "NOSHARE");
-    ASSERT_NE(nullptr, share);
-    EXPECT_EQ(23, share->id);
-    EXPECT_EQ(share, FindCmdParam(inquireQ, kFindByName, "SHARE"));
-    MqscKeyword *queue = FindCmdParam(inquireQ, kFindByName, "QUEUE");
-    ASSERT_NE(nullptr, queue);
-    EXPECT_EQ(2016, queue->id);
-    int32_t maxMsgLength = 13;
-    MqscKeyword *byId = FindCmdParam(inquireQ, kFindById, &maxMsgLength);
-    ASSERT_NE(nullptr, byId);
-    EXPECT_STREQ("MAXMSGL", byId->name);
-}
-
 TEST(ParamIndex, ListsOutsideTheTableAreSearchedAsTheyStand)
 {
     MqscKeyword verb{MQSC_CMD, 4711, "VERB", nullptr, 0, nullptr, 0, -1, 0};

@@ -1,12 +1,14 @@
 // The road of an inquiry to a z/OS queue manager: the PCF command, its MQSC text, the
 // reply the command server gives (written here by hand) and the PCF response it becomes.
-// Also what each direction leaves in the shared command table for the other.
+// Also what each direction leaves in the command table for the other, and the same round
+// trips on several threads at once.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
@@ -90,9 +92,7 @@ std::string ValueOf(PcfMessage *response, int32_t id)
     return value;
 }
 
-TEST(RoundTrip, InquiriesAndTheirResponses)
-{
-    const struct {
+struct RoundTripCase {
         int32_t command;
         const char *name;
         int32_t value;
@@ -102,7 +102,8 @@ TEST(RoundTrip, InquiriesAndTheirResponses)
         int32_t reason;
         int32_t parameterCount;  // -1: not all parameters are listed below
         std::map<int32_t, std::string> values;
-    } cases[] = {
+};
+const RoundTripCase kCases[] = {
         {13, "PAYROLL.IN", 0, "DISPLAY QUEUE('PAYROLL.IN') ALL",
          "CSQM401I +CSQ1 QUEUE(PAYROLL.IN                              )\0"
          "TYPE(QLOCAL)          QSGDISP(QMGR)\0"
@@ -190,8 +191,11 @@ TEST(RoundTrip, InquiriesAndTheirResponses)
         {123, "", 0, "DISPLAY SYSTEM", "CSQJ322I +CSQ1 DISPLAY SYSTEM report follows-", 0, 0, 0, {}},
         {120, "", 0, "DISPLAY LOG", "CSQJ322I +CSQ1 DISPLAY LOG report follows-", 0, 0, 0, {}},
         {119, "", 0, "DISPLAY GROUP", "CSQ5100I +CSQ1 DISPLAY GROUP report follows-", 0, 0, 0, {}},
-    };
-    for (const auto &c : cases) {
+};
+
+TEST(RoundTrip, InquiriesAndTheirResponses)
+{
+    for (const auto &c : kCases) {
         SCOPED_TRACE(c.mqsc);
         PcfPtr command = Inquiry(c.command, c.name, c.value);
         EXPECT_EQ(c.mqsc, ToMqsc(command.get()));
@@ -258,6 +262,64 @@ TEST(ConversionDirections, ValuesLeftByAFailedConversionAreNotWrittenByTheOtherD
     Answer(command.get(), "CSQM401I +CSQ1 QUEUE(Q1) CURDEPTH(5)");
     EXPECT_EQ(zemtest::PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(3, 5).bytes(),
               zemtest::DataOf(*command));
+}
+
+// Everything one pass over the round trips gives, in one text: each case's MQSC text,
+// response bytes and discovery decision, a change with a quoted description, and the
+// parameters a DISPLAY LOG report adds line by line (its parser keeps state between lines).
+std::string RoundTrips(std::size_t first)
+{
+    std::string all;
+    const std::size_t count = std::size(kCases);
+    for (std::size_t i = 0; i < count; ++i) {
+        const RoundTripCase &c = kCases[(first + i) % count];
+        PcfPtr command = Inquiry(c.command, c.name, c.value);
+        all += ToMqsc(command.get()) + "|";
+        PcfPtr input = zemtest::ContainerHolding(c.reply);
+        int32_t status = -1, reason = -1, count = -1;
+        zemMqsc2Pcf(input.get(), command.get(), &status, &reason, &count);
+        all += std::to_string(status) + "," + std::to_string(reason) + "," + std::to_string(count) + "|";
+        RawToPcf(command.get());
+        all += zemtest::DataOf(*command) + "|";
+        all += std::to_string(IsAlterDateRecent2(1, command.get(), "CSQ1", 0)) + "\n";
+    }
+    all += ToMqsc(ChangeQueue("Bob's queue").get()) + "\n";
+    for (const char *line : {"Current parameters: MAXRTU=3 DEALLCT=5", "---- -- -------- ------ ------",
+                             "0A30 B CSQ1.0001 VOL001 CSQ1.ARCHLOG1.A0000123", "End of tape unit report"}) {
+        PcfPtr output(CreatePcfMessage(10632, ZEM_MQCFT_COMMAND, 64));
+        PcfPtr input = zemtest::ContainerHolding(line);
+        int32_t status = -1, reason = -1, count = -1;
+        zemMqsc2Pcf(input.get(), output.get(), &status, &reason, &count);
+        all += std::to_string(status) + "," + std::to_string(reason) + "|" + zemtest::DataOf(*output) + "\n";
+    }
+    return all;
+}
+
+TEST(RoundTrip, ThreadsGiveTheSingleThreadedResults)
+{
+    // The threads start first, so that they also race for everything built on first use;
+    // the single-threaded results are taken afterwards.
+    const std::size_t cases = std::size(kCases);
+    constexpr int kThreads = 4, kPasses = 25;
+    std::vector<std::vector<std::string>> results(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int pass = 0; pass < kPasses; ++pass)
+                results[t].push_back(RoundTrips(static_cast<std::size_t>(t + pass) % cases));
+        });
+    for (auto &thread : threads)
+        thread.join();
+
+    std::vector<std::string> expected;
+    for (std::size_t first = 0; first < cases; ++first)
+        expected.push_back(RoundTrips(first));
+    ASSERT_NE(expected[0].find("DESCR('Bob''s queue')"), std::string::npos);
+    std::vector<int> mismatches(kThreads, 0);
+    for (int t = 0; t < kThreads; ++t)
+        for (int pass = 0; pass < kPasses; ++pass)
+            mismatches[t] += results[t][pass] != expected[static_cast<std::size_t>(t + pass) % cases];
+    EXPECT_EQ(mismatches, std::vector<int>(kThreads, 0));
 }
 
 }  // namespace

@@ -1,13 +1,20 @@
 // zemPcf2Mqsc: the whole conversion of a PCF command held in a PcfMessage.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <new>
+#include <set>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
 #include "conversion_helpers.h"
 #include "foundation/mq_constants.h"
+#include "capture.h"
 #include "pcf_builders.h"
 
 using p2mtest::Convert;
@@ -101,6 +108,8 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
          false, 56},
         {"clause fits", AlterDateFilter(InquireQ1(1)).bytes(), where.c_str(), 0, 0, false, 49},
         {"clause too long", AlterDateFilter(InquireQ1(1)).bytes(), "DISPLAY QUEUE('Q1')", tooLong, 0, false, 48},
+        // the unquoted value may not end the clause early
+        {"clause breakout", AlterDateFilter(InquireQ1(1), 6, "1)PUT(DISABLE").bytes(), "DISPLAY QUEUE('Q1')", notIn},
         {"no escape type", Escape(1).Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR").bytes(), nullptr,
          mq::MQRCCF_ESCAPE_TYPE_ERROR, -1},
         {"escape type not MQSC", Escape(2).Cfin(mq::MQIACF_ESCAPE_TYPE, 2).Cfst(mq::MQCACF_ESCAPE_TEXT, "X").bytes(),
@@ -212,7 +221,7 @@ TEST(Pcf2Mqsc, ConversionStartsCleanWhateverAnEarlierOneLeftBehind)
     auto define = PcfBytes().Cfh(1, mq::MQCMD_CREATE_Q, 2).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "Q3");
     ExpectConverted(Convert(define.bytes()), "DEFINE QLOCAL('Q3')");
 
-    // What an MQSC-to-PCF conversion leaves in the shared records: a stored description
+    // What an MQSC-to-PCF conversion leaves in the thread's records: a stored description
     // and queue type and a marked maximum depth.
     int32_t command = mq::MQCMD_INQUIRE_Q, descId = mq::MQCA_Q_DESC, typeId = mq::MQIA_Q_TYPE, depthId = mq::MQIA_MAX_Q_DEPTH;
     MqscKeyword *record = zem::FindCmdKeyword(GetCmdTbl(), zem::kFindById, &command);
@@ -236,4 +245,109 @@ TEST(Pcf2Mqsc, ConversionStartsCleanWhateverAnEarlierOneLeftBehind)
     ExpectConverted(p2mtest::ConvertInto(*second, *text, false), "PING QMGR");
 }
 
+// Allocations this thread may still make before operator new fails; -1 without limit.
+thread_local long t_allocationsLeft = -1;
+
+// Runs call on a fresh thread (so that the thread's own command table, and on the first
+// call the process's table layout and index, are built under the limit too) for every
+// allowance from 0 up, until one is enough. Every run gives either that run's result or
+// one of `failed`, and none lets an exception out.
+template <typename Call>
+void SweepAllocations(const std::string &what, Call call, const std::set<std::string> &failed)
+{
+    SCOPED_TRACE(what);
+    std::vector<std::string> results;
+    for (long allowance = 0;; ++allowance) {
+        std::string result;
+        bool limited = false;
+        std::thread([&] {
+            t_allocationsLeft = allowance;
+            result = call();
+            limited = t_allocationsLeft == 0;
+            t_allocationsLeft = -1;
+        }).join();
+        if (!limited) {
+            for (const std::string &early : results)
+                EXPECT_TRUE(early == result || failed.count(early) == 1) << early;
+            return;
+        }
+        results.push_back(result);
+    }
+}
+
+// Takes the limit off while the test builds its result text.
+struct Unlimited {
+    long saved = t_allocationsLeft;
+    Unlimited() { t_allocationsLeft = -1; }
+    ~Unlimited() { t_allocationsLeft = saved; }
+};
+
+TEST(Pcf2Mqsc, FailedAllocationsEndInFailureResults)
+{
+    zemtest::PcfPtr command = zemtest::ContainerHolding(
+        PcfBytes().Cfh(1, mq::MQCMD_CHANGE_Q, 4).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "Q1")
+            .Cfst(mq::MQCA_Q_DESC, "it's").Cfin(mq::MQIA_MAX_Q_DEPTH, 9).bytes());
+    zemtest::PcfPtr text = p2mtest::TextContainer(256);
+    SweepAllocations("PCF to MQSC", [&] {
+        int32_t compCode = -1, reason = -1, failedParam = -1;
+        zemPcf2Mqsc(command.get(), text.get(), 1, &compCode, &reason, &failedParam);
+        Unlimited unlimited;
+        return std::to_string(compCode) + " " + std::to_string(reason) + " " +
+               (compCode ? "" : reinterpret_cast<const char *>(text->PcfMsg.pData));
+    }, {"2 5003 "});
+
+    const std::string reply = "CSQM401I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) DESCR(Payroll) CURDEPTH(12) NOTRIGGER "
+                              "ALTDATE(2001-02-03) ALTTIME(04.05.06)";
+    zemtest::PcfPtr response(CreatePcfMessage(mq::MQCMD_INQUIRE_Q, ZEM_MQCFT_COMMAND, 512));
+    SweepAllocations("MQSC to PCF", [&] {
+        zemtest::PcfPtr input;
+        {
+            Unlimited unlimited;
+            input = zemtest::ContainerHolding(reply);
+            response->PcfMsg.Used = ZEM_MDHDR_LENGTH + ZEM_MQCFH_LENGTH;
+            response->pCfh->Type = ZEM_MQCFT_COMMAND;
+        }
+        int32_t status = -1, reason = -1, count = -1;
+        zemMqsc2Pcf(input.get(), response.get(), &status, &reason, &count);
+        Unlimited unlimited;
+        return std::to_string(status) + " " + std::to_string(reason) + " " +
+               (status ? "" : zemtest::DataOf(*response));
+    }, {"2 5003 "});
+
+    ASSERT_EQ(RawToPcf(response.get()), 1);
+    // The printer fails with 0; the filter, stamped before now, takes a failure for an
+    // alteration (1).
+    const int64_t now = static_cast<int64_t>(std::time(nullptr));
+    SweepAllocations("printer and filter", [&] {
+        int printed = -1, recent = -1;
+        long allowance = std::exchange(t_allocationsLeft, -1);
+        zemtest::CaptureStdout([&] {
+            t_allocationsLeft = allowance;
+            printed = PrintPcfMessage(response.get());
+            recent = IsAlterDateRecent2(now, response.get(), "CSQ1", 1);
+            allowance = std::exchange(t_allocationsLeft, -1);
+        });
+        t_allocationsLeft = allowance;
+        Unlimited unlimited;
+        return std::to_string(printed) + " " + std::to_string(recent);
+    }, {"0 1", "1 1"});
+}
+
 }  // namespace
+
+// The test's allocator: malloc under the thread's allowance.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+void *operator new(std::size_t size)
+{
+    if (t_allocationsLeft == 0)
+        throw std::bad_alloc();
+    if (t_allocationsLeft > 0)
+        --t_allocationsLeft;
+    if (void *block = std::malloc(size ? size : 1))
+        return block;
+    throw std::bad_alloc();
+}
+void operator delete(void *block) noexcept { std::free(block); }
+void operator delete(void *block, std::size_t) noexcept { std::free(block); }

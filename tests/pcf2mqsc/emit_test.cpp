@@ -85,7 +85,18 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
         {"blanks only", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, "    "), "DEFINE QLOCAL('Q1') DESCR(' ')"},
         {"empty", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, ""), "DEFINE QLOCAL('Q1') DESCR(' ')"},
         {"empty in brackets", InquireQueue(1).Cfst(mq::MQCACF_COMMAND_SCOPE, ""), "DISPLAY QUEUE('Q1') CMDSCOPE( )"},
-        {"apostrophe copied once", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, "it's"), "DEFINE QLOCAL('Q1') DESCR('it's')"},
+        // an apostrophe inside a quoted value is written twice, so the value never leaves its quotes
+        {"apostrophe", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, "Bob's queue"), "DEFINE QLOCAL('Q1') DESCR('Bob''s queue')"},
+        {"two in a row", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, "a''b"), "DEFINE QLOCAL('Q1') DESCR('a''''b')"},
+        {"one at each end", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, "'x'"), "DEFINE QLOCAL('Q1') DESCR('''x''')"},
+        {"breakout attempt",
+         Command(mq::MQCMD_CHANGE_Q, 3).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "PAYROLL")
+             .Cfst(mq::MQCA_Q_DESC, "x') PUT(DISABLED) DESCR('y"),
+         "ALTER QLOCAL('PAYROLL') DESCR('x'') PUT(DISABLED) DESCR(''y')"},
+        {"list item", DefineNamelist(1).Cfsl(mq::MQCA_NAMES, {"O'K", "B"}, 8), "DEFINE NAMELIST('NL1') NAMES('O''K', 'B')"},
+        // 7994 apostrophes fill the 15989 characters of the item to the last but one
+        {"doubled value that fits", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, std::string(7994, '\'')),
+         "DEFINE QLOCAL('Q1') DESCR('" + std::string(15988, '\'') + "')"},
         {"cut at a NUL", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, std::string("AB\0CD", 5)), "DEFINE QLOCAL('Q1') DESCR('AB')"},
         // the item " DESCR('...')" may hold 15999 characters: 15989 of them for the value
         {"value longer than the item area", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, std::string(20000, 'x')),
@@ -97,6 +108,14 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(AUTO)"},
         {"keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 300), "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(300)"},
     });
+    // a doubled value that no longer fits the item fails instead of being cut in a pair
+    auto tooLong = p2mtest::Convert(DefineQueue(1).Cfst(mq::MQCA_Q_DESC, std::string(7995, '\'')).bytes(), false, 40000);
+    EXPECT_EQ(tooLong.compCode, 2);
+    EXPECT_EQ(tooLong.reason, ZEM_P2M_TEXT_TOO_LONG);
+    // so does a list whose quoted items run past a taken value (400 items of 44 characters)
+    const std::vector<std::string> items(400, std::string(40, 'N'));
+    EXPECT_EQ(p2mtest::Convert(DefineNamelist(1).Cfsl(mq::MQCA_NAMES, items, 40).bytes(), false, 40000).reason,
+              ZEM_P2M_TEXT_TOO_LONG);
 }
 
 TEST(EmitMqsc, SeparatorsAndContinuationLines)

@@ -1,0 +1,199 @@
+// Each thread's copy of the command table, and the layout every copy is built from.
+#include "cmdtable/thread_table.h"
+
+#include <memory>
+#include <unordered_map>
+
+#include "cmdtable/records.h"
+
+namespace zem {
+namespace {
+
+class LayoutBuilder {
+public:
+    TableLayout build()
+    {
+        for (MqscKeyword **command = table::kCommands; *command != nullptr; ++command)
+            layout_.commands.push_back(recordOrdinal(*command));
+        // Records met while placing lists are appended and placed in turn.
+        for (std::size_t i = 0; i < layout_.records.size(); ++i) {
+            const MqscKeyword *record = layout_.records[i];
+            int32_t params = listOffset(record->params);
+            int32_t values = valuesOffset(record->values);
+            layout_.recordParams[i] = params;
+            layout_.recordValues[i] = values;
+        }
+        return std::move(layout_);
+    }
+
+private:
+    int32_t recordOrdinal(const MqscKeyword *record)
+    {
+        if (record == nullptr)
+            return -1;
+        auto [found, added] = records_.emplace(record, static_cast<int32_t>(layout_.records.size()));
+        if (added) {
+            layout_.records.push_back(record);
+            layout_.recordParams.push_back(-1);
+            layout_.recordValues.push_back(-1);
+        }
+        return found->second;
+    }
+
+    // A list runs to its NULL keyword, so entries behind an inner end mark are copied too.
+    int32_t listOffset(const MqscParam *list)
+    {
+        if (list == nullptr)
+            return -1;
+        auto [found, added] = lists_.emplace(list, static_cast<int32_t>(layout_.params.size()));
+        if (!added)
+            return found->second;
+        layout_.listAt.push_back(static_cast<int32_t>(layout_.lists.size()));
+        layout_.lists.push_back(list);
+        for (const MqscParam *entry = list;; ++entry) {
+            if (entry != list)
+                layout_.listAt.push_back(-1);
+            layout_.params.push_back(entry);
+            layout_.paramKeyword.push_back(recordOrdinal(entry->keyword));
+            if (entry->keyword == nullptr)
+                break;
+        }
+        return found->second;
+    }
+
+    int32_t valuesOffset(MqscKeyword *const *values)
+    {
+        if (values == nullptr)
+            return -1;
+        auto [found, added] = values_.emplace(values, static_cast<int32_t>(layout_.valueSlots.size()));
+        if (!added)
+            return found->second;
+        for (MqscKeyword *const *value = values; *value != nullptr; ++value)
+            layout_.valueSlots.push_back(recordOrdinal(*value));
+        layout_.valueSlots.push_back(-1);
+        return found->second;
+    }
+
+    TableLayout layout_;
+    std::unordered_map<const MqscKeyword *, int32_t> records_;
+    std::unordered_map<const MqscParam *, int32_t> lists_;
+    std::unordered_map<MqscKeyword *const *, int32_t> values_;
+};
+
+// One thread's copy. Its vectors are sized once, so the pointers into them stay valid.
+class ThreadTable {
+public:
+    explicit ThreadTable(const TableLayout &layout)
+        : records_(layout.records.size()),
+          params_(layout.params.size()),
+          valueSlots_(layout.valueSlots.size()),
+          touchedFlags_(layout.records.size(), 0)
+    {
+        touched_.reserve(layout.records.size());
+        commands_.reserve(layout.commands.size() + 1);
+        for (std::size_t i = 0; i < records_.size(); ++i) {
+            MqscKeyword &record = records_[i];
+            record = *layout.records[i];
+            record.params = layout.recordParams[i] < 0 ? nullptr : &params_[layout.recordParams[i]];
+            record.values = layout.recordValues[i] < 0 ? nullptr : &valueSlots_[layout.recordValues[i]];
+            record.isSet = 0;
+            record.value = 0;
+        }
+        for (std::size_t i = 0; i < params_.size(); ++i) {
+            params_[i] = *layout.params[i];
+            params_[i].keyword = recordAt(layout.paramKeyword[i]);
+        }
+        for (std::size_t i = 0; i < valueSlots_.size(); ++i)
+            valueSlots_[i] = recordAt(layout.valueSlots[i]);
+        for (int32_t ordinal : layout.commands)
+            commands_.push_back(recordAt(ordinal));
+        commands_.push_back(nullptr);
+    }
+    ThreadTable(const ThreadTable &) = delete;
+    ThreadTable &operator=(const ThreadTable &) = delete;
+    ~ThreadTable() { reset(); }
+
+    MqscKeyword **commands() { return commands_.data(); }
+    MqscKeyword *recordAt(int32_t ordinal) { return ordinal < 0 ? nullptr : &records_[ordinal]; }
+
+    int32_t listOrdinal(const MqscParam *list, const TableLayout &layout) const
+    {
+        if (params_.empty() || list < params_.data() || list >= params_.data() + params_.size())
+            return -1;
+        return layout.listAt[static_cast<std::size_t>(list - params_.data())];
+    }
+
+    void note(MqscKeyword *record) noexcept
+    {
+        if (records_.empty() || record < records_.data() || record >= records_.data() + records_.size())
+            return;
+        uint8_t &flag = touchedFlags_[static_cast<std::size_t>(record - records_.data())];
+        if (flag)
+            return;
+        flag = 1;
+        touched_.push_back(record);  // reserved for every record: never reallocates
+    }
+
+    void reset()
+    {
+        for (MqscKeyword *record : touched_) {
+            ResetRecord(record);
+            touchedFlags_[static_cast<std::size_t>(record - records_.data())] = 0;
+        }
+        touched_.clear();
+    }
+
+    std::size_t bytes() const
+    {
+        return sizeof *this + records_.capacity() * sizeof(MqscKeyword) + params_.capacity() * sizeof(MqscParam) +
+               valueSlots_.capacity() * sizeof(MqscKeyword *) + commands_.capacity() * sizeof(MqscKeyword *) +
+               touchedFlags_.capacity() + touched_.capacity() * sizeof(MqscKeyword *);
+    }
+
+private:
+    std::vector<MqscKeyword> records_;
+    std::vector<MqscParam> params_;
+    std::vector<MqscKeyword *> valueSlots_;
+    std::vector<MqscKeyword *> commands_;
+    std::vector<uint8_t> touchedFlags_;
+    std::vector<MqscKeyword *> touched_;
+};
+
+// Released, with the strings its records hold, when the thread ends.
+thread_local std::unique_ptr<ThreadTable> t_table;
+
+ThreadTable &Table()
+{
+    if (!t_table)
+        t_table = std::make_unique<ThreadTable>(Layout());
+    return *t_table;
+}
+
+}  // namespace
+
+const TableLayout &Layout()
+{
+    static const TableLayout layout = LayoutBuilder().build();
+    return layout;
+}
+
+int32_t ThreadListOrdinal(const MqscParam *list)
+{
+    return t_table ? t_table->listOrdinal(list, Layout()) : -1;
+}
+
+MqscKeyword *ThreadRecord(int32_t ordinal) { return Table().recordAt(ordinal); }
+
+MqscKeyword **ThreadCommands() { return Table().commands(); }
+
+void NoteTouched(MqscKeyword *record) noexcept
+{
+    if (t_table)
+        t_table->note(record);
+}
+
+void ResetTouched() { Table().reset(); }
+
+std::size_t ThreadTableBytes() { return Table().bytes(); }
+
+}  // namespace zem

@@ -1,0 +1,56 @@
+// Each thread's own copy of the command table. The table's records are constant data;
+// the run-time fields (isSet, value) that the conversions mark belong to the thread that
+// converts, so every thread works on a copy built from the constant data on its first
+// use and released when the thread ends.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "zemapi.h"
+
+namespace zem {
+
+// Where the copy of each record, parameter list and value list of the constant table
+// stands: each is numbered once, in the order a walk from the command array meets it.
+// Built once for the process on first use and never changed after.
+struct TableLayout {
+    std::vector<const MqscKeyword *> records;  // the constant record of each ordinal
+    std::vector<int32_t> recordParams;         // per record: offset of its list in params, or -1
+    std::vector<int32_t> recordValues;         // per record: offset of its value list, or -1
+    std::vector<const MqscParam *> params;     // every list entry, end entries included
+    std::vector<int32_t> paramKeyword;         // per entry: ordinal of its keyword, or -1
+    std::vector<const MqscParam *> lists;      // the constant start of each list ordinal
+    std::vector<int32_t> listAt;               // per entry: ordinal of the list starting there, or -1
+    std::vector<int32_t> valueSlots;           // value lists: record ordinals, -1 ending each
+    std::vector<int32_t> commands;             // the command array's ordinals, in order
+};
+const TableLayout &Layout();
+
+// The ordinal of the list whose copy in the calling thread starts at list; -1 when list
+// is no list start of the calling thread's copy.
+int32_t ThreadListOrdinal(const MqscParam *list);
+
+// The calling thread's copy of the record with the given ordinal.
+MqscKeyword *ThreadRecord(int32_t ordinal);
+
+// The calling thread's command array (NULL-terminated, in lookup order), built on the
+// thread's first use. Throws std::bad_alloc when the copy cannot be made.
+MqscKeyword **ThreadCommands();
+
+// Notes that record may now carry a mark or a value, so that the next reset empties it.
+// Records that are not the calling thread's are ignored. Never throws.
+void NoteTouched(MqscKeyword *record) noexcept;
+
+// Empties the run-time fields of every record noted since the last reset and releases
+// the strings they held. Throws std::bad_alloc only when the thread's copy cannot be made.
+void ResetTouched();
+
+// Empties one record's run-time fields, releasing a string it holds (cmdtable.cpp).
+void ResetRecord(MqscKeyword *record);
+
+// Bytes one thread's copy takes: records, lists, value lists, the command array and the
+// bookkeeping of noted records (held strings not counted).
+std::size_t ThreadTableBytes();
+
+}  // namespace zem
