@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "foundation/mq_constants.h"
 #include "pcf/envelope.h"
@@ -75,7 +76,13 @@ bool AppendWholeMessage(PcfMessage &pcf, std::vector<unsigned char> &bytes)
             bytes.resize(start);
             return false;
         }
-        bytes.insert(bytes.end(), message.data() + skip, message.data() + message.length());
+        // Every caller is behind a C entry point: a failed allocation is a plain failure.
+        try {
+            bytes.insert(bytes.end(), message.data() + skip, message.data() + message.length());
+        } catch (const std::bad_alloc &) {
+            bytes.resize(start);
+            return false;
+        }
     }
     auto count = static_cast<int32_t>(total);
     std::memcpy(bytes.data() + start + kHeaderCountOffset, &count, sizeof count);

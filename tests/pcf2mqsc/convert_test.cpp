@@ -331,6 +331,17 @@ TEST(Pcf2Mqsc, FailedAllocationsEndInFailureResults)
         Unlimited unlimited;
         return std::to_string(printed) + " " + std::to_string(recent);
     }, {"0 1", "1 1"});
+
+    // A message past 149 parameters is put back together whole for sending.
+    PcfBytes large;
+    large.Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_Q_MGR, 160);
+    for (int32_t id = 1; id <= 160; ++id)
+        large.Cfin(id, id);
+    zemtest::PcfPtr split = zemtest::ContainerHolding(large.bytes());
+    ASSERT_EQ(RawToPcf(split.get()), 1);
+    SweepAllocations("whole message", [&] {
+        return std::to_string(PcfToRaw(split.get(), nullptr, 0));
+    }, {"-1"});
 }
 
 }  // namespace
