@@ -58,8 +58,4 @@ void ConvertPcfCommandToMqsc(PcfMessage &command, PcfMessage &mqsc, bool splitLi
 // The MQSC word of a filter operator, with its trailing blank; "" for others.
 const char *FilterOperatorWord(int32_t op);
 
-// The discovery filter behind IsAlterDateRecent2.
-int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char *qmgrName,
-                       bool verbose);
-
 }  // namespace zem

@@ -7,16 +7,20 @@
 #include <string>
 
 #include "capture.h"
-#include "conversion_helpers.h"
 #include "foundation/mq_constants.h"
 #include "pcf_builders.h"
 
-using p2mtest::Padded;
 using zemtest::PcfBytes;
 using zemtest::PcfPtr;
 namespace mq = zem::mq;
 
 namespace {
+
+// text blank-padded to width, as MQ fills its fixed-length fields.
+std::string Padded(const std::string &text, std::size_t width)
+{
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
 
 // Seconds since 1970 of 2009-03-07 10:20:30, local time.
 int64_t DiscoveryStart()

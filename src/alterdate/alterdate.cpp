@@ -9,7 +9,7 @@
 #include "foundation/boundary.h"
 #include "foundation/mq_constants.h"
 #include "foundation/platform.h"
-#include "pcf2mqsc/pcf2mqsc.h"
+#include "alterdate/alterdate.h"
 
 namespace zem {
 namespace {
