@@ -12,7 +12,7 @@ namespace {
 
 using zemtest::Attr;
 using zemtest::CaptureStdout;
-using zemtest::MaskDatesAndAddresses;
+using zemtest::MaskClocks;
 using zemtest::PcfBytes;
 
 const std::string kDefaultExtension = "\nPCF Header Extension (MSHDRE):\n"
@@ -62,7 +62,7 @@ TEST(PrintPcfMessage, ListsEveryStructureTypeAndNestedGroups)
     const std::string out = CaptureStdout([&] { result = PrintPcfMessage(pcf.get()); });
     EXPECT_EQ(result, 1);
     const std::string blanks24(24, ' ');
-    EXPECT_EQ(MaskDatesAndAddresses(out),
+    EXPECT_EQ(MaskClocks(out),
               "\nDate: DATE\n" + kDefaultExtension +
                   "\nPCF Header (MQCFH):\n"
                   "->Type(2), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n"
@@ -138,7 +138,7 @@ TEST(PrintPcfMessage, UnprintableStructureIsFollowedByTheDump)
     int result = -1;
     const std::string out = CaptureStdout([&] { result = PrintPcfMessage(pcf.get()); });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(MaskDatesAndAddresses(out),
+    EXPECT_EQ(MaskClocks(out),
               "\nDate: DATE\n" + kDefaultExtension +
                   "\nPCF Header (MQCFH):\n"
                   "->Type(1), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n"
@@ -302,16 +302,16 @@ TEST(DumpHexMessage, FullLinesCarryCharactersAndTheLastPartialLineDoesNot)
     int result = -1;
     const std::string out = CaptureStdout([&] { result = DumpHexMessage(bytes.data(), 20); });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(MaskDatesAndAddresses(out),
+    EXPECT_EQ(MaskClocks(out),
               "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=20...\n"
               "00000000 41 42 43 20 09 80 7E 78 79 7A 30 31 32 33 34 35 ABC...~xyz012345\n"
               "00000010 36 37 38 39 ");
-    EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([&] { DumpHexMessage(bytes.data(), 16); })),
+    EXPECT_EQ(MaskClocks(CaptureStdout([&] { DumpHexMessage(bytes.data(), 16); })),
               "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=16...\n"
               "00000000 41 42 43 20 09 80 7E 78 79 7A 30 31 32 33 34 35 ABC...~xyz012345\n");
     // An empty or negative length prints only the heading.
     for (int32_t length : {0, -5}) {
-        EXPECT_EQ(MaskDatesAndAddresses(CaptureStdout([&] { DumpHexMessage("abc", length); })),
+        EXPECT_EQ(MaskClocks(CaptureStdout([&] { DumpHexMessage("abc", length); })),
                   "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=" + std::to_string(length) + "...\n");
     }
 }
@@ -322,7 +322,7 @@ TEST(DumpPcfMessage, ShortMessageReportsItsLengthAndStillDumps)
     int result = -1;
     std::string out = CaptureStdout([&] { result = DumpPcfMessage(pcf.get()); });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(MaskDatesAndAddresses(out),
+    EXPECT_EQ(MaskClocks(out),
               "\n--------Begin: PCF MESSAGE DUMP---------------\n"
               "\nDATE\n DumpPcfMessage: pMsg ADDR hex, lMsgLength=144, lMsgLen(w/o hdr of 136)=8...\n"
               " pMsg->PcfMsg.MsgDesc.ReplyToQMgr <>\n"

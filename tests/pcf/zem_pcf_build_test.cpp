@@ -57,7 +57,7 @@ TEST(ZemPcfBuild, PrintListsTheBuiltMessageAndDumpShowsRawBytesEvenOfAMalformedO
     auto run = RunZem({"pcf", "print", file});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(MaskDatesAndAddresses(run.out),
+    EXPECT_EQ(zemtest::MaskClocks(run.out),
               "\nDate: DATE\n"
               "\nPCF Header Extension (MSHDRE):\n"
               "->StrucLength(32), Version(1),\n"
@@ -77,7 +77,7 @@ TEST(ZemPcfBuild, PrintListsTheBuiltMessageAndDumpShowsRawBytesEvenOfAMalformedO
     ASSERT_EQ(RunZem({"pcf", "add", file, "--int", "20=1", "--int", "9999=1"}).status, 0);
     run = RunZem({"pcf", "print", file, "--names"});
     EXPECT_EQ(run.status, 0);
-    const std::string named = MaskDatesAndAddresses(run.out);
+    const std::string named = zemtest::MaskClocks(run.out);
     for (const char *line : {"->Type(1), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n",
                              "->Type(4), StrucLength(24), Parameter(2016), CharSet(0)  [MQCA_Q_NAME]\n",
                              "->StringLength(2), String(\"Q1\")\n",
@@ -90,7 +90,7 @@ TEST(ZemPcfBuild, PrintListsTheBuiltMessageAndDumpShowsRawBytesEvenOfAMalformedO
     const std::string bad = dir.write("bad.pcf", PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 1).bytes());
     run = RunZem({"pcf", "dump", bad});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(MaskDatesAndAddresses(run.out),
+    EXPECT_EQ(zemtest::MaskClocks(run.out),
               "\n--------Begin: PCF MESSAGE DUMP---------------\n"
               "\nDATE\n DumpPcfMessage: pMsg ADDR hex, lMsgLength=172, lMsgLen(w/o hdr of 136)=36...\n"
               " pMsg->PcfMsg.MsgDesc.ReplyToQMgr <>\n"
