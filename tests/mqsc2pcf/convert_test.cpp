@@ -209,24 +209,6 @@ TEST(MqscToPcf, NullArgumentsAreRefused)
     EXPECT_EQ(0, MqscIntToPcf(nullptr, nullptr, &reason));
 }
 
-// Marks and values left behind by a caller driving the steps are not written out (a failed
-// conversion's leftovers: see the round-trip tests).
-TEST(MqscToPcf, StartsFromACleanTableWhateverWasLeftBehind)
-{
-    MqscKeyword *descr = ParameterRecord(kInquireQ, kQDesc);
-    MqscKeyword *depth = ParameterRecord(kInquireQ, kCurrentDepth);
-    ASSERT_TRUE(descr && depth);
-    ASSERT_EQ(1, zem::SetKeywordValue(descr, "left over", 9));
-    int32_t stale = 77;
-    ASSERT_EQ(1, zem::SetKeywordValue(depth, &stale, 4));
-    descr->isSet = depth->isSet = 1;
-
-    EXPECT_EQ(QueueResponse(1).Cfst(kQName, "Q1").bytes(), Convert("CSQM401I QUEUE(Q1)", kInquireQ).pcf);
-    EXPECT_EQ(0, descr->isSet);
-    EXPECT_EQ(0, descr->value);
-
-}
-
 // The steps, driven one by one as a caller outside the library may do.
 class MqscSteps : public ::testing::Test {
 protected:
