@@ -72,12 +72,6 @@ const MqscKeyword *Keyword(const MqscKeyword *command, const std::string &name) 
     return nullptr;
 }
 
-const MqscKeyword *ById(int32_t id, int32_t type) {
-    for (const MqscKeyword *record : KeywordRecords())
-        if (record->id == id && record->type == type) return record;
-    return nullptr;
-}
-
 // A value list as "WORD=number ..." in stored order.
 std::string Words(const MqscKeyword *keyword) {
     if (keyword == nullptr) return "(no such keyword)";
@@ -438,11 +432,8 @@ TEST(CommandTable, ChannelExitsAndPeerNamesAsIbmTypesThem) {
     EXPECT_NE(Keyword(First(10633), "MAXRTU"), nullptr);
 }
 
-TEST(CommandTable, ValuesSharingANumberPrintTheFirstWord) {
-    // An open option of 1 prints YES, not SHARED.
-    EXPECT_EQ(Words(Keyword(First(41), "BROWSE")), "NO=0 YES=1 SHARED=1 EXCL=2");
-    EXPECT_EQ(Words(ById(1523, MQSC_ENUM)), "CURRENT=1011 SAVED=1012");
-    // The converters give -1 a word for these two integers.
+// The converters give -1 a word for these two integers.
+TEST(CommandTable, KeepAliveAndExpiryAreIntegers) {
     EXPECT_EQ(Keyword(First(25), "KAINT")->type, MQSC_INT);
     EXPECT_EQ(Keyword(First(178), "EXPIRY")->type, MQSC_INT);
 }
