@@ -115,46 +115,30 @@ TEST(ZemPcfBuild, BadArgumentsExitWithTwoFailuresWithOneAndEveryCommandHasHelp)
     TempDir dir;
     const std::string file = dir.write("m.pcf", PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 0).bytes());
     const std::string missing = dir.file("missing.pcf"), empty = dir.write("empty.pcf", "");
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string err;
-    } cases[] = {
-        {{"pcf", "add", file, "--int", "20=x"}, 2, "zem pcf add: --int '20=x': expected ID=V with integers\n"},
-        {{"pcf", "add", file, "--bytes", "1=ABC"}, 2,
-         "zem pcf add: --bytes '1=ABC': expected ID=HEX with an even number of hex digits\n"},
-        {{"pcf", "add", file, "--int-list", "1=1,,2"}, 2,
-         "zem pcf add: --int-list '1=1,,2': expected ID=V,V,... with integers\n"},
-        {{"pcf", "add", file, "--str", "2016"}, 2, "zem pcf add: --str '2016': expected ID=TEXT\n"},
-        {{"pcf", "add", file, "--float", "1=2"}, 2, "zem pcf add: unknown option '--float' (see 'zem pcf add --help')\n"},
-        {{"pcf", "add", file, "--int"}, 2, "zem pcf add: option --int needs a value\n"},
-        {{"pcf", "add", file}, 2, "zem pcf add: nothing to add (see 'zem pcf add --help')\n"},
-        {{"pcf", "new", "-o", dir.file("x")}, 2, "zem pcf new: --command needs an integer command code\n"},
-        {{"pcf", "new", "--command", "13", "--type", "3", "-o", dir.file("x")}, 2,
-         "zem pcf new: --type must be a PCF header type (1, 2, 7, 8, 10, 12, 16 to 19, 21, 22, 26, 27)\n"},
-        {{"pcf", "print"}, 2, "zem pcf print: expects one FILE (see 'zem pcf print --help')\n"},
-        {{"pcf", "print", missing}, 1, "zem pcf print: cannot read '" + missing + "'\n"},
-        {{"pcf", "dump", empty}, 1, "zem pcf dump: '" + empty + "' is empty or too large\n"},
-        {{"pcf", "add", missing, "--int", "1=1"}, 1, "zem pcf add: cannot read '" + missing + "'\n"},
-        {{"pcf", "new", "--command", "13", "-o", dir.file("no/such/dir/m.pcf")}, 1,
-         "zem pcf new: cannot write '" + dir.file("no/such/dir/m.pcf") + "'\n"},
-    };
-    for (const auto &c : cases) {
-        auto run = RunZem(c.args);
-        EXPECT_EQ(run.status, c.status) << c.err;
-        EXPECT_EQ(run.err, c.err);
-        if (c.status == 2) {
-            EXPECT_EQ(run.out, "");  // failures may log what they read; usage errors print nothing
-        }
-    }
+    zemtest::ExpectRuns({
+        {{"pcf", "add", file, "--int", "20=x"}, {2, "", "zem pcf add: --int '20=x': expected ID=V with integers\n"}},
+        {{"pcf", "add", file, "--bytes", "1=ABC"},
+         {2, "", "zem pcf add: --bytes '1=ABC': expected ID=HEX with an even number of hex digits\n"}},
+        {{"pcf", "add", file, "--int-list", "1=1,,2"},
+         {2, "", "zem pcf add: --int-list '1=1,,2': expected ID=V,V,... with integers\n"}},
+        {{"pcf", "add", file, "--str", "2016"}, {2, "", "zem pcf add: --str '2016': expected ID=TEXT\n"}},
+        {{"pcf", "add", file, "--float", "1=2"}, {2, "", "zem pcf add: unknown option '--float' (see 'zem pcf add --help')\n"}},
+        {{"pcf", "add", file, "--int"}, {2, "", "zem pcf add: option --int needs a value\n"}},
+        {{"pcf", "add", file}, {2, "", "zem pcf add: nothing to add (see 'zem pcf add --help')\n"}},
+        {{"pcf", "new", "-o", dir.file("x")}, {2, "", "zem pcf new: --command needs an integer command code\n"}},
+        {{"pcf", "new", "--command", "13", "--type", "3", "-o", dir.file("x")},
+         {2, "", "zem pcf new: --type must be a PCF header type (1, 2, 7, 8, 10, 12, 16 to 19, 21, 22, 26, 27)\n"}},
+        {{"pcf", "print"}, {2, "", "zem pcf print: expects one FILE (see 'zem pcf print --help')\n"}},
+        {{"pcf", "print", missing}, {1, "", "zem pcf print: cannot read '" + missing + "'\n"}},
+        {{"pcf", "dump", empty}, {1, "", "zem pcf dump: '" + empty + "' is empty or too large\n"}},
+        {{"pcf", "add", missing, "--int", "1=1"}, {1, "", "zem pcf add: cannot read '" + missing + "'\n"}},
+        {{"pcf", "new", "--command", "13", "-o", dir.file("no/such/dir/m.pcf")},
+         {1, "", "zem pcf new: cannot write '" + dir.file("no/such/dir/m.pcf") + "'\n"}},
+    });
     EXPECT_EQ(ReadFile(file), PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 0).bytes()) << "file left as it was";
 
-    for (const char *command : {"print", "dump", "new", "add"}) {
-        auto run = RunZem({"pcf", command, "--help"});
-        EXPECT_EQ(run.status, 0) << command;
-        EXPECT_EQ(run.out.rfind(std::string("usage: zem pcf ") + command, 0), 0u) << run.out;
-        EXPECT_EQ(run.err, "");
-    }
+    for (const char *command : {"print", "dump", "new", "add"})
+        zemtest::ExpectHelp(std::string("pcf ") + command, std::string("usage: zem pcf ") + command);
 }
 
 }  // namespace
