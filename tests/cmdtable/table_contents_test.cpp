@@ -15,6 +15,7 @@
 
 #include "foundation/mq_constants.h"
 #include "mqsc2pcf/convert.h"
+#include "pcf2mqsc_conversion.h"
 #include "pcf_builders.h"
 #include "zemapi.h"
 
@@ -352,14 +353,9 @@ std::string CommandText(int32_t command, const std::string &response) {
     const int32_t count = response.size() >= kMqcfhLength ? static_cast<int32_t>(response[32]) : 0;
     const std::string bytes = PcfBytes().Cfh(ZEM_MQCFT_COMMAND, command, count).bytes() +
                               (response.size() >= kMqcfhLength ? response.substr(kMqcfhLength) : "");
-    zemtest::PcfPtr message = zemtest::ContainerHolding(bytes);
-    zemtest::PcfPtr text(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 0));
-    EXPECT_TRUE(text && SizeMessage(&text->PcfMsg, 4096));
-    text->pCfh = reinterpret_cast<ZEM_MQCFH *>(text->PcfMsg.pData);
-    int32_t compCode = -1, reason = -1, failed = -1;
-    zemPcf2Mqsc(message.get(), text.get(), 0, &compCode, &reason, &failed);
-    EXPECT_EQ(compCode, 0) << "reason " << reason << " at " << failed;
-    return reinterpret_cast<const char *>(text->PcfMsg.pData);
+    const p2mtest::Conversion converted = p2mtest::Convert(bytes);
+    EXPECT_EQ(converted.compCode, 0) << "reason " << converted.reason << " at " << converted.failedParam;
+    return converted.text;
 }
 
 // Attributes that current z/OS replies carry reach PCF with IBM's ids, and a channel's

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
-#include "conversion_helpers.h"
+#include "pcf2mqsc_conversion.h"
 #include "foundation/mq_constants.h"
 #include "capture.h"
 #include "pcf_builders.h"

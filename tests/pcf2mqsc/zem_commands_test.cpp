@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "capture.h"
-#include "conversion_helpers.h"
+#include "pcf2mqsc_conversion.h"
 #include "foundation/mq_constants.h"
 #include "pcf_builders.h"
 #include "run_tool.h"
