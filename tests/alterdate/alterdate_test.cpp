@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <ctime>
-#include <regex>
 #include <string>
 
 #include "capture.h"
@@ -53,24 +52,24 @@ PcfBytes QueueResponse(const std::string &date, const std::string &time)
     return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_Q, count).Append(params);
 }
 
-// The runtime library's 24-character local time text and its line feed, masked.
-std::string MaskClock(const std::string &text)
-{
-    static const std::regex clock("[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}\n");
-    return std::regex_replace(text, clock, "<clock>\n");
-}
-
 // The whole trace of a response that reached the decision; `more` stands before the exit.
 std::string Trace(const std::string &type, const std::string &name, bool recent, const std::string &altDate,
                   const std::string &altTime, const std::string &more = "", int32_t command = 13,
                   const std::string &commandName = "MQCMD_INQUIRE_Q")
 {
-    return "DBG...IsAlterDateRecent: QMGR(QM1), entry\n<clock>\nDBG...IsAlterDateRecent: \n\tQMGR<QM1>  Reply to "
+    return "DBG...IsAlterDateRecent: QMGR(QM1), entry\nDATE\nDBG...IsAlterDateRecent: \n\tQMGR<QM1>  Reply to "
            "Command <" + std::to_string(command) + ">=<" + commandName + ">\n\tObjType <" + type + ">: ObjName <" +
            name + ">, return <" + (recent ? "NEW ALTERATION, INCL DISCOVERY" : "OLD ALTERATION, SKIP DISCOVERY") +
            "> \n\tObjAltDate     <" + altDate + ">, ObjAltTime     <" + altTime +
            "> \n\tLastDiscovDate <2009-03-07>, LastDiscovTime <10.20.30> \n\n" + more +
            "DBG...IsAlterDateRecent: QMGR(QM1), exit, return " + (recent ? "1" : "0") + "\n";
+}
+
+// What the library's printer shows for a response (its texts are checked with the printer).
+std::string Listing(const PcfBytes &response)
+{
+    PcfPtr pcf = Indexed(response);
+    return zemtest::MaskClocks(zemtest::CaptureStdout([&] { PrintPcfMessage(pcf.get()); }));
 }
 
 // The verdict, checking that nothing is printed without verbose.
@@ -152,18 +151,8 @@ TEST(IsAlterDateRecent2, TraceNamesTheObjectAndTheVerdictAndLeavesTheResponseAsI
         {"old", QueueResponse("2009-03-06", "23.59.59"), Trace("QUEUE", "Q1", false, "2009-03-06", "23.59.59"), 0},
         {"without stamps the response is listed", QueueResponse("", ""),
          Trace("QUEUE", "Q1", true, "", "",
-               "DBG...IsAlterDateRecent: The PCF msg for QMGR(QM1) has no alter date or time:\n"
-               "\nDate: <clock>\n"
-               "\nPCF Header Extension (MSHDRE):\n"
-               "->StrucLength(32), Version(1),\n->Encoding(0), CharSet(0),\n"
-               "->UserMsgLength(0), Author(\" \")\n"
-               "\nPCF Header (MQCFH):\n"
-               "->Type(2), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n"
-               "->MsgSeqNum(1), Control(1), ParameterCount(1)\n"
-               "->CompCode(0), Reason(0)\n"
-               "\nPCF String (MQCFST):\n"
-               "->Type(4), StrucLength(68), Parameter(2016), CharSet(0)\n"
-               "->StringLength(48), String(\"" + Padded("Q1", 48) + "\")\n")},
+               "DBG...IsAlterDateRecent: The PCF msg for QMGR(QM1) has no alter date or time:\n" +
+               Listing(QueueResponse("", "")))},
         {"channel name of 20 characters", channel(PcfBytes().Cfst(mq::MQCACH_CHANNEL_NAME, "CHANNEL.WITH.A.LONG.NAME"), 1),
          channelTrace("CHANNEL", "CHANNEL.WITH.A.LONG.")},
         {"queue before channel",
@@ -180,7 +169,7 @@ TEST(IsAlterDateRecent2, TraceNamesTheObjectAndTheVerdictAndLeavesTheResponseAsI
         PcfPtr response = Indexed(c.response);
         std::string out = zemtest::CaptureStdout(
             [&] { EXPECT_EQ(IsAlterDateRecent2(kDiscovery, response.get(), "QM1", 1), c.recent); });
-        EXPECT_EQ(MaskClock(out), c.trace);
+        EXPECT_EQ(zemtest::MaskClocks(out), c.trace);
         EXPECT_EQ(zemtest::DataOf(*response), c.response.bytes());
     }
 }

@@ -15,6 +15,7 @@
 
 #include "foundation/mq_constants.h"
 #include "mqsc2pcf/convert.h"
+#include "pcf2mqsc_conversion.h"
 #include "pcf_builders.h"
 #include "zemapi.h"
 
@@ -69,12 +70,6 @@ const MqscKeyword *First(int32_t code) {
 const MqscKeyword *Keyword(const MqscKeyword *command, const std::string &name) {
     for (const MqscParam *entry : Entries(command))
         if (name == entry->keyword->name) return entry->keyword;
-    return nullptr;
-}
-
-const MqscKeyword *ById(int32_t id, int32_t type) {
-    for (const MqscKeyword *record : KeywordRecords())
-        if (record->id == id && record->type == type) return record;
     return nullptr;
 }
 
@@ -358,14 +353,9 @@ std::string CommandText(int32_t command, const std::string &response) {
     const int32_t count = response.size() >= kMqcfhLength ? static_cast<int32_t>(response[32]) : 0;
     const std::string bytes = PcfBytes().Cfh(ZEM_MQCFT_COMMAND, command, count).bytes() +
                               (response.size() >= kMqcfhLength ? response.substr(kMqcfhLength) : "");
-    zemtest::PcfPtr message = zemtest::ContainerHolding(bytes);
-    zemtest::PcfPtr text(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 0));
-    EXPECT_TRUE(text && SizeMessage(&text->PcfMsg, 4096));
-    text->pCfh = reinterpret_cast<ZEM_MQCFH *>(text->PcfMsg.pData);
-    int32_t compCode = -1, reason = -1, failed = -1;
-    zemPcf2Mqsc(message.get(), text.get(), 0, &compCode, &reason, &failed);
-    EXPECT_EQ(compCode, 0) << "reason " << reason << " at " << failed;
-    return reinterpret_cast<const char *>(text->PcfMsg.pData);
+    const p2mtest::Conversion converted = p2mtest::Convert(bytes);
+    EXPECT_EQ(converted.compCode, 0) << "reason " << converted.reason << " at " << converted.failedParam;
+    return converted.text;
 }
 
 // Attributes that current z/OS replies carry reach PCF with IBM's ids, and a channel's
@@ -438,77 +428,10 @@ TEST(CommandTable, ChannelExitsAndPeerNamesAsIbmTypesThem) {
     EXPECT_NE(Keyword(First(10633), "MAXRTU"), nullptr);
 }
 
-TEST(CommandTable, ValuesSharingANumberPrintTheFirstWord) {
-    // An open option of 1 prints YES, not SHARED.
-    EXPECT_EQ(Words(Keyword(First(41), "BROWSE")), "NO=0 YES=1 SHARED=1 EXCL=2");
-    EXPECT_EQ(Words(ById(1523, MQSC_ENUM)), "CURRENT=1011 SAVED=1012");
-    // The converters give -1 a word for these two integers.
+// The converters give -1 a word for these two integers.
+TEST(CommandTable, KeepAliveAndExpiryAreIntegers) {
     EXPECT_EQ(Keyword(First(25), "KAINT")->type, MQSC_INT);
     EXPECT_EQ(Keyword(First(178), "EXPIRY")->type, MQSC_INT);
-}
-
-TEST(CommandTable, AlterQmgrListStartsWithForceCmdscopeDescrAndAccounting) {
-    const MqscKeyword *alter = First(1);
-    ASSERT_STREQ(alter->name, "ALTER QMGR");
-    EXPECT_EQ(alter->params[0].separator, ' ');
-    const struct {
-        int32_t type, id;
-        std::string format;
-        int32_t platforms, level;
-    } rows[] = {{MQSC_FLAG, 1005, "", -1, 510}, {MQSC_STR, 3080, "(%s)", 2, 510}, {MQSC_STR, 2014, "('%s')", -1, 510},
-                {MQSC_ENUM, 136, "(%s)", -1, 600}, {MQSC_INT, 135, "(%d)", 2104, 600}};
-    for (int index = 1; index <= 5; ++index) {
-        SCOPED_TRACE(index);
-        const MqscParam &entry = alter->params[index];
-        EXPECT_EQ(Marks(entry), "use 0 value 1 name 1 format '" + rows[index - 1].format + "'");
-        EXPECT_EQ(entry.keyword->type, rows[index - 1].type);
-        EXPECT_EQ(entry.keyword->id, rows[index - 1].id);
-        EXPECT_EQ(entry.platforms, rows[index - 1].platforms);
-        EXPECT_EQ(entry.level, rows[index - 1].level);
-    }
-}
-
-TEST(CommandTable, CreateQueueWritesTheTypeGluedToTheQuotedName) {
-    const MqscParam *list = First(11)->params;
-    const int32_t ids[] = {20, 2016, 1006, 2013, 23, 26};
-    for (int index = 1; index <= 6; ++index) EXPECT_EQ(list[index].keyword->id, ids[index - 1]) << index;
-    EXPECT_EQ(list[0].separator, ' ');
-    EXPECT_EQ(list[1].use, 1);
-    EXPECT_EQ(list[1].valueMode, 1);
-    EXPECT_EQ(list[1].separator, '*');
-    EXPECT_EQ(list[2].use, 1);
-    EXPECT_EQ(list[2].separator, ' ');
-    EXPECT_STREQ(list[6].format, "(%d)");
-    // Create namelist glues its verb the same way.
-    EXPECT_EQ(First(34)->params[0].separator, '*');
-}
-
-TEST(CommandTable, DisplayCommandsSelectAttributesByKeywordAloneExceptTheirFilters) {
-    for (const MqscParam *entry : Entries(First(2))) {
-        SCOPED_TRACE(entry->keyword->name);
-        EXPECT_EQ(entry->valueMode, std::string(entry->keyword->name) == "CMDSCOPE" ? 1 : 2);
-    }
-    // Status fields of current MQ are selected like the design's.
-    for (const char *name : {"CHLTYPE", "RAPPLTAG", "MCAUSER", "SSLCERTU"}) {
-        const MqscParam *found = nullptr;
-        for (const MqscParam *entry : Entries(First(42)))
-            if (std::string(entry->keyword->name) == name) found = entry;
-        ASSERT_NE(found, nullptr) << name;
-        EXPECT_EQ(found->valueMode, 2) << name;
-        EXPECT_EQ(found->use, 0) << name;
-    }
-}
-
-TEST(CommandTable, DefaultPriorityIsAnIntegerForQueuesAndAnEnumerationForTopics) {
-    for (MqscKeyword *command : Commands()) {
-        for (const MqscParam *entry : Entries(command)) {
-            if (std::string(entry->keyword->name) != "DEFPRTY") continue;
-            SCOPED_TRACE(command->id);
-            EXPECT_EQ(entry->keyword->id, 6);
-            bool topic = command->id >= 170 && command->id <= 183;
-            EXPECT_EQ(entry->keyword->type, topic ? MQSC_ENUM : MQSC_INT);
-        }
-    }
 }
 
 }  // namespace

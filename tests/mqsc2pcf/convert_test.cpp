@@ -209,26 +209,6 @@ TEST(MqscToPcf, NullArgumentsAreRefused)
     EXPECT_EQ(0, MqscIntToPcf(nullptr, nullptr, &reason));
 }
 
-// Marks and values a conversion of either direction left behind are not written out.
-TEST(MqscToPcf, StartsFromACleanTableWhateverWasLeftBehind)
-{
-    MqscKeyword *descr = ParameterRecord(kInquireQ, kQDesc);
-    MqscKeyword *depth = ParameterRecord(kInquireQ, kCurrentDepth);
-    ASSERT_TRUE(descr && depth);
-    ASSERT_EQ(1, zem::SetKeywordValue(descr, "left over", 9));
-    int32_t stale = 77;
-    ASSERT_EQ(1, zem::SetKeywordValue(depth, &stale, 4));
-    descr->isSet = depth->isSet = 1;
-
-    EXPECT_EQ(QueueResponse(1).Cfst(kQName, "Q1").bytes(), Convert("CSQM401I QUEUE(Q1)", kInquireQ).pcf);
-    EXPECT_EQ(0, descr->isSet);
-    EXPECT_EQ(0, descr->value);
-
-    // A conversion that failed for want of room leaves nothing for the next one either.
-    EXPECT_EQ(ZEM_RC_MQSC_NO_ROOM, Convert("CSQM401I QUEUE(Q1) DESCR(d) CURDEPTH(5)", kInquireQ, 70).reason);
-    EXPECT_EQ(QueueResponse(1).Cfst(kQName, "Q2").bytes(), Convert("CSQM401I QUEUE(Q2)", kInquireQ).pcf);
-}
-
 // The steps, driven one by one as a caller outside the library may do.
 class MqscSteps : public ::testing::Test {
 protected:

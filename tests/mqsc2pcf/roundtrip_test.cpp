@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
+#include "pcf2mqsc_conversion.h"
 #include "pcf_builders.h"
 #include "zemapi.h"
 
@@ -51,12 +52,8 @@ PcfPtr Inquiry(int32_t command, const char *name, int32_t value = 0)
 // The MQSC text of a command, "" when the conversion failed.
 std::string ToMqsc(PcfMessage *command, int32_t capacity = 8192)
 {
-    PcfPtr text(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, capacity));
-    int32_t compCode = -1, reason = -1, failedParam = -1;
-    zemPcf2Mqsc(command, text.get(), 0, &compCode, &reason, &failedParam);
-    if (compCode != 0)
-        return "";
-    return std::string(reinterpret_cast<char *>(text->PcfMsg.pData), text->PcfMsg.Used - ZEM_MDHDR_LENGTH);
+    const p2mtest::Conversion converted = p2mtest::Convert(*command, false, capacity);
+    return converted.compCode == 0 ? converted.text : "";
 }
 
 // Feeds the reply to the command it answers, which becomes the response, and indexes it.

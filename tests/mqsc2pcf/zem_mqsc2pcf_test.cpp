@@ -20,21 +20,12 @@ using zemtest::ToolRun;
 const std::string kNoId = ": not converted: status 2, reason 5002 (no message id in the reply, or a command "
                           "the table does not hold), count 0\n";
 
-// The listing's heading carries the date it was printed: the dates are masked.
-std::string MaskDates(std::string text)
-{
-    const std::string heading = "Date: ";
-    for (std::size_t at = text.find(heading); at != std::string::npos; at = text.find(heading, at + 1))
-        text.replace(at, text.find('\n', at) - at, heading + "D");
-    return text;
-}
-
 // What PrintPcfMessage shows for these response bytes.
 std::string Listing(const std::string &bytes)
 {
     zemtest::PcfPtr pcf = zemtest::ContainerHolding(bytes);
     EXPECT_EQ(1, RawToPcf(pcf.get()));
-    return MaskDates(zemtest::CaptureStdout([&] { PrintPcfMessage(pcf.get()); }));
+    return zemtest::MaskClocks(zemtest::CaptureStdout([&] { PrintPcfMessage(pcf.get()); }));
 }
 
 TEST(ZemMqsc2PcfTool, PrintsOrSavesEachResponseAndReportsFailures)
@@ -93,7 +84,7 @@ TEST(ZemMqsc2PcfTool, PrintsOrSavesEachResponseAndReportsFailures)
         SCOPED_TRACE(c.args.back());
         ToolRun run = RunZem(args);
         EXPECT_EQ(c.status, run.status);
-        EXPECT_EQ(c.out, MaskDates(run.out));
+        EXPECT_EQ(c.out, zemtest::MaskClocks(run.out));
         EXPECT_EQ(c.err, run.err);
     }
     EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 2).Cfst(2016, "Q1").Cfin(23, 0).bytes(), zemtest::ReadFile(out));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,7 +13,6 @@
 namespace {
 
 using namespace zemtest;
-using Ints = std::vector<int32_t>;
 
 // Every value of a list, read through its getter until the getter refuses an index.
 template <class T> std::vector<T> ValuesThrough(int (*get)(MESSAGE *, int32_t, T *), MESSAGE *attr)
@@ -24,9 +24,6 @@ template <class T> std::vector<T> ValuesThrough(int (*get)(MESSAGE *, int32_t, T
     return values;
 }
 
-Ints Values(MESSAGE *attr) { return ValuesThrough(GetPcfIntListAttrValue, attr); }
-std::vector<int64_t> Values64(MESSAGE *attr) { return ValuesThrough(GetPcfInt64ListAttrValue, attr); }
-
 // The getter's result and the value it left in a variable that started at -1.
 template <class T> std::pair<int, T> At(int (*get)(MESSAGE *, int32_t, T *), MESSAGE *attr, int32_t index)
 {
@@ -35,11 +32,158 @@ template <class T> std::pair<int, T> At(int (*get)(MESSAGE *, int32_t, T *), MES
     return {result, value};
 }
 
-std::string ListText(MESSAGE *attr, int32_t max)
+// The 32- and 64-bit integer lists behave alike: one typed test runs both.
+template <class T> struct IntList;
+template <> struct IntList<int32_t> {
+    static constexpr int32_t kType = 5;
+    static constexpr auto Create = CreatePcfIntListAttr;
+    static constexpr auto Is = IsPcfIntListAttr;
+    static constexpr auto Size = SizePcfIntListAttr;
+    static constexpr auto Get = GetPcfIntListAttrValue;
+    static constexpr auto Sum = GetPcfIntListAttrValueSum;
+    static constexpr auto Text = GetPcfIntListAttrValueStr;
+    static constexpr auto Set = SetPcfIntListAttrValue;
+    static constexpr auto SetText = SetPcfIntListAttrValueStr;
+    static constexpr auto OtherGet = GetPcfInt64ListAttrValue;
+    static std::string Bytes(int32_t parameter, const std::vector<int32_t> &values) { return PcfBytes().Cfil(parameter, values).bytes(); }
+    static std::string Other() { return PcfBytes().Cfil64(1, {1}).bytes(); }
+};
+template <> struct IntList<int64_t> {
+    static constexpr int32_t kType = 25;
+    static constexpr auto Create = CreatePcfInt64ListAttr;
+    static constexpr auto Is = IsPcfInt64ListAttr;
+    static constexpr auto Size = SizePcfInt64ListAttr;
+    static constexpr auto Get = GetPcfInt64ListAttrValue;
+    static constexpr auto Sum = GetPcfInt64ListAttrValueSum;
+    static constexpr auto Text = GetPcfInt64ListAttrValueStr;
+    static constexpr auto Set = SetPcfInt64ListAttrValue;
+    static constexpr auto SetText = SetPcfInt64ListAttrValueStr;
+    static constexpr auto OtherGet = GetPcfIntListAttrValue;
+    static std::string Bytes(int32_t parameter, const std::vector<int64_t> &values) { return PcfBytes().Cfil64(parameter, values).bytes(); }
+    static std::string Other() { return PcfBytes().Cfil(1, {1}).bytes(); }
+};
+
+template <class T> class IntegerLists : public ::testing::Test {
+protected:
+    using L = IntList<T>;
+    using Vs = std::vector<T>;
+    static constexpr T kMin = std::numeric_limits<T>::min(), kMax = std::numeric_limits<T>::max();
+    static Vs Values(MESSAGE *attr) { return ValuesThrough(L::Get, attr); }
+    static std::string Bytes(const Vs &values, int32_t parameter = 1) { return L::Bytes(parameter, values); }
+    static std::string ListText(MESSAGE *attr, int32_t max)
+    {
+        std::vector<char> text(static_cast<std::size_t>(max) + 1, '#');
+        EXPECT_EQ(L::Text(attr, text.data(), max), 1);
+        return text.data();
+    }
+};
+using IntegerTypes = ::testing::Types<int32_t, int64_t>;
+TYPED_TEST_SUITE(IntegerLists, IntegerTypes);
+
+TYPED_TEST(IntegerLists, CreateGetAndSumCheckIndexAndType)
 {
-    std::vector<char> text(static_cast<std::size_t>(max) + 1, '#');
-    EXPECT_EQ(GetPcfIntListAttrValueStr(attr, text.data(), max), 1);
-    return text.data();
+    using L = IntList<TypeParam>;
+    Attr attr, empty, refused;
+    ASSERT_EQ(L::Create(attr.get(), 1002, 3), 1);
+    EXPECT_EQ(attr.data(), this->Bytes({0, 0, 0}, 1002));
+    EXPECT_EQ(attr->Size, 136 + 16 + 3 * static_cast<int32_t>(sizeof(TypeParam)));
+    EXPECT_EQ(L::Is(attr.get()), 1);
+    ASSERT_EQ(L::Create(empty.get(), 1002, 0), 1);
+    EXPECT_EQ(empty.data(), Words({L::kType, 16, 1002, 0}));
+    EXPECT_EQ(L::Create(refused.get(), 1002, -1), 0);
+
+    Attr list(this->Bytes({10, 20})), other(L::Other());
+    EXPECT_EQ(At(L::Get, list.get(), 1), std::make_pair(1, TypeParam{20}));
+    EXPECT_EQ(At(L::Get, list.get(), 2), std::make_pair(0, TypeParam{-1}));
+    EXPECT_EQ(At(L::Get, list.get(), -1), std::make_pair(0, TypeParam{-1}));
+    EXPECT_EQ(At(L::Get, other.get(), 0), std::make_pair(0, TypeParam{-1}));
+    EXPECT_EQ(At(L::OtherGet, list.get(), 0).first, 0);
+    View view(this->Bytes({10, 20}));
+    EXPECT_EQ(this->Values(view.get()), (std::vector<TypeParam>{10, 20}));
+
+    // The sum adds to the caller's start and wraps.
+    const struct {
+        std::string list;
+        TypeParam start;
+        int result;
+        TypeParam sum;
+    } sums[] = {{this->Bytes({1, 2, 3}), 100, 1, 106},
+                {this->Bytes({this->kMax, 1}), 0, 1, this->kMin},
+                {this->Bytes({}), 42, 1, 42},
+                {PcfBytes().Cfst(1, "1").bytes(), 42, 0, 42}};
+    for (const auto &row : sums) {
+        Attr summed(row.list);
+        TypeParam sum = row.start;
+        EXPECT_EQ(L::Sum(summed.get(), &sum), row.result) << row.sum;
+        EXPECT_EQ(sum, row.sum);
+    }
+}
+
+TYPED_TEST(IntegerLists, TextHoldsLongestPrefixThatFitsWithoutCutNumber)
+{
+    using L = IntList<TypeParam>;
+    Attr attr(this->Bytes({1, 22, 333}));
+    const std::pair<int32_t, const char *> prefixes[] = {{10, "1,22,333"}, {9, "1,22"}, {5, "1"}, {3, "1"}, {2, ""}, {0, ""}};
+    for (const auto &prefix : prefixes)
+        EXPECT_EQ(this->ListText(attr.get(), prefix.first), prefix.second) << prefix.first;
+    Attr negative(this->Bytes({-7, this->kMin})), empty(this->Bytes({}));
+    EXPECT_EQ(this->ListText(negative.get(), 40), "-7," + std::to_string(this->kMin));
+    EXPECT_EQ(this->ListText(empty.get(), 10), "");
+    char text[4] = "###";
+    EXPECT_EQ(L::Text(attr.get(), text, -1), 0);
+    EXPECT_STREQ(text, "###");
+}
+
+TYPED_TEST(IntegerLists, TextSetsLeadingNumbersOfTheFirst255CharactersFromTheStartAndGrows)
+{
+    using L = IntList<TypeParam>;
+    using Vs = std::vector<TypeParam>;
+    Attr attr(this->Bytes({0, 0}, 1002));
+    ASSERT_EQ(L::SetText(attr.get(), "5;6,,7"), 1);
+    EXPECT_EQ(attr.data(), this->Bytes({5, 6, 7}, 1002));
+    const int32_t length = 136 + 16 + 3 * static_cast<int32_t>(sizeof(TypeParam));
+    EXPECT_EQ(std::make_pair(attr->Used, attr->Size), std::make_pair(length, length));
+    ASSERT_EQ(L::SetText(attr.get(), "9"), 1);
+    EXPECT_EQ(this->Values(attr.get()), (Vs{9, 6, 7}));
+    ASSERT_EQ(L::SetText(attr.get(), ";,;"), 1);
+    ASSERT_EQ(L::SetText(attr.get(), ""), 1);
+    EXPECT_EQ(this->Values(attr.get()), (Vs{9, 6, 7}));
+    EXPECT_EQ(L::SetText(attr.get(), nullptr), 0);
+
+    Attr tokens(this->Bytes({}));
+    const std::string big = "99999999999999999999";
+    ASSERT_EQ(L::SetText(tokens.get(), (" 12abc,x,-3,+4,5000000000," + big + ",-" + big).c_str()), 1);
+    const TypeParam wide = sizeof(TypeParam) == 8 ? TypeParam(INT64_C(5000000000)) : this->kMax;
+    EXPECT_EQ(this->Values(tokens.get()), (Vs{12, 0, -3, 4, wide, this->kMax, this->kMin}));
+
+    // 127 tokens "1," fill 254 characters; the 128th token starts at character 255.
+    std::string text;
+    for (int i = 0; i < 127; ++i)
+        text += "1,";
+    Attr longText(this->Bytes({}));
+    ASSERT_EQ(L::SetText(longText.get(), (text + "23").c_str()), 1);
+    Vs expected(127, 1);
+    expected.push_back(2);
+    EXPECT_EQ(this->Values(longText.get()), expected);
+}
+
+TYPED_TEST(IntegerLists, SetAppendsOnNegativeIndexAndGrowsWithZerosExceptOnViews)
+{
+    using L = IntList<TypeParam>;
+    using Vs = std::vector<TypeParam>;
+    Attr attr(this->Bytes({1, 2}));
+    ASSERT_EQ(L::Set(attr.get(), -1, this->kMin), 1);
+    EXPECT_EQ(this->Values(attr.get()), (Vs{1, 2, this->kMin}));
+    ASSERT_EQ(L::Set(attr.get(), 5, 6), 1);
+    EXPECT_EQ(attr.data(), this->Bytes({1, 2, this->kMin, 0, 0, 6}));
+    ASSERT_EQ(L::Set(attr.get(), 0, -1), 1);
+    EXPECT_EQ(this->Values(attr.get()), (Vs{-1, 2, this->kMin, 0, 0, 6}));
+
+    View view(this->Bytes({4}));
+    EXPECT_EQ(L::Size(view.get(), 3), 0);
+    EXPECT_EQ(L::Set(view.get(), 1, 9), 0);
+    ASSERT_EQ(L::Set(view.get(), 0, 9), 1);
+    EXPECT_EQ(this->Values(view.get()), Vs{9});
 }
 
 TEST(Lists, EveryListRefusesEnvelopeLongerThanItsStructure)
@@ -62,100 +206,6 @@ TEST(Lists, EveryListRefusesEnvelopeLongerThanItsStructure)
     EXPECT_STREQ(text, "#######");
     EXPECT_EQ(integers.data(), PcfBytes().Cfil(1, {1}).bytes() + pad);
     EXPECT_EQ(strings.data(), PcfBytes().Cfsl(1, {"A"}, 4).bytes() + pad);
-}
-
-TEST(IntegerList, CreateGetAndSumCheckIndexAndType)
-{
-    Attr attr, empty, refused;
-    ASSERT_EQ(CreatePcfIntListAttr(attr.get(), 1002, 3), 1);
-    EXPECT_EQ(attr.data(), Words({5, 28, 1002, 3, 0, 0, 0}));
-    EXPECT_EQ(attr->Size, 136 + 28);
-    EXPECT_EQ(IsPcfIntListAttr(attr.get()), 1);
-    ASSERT_EQ(CreatePcfIntListAttr(empty.get(), 1002, 0), 1);
-    EXPECT_EQ(empty.data(), Words({5, 16, 1002, 0}));
-    EXPECT_EQ(CreatePcfIntListAttr(refused.get(), 1002, -1), 0);
-
-    Attr list(PcfBytes().Cfil(1, {10, 20}).bytes()), list64(PcfBytes().Cfil64(1, {10, 20}).bytes());
-    EXPECT_EQ(At(GetPcfIntListAttrValue, list.get(), 1), std::make_pair(1, 20));
-    EXPECT_EQ(At(GetPcfIntListAttrValue, list.get(), 2), std::make_pair(0, -1));
-    EXPECT_EQ(At(GetPcfIntListAttrValue, list.get(), -1), std::make_pair(0, -1));
-    EXPECT_EQ(At(GetPcfIntListAttrValue, list64.get(), 0), std::make_pair(0, -1));
-    View view(PcfBytes().Cfil(1, {10, 20}).bytes());
-    EXPECT_EQ(Values(view.get()), (Ints{10, 20}));
-
-    // The sum adds to the caller's start and wraps.
-    const struct {
-        std::string list;
-        int32_t start, result, sum;
-    } sums[] = {{PcfBytes().Cfil(1, {1, 2, 3}).bytes(), 100, 1, 106},
-                {PcfBytes().Cfil(1, {INT32_MAX, 1}).bytes(), 0, 1, INT32_MIN},
-                {PcfBytes().Cfil(1, {}).bytes(), 42, 1, 42},
-                {PcfBytes().Cfst(1, "1").bytes(), 42, 0, 42}};
-    for (const auto &row : sums) {
-        Attr summed(row.list);
-        int32_t sum = row.start;
-        EXPECT_EQ(GetPcfIntListAttrValueSum(summed.get(), &sum), row.result) << row.sum;
-        EXPECT_EQ(sum, row.sum);
-    }
-}
-
-TEST(IntegerList, TextHoldsLongestPrefixThatFitsWithoutCutNumber)
-{
-    Attr attr(PcfBytes().Cfil(1, {1, 22, 333}).bytes());
-    const std::pair<int32_t, const char *> prefixes[] = {{10, "1,22,333"}, {9, "1,22"}, {5, "1"}, {3, "1"}, {2, ""}, {0, ""}};
-    for (const auto &prefix : prefixes)
-        EXPECT_EQ(ListText(attr.get(), prefix.first), prefix.second) << prefix.first;
-    Attr negative(PcfBytes().Cfil(1, {-7, INT32_MIN}).bytes()), empty(PcfBytes().Cfil(1, {}).bytes());
-    EXPECT_EQ(ListText(negative.get(), 40), "-7,-2147483648");
-    EXPECT_EQ(ListText(empty.get(), 10), "");
-    char text[4] = "###";
-    EXPECT_EQ(GetPcfIntListAttrValueStr(attr.get(), text, -1), 0);
-    EXPECT_STREQ(text, "###");
-}
-
-TEST(IntegerList, TextSetsLeadingNumbersOfTheFirst255CharactersFromTheStartAndGrows)
-{
-    Attr attr(PcfBytes().Cfil(1002, {0, 0}).bytes());
-    ASSERT_EQ(SetPcfIntListAttrValueStr(attr.get(), "5;6,,7"), 1);
-    EXPECT_EQ(attr.data(), Words({5, 28, 1002, 3, 5, 6, 7}));
-    EXPECT_EQ(std::make_pair(attr->Used, attr->Size), std::make_pair(136 + 28, 136 + 28));
-    ASSERT_EQ(SetPcfIntListAttrValueStr(attr.get(), "9"), 1);
-    EXPECT_EQ(Values(attr.get()), (Ints{9, 6, 7}));
-    ASSERT_EQ(SetPcfIntListAttrValueStr(attr.get(), ";,;"), 1);
-    ASSERT_EQ(SetPcfIntListAttrValueStr(attr.get(), ""), 1);
-    EXPECT_EQ(Values(attr.get()), (Ints{9, 6, 7}));
-    EXPECT_EQ(SetPcfIntListAttrValueStr(attr.get(), nullptr), 0);
-
-    Attr tokens(PcfBytes().Cfil(1, {}).bytes());
-    ASSERT_EQ(SetPcfIntListAttrValueStr(tokens.get(), " 12abc,x,-3,+4,99999999999,-99999999999"), 1);
-    EXPECT_EQ(Values(tokens.get()), (Ints{12, 0, -3, 4, INT32_MAX, INT32_MIN}));
-
-    // 127 tokens "1," fill 254 characters; the 128th token starts at character 255.
-    std::string text;
-    for (int i = 0; i < 127; ++i)
-        text += "1,";
-    Attr longText(PcfBytes().Cfil(1, {}).bytes());
-    ASSERT_EQ(SetPcfIntListAttrValueStr(longText.get(), (text + "23").c_str()), 1);
-    Ints expected(127, 1);
-    expected.push_back(2);
-    EXPECT_EQ(Values(longText.get()), expected);
-}
-
-TEST(IntegerList, SetAppendsOnNegativeIndexAndGrowsWithZerosExceptOnViews)
-{
-    Attr attr(PcfBytes().Cfil(1, {1, 2}).bytes());
-    ASSERT_EQ(SetPcfIntListAttrValue(attr.get(), -1, 3), 1);
-    EXPECT_EQ(Values(attr.get()), (Ints{1, 2, 3}));
-    ASSERT_EQ(SetPcfIntListAttrValue(attr.get(), 5, 6), 1);
-    EXPECT_EQ(attr.data(), Words({5, 40, 1, 6, 1, 2, 3, 0, 0, 6}));
-    ASSERT_EQ(SetPcfIntListAttrValue(attr.get(), 0, -1), 1);
-    EXPECT_EQ(Values(attr.get()), (Ints{-1, 2, 3, 0, 0, 6}));
-
-    View view(PcfBytes().Cfil(1, {4}).bytes());
-    EXPECT_EQ(SizePcfIntListAttr(view.get(), 3), 0);
-    EXPECT_EQ(SetPcfIntListAttrValue(view.get(), 1, 9), 0);
-    ASSERT_EQ(SetPcfIntListAttrValue(view.get(), 0, 9), 1);
-    EXPECT_EQ(Values(view.get()), Ints{9});
 }
 
 TEST(ListSizing, ResizingNeverLeavesStaleBytes)
@@ -196,35 +246,6 @@ TEST(ListSizing, GrowthPastThirtyTwoBitsFailsAndChangesNothing)
     EXPECT_EQ(SetPcfStrListAttrValue(texts.get(), 2999999, "X"), 0);
     EXPECT_EQ(list.data() + list64.data() + texts.data(), integers + integers64 + strings);
     EXPECT_EQ(list->Size, 136 + 24);
-}
-
-TEST(Integer64List, CreateGetSetSumAndTextInSixtyFourBits)
-{
-    Attr attr;
-    ASSERT_EQ(CreatePcfInt64ListAttr(attr.get(), 3001, 2), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({25, 32, 3001, 2}).Int64(0).Int64(0).bytes());
-    ASSERT_EQ(SetPcfInt64ListAttrValue(attr.get(), 0, INT64_C(5000000000)), 1);
-    ASSERT_EQ(SetPcfInt64ListAttrValue(attr.get(), -1, INT64_MIN), 1);
-    EXPECT_EQ(attr.data(), PcfBytes().Words({25, 40, 3001, 3}).Int64(INT64_C(5000000000)).Int64(0).Int64(INT64_MIN).bytes());
-    int64_t sum = INT64_MAX;
-    ASSERT_EQ(GetPcfInt64ListAttrValueSum(attr.get(), &sum), 1);
-    EXPECT_EQ(sum, INT64_C(5000000000) - 1);
-    Attr list32(PcfBytes().Cfil(1, {1}).bytes());
-    EXPECT_EQ(At(GetPcfInt64ListAttrValue, list32.get(), 0), std::make_pair(0, int64_t{-1}));
-
-    Attr extremes(PcfBytes().Cfil64(1, {INT64_MIN, INT64_MAX}).bytes());
-    char text[64];
-    ASSERT_EQ(GetPcfInt64ListAttrValueStr(extremes.get(), text, 63), 1);
-    EXPECT_STREQ(text, "-9223372036854775808,9223372036854775807");
-    ASSERT_EQ(GetPcfInt64ListAttrValueStr(extremes.get(), text, 40), 1);
-    EXPECT_STREQ(text, "-9223372036854775808");
-
-    // Setting from text grows with the list's own sizing rule.
-    Attr grown(PcfBytes().Cfil64(1, {7}).bytes());
-    ASSERT_EQ(SetPcfInt64ListAttrValueStr(grown.get(), "5000000000;-1,3"), 1);
-    EXPECT_EQ(grown.data(), PcfBytes().Words({25, 40, 1, 3}).Int64(INT64_C(5000000000)).Int64(-1).Int64(3).bytes());
-    EXPECT_EQ(grown->Size, 136 + 40);
-    EXPECT_EQ(Values64(grown.get()), (std::vector<int64_t>{INT64_C(5000000000), -1, 3}));
 }
 
 TEST(StringList, CreateHoldsNulEntriesAndSettersFillCutAppendAndGrow)

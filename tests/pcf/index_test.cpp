@@ -36,7 +36,7 @@ std::string Index(PcfMessage *pcf, int expected)
     int result = -1;
     std::string printed = CaptureStdout([&] { result = RawToPcf(pcf); });
     EXPECT_EQ(result, expected);
-    return MaskTimes(printed);
+    return zemtest::MaskClocks(printed);
 }
 
 // The parameter GetAttrByPos or GetAttrByID copies out, or "refused".

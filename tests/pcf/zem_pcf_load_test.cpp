@@ -136,12 +136,8 @@ TEST(ZemPcfLoad, RefusesWhatDoesNotLoadOrConvertAndBadUsage)
         EXPECT_EQ(run.err, "zem pcf info: '" + path + notWellFormed);
     }
 
-    auto run = RunZem({"pcf", "info", "--help"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("usage: zem pcf info FILE\n", 0), 0u) << run.out;
-    run = RunZem({"pcf", "native", "--help"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("usage: zem pcf native FILE -o OUT [--swap] [--ebcdic]\n", 0), 0u) << run.out;
+    ExpectHelp("pcf info", "usage: zem pcf info FILE\n");
+    ExpectHelp("pcf native", "usage: zem pcf native FILE -o OUT [--swap] [--ebcdic]\n");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
-#include "conversion_helpers.h"
+#include "pcf2mqsc_conversion.h"
 #include "foundation/mq_constants.h"
 #include "capture.h"
 #include "pcf_builders.h"
@@ -206,38 +206,10 @@ TEST(Pcf2Mqsc, NullMessagesAndOutParameters)
     EXPECT_EQ(std::string(reinterpret_cast<char *>(text->PcfMsg.pData)), kExampleText);
 }
 
-// Marks and values an earlier conversion of either direction left are not written.
-TEST(Pcf2Mqsc, ConversionStartsCleanWhateverAnEarlierOneLeftBehind)
+// A longer text an earlier conversion left in a reused area does not show. (What a
+// conversion of either direction leaves in the table: see the round-trip tests.)
+TEST(Pcf2Mqsc, LongerTextLeftInAReusedAreaDoesNotShow)
 {
-    // Fails on the missing name after TYPE and two selectors were marked.
-    auto failing = PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 2).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_REMOTE)
-                       .Cfil(mq::MQIACF_Q_ATTRS, {mq::MQCA_Q_DESC, mq::MQIA_CURRENT_Q_DEPTH});
-    EXPECT_EQ(Convert(failing.bytes()).reason, ZEM_P2M_REQUIRED_MISSING);
-    // Fails for room before DESCR's stored value was written.
-    auto stored = PcfBytes().Cfh(1, mq::MQCMD_CREATE_Q, 3).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL)
-                      .Cfst(mq::MQCA_Q_NAME, "Q1").Cfst(mq::MQCA_Q_DESC, "left behind");
-    EXPECT_EQ(Convert(stored.bytes(), false, 10).reason, ZEM_P2M_TEXT_TOO_LONG);
-    ExpectConverted(Convert(InquireQ1(0).bytes()), "DISPLAY QUEUE('Q1')");
-    auto define = PcfBytes().Cfh(1, mq::MQCMD_CREATE_Q, 2).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "Q3");
-    ExpectConverted(Convert(define.bytes()), "DEFINE QLOCAL('Q3')");
-
-    // What an MQSC-to-PCF conversion leaves in the thread's records: a stored description
-    // and queue type and a marked maximum depth.
-    int32_t command = mq::MQCMD_INQUIRE_Q, descId = mq::MQCA_Q_DESC, typeId = mq::MQIA_Q_TYPE, depthId = mq::MQIA_MAX_Q_DEPTH;
-    MqscKeyword *record = zem::FindCmdKeyword(GetCmdTbl(), zem::kFindById, &command);
-    ASSERT_NE(record, nullptr);
-    MqscKeyword *desc = zem::FindCmdParam(record->params, zem::kFindById, &descId);
-    MqscKeyword *type = zem::FindCmdParam(record->params, zem::kFindById, &typeId);
-    MqscKeyword *depth = zem::FindCmdParam(record->params, zem::kFindById, &depthId);
-    ASSERT_TRUE(desc && type && depth && type->values);
-    ASSERT_EQ(zem::SetKeywordValue(desc, "stale text", 10), 1);
-    ASSERT_EQ(zem::SetKeywordValue(type, type->values[0], 0), 1);
-    desc->isSet = type->isSet = depth->isSet = 1;
-    ExpectConverted(Convert(InquireQ1(0).bytes()), "DISPLAY QUEUE('Q1')");
-    EXPECT_EQ(desc->isSet, 0);
-    EXPECT_EQ(desc->value, 0) << "the stale string is released";
-
-    // nor does a longer text left in a reused area show
     zemtest::PcfPtr text = p2mtest::TextContainer(256);
     zemtest::PcfPtr first = zemtest::ContainerHolding(ExampleInquiry().bytes());
     zemtest::PcfPtr second = zemtest::ContainerHolding(PcfBytes().Cfh(1, mq::MQCMD_PING_Q_MGR, 0).bytes());

@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "conversion_helpers.h"
+#include "pcf2mqsc_conversion.h"
 #include "foundation/mq_constants.h"
 #include "pcf2mqsc/pcf2mqsc.h"
 #include "pcf_builders.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion_helpers.h"
+#include "pcf2mqsc_conversion.h"
 #include "foundation/mq_constants.h"
 #include "pcf_builders.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
-#include "conversion_helpers.h"
+#include "pcf2mqsc_conversion.h"
 #include "pcf_builders.h"
 
 using zemtest::PcfBytes;

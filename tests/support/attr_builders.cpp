@@ -21,6 +21,4 @@ View::View(const std::string &bytes) : bytes_(bytes.begin(), bytes.end())
     msg_.Size = msg_.Used = static_cast<int32_t>(bytes_.size());
 }
 
-std::string MaskDatesAndAddresses(const std::string &text) { return MaskClocks(text); }
-
 }  // namespace zemtest

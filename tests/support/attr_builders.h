@@ -1,5 +1,5 @@
 // Attribute envelopes for the accessor and printer tests: owning envelopes released at
-// scope end, views over bytes the test holds, and masking of dated diagnostic output.
+// scope end, and views over bytes the test holds.
 #pragma once
 #include <string>
 #include <vector>
@@ -40,8 +40,5 @@ private:
     std::vector<unsigned char> bytes_;
     MESSAGE msg_{};
 };
-
-// MaskClocks (pcf_builders.h) under its older name.
-std::string MaskDatesAndAddresses(const std::string &text);
 
 }  // namespace zemtest

@@ -279,6 +279,4 @@ std::string MaskClocks(const std::string &text)
     return std::regex_replace(std::regex_replace(masked, time, "$1TT:TT:TT "), address, "$1 ADDR hex");
 }
 
-std::string MaskTimes(const std::string &text) { return MaskClocks(text); }
-
 }  // namespace zemtest

@@ -114,6 +114,5 @@ std::string ViewBytes(const MESSAGE &view);
 // "DATE", the "hh:mm:ss " that starts a line (or the text) "TT:TT:TT " and every
 // "pMsg 7f.. hex" / "pBuf 7f.. hex" address "ADDR".
 std::string MaskClocks(const std::string &text);
-std::string MaskTimes(const std::string &text);  // the same
 
 }  // namespace zemtest

@@ -1,6 +1,7 @@
 #include "run_tool.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -69,7 +70,13 @@ void ExpectRuns(const std::vector<ExpectedRun> &rows, const std::string &workDir
 
 void ExpectHelp(const std::string &command, const std::string &usageLine)
 {
-    ToolRun help = RunZem({command, "--help"});
+    std::vector<std::string> args;
+    for (std::size_t at = 0, end; at <= command.size(); at = end + 1) {
+        end = std::min(command.find(' ', at), command.size());
+        args.push_back(command.substr(at, end - at));
+    }
+    args.push_back("--help");
+    ToolRun help = RunZem(args);
     EXPECT_EQ(help.status, 0) << command;
     EXPECT_EQ(help.out.substr(0, usageLine.size()), usageLine) << command;
     EXPECT_EQ(help.err, "") << command;

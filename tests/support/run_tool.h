@@ -32,7 +32,8 @@ struct ExpectedRun {
 // arguments.
 void ExpectRuns(const std::vector<ExpectedRun> &rows, const std::string &workDir = "");
 
-// zem COMMAND --help prints text starting with usageLine to standard output and exits 0.
+// zem COMMAND --help prints text starting with usageLine to standard output and exits 0;
+// a command of several words ("pcf print") is passed as several arguments.
 void ExpectHelp(const std::string &command, const std::string &usageLine);
 
 }  // namespace zemtest
