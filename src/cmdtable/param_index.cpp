@@ -1,8 +1,6 @@
 #include "cmdtable/param_index.h"
 
 #include <cstring>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
@@ -11,11 +9,89 @@
 namespace zem {
 namespace {
 
-// Keys map to record ordinals of the layout, so one index built over the constant table
-// answers for every thread's copy.
+// Open addressing over a power-of-two number of slots, at most half of them used. Keys map
+// to record ordinals of the layout, so one index built over the constant table answers
+// for every thread's copy. A key keeps the first ordinal stored under it.
+template <typename Key, typename Traits>
+class FlatIndex {
+public:
+    void add(Key key, int32_t ordinal)
+    {
+        if (2 * (used_ + 1) > slots_.size())
+            grow();
+        if (place(key, Traits::Hash(key), ordinal))
+            ++used_;
+    }
+    int32_t find(Key key) const
+    {
+        if (slots_.empty())
+            return -1;
+        uint32_t hash = Traits::Hash(key);
+        for (std::size_t at = hash & mask();; at = (at + 1) & mask()) {
+            const Slot &slot = slots_[at];
+            if (slot.ordinal < 0)
+                return -1;
+            if (slot.hash == hash && Traits::Equal(slot.key, key))
+                return slot.ordinal;
+        }
+    }
+
+private:
+    struct Slot {
+        Key key{};
+        uint32_t hash = 0;
+        int32_t ordinal = -1;
+    };
+    std::size_t mask() const { return slots_.size() - 1; }
+    bool place(Key key, uint32_t hash, int32_t ordinal)
+    {
+        for (std::size_t at = hash & mask();; at = (at + 1) & mask()) {
+            Slot &slot = slots_[at];
+            if (slot.ordinal < 0) {
+                slot = {key, hash, ordinal};
+                return true;
+            }
+            if (slot.hash == hash && Traits::Equal(slot.key, key))
+                return false;
+        }
+    }
+    void grow()
+    {
+        std::vector<Slot> old(slots_.empty() ? 16 : 2 * slots_.size());
+        old.swap(slots_);
+        for (const Slot &slot : old)
+            if (slot.ordinal >= 0)
+                place(slot.key, slot.hash, slot.ordinal);
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
+
+struct IdTraits {
+    static uint32_t Hash(int32_t id)
+    {
+        uint32_t hash = static_cast<uint32_t>(id) * 0x9E3779B1u;
+        return hash ^ (hash >> 16);
+    }
+    static bool Equal(int32_t a, int32_t b) { return a == b; }
+};
+
+// Keywords are short upper-case words: FNV-1a over their bytes is cheap and spreads them.
+struct NameTraits {
+    static uint32_t Hash(const char *name)
+    {
+        uint32_t hash = 2166136261u;
+        for (; *name != '\0'; ++name)
+            hash = (hash ^ static_cast<unsigned char>(*name)) * 16777619u;
+        return hash;
+    }
+    static bool Equal(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
+};
+
 struct ListIndex {
-    std::unordered_map<int32_t, int32_t> byId;
-    std::unordered_map<std::string_view, int32_t> byName;
+    FlatIndex<int32_t, IdTraits> byId;
+    FlatIndex<const char *, NameTraits> byName;
 };
 
 // Entries are taken in list order and a key keeps the first record stored under it, so
@@ -27,14 +103,14 @@ ListIndex IndexList(const TableLayout &layout, std::size_t start)
     for (std::size_t at = start + 1; layout.paramKeyword[at] >= 0; ++at) {
         int32_t ordinal = layout.paramKeyword[at];
         const MqscKeyword *keyword = layout.records[ordinal];
-        index.byId.emplace(keyword->id, ordinal);
+        index.byId.add(keyword->id, ordinal);
         if (keyword->name != nullptr)
-            index.byName.emplace(keyword->name, ordinal);
+            index.byName.add(keyword->name, ordinal);
         if (keyword->values == nullptr)
             continue;
         for (MqscKeyword **value = keyword->values; *value != nullptr; ++value)
             if ((*value)->name != nullptr)
-                index.byName.emplace((*value)->name, ordinal);
+                index.byName.add((*value)->name, ordinal);
     }
     return index;
 }
@@ -53,12 +129,7 @@ const std::vector<ListIndex> &Index()
     return index;
 }
 
-template <typename Map, typename Key>
-MqscKeyword *Lookup(const Map &map, const Key &key)
-{
-    auto found = map.find(key);
-    return found == map.end() ? nullptr : ThreadRecord(found->second);
-}
+MqscKeyword *RecordOrNull(int32_t ordinal) { return ordinal < 0 ? nullptr : ThreadRecord(ordinal); }
 
 }  // namespace
 
@@ -72,10 +143,10 @@ MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *k
     if (mode == kFindById) {
         int32_t id;
         std::memcpy(&id, key, sizeof id);
-        return Lookup(index.byId, id);
+        return RecordOrNull(index.byId.find(id));
     }
     if (mode == kFindByName)
-        return Lookup(index.byName, std::string_view(static_cast<const char *>(key)));
+        return RecordOrNull(index.byName.find(static_cast<const char *>(key)));
     return nullptr;
 }
 

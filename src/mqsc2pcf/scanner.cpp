@@ -10,17 +10,6 @@ namespace {
 // token, or NULL when it reached the end of the text.
 thread_local char *g_scanPosition = nullptr;
 
-// A delimiter set is at most 256 characters long; the rest of a longer one is ignored.
-constexpr std::size_t kMaxDelimiters = 256;
-
-bool IsDelimiter(char c, const char *delimiters)
-{
-    for (std::size_t i = 0; i < kMaxDelimiters && delimiters[i] != '\0'; ++i)
-        if (delimiters[i] == c)
-            return true;
-    return false;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Copies text into a field of `size` bytes, cutting it to size - 1 characters.
@@ -65,9 +54,16 @@ private:
 
 char *ScanMqscToken(char *text, const char *delimiters, char *ended)
 {
-    *ended = '\0';
-    if (delimiters == nullptr)
+    if (delimiters == nullptr) {
+        *ended = '\0';
         return nullptr;
+    }
+    return ScanMqscToken(text, CharTable(delimiters), ended);
+}
+
+char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)
+{
+    *ended = '\0';
     if (text == nullptr) {
         text = g_scanPosition;
         if (text == nullptr)
@@ -77,22 +73,27 @@ char *ScanMqscToken(char *text, const char *delimiters, char *ended)
         g_scanPosition = nullptr;
         return nullptr;
     }
-    char *tokenStart = text;
-    bool skipping = true;
-    for (std::size_t i = 0; i < kScanLimit; ++i) {
+    std::size_t i = 0;
+    // "()" must read as an empty value, not skip to the next one: a ')' at the very start
+    // ends an empty token.
+    if (!(text[0] == ')' && delimiters.has(')'))) {
+        while (i < kScanLimit && text[i] != '\0' && delimiters.has(text[i]))
+            ++i;
+        if (i == kScanLimit)
+            return nullptr;
+        if (text[i] == '\0') {
+            g_scanPosition = nullptr;
+            return text;  // all delimiters: the whole text
+        }
+    }
+    char *tokenStart = text + i;
+    for (; i < kScanLimit; ++i) {
         char c = text[i];
         if (c == '\0') {
             g_scanPosition = nullptr;
             return tokenStart;
         }
-        bool delimiter = IsDelimiter(c, delimiters);
-        if (i == 0 && c == ')' && delimiter)
-            skipping = false;  // "()" must read as an empty value, not skip to the next one
-        if (!delimiter) {
-            if (skipping)
-                tokenStart = text + i;
-            skipping = false;
-        } else if (!skipping) {
+        if (delimiters.has(c)) {
             *ended = c;
             text[i] = '\0';
             g_scanPosition = text + i + 1;
@@ -104,7 +105,7 @@ char *ScanMqscToken(char *text, const char *delimiters, char *ended)
 
 bool ReadMqscIdent(MqscItem &item, char &ended)
 {
-    char *token = ScanMqscToken(nullptr, kIdentDelimiters, &ended);
+    char *token = ScanMqscToken(nullptr, kIdentDelimiterSet, &ended);
     if (token == nullptr)
         return false;
     CopyCut(item.name, sizeof item.name, token);
@@ -133,12 +134,12 @@ bool ReadMqscValue(MqscItem &item, bool &closed)
 {
     closed = false;
     char ended = 0;
-    char *token = ScanMqscToken(nullptr, kValueDelimiters, &ended);
+    char *token = ScanMqscToken(nullptr, kValueDelimiterSet, &ended);
     if (token == nullptr)
         return false;
     ValueWriter value(item.value);
     int depth = 0;
-    for (; token != nullptr; token = ScanMqscToken(nullptr, kValueDelimiters, &ended)) {
+    for (; token != nullptr; token = ScanMqscToken(nullptr, kValueDelimiterSet, &ended)) {
         value.append(token);
         if (ended == '(') {
             value.append('(');
@@ -174,8 +175,8 @@ ZEMAPI(int32_t) GetMqscStatus(char *text, MqscItem *item)
     if (text == nullptr || item == nullptr)
         return 0;
     char ended = 0;
-    for (char *token = ScanMqscToken(text, zem::kIdentDelimiters, &ended); token != nullptr;
-         token = ScanMqscToken(nullptr, zem::kIdentDelimiters, &ended)) {
+    for (char *token = ScanMqscToken(text, zem::kIdentDelimiterSet, &ended); token != nullptr;
+         token = ScanMqscToken(nullptr, zem::kIdentDelimiterSet, &ended)) {
         if (std::strncmp(token, zem::kMessageIdPrefix, sizeof zem::kMessageIdPrefix - 1) == 0) {
             zem::CopyCut(item->name, sizeof item->name, zem::kStatusName);
             zem::CopyCut(item->value, sizeof item->value, token);
@@ -203,8 +204,8 @@ ZEMAPI(int32_t) GetMqscToken(MqscItem *item)
         return 0;
     std::size_t length = strnlen(item->name, sizeof item->name);
     char ended = 0;
-    for (char *token = ScanMqscToken(nullptr, zem::kTokenDelimiters, &ended); token != nullptr;
-         token = ScanMqscToken(nullptr, zem::kTokenDelimiters, &ended))
+    for (char *token = ScanMqscToken(nullptr, zem::kTokenDelimiterSet, &ended); token != nullptr;
+         token = ScanMqscToken(nullptr, zem::kTokenDelimiterSet, &ended))
         if (std::strncmp(token, item->name, length) == 0)
             return 1;
     return 0;
