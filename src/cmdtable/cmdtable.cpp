@@ -40,7 +40,9 @@ bool Matches(const MqscKeyword *record, int32_t mode, const void *key) {
         std::memcpy(&id, key, sizeof id);
         return record->id == id;
     }
-    return record->name != nullptr && std::strcmp(record->name, static_cast<const char *>(key)) == 0;
+    // Most names differ in their first character: that test saves the call.
+    const char *name = static_cast<const char *>(key);
+    return record->name != nullptr && record->name[0] == name[0] && std::strcmp(record->name, name) == 0;
 }
 
 MqscKeyword *SearchParams(MqscParam *list, int32_t mode, const void *key) {

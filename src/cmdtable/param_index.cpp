@@ -86,7 +86,13 @@ struct NameTraits {
             hash = (hash ^ static_cast<unsigned char>(*name)) * 16777619u;
         return hash;
     }
-    static bool Equal(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
+    static bool Equal(const char *a, const char *b)
+    {
+        for (; *a == *b; ++a, ++b)
+            if (*a == '\0')
+                return true;
+        return false;
+    }
 };
 
 struct ListIndex {

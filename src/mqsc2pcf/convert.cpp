@@ -184,57 +184,93 @@ void ReplaceMinusOneWord(const MqscKeyword &record, MqscItem &item)
         std::strcpy(item.value, "-1");
 }
 
-// A PCF message under construction, never larger than the room it is to be copied into.
+// A block of bytes a thread keeps for building its PCF messages in.
+struct BuildBlock {
+    std::unique_ptr<unsigned char[]> bytes;
+    std::size_t capacity = 0;
+};
+
+// A thread's work areas, kept from one conversion to its next: the two 16 KB items, the
+// value buffer and the build block would otherwise be allocated, and the items zero-filled,
+// for every reply.
+struct WorkAreas {
+    MqscItem status{};
+    MqscItem item{};
+    char taken[kTakeValueSize] = {};
+    BuildBlock block;
+};
+thread_local std::unique_ptr<WorkAreas> t_work;
+
+WorkAreas &Work()
+{
+    if (!t_work)
+        t_work = std::make_unique<WorkAreas>();
+    return *t_work;
+}
+
+// A PCF message under construction in the thread's build block, never larger than the
+// room it is to be copied into. A block grown beyond kKeptBlockSize is released after use.
 // (A plain growing block rather than a standard container: the library exports nothing
 // but its own interface, and out-of-line container members would be exported with it.)
 class PcfBuilder {
 public:
-    explicit PcfBuilder(int32_t room) : room_(room > 0 ? room : 0) {}
+    PcfBuilder(int32_t room, BuildBlock &block) : room_(room > 0 ? room : 0), block_(block) {}
+    ~PcfBuilder()
+    {
+        if (block_.capacity > kKeptBlockSize) {
+            block_.bytes.reset();
+            block_.capacity = 0;
+        }
+    }
+    PcfBuilder(const PcfBuilder &) = delete;
+    PcfBuilder &operator=(const PcfBuilder &) = delete;
 
     bool Fits(int64_t length) const { return length >= 0 && length <= room_ - Size(); }
     int64_t Size() const { return static_cast<int64_t>(size_); }
-    const unsigned char *Data() const { return bytes_.get(); }
+    const unsigned char *Data() const { return block_.bytes.get(); }
 
     void Word(int32_t value) { Bytes(&value, sizeof value); }
     void Text(const char *text, std::size_t length) { Bytes(text, length); }
     void Fill(unsigned char byte, std::size_t count)
     {
         Grow(count);
-        std::memset(bytes_.get() + size_, byte, count);
+        if (count > 0)
+            std::memset(block_.bytes.get() + size_, byte, count);
         size_ += count;
     }
-    void PutWord(std::size_t offset, int32_t value) { std::memcpy(bytes_.get() + offset, &value, sizeof value); }
+    void PutWord(std::size_t offset, int32_t value) { std::memcpy(block_.bytes.get() + offset, &value, sizeof value); }
 
 private:
+    static constexpr std::size_t kKeptBlockSize = 64 * 1024;
+
     void Bytes(const void *data, std::size_t length)
     {
         Grow(length);
         if (length > 0)
-            std::memcpy(bytes_.get() + size_, data, length);
+            std::memcpy(block_.bytes.get() + size_, data, length);
         size_ += length;
     }
     // Callers check Fits first, so the block never grows beyond the room.
     void Grow(std::size_t more)
     {
-        if (size_ + more <= capacity_)
+        if (size_ + more <= block_.capacity)
             return;
         std::size_t needed = size_ + more;
-        std::size_t capacity = capacity_ < 128 ? 256 : 2 * capacity_;
+        std::size_t capacity = block_.capacity < 2048 ? 4096 : 2 * block_.capacity;
         if (capacity > static_cast<std::size_t>(room_))
             capacity = static_cast<std::size_t>(room_);
         if (capacity < needed)
             capacity = needed;
         std::unique_ptr<unsigned char[]> bytes(new unsigned char[capacity]);
         if (size_ > 0)
-            std::memcpy(bytes.get(), bytes_.get(), size_);
-        bytes_ = std::move(bytes);
-        capacity_ = capacity;
+            std::memcpy(bytes.get(), block_.bytes.get(), size_);
+        block_.bytes = std::move(bytes);
+        block_.capacity = capacity;
     }
 
     int64_t room_;
-    std::unique_ptr<unsigned char[]> bytes_;
+    BuildBlock &block_;
     std::size_t size_ = 0;
-    std::size_t capacity_ = 0;
 };
 
 int64_t Padded(int64_t length) { return (length + 3) & ~int64_t{3}; }
@@ -323,7 +359,7 @@ bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *tex
 
 // Writes one marked record as its PCF structure, taking its value out of the table.
 // reason: 5001 for a record type that has no PCF form, 5003 when it does not fit.
-bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, std::vector<char> &taken, int32_t &reason)
+bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValueSize], int32_t &reason)
 {
     bool appended = false;
     switch (record.type) {
@@ -347,11 +383,11 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, std::vector<char> &taken
     case MQSC_ENUMLIST:
     case MQSC_LIST:
         taken[0] = '\0';
-        TakeKeywordValue(&record, taken.data());
-        taken.back() = '\0';
-        appended = record.type == MQSC_STR       ? AppendString(pcf, record.id, taken.data())
-                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, taken.data())
-                                                  : AppendStringList(pcf, record.id, taken.data());
+        TakeKeywordValue(&record, taken);
+        taken[kTakeValueSize - 1] = '\0';
+        appended = record.type == MQSC_STR       ? AppendString(pcf, record.id, taken)
+                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, taken)
+                                                  : AppendStringList(pcf, record.id, taken);
         break;
     default:
         reason = ZEM_RC_MQSC_BAD_TYPE;
@@ -375,14 +411,16 @@ bool EmitMessage(PcfArea &output, int32_t &reason, const MessageIdOutcome *reply
         return false;
     }
     MqscKeyword &command = *list[0].keyword;
-    std::vector<char> taken(kTakeValueSize, '\0');
-    TakeKeywordValue(&command, taken.data());
+    WorkAreas &work = Work();
+    char (&taken)[kTakeValueSize] = work.taken;
+    taken[0] = '\0';
+    TakeKeywordValue(&command, taken);
     command.isSet = 0;
-    std::string messageId(taken.data(), strnlen(taken.data(), kMessageIdChars));
+    std::string messageId(taken, strnlen(taken, kMessageIdChars));
     MessageIdOutcome outcome =
         replyOutcome != nullptr ? *replyOutcome : LookUpReplyOutcome(messageId.c_str(), command.id);
 
-    PcfBuilder pcf(output.length);
+    PcfBuilder pcf(output.length, work.block);
     if (output.area == nullptr || !pcf.Fits(ZEM_MQCFH_LENGTH)) {
         reason = ZEM_RC_MQSC_NO_ROOM;
         return false;
@@ -627,10 +665,11 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
     const int32_t command = g_currentCommand[0].keyword->id;
     int32_t recognised = 0;
     char ended = 0;
-    while (ReadMqscIdent(item, ended)) {
+    std::size_t nameLength = 0;
+    while (ReadMqscIdent(item, ended, nameLength)) {
         if (item.name[0] == '\0')
             continue;  // what is left after a nested value names nothing
-        if (IsMessageId(item.name)) {
+        if (IsMessageId(std::string_view(item.name, nameLength))) {
             reading.NoteMessageId(item.name, command);
             continue;
         }
@@ -696,9 +735,10 @@ void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &rea
     ResetCmdTable();
     count = 0;
     // The two items are 16 KB each: kept off the stack of the caller's thread.
-    auto status = std::make_unique<MqscItem>();
-    auto item = std::make_unique<MqscItem>();
-    if (!GetMqscStatus(text, status.get())) {
+    WorkAreas &work = Work();
+    MqscItem *status = &work.status;
+    MqscItem *item = &work.item;
+    if (!GetMqscStatus(text, status)) {
         reason = ZEM_RC_MQSC_UNKNOWN;
         return;
     }

@@ -197,10 +197,10 @@ public:
         }
         length_ = static_cast<std::size_t>(length);
         // A reply of several NUL-separated lines reads as one text.
-        if (strnlen(text_, length_) < length_)
-            for (std::size_t i = 0; i + 1 < length_; ++i)
-                if (text_[i] == '\0')
-                    text_[i] = ' ';
+        for (char *nul = static_cast<char *>(std::memchr(text_, '\0', length_));
+             nul != nullptr && nul + 1 < text_ + length_;
+             nul = static_cast<char *>(std::memchr(nul + 1, '\0', length_ - (nul + 1 - text_))))
+            *nul = ' ';
         text_[length_] = '\0';
     }
     char *text() { return text_; }

@@ -12,12 +12,20 @@ thread_local char *g_scanPosition = nullptr;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Copies text into a field of `size` bytes, cutting it to size - 1 characters.
-void CopyCut(char *field, std::size_t size, const char *text)
+// Copies text into a field of `size` bytes, cutting it to size - 1 characters; returns
+// the length copied.
+std::size_t CopyCut(char *field, std::size_t size, const char *text, std::size_t length)
 {
-    std::size_t length = strnlen(text, size - 1);
+    if (length > size - 1)
+        length = size - 1;
     std::memcpy(field, text, length);
     field[length] = '\0';
+    return length;
+}
+
+void CopyCut(char *field, std::size_t size, const char *text)
+{
+    CopyCut(field, size, text, strnlen(text, size - 1));
 }
 
 const char kStatusName[] = "MQSC_RESPONSE";
@@ -27,21 +35,28 @@ const char kMessageIdPrefix[] = "CSQ";
 class ValueWriter {
 public:
     explicit ValueWriter(char *field) : field_(field) { field_[0] = '\0'; }
-    void append(const char *text)
+    void append(const char *text, std::size_t length)
     {
-        for (; *text != '\0' && length_ < kRoom; ++text)
-            field_[length_++] = *text;
+        if (length > kRoom - length_)
+            length = kRoom - length_;
+        std::memcpy(field_ + length_, text, length);
+        length_ += length;
         field_[length_] = '\0';
     }
     void append(char c)
     {
-        const char one[2] = {c, '\0'};
-        append(one);
+        if (c != '\0' && length_ < kRoom)
+            field_[length_++] = c;
+        field_[length_] = '\0';
     }
     void trimTrailingSpace()
     {
-        while (length_ > 0 && std::isspace(static_cast<unsigned char>(field_[length_ - 1])))
+        while (length_ > 0) {
+            auto c = static_cast<unsigned char>(field_[length_ - 1]);
+            if ((c > ' ' && c < 0x7f) || !std::isspace(c))  // visible ASCII is no space in any locale
+                break;
             field_[--length_] = '\0';
+        }
     }
 
 private:
@@ -50,20 +65,10 @@ private:
     std::size_t length_ = 0;
 };
 
-}  // namespace
-
-char *ScanMqscToken(char *text, const char *delimiters, char *ended)
+// ScanMqscToken that also gives the token's length.
+char *ScanToken(char *text, const CharTable &delimiters, char &ended, std::size_t &length)
 {
-    if (delimiters == nullptr) {
-        *ended = '\0';
-        return nullptr;
-    }
-    return ScanMqscToken(text, CharTable(delimiters), ended);
-}
-
-char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)
-{
-    *ended = '\0';
+    ended = '\0';
     if (text == nullptr) {
         text = g_scanPosition;
         if (text == nullptr)
@@ -83,6 +88,7 @@ char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)
             return nullptr;
         if (text[i] == '\0') {
             g_scanPosition = nullptr;
+            length = i;
             return text;  // all delimiters: the whole text
         }
     }
@@ -91,24 +97,44 @@ char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)
         char c = text[i];
         if (c == '\0') {
             g_scanPosition = nullptr;
+            length = static_cast<std::size_t>(text + i - tokenStart);
             return tokenStart;
         }
         if (delimiters.has(c)) {
-            *ended = c;
+            ended = c;
             text[i] = '\0';
             g_scanPosition = text + i + 1;
+            length = static_cast<std::size_t>(text + i - tokenStart);
             return tokenStart;
         }
     }
     return nullptr;
 }
 
-bool ReadMqscIdent(MqscItem &item, char &ended)
+}  // namespace
+
+char *ScanMqscToken(char *text, const char *delimiters, char *ended)
 {
-    char *token = ScanMqscToken(nullptr, kIdentDelimiterSet, &ended);
+    if (delimiters == nullptr) {
+        *ended = '\0';
+        return nullptr;
+    }
+    return ScanMqscToken(text, CharTable(delimiters), ended);
+}
+
+char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)
+{
+    std::size_t length = 0;
+    return ScanToken(text, delimiters, *ended, length);
+}
+
+bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength)
+{
+    std::size_t length = 0;
+    char *token = ScanToken(nullptr, kIdentDelimiterSet, ended, length);
     if (token == nullptr)
         return false;
-    CopyCut(item.name, sizeof item.name, token);
+    nameLength = CopyCut(item.name, sizeof item.name, token, length);
     return true;
 }
 
@@ -134,13 +160,14 @@ bool ReadMqscValue(MqscItem &item, bool &closed)
 {
     closed = false;
     char ended = 0;
-    char *token = ScanMqscToken(nullptr, kValueDelimiterSet, &ended);
+    std::size_t length = 0;
+    char *token = ScanToken(nullptr, kValueDelimiterSet, ended, length);
     if (token == nullptr)
         return false;
     ValueWriter value(item.value);
     int depth = 0;
-    for (; token != nullptr; token = ScanMqscToken(nullptr, kValueDelimiterSet, &ended)) {
-        value.append(token);
+    for (; token != nullptr; token = ScanToken(nullptr, kValueDelimiterSet, ended, length)) {
+        value.append(token, length);
         if (ended == '(') {
             value.append('(');
             ++depth;
@@ -189,7 +216,8 @@ ZEMAPI(int32_t) GetMqscStatus(char *text, MqscItem *item)
 ZEMAPI(int32_t) GetMqscIdent(const char *, MqscItem *item)
 {
     char ended = 0;
-    return item != nullptr && zem::ReadMqscIdent(*item, ended) ? 1 : 0;
+    std::size_t length = 0;
+    return item != nullptr && zem::ReadMqscIdent(*item, ended, length) ? 1 : 0;
 }
 
 ZEMAPI(int32_t) GetMqscValue(const char *, MqscItem *item)

@@ -30,8 +30,9 @@ char *ScanMqscToken(char *text, const char *delimiters, char *ended);
 // The same with the delimiter set as a table (at most 256 characters of a text set count).
 char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended);
 
-// GetMqscIdent that also reports the delimiter that ended the identifier.
-bool ReadMqscIdent(MqscItem &item, char &ended);
+// GetMqscIdent that also reports the delimiter that ended the identifier and the length
+// of the name stored.
+bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength);
 
 // After an identifier that `ended` at: true, with the parenthesis consumed, when a '('
 // follows it directly or after blanks (the command server writes "QLOCAL (Q2)"). A
