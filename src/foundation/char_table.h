@@ -15,6 +15,13 @@ public:
             member_[static_cast<unsigned char>(members[i])] = true;
     }
     constexpr bool has(char c) const { return member_[static_cast<unsigned char>(c)]; }
+    // The same set with the NUL character added, to stop a scan at a text's end as well.
+    constexpr CharTable withNul() const
+    {
+        CharTable set = *this;
+        set.member_[0] = true;
+        return set;
+    }
 
 private:
     bool member_[256] = {};

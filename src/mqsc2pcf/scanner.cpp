@@ -66,7 +66,7 @@ private:
 };
 
 // ScanMqscToken that also gives the token's length.
-char *ScanToken(char *text, const CharTable &delimiters, char &ended, std::size_t &length)
+char *ScanToken(char *text, const CharTable &stops, char &ended, std::size_t &length)
 {
     ended = '\0';
     if (text == nullptr) {
@@ -78,11 +78,13 @@ char *ScanToken(char *text, const CharTable &delimiters, char &ended, std::size_
         g_scanPosition = nullptr;
         return nullptr;
     }
+    // The set stops at NUL too, so each character costs one look-up.
     std::size_t i = 0;
     // "()" must read as an empty value, not skip to the next one: a ')' at the very start
     // ends an empty token.
-    if (!(text[0] == ')' && delimiters.has(')'))) {
-        while (i < kScanLimit && text[i] != '\0' && delimiters.has(text[i]))
+    const bool emptyToken = text[0] == ')' && stops.has(')');
+    if (!emptyToken) {
+        while (i < kScanLimit && text[i] != '\0' && stops.has(text[i]))
             ++i;
         if (i == kScanLimit)
             return nullptr;
@@ -93,22 +95,20 @@ char *ScanToken(char *text, const CharTable &delimiters, char &ended, std::size_
         }
     }
     char *tokenStart = text + i;
-    for (; i < kScanLimit; ++i) {
-        char c = text[i];
-        if (c == '\0') {
-            g_scanPosition = nullptr;
-            length = static_cast<std::size_t>(text + i - tokenStart);
-            return tokenStart;
-        }
-        if (delimiters.has(c)) {
-            ended = c;
-            text[i] = '\0';
-            g_scanPosition = text + i + 1;
-            length = static_cast<std::size_t>(text + i - tokenStart);
-            return tokenStart;
-        }
+    if (!emptyToken)
+        while (i < kScanLimit && !stops.has(text[i]))
+            ++i;
+    if (i == kScanLimit)
+        return nullptr;
+    length = static_cast<std::size_t>(text + i - tokenStart);
+    ended = text[i];
+    if (ended == '\0') {
+        g_scanPosition = nullptr;
+        return tokenStart;
     }
-    return nullptr;
+    text[i] = '\0';
+    g_scanPosition = text + i + 1;
+    return tokenStart;
 }
 
 }  // namespace
@@ -119,7 +119,7 @@ char *ScanMqscToken(char *text, const char *delimiters, char *ended)
         *ended = '\0';
         return nullptr;
     }
-    return ScanMqscToken(text, CharTable(delimiters), ended);
+    return ScanMqscToken(text, CharTable(delimiters).withNul(), ended);
 }
 
 char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)

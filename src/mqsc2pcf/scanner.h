@@ -12,9 +12,9 @@ namespace zem {
 constexpr const char *kIdentDelimiters = " .,\t\n\r:()+";
 constexpr const char *kValueDelimiters = "()";
 constexpr const char *kTokenDelimiters = "() ";
-inline constexpr CharTable kIdentDelimiterSet(kIdentDelimiters);
-inline constexpr CharTable kValueDelimiterSet(kValueDelimiters);
-inline constexpr CharTable kTokenDelimiterSet(kTokenDelimiters);
+inline constexpr CharTable kIdentDelimiterSet = CharTable(kIdentDelimiters).withNul();
+inline constexpr CharTable kValueDelimiterSet = CharTable(kValueDelimiters).withNul();
+inline constexpr CharTable kTokenDelimiterSet = CharTable(kTokenDelimiters).withNul();
 
 // Longest stretch of text one scan looks at before giving up on finding a token end.
 constexpr std::size_t kScanLimit = 65536;
@@ -27,7 +27,8 @@ constexpr std::size_t kScanLimit = 65536;
 // nothing is left, for a NULL delimiter set, and when no token ends within kScanLimit
 // characters (the position is then kept).
 char *ScanMqscToken(char *text, const char *delimiters, char *ended);
-// The same with the delimiter set as a table (at most 256 characters of a text set count).
+// The same with the delimiter set as a table that holds the NUL character too (at most 256
+// characters of a text set count).
 char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended);
 
 // GetMqscIdent that also reports the delimiter that ended the identifier and the length
