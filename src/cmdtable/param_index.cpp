@@ -135,24 +135,40 @@ const std::vector<ListIndex> &Index()
     return index;
 }
 
-MqscKeyword *RecordOrNull(int32_t ordinal) { return ordinal < 0 ? nullptr : ThreadRecord(ordinal); }
+MqscKeyword *RecordOrNull(MqscKeyword *records, int32_t ordinal) { return ordinal < 0 ? nullptr : records + ordinal; }
 
 }  // namespace
 
 MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *key, bool &indexed)
 {
-    int32_t ordinal = ThreadListOrdinal(list);
-    indexed = ordinal >= 0 && list[0].keyword != nullptr;
-    if (!indexed || key == nullptr)
+    // A reply's keywords are all looked up in one list: the thread keeps the last list's
+    // index and records at hand. A thread's copy of the table lives as long as the thread.
+    thread_local const MqscParam *lastList = nullptr;
+    thread_local const ListIndex *lastIndex = nullptr;
+    thread_local MqscKeyword *lastRecords = nullptr;
+    if (list != lastList || list == nullptr) {
+        int32_t ordinal = -1;
+        MqscKeyword *records = ThreadListRecords(list, ordinal);
+        if (ordinal < 0 || list[0].keyword == nullptr) {
+            indexed = false;
+            return nullptr;
+        }
+        lastList = list;
+        lastIndex = &Index()[ordinal];
+        lastRecords = records;
+    }
+    indexed = true;
+    if (key == nullptr)
         return nullptr;
-    const ListIndex &index = Index()[ordinal];
+    const ListIndex &index = *lastIndex;
+    MqscKeyword *records = lastRecords;
     if (mode == kFindById) {
         int32_t id;
         std::memcpy(&id, key, sizeof id);
-        return RecordOrNull(index.byId.find(id));
+        return RecordOrNull(records, index.byId.find(id));
     }
     if (mode == kFindByName)
-        return RecordOrNull(index.byName.find(static_cast<const char *>(key)));
+        return RecordOrNull(records, index.byName.find(static_cast<const char *>(key)));
     return nullptr;
 }
 

@@ -84,7 +84,8 @@ private:
 class ThreadTable {
 public:
     explicit ThreadTable(const TableLayout &layout)
-        : records_(layout.records.size()),
+        : listAt_(layout.listAt),
+          records_(layout.records.size()),
           params_(layout.params.size()),
           valueSlots_(layout.valueSlots.size()),
           touchedFlags_(layout.records.size(), 0)
@@ -116,11 +117,11 @@ public:
     MqscKeyword **commands() { return commands_.data(); }
     MqscKeyword *recordAt(int32_t ordinal) { return ordinal < 0 ? nullptr : &records_[ordinal]; }
 
-    int32_t listOrdinal(const MqscParam *list, const TableLayout &layout) const
+    int32_t listOrdinal(const MqscParam *list) const
     {
         if (params_.empty() || list < params_.data() || list >= params_.data() + params_.size())
             return -1;
-        return layout.listAt[static_cast<std::size_t>(list - params_.data())];
+        return listAt_[static_cast<std::size_t>(list - params_.data())];
     }
 
     void note(MqscKeyword *record) noexcept
@@ -151,6 +152,7 @@ public:
     }
 
 private:
+    const std::vector<int32_t> &listAt_;  // the layout's, which lives as long as the process
     std::vector<MqscKeyword> records_;
     std::vector<MqscParam> params_;
     std::vector<MqscKeyword *> valueSlots_;
@@ -177,12 +179,12 @@ const TableLayout &Layout()
     return layout;
 }
 
-int32_t ThreadListOrdinal(const MqscParam *list)
+MqscKeyword *ThreadListRecords(const MqscParam *list, int32_t &listOrdinal) noexcept
 {
-    return t_table ? t_table->listOrdinal(list, Layout()) : -1;
+    ThreadTable *table = t_table.get();
+    listOrdinal = table ? table->listOrdinal(list) : -1;
+    return listOrdinal < 0 ? nullptr : table->recordAt(0);
 }
-
-MqscKeyword *ThreadRecord(int32_t ordinal) { return Table().recordAt(ordinal); }
 
 MqscKeyword **ThreadCommands() { return Table().commands(); }
 

@@ -27,12 +27,10 @@ struct TableLayout {
 };
 const TableLayout &Layout();
 
-// The ordinal of the list whose copy in the calling thread starts at list; -1 when list
-// is no list start of the calling thread's copy.
-int32_t ThreadListOrdinal(const MqscParam *list);
-
-// The calling thread's copy of the record with the given ordinal.
-MqscKeyword *ThreadRecord(int32_t ordinal);
+// The ordinal of the list whose copy in the calling thread starts at list (-1 when list
+// is no list start of the calling thread's copy), and then the thread's records, which
+// record ordinals index; NULL with -1.
+MqscKeyword *ThreadListRecords(const MqscParam *list, int32_t &listOrdinal) noexcept;
 
 // The calling thread's command array (NULL-terminated, in lookup order), built on the
 // thread's first use. Throws std::bad_alloc when the copy cannot be made.

@@ -131,6 +131,34 @@ const char kReturnPrefix[] = "RETURN=";
 
 thread_local MqscParam *g_currentCommand = nullptr;
 
+bool IdBefore(const MessageIdRow *row, const char *id) { return std::strcmp(row->messageId, id) < 0; }
+
+// A family's rows by id, built once; a stable sort keeps an id's first row in front, so
+// the answer is the one a search in stored order gives.
+std::vector<const MessageIdRow *> RowsById(const MessageIdFamily &family)
+{
+    std::vector<const MessageIdRow *> rows;
+    for (int i = 0; i < family.rowCount; ++i)
+        rows.push_back(&family.rows[i]);
+    std::stable_sort(rows.begin(), rows.end(), [](const MessageIdRow *a, const MessageIdRow *b) {
+        return std::strcmp(a->messageId, b->messageId) < 0;
+    });
+    return rows;
+}
+
+const MessageIdRow *FindRow(const MessageIdFamily &family, const char *messageId)
+{
+    static const std::vector<std::vector<const MessageIdRow *>> byFamily = [] {
+        std::vector<std::vector<const MessageIdRow *>> families;
+        for (const auto &each : kFamilies)
+            families.push_back(RowsById(each));
+        return families;
+    }();
+    const auto &rows = byFamily[static_cast<std::size_t>(&family - kFamilies)];
+    auto found = std::lower_bound(rows.begin(), rows.end(), messageId, IdBefore);
+    return found != rows.end() && std::strcmp((*found)->messageId, messageId) == 0 ? *found : nullptr;
+}
+
 // atol as the command server's numbers need it: base 10, saturating at the int32 range
 // instead of wrapping a value no MQ integer can hold.
 int32_t TextToInt32(const char *text)
@@ -230,6 +258,11 @@ public:
     const unsigned char *Data() const { return block_.bytes.get(); }
 
     void Word(int32_t value) { Bytes(&value, sizeof value); }
+    template <std::size_t N>
+    void Words(const int32_t (&values)[N])
+    {
+        Bytes(values, sizeof values);
+    }
     void Text(const char *text, std::size_t length) { Bytes(text, length); }
     void Fill(unsigned char byte, std::size_t count)
     {
@@ -279,10 +312,8 @@ bool AppendInteger(PcfBuilder &pcf, int32_t parameter, int32_t value)
 {
     if (!pcf.Fits(ZEM_MQCFIN_LENGTH))
         return false;
-    pcf.Word(ZEM_MQCFT_INTEGER);
-    pcf.Word(ZEM_MQCFIN_LENGTH);
-    pcf.Word(parameter);
-    pcf.Word(value);
+    const int32_t words[] = {ZEM_MQCFT_INTEGER, ZEM_MQCFIN_LENGTH, parameter, value};
+    pcf.Words(words);
     return true;
 }
 
@@ -292,11 +323,9 @@ bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
     int64_t strucLength = Padded(ZEM_MQCFST_LENGTH_FIXED + static_cast<int64_t>(length));
     if (!pcf.Fits(strucLength))
         return false;
-    pcf.Word(ZEM_MQCFT_STRING);
-    pcf.Word(static_cast<int32_t>(strucLength));
-    pcf.Word(parameter);
-    pcf.Word(0);  // CodedCharSetId
-    pcf.Word(static_cast<int32_t>(length));
+    const int32_t words[] = {ZEM_MQCFT_STRING, static_cast<int32_t>(strucLength), parameter,
+                             0 /* CodedCharSetId */, static_cast<int32_t>(length)};
+    pcf.Words(words);
     pcf.Text(text, length);
     pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFST_LENGTH_FIXED) - length);
     return true;
@@ -507,9 +536,8 @@ MessageIdOutcome LookUpMessageId(const char *messageId)
     for (const auto &family : kFamilies) {
         if (std::strncmp(family.prefix, messageId, kFamilyPrefixChars) != 0)
             continue;
-        for (int i = 0; i < family.rowCount; ++i)
-            if (std::strcmp(family.rows[i].messageId, messageId) == 0)
-                return {family.rows[i].compCode, family.rows[i].reason};
+        if (const MessageIdRow *row = FindRow(family, messageId))
+            return {row->compCode, row->reason};
         break;
     }
     // An end or error message the table does not hold still says the command failed.
