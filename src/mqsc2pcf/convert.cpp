@@ -163,6 +163,14 @@ const MessageIdRow *FindRow(const MessageIdFamily &family, const char *messageId
 // instead of wrapping a value no MQ integer can hold.
 int32_t TextToInt32(const char *text)
 {
+    // Most values are a few plain digits: read those here, the rest (blanks before the
+    // number, a sign, nine digits or more) through strtol.
+    int32_t digits = 0;
+    std::size_t count = 0;
+    for (; count < 9 && text[count] >= '0' && text[count] <= '9'; ++count)
+        digits = digits * 10 + (text[count] - '0');
+    if (count > 0 && !(text[count] >= '0' && text[count] <= '9'))
+        return digits;
     long value = std::strtol(text, nullptr, 10);
     if (value > INT32_MAX)
         return INT32_MAX;
