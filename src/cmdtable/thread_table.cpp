@@ -112,7 +112,7 @@ public:
     }
     ThreadTable(const ThreadTable &) = delete;
     ThreadTable &operator=(const ThreadTable &) = delete;
-    ~ThreadTable() { reset(); }
+    ~ThreadTable();
 
     MqscKeyword **commands() { return commands_.data(); }
     MqscKeyword *recordAt(int32_t ordinal) { return ordinal < 0 ? nullptr : &records_[ordinal]; }
@@ -163,12 +163,23 @@ private:
 
 // Released, with the strings its records hold, when the thread ends.
 thread_local std::unique_ptr<ThreadTable> t_table;
+// The same table for the paths every keyword takes: a plain pointer is read without the
+// guard that an object with a destructor needs. Cleared when the table goes.
+thread_local ThreadTable *t_tableInUse = nullptr;
 
 ThreadTable &Table()
 {
-    if (!t_table)
+    if (!t_tableInUse) {
         t_table = std::make_unique<ThreadTable>(Layout());
-    return *t_table;
+        t_tableInUse = t_table.get();
+    }
+    return *t_tableInUse;
+}
+
+ThreadTable::~ThreadTable()
+{
+    t_tableInUse = nullptr;
+    reset();
 }
 
 }  // namespace
@@ -181,7 +192,7 @@ const TableLayout &Layout()
 
 MqscKeyword *ThreadListRecords(const MqscParam *list, int32_t &listOrdinal) noexcept
 {
-    ThreadTable *table = t_table.get();
+    ThreadTable *table = t_tableInUse;
     listOrdinal = table ? table->listOrdinal(list) : -1;
     return listOrdinal < 0 ? nullptr : table->recordAt(0);
 }
@@ -190,8 +201,8 @@ MqscKeyword **ThreadCommands() { return Table().commands(); }
 
 void NoteTouched(MqscKeyword *record) noexcept
 {
-    if (t_table)
-        t_table->note(record);
+    if (t_tableInUse)
+        t_tableInUse->note(record);
 }
 
 void ResetTouched() { Table().reset(); }

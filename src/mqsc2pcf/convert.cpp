@@ -518,16 +518,22 @@ bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
 
 bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
 {
-    std::string value(item.value, strnlen(item.value, sizeof item.value - 1));
+    // A value that fills its field has no NUL: it is read from a terminated copy.
+    const char *value = item.value;
+    std::string filled;
+    if (std::memchr(item.value, '\0', sizeof item.value - 1) == nullptr) {
+        filled.assign(item.value, sizeof item.value - 1);
+        value = filled.c_str();
+    }
     if (record.type == MQSC_ENUM) {
-        MqscKeyword *valueRecord = FindCmdKeyword(record.values, kFindByName, value.c_str());
+        MqscKeyword *valueRecord = FindCmdKeyword(record.values, kFindByName, value);
         if (valueRecord == nullptr) {
             reason = ZEM_RC_MQSC_UNKNOWN;
             return false;
         }
         SetKeywordValue(&record, valueRecord, 0);
     } else if (record.type == MQSC_INT || record.type == MQSC_FLAG) {
-        int32_t number = TextToInt32(value.c_str());
+        int32_t number = TextToInt32(value);
         SetKeywordValue(&record, &number, sizeof number);  // a flag stores nothing
     } else {
         reason = ZEM_RC_MQSC_BAD_TYPE;
