@@ -91,6 +91,15 @@ MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key) {
     return found;
 }
 
+MqscKeyword *FindCmdParamByName(MqscParam *list, const char *name, std::size_t length) {
+    if (list == nullptr || name == nullptr || list[0].keyword == nullptr) return nullptr;
+    bool indexed = false;
+    MqscKeyword *found = FindIndexedParamByName(list, name, length, indexed);
+    if (!indexed) found = SearchParams(list, kFindByName, name);
+    NoteTouched(found);
+    return found;
+}
+
 int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length) {
     if (record == nullptr || length < 0) return 0;
     NoteTouched(record);

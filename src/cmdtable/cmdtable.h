@@ -5,6 +5,8 @@
 // works on its own copy (thread_table.h), so conversions on different threads never share
 // those fields.
 #pragma once
+#include <cstddef>
+
 #include "zemapi.h"
 
 namespace zem {
@@ -28,6 +30,9 @@ MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key);
 // "NOSHARE" finds the shareability record). Returns the keyword record of the first
 // matching entry, or NULL (also for a NULL list or key and any other mode).
 MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key);
+
+// FindCmdParam by name (mode 2) for a name whose length is known: name[length] is its NUL.
+MqscKeyword *FindCmdParamByName(MqscParam *list, const char *name, std::size_t length);
 
 // Stores a value in the record by its type and returns 1; 0 when the type stores
 // nothing (MQSC_FLAG and unknown types) or length is negative. isSet is not touched.

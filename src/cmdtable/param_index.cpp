@@ -77,27 +77,72 @@ struct IdTraits {
     static bool Equal(int32_t a, int32_t b) { return a == b; }
 };
 
-// Keywords are short upper-case words: FNV-1a over their bytes is cheap and spreads them.
+// A name and its length.
+struct NameKey {
+    const char *text = nullptr;
+    std::size_t length = 0;
+};
+
+uint64_t Load64(const char *at)
+{
+    uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+uint32_t Load32(const char *at)
+{
+    uint32_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// Keywords are short words: hashed and compared eight bytes at a time, the last piece
+// read as the word that ends the name (overlapping the one before), so nothing past the
+// name is read.
 struct NameTraits {
-    static uint32_t Hash(const char *name)
+    static uint64_t Mix(uint64_t hash, uint64_t word) { return (hash ^ word) * 0x9E3779B97F4A7C15ull; }
+    static uint32_t Hash(NameKey key)
     {
-        uint32_t hash = 2166136261u;
-        for (; *name != '\0'; ++name)
-            hash = (hash ^ static_cast<unsigned char>(*name)) * 16777619u;
-        return hash;
+        const char *text = key.text;
+        std::size_t length = key.length;
+        uint64_t hash = Mix(0, length);
+        if (length >= 8) {
+            for (std::size_t at = 0; at + 8 < length; at += 8)
+                hash = Mix(hash, Load64(text + at));
+            hash = Mix(hash, Load64(text + length - 8));
+        } else if (length >= 4) {
+            hash = Mix(hash, (uint64_t{Load32(text)} << 32) | Load32(text + length - 4));
+        } else {
+            uint64_t word = 0;
+            for (std::size_t at = 0; at < length; ++at)
+                word = (word << 8) | static_cast<unsigned char>(text[at]);
+            hash = Mix(hash, word);
+        }
+        return static_cast<uint32_t>(hash >> 32);
     }
-    static bool Equal(const char *a, const char *b)
+    static bool Equal(NameKey a, NameKey b)
     {
-        for (; *a == *b; ++a, ++b)
-            if (*a == '\0')
-                return true;
-        return false;
+        if (a.length != b.length)
+            return false;
+        std::size_t length = a.length;
+        if (length >= 8) {
+            for (std::size_t at = 0; at + 8 < length; at += 8)
+                if (Load64(a.text + at) != Load64(b.text + at))
+                    return false;
+            return Load64(a.text + length - 8) == Load64(b.text + length - 8);
+        }
+        if (length >= 4)
+            return Load32(a.text) == Load32(b.text) && Load32(a.text + length - 4) == Load32(b.text + length - 4);
+        return std::memcmp(a.text, b.text, length) == 0;
     }
 };
 
+NameKey KeyOf(const char *name) { return {name, std::strlen(name)}; }
+
 struct ListIndex {
     FlatIndex<int32_t, IdTraits> byId;
-    FlatIndex<const char *, NameTraits> byName;
+    FlatIndex<NameKey, NameTraits> byName;
 };
 
 // Entries are taken in list order and a key keeps the first record stored under it, so
@@ -111,12 +156,12 @@ ListIndex IndexList(const TableLayout &layout, std::size_t start)
         const MqscKeyword *keyword = layout.records[ordinal];
         index.byId.add(keyword->id, ordinal);
         if (keyword->name != nullptr)
-            index.byName.add(keyword->name, ordinal);
+            index.byName.add(KeyOf(keyword->name), ordinal);
         if (keyword->values == nullptr)
             continue;
         for (MqscKeyword **value = keyword->values; *value != nullptr; ++value)
             if ((*value)->name != nullptr)
-                index.byName.add((*value)->name, ordinal);
+                index.byName.add(KeyOf((*value)->name), ordinal);
     }
     return index;
 }
@@ -139,7 +184,11 @@ MqscKeyword *RecordOrNull(MqscKeyword *records, int32_t ordinal) { return ordina
 
 }  // namespace
 
-MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *key, bool &indexed)
+namespace {
+
+// The index of list and the calling thread's records; NULL when list is not a parameter
+// list of the calling thread's command table.
+const ListIndex *IndexOf(const MqscParam *list, MqscKeyword *&records)
 {
     // A reply's keywords are all looked up in one list: the thread keeps the last list's
     // index and records at hand. A thread's copy of the table lives as long as the thread.
@@ -148,28 +197,42 @@ MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *k
     thread_local MqscKeyword *lastRecords = nullptr;
     if (list != lastList || list == nullptr) {
         int32_t ordinal = -1;
-        MqscKeyword *records = ThreadListRecords(list, ordinal);
-        if (ordinal < 0 || list[0].keyword == nullptr) {
-            indexed = false;
+        MqscKeyword *threadRecords = ThreadListRecords(list, ordinal);
+        if (ordinal < 0 || list[0].keyword == nullptr)
             return nullptr;
-        }
         lastList = list;
         lastIndex = &Index()[ordinal];
-        lastRecords = records;
+        lastRecords = threadRecords;
     }
-    indexed = true;
-    if (key == nullptr)
+    records = lastRecords;
+    return lastIndex;
+}
+
+}  // namespace
+
+MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *key, bool &indexed)
+{
+    MqscKeyword *records = nullptr;
+    const ListIndex *index = IndexOf(list, records);
+    indexed = index != nullptr;
+    if (!indexed || key == nullptr)
         return nullptr;
-    const ListIndex &index = *lastIndex;
-    MqscKeyword *records = lastRecords;
     if (mode == kFindById) {
         int32_t id;
         std::memcpy(&id, key, sizeof id);
-        return RecordOrNull(records, index.byId.find(id));
+        return RecordOrNull(records, index->byId.find(id));
     }
     if (mode == kFindByName)
-        return RecordOrNull(records, index.byName.find(static_cast<const char *>(key)));
+        return RecordOrNull(records, index->byName.find(KeyOf(static_cast<const char *>(key))));
     return nullptr;
+}
+
+MqscKeyword *FindIndexedParamByName(const MqscParam *list, const char *name, std::size_t length, bool &indexed)
+{
+    MqscKeyword *records = nullptr;
+    const ListIndex *index = IndexOf(list, records);
+    indexed = index != nullptr;
+    return indexed ? RecordOrNull(records, index->byName.find(NameKey{name, length})) : nullptr;
 }
 
 }  // namespace zem

@@ -721,7 +721,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
             continue;
         }
         const bool hasValue = TakeValueParenthesis(ended);
-        MqscKeyword *record = FindCmdParam(g_currentCommand, kFindByName, item.name);
+        MqscKeyword *record = FindCmdParamByName(g_currentCommand, item.name, nameLength);
         if (record == nullptr) {
             if (hasValue) {
                 reading.NoteSkipped(item.name);
