@@ -133,15 +133,16 @@ thread_local MqscParam *g_currentCommand = nullptr;
 
 bool IdBefore(const MessageIdRow *row, const char *id) { return std::strcmp(row->messageId, id) < 0; }
 
-// A family's rows by id, built once; a stable sort keeps an id's first row in front, so
-// the answer is the one a search in stored order gives.
+// A family's rows by id, built once; rows of one id stay in stored order, so the first
+// found is the one a search in stored order gives.
 std::vector<const MessageIdRow *> RowsById(const MessageIdFamily &family)
 {
     std::vector<const MessageIdRow *> rows;
     for (int i = 0; i < family.rowCount; ++i)
         rows.push_back(&family.rows[i]);
-    std::stable_sort(rows.begin(), rows.end(), [](const MessageIdRow *a, const MessageIdRow *b) {
-        return std::strcmp(a->messageId, b->messageId) < 0;
+    std::sort(rows.begin(), rows.end(), [](const MessageIdRow *a, const MessageIdRow *b) {
+        int order = std::strcmp(a->messageId, b->messageId);
+        return order != 0 ? order < 0 : a < b;
     });
     return rows;
 }
