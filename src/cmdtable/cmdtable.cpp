@@ -148,12 +148,12 @@ int32_t TakeKeywordValue(MqscKeyword *record, void *dest) {
         return 1;
     }
     if (record->type == MQSC_INT) {
-        int32_t number = static_cast<int32_t>(record->value);
+        int32_t number = HeldInteger(*record);
         std::memcpy(dest, &number, sizeof number);
         return 1;
     }
     if (record->type == MQSC_ENUM) {
-        const MqscKeyword *valueRecord = reinterpret_cast<const MqscKeyword *>(record->value);
+        const MqscKeyword *valueRecord = HeldValueRecord(*record);
         MqscKeyword copy{};
         if (valueRecord != nullptr) copy = *valueRecord;
         std::memcpy(dest, &copy, sizeof copy);

@@ -53,6 +53,14 @@ int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length);
 // isSet is not touched.
 int32_t TakeKeywordValue(MqscKeyword *record, void *dest);
 
+// What TakeKeywordValue gives for MQSC_INT and MQSC_ENUM records, read in place: the
+// int32 held, and the value record held (NULL when none).
+inline int32_t HeldInteger(const MqscKeyword &record) { return static_cast<int32_t>(record.value); }
+inline const MqscKeyword *HeldValueRecord(const MqscKeyword &record)
+{
+    return reinterpret_cast<const MqscKeyword *>(record.value);
+}
+
 // Empties every run-time field of the calling thread's table: isSet becomes 0 and value
 // 0 in every command and keyword record, and heap strings are released. The converters
 // call it when a conversion starts, so that nothing left by an earlier, failed conversion

@@ -404,16 +404,12 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValue
     case MQSC_FLAG:
         appended = AppendInteger(pcf, record.id, 0);
         break;
-    case MQSC_INT: {
-        int32_t value = 0;
-        TakeKeywordValue(&record, &value);
-        appended = AppendInteger(pcf, record.id, value);
+    case MQSC_INT:
+        appended = AppendInteger(pcf, record.id, HeldInteger(record));
         break;
-    }
     case MQSC_ENUM: {
-        MqscKeyword valueRecord{};
-        TakeKeywordValue(&record, &valueRecord);
-        appended = AppendInteger(pcf, record.id, valueRecord.id);
+        const MqscKeyword *valueRecord = HeldValueRecord(record);
+        appended = AppendInteger(pcf, record.id, valueRecord != nullptr ? valueRecord->id : 0);
         break;
     }
     case MQSC_STR:
@@ -517,15 +513,9 @@ bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
     return true;
 }
 
-bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+// IntegerToPcf for a terminated value text.
+bool IntegerTextToPcf(const char *value, MqscKeyword &record, int32_t &reason)
 {
-    // A value that fills its field has no NUL: it is read from a terminated copy.
-    const char *value = item.value;
-    std::string filled;
-    if (std::memchr(item.value, '\0', sizeof item.value - 1) == nullptr) {
-        filled.assign(item.value, sizeof item.value - 1);
-        value = filled.c_str();
-    }
     if (record.type == MQSC_ENUM) {
         MqscKeyword *valueRecord = FindCmdKeyword(record.values, kFindByName, value);
         if (valueRecord == nullptr) {
@@ -542,6 +532,15 @@ bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
     }
     record.isSet = 1;
     return true;
+}
+
+bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+{
+    // A value that fills its field has no NUL: it is read from a terminated copy.
+    if (std::memchr(item.value, '\0', sizeof item.value - 1) != nullptr)
+        return IntegerTextToPcf(item.value, record, reason);
+    std::string filled(item.value, sizeof item.value - 1);
+    return IntegerTextToPcf(filled.c_str(), record, reason);
 }
 
 }  // namespace
@@ -733,8 +732,9 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
         ++recognised;
         int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
         switch (record->type) {
+        // The reader keeps item.value terminated.
         case MQSC_FLAG:
-            IntegerToPcf(item, *record, ignored);
+            IntegerTextToPcf(item.value, *record, ignored);
             if (hasValue)
                 ReadWholeValue(item);
             break;
@@ -746,7 +746,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
                 if (!HasEmptyName(*record) && !hasValue)
                     break;
                 std::memcpy(item.value, item.name, sizeof item.name);
-                IntegerToPcf(item, *record, ignored);
+                IntegerTextToPcf(item.value, *record, ignored);
                 if (hasValue)
                     ReadObjectName(item);
                 break;
@@ -754,7 +754,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
             if (!hasValue || !ReadWholeValue(item))
                 break;
             ReplaceMinusOneWord(*record, item);
-            IntegerToPcf(item, *record, ignored);
+            IntegerTextToPcf(item.value, *record, ignored);
             break;
         case MQSC_STR:
         case MQSC_STRLIST:
