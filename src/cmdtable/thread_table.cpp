@@ -135,6 +135,8 @@ public:
         touched_.push_back(record);  // reserved for every record: never reallocates
     }
 
+    TouchedMarks marks() { return {records_.data(), records_.size(), touchedFlags_.data()}; }
+
     void reset()
     {
         for (MqscKeyword *record : touched_) {
@@ -172,6 +174,7 @@ ThreadTable &Table()
     if (!t_tableInUse) {
         t_table = std::make_unique<ThreadTable>(Layout());
         t_tableInUse = t_table.get();
+        t_touchedMarks = t_tableInUse->marks();
     }
     return *t_tableInUse;
 }
@@ -179,6 +182,7 @@ ThreadTable &Table()
 ThreadTable::~ThreadTable()
 {
     t_tableInUse = nullptr;
+    t_touchedMarks = TouchedMarks();
     reset();
 }
 
@@ -199,7 +203,9 @@ MqscKeyword *ThreadListRecords(const MqscParam *list, int32_t &listOrdinal) noex
 
 MqscKeyword **ThreadCommands() { return Table().commands(); }
 
-void NoteTouched(MqscKeyword *record) noexcept
+thread_local TouchedMarks t_touchedMarks;
+
+void NoteTouchedFirst(MqscKeyword *record) noexcept
 {
     if (t_tableInUse)
         t_tableInUse->note(record);
