@@ -40,7 +40,9 @@ bool Matches(const MqscKeyword *record, int32_t mode, const void *key) {
         std::memcpy(&id, key, sizeof id);
         return record->id == id;
     }
-    return record->name != nullptr && std::strcmp(record->name, static_cast<const char *>(key)) == 0;
+    // Most names differ in their first character: that test saves the call.
+    const char *name = static_cast<const char *>(key);
+    return record->name != nullptr && record->name[0] == name[0] && std::strcmp(record->name, name) == 0;
 }
 
 MqscKeyword *SearchParams(MqscParam *list, int32_t mode, const void *key) {
@@ -85,6 +87,15 @@ MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key) 
 
 MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key) {
     MqscKeyword *found = SearchParams(list, mode, key);
+    NoteTouched(found);
+    return found;
+}
+
+MqscKeyword *FindCmdParamByName(MqscParam *list, const char *name, std::size_t length) {
+    if (list == nullptr || name == nullptr || list[0].keyword == nullptr) return nullptr;
+    bool indexed = false;
+    MqscKeyword *found = FindIndexedParamByName(list, name, length, indexed);
+    if (!indexed) found = SearchParams(list, kFindByName, name);
     NoteTouched(found);
     return found;
 }
@@ -137,12 +148,12 @@ int32_t TakeKeywordValue(MqscKeyword *record, void *dest) {
         return 1;
     }
     if (record->type == MQSC_INT) {
-        int32_t number = static_cast<int32_t>(record->value);
+        int32_t number = HeldInteger(*record);
         std::memcpy(dest, &number, sizeof number);
         return 1;
     }
     if (record->type == MQSC_ENUM) {
-        const MqscKeyword *valueRecord = reinterpret_cast<const MqscKeyword *>(record->value);
+        const MqscKeyword *valueRecord = HeldValueRecord(*record);
         MqscKeyword copy{};
         if (valueRecord != nullptr) copy = *valueRecord;
         std::memcpy(dest, &copy, sizeof copy);

@@ -5,6 +5,8 @@
 // works on its own copy (thread_table.h), so conversions on different threads never share
 // those fields.
 #pragma once
+#include <cstddef>
+
 #include "zemapi.h"
 
 namespace zem {
@@ -29,6 +31,9 @@ MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key);
 // matching entry, or NULL (also for a NULL list or key and any other mode).
 MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key);
 
+// FindCmdParam by name (mode 2) for a name whose length is known: name[length] is its NUL.
+MqscKeyword *FindCmdParamByName(MqscParam *list, const char *name, std::size_t length);
+
 // Stores a value in the record by its type and returns 1; 0 when the type stores
 // nothing (MQSC_FLAG and unknown types) or length is negative. isSet is not touched.
 //   MQSC_CMD, MQSC_STR: data is a text; at most length characters are copied (stopping
@@ -47,6 +52,14 @@ int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length);
 //     zeroed one when none is stored); the pointer stays.
 // isSet is not touched.
 int32_t TakeKeywordValue(MqscKeyword *record, void *dest);
+
+// What TakeKeywordValue gives for MQSC_INT and MQSC_ENUM records, read in place: the
+// int32 held, and the value record held (NULL when none).
+inline int32_t HeldInteger(const MqscKeyword &record) { return static_cast<int32_t>(record.value); }
+inline const MqscKeyword *HeldValueRecord(const MqscKeyword &record)
+{
+    return reinterpret_cast<const MqscKeyword *>(record.value);
+}
 
 // Empties every run-time field of the calling thread's table: isSet becomes 0 and value
 // 0 in every command and keyword record, and heap strings are released. The converters

@@ -1,8 +1,6 @@
 #include "cmdtable/param_index.h"
 
 #include <cstring>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
@@ -11,11 +9,140 @@
 namespace zem {
 namespace {
 
-// Keys map to record ordinals of the layout, so one index built over the constant table
-// answers for every thread's copy.
+// Open addressing over a power-of-two number of slots, at most half of them used. Keys map
+// to record ordinals of the layout, so one index built over the constant table answers
+// for every thread's copy. A key keeps the first ordinal stored under it.
+template <typename Key, typename Traits>
+class FlatIndex {
+public:
+    void add(Key key, int32_t ordinal)
+    {
+        if (2 * (used_ + 1) > slots_.size())
+            grow();
+        if (place(key, Traits::Hash(key), ordinal))
+            ++used_;
+    }
+    int32_t find(Key key) const
+    {
+        if (slots_.empty())
+            return -1;
+        uint32_t hash = Traits::Hash(key);
+        for (std::size_t at = hash & mask();; at = (at + 1) & mask()) {
+            const Slot &slot = slots_[at];
+            if (slot.ordinal < 0)
+                return -1;
+            if (slot.hash == hash && Traits::Equal(slot.key, key))
+                return slot.ordinal;
+        }
+    }
+
+private:
+    struct Slot {
+        Key key{};
+        uint32_t hash = 0;
+        int32_t ordinal = -1;
+    };
+    std::size_t mask() const { return slots_.size() - 1; }
+    bool place(Key key, uint32_t hash, int32_t ordinal)
+    {
+        for (std::size_t at = hash & mask();; at = (at + 1) & mask()) {
+            Slot &slot = slots_[at];
+            if (slot.ordinal < 0) {
+                slot = {key, hash, ordinal};
+                return true;
+            }
+            if (slot.hash == hash && Traits::Equal(slot.key, key))
+                return false;
+        }
+    }
+    void grow()
+    {
+        std::vector<Slot> old(slots_.empty() ? 16 : 2 * slots_.size());
+        old.swap(slots_);
+        for (const Slot &slot : old)
+            if (slot.ordinal >= 0)
+                place(slot.key, slot.hash, slot.ordinal);
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
+
+struct IdTraits {
+    static uint32_t Hash(int32_t id)
+    {
+        uint32_t hash = static_cast<uint32_t>(id) * 0x9E3779B1u;
+        return hash ^ (hash >> 16);
+    }
+    static bool Equal(int32_t a, int32_t b) { return a == b; }
+};
+
+// A name and its length.
+struct NameKey {
+    const char *text = nullptr;
+    std::size_t length = 0;
+};
+
+uint64_t Load64(const char *at)
+{
+    uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+uint32_t Load32(const char *at)
+{
+    uint32_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// Keywords are short words: hashed and compared eight bytes at a time, the last piece
+// read as the word that ends the name (overlapping the one before), so nothing past the
+// name is read.
+struct NameTraits {
+    static uint64_t Mix(uint64_t hash, uint64_t word) { return (hash ^ word) * 0x9E3779B97F4A7C15ull; }
+    static uint32_t Hash(NameKey key)
+    {
+        const char *text = key.text;
+        std::size_t length = key.length;
+        uint64_t hash = Mix(0, length);
+        if (length >= 8) {
+            for (std::size_t at = 0; at + 8 < length; at += 8)
+                hash = Mix(hash, Load64(text + at));
+            hash = Mix(hash, Load64(text + length - 8));
+        } else if (length >= 4) {
+            hash = Mix(hash, (uint64_t{Load32(text)} << 32) | Load32(text + length - 4));
+        } else {
+            uint64_t word = 0;
+            for (std::size_t at = 0; at < length; ++at)
+                word = (word << 8) | static_cast<unsigned char>(text[at]);
+            hash = Mix(hash, word);
+        }
+        return static_cast<uint32_t>(hash >> 32);
+    }
+    static bool Equal(NameKey a, NameKey b)
+    {
+        if (a.length != b.length)
+            return false;
+        std::size_t length = a.length;
+        if (length >= 8) {
+            for (std::size_t at = 0; at + 8 < length; at += 8)
+                if (Load64(a.text + at) != Load64(b.text + at))
+                    return false;
+            return Load64(a.text + length - 8) == Load64(b.text + length - 8);
+        }
+        if (length >= 4)
+            return Load32(a.text) == Load32(b.text) && Load32(a.text + length - 4) == Load32(b.text + length - 4);
+        return std::memcmp(a.text, b.text, length) == 0;
+    }
+};
+
+NameKey KeyOf(const char *name) { return {name, std::strlen(name)}; }
+
 struct ListIndex {
-    std::unordered_map<int32_t, int32_t> byId;
-    std::unordered_map<std::string_view, int32_t> byName;
+    FlatIndex<int32_t, IdTraits> byId;
+    FlatIndex<NameKey, NameTraits> byName;
 };
 
 // Entries are taken in list order and a key keeps the first record stored under it, so
@@ -27,14 +154,14 @@ ListIndex IndexList(const TableLayout &layout, std::size_t start)
     for (std::size_t at = start + 1; layout.paramKeyword[at] >= 0; ++at) {
         int32_t ordinal = layout.paramKeyword[at];
         const MqscKeyword *keyword = layout.records[ordinal];
-        index.byId.emplace(keyword->id, ordinal);
+        index.byId.add(keyword->id, ordinal);
         if (keyword->name != nullptr)
-            index.byName.emplace(keyword->name, ordinal);
+            index.byName.add(KeyOf(keyword->name), ordinal);
         if (keyword->values == nullptr)
             continue;
         for (MqscKeyword **value = keyword->values; *value != nullptr; ++value)
             if ((*value)->name != nullptr)
-                index.byName.emplace((*value)->name, ordinal);
+                index.byName.add(KeyOf((*value)->name), ordinal);
     }
     return index;
 }
@@ -53,30 +180,59 @@ const std::vector<ListIndex> &Index()
     return index;
 }
 
-template <typename Map, typename Key>
-MqscKeyword *Lookup(const Map &map, const Key &key)
+MqscKeyword *RecordOrNull(MqscKeyword *records, int32_t ordinal) { return ordinal < 0 ? nullptr : records + ordinal; }
+
+}  // namespace
+
+namespace {
+
+// The index of list and the calling thread's records; NULL when list is not a parameter
+// list of the calling thread's command table.
+const ListIndex *IndexOf(const MqscParam *list, MqscKeyword *&records)
 {
-    auto found = map.find(key);
-    return found == map.end() ? nullptr : ThreadRecord(found->second);
+    // A reply's keywords are all looked up in one list: the thread keeps the last list's
+    // index and records at hand. A thread's copy of the table lives as long as the thread.
+    thread_local const MqscParam *lastList = nullptr;
+    thread_local const ListIndex *lastIndex = nullptr;
+    thread_local MqscKeyword *lastRecords = nullptr;
+    if (list != lastList || list == nullptr) {
+        int32_t ordinal = -1;
+        MqscKeyword *threadRecords = ThreadListRecords(list, ordinal);
+        if (ordinal < 0 || list[0].keyword == nullptr)
+            return nullptr;
+        lastList = list;
+        lastIndex = &Index()[ordinal];
+        lastRecords = threadRecords;
+    }
+    records = lastRecords;
+    return lastIndex;
 }
 
 }  // namespace
 
 MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *key, bool &indexed)
 {
-    int32_t ordinal = ThreadListOrdinal(list);
-    indexed = ordinal >= 0 && list[0].keyword != nullptr;
+    MqscKeyword *records = nullptr;
+    const ListIndex *index = IndexOf(list, records);
+    indexed = index != nullptr;
     if (!indexed || key == nullptr)
         return nullptr;
-    const ListIndex &index = Index()[ordinal];
     if (mode == kFindById) {
         int32_t id;
         std::memcpy(&id, key, sizeof id);
-        return Lookup(index.byId, id);
+        return RecordOrNull(records, index->byId.find(id));
     }
     if (mode == kFindByName)
-        return Lookup(index.byName, std::string_view(static_cast<const char *>(key)));
+        return RecordOrNull(records, index->byName.find(KeyOf(static_cast<const char *>(key))));
     return nullptr;
+}
+
+MqscKeyword *FindIndexedParamByName(const MqscParam *list, const char *name, std::size_t length, bool &indexed)
+{
+    MqscKeyword *records = nullptr;
+    const ListIndex *index = IndexOf(list, records);
+    indexed = index != nullptr;
+    return indexed ? RecordOrNull(records, index->byName.find(NameKey{name, length})) : nullptr;
 }
 
 }  // namespace zem

@@ -3,6 +3,7 @@
 // it maps keys to record ordinals, which each thread's copy turns into its own records.
 // Lists that are not the calling thread's copy of a table list are never indexed.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "zemapi.h"
@@ -14,5 +15,8 @@ namespace zem {
 // or NULL. `indexed` is false, and the result NULL, when list is not a parameter list of
 // the calling thread's command table; the caller then searches the list itself.
 MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *key, bool &indexed);
+
+// The same by name, for a name of known length (name[length] is its NUL).
+MqscKeyword *FindIndexedParamByName(const MqscParam *list, const char *name, std::size_t length, bool &indexed);
 
 }  // namespace zem

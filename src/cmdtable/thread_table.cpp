@@ -84,7 +84,8 @@ private:
 class ThreadTable {
 public:
     explicit ThreadTable(const TableLayout &layout)
-        : records_(layout.records.size()),
+        : listAt_(layout.listAt),
+          records_(layout.records.size()),
           params_(layout.params.size()),
           valueSlots_(layout.valueSlots.size()),
           touchedFlags_(layout.records.size(), 0)
@@ -111,16 +112,16 @@ public:
     }
     ThreadTable(const ThreadTable &) = delete;
     ThreadTable &operator=(const ThreadTable &) = delete;
-    ~ThreadTable() { reset(); }
+    ~ThreadTable();
 
     MqscKeyword **commands() { return commands_.data(); }
     MqscKeyword *recordAt(int32_t ordinal) { return ordinal < 0 ? nullptr : &records_[ordinal]; }
 
-    int32_t listOrdinal(const MqscParam *list, const TableLayout &layout) const
+    int32_t listOrdinal(const MqscParam *list) const
     {
         if (params_.empty() || list < params_.data() || list >= params_.data() + params_.size())
             return -1;
-        return layout.listAt[static_cast<std::size_t>(list - params_.data())];
+        return listAt_[static_cast<std::size_t>(list - params_.data())];
     }
 
     void note(MqscKeyword *record) noexcept
@@ -133,6 +134,8 @@ public:
         flag = 1;
         touched_.push_back(record);  // reserved for every record: never reallocates
     }
+
+    TouchedMarks marks() { return {records_.data(), records_.size(), touchedFlags_.data()}; }
 
     void reset()
     {
@@ -151,6 +154,7 @@ public:
     }
 
 private:
+    const std::vector<int32_t> &listAt_;  // the layout's, which lives as long as the process
     std::vector<MqscKeyword> records_;
     std::vector<MqscParam> params_;
     std::vector<MqscKeyword *> valueSlots_;
@@ -161,12 +165,25 @@ private:
 
 // Released, with the strings its records hold, when the thread ends.
 thread_local std::unique_ptr<ThreadTable> t_table;
+// The same table for the paths every keyword takes: a plain pointer is read without the
+// guard that an object with a destructor needs. Cleared when the table goes.
+thread_local ThreadTable *t_tableInUse = nullptr;
 
 ThreadTable &Table()
 {
-    if (!t_table)
+    if (!t_tableInUse) {
         t_table = std::make_unique<ThreadTable>(Layout());
-    return *t_table;
+        t_tableInUse = t_table.get();
+        t_touchedMarks = t_tableInUse->marks();
+    }
+    return *t_tableInUse;
+}
+
+ThreadTable::~ThreadTable()
+{
+    t_tableInUse = nullptr;
+    t_touchedMarks = TouchedMarks();
+    reset();
 }
 
 }  // namespace
@@ -177,19 +194,21 @@ const TableLayout &Layout()
     return layout;
 }
 
-int32_t ThreadListOrdinal(const MqscParam *list)
+MqscKeyword *ThreadListRecords(const MqscParam *list, int32_t &listOrdinal) noexcept
 {
-    return t_table ? t_table->listOrdinal(list, Layout()) : -1;
+    ThreadTable *table = t_tableInUse;
+    listOrdinal = table ? table->listOrdinal(list) : -1;
+    return listOrdinal < 0 ? nullptr : table->recordAt(0);
 }
-
-MqscKeyword *ThreadRecord(int32_t ordinal) { return Table().recordAt(ordinal); }
 
 MqscKeyword **ThreadCommands() { return Table().commands(); }
 
-void NoteTouched(MqscKeyword *record) noexcept
+thread_local TouchedMarks t_touchedMarks;
+
+void NoteTouchedFirst(MqscKeyword *record) noexcept
 {
-    if (t_table)
-        t_table->note(record);
+    if (t_tableInUse)
+        t_tableInUse->note(record);
 }
 
 void ResetTouched() { Table().reset(); }

@@ -27,20 +27,38 @@ struct TableLayout {
 };
 const TableLayout &Layout();
 
-// The ordinal of the list whose copy in the calling thread starts at list; -1 when list
-// is no list start of the calling thread's copy.
-int32_t ThreadListOrdinal(const MqscParam *list);
-
-// The calling thread's copy of the record with the given ordinal.
-MqscKeyword *ThreadRecord(int32_t ordinal);
+// The ordinal of the list whose copy in the calling thread starts at list (-1 when list
+// is no list start of the calling thread's copy), and then the thread's records, which
+// record ordinals index; NULL with -1.
+MqscKeyword *ThreadListRecords(const MqscParam *list, int32_t &listOrdinal) noexcept;
 
 // The calling thread's command array (NULL-terminated, in lookup order), built on the
 // thread's first use. Throws std::bad_alloc when the copy cannot be made.
 MqscKeyword **ThreadCommands();
 
+// Where the calling thread's records and their touched marks lie (all empty before the
+// thread's table is built), for the inline test below.
+struct TouchedMarks {
+    MqscKeyword *records = nullptr;
+    std::size_t count = 0;
+    const uint8_t *marks = nullptr;
+};
+extern thread_local TouchedMarks t_touchedMarks;
+
+void NoteTouchedFirst(MqscKeyword *record) noexcept;
+
 // Notes that record may now carry a mark or a value, so that the next reset empties it.
-// Records that are not the calling thread's are ignored. Never throws.
-void NoteTouched(MqscKeyword *record) noexcept;
+// Records that are not the calling thread's are ignored. Never throws. A record noted
+// before costs one test here: most are noted several times per conversion.
+inline void NoteTouched(MqscKeyword *record) noexcept
+{
+    const TouchedMarks &marks = t_touchedMarks;
+    // As addresses, so that a record of no array of the thread's compares safely.
+    std::uintptr_t offset = reinterpret_cast<std::uintptr_t>(record) - reinterpret_cast<std::uintptr_t>(marks.records);
+    if (offset < marks.count * sizeof(MqscKeyword) && marks.marks[offset / sizeof(MqscKeyword)] != 0)
+        return;
+    NoteTouchedFirst(record);
+}
 
 // Empties the run-time fields of every record noted since the last reset and releases
 // the strings they held. Throws std::bad_alloc only when the thread's copy cannot be made.

@@ -131,10 +131,47 @@ const char kReturnPrefix[] = "RETURN=";
 
 thread_local MqscParam *g_currentCommand = nullptr;
 
+bool IdBefore(const MessageIdRow *row, const char *id) { return std::strcmp(row->messageId, id) < 0; }
+
+// A family's rows by id, built once; rows of one id stay in stored order, so the first
+// found is the one a search in stored order gives.
+std::vector<const MessageIdRow *> RowsById(const MessageIdFamily &family)
+{
+    std::vector<const MessageIdRow *> rows;
+    for (int i = 0; i < family.rowCount; ++i)
+        rows.push_back(&family.rows[i]);
+    std::sort(rows.begin(), rows.end(), [](const MessageIdRow *a, const MessageIdRow *b) {
+        int order = std::strcmp(a->messageId, b->messageId);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return rows;
+}
+
+const MessageIdRow *FindRow(const MessageIdFamily &family, const char *messageId)
+{
+    static const std::vector<std::vector<const MessageIdRow *>> byFamily = [] {
+        std::vector<std::vector<const MessageIdRow *>> families;
+        for (const auto &each : kFamilies)
+            families.push_back(RowsById(each));
+        return families;
+    }();
+    const auto &rows = byFamily[static_cast<std::size_t>(&family - kFamilies)];
+    auto found = std::lower_bound(rows.begin(), rows.end(), messageId, IdBefore);
+    return found != rows.end() && std::strcmp((*found)->messageId, messageId) == 0 ? *found : nullptr;
+}
+
 // atol as the command server's numbers need it: base 10, saturating at the int32 range
 // instead of wrapping a value no MQ integer can hold.
 int32_t TextToInt32(const char *text)
 {
+    // Most values are a few plain digits: read those here, the rest (blanks before the
+    // number, a sign, nine digits or more) through strtol.
+    int32_t digits = 0;
+    std::size_t count = 0;
+    for (; count < 9 && text[count] >= '0' && text[count] <= '9'; ++count)
+        digits = digits * 10 + (text[count] - '0');
+    if (count > 0 && !(text[count] >= '0' && text[count] <= '9'))
+        return digits;
     long value = std::strtol(text, nullptr, 10);
     if (value > INT32_MAX)
         return INT32_MAX;
@@ -184,57 +221,98 @@ void ReplaceMinusOneWord(const MqscKeyword &record, MqscItem &item)
         std::strcpy(item.value, "-1");
 }
 
-// A PCF message under construction, never larger than the room it is to be copied into.
+// A block of bytes a thread keeps for building its PCF messages in.
+struct BuildBlock {
+    std::unique_ptr<unsigned char[]> bytes;
+    std::size_t capacity = 0;
+};
+
+// A thread's work areas, kept from one conversion to its next: the two 16 KB items, the
+// value buffer and the build block would otherwise be allocated, and the items zero-filled,
+// for every reply.
+struct WorkAreas {
+    MqscItem status{};
+    MqscItem item{};
+    char taken[kTakeValueSize] = {};
+    BuildBlock block;
+};
+thread_local std::unique_ptr<WorkAreas> t_work;
+
+WorkAreas &Work()
+{
+    if (!t_work)
+        t_work = std::make_unique<WorkAreas>();
+    return *t_work;
+}
+
+// A PCF message under construction in the thread's build block, never larger than the
+// room it is to be copied into. A block grown beyond kKeptBlockSize is released after use.
 // (A plain growing block rather than a standard container: the library exports nothing
 // but its own interface, and out-of-line container members would be exported with it.)
 class PcfBuilder {
 public:
-    explicit PcfBuilder(int32_t room) : room_(room > 0 ? room : 0) {}
+    PcfBuilder(int32_t room, BuildBlock &block) : room_(room > 0 ? room : 0), block_(block) {}
+    ~PcfBuilder()
+    {
+        if (block_.capacity > kKeptBlockSize) {
+            block_.bytes.reset();
+            block_.capacity = 0;
+        }
+    }
+    PcfBuilder(const PcfBuilder &) = delete;
+    PcfBuilder &operator=(const PcfBuilder &) = delete;
 
     bool Fits(int64_t length) const { return length >= 0 && length <= room_ - Size(); }
     int64_t Size() const { return static_cast<int64_t>(size_); }
-    const unsigned char *Data() const { return bytes_.get(); }
+    const unsigned char *Data() const { return block_.bytes.get(); }
 
     void Word(int32_t value) { Bytes(&value, sizeof value); }
+    template <std::size_t N>
+    void Words(const int32_t (&values)[N])
+    {
+        Bytes(values, sizeof values);
+    }
     void Text(const char *text, std::size_t length) { Bytes(text, length); }
     void Fill(unsigned char byte, std::size_t count)
     {
         Grow(count);
-        std::memset(bytes_.get() + size_, byte, count);
+        if (count > 0)
+            std::memset(block_.bytes.get() + size_, byte, count);
         size_ += count;
     }
-    void PutWord(std::size_t offset, int32_t value) { std::memcpy(bytes_.get() + offset, &value, sizeof value); }
+    void PutWord(std::size_t offset, int32_t value) { std::memcpy(block_.bytes.get() + offset, &value, sizeof value); }
 
 private:
+    static constexpr std::size_t kKeptBlockSize = 64 * 1024;
+
     void Bytes(const void *data, std::size_t length)
     {
         Grow(length);
         if (length > 0)
-            std::memcpy(bytes_.get() + size_, data, length);
+            std::memcpy(block_.bytes.get() + size_, data, length);
         size_ += length;
     }
     // Callers check Fits first, so the block never grows beyond the room.
     void Grow(std::size_t more)
     {
-        if (size_ + more <= capacity_)
+        if (size_ + more <= block_.capacity)
             return;
         std::size_t needed = size_ + more;
-        std::size_t capacity = capacity_ < 128 ? 256 : 2 * capacity_;
+        std::size_t capacity = block_.capacity < 2048 ? 4096 : 2 * block_.capacity;
         if (capacity > static_cast<std::size_t>(room_))
             capacity = static_cast<std::size_t>(room_);
         if (capacity < needed)
             capacity = needed;
         std::unique_ptr<unsigned char[]> bytes(new unsigned char[capacity]);
         if (size_ > 0)
-            std::memcpy(bytes.get(), bytes_.get(), size_);
-        bytes_ = std::move(bytes);
-        capacity_ = capacity;
+            std::memcpy(bytes.get(), block_.bytes.get(), size_);
+        block_.bytes = std::move(bytes);
+        block_.capacity = capacity;
     }
 
     int64_t room_;
-    std::unique_ptr<unsigned char[]> bytes_;
+    BuildBlock &block_;
     std::size_t size_ = 0;
-    std::size_t capacity_ = 0;
 };
 
 int64_t Padded(int64_t length) { return (length + 3) & ~int64_t{3}; }
@@ -243,10 +321,8 @@ bool AppendInteger(PcfBuilder &pcf, int32_t parameter, int32_t value)
 {
     if (!pcf.Fits(ZEM_MQCFIN_LENGTH))
         return false;
-    pcf.Word(ZEM_MQCFT_INTEGER);
-    pcf.Word(ZEM_MQCFIN_LENGTH);
-    pcf.Word(parameter);
-    pcf.Word(value);
+    const int32_t words[] = {ZEM_MQCFT_INTEGER, ZEM_MQCFIN_LENGTH, parameter, value};
+    pcf.Words(words);
     return true;
 }
 
@@ -256,11 +332,9 @@ bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
     int64_t strucLength = Padded(ZEM_MQCFST_LENGTH_FIXED + static_cast<int64_t>(length));
     if (!pcf.Fits(strucLength))
         return false;
-    pcf.Word(ZEM_MQCFT_STRING);
-    pcf.Word(static_cast<int32_t>(strucLength));
-    pcf.Word(parameter);
-    pcf.Word(0);  // CodedCharSetId
-    pcf.Word(static_cast<int32_t>(length));
+    const int32_t words[] = {ZEM_MQCFT_STRING, static_cast<int32_t>(strucLength), parameter,
+                             0 /* CodedCharSetId */, static_cast<int32_t>(length)};
+    pcf.Words(words);
     pcf.Text(text, length);
     pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFST_LENGTH_FIXED) - length);
     return true;
@@ -323,23 +397,19 @@ bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *tex
 
 // Writes one marked record as its PCF structure, taking its value out of the table.
 // reason: 5001 for a record type that has no PCF form, 5003 when it does not fit.
-bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, std::vector<char> &taken, int32_t &reason)
+bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValueSize], int32_t &reason)
 {
     bool appended = false;
     switch (record.type) {
     case MQSC_FLAG:
         appended = AppendInteger(pcf, record.id, 0);
         break;
-    case MQSC_INT: {
-        int32_t value = 0;
-        TakeKeywordValue(&record, &value);
-        appended = AppendInteger(pcf, record.id, value);
+    case MQSC_INT:
+        appended = AppendInteger(pcf, record.id, HeldInteger(record));
         break;
-    }
     case MQSC_ENUM: {
-        MqscKeyword valueRecord{};
-        TakeKeywordValue(&record, &valueRecord);
-        appended = AppendInteger(pcf, record.id, valueRecord.id);
+        const MqscKeyword *valueRecord = HeldValueRecord(record);
+        appended = AppendInteger(pcf, record.id, valueRecord != nullptr ? valueRecord->id : 0);
         break;
     }
     case MQSC_STR:
@@ -347,11 +417,11 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, std::vector<char> &taken
     case MQSC_ENUMLIST:
     case MQSC_LIST:
         taken[0] = '\0';
-        TakeKeywordValue(&record, taken.data());
-        taken.back() = '\0';
-        appended = record.type == MQSC_STR       ? AppendString(pcf, record.id, taken.data())
-                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, taken.data())
-                                                  : AppendStringList(pcf, record.id, taken.data());
+        TakeKeywordValue(&record, taken);
+        taken[kTakeValueSize - 1] = '\0';
+        appended = record.type == MQSC_STR       ? AppendString(pcf, record.id, taken)
+                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, taken)
+                                                  : AppendStringList(pcf, record.id, taken);
         break;
     default:
         reason = ZEM_RC_MQSC_BAD_TYPE;
@@ -375,14 +445,16 @@ bool EmitMessage(PcfArea &output, int32_t &reason, const MessageIdOutcome *reply
         return false;
     }
     MqscKeyword &command = *list[0].keyword;
-    std::vector<char> taken(kTakeValueSize, '\0');
-    TakeKeywordValue(&command, taken.data());
+    WorkAreas &work = Work();
+    char (&taken)[kTakeValueSize] = work.taken;
+    taken[0] = '\0';
+    TakeKeywordValue(&command, taken);
     command.isSet = 0;
-    std::string messageId(taken.data(), strnlen(taken.data(), kMessageIdChars));
+    std::string messageId(taken, strnlen(taken, kMessageIdChars));
     MessageIdOutcome outcome =
         replyOutcome != nullptr ? *replyOutcome : LookUpReplyOutcome(messageId.c_str(), command.id);
 
-    PcfBuilder pcf(output.length);
+    PcfBuilder pcf(output.length, work.block);
     if (output.area == nullptr || !pcf.Fits(ZEM_MQCFH_LENGTH)) {
         reason = ZEM_RC_MQSC_NO_ROOM;
         return false;
@@ -441,18 +513,18 @@ bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
     return true;
 }
 
-bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+// IntegerToPcf for a terminated value text.
+bool IntegerTextToPcf(const char *value, MqscKeyword &record, int32_t &reason)
 {
-    std::string value(item.value, strnlen(item.value, sizeof item.value - 1));
     if (record.type == MQSC_ENUM) {
-        MqscKeyword *valueRecord = FindCmdKeyword(record.values, kFindByName, value.c_str());
+        MqscKeyword *valueRecord = FindCmdKeyword(record.values, kFindByName, value);
         if (valueRecord == nullptr) {
             reason = ZEM_RC_MQSC_UNKNOWN;
             return false;
         }
         SetKeywordValue(&record, valueRecord, 0);
     } else if (record.type == MQSC_INT || record.type == MQSC_FLAG) {
-        int32_t number = TextToInt32(value.c_str());
+        int32_t number = TextToInt32(value);
         SetKeywordValue(&record, &number, sizeof number);  // a flag stores nothing
     } else {
         reason = ZEM_RC_MQSC_BAD_TYPE;
@@ -462,6 +534,15 @@ bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
     return true;
 }
 
+bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+{
+    // A value that fills its field has no NUL: it is read from a terminated copy.
+    if (std::memchr(item.value, '\0', sizeof item.value - 1) != nullptr)
+        return IntegerTextToPcf(item.value, record, reason);
+    std::string filled(item.value, sizeof item.value - 1);
+    return IntegerTextToPcf(filled.c_str(), record, reason);
+}
+
 }  // namespace
 
 MessageIdOutcome LookUpMessageId(const char *messageId)
@@ -469,9 +550,8 @@ MessageIdOutcome LookUpMessageId(const char *messageId)
     for (const auto &family : kFamilies) {
         if (std::strncmp(family.prefix, messageId, kFamilyPrefixChars) != 0)
             continue;
-        for (int i = 0; i < family.rowCount; ++i)
-            if (std::strcmp(family.rows[i].messageId, messageId) == 0)
-                return {family.rows[i].compCode, family.rows[i].reason};
+        if (const MessageIdRow *row = FindRow(family, messageId))
+            return {row->compCode, row->reason};
         break;
     }
     // An end or error message the table does not hold still says the command failed.
@@ -627,10 +707,11 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
     const int32_t command = g_currentCommand[0].keyword->id;
     int32_t recognised = 0;
     char ended = 0;
-    while (ReadMqscIdent(item, ended)) {
+    std::size_t nameLength = 0;
+    while (ReadMqscIdent(item, ended, nameLength)) {
         if (item.name[0] == '\0')
             continue;  // what is left after a nested value names nothing
-        if (IsMessageId(item.name)) {
+        if (IsMessageId(std::string_view(item.name, nameLength))) {
             reading.NoteMessageId(item.name, command);
             continue;
         }
@@ -640,7 +721,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
             continue;
         }
         const bool hasValue = TakeValueParenthesis(ended);
-        MqscKeyword *record = FindCmdParam(g_currentCommand, kFindByName, item.name);
+        MqscKeyword *record = FindCmdParamByName(g_currentCommand, item.name, nameLength);
         if (record == nullptr) {
             if (hasValue) {
                 reading.NoteSkipped(item.name);
@@ -651,8 +732,9 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
         ++recognised;
         int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
         switch (record->type) {
+        // The reader keeps item.value terminated.
         case MQSC_FLAG:
-            IntegerToPcf(item, *record, ignored);
+            IntegerTextToPcf(item.value, *record, ignored);
             if (hasValue)
                 ReadWholeValue(item);
             break;
@@ -664,7 +746,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
                 if (!HasEmptyName(*record) && !hasValue)
                     break;
                 std::memcpy(item.value, item.name, sizeof item.name);
-                IntegerToPcf(item, *record, ignored);
+                IntegerTextToPcf(item.value, *record, ignored);
                 if (hasValue)
                     ReadObjectName(item);
                 break;
@@ -672,7 +754,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
             if (!hasValue || !ReadWholeValue(item))
                 break;
             ReplaceMinusOneWord(*record, item);
-            IntegerToPcf(item, *record, ignored);
+            IntegerTextToPcf(item.value, *record, ignored);
             break;
         case MQSC_STR:
         case MQSC_STRLIST:
@@ -696,9 +778,10 @@ void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &rea
     ResetCmdTable();
     count = 0;
     // The two items are 16 KB each: kept off the stack of the caller's thread.
-    auto status = std::make_unique<MqscItem>();
-    auto item = std::make_unique<MqscItem>();
-    if (!GetMqscStatus(text, status.get())) {
+    WorkAreas &work = Work();
+    MqscItem *status = &work.status;
+    MqscItem *item = &work.item;
+    if (!GetMqscStatus(text, status)) {
         reason = ZEM_RC_MQSC_UNKNOWN;
         return;
     }

@@ -181,7 +181,8 @@ void ParseSecondTableRow(std::string_view line, PcfMessage &output, int32_t &sta
 }
 
 // The reply text: in place when its buffer has room for a terminating NUL, else a
-// private copy, so nothing is read or written past the input's data area.
+// private copy, so nothing is read or written past the input's data area. The copy's
+// storage stays with the thread for its next reply unless it grew beyond kKeptCopySize.
 class ReplyText {
 public:
     ReplyText(MESSAGE &input)
@@ -197,21 +198,32 @@ public:
         }
         length_ = static_cast<std::size_t>(length);
         // A reply of several NUL-separated lines reads as one text.
-        if (strnlen(text_, length_) < length_)
-            for (std::size_t i = 0; i + 1 < length_; ++i)
-                if (text_[i] == '\0')
-                    text_[i] = ' ';
+        for (char *nul = static_cast<char *>(std::memchr(text_, '\0', length_));
+             nul != nullptr && nul + 1 < text_ + length_;
+             nul = static_cast<char *>(std::memchr(nul + 1, '\0', length_ - (nul + 1 - text_))))
+            *nul = ' ';
         text_[length_] = '\0';
     }
     char *text() { return text_; }
     std::size_t length() const { return length_; }
     std::string_view view() const { return {text_, length_}; }
 
+    ~ReplyText()
+    {
+        if (copy_.capacity() > kKeptCopySize)
+            std::string().swap(copy_);
+    }
+    ReplyText(const ReplyText &) = delete;
+    ReplyText &operator=(const ReplyText &) = delete;
+
 private:
-    std::string copy_;
+    static constexpr std::size_t kKeptCopySize = 64 * 1024;
+    static thread_local std::string copy_;
     char *text_ = nullptr;
     std::size_t length_ = 0;
 };
+
+thread_local std::string ReplyText::copy_;
 
 bool IsCoherent(const MESSAGE &msg, int32_t minimumData)
 {

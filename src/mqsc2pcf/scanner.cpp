@@ -10,25 +10,22 @@ namespace {
 // token, or NULL when it reached the end of the text.
 thread_local char *g_scanPosition = nullptr;
 
-// A delimiter set is at most 256 characters long; the rest of a longer one is ignored.
-constexpr std::size_t kMaxDelimiters = 256;
-
-bool IsDelimiter(char c, const char *delimiters)
-{
-    for (std::size_t i = 0; i < kMaxDelimiters && delimiters[i] != '\0'; ++i)
-        if (delimiters[i] == c)
-            return true;
-    return false;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Copies text into a field of `size` bytes, cutting it to size - 1 characters.
-void CopyCut(char *field, std::size_t size, const char *text)
+// Copies text into a field of `size` bytes, cutting it to size - 1 characters; returns
+// the length copied.
+std::size_t CopyCut(char *field, std::size_t size, const char *text, std::size_t length)
 {
-    std::size_t length = strnlen(text, size - 1);
+    if (length > size - 1)
+        length = size - 1;
     std::memcpy(field, text, length);
     field[length] = '\0';
+    return length;
+}
+
+void CopyCut(char *field, std::size_t size, const char *text)
+{
+    CopyCut(field, size, text, strnlen(text, size - 1));
 }
 
 const char kStatusName[] = "MQSC_RESPONSE";
@@ -38,21 +35,28 @@ const char kMessageIdPrefix[] = "CSQ";
 class ValueWriter {
 public:
     explicit ValueWriter(char *field) : field_(field) { field_[0] = '\0'; }
-    void append(const char *text)
+    void append(const char *text, std::size_t length)
     {
-        for (; *text != '\0' && length_ < kRoom; ++text)
-            field_[length_++] = *text;
+        if (length > kRoom - length_)
+            length = kRoom - length_;
+        std::memcpy(field_ + length_, text, length);
+        length_ += length;
         field_[length_] = '\0';
     }
     void append(char c)
     {
-        const char one[2] = {c, '\0'};
-        append(one);
+        if (c != '\0' && length_ < kRoom)
+            field_[length_++] = c;
+        field_[length_] = '\0';
     }
     void trimTrailingSpace()
     {
-        while (length_ > 0 && std::isspace(static_cast<unsigned char>(field_[length_ - 1])))
+        while (length_ > 0) {
+            auto c = static_cast<unsigned char>(field_[length_ - 1]);
+            if ((c > ' ' && c < 0x7f) || !std::isspace(c))  // visible ASCII is no space in any locale
+                break;
             field_[--length_] = '\0';
+        }
     }
 
 private:
@@ -61,13 +65,11 @@ private:
     std::size_t length_ = 0;
 };
 
-}  // namespace
-
-char *ScanMqscToken(char *text, const char *delimiters, char *ended)
+// ScanMqscToken that also gives the token's length. Inline: it runs for every token of a
+// reply, and the call costs as much as a short token's scan.
+inline char *ScanToken(char *text, const CharTable &stops, char &ended, std::size_t &length)
 {
-    *ended = '\0';
-    if (delimiters == nullptr)
-        return nullptr;
+    ended = '\0';
     if (text == nullptr) {
         text = g_scanPosition;
         if (text == nullptr)
@@ -77,37 +79,63 @@ char *ScanMqscToken(char *text, const char *delimiters, char *ended)
         g_scanPosition = nullptr;
         return nullptr;
     }
-    char *tokenStart = text;
-    bool skipping = true;
-    for (std::size_t i = 0; i < kScanLimit; ++i) {
-        char c = text[i];
-        if (c == '\0') {
+    // The set stops at NUL too, so each character costs one look-up.
+    std::size_t i = 0;
+    // "()" must read as an empty value, not skip to the next one: a ')' at the very start
+    // ends an empty token.
+    const bool emptyToken = text[0] == ')' && stops.has(')');
+    if (!emptyToken) {
+        while (i < kScanLimit && text[i] != '\0' && stops.has(text[i]))
+            ++i;
+        if (i == kScanLimit)
+            return nullptr;
+        if (text[i] == '\0') {
             g_scanPosition = nullptr;
-            return tokenStart;
-        }
-        bool delimiter = IsDelimiter(c, delimiters);
-        if (i == 0 && c == ')' && delimiter)
-            skipping = false;  // "()" must read as an empty value, not skip to the next one
-        if (!delimiter) {
-            if (skipping)
-                tokenStart = text + i;
-            skipping = false;
-        } else if (!skipping) {
-            *ended = c;
-            text[i] = '\0';
-            g_scanPosition = text + i + 1;
-            return tokenStart;
+            length = i;
+            return text;  // all delimiters: the whole text
         }
     }
-    return nullptr;
+    char *tokenStart = text + i;
+    if (!emptyToken)
+        while (i < kScanLimit && !stops.has(text[i]))
+            ++i;
+    if (i == kScanLimit)
+        return nullptr;
+    length = static_cast<std::size_t>(text + i - tokenStart);
+    ended = text[i];
+    if (ended == '\0') {
+        g_scanPosition = nullptr;
+        return tokenStart;
+    }
+    text[i] = '\0';
+    g_scanPosition = text + i + 1;
+    return tokenStart;
 }
 
-bool ReadMqscIdent(MqscItem &item, char &ended)
+}  // namespace
+
+char *ScanMqscToken(char *text, const char *delimiters, char *ended)
 {
-    char *token = ScanMqscToken(nullptr, kIdentDelimiters, &ended);
+    if (delimiters == nullptr) {
+        *ended = '\0';
+        return nullptr;
+    }
+    return ScanMqscToken(text, CharTable(delimiters).withNul(), ended);
+}
+
+char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)
+{
+    std::size_t length = 0;
+    return ScanToken(text, delimiters, *ended, length);
+}
+
+bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength)
+{
+    std::size_t length = 0;
+    char *token = ScanToken(nullptr, kIdentDelimiterSet, ended, length);
     if (token == nullptr)
         return false;
-    CopyCut(item.name, sizeof item.name, token);
+    nameLength = CopyCut(item.name, sizeof item.name, token, length);
     return true;
 }
 
@@ -133,13 +161,14 @@ bool ReadMqscValue(MqscItem &item, bool &closed)
 {
     closed = false;
     char ended = 0;
-    char *token = ScanMqscToken(nullptr, kValueDelimiters, &ended);
+    std::size_t length = 0;
+    char *token = ScanToken(nullptr, kValueDelimiterSet, ended, length);
     if (token == nullptr)
         return false;
     ValueWriter value(item.value);
     int depth = 0;
-    for (; token != nullptr; token = ScanMqscToken(nullptr, kValueDelimiters, &ended)) {
-        value.append(token);
+    for (; token != nullptr; token = ScanToken(nullptr, kValueDelimiterSet, ended, length)) {
+        value.append(token, length);
         if (ended == '(') {
             value.append('(');
             ++depth;
@@ -174,8 +203,8 @@ ZEMAPI(int32_t) GetMqscStatus(char *text, MqscItem *item)
     if (text == nullptr || item == nullptr)
         return 0;
     char ended = 0;
-    for (char *token = ScanMqscToken(text, zem::kIdentDelimiters, &ended); token != nullptr;
-         token = ScanMqscToken(nullptr, zem::kIdentDelimiters, &ended)) {
+    for (char *token = ScanMqscToken(text, zem::kIdentDelimiterSet, &ended); token != nullptr;
+         token = ScanMqscToken(nullptr, zem::kIdentDelimiterSet, &ended)) {
         if (std::strncmp(token, zem::kMessageIdPrefix, sizeof zem::kMessageIdPrefix - 1) == 0) {
             zem::CopyCut(item->name, sizeof item->name, zem::kStatusName);
             zem::CopyCut(item->value, sizeof item->value, token);
@@ -188,7 +217,8 @@ ZEMAPI(int32_t) GetMqscStatus(char *text, MqscItem *item)
 ZEMAPI(int32_t) GetMqscIdent(const char *, MqscItem *item)
 {
     char ended = 0;
-    return item != nullptr && zem::ReadMqscIdent(*item, ended) ? 1 : 0;
+    std::size_t length = 0;
+    return item != nullptr && zem::ReadMqscIdent(*item, ended, length) ? 1 : 0;
 }
 
 ZEMAPI(int32_t) GetMqscValue(const char *, MqscItem *item)
@@ -203,8 +233,8 @@ ZEMAPI(int32_t) GetMqscToken(MqscItem *item)
         return 0;
     std::size_t length = strnlen(item->name, sizeof item->name);
     char ended = 0;
-    for (char *token = ScanMqscToken(nullptr, zem::kTokenDelimiters, &ended); token != nullptr;
-         token = ScanMqscToken(nullptr, zem::kTokenDelimiters, &ended))
+    for (char *token = ScanMqscToken(nullptr, zem::kTokenDelimiterSet, &ended); token != nullptr;
+         token = ScanMqscToken(nullptr, zem::kTokenDelimiterSet, &ended))
         if (std::strncmp(token, item->name, length) == 0)
             return 1;
     return 0;

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 
+#include "foundation/char_table.h"
 #include "zemapi.h"
 
 namespace zem {
@@ -11,6 +12,9 @@ namespace zem {
 constexpr const char *kIdentDelimiters = " .,\t\n\r:()+";
 constexpr const char *kValueDelimiters = "()";
 constexpr const char *kTokenDelimiters = "() ";
+inline constexpr CharTable kIdentDelimiterSet = CharTable(kIdentDelimiters).withNul();
+inline constexpr CharTable kValueDelimiterSet = CharTable(kValueDelimiters).withNul();
+inline constexpr CharTable kTokenDelimiterSet = CharTable(kTokenDelimiters).withNul();
 
 // Longest stretch of text one scan looks at before giving up on finding a token end.
 constexpr std::size_t kScanLimit = 65536;
@@ -23,9 +27,13 @@ constexpr std::size_t kScanLimit = 65536;
 // nothing is left, for a NULL delimiter set, and when no token ends within kScanLimit
 // characters (the position is then kept).
 char *ScanMqscToken(char *text, const char *delimiters, char *ended);
+// The same with the delimiter set as a table that holds the NUL character too (at most 256
+// characters of a text set count).
+char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended);
 
-// GetMqscIdent that also reports the delimiter that ended the identifier.
-bool ReadMqscIdent(MqscItem &item, char &ended);
+// GetMqscIdent that also reports the delimiter that ended the identifier and the length
+// of the name stored.
+bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength);
 
 // After an identifier that `ended` at: true, with the parenthesis consumed, when a '('
 // follows it directly or after blanks (the command server writes "QLOCAL (Q2)"). A

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "foundation/mq_constants.h"
+#include "pcf/cursor.h"
 #include "pcf2mqsc/pcf2mqsc.h"
 
 namespace zem {
@@ -62,15 +63,42 @@ int32_t EscapeText(PcfMessage &command, char *text, int64_t capacity, int64_t &t
     return 0;
 }
 
+// True when a walk over every structure of the command, each within the data, meets no
+// alteration-date parameter and ends exactly at the data's end: then the look-up below,
+// with its 32000-byte holder, has nothing to find. Groups, and anything the walk cannot
+// read, say nothing.
+bool SurelyLacksAlterDate(const PcfDataDesc &input)
+{
+    const PcfCursor data(reinterpret_cast<unsigned char *>(const_cast<ZEM_MQCFH *>(input.pCfh)),
+                         input.pCfh ? input.Length : 0);
+    int32_t headerLength = 0, count = 0;
+    if (!data.Read32(4, headerLength) || !data.Read32(32, count) || headerLength < ZEM_MQCFH_LENGTH || count < 0)
+        return false;
+    int64_t offset = headerLength;
+    for (int32_t number = 0; number < count; ++number) {
+        int32_t type = 0, strucLength = 0, parameter = 0;
+        if (!data.Read32(offset, type) || !data.Read32(offset + 4, strucLength) ||
+            !data.Read32(offset + 8, parameter) || strucLength < 12 || !data.Fits(offset, strucLength) ||
+            type == ZEM_MQCFT_GROUP || parameter == mq::MQCA_ALTERATION_DATE)
+            return false;
+        offset += strucLength;
+    }
+    return offset == data.length();
+}
+
 // Appends " WHERE(ALTDATE GE value)" when the command carries a string filter on the
 // alteration date. The filter's own operator is not used: discovery asks only for
 // objects altered since a date. The value stands unquoted, so one holding a bracket or
 // an apostrophe, which could end the clause and add keywords of its own, fails the
 // conversion with 5002; so does a clause that does not fit, with 5003 (each only when
 // nothing failed before). Neither is written.
-void AppendAlterDateClause(PcfMessage &command, char *text, int64_t capacity,
+void AppendAlterDateClause(PcfMessage &command, const PcfDataDesc &input, char *text, int64_t capacity,
                            int64_t &textLength, int32_t &reason)
 {
+    if (SurelyLacksAlterDate(input)) {
+        RawToPcf(&command);  // callers read the command indexed after the conversion
+        return;
+    }
     LookupHolder holder;
     MESSAGE *filter = holder.Find(command, mq::MQCA_ALTERATION_DATE);
     char value[kAlterDateFilterChars + 1] = {};
@@ -127,7 +155,7 @@ void ConvertPcfCommandToMqsc(PcfMessage &command, PcfMessage &mqsc, bool splitLi
         WalkPcfToMqsc(input, output, splitLines, reason, failedParam);
         textLength = reason == 0 ? output.length : std::find(text, text + capacity, '\0') - text;
     }
-    AppendAlterDateClause(command, text, capacity, textLength, reason);
+    AppendAlterDateClause(command, input, text, capacity, textLength, reason);
     std::memcpy(textEnvelope.MsgDesc.Format, kTextFormat, sizeof kTextFormat);
     if (reason == 0) {
         compCode = mq::MQCC_OK;

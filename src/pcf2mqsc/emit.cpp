@@ -1,6 +1,7 @@
 // The writer: the marked entries of a command's parameter list, in list order.
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,11 +52,16 @@ bool ValueText(MqscKeyword &keyword, std::string &value, bool &bare)
     case MQSC_STRLIST:
     case MQSC_ENUMLIST:
     case MQSC_LIST: {
-        std::vector<char> text(kTakeValueSize, '\0');
-        if (!TakeKeywordValue(&keyword, text.data()))
+        // A value buffer per thread: allocating and zero-filling one per item costs more
+        // than the item.
+        thread_local std::unique_ptr<char[]> text;
+        if (!text)
+            text.reset(new char[kTakeValueSize]);
+        text[0] = '\0';
+        if (!TakeKeywordValue(&keyword, text.get()))
             return false;
-        text.back() = '\0';
-        value = text.data();
+        text[kTakeValueSize - 1] = '\0';
+        value = text.get();
         value.erase(value.find_last_not_of(' ') + 1);
         if (value.empty())
             value = " ";
@@ -178,6 +184,7 @@ int32_t EmitMqsc(int32_t command, MqscText &output, bool splitLines, int32_t &re
     int32_t breakDivisor = kFirstLineItems + 1;
     int32_t pendingSeparator = kNoSeparator;
     int64_t textLength = 0;
+    std::string piece;  // one item's text, its storage reused from item to item
     for (const MqscParam *entry = commandRecord->params; entry->keyword && entry->use != 2; ++entry) {
         MqscKeyword &keyword = *entry->keyword;
         if (!keyword.isSet) {
@@ -187,7 +194,7 @@ int32_t EmitMqsc(int32_t command, MqscText &output, bool splitLines, int32_t &re
             }
             continue;
         }
-        std::string piece;
+        piece.clear();
         if (pendingSeparator != kNoSeparator && pendingSeparator > 0 && pendingSeparator < 256)
             piece += static_cast<char>(pendingSeparator);
         if (splitLines && itemNumber % breakDivisor == 0) {

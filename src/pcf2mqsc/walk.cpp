@@ -1,6 +1,7 @@
 // The walk over a PCF command's structures: each one is checked against the data
 // length and its own fields, then handed to its converter; the writer follows.
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -69,7 +70,8 @@ void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
                    int32_t &reason, int32_t &failedParam)
 {
     BeginPcfToMqsc();
-    std::vector<char> scratch(kItemAreaSize, '\0');
+    // The converters write at most a keyword name here.
+    std::array<char, kScratchNameSize> scratch{};
     int32_t command = -1;
     int32_t converterReason = 0;
     reason = 0;

@@ -52,8 +52,18 @@ TEST(ParamIndex, EveryNameAndIdOfEveryListFindsTheFirstEntryThatHasIt)
                 if ((*value)->name)
                     names.push_back((*value)->name);
         }
+        // Near misses too: a name one longer, one shorter, or with its last character changed.
+        for (std::size_t i = 0, count = names.size(); i < count; ++i) {
+            if (names[i].empty())
+                continue;
+            names.push_back(names[i] + "X");
+            names.push_back(names[i].substr(0, names[i].size() - 1));
+            names.push_back(names[i].substr(0, names[i].size() - 1) + static_cast<char>(names[i].back() ^ 1));
+        }
         for (const std::string &name : names) {
-            ASSERT_EQ(SearchFromFront(list, kFindByName, 0, name.c_str()), FindCmdParam(list, kFindByName, name.c_str()))
+            MqscKeyword *expected = SearchFromFront(list, kFindByName, 0, name.c_str());
+            ASSERT_EQ(expected, FindCmdParam(list, kFindByName, name.c_str())) << (*command)->name << " / " << name;
+            ASSERT_EQ(expected, zem::FindCmdParamByName(list, name.c_str(), name.size()))
                 << (*command)->name << " / " << name;
             ++lookups;
         }
