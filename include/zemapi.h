@@ -19,8 +19,10 @@
  * the MQSC reply readers keep their working state per thread: the command table's marks
  * and values, the current command, the readers' position and the z/OS report parsers'
  * state belong to the calling thread, which sees exactly what it would see alone. That
- * state takes about 150 KB per converting thread (the thread's copy of the command table,
- * made on its first use and released when the thread ends). Not safe to call
+ * state takes at most about 360 KB per converting thread: about 150 KB for the thread's
+ * copy of the command table and up to about 210 KB of reply-conversion work areas (larger
+ * areas that one big reply needed are released after it), all made on first use and
+ * released when the thread ends. Not safe to call
  * concurrently with any other call: ZemApiSetLogFile and SetMemoryLogFile, which rebind
  * process-wide streams. Standard output is shared, so the diagnostics of concurrent calls
  * may interleave. No C++ exception leaves any function: a failed allocation ends in the
