@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "foundation/char_table.h"
 #include "zemapi.h"
 
 #ifndef ZEM_SCAN_SSE2
@@ -62,8 +63,8 @@ inline std::size_t LowestBit(unsigned bits)
 }
 }  // namespace word
 
-// A set of characters as a 256-entry table: membership is one load, whatever the set's
-// size. A set of up to four characters also tests eight text characters at a time.
+// A set of characters for scanning configuration text: membership through a CharTable,
+// and a set of up to four characters also tests eight text characters at a time.
 class CharSet {
 public:
     CharSet() = default;
@@ -77,7 +78,7 @@ public:
     {
         if (has(c))
             return;
-        member_[static_cast<unsigned char>(c)] = true;
+        table_.add(c);
         uint64_t spread = word::kOnes * static_cast<unsigned char>(c);
         if (count_ == 0)
             for (uint64_t &few : few_)
@@ -86,7 +87,7 @@ public:
             few_[count_] = spread;
         ++count_;
     }
-    bool has(char c) const { return member_[static_cast<unsigned char>(c)]; }
+    bool has(char c) const { return table_.has(c); }
     bool empty() const { return count_ == 0; }
     bool few() const { return count_ > 0 && count_ <= kFew; }
 #if ZEM_SCAN_SSE2
@@ -103,7 +104,7 @@ public:
 
 private:
     static constexpr std::size_t kFew = 4;
-    bool member_[256] = {};
+    CharTable table_;
     uint64_t few_[kFew] = {};
     std::size_t count_ = 0;
 };

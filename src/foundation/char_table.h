@@ -14,6 +14,7 @@ public:
         for (std::size_t i = 0; members != nullptr && i < limit && members[i] != '\0'; ++i)
             member_[static_cast<unsigned char>(members[i])] = true;
     }
+    constexpr void add(char c) { member_[static_cast<unsigned char>(c)] = true; }
     constexpr bool has(char c) const { return member_[static_cast<unsigned char>(c)]; }
     // The same set with the NUL character added, to stop a scan at a text's end as well.
     constexpr CharTable withNul() const
