@@ -14,15 +14,9 @@
 #include <vector>
 
 #include "foundation/mq_constants.h"
-#include "mqsc2pcf/convert.h"
-#include "pcf2mqsc_conversion.h"
-#include "pcf_builders.h"
 #include "zemapi.h"
 
 namespace {
-
-namespace mq = zem::mq;
-using zemtest::PcfBytes;
 
 constexpr size_t kDesignCommandCount = 106;
 constexpr size_t kCommandBound = 1000;  // a missing NULL end stops the walk here
@@ -143,11 +137,6 @@ TEST(CommandTable, KeepsTheDesignsCommandsFirstAndEndsWithANull) {
     ASSERT_LT(commands.size(), kCommandBound);
     EXPECT_STREQ(commands[0]->name, "MQSC_RESPONSE");
     EXPECT_EQ(commands[0]->type, MQSC_STR);
-    // Spot checks of lookup order: the design's first, last and repeated codes.
-    EXPECT_STREQ(commands[1]->name, "ALTER QMGR");
-    EXPECT_EQ(commands[14]->id, 20);
-    EXPECT_EQ(commands[15]->id, 25);
-    EXPECT_EQ(commands[kDesignCommandCount - 1]->id, 10698);
     for (size_t i = 1; i < commands.size(); ++i) {
         SCOPED_TRACE(std::to_string(i) + ": " + commands[i]->name);
         EXPECT_EQ(commands[i]->type, MQSC_CMD);
@@ -325,91 +314,6 @@ TEST(CommandTable, KeywordRecordsAndValueListsAreDefinedOnceAndShared) {
     }
     for (const auto &[key, count] : byContent) EXPECT_EQ(count, 1) << std::get<2>(key) << " " << std::get<1>(key);
     for (const auto &[content, arrays] : listsByContent) EXPECT_EQ(arrays.size(), 1u);
-    // The same keyword in many commands is one record.
-    EXPECT_EQ(Keyword(First(1), "CMDSCOPE"), Keyword(First(10697), "CMDSCOPE"));
-    EXPECT_EQ(Keyword(First(13), "MAXMSGL"), Keyword(First(2), "MAXMSGL"));
-    EXPECT_NE(Keyword(First(13), "MAXMSGL"), Keyword(First(25), "MAXMSGL"));
-    EXPECT_EQ(Keyword(First(25), "CERTLABL"), Keyword(First(2), "CERTLABL"));
-}
-
-// ---- replies of current MQ, both ways
-
-// The PCF response MqscToPcf makes of a reply text, or the reason it failed.
-std::string ReplyToPcf(const std::string &text, int32_t command) {
-    std::vector<char> reply(text.c_str(), text.c_str() + text.size() + 1);
-    std::vector<unsigned char> area(65536);
-    MqscText input{reply.data(), static_cast<int32_t>(text.size())};
-    PcfArea output{area.data(), static_cast<int32_t>(area.size())};
-    int32_t reason = -1, count = -1;
-    MqscToPcf(&input, &output, command, &reason, &count);
-    if (reason != 0) return "reason " + std::to_string(reason);
-    return std::string(area.begin(), area.begin() + output.length);
-}
-
-constexpr size_t kMqcfhLength = 36;
-
-// The MQSC command zemPcf2Mqsc writes for a command code and the parameters of a response.
-std::string CommandText(int32_t command, const std::string &response) {
-    const int32_t count = response.size() >= kMqcfhLength ? static_cast<int32_t>(response[32]) : 0;
-    const std::string bytes = PcfBytes().Cfh(ZEM_MQCFT_COMMAND, command, count).bytes() +
-                              (response.size() >= kMqcfhLength ? response.substr(kMqcfhLength) : "");
-    const p2mtest::Conversion converted = p2mtest::Convert(bytes);
-    EXPECT_EQ(converted.compCode, 0) << "reason " << converted.reason << " at " << converted.failedParam;
-    return converted.text;
-}
-
-// Attributes that current z/OS replies carry reach PCF with IBM's ids, and a channel's
-// reply rebuilds its definition.
-TEST(CommandTable, RepliesOfCurrentMqKeepTheirNewAttributesBothWays) {
-    const struct {
-        std::string reply;
-        int32_t command;
-        PcfBytes parameters;
-        int32_t count;
-        std::string definition;  // DEFINE CHANNEL from the reply's parameters
-    } rows[] = {
-        {"CSQM422I +CSQ1 CHSTATUS(C1) CHLTYPE(SVRCONN) STATUS(RUNNING) SUBSTATE(RECEIVE) RAPPLTAG(MQ Explorer) "
-         "SSLCERTU(SYSPROG) MCAUSER(USER1)",
-         mq::MQCMD_INQUIRE_CHANNEL_STATUS,
-         PcfBytes()
-             .Cfst(mq::MQCACH_CHANNEL_NAME, "C1")
-             .Cfin(mq::MQIACH_CHANNEL_STATUS, mq::MQCHS_RUNNING)
-             .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SVRCONN)
-             .Cfst(mq::MQCACH_REMOTE_APPL_TAG, "MQ Explorer")
-             .Cfin(mq::MQIACH_CHANNEL_SUBSTATE, mq::MQCHSSTATE_RECEIVING)
-             .Cfst(mq::MQCACH_MCA_USER_ID, "USER1")
-             .Cfst(mq::MQCACH_SSL_CERT_USER_ID, "SYSPROG"),
-         7, ""},
-        {"CSQM406I CHANNEL(C1) CHLTYPE(SDR) USEDLQ(YES) BATCHLIM(5000) PROPCTL(COMPAT) DEFCDISP(PRIVATE)",
-         mq::MQCMD_INQUIRE_CHANNEL,
-         PcfBytes()
-             .Cfst(mq::MQCACH_CHANNEL_NAME, "C1")
-             .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER)
-             .Cfin(mq::MQIACH_DEF_CHANNEL_DISP, mq::MQCHLD_PRIVATE)
-             .Cfin(mq::MQIA_PROPERTY_CONTROL, mq::MQPROP_COMPATIBILITY)
-             .Cfin(mq::MQIACH_BATCH_DATA_LIMIT, 5000)
-             .Cfin(mq::MQIA_USE_DEAD_LETTER_Q, mq::MQUSEDLQ_YES),
-         6, "DEFINE CHANNEL('C1') CHLTYPE(SDR) DEFCDISP(PRIVATE) PROPCTL(COMPAT) BATCHLIM(5000) USEDLQ(YES)"},
-        {"CSQM406I CHANNEL(C2) CHLTYPE(CLNTCONN) QMNAME(QM1) DEFRECON(QMGR) CERTLABL( )",
-         mq::MQCMD_INQUIRE_CHANNEL,
-         PcfBytes()
-             .Cfst(mq::MQCACH_CHANNEL_NAME, "C2")
-             .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_CLNTCONN)
-             .Cfst(mq::MQCA_Q_MGR_NAME, "QM1")
-             .Cfin(mq::MQIACH_DEF_RECONNECT, mq::MQRCN_Q_MGR)
-             .Cfst(mq::MQCA_CERT_LABEL, ""),
-         5, "DEFINE CHANNEL('C2') CHLTYPE(CLNTCONN) QMNAME('QM1') DEFRECON(QMGR) CERTLABL(' ')"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.reply);
-        const std::string pcf = ReplyToPcf(row.reply, row.command);
-        ASSERT_GT(pcf.size(), kMqcfhLength) << pcf;
-        EXPECT_EQ(pcf[32], row.count);
-        EXPECT_EQ(pcf.substr(kMqcfhLength), row.parameters.bytes());
-        if (!row.definition.empty()) {
-            EXPECT_EQ(CommandText(mq::MQCMD_CREATE_CHANNEL, pcf), row.definition);
-        }
-    }
 }
 
 // ---- telling rows
@@ -425,13 +329,6 @@ TEST(CommandTable, ChannelExitsAndPeerNamesAsIbmTypesThem) {
                                             "NAMES", "ADDRLIST"}));
     EXPECT_EQ(Keyword(First(42), "SSLPEER")->id, zem::mq::MQCACH_SSL_SHORT_PEER_NAME);
     EXPECT_EQ(Keyword(First(25), "SSLPEER")->id, zem::mq::MQCACH_SSL_PEER_NAME);
-    EXPECT_NE(Keyword(First(10633), "MAXRTU"), nullptr);
-}
-
-// The converters give -1 a word for these two integers.
-TEST(CommandTable, KeepAliveAndExpiryAreIntegers) {
-    EXPECT_EQ(Keyword(First(25), "KAINT")->type, MQSC_INT);
-    EXPECT_EQ(Keyword(First(178), "EXPIRY")->type, MQSC_INT);
 }
 
 }  // namespace
