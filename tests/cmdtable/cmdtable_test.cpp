@@ -64,56 +64,6 @@ TEST_F(CmdTableOps, FindCmdKeywordFindsTheFirstRecordByCodeOrWholeCaseSensitiveN
     EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), kFindById, nullptr), nullptr);
 }
 
-TEST_F(CmdTableOps, FindCmdParamFindsKeywordsValueKeywordsAndIdsPastTheCommandEntry) {
-    struct Row {
-        int32_t command;
-        const char *name;  // nullptr: look up by id
-        int32_t id;
-        const char *found;  // nullptr: nothing is found
-        int32_t foundId = 0, foundType = 0;
-    };
-    const Row rows[] = {
-        {11, "NOTRIGGER", 0, "", 24, MQSC_ENUM},
-        {11, "NOSHARE", 0, "", 23, MQSC_ENUM},
-        {11, "DESCR", 0, "DESCR", 2013, MQSC_STR},
-        {11, "QLOCAL", 0, "TYPE", 20, MQSC_ENUM},  // a value of the positional queue type
-        {11, "descr", 0, nullptr},
-        {11, "CURDEPTH", 0, nullptr},
-        {42, "CURRENT", 0, "", 1523, MQSC_ENUM},
-        // Ids equal to the command code belong to parameters, not to the command entry.
-        {13, nullptr, 13, "MAXMSGL", 13, MQSC_INT},
-        {2, nullptr, 2, "CCSID", 2, MQSC_INT},
-        {13, nullptr, 2013, "DESCR", 2013, MQSC_STR},
-        {40, nullptr, 40, nullptr},
-        // One-word verbs are never keywords.
-        {8, "ALTER", 0, nullptr},
-        {11, "DEFINE", 0, nullptr},
-        {12, "DELETE", 0, nullptr},
-        {13, "DISPLAY QUEUE", 0, nullptr},
-        // Create namelist: the search goes on past the inner end mark.
-        {34, "CMDSCOPE", 0, "CMDSCOPE", 3080, MQSC_STR},
-        {34, "QSGDISP", 0, "QSGDISP", 63, MQSC_ENUM},
-        {34, nullptr, 20337, "", 20337, MQSC_LIST},
-        // An empty word finds the first empty-named parameter.
-        {13, "", 0, "", 23, MQSC_ENUM},
-        {9, "", 0, nullptr},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(std::to_string(row.command) + " " + (row.name ? row.name : std::to_string(row.id)));
-        MqscParam *list = Command(row.command)->params;
-        MqscKeyword *found = row.name ? FindCmdParam(list, kFindByName, row.name)
-                                      : FindCmdParam(list, kFindById, &row.id);
-        if (row.found == nullptr) {
-            EXPECT_EQ(found, nullptr);
-            continue;
-        }
-        ASSERT_NE(found, nullptr);
-        EXPECT_STREQ(found->name, row.found);
-        EXPECT_EQ(found->id, row.foundId);
-        EXPECT_EQ(found->type, row.foundType);
-    }
-}
-
 TEST_F(CmdTableOps, FindCmdParamRefusesOtherModesAndMissingInput) {
     int32_t id = 2013;
     MqscParam *list = Command(13)->params;
