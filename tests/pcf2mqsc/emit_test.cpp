@@ -113,7 +113,6 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
          "DEFINE QLOCAL('Q1') DESCR('" + std::string(15989, 'x') + "')"},
         {"unlimited expiry", DefineSub(1).Cfin(mq::MQIACF_EXPIRY, -1), "DEFINE SUB('S1') EXPIRY(UNLIMITED)"},
         {"other negative expiry", DefineSub(1).Cfin(mq::MQIACF_EXPIRY, -2), "DEFINE SUB('S1') EXPIRY(-2)"},
-        {"expiry", DefineSub(1).Cfin(mq::MQIACF_EXPIRY, 600), "DEFINE SUB('S1') EXPIRY(600)"},
         {"automatic keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1),
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(AUTO)"},
         {"keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 300), "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(300)"},
