@@ -110,23 +110,19 @@ bool InAnyFamily(int32_t value, std::initializer_list<const char *> families) {
 // A priority written as its own digits ("0" to "9") stands for itself, not for a constant.
 bool IsOwnNumber(const MqscKeyword *value) { return std::to_string(value->id) == value->name; }
 
-TEST(CommandTable, KeepsTheDesignsCommandsFirstAndEndsWithANull) {
+// The escape command's record comes first, then the commands, each list opening with the
+// command itself and closing with the end entry.
+TEST(CommandTable, CommandsAndTheirListsAreWellFormed) {
     std::vector<MqscKeyword *> commands = Commands();
     ASSERT_GE(commands.size(), kDesignCommandCount);
     ASSERT_LT(commands.size(), kCommandBound);
     EXPECT_STREQ(commands[0]->name, "MQSC_RESPONSE");
     EXPECT_EQ(commands[0]->type, MQSC_STR);
-    for (size_t i = 1; i < commands.size(); ++i) {
-        SCOPED_TRACE(std::to_string(i) + ": " + commands[i]->name);
-        EXPECT_EQ(commands[i]->type, MQSC_CMD);
-        EXPECT_EQ(commands[i]->values, nullptr);
-    }
-}
-
-TEST(CommandTable, EveryListOpensWithTheCommandItselfAndClosesWithTheEndEntry) {
-    for (MqscKeyword *command : Commands()) {
-        if (command->params == nullptr) continue;
+    for (MqscKeyword *command : commands) {
         SCOPED_TRACE(command->name);
+        EXPECT_TRUE(command == commands[0] || command->type == MQSC_CMD);
+        EXPECT_EQ(command->values, nullptr);
+        if (command->params == nullptr) continue;
         const MqscParam &head = command->params[0];
         EXPECT_EQ(Marks(head), "use 1 value 2 name 1 format ''");
         EXPECT_EQ(head.platforms, -1);
@@ -175,7 +171,8 @@ TEST(CommandTable, OnlyEnumerationsCarryValueListsAndValueRecordsAreConstant) {
 }
 
 // The printer hands an entry's value to its format, so the format must take what the type
-// stores: a number for integers, text for the rest.
+// stores: a number for integers, text for the rest. A record without a name can only be
+// written as its value keyword.
 TEST(CommandTable, EveryFormatTakesWhatItsRecordTypeStores) {
     const std::set<std::string> text = {"(%s)", "('%s')"};
     for (MqscKeyword *command : Commands()) {
@@ -183,6 +180,10 @@ TEST(CommandTable, EveryFormatTakesWhatItsRecordTypeStores) {
             const MqscKeyword *keyword = entry->keyword;
             const std::string format = entry->format;
             SCOPED_TRACE(std::string(command->name) + " " + std::to_string(command->id) + " " + keyword->name);
+            if (keyword->name[0] == '\0' && entry->use != 2) {
+                EXPECT_EQ(keyword->type, MQSC_ENUM);
+                EXPECT_EQ(format, "%s");
+            }
             switch (keyword->type) {
             case MQSC_FLAG: EXPECT_EQ(format, ""); break;
             case MQSC_INT: EXPECT_EQ(format, "(%d)"); break;
@@ -200,18 +201,6 @@ TEST(CommandTable, EveryFormatTakesWhatItsRecordTypeStores) {
             case MQSC_LIST: EXPECT_TRUE(text.count(format)) << format; break;
             default: ADD_FAILURE() << "type " << keyword->type;
             }
-        }
-    }
-}
-
-// A record without a name can only be written as its value keyword.
-TEST(CommandTable, NamelessRecordsAreWrittenAsTheirValueAlone) {
-    for (MqscKeyword *command : Commands()) {
-        for (const MqscParam *entry : Entries(command)) {
-            if (entry->keyword->name[0] != '\0' || entry->use == 2) continue;
-            SCOPED_TRACE(std::string(command->name) + " " + std::to_string(entry->keyword->id));
-            EXPECT_EQ(entry->keyword->type, MQSC_ENUM);
-            EXPECT_EQ(entry->format, std::string("%s"));
         }
     }
 }

@@ -129,25 +129,19 @@ TEST_F(ReportParsers, DisplayLogReportLineByLine)
         {"CSQJ322I +CSQ1 DISPLAY LOG report ...", Tape("CSQJ322I", 0, "DISPLAY", "LOG", "report")},
         {"Initial parameters: MAXRTU=2 DEALLCT=0", In(20638, 2) + In(20636, 0)},
         {"0A36 P C V D", Tape("0A36", 2, "C", "V", "D")},
+        {"Initial parameters:", "", 2, kBad},
+        {"Current parameters: DEALLCT=5 MAXRTU=3", "", 2, kBad},
+        {"Current parameters: MAXRTU=3", In(20637, 3), 2, 0},
+        {"Initial parameters MAXRTU=2 DEALLCT=0"},  // without its colon a row too short to read
+        // words may be separated by NULs and carriage returns, not by tabs
+        {"Current\0parameters:\r\nMAXRTU=4\0DEALLCT=6\0"s, In(20637, 4) + In(20635, 6)},
+        {"Current\tparameters: MAXRTU=4 DEALLCT=6"},
     };
     // the status of a unit comes from the first letter of its word
     for (const auto &[word, code] : std::vector<std::pair<std::string, int32_t>>{
              {"A", 1}, {"Avail", 1}, {"P", 2}, {"X", 0}, {"a", 0}, {"-", 0}})
         lines.push_back({"0A30 " + word + " C V D", Tape("0A30", code, "C", "V", "D")});
     Run(kDisplayLog, lines);
-}
-
-TEST_F(ReportParsers, DisplayLogSettingsLineInTheWrongFormFails)
-{
-    Run(kDisplayLog, {
-        {"Initial parameters:", "", 2, kBad},
-        {"Current parameters: DEALLCT=5 MAXRTU=3", "", 2, kBad},
-        {"Current parameters: MAXRTU=3", In(20637, 3), 2, 0},
-        {"Initial parameters MAXRTU=2 DEALLCT=0"},  // without its colon an ordinary line
-        // words may be separated by NULs and carriage returns, not by tabs
-        {"Current\0parameters:\r\nMAXRTU=4\0DEALLCT=6\0"s, In(20637, 4) + In(20635, 6)},
-        {"Current\tparameters: MAXRTU=4 DEALLCT=6"},
-    });
 }
 
 TEST_F(ReportParsers, DisplayGroupReportLineByLine)
