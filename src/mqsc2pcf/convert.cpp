@@ -618,9 +618,6 @@ const MessageIdRow *CsqRow(int index)
     return index >= 0 && index < kCsqRowCount ? &kCsqRows[index] : nullptr;
 }
 
-MqscParam *CurrentMqscCommand() { return g_currentCommand; }
-void SetCurrentMqscCommand(MqscParam *list) { g_currentCommand = list; }
-
 // Calls element(start, length) for each element of a list text.
 template <class Element>
 void ForEachListElement(std::string_view text, Element element)

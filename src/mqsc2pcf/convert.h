@@ -48,10 +48,6 @@ struct MessageIdRow {
 int RowCountOfCsqFamily();
 const MessageIdRow *CsqRow(int index);
 
-// The parameter list of the command being converted (nullptr before the first).
-MqscParam *CurrentMqscCommand();
-void SetCurrentMqscCommand(MqscParam *list);
-
 // Splits a list text into its elements at the commas that stand outside single quotes
 // and outside parentheses; everything else stays as written. An empty text is one empty
 // element.

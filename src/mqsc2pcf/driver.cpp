@@ -311,9 +311,6 @@ bool WordIs(std::string_view text, int number, std::string_view expected)
     return FindWord(number, text, word) && text.substr(word.offset, word.length) == expected;
 }
 
-LogReportState DisplayLogState() { return g_logState; }
-GroupReportState DisplayGroupState() { return g_groupState; }
-
 void ResetReportStates()
 {
     g_logState = LogReportState::kOutside;

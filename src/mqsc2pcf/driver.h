@@ -27,8 +27,6 @@ bool WordIs(std::string_view text, int number, std::string_view expected);
 // States the report parsers keep from one line to the next, one set per thread.
 enum class LogReportState { kOutside = 0, kTapeTable = 1 };
 enum class GroupReportState { kIdle = 0, kGroupSeen = 1, kMemberTable = 2, kSecondSeen = 3, kSecondTable = 4 };
-LogReportState DisplayLogState();
-GroupReportState DisplayGroupState();
 // Puts both parsers back outside any table.
 void ResetReportStates();
 

@@ -3,6 +3,7 @@
 // name and id the table holds, and lists that are not the table's own are searched.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -52,13 +53,18 @@ TEST(ParamIndex, EveryNameAndIdOfEveryListFindsTheFirstEntryThatHasIt)
                 if ((*value)->name)
                     names.push_back((*value)->name);
         }
-        // Near misses too: a name one longer, one shorter, or with its last character changed.
+        // Near misses too: a name one longer, one shorter, with its last character changed,
+        // or in lower case.
         for (std::size_t i = 0, count = names.size(); i < count; ++i) {
             if (names[i].empty())
                 continue;
             names.push_back(names[i] + "X");
             names.push_back(names[i].substr(0, names[i].size() - 1));
             names.push_back(names[i].substr(0, names[i].size() - 1) + static_cast<char>(names[i].back() ^ 1));
+            std::string lower = names[i];
+            for (char &c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            names.push_back(lower);
         }
         for (const std::string &name : names) {
             MqscKeyword *expected = SearchFromFront(list, kFindByName, 0, name.c_str());

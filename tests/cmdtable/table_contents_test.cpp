@@ -13,16 +13,11 @@
 #include <tuple>
 #include <vector>
 
+#include "cmdtable/cmdtable.h"
 #include "foundation/mq_constants.h"
-#include "mqsc2pcf/convert.h"
-#include "pcf2mqsc_conversion.h"
-#include "pcf_builders.h"
 #include "zemapi.h"
 
 namespace {
-
-namespace mq = zem::mq;
-using zemtest::PcfBytes;
 
 constexpr size_t kDesignCommandCount = 106;
 constexpr size_t kCommandBound = 1000;  // a missing NULL end stops the walk here
@@ -58,28 +53,6 @@ std::set<const MqscKeyword *> KeywordRecords() {
     for (MqscKeyword *command : Commands())
         for (const MqscParam *entry : Entries(command)) records.insert(entry->keyword);
     return records;
-}
-
-// The first command record with this code, as a lookup by code finds it.
-const MqscKeyword *First(int32_t code) {
-    for (MqscKeyword *command : Commands())
-        if (command->id == code) return command;
-    return nullptr;
-}
-
-const MqscKeyword *Keyword(const MqscKeyword *command, const std::string &name) {
-    for (const MqscParam *entry : Entries(command))
-        if (name == entry->keyword->name) return entry->keyword;
-    return nullptr;
-}
-
-// A value list as "WORD=number ..." in stored order.
-std::string Words(const MqscKeyword *keyword) {
-    if (keyword == nullptr) return "(no such keyword)";
-    std::string words;
-    for (const MqscKeyword *value : Values(keyword))
-        words += (words.empty() ? "" : " ") + std::string(value->name) + "=" + std::to_string(value->id);
-    return words;
 }
 
 // The modes and format of an entry, in one line.
@@ -137,28 +110,19 @@ bool InAnyFamily(int32_t value, std::initializer_list<const char *> families) {
 // A priority written as its own digits ("0" to "9") stands for itself, not for a constant.
 bool IsOwnNumber(const MqscKeyword *value) { return std::to_string(value->id) == value->name; }
 
-TEST(CommandTable, KeepsTheDesignsCommandsFirstAndEndsWithANull) {
+// The escape command's record comes first, then the commands, each list opening with the
+// command itself and closing with the end entry.
+TEST(CommandTable, CommandsAndTheirListsAreWellFormed) {
     std::vector<MqscKeyword *> commands = Commands();
     ASSERT_GE(commands.size(), kDesignCommandCount);
     ASSERT_LT(commands.size(), kCommandBound);
     EXPECT_STREQ(commands[0]->name, "MQSC_RESPONSE");
     EXPECT_EQ(commands[0]->type, MQSC_STR);
-    // Spot checks of lookup order: the design's first, last and repeated codes.
-    EXPECT_STREQ(commands[1]->name, "ALTER QMGR");
-    EXPECT_EQ(commands[14]->id, 20);
-    EXPECT_EQ(commands[15]->id, 25);
-    EXPECT_EQ(commands[kDesignCommandCount - 1]->id, 10698);
-    for (size_t i = 1; i < commands.size(); ++i) {
-        SCOPED_TRACE(std::to_string(i) + ": " + commands[i]->name);
-        EXPECT_EQ(commands[i]->type, MQSC_CMD);
-        EXPECT_EQ(commands[i]->values, nullptr);
-    }
-}
-
-TEST(CommandTable, EveryListOpensWithTheCommandItselfAndClosesWithTheEndEntry) {
-    for (MqscKeyword *command : Commands()) {
-        if (command->params == nullptr) continue;
+    for (MqscKeyword *command : commands) {
         SCOPED_TRACE(command->name);
+        EXPECT_TRUE(command == commands[0] || command->type == MQSC_CMD);
+        EXPECT_EQ(command->values, nullptr);
+        if (command->params == nullptr) continue;
         const MqscParam &head = command->params[0];
         EXPECT_EQ(Marks(head), "use 1 value 2 name 1 format ''");
         EXPECT_EQ(head.platforms, -1);
@@ -207,7 +171,8 @@ TEST(CommandTable, OnlyEnumerationsCarryValueListsAndValueRecordsAreConstant) {
 }
 
 // The printer hands an entry's value to its format, so the format must take what the type
-// stores: a number for integers, text for the rest.
+// stores: a number for integers, text for the rest. A record without a name can only be
+// written as its value keyword.
 TEST(CommandTable, EveryFormatTakesWhatItsRecordTypeStores) {
     const std::set<std::string> text = {"(%s)", "('%s')"};
     for (MqscKeyword *command : Commands()) {
@@ -215,6 +180,10 @@ TEST(CommandTable, EveryFormatTakesWhatItsRecordTypeStores) {
             const MqscKeyword *keyword = entry->keyword;
             const std::string format = entry->format;
             SCOPED_TRACE(std::string(command->name) + " " + std::to_string(command->id) + " " + keyword->name);
+            if (keyword->name[0] == '\0' && entry->use != 2) {
+                EXPECT_EQ(keyword->type, MQSC_ENUM);
+                EXPECT_EQ(format, "%s");
+            }
             switch (keyword->type) {
             case MQSC_FLAG: EXPECT_EQ(format, ""); break;
             case MQSC_INT: EXPECT_EQ(format, "(%d)"); break;
@@ -232,18 +201,6 @@ TEST(CommandTable, EveryFormatTakesWhatItsRecordTypeStores) {
             case MQSC_LIST: EXPECT_TRUE(text.count(format)) << format; break;
             default: ADD_FAILURE() << "type " << keyword->type;
             }
-        }
-    }
-}
-
-// A record without a name can only be written as its value keyword.
-TEST(CommandTable, NamelessRecordsAreWrittenAsTheirValueAlone) {
-    for (MqscKeyword *command : Commands()) {
-        for (const MqscParam *entry : Entries(command)) {
-            if (entry->keyword->name[0] != '\0' || entry->use == 2) continue;
-            SCOPED_TRACE(std::string(command->name) + " " + std::to_string(entry->keyword->id));
-            EXPECT_EQ(entry->keyword->type, MQSC_ENUM);
-            EXPECT_EQ(entry->format, std::string("%s"));
         }
     }
 }
@@ -289,7 +246,7 @@ TEST(CommandTable, EveryValueListDrawsOnOneFamilyOfConstants) {
             }
             first = false;
         }
-        EXPECT_TRUE(first || !common.empty()) << record->name << " " << record->id << ": " << Words(record);
+        EXPECT_TRUE(first || !common.empty()) << record->name << " " << record->id;
     }
 }
 
@@ -325,91 +282,6 @@ TEST(CommandTable, KeywordRecordsAndValueListsAreDefinedOnceAndShared) {
     }
     for (const auto &[key, count] : byContent) EXPECT_EQ(count, 1) << std::get<2>(key) << " " << std::get<1>(key);
     for (const auto &[content, arrays] : listsByContent) EXPECT_EQ(arrays.size(), 1u);
-    // The same keyword in many commands is one record.
-    EXPECT_EQ(Keyword(First(1), "CMDSCOPE"), Keyword(First(10697), "CMDSCOPE"));
-    EXPECT_EQ(Keyword(First(13), "MAXMSGL"), Keyword(First(2), "MAXMSGL"));
-    EXPECT_NE(Keyword(First(13), "MAXMSGL"), Keyword(First(25), "MAXMSGL"));
-    EXPECT_EQ(Keyword(First(25), "CERTLABL"), Keyword(First(2), "CERTLABL"));
-}
-
-// ---- replies of current MQ, both ways
-
-// The PCF response MqscToPcf makes of a reply text, or the reason it failed.
-std::string ReplyToPcf(const std::string &text, int32_t command) {
-    std::vector<char> reply(text.c_str(), text.c_str() + text.size() + 1);
-    std::vector<unsigned char> area(65536);
-    MqscText input{reply.data(), static_cast<int32_t>(text.size())};
-    PcfArea output{area.data(), static_cast<int32_t>(area.size())};
-    int32_t reason = -1, count = -1;
-    MqscToPcf(&input, &output, command, &reason, &count);
-    if (reason != 0) return "reason " + std::to_string(reason);
-    return std::string(area.begin(), area.begin() + output.length);
-}
-
-constexpr size_t kMqcfhLength = 36;
-
-// The MQSC command zemPcf2Mqsc writes for a command code and the parameters of a response.
-std::string CommandText(int32_t command, const std::string &response) {
-    const int32_t count = response.size() >= kMqcfhLength ? static_cast<int32_t>(response[32]) : 0;
-    const std::string bytes = PcfBytes().Cfh(ZEM_MQCFT_COMMAND, command, count).bytes() +
-                              (response.size() >= kMqcfhLength ? response.substr(kMqcfhLength) : "");
-    const p2mtest::Conversion converted = p2mtest::Convert(bytes);
-    EXPECT_EQ(converted.compCode, 0) << "reason " << converted.reason << " at " << converted.failedParam;
-    return converted.text;
-}
-
-// Attributes that current z/OS replies carry reach PCF with IBM's ids, and a channel's
-// reply rebuilds its definition.
-TEST(CommandTable, RepliesOfCurrentMqKeepTheirNewAttributesBothWays) {
-    const struct {
-        std::string reply;
-        int32_t command;
-        PcfBytes parameters;
-        int32_t count;
-        std::string definition;  // DEFINE CHANNEL from the reply's parameters
-    } rows[] = {
-        {"CSQM422I +CSQ1 CHSTATUS(C1) CHLTYPE(SVRCONN) STATUS(RUNNING) SUBSTATE(RECEIVE) RAPPLTAG(MQ Explorer) "
-         "SSLCERTU(SYSPROG) MCAUSER(USER1)",
-         mq::MQCMD_INQUIRE_CHANNEL_STATUS,
-         PcfBytes()
-             .Cfst(mq::MQCACH_CHANNEL_NAME, "C1")
-             .Cfin(mq::MQIACH_CHANNEL_STATUS, mq::MQCHS_RUNNING)
-             .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SVRCONN)
-             .Cfst(mq::MQCACH_REMOTE_APPL_TAG, "MQ Explorer")
-             .Cfin(mq::MQIACH_CHANNEL_SUBSTATE, mq::MQCHSSTATE_RECEIVING)
-             .Cfst(mq::MQCACH_MCA_USER_ID, "USER1")
-             .Cfst(mq::MQCACH_SSL_CERT_USER_ID, "SYSPROG"),
-         7, ""},
-        {"CSQM406I CHANNEL(C1) CHLTYPE(SDR) USEDLQ(YES) BATCHLIM(5000) PROPCTL(COMPAT) DEFCDISP(PRIVATE)",
-         mq::MQCMD_INQUIRE_CHANNEL,
-         PcfBytes()
-             .Cfst(mq::MQCACH_CHANNEL_NAME, "C1")
-             .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER)
-             .Cfin(mq::MQIACH_DEF_CHANNEL_DISP, mq::MQCHLD_PRIVATE)
-             .Cfin(mq::MQIA_PROPERTY_CONTROL, mq::MQPROP_COMPATIBILITY)
-             .Cfin(mq::MQIACH_BATCH_DATA_LIMIT, 5000)
-             .Cfin(mq::MQIA_USE_DEAD_LETTER_Q, mq::MQUSEDLQ_YES),
-         6, "DEFINE CHANNEL('C1') CHLTYPE(SDR) DEFCDISP(PRIVATE) PROPCTL(COMPAT) BATCHLIM(5000) USEDLQ(YES)"},
-        {"CSQM406I CHANNEL(C2) CHLTYPE(CLNTCONN) QMNAME(QM1) DEFRECON(QMGR) CERTLABL( )",
-         mq::MQCMD_INQUIRE_CHANNEL,
-         PcfBytes()
-             .Cfst(mq::MQCACH_CHANNEL_NAME, "C2")
-             .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_CLNTCONN)
-             .Cfst(mq::MQCA_Q_MGR_NAME, "QM1")
-             .Cfin(mq::MQIACH_DEF_RECONNECT, mq::MQRCN_Q_MGR)
-             .Cfst(mq::MQCA_CERT_LABEL, ""),
-         5, "DEFINE CHANNEL('C2') CHLTYPE(CLNTCONN) QMNAME('QM1') DEFRECON(QMGR) CERTLABL(' ')"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.reply);
-        const std::string pcf = ReplyToPcf(row.reply, row.command);
-        ASSERT_GT(pcf.size(), kMqcfhLength) << pcf;
-        EXPECT_EQ(pcf[32], row.count);
-        EXPECT_EQ(pcf.substr(kMqcfhLength), row.parameters.bytes());
-        if (!row.definition.empty()) {
-            EXPECT_EQ(CommandText(mq::MQCMD_CREATE_CHANNEL, pcf), row.definition);
-        }
-    }
 }
 
 // ---- telling rows
@@ -423,15 +295,12 @@ TEST(CommandTable, ChannelExitsAndPeerNamesAsIbmTypesThem) {
         if (record->type == MQSC_STRLIST) names.insert(record->name);
     EXPECT_EQ(names, (std::set<std::string>{"MSGEXIT", "MSGDATA", "SENDEXIT", "SENDDATA", "RCVEXIT", "RCVDATA",
                                             "NAMES", "ADDRLIST"}));
-    EXPECT_EQ(Keyword(First(42), "SSLPEER")->id, zem::mq::MQCACH_SSL_SHORT_PEER_NAME);
-    EXPECT_EQ(Keyword(First(25), "SSLPEER")->id, zem::mq::MQCACH_SSL_PEER_NAME);
-    EXPECT_NE(Keyword(First(10633), "MAXRTU"), nullptr);
-}
-
-// The converters give -1 a word for these two integers.
-TEST(CommandTable, KeepAliveAndExpiryAreIntegers) {
-    EXPECT_EQ(Keyword(First(25), "KAINT")->type, MQSC_INT);
-    EXPECT_EQ(Keyword(First(178), "EXPIRY")->type, MQSC_INT);
+    for (const auto &[command, id] : {std::pair<int32_t, int32_t>{42, zem::mq::MQCACH_SSL_SHORT_PEER_NAME},
+                                      {25, zem::mq::MQCACH_SSL_PEER_NAME}}) {
+        int32_t code = command;
+        MqscKeyword *record = zem::FindCmdKeyword(GetCmdTbl(), zem::kFindById, &code);
+        EXPECT_EQ(zem::FindCmdParam(record->params, zem::kFindByName, "SSLPEER")->id, id) << command;
+    }
 }
 
 }  // namespace

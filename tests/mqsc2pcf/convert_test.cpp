@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
@@ -137,6 +138,23 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
         // elements split only at commas outside quotes and parentheses
         {"CSQM401I NAMCOUNT(3) NAMES(A, 'B,C',D(E,F))", kInquireNamelist,
          Response(kInquireNamelist, 2).Cfin(kNameCount, 3).Cfsl(kNames, {"A", " 'B,C'", "D(E,F)"}, 6)},
+        // attributes of current z/OS replies, under IBM's ids
+        {"CSQM422I +CSQ1 CHSTATUS(C1) CHLTYPE(SVRCONN) STATUS(RUNNING) SUBSTATE(RECEIVE) RAPPLTAG(MQ Explorer) "
+         "SSLCERTU(SYSPROG) MCAUSER(USER1)",
+         mq::MQCMD_INQUIRE_CHANNEL_STATUS,
+         Response(mq::MQCMD_INQUIRE_CHANNEL_STATUS, 7, -1).Cfst(kChannelName, "C1")
+             .Cfin(mq::MQIACH_CHANNEL_STATUS, mq::MQCHS_RUNNING).Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SVRCONN)
+             .Cfst(mq::MQCACH_REMOTE_APPL_TAG, "MQ Explorer").Cfin(mq::MQIACH_CHANNEL_SUBSTATE, mq::MQCHSSTATE_RECEIVING)
+             .Cfst(mq::MQCACH_MCA_USER_ID, "USER1").Cfst(mq::MQCACH_SSL_CERT_USER_ID, "SYSPROG")},
+        {"CSQM406I CHANNEL(C1) CHLTYPE(SDR) USEDLQ(YES) BATCHLIM(5000) PROPCTL(COMPAT) DEFCDISP(PRIVATE)",
+         kInquireChannel,
+         Response(kInquireChannel, 6).Cfst(kChannelName, "C1").Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER)
+             .Cfin(mq::MQIACH_DEF_CHANNEL_DISP, mq::MQCHLD_PRIVATE).Cfin(mq::MQIA_PROPERTY_CONTROL, mq::MQPROP_COMPATIBILITY)
+             .Cfin(mq::MQIACH_BATCH_DATA_LIMIT, 5000).Cfin(mq::MQIA_USE_DEAD_LETTER_Q, mq::MQUSEDLQ_YES)},
+        {"CSQM406I CHANNEL(C2) CHLTYPE(CLNTCONN) QMNAME(QM1) DEFRECON(QMGR) CERTLABL( )", kInquireChannel,
+         Response(kInquireChannel, 5).Cfst(kChannelName, "C2").Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_CLNTCONN)
+             .Cfst(mq::MQCA_Q_MGR_NAME, "QM1").Cfin(mq::MQIACH_DEF_RECONNECT, mq::MQRCN_Q_MGR)
+             .Cfst(mq::MQCA_CERT_LABEL, "")},
         {"CSQM401I", kInquireQ, QueueResponse(0)},
         // a long message id is cut and not known
         {"CSQM401I" + std::string(5000, 'X') + " QUEUE(Q1)", kInquireQ, QueueResponse(1, -1).Cfst(kQName, "Q1")},
@@ -285,69 +303,49 @@ TEST_F(MqscSteps, RefusedStepsLeaveTheRecordsAsTheyWere)
     }
     EXPECT_EQ(QueueResponse(1).Cfin(kQType, 6).bytes(), Emit());
 
-    // without a current command nothing is written
-    zem::SetCurrentMqscCommand(nullptr);
-    EXPECT_EQ("failed", Emit());
-    EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, reason);
-    EXPECT_EQ(0, MqscCmdToPcf(Item("MQSC_RESPONSE", "CSQM401I"), 38, &reason));
-    EXPECT_EQ(ZEM_RC_MQSC_NO_PARAMS, reason);
-    EXPECT_EQ(nullptr, zem::CurrentMqscCommand());
+    // A thread that has converted nothing has no command to write, and the escape
+    // command, which has no list, does not become one.
+    std::thread([this] {
+        EXPECT_EQ("failed", Emit());
+        EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, reason);
+        EXPECT_EQ(0, MqscCmdToPcf(Item("MQSC_RESPONSE", "CSQM401I"), 38, &reason));
+        EXPECT_EQ(ZEM_RC_MQSC_NO_PARAMS, reason);
+        EXPECT_EQ("failed", Emit());
+        EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, reason);
+    }).join();
 }
 
-// A command of our own making, with a record type that has no PCF form.
-class OddCommand : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        params[0] = {1, 2, 1, &command, "", ' ', -1, 510};
-        params[1] = params[2] = {0, 1, 1, &depth, "(%d)", ' ', -1, 510};
-        params[3] = {0, 1, 1, &flag, "", ' ', -1, 510};
-        params[4] = {0, 1, 1, &odd, "(%s)", ' ', -1, 510};
-        params[5] = {2, 2, 1, nullptr, "", ' ', -1, 510};
-        zem::SetCurrentMqscCommand(params);
-    }
-    void TearDown() override
-    {
-        zem::SetCurrentMqscCommand(nullptr);
-        free(reinterpret_cast<char *>(command.value));
-    }
-
-    MqscKeyword command{MQSC_CMD, 4242, "ODD COMMAND", params, 0, nullptr, 0, -1, 510};
-    MqscKeyword depth{MQSC_INT, 3, "DEPTH", nullptr, 0, nullptr, 0, -1, 510};
-    MqscKeyword flag{MQSC_FLAG, 1005, "FORCE", nullptr, 0, nullptr, 0, -1, 510};
-    MqscKeyword odd{9, 7777, "ODD", nullptr, 0, nullptr, 0, -1, 510};
-    MqscParam params[6];
-};
-
-TEST_F(OddCommand, UnconvertibleTypeStopsReadingAndWriting)
+// A record of a type that has no PCF form (here the thread's own DESCR record, changed
+// for the test) stops both the reading and the writing.
+TEST_F(MqscSteps, UnconvertibleRecordTypeStopsReadingAndWriting)
 {
-    char text[] = "CSQM401I DEPTH(3) NOPE(1) FORCE ODD(x) DEPTH(4)";
-    auto item = std::make_unique<MqscItem>();
-    ASSERT_EQ(1, GetMqscStatus(text, item.get()));
-    int32_t reason = 0, count = 0;
-    zem::ReplyReading reading;
-    EXPECT_FALSE(zem::ReadReplyKeywords(*item, reading, reason, count));
-    EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
-    EXPECT_EQ(3, count);  // the keywords recognised
-    EXPECT_EQ(3, depth.value);
-    EXPECT_EQ(1, flag.isSet);
+    MqscKeyword *descr = ParameterRecord(kInquireQ, kQDesc);
+    struct Restore {
+        MqscKeyword *record;
+        int32_t type;
+        ~Restore() { record->type = type; }
+    } restore{descr, descr->type};
+    descr->type = 9;
+    Outcome read = Convert("CSQM401I CURDEPTH(3) NOPE(1) NOSHARE DESCR(x) QUEUE(Q1)", kInquireQ);
+    EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, read.reason);
+    EXPECT_EQ(3, read.count);  // the keywords recognised
 
-    // the flag is written as zero; the odd record fails the emit
-    depth.value = 8;
-    depth.isSet = 1;
-    odd.isSet = 0;
+    Start("CSQM401I");
+    ASSERT_EQ(1, Int("CURDEPTH", "8", kCurrentDepth));
+    descr->isSet = 1;
     std::vector<unsigned char> area(256, 0xEE);
     PcfArea output{area.data(), 256};
-    ASSERT_EQ(1, EmitPcfMsg(&output, &reason));
-    EXPECT_EQ(Response(4242, 2, -1).Cfin(3, 8).Cfin(1005, 0).bytes(),
-              std::string(area.begin(), area.begin() + output.length));
-    odd.isSet = flag.isSet = depth.isSet = 1;
-    std::fill(area.begin(), area.end(), 0xEE);
-    output.length = 256;
     EXPECT_EQ(0, EmitPcfMsg(&output, &reason));
     EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
     EXPECT_EQ(256, output.length);
     EXPECT_EQ(0xEE, area[0]);
+}
+
+// A flag in a reply is written as zero.
+TEST(MqscToPcf, FlagsAreWrittenAsZero)
+{
+    EXPECT_EQ(Response(mq::MQCMD_CHANGE_Q_MGR, 1).Cfin(mq::MQIACF_FORCE, 0).bytes(),
+              Convert("CSQM401I FORCE", mq::MQCMD_CHANGE_Q_MGR).pcf);
 }
 
 }  // namespace

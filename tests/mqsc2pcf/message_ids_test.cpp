@@ -52,9 +52,6 @@ TEST(MessageIdTable, OutcomeOfAnIdInAReplyToACommand)
         int32_t command;
         int32_t compCode, reason;
     } cases[] = {
-        // the object named in the message does not exist
-        {"CSQM094I", mq::MQCMD_INQUIRE_Q, kFailed, mq::MQRC_UNKNOWN_OBJECT_NAME},
-        {"CSQM125I", mq::MQCMD_DELETE_Q, kFailed, mq::MQRC_UNKNOWN_OBJECT_NAME},
         // nothing matched: an unknown object, but for channel status its own reason
         {"CSQM297I", mq::MQCMD_INQUIRE_CHANNEL, kFailed, mq::MQRC_UNKNOWN_OBJECT_NAME},
         {"CSQM297I", mq::MQCMD_INQUIRE_Q, kFailed, mq::MQRC_UNKNOWN_OBJECT_NAME},

@@ -225,7 +225,9 @@ PcfPtr ChangeQueue(const char *description = nullptr)
     return pcf;
 }
 
-TEST(ConversionDirections, ValuesHeldBetweenReplyStepsAreDiscardedByAPcfToMqscConversion)
+// Each conversion starts from a clean table: what one direction held, or left behind on
+// failure, is never written by the other.
+TEST(ConversionDirections, ValuesLeftByOneDirectionAreNotWrittenByTheOther)
 {
     auto id = std::make_unique<MqscItem>();
     std::strcpy(id->value, "CSQM401I");
@@ -233,23 +235,17 @@ TEST(ConversionDirections, ValuesHeldBetweenReplyStepsAreDiscardedByAPcfToMqscCo
     ASSERT_EQ(1, MqscCmdToPcf(id.get(), 13, &reason));
     std::strcpy(id->value, "held over");
     ASSERT_EQ(1, MqscStrToPcf(id.get(), QueueRecord(13, 2013), &reason));
-    id.reset();
-
-    // The description held for the reply is not written into an unrelated command...
     EXPECT_EQ("ALTER QLOCAL('Q1')", ToMqsc(ChangeQueue().get()));
-    // ...and the reply's own values are gone once the other direction has run.
+    // the reply's own values are gone once the other direction has run
     std::vector<unsigned char> area(256, 0);
     PcfArea output{area.data(), 256};
     ASSERT_EQ(1, EmitPcfMsg(&output, &reason));
     EXPECT_EQ(zemtest::PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0, 1, -1, 0).bytes(),
               std::string(area.begin(), area.begin() + output.length));
-}
 
-TEST(ConversionDirections, ValuesLeftByAFailedConversionAreNotWrittenByTheOtherDirection)
-{
     PcfPtr tiny(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 30));
     PcfPtr input = zemtest::ContainerHolding("CSQM401I +CSQ1 QUEUE(Q1) DESCR(stale description) CURDEPTH(5)");
-    int32_t status = -1, reason = -1, count = -1;
+    int32_t status = -1, count = -1;
     zemMqsc2Pcf(input.get(), tiny.get(), &status, &reason, &count);
     ASSERT_EQ(ZEM_RC_MQSC_NO_ROOM, reason);
     EXPECT_EQ("ALTER QLOCAL('Q1')", ToMqsc(ChangeQueue().get()));

@@ -71,8 +71,6 @@ protected:
 TEST_F(Converters, HeaderChoosesTheCommandAndTheScratchNamesTheKeyword)
 {
     EXPECT_EQ(Cfh(mq::MQCMD_INQUIRE_Q), Outcome(1, 0, "DISPLAY QUEUE"));
-    // only the first record of a code is reachable
-    EXPECT_EQ(Cfh(mq::MQCMD_START_CHANNEL_LISTENER), Outcome(1, 0, "START LISTENER "));
     EXPECT_EQ(Cfh(9999), Outcome(1, ZEM_P2M_NOT_IN_TABLE, ""));
     // Without a current list every parameter is unknown.
     EXPECT_EQ(Cfst(mq::MQCA_Q_NAME, "Q1"), Outcome(1, ZEM_P2M_NOT_IN_TABLE, ""));
@@ -170,11 +168,6 @@ TEST_F(Converters, WriterClearsTheMarksItWritesAndReportsItsFailures)
         EXPECT_EQ(Emit(code), "<failed>") << code;
         EXPECT_EQ(reason, expected) << code;
     }
-    Command(mq::MQCMD_PING_Q_MGR);
-    EXPECT_EQ(Emit(mq::MQCMD_PING_Q_MGR, 9), "<failed>");
-    EXPECT_EQ(reason, ZEM_P2M_TEXT_TOO_LONG);
-    Command(mq::MQCMD_PING_Q_MGR);
-    EXPECT_EQ(Emit(mq::MQCMD_PING_Q_MGR, 10), "PING QMGR");
     Command(mq::MQCMD_PING_Q_MGR);
     EXPECT_EQ(EmitMqscMsg(mq::MQCMD_PING_Q_MGR, nullptr, 0, &reason), 0);
     EXPECT_EQ(reason, ZEM_P2M_TEXT_TOO_LONG);

@@ -72,6 +72,16 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
          DefineChannel(2).Cfil(mq::MQIACH_HDR_COMPRESSION, {mq::MQCOMPRESS_SYSTEM, mq::MQCOMPRESS_NONE})
              .Cfil(mq::MQIACH_MSG_COMPRESSION, {mq::MQCOMPRESS_RLE, 77, mq::MQCOMPRESS_ANY}),
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) COMPHDR(SYSTEM,NONE) COMPMSG(RLE)"},
+        {"attributes of current channels",
+         DefineChannel(4).Cfin(mq::MQIACH_DEF_CHANNEL_DISP, mq::MQCHLD_PRIVATE)
+             .Cfin(mq::MQIA_PROPERTY_CONTROL, mq::MQPROP_COMPATIBILITY).Cfin(mq::MQIACH_BATCH_DATA_LIMIT, 5000)
+             .Cfin(mq::MQIA_USE_DEAD_LETTER_Q, mq::MQUSEDLQ_YES),
+         "DEFINE CHANNEL('C1') CHLTYPE(SDR) DEFCDISP(PRIVATE) PROPCTL(COMPAT) BATCHLIM(5000) USEDLQ(YES)"},
+        {"attributes of current client channels",
+         Command(mq::MQCMD_CREATE_CHANNEL, 5).Cfst(mq::MQCACH_CHANNEL_NAME, "C2")
+             .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_CLNTCONN).Cfst(mq::MQCA_Q_MGR_NAME, "QM1")
+             .Cfin(mq::MQIACH_DEF_RECONNECT, mq::MQRCN_Q_MGR).Cfst(mq::MQCA_CERT_LABEL, ""),
+         "DEFINE CHANNEL('C2') CHLTYPE(CLNTCONN) QMNAME('QM1') DEFRECON(QMGR) CERTLABL(' ')"},
         {"exit as one string", DefineChannel(1).Cfst(mq::MQCACH_SEC_EXIT_NAME, "SECX1"),
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) SCYEXIT('SECX1')"},
         {"delivery sequence of ALTER as a value keyword",
@@ -103,7 +113,6 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
          "DEFINE QLOCAL('Q1') DESCR('" + std::string(15989, 'x') + "')"},
         {"unlimited expiry", DefineSub(1).Cfin(mq::MQIACF_EXPIRY, -1), "DEFINE SUB('S1') EXPIRY(UNLIMITED)"},
         {"other negative expiry", DefineSub(1).Cfin(mq::MQIACF_EXPIRY, -2), "DEFINE SUB('S1') EXPIRY(-2)"},
-        {"expiry", DefineSub(1).Cfin(mq::MQIACF_EXPIRY, 600), "DEFINE SUB('S1') EXPIRY(600)"},
         {"automatic keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1),
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(AUTO)"},
         {"keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 300), "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(300)"},
