@@ -13,14 +13,14 @@
 #include "mqsc2pcf/scanner.h"
 
 namespace zem {
-namespace {
 
 using namespace zem::mq;
 
+namespace {
 constexpr int32_t kFailed = MQCC_FAILED;
+}  // namespace
 
-// The command server's reply ids and what each says about the command, in the order the
-// table has always been searched.
+// In the order the table has always been searched.
 const MessageIdRow kCsqRows[] = {
     {"CSQM090E", kFailed, MQRCCF_COMMAND_FAILED},
     {"CSQM091E", kFailed, MQRCCF_COMMAND_FAILED},
@@ -95,7 +95,9 @@ const MessageIdRow kCsqRows[] = {
     {"CSQ9016E", kFailed, MQRC_NOT_AUTHORIZED},  // "'verb' command request not authorized"
     {"CSQM999I", kFailed, MQRC_UNKNOWN_OBJECT_NAME},
 };
-constexpr int kCsqRowCount = sizeof kCsqRows / sizeof kCsqRows[0];
+const int kCsqRowCount = sizeof kCsqRows / sizeof kCsqRows[0];
+
+namespace {
 
 // First level: a family matches on the first three characters of its prefix, so "CSQM"
 // stands for every id of the command server ("CSQX...", "CSQ9..." included). Replies of
@@ -609,13 +611,6 @@ void ReplyReading::NoteSkipped(const char *keyword)
         skippedNames += ' ';
     skippedNames += keyword;
     ++skippedListed;
-}
-
-int RowCountOfCsqFamily() { return kCsqRowCount; }
-
-const MessageIdRow *CsqRow(int index)
-{
-    return index >= 0 && index < kCsqRowCount ? &kCsqRows[index] : nullptr;
 }
 
 // Calls element(start, length) for each element of a list text.

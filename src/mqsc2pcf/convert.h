@@ -38,15 +38,14 @@ void FoldOutcome(MessageIdOutcome &reply, MessageIdOutcome message);
 // digits and a severity letter ("CSQM401I", "CSQ9022I").
 bool IsMessageId(std::string_view token);
 
-// Number of rows of the CSQ family and the row at index (nullptr past the end), for
-// checking the table's stored order.
+// The command server's reply ids and what each says about the command.
 struct MessageIdRow {
     const char *messageId;
     int32_t compCode;
     int32_t reason;
 };
-int RowCountOfCsqFamily();
-const MessageIdRow *CsqRow(int index);
+extern const MessageIdRow kCsqRows[];
+extern const int kCsqRowCount;
 
 // Splits a list text into its elements at the commas that stand outside single quotes
 // and outside parentheses; everything else stays as written. An empty text is one empty

@@ -25,9 +25,8 @@ TEST(MessageIdTable, RowsAreWellFormedAndCarryPublishedReasons)
         mq::MQRCCF_LISTENER_NOT_STARTED,  mq::MQRCCF_CHANNEL_NOT_ACTIVE, mq::MQRC_NOT_AUTHORIZED,
     };
     std::set<std::string> ids;
-    ASSERT_EQ(nullptr, zem::CsqRow(zem::RowCountOfCsqFamily()));
-    for (int i = 0; i < zem::RowCountOfCsqFamily(); ++i) {
-        const zem::MessageIdRow &row = *zem::CsqRow(i);
+    for (int i = 0; i < zem::kCsqRowCount; ++i) {
+        const zem::MessageIdRow &row = zem::kCsqRows[i];
         SCOPED_TRACE(row.messageId);
         EXPECT_TRUE(zem::IsMessageId(row.messageId));
         EXPECT_TRUE(ids.insert(row.messageId).second) << "held twice";
