@@ -58,6 +58,10 @@ public:
 private:
     PcfBytes &Int(uint64_t bits, int size);
     PcfBytes &Head(int32_t type, std::size_t strucLength);
+    // Fixed words, then the data's length, the data and zero padding.
+    PcfBytes &Counted(int32_t type, int32_t fixed, std::initializer_list<int32_t> words, const std::string &data);
+    PcfBytes &Entries(int32_t type, int32_t parameter, int32_t ccsid, const std::vector<std::string> &entries,
+                      int32_t stringLength);
     std::string Encode(const std::string &text) const;
 
     ByteOrder order_;
