@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "attr_builders.h"
 #include "capture.h"
 #include "cmdtable/cmdtable.h"
 #include "pcf_builders.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-using zemtest::PcfBytes;
+using namespace zemtest;
 
 struct Built {
     int32_t result = -1;
@@ -24,20 +25,16 @@ struct Built {
 
 Built Build(int32_t code, const char *name, int32_t value) {
     Built built;
-    PcfMessage *message = CreatePcfMessage(code, ZEM_MQCFT_COMMAND, 256);
-    if (message == nullptr) return built;
-    built.result = BuildPcfCmd(message, name, value);
-    built.data.assign(reinterpret_cast<const char *>(message->PcfMsg.pData), message->PcfMsg.Used - ZEM_MDHDR_LENGTH);
-    MESSAGE view{};
-    CreateMessage(&view, 64);
-    while (built.indexed < 149 && GetAttrByPos(built.indexed + 1, &view, message) == 1) {
+    PcfPtr message(CreatePcfMessage(code, ZEM_MQCFT_COMMAND, 256));
+    built.result = BuildPcfCmd(message.get(), name, value);
+    built.data = DataOf(*message);
+    Attr view("");
+    while (built.indexed < 149 && GetAttrByPos(built.indexed + 1, view.get(), message.get()) == 1) {
         ++built.indexed;
         int32_t words[3] = {};
-        std::memcpy(words, view.pData, sizeof words);
+        std::memcpy(words, view->pData, sizeof words);
         built.params.emplace_back(words[0], words[2]);
     }
-    DeleteMessage(&view);
-    DeletePcfMessage(message);
     return built;
 }
 
@@ -117,44 +114,19 @@ TEST(BuildPcfCmd, EveryCommandBuildsAWellFormedIndexedMessage) {
     EXPECT_EQ(built, 81);  // the commands with a standard request
 }
 
-TEST(BuildPcfCmd, BuiltMessageIsIndexedForTheGetters) {
-    PcfMessage *message = CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0);
-    ASSERT_NE(message, nullptr);
-    ASSERT_EQ(BuildPcfCmd(message, "APP.QUEUE", 1), 1);
-    MESSAGE attr{};
-    CreateMessage(&attr, 64);
-    ASSERT_EQ(GetAttrByID(2016, &attr, message), 1);
-    char text[49] = {};
-    EXPECT_EQ(GetPcfStrAttrValue(&attr, text, 48), 1);
-    EXPECT_STREQ(text, "APP.QUEUE");
-    ASSERT_EQ(GetAttrByID(20, &attr, message), 1);
-    int32_t type = 0;
-    EXPECT_EQ(GetPcfIntAttrValue(&attr, &type), 1);
-    EXPECT_EQ(type, 1);
-    DeleteMessage(&attr);
-    DeletePcfMessage(message);
-    EXPECT_EQ(Build(41, "Q1", 0).indexed, 3);
-}
-
 // Builds the process inquiry into a message that already holds `filled` integer parameters.
 int32_t BuildAfter(int filled) {
-    PcfMessage *message = CreatePcfMessage(7, ZEM_MQCFT_COMMAND, 0);
-    MESSAGE filler{};
-    if (message == nullptr || CreatePcfIntAttr(&filler, 3, 0) != 1) return -1;
-    for (int i = 0; i < filled; ++i) AppendAttr(message, &filler);
-    DeleteMessage(&filler);
+    PcfPtr message(CreatePcfMessage(7, ZEM_MQCFT_COMMAND, 0));
+    Attr filler(PcfBytes().Cfin(3, 0).bytes());
+    for (int i = 0; i < filled; ++i) AppendAttr(message.get(), filler.get());
     int32_t result = -1;
-    zemtest::CaptureStdout([&] { result = BuildPcfCmd(message, "PROC", 0); });
-    DeletePcfMessage(message);
+    CaptureStdout([&] { result = BuildPcfCmd(message.get(), "PROC", 0); });
     return result;
 }
 
 TEST(BuildPcfCmd, ResultIsTheLastAppendAndAMessageOf149ParametersGrowsOn) {
     EXPECT_EQ(BuildAfter(148), 1);
     EXPECT_EQ(BuildAfter(149), 1);  // the name and the selector continue past the 149th
-}
-
-TEST(BuildPcfCmd, MissingMessageFails) {
     EXPECT_EQ(BuildPcfCmd(nullptr, "Q1", 0), 0);
 }
 
