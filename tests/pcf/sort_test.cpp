@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -62,7 +63,7 @@ struct Records {
 
 struct Reply {
     Attr intList1, strList1, strList2, intList2;
-    AuthRecSortSet set{};
+    AuthRecSortSet set{intList1.get(), strList1.get(), strList2.get(), intList2.get(), ""};
 
     explicit Reply(const Records &records)
         : intList1(PcfBytes().Cfil(1, records.ints1).bytes()),
@@ -70,24 +71,18 @@ struct Reply {
           strList2(PcfBytes().Cfsl(3, records.details, records.detailLength).bytes()),
           intList2(PcfBytes().Cfil(4, records.ints2).bytes())
     {
-        set.intList1 = intList1.get();
-        set.strList1 = strList1.get();
-        set.strList2 = strList2.get();
-        set.intList2 = intList2.get();
         std::snprintf(set.ownName, sizeof set.ownName, "%s", records.ownName);
     }
 
+    // The order AuthRecSort gives; no records give no array.
     Ints Sorted()
     {
         int32_t *indices = reinterpret_cast<int32_t *>(1);
         const int32_t count = AuthRecSort(&set, &indices);
-        Ints order;
-        if (count > 0) {
-            order.assign(indices, indices + count);
-            FreeMemory(indices);
-        } else {
+        Ints order(indices, indices + std::max(count, 0));
+        if (count <= 0)
             EXPECT_EQ(indices, nullptr);
-        }
+        FreeMemory(count > 0 ? indices : nullptr);
         return order;
     }
 };
@@ -133,6 +128,12 @@ TEST(AuthRecSort, OwnNameIsReadAtMostFortyEightCharactersAndNoRecordsGiveNoArray
     EXPECT_EQ(empty.Sorted(), Ints{});
     Reply wrong({{1}, {"A"}, 1, {1}, {"A"}, 1, "QM1"});
     wrong.set.strList1 = wrong.intList1.get();
+    EXPECT_EQ(wrong.Sorted(), Ints{});
+    // A valid names list of 200000 empty entries in 24 bytes: no record is held, and
+    // nothing is allocated or sorted for the count it claims.
+    Attr emptyEntries(Words({ZEM_MQCFT_STRING_LIST, 24, 3067, 0, 200000, 0}));
+    ASSERT_EQ(IsPcfStrListAttr(emptyEntries.get()), 1);
+    wrong.set.strList1 = wrong.set.strList2 = emptyEntries.get();
     EXPECT_EQ(wrong.Sorted(), Ints{});
     int32_t *indices = nullptr;
     EXPECT_EQ(AuthRecSort(nullptr, &indices), 0);
