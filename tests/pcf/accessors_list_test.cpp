@@ -35,7 +35,6 @@ template <class T> std::pair<int, T> At(int (*get)(MESSAGE *, int32_t, T *), MES
 // The 32- and 64-bit integer lists behave alike: one typed test runs both.
 template <class T> struct IntList;
 template <> struct IntList<int32_t> {
-    static constexpr int32_t kType = 5;
     static constexpr auto Create = CreatePcfIntListAttr;
     static constexpr auto Size = SizePcfIntListAttr;
     static constexpr auto Get = GetPcfIntListAttrValue;
@@ -48,7 +47,6 @@ template <> struct IntList<int32_t> {
     static std::string Other() { return PcfBytes().Cfil64(1, {1}).bytes(); }
 };
 template <> struct IntList<int64_t> {
-    static constexpr int32_t kType = 25;
     static constexpr auto Create = CreatePcfInt64ListAttr;
     static constexpr auto Size = SizePcfInt64ListAttr;
     static constexpr auto Get = GetPcfInt64ListAttrValue;
@@ -86,7 +84,7 @@ TYPED_TEST(IntegerLists, CreateGetAndSumCheckIndexAndType)
     EXPECT_EQ(attr.data(), this->Bytes({0, 0, 0}, 1002));
     EXPECT_EQ(attr->Size, 136 + 16 + 3 * static_cast<int32_t>(sizeof(TypeParam)));
     ASSERT_EQ(L::Create(empty.get(), 1002, 0), 1);
-    EXPECT_EQ(empty.data(), Words({L::kType, 16, 1002, 0}));
+    EXPECT_EQ(empty.data(), this->Bytes({}, 1002));
     EXPECT_EQ(L::Create(refused.get(), 1002, -1), 0);
 
     Attr list(this->Bytes({10, 20})), other(L::Other());
@@ -99,15 +97,12 @@ TYPED_TEST(IntegerLists, CreateGetAndSumCheckIndexAndType)
     EXPECT_EQ(this->Values(view.get()), (std::vector<TypeParam>{10, 20}));
 
     // The sum adds to the caller's start and wraps.
-    const struct {
-        std::string list;
-        TypeParam start;
-        int result;
-        TypeParam sum;
-    } sums[] = {{this->Bytes({1, 2, 3}), 100, 1, 106},
-                {this->Bytes({this->kMax, 1}), 0, 1, this->kMin},
-                {this->Bytes({}), 42, 1, 42},
-                {PcfBytes().Cfst(1, "1").bytes(), 42, 0, 42}};
+    const struct { std::string list; TypeParam start; int result; TypeParam sum; } sums[] = {
+        {this->Bytes({1, 2, 3}), 100, 1, 106},
+        {this->Bytes({this->kMax, 1}), 0, 1, this->kMin},
+        {this->Bytes({}), 42, 1, 42},
+        {PcfBytes().Cfst(1, "1").bytes(), 42, 0, 42},
+    };
     for (const auto &row : sums) {
         Attr summed(row.list);
         TypeParam sum = row.start;

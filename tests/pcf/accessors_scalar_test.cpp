@@ -42,11 +42,7 @@ template <class T> std::pair<int, T> Got(int (*get)(MESSAGE *, T *), MESSAGE *at
 TEST(Accessors, EachTestRecognisesOnlyItsOwnTypeAtItsExactLength)
 {
     // One well-formed structure of every type but the group, with the test that owns it.
-    const struct {
-        const char *name;
-        std::string bytes;
-        int (*is)(MESSAGE *);
-    } samples[] = {
+    const struct { const char *name; std::string bytes; int (*is)(MESSAGE *); } samples[] = {
         {"MQCFIN", PcfBytes().Cfin(1, 7).bytes(), IsPcfIntAttr},
         {"MQCFST", PcfBytes().Cfst(2, "ABCDE").bytes(), IsPcfStrAttr},
         {"MQCFIF", PcfBytes().Cfif(3, 4, 5).bytes(), IsPcfIntFltrAttr},
@@ -99,10 +95,7 @@ TEST(ScalarAccessors, GettersRefuseWrongTypeAndMismatchedLengthWithoutWriting)
 
 TEST(StringAttr, CreateWritesPaddedStructureInExactEnvelopeKeepingNulBytes)
 {
-    const struct {
-        const char *text;
-        std::string data;
-    } created[] = {
+    const struct { const char *text; std::string data; } created[] = {
         {"", Words({4, 20, 2016, 0, 0})},
         {"ABCDE", Words({4, 28, 2016, 0, 5}) + Lit("ABCDE\0\0\0")},
         {"ABCD", Words({4, 24, 2016, 0, 4}) + "ABCD"},
@@ -214,12 +207,7 @@ TEST(ByteStringAttr, GetterIsLimitedByCapacityAndSetterOverwritesOnlyTheStart)
     EXPECT_EQ(attr.data(), Words({9, 24, 7001, 5}) + Lit("\x01\x02\x03\x04\x05\0\0\0"));
     unsigned char buffer[8];
     std::memset(buffer, 0xEE, sizeof buffer);
-    const struct {
-        int32_t capacity;
-        int result;
-        int32_t length;
-        std::string bytes;
-    } reads[] = {
+    const struct { int32_t capacity; int result; int32_t length; std::string bytes; } reads[] = {
         {0, 1, 0, "\xEE\xEE"},
         {2, 1, 2, "\x01\x02\xEE"},
         {8, 1, 5, "\x01\x02\x03\x04\x05\xEE"},

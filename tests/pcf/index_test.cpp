@@ -142,10 +142,7 @@ TEST(PcfIndex, AppendedParameterIsIndexedAtOnceAndViewsFollowTheMovedArea)
 
 TEST(PcfIndex, AppendRaisesTheHeaderVersionForByteStringsAndFiltersWhereverTheySit)
 {
-    const struct {
-        std::string attr;
-        int32_t from, to;
-    } cases[] = {
+    const struct { std::string attr; int32_t from, to; } cases[] = {
         {PcfBytes().Cfbs(7006, "ab").bytes(), 1, 2},       {PcfBytes().Cfbs(7006, "ab").bytes(), 3, 3},
         {PcfBytes().Cfif(20, 1, 2).bytes(), 1, 3},         {PcfBytes().Cfsf(2016, 1, "A*").bytes(), 2, 3},
         {PcfBytes().Cfbf(7006, 1, "x").bytes(), 1, 3},     {PcfBytes().Cfin(20, 1).bytes(), 1, 1},
@@ -210,15 +207,11 @@ TEST(PcfIndex, ParametersPast149ContinueInChainedPartsAndStayReachableEverywhere
             ASSERT_TRUE(loaded);
             EXPECT_EQ(WalkParts(loaded.get(), parts), whole.substr(36));
 
-            PcfBytes peer(ByteOrder::kSwapped);
-            peer.Cfh(ZEM_MQCFT_RESPONSE, 13, count);
-            for (int32_t i = 1; i <= count; ++i)
-                peer.Cfin(i, i);
-            PcfPtr received = ContainerHolding(peer.bytes());
+            PcfPtr received = ContainerHolding(IntegerResponse(count, 1, ByteOrder::kSwapped));
             auto *header = reinterpret_cast<MDHDR *>(received->PcfMsg.pBlock);
             header->Encoding = 1;
             header->CharSet = 1;
-            header->lUserMsgLength = peer.length();
+            header->lUserMsgLength = static_cast<int32_t>(whole.size());
             ASSERT_EQ(AlienPcfToNative(received.get()), 1);
             ASSERT_EQ(RawToPcf(received.get()), 1);
             EXPECT_EQ(Raw(received.get()), whole);
@@ -320,10 +313,7 @@ TEST(PcfIndex, LyingCountsLengthsAndUsedFailWithTheOverflowMessages)
 {
     const std::string overflow =
         "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute ";
-    const struct {
-        std::string bytes;
-        std::string expected;
-    } cases[] = {
+    const struct { std::string bytes; std::string expected; } cases[] = {
         // Three parameters announced, one present: the next one would start at 52.
         {PcfBytes().Cfh(2, 13, 3).Cfin(1, 1).bytes(), overflow + "60 exceeds offset end of PCF msg (lMsgLen) 52\n"},
         // A string whose StrucLength reaches past the message.

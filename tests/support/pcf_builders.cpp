@@ -208,9 +208,9 @@ std::string SampleQueueResponse(ByteOrder order, Text text)
 
 std::string Words(std::initializer_list<int32_t> words) { return PcfBytes().Words(words).bytes(); }
 
-std::string IntegerResponse(int32_t count, int32_t factor)
+std::string IntegerResponse(int32_t count, int32_t factor, ByteOrder order)
 {
-    PcfBytes message;
+    PcfBytes message(order);
     message.Cfh(ZEM_MQCFT_RESPONSE, 13 /* MQCMD_INQUIRE_Q */, count);
     for (int32_t i = 1; i <= count; ++i)
         message.Cfin(i, i * factor);

@@ -77,7 +77,7 @@ std::string SampleQueueResponse(ByteOrder order, Text text);
 
 // A response to MQCMD_INQUIRE_Q (13) holding `count` integers, Parameter i = 1 .. count
 // with the value i * factor: long messages for the 149-parameter index limit.
-std::string IntegerResponse(int32_t count, int32_t factor = 1);
+std::string IntegerResponse(int32_t count, int32_t factor = 1, ByteOrder order = ByteOrder::kNative);
 
 // Padded length: n rounded up to a multiple of 4.
 constexpr int32_t Padded(int32_t n) { return (n + 3) / 4 * 4; }
