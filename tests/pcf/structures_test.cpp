@@ -168,7 +168,7 @@ TEST(PcfBuilders, WriteTheDocumentedBytes)
     EXPECT_EQ(PcfBytes(ByteOrder::kNative, Text::kEbcdic).Cfst(1, "Ab1 ").bytes(),
               Lit("\x04\x00\x00\x00\x18\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x04\x00\x00\x00\xC1\x82\xF1\x40"));
     EXPECT_EQ(PcfBytes(ByteOrder::kSwapped).Int64(0x0102030405060708).bytes(), "\x01\x02\x03\x04\x05\x06\x07\x08");
-    EXPECT_EQ(PcfBytes().Cfst(1, "A").size(), 24u);
+    EXPECT_EQ(PcfBytes().Cfst(1, "A").bytes().size(), 24u);
     EXPECT_EQ(Words({1, -1}), Lit("\x01\x00\x00\x00\xFF\xFF\xFF\xFF"));
 }
 

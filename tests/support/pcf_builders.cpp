@@ -196,9 +196,7 @@ std::string SampleQueueResponse(ByteOrder order, Text text)
         .Cfst(2028 /* MQCA_ALTERATION_TIME */, "14.22.05")
         .Cfsl(3011 /* MQCACF_Q_NAMES */, {"APP.REPLY.QUEUE", "APP.ERROR.QUEUE"}, 48)
         .Cfil(1002 /* MQIACF_Q_ATTRS */, {2016, 3, 15})
-        .Cfbs(7006 /* MQBACF_CONNECTION_ID */, std::string("AMQCQM1 \x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B"
-                                                           "\xFC\xFD\xFE\xFF",
-                                                           24))
+        .Cfbs(7006 /* MQBACF_CONNECTION_ID */, Lit("AMQCQM1 \x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\xFC\xFD\xFE\xFF"))
         .Cfin64(746 /* MQIAMO64_BYTES */, 123456789012)
         .Cfgr(8011 /* MQGACF_Q_STATISTICS_DATA */, 2)
         .Cfil64(745 /* MQIAMO64_BROWSE_BYTES */, {1, int64_t{1} << 40})
@@ -221,17 +219,20 @@ std::vector<unsigned char> ExactBytes(const std::string &bytes) { return {bytes.
 
 void PcfDeleter::operator()(PcfMessage *pcf) const { DeletePcfMessage(pcf); }
 
+// Copies bytes into an envelope sized for them and marks them used.
+static void Hold(MESSAGE &msg, const std::string &bytes)
+{
+    if (!bytes.empty())
+        std::memcpy(msg.pData, bytes.data(), bytes.size());
+    msg.Used = ZEM_MDHDR_LENGTH + static_cast<int32_t>(bytes.size());
+}
+
 PcfPtr ContainerHolding(const std::string &bytes)
 {
     PcfPtr pcf(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 0));
-    if (!pcf)
-        throw std::runtime_error("CreatePcfMessage failed");
-    auto length = static_cast<int32_t>(bytes.size());
-    if (!SizeMessage(&pcf->PcfMsg, length))
-        throw std::runtime_error("SizeMessage failed");
-    if (length)
-        std::memcpy(pcf->PcfMsg.pData, bytes.data(), bytes.size());
-    pcf->PcfMsg.Used = ZEM_MDHDR_LENGTH + length;
+    if (!pcf || !SizeMessage(&pcf->PcfMsg, static_cast<int32_t>(bytes.size())))
+        throw std::runtime_error("cannot size a container");
+    Hold(pcf->PcfMsg, bytes);
     pcf->pCfh = reinterpret_cast<ZEM_MQCFH *>(pcf->PcfMsg.pData);
     return pcf;
 }
@@ -239,12 +240,9 @@ PcfPtr ContainerHolding(const std::string &bytes)
 MESSAGE EnvelopeHolding(const std::string &bytes)
 {
     MESSAGE msg{};
-    auto length = static_cast<int32_t>(bytes.size());
-    if (!CreateMessage(&msg, length))
+    if (!CreateMessage(&msg, static_cast<int32_t>(bytes.size())))
         throw std::runtime_error("CreateMessage failed");
-    if (length)
-        std::memcpy(msg.pData, bytes.data(), bytes.size());
-    msg.Used = ZEM_MDHDR_LENGTH + length;
+    Hold(msg, bytes);
     return msg;
 }
 

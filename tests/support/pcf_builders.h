@@ -52,8 +52,6 @@ public:
     PcfBytes &Binary(int32_t parameter, const std::string &bytes);  // Type 999
 
     const std::string &bytes() const { return bytes_; }
-    std::size_t size() const { return bytes_.size(); }
-    int32_t length() const { return static_cast<int32_t>(bytes_.size()); }
 
 private:
     PcfBytes &Int(uint64_t bits, int size);
