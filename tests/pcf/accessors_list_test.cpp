@@ -42,7 +42,6 @@ template <> struct IntList<int32_t> {
     static constexpr auto Text = GetPcfIntListAttrValueStr;
     static constexpr auto Set = SetPcfIntListAttrValue;
     static constexpr auto SetText = SetPcfIntListAttrValueStr;
-    static constexpr auto OtherGet = GetPcfInt64ListAttrValue;
     static std::string Bytes(int32_t parameter, const std::vector<int32_t> &values) { return PcfBytes().Cfil(parameter, values).bytes(); }
     static std::string Other() { return PcfBytes().Cfil64(1, {1}).bytes(); }
 };
@@ -54,7 +53,6 @@ template <> struct IntList<int64_t> {
     static constexpr auto Text = GetPcfInt64ListAttrValueStr;
     static constexpr auto Set = SetPcfInt64ListAttrValue;
     static constexpr auto SetText = SetPcfInt64ListAttrValueStr;
-    static constexpr auto OtherGet = GetPcfIntListAttrValue;
     static std::string Bytes(int32_t parameter, const std::vector<int64_t> &values) { return PcfBytes().Cfil64(parameter, values).bytes(); }
     static std::string Other() { return PcfBytes().Cfil(1, {1}).bytes(); }
 };
@@ -92,7 +90,6 @@ TYPED_TEST(IntegerLists, CreateGetAndSumCheckIndexAndType)
     EXPECT_EQ(At(L::Get, list.get(), 2), std::make_pair(0, TypeParam{-1}));
     EXPECT_EQ(At(L::Get, list.get(), -1), std::make_pair(0, TypeParam{-1}));
     EXPECT_EQ(At(L::Get, other.get(), 0), std::make_pair(0, TypeParam{-1}));
-    EXPECT_EQ(At(L::OtherGet, list.get(), 0).first, 0);
     View view(this->Bytes({10, 20}));
     EXPECT_EQ(this->Values(view.get()), (std::vector<TypeParam>{10, 20}));
 
