@@ -41,12 +41,7 @@ std::string Convert(const std::string &bytes, int swap, int text, int mode = ZEM
 
 TEST(PcfConversion, PeerMessageOfEveryTypeBecomesNativeWithSwapAndTextIndependent)
 {
-    const struct {
-        ByteOrder order;
-        Text from;
-        int swap, text, mode;
-        Text to;
-    } rows[] = {
+    const struct { ByteOrder order; Text from; int swap, text, mode; Text to; } rows[] = {
         {kSwapped, Text::kEbcdic, 1, 1, ZEM_TO_ASCII, Text::kAscii},
         {kSwapped, Text::kAscii, 1, 0, ZEM_TO_ASCII, Text::kAscii},
         {kSwapped, Text::kEbcdic, 1, 0, ZEM_TO_ASCII, Text::kEbcdic},
@@ -90,11 +85,7 @@ TEST(PcfConversion, WalkStaysInsideTheBufferTheCountsAndEachStructure)
     const std::string tail = Peer().Cfin(9, 9).bytes();
     const std::string rest = Peer().Words({1, 0, 5}).Chars("ABCD").bytes();
     const std::string shortRest = Peer().Words({3, 16, 1, 2}).bytes();
-    const struct {
-        const char *label;
-        std::string peer, expected;
-        int text;
-    } rows[] = {
+    const struct { const char *label; std::string peer, expected; int text; } rows[] = {
         {"header announcing more than the buffer", Peer().Cfh(2, 1, 5).Cfin(1, 1).bytes(),
          Native().Cfh(2, 1, 5).Cfin(1, 1).bytes(), 0},
         {"only a header", Peer().Cfh(2, 1, 3).bytes(), Native().Cfh(2, 1, 3).bytes(), 0},

@@ -95,11 +95,7 @@ TEST(Group, DeepNestingIsWalkedWithoutRecursion)
 
 TEST(Group, MalformedMembersFailInsteadOfReadingPastTheGroup)
 {
-    const struct {
-        const char *label;
-        std::string group;
-        int32_t pos, id;
-    } rows[] = {
+    const struct { const char *label; std::string group; int32_t pos, id; } rows[] = {
         {"member shorter than its head", PcfBytes().Cfgr(1, 2).Words({3, 4, 0, 0}).Cfin(2, 2).bytes(), 1, 2},
         {"member beyond the group's data", PcfBytes().Cfgr(1, 1).Words({3, 32, 7, 7}).bytes(), 0, 7},
         {"members missing", PcfBytes().Cfgr(1, 3).Cfin(2, 2).bytes(), 1, 9},

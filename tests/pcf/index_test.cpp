@@ -14,13 +14,6 @@ namespace {
 
 using namespace zemtest;
 
-int32_t ParameterCount(PcfMessage &pcf)
-{
-    int32_t count = 0;
-    std::memcpy(&count, pcf.PcfMsg.pData + 32, sizeof count);
-    return count;
-}
-
 // The bytes of the first n index entries.
 std::vector<std::string> Views(const PcfMessage &pcf, int n)
 {
@@ -103,11 +96,7 @@ TEST(PcfIndex, GetByPosAndByIdCopyOneParameterOrLeaveOutAlone)
     std::string big = PcfBytes().Cfst(2016, std::string(300, 'Q')).bytes();
     PcfPtr large = ContainerHolding(PcfBytes().Cfh(2, 13, 1).bytes() + big);
     ASSERT_EQ(RawToPcf(large.get()), 1);
-    Attr small;
-    ASSERT_EQ(CreateMessage(small.get(), 4), 1);
-    ASSERT_EQ(GetAttrByPos(1, small.get(), large.get()), 1);
-    EXPECT_EQ(small.data(), big);
-    EXPECT_GE(small->Size - 136, static_cast<int32_t>(big.size()));
+    EXPECT_EQ(ByPos(large.get(), 1), big);  // the copy's envelope grows to hold it
     EXPECT_EQ(GetAttrByPos(0, nullptr, large.get()), 0);
     EXPECT_EQ(RawToPcf(nullptr), 0);
 }
@@ -121,7 +110,6 @@ TEST(PcfIndex, AppendedParameterIsIndexedAtOnceAndViewsFollowTheMovedArea)
         Attr attr(bytes);
         ASSERT_EQ(AppendAttr(pcf.get(), attr.get()), 1);
     }
-    EXPECT_EQ(ParameterCount(*pcf), 2);
     EXPECT_EQ(pcf->pCfh, reinterpret_cast<ZEM_MQCFH *>(pcf->PcfMsg.pData));
     // The views point into the current data area (ASan would catch a released one).
     EXPECT_EQ(pcf->AttrIndex[0].pData, pcf->PcfMsg.pData);
@@ -129,13 +117,6 @@ TEST(PcfIndex, AppendedParameterIsIndexedAtOnceAndViewsFollowTheMovedArea)
     EXPECT_EQ(Views(*pcf, 3), views);
     EXPECT_EQ(ByPos(pcf.get(), 2), second);
     EXPECT_EQ(ById(pcf.get(), 2016), first);
-
-    // Indexing afterwards finds the same.
-    int32_t used = pcf->PcfMsg.Used;
-    ASSERT_EQ(RawToPcf(pcf.get()), 1);
-    EXPECT_EQ(pcf->PcfMsg.Used, used);
-    EXPECT_EQ(Views(*pcf, 3), views);
-    EXPECT_EQ(DataOf(*pcf), PcfBytes().Cfh(1, 13, 2).Raw(first).Raw(second).bytes());
 
     // What cannot be a parameter is refused.
     Attr tiny(std::string(4, '\0'));
@@ -151,10 +132,7 @@ TEST(PcfIndex, AppendedParameterIsIndexedAtOnceAndViewsFollowTheMovedArea)
 
 TEST(PcfIndex, AppendRaisesTheHeaderVersionForByteStringsAndFiltersWhereverTheySit)
 {
-    const struct {
-        std::string attr;
-        int32_t from, to;
-    } cases[] = {
+    const struct { std::string attr; int32_t from, to; } cases[] = {
         {PcfBytes().Cfbs(7006, "ab").bytes(), 1, 2},       {PcfBytes().Cfbs(7006, "ab").bytes(), 3, 3},
         {PcfBytes().Cfif(20, 1, 2).bytes(), 1, 3},         {PcfBytes().Cfsf(2016, 1, "A*").bytes(), 2, 3},
         {PcfBytes().Cfbf(7006, 1, "x").bytes(), 1, 3},     {PcfBytes().Cfin(20, 1).bytes(), 1, 1},
@@ -219,15 +197,11 @@ TEST(PcfIndex, ParametersPast149ContinueInChainedPartsAndStayReachableEverywhere
             ASSERT_TRUE(loaded);
             EXPECT_EQ(WalkParts(loaded.get(), parts), whole.substr(36));
 
-            PcfBytes peer(ByteOrder::kSwapped);
-            peer.Cfh(ZEM_MQCFT_RESPONSE, 13, count);
-            for (int32_t i = 1; i <= count; ++i)
-                peer.Cfin(i, i);
-            PcfPtr received = ContainerHolding(peer.bytes());
+            PcfPtr received = ContainerHolding(IntegerResponse(count, 1, ByteOrder::kSwapped));
             auto *header = reinterpret_cast<MDHDR *>(received->PcfMsg.pBlock);
             header->Encoding = 1;
             header->CharSet = 1;
-            header->lUserMsgLength = peer.length();
+            header->lUserMsgLength = static_cast<int32_t>(whole.size());
             ASSERT_EQ(AlienPcfToNative(received.get()), 1);
             ASSERT_EQ(RawToPcf(received.get()), 1);
             EXPECT_EQ(Raw(received.get()), whole);
@@ -329,10 +303,7 @@ TEST(PcfIndex, LyingCountsLengthsAndUsedFailWithTheOverflowMessages)
 {
     const std::string overflow =
         "TT:TT:TT MQPCFMSG::RawToPcf(line# 1298) Input buffer overflow, offset to end of PCF attribute ";
-    const struct {
-        std::string bytes;
-        std::string expected;
-    } cases[] = {
+    const struct { std::string bytes; std::string expected; } cases[] = {
         // Three parameters announced, one present: the next one would start at 52.
         {PcfBytes().Cfh(2, 13, 3).Cfin(1, 1).bytes(), overflow + "60 exceeds offset end of PCF msg (lMsgLen) 52\n"},
         // A string whose StrucLength reaches past the message.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,11 +19,7 @@ using Names = std::vector<std::string>;
 TEST(SortStringList, SortsEntriesAscendingByUnsignedBytesOverTheirFullLength)
 {
     const std::string longA(257, 'A'), longB(257, 'B'), overA(258, 'A'), overB(258, 'B');
-    const struct {
-        Names input;
-        int32_t length;
-        Names sorted;
-    } rows[] = {
+    const struct { Names input; int32_t length; Names sorted; } rows[] = {
         {{"PQ", "AB", "PA"}, 2, {"AB", "PA", "PQ"}},
         // 0xE0 sorts after 'z'; a NUL byte before the blank.
         {{"\xE0x", "zz", "A ", Lit("A\0"), "B"}, 2, {Lit("A\0"), "A ", "B", "zz", "\xE0x"}},
@@ -62,7 +59,7 @@ struct Records {
 
 struct Reply {
     Attr intList1, strList1, strList2, intList2;
-    AuthRecSortSet set{};
+    AuthRecSortSet set{intList1.get(), strList1.get(), strList2.get(), intList2.get(), ""};
 
     explicit Reply(const Records &records)
         : intList1(PcfBytes().Cfil(1, records.ints1).bytes()),
@@ -70,24 +67,17 @@ struct Reply {
           strList2(PcfBytes().Cfsl(3, records.details, records.detailLength).bytes()),
           intList2(PcfBytes().Cfil(4, records.ints2).bytes())
     {
-        set.intList1 = intList1.get();
-        set.strList1 = strList1.get();
-        set.strList2 = strList2.get();
-        set.intList2 = intList2.get();
         std::snprintf(set.ownName, sizeof set.ownName, "%s", records.ownName);
     }
 
+    // The order AuthRecSort gives; no records give no array.
     Ints Sorted()
     {
         int32_t *indices = reinterpret_cast<int32_t *>(1);
         const int32_t count = AuthRecSort(&set, &indices);
-        Ints order;
-        if (count > 0) {
-            order.assign(indices, indices + count);
-            FreeMemory(indices);
-        } else {
-            EXPECT_EQ(indices, nullptr);
-        }
+        Ints order(indices, indices + std::max(count, 0));
+        EXPECT_TRUE(count > 0 || indices == nullptr);
+        FreeMemory(count > 0 ? indices : nullptr);
         return order;
     }
 };
@@ -95,11 +85,7 @@ struct Reply {
 TEST(AuthRecSort, KeysApplyInTurnWithSelfAsOwnNameInHeapsortOrder)
 {
     const std::string name(48, 'N'), detail(64, 'D');
-    const struct {
-        const char *label;
-        Records records;
-        Ints order;
-    } rows[] = {
+    const struct { const char *label; Records records; Ints order; } rows[] = {
         {"SELF sorts as the own name", {{2, 1, 1}, {"A", "B", "SELF"}, 8, {0, 0, 0}, {"", "", ""}, 4, "A"}, {2, 1, 0}},
         {"keys in turn", {{1, 1, 1, 1, 0}, {"B", "A", "A", "A", "Z"}, 4, {0, 9, 3, 3, 0}, {"X", "X", "Y", "W", "X"}, 4, ""},
          {4, 3, 2, 1, 0}},
@@ -133,6 +119,12 @@ TEST(AuthRecSort, OwnNameIsReadAtMostFortyEightCharactersAndNoRecordsGiveNoArray
     EXPECT_EQ(empty.Sorted(), Ints{});
     Reply wrong({{1}, {"A"}, 1, {1}, {"A"}, 1, "QM1"});
     wrong.set.strList1 = wrong.intList1.get();
+    EXPECT_EQ(wrong.Sorted(), Ints{});
+    // A valid names list of 200000 empty entries in 24 bytes: no record is held, and
+    // nothing is allocated or sorted for the count it claims.
+    Attr emptyEntries(Words({ZEM_MQCFT_STRING_LIST, 24, 3067, 0, 200000, 0}));
+    ASSERT_EQ(IsPcfStrListAttr(emptyEntries.get()), 1);
+    wrong.set.strList1 = wrong.set.strList2 = emptyEntries.get();
     EXPECT_EQ(wrong.Sorted(), Ints{});
     int32_t *indices = nullptr;
     EXPECT_EQ(AuthRecSort(nullptr, &indices), 0);

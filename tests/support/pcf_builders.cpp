@@ -107,86 +107,80 @@ PcfBytes &PcfBytes::Cfh(int32_t type, int32_t command, int32_t parameterCount, i
     return Head(type, 36).Words({version, command, msgSeqNumber, control, compCode, reason, parameterCount});
 }
 
-PcfBytes &PcfBytes::Cfin(int32_t parameter, int32_t value) { return Head(3, 16).Words({parameter, value}); }
+PcfBytes &PcfBytes::Counted(int32_t type, int32_t fixed, std::initializer_list<int32_t> words, const std::string &data)
+{
+    auto n = static_cast<int32_t>(data.size());
+    return Head(type, Padded(fixed + n)).Words(words).Int32(n).Raw(data).Pad4();
+}
 
 PcfBytes &PcfBytes::Cfst(int32_t parameter, const std::string &text, int32_t ccsid)
 {
-    auto n = static_cast<int32_t>(text.size());
-    return Head(4, Padded(20 + n)).Words({parameter, ccsid, n}).Chars(text).Pad4();
+    return Counted(4, 20, {parameter, ccsid}, Encode(text));
 }
+
+PcfBytes &PcfBytes::Cfbs(int32_t parameter, const std::string &bytes) { return Counted(9, 16, {parameter}, bytes); }
+
+PcfBytes &PcfBytes::Cfsf(int32_t parameter, int32_t op, const std::string &text, int32_t ccsid)
+{
+    return Counted(14, 24, {parameter, op, ccsid}, Encode(text));
+}
+
+PcfBytes &PcfBytes::Cfbf(int32_t parameter, int32_t op, const std::string &bytes) { return Counted(15, 20, {parameter, op}, bytes); }
+
+PcfBytes &PcfBytes::EmbeddedPcf(int32_t parameter, const std::string &message)
+{
+    return Counted(998, 20, {parameter, 0}, message);
+}
+
+PcfBytes &PcfBytes::Binary(int32_t parameter, const std::string &bytes) { return Counted(999, 20, {parameter, 0}, bytes); }
 
 PcfBytes &PcfBytes::Cfil(int32_t parameter, const std::vector<int32_t> &values)
 {
-    auto n = static_cast<int32_t>(values.size());
-    Head(5, 16 + 4 * n).Words({parameter, n});
+    Head(5, 16 + 4 * values.size()).Words({parameter, static_cast<int32_t>(values.size())});
     for (int32_t value : values)
         Int32(value);
     return *this;
 }
 
-PcfBytes &PcfBytes::Cfsl(int32_t parameter, const std::vector<std::string> &texts, int32_t stringLength,
-                         int32_t ccsid)
-{
-    auto n = static_cast<int32_t>(texts.size());
-    Head(6, Padded(24 + n * stringLength)).Words({parameter, ccsid, n, stringLength});
-    for (const auto &text : texts)
-        Chars(Fitted(text, stringLength, ' '));
-    return Pad4();
-}
-
-PcfBytes &PcfBytes::Cfbs(int32_t parameter, const std::string &bytes)
-{
-    auto n = static_cast<int32_t>(bytes.size());
-    return Head(9, Padded(16 + n)).Words({parameter, n}).Raw(bytes).Pad4();
-}
-
-PcfBytes &PcfBytes::Cfif(int32_t parameter, int32_t op, int32_t value) { return Head(13, 20).Words({parameter, op, value}); }
-
-PcfBytes &PcfBytes::Cfsf(int32_t parameter, int32_t op, const std::string &text, int32_t ccsid)
-{
-    auto n = static_cast<int32_t>(text.size());
-    return Head(14, Padded(24 + n)).Words({parameter, op, ccsid, n}).Chars(text).Pad4();
-}
-
-PcfBytes &PcfBytes::Cfbf(int32_t parameter, int32_t op, const std::string &bytes)
-{
-    auto n = static_cast<int32_t>(bytes.size());
-    return Head(15, Padded(20 + n)).Words({parameter, op, n}).Raw(bytes).Pad4();
-}
-
-PcfBytes &PcfBytes::Cfgr(int32_t parameter, int32_t memberCount) { return Head(20, 16).Words({parameter, memberCount}); }
-
-PcfBytes &PcfBytes::Cfin64(int32_t parameter, int64_t value) { return Head(23, 24).Words({parameter, 0}).Int64(value); }
-
 PcfBytes &PcfBytes::Cfil64(int32_t parameter, const std::vector<int64_t> &values)
 {
-    auto n = static_cast<int32_t>(values.size());
-    Head(25, 16 + 8 * n).Words({parameter, n});
+    Head(25, 16 + 8 * values.size()).Words({parameter, static_cast<int32_t>(values.size())});
     for (int64_t value : values)
         Int64(value);
     return *this;
 }
 
-PcfBytes &PcfBytes::Excfbl(int32_t parameter, const std::vector<std::string> &entries, int32_t stringLength)
+// The string list (6) holds text filled with blanks, the byte-string list (997) bytes filled with NULs.
+PcfBytes &PcfBytes::Entries(int32_t type, int32_t parameter, int32_t ccsid, const std::vector<std::string> &entries,
+                            int32_t stringLength)
 {
     auto n = static_cast<int32_t>(entries.size());
-    Head(997, Padded(24 + n * stringLength)).Words({parameter, 0, n, stringLength});
-    for (const auto &entry : entries)
-        Raw(Fitted(entry, stringLength, '\0'));
+    Head(type, Padded(24 + n * stringLength)).Words({parameter, ccsid, n, stringLength});
+    for (const auto &entry : entries) {
+        std::string fitted = Fitted(entry, stringLength, type == 6 ? ' ' : '\0');
+        Raw(type == 6 ? Encode(fitted) : fitted);
+    }
     return Pad4();
 }
 
-PcfBytes &PcfBytes::EmbeddedPcf(int32_t parameter, const std::string &message)
+PcfBytes &PcfBytes::Cfsl(int32_t parameter, const std::vector<std::string> &texts, int32_t stringLength,
+                         int32_t ccsid)
 {
-    auto n = static_cast<int32_t>(message.size());
-    return Head(998, Padded(20 + n)).Words({parameter, 0, n}).Raw(message).Pad4();
+    return Entries(6, parameter, ccsid, texts, stringLength);
 }
 
-PcfBytes &PcfBytes::Binary(int32_t parameter, const std::string &bytes)
+PcfBytes &PcfBytes::Excfbl(int32_t parameter, const std::vector<std::string> &entries, int32_t stringLength)
 {
-    auto n = static_cast<int32_t>(bytes.size());
-    return Head(999, Padded(20 + n)).Words({parameter, 0, n}).Raw(bytes).Pad4();
+    return Entries(997, parameter, 0, entries, stringLength);
 }
+
+PcfBytes &PcfBytes::Cfin(int32_t parameter, int32_t value) { return Head(3, 16).Words({parameter, value}); }
+
+PcfBytes &PcfBytes::Cfif(int32_t parameter, int32_t op, int32_t value) { return Head(13, 20).Words({parameter, op, value}); }
+
+PcfBytes &PcfBytes::Cfgr(int32_t parameter, int32_t memberCount) { return Head(20, 16).Words({parameter, memberCount}); }
+
+PcfBytes &PcfBytes::Cfin64(int32_t parameter, int64_t value) { return Head(23, 24).Words({parameter, 0}).Int64(value); }
 
 std::string SampleQueueResponse(ByteOrder order, Text text)
 {
@@ -202,9 +196,7 @@ std::string SampleQueueResponse(ByteOrder order, Text text)
         .Cfst(2028 /* MQCA_ALTERATION_TIME */, "14.22.05")
         .Cfsl(3011 /* MQCACF_Q_NAMES */, {"APP.REPLY.QUEUE", "APP.ERROR.QUEUE"}, 48)
         .Cfil(1002 /* MQIACF_Q_ATTRS */, {2016, 3, 15})
-        .Cfbs(7006 /* MQBACF_CONNECTION_ID */, std::string("AMQCQM1 \x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B"
-                                                           "\xFC\xFD\xFE\xFF",
-                                                           24))
+        .Cfbs(7006 /* MQBACF_CONNECTION_ID */, Lit("AMQCQM1 \x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\xFC\xFD\xFE\xFF"))
         .Cfin64(746 /* MQIAMO64_BYTES */, 123456789012)
         .Cfgr(8011 /* MQGACF_Q_STATISTICS_DATA */, 2)
         .Cfil64(745 /* MQIAMO64_BROWSE_BYTES */, {1, int64_t{1} << 40})
@@ -214,9 +206,9 @@ std::string SampleQueueResponse(ByteOrder order, Text text)
 
 std::string Words(std::initializer_list<int32_t> words) { return PcfBytes().Words(words).bytes(); }
 
-std::string IntegerResponse(int32_t count, int32_t factor)
+std::string IntegerResponse(int32_t count, int32_t factor, ByteOrder order)
 {
-    PcfBytes message;
+    PcfBytes message(order);
     message.Cfh(ZEM_MQCFT_RESPONSE, 13 /* MQCMD_INQUIRE_Q */, count);
     for (int32_t i = 1; i <= count; ++i)
         message.Cfin(i, i * factor);
@@ -227,17 +219,20 @@ std::vector<unsigned char> ExactBytes(const std::string &bytes) { return {bytes.
 
 void PcfDeleter::operator()(PcfMessage *pcf) const { DeletePcfMessage(pcf); }
 
+// Copies bytes into an envelope sized for them and marks them used.
+static void Hold(MESSAGE &msg, const std::string &bytes)
+{
+    if (!bytes.empty())
+        std::memcpy(msg.pData, bytes.data(), bytes.size());
+    msg.Used = ZEM_MDHDR_LENGTH + static_cast<int32_t>(bytes.size());
+}
+
 PcfPtr ContainerHolding(const std::string &bytes)
 {
     PcfPtr pcf(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 0));
-    if (!pcf)
-        throw std::runtime_error("CreatePcfMessage failed");
-    auto length = static_cast<int32_t>(bytes.size());
-    if (!SizeMessage(&pcf->PcfMsg, length))
-        throw std::runtime_error("SizeMessage failed");
-    if (length)
-        std::memcpy(pcf->PcfMsg.pData, bytes.data(), bytes.size());
-    pcf->PcfMsg.Used = ZEM_MDHDR_LENGTH + length;
+    if (!pcf || !SizeMessage(&pcf->PcfMsg, static_cast<int32_t>(bytes.size())))
+        throw std::runtime_error("cannot size a container");
+    Hold(pcf->PcfMsg, bytes);
     pcf->pCfh = reinterpret_cast<ZEM_MQCFH *>(pcf->PcfMsg.pData);
     return pcf;
 }
@@ -245,12 +240,9 @@ PcfPtr ContainerHolding(const std::string &bytes)
 MESSAGE EnvelopeHolding(const std::string &bytes)
 {
     MESSAGE msg{};
-    auto length = static_cast<int32_t>(bytes.size());
-    if (!CreateMessage(&msg, length))
+    if (!CreateMessage(&msg, static_cast<int32_t>(bytes.size())))
         throw std::runtime_error("CreateMessage failed");
-    if (length)
-        std::memcpy(msg.pData, bytes.data(), bytes.size());
-    msg.Used = ZEM_MDHDR_LENGTH + length;
+    Hold(msg, bytes);
     return msg;
 }
 

@@ -52,12 +52,14 @@ public:
     PcfBytes &Binary(int32_t parameter, const std::string &bytes);  // Type 999
 
     const std::string &bytes() const { return bytes_; }
-    std::size_t size() const { return bytes_.size(); }
-    int32_t length() const { return static_cast<int32_t>(bytes_.size()); }
 
 private:
     PcfBytes &Int(uint64_t bits, int size);
     PcfBytes &Head(int32_t type, std::size_t strucLength);
+    // Fixed words, then the data's length, the data and zero padding.
+    PcfBytes &Counted(int32_t type, int32_t fixed, std::initializer_list<int32_t> words, const std::string &data);
+    PcfBytes &Entries(int32_t type, int32_t parameter, int32_t ccsid, const std::vector<std::string> &entries,
+                      int32_t stringLength);
     std::string Encode(const std::string &text) const;
 
     ByteOrder order_;
@@ -73,7 +75,7 @@ std::string SampleQueueResponse(ByteOrder order, Text text);
 
 // A response to MQCMD_INQUIRE_Q (13) holding `count` integers, Parameter i = 1 .. count
 // with the value i * factor: long messages for the 149-parameter index limit.
-std::string IntegerResponse(int32_t count, int32_t factor = 1);
+std::string IntegerResponse(int32_t count, int32_t factor = 1, ByteOrder order = ByteOrder::kNative);
 
 // Padded length: n rounded up to a multiple of 4.
 constexpr int32_t Padded(int32_t n) { return (n + 3) / 4 * 4; }
