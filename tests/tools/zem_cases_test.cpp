@@ -45,6 +45,24 @@ std::string Render(const std::string &path, char mark, const std::string &dir)
     return text;
 }
 
+// Runs one step in dir: its exit status on a line, then its output as the case file writes it.
+std::string RunStep(const zemtest::TempDir &work, const std::string &dir, const std::string &command)
+{
+    zemtest::TempDir::Write(work.file("step.sh"), kPrelude + command + "\n");
+    int status = std::system(("cd '" + dir + "' && exec bash " + work.file("step.sh") + " </dev/null >" +
+                              work.file("out") + " 2>" + work.file("err")).c_str());
+    status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return std::to_string(status) + "\n" + Render(work.file("out"), '>', dir) + Render(work.file("err"), '!', dir);
+}
+
+std::string Diff(const zemtest::TempDir &work, const std::string &expected, const std::string &actual)
+{
+    zemtest::TempDir::Write(work.file("expected"), expected);
+    zemtest::TempDir::Write(work.file("actual"), actual);
+    std::system(("cd " + work.path() + " && diff -u --label expected --label actual expected actual >diff").c_str());
+    return zemtest::ReadFile(work.file("diff"));
+}
+
 TEST(ZemCases, EveryStepPrintsAndExitsAsWritten)
 {
     ASSERT_EQ(setenv("ZEM_TOOL", ZEM_TOOL, 1), 0);
@@ -70,20 +88,13 @@ TEST(ZemCases, EveryStepPrintsAndExitsAsWritten)
             std::string expected = (step[1].length() ? step[1].str() : "0") + "\n";
             while (i < lines.size() && (starts(lines[i], ">") || starts(lines[i], "!")))
                 expected += lines[i++] + "\n";
-            zemtest::TempDir::Write(work.file("step.sh"), kPrelude + step[2].str() + "\n");
-            int status = std::system(("cd '" + dir + "' && exec bash " + work.file("step.sh") + " </dev/null >" +
-                                      work.file("out") + " 2>" + work.file("err")).c_str());
-            status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            const std::string actual = RunStep(work, dir, step[2]);
+            const std::size_t statusEnd = actual.find('\n');
             ++steps;
-            const std::string output = Render(work.file("out"), '>', dir) + Render(work.file("err"), '!', dir);
-            const std::string actual = std::to_string(status) + "\n" + output;
-            rewritten += (status ? std::to_string(status) : "") + "$ " + step[2].str() + "\n" + output;
-            if (!rewrite && actual != expected) {
-                zemtest::TempDir::Write(work.file("expected"), expected);
-                zemtest::TempDir::Write(work.file("actual"), actual);
-                std::system(("cd " + work.path() + " && diff -u expected actual >diff").c_str());
-                ADD_FAILURE_AT(kCases.c_str(), number) << name << "\n" << line << "\n" << zemtest::ReadFile(work.file("diff"));
-            }
+            rewritten += (actual.compare(0, statusEnd, "0") ? actual.substr(0, statusEnd) : "") + "$ " + step[2].str() +
+                         actual.substr(statusEnd);
+            if (!rewrite && actual != expected)
+                ADD_FAILURE_AT(kCases.c_str(), number) << name << "\n" << line << "\n" << Diff(work, expected, actual);
             continue;
         }
         rewritten += line + "\n";
