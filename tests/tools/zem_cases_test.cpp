@@ -74,7 +74,7 @@ TEST(ZemCases, EveryStepPrintsAndExitsAsWritten)
         lines.push_back(line);
     ASSERT_FALSE(lines.empty()) << kCases;
 
-    static const std::regex stepLine("([0-9]*)\\$ (.*)");
+    static const std::regex stepLine("([0-9]*)\\$ (.*)"), blankEnd("[ \t]\n");
     auto starts = [](const std::string &line, const char *prefix) { return line.rfind(prefix, 0) == 0; };
     zemtest::TempDir work;
     std::unique_ptr<zemtest::TempDir> folder;
@@ -93,6 +93,8 @@ TEST(ZemCases, EveryStepPrintsAndExitsAsWritten)
             ++steps;
             rewritten += (actual.compare(0, statusEnd, "0") ? actual.substr(0, statusEnd) : "") + "$ " + step[2].str() +
                          actual.substr(statusEnd);
+            // Editors drop blanks that end a line, so the case file must not hold any.
+            EXPECT_FALSE(std::regex_search(actual, blankEnd)) << kCases << ":" << number << ": pipe through cat -A";
             if (!rewrite && actual != expected)
                 ADD_FAILURE_AT(kCases.c_str(), number) << name << "\n" << line << "\n" << Diff(work, expected, actual);
             continue;
