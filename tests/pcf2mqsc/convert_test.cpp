@@ -312,6 +312,18 @@ TEST(Pcf2Mqsc, FailedAllocationsEndInFailureResults)
     }, {"-1"});
 }
 
+// samples/pcf/inquire-channel-response.pcf, which zem recent reads in the tool transcripts: a
+// queue manager's answer to an inquiry about one sender channel, last altered in 2023. To write
+// it again: ZEM_WRITE_SAMPLES=1 test_pcf2mqsc --gtest_filter='Pcf2MqscSamples.*'
+TEST(Pcf2MqscSamples, BundledChannelResponseIsItsGeneratorsOutput)
+{
+    const std::string bytes =
+        PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, mq::MQCMD_INQUIRE_CHANNEL, 5).Cfst(mq::MQCACH_CHANNEL_NAME, Padded("QM1.TO.QM2", 20))
+            .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER).Cfst(mq::MQCACH_DESC, Padded("Sender to QM2", 64))
+            .Cfst(mq::MQCA_ALTERATION_DATE, Padded("2023-11-02", 12)).Cfst(mq::MQCA_ALTERATION_TIME, "09.15.00").bytes();
+    zemtest::ExpectSampleFile("pcf/inquire-channel-response.pcf", bytes);
+}
+
 }  // namespace
 
 // The test's allocator: malloc under the thread's allowance.
