@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <set>
 #include <regex>
 #include <string>
 
@@ -19,16 +20,19 @@ namespace {
 
 using Namer = std::function<std::string(int32_t)>;
 
+// The published constants, and the suite's own ids beside them.
 const std::multimap<std::string, int32_t> &Published()
 {
     static const std::multimap<std::string, int32_t> constants = [] {
         std::multimap<std::string, int32_t> read;
-        std::ifstream in(std::string(ZEM_SAMPLES_DIR) + "/../src/foundation/mq_constants.h");
-        static const std::regex line(R"(^constexpr int32_t (\w+) = (-?\d+);)");
+        static const std::regex line(R"(^(?:constexpr int32_t|#define) (\w+)(?: = |\s+)(-?\d+)\b)");
         std::smatch match;
-        for (std::string text; std::getline(in, text);)
-            if (std::regex_search(text, match, line))
-                read.emplace(match[1], static_cast<int32_t>(std::stol(match[2])));
+        for (const char *header : {"src/foundation/mq_constants.h", "src/cmdtable/suite_ids.h", "include/zemapi.h"}) {
+            std::ifstream in(std::string(ZEM_SAMPLES_DIR) + "/../" + header);
+            for (std::string text; std::getline(in, text);)
+                if (std::regex_search(text, match, line))
+                    read.emplace(match[1], static_cast<int32_t>(std::stol(match[2])));
+        }
         return read;
     }();
     return constants;
@@ -123,13 +127,11 @@ TEST(ConstantNames, EveryNameIsAPublishedConstantOfItsValueAndTheRestFallBack)
     EXPECT_EQ(Buffer(PutApplType)(2), "MVS");
     EXPECT_EQ(Buffer(Feedback)(301), "RC 301");  // the IMS range has no word
 
-    const std::map<int32_t, std::string> words = {{1, "QUEUE"}, {2, "NAMELIST"}, {3, "PROCESS"}, {4, "STORAGE_CLASS"},
-                                                  {5, "QMGR"},  {6, "CHANNEL"},  {7, "AUTH_INFO"}, {8, "TOPIC"},
-                                                  {10, "CF_STRUC"}, {11, "LISTENER"}, {12, "SERVICE"}};
-    for (int32_t value = -100; value <= 1100; ++value) {
-        auto word = words.find(value);
-        EXPECT_STREQ(MapObjType(value), word == words.end() ? "UNKNOWN" : word->second.c_str()) << value;
-    }
+    // The object words, two of them spelt out.
+    ExpectPublishedNames("MapObjType", [](int32_t v) -> std::string {
+        std::string word = MapObjType(v);
+        return word == "QUEUE" ? "Q" : word == "QMGR" ? "Q_MGR" : word;
+    }, "MQOT_", 11, [](int32_t) { return "UNKNOWN"; });
 }
 
 TEST(OtherNames, LongestNameFitsTheNameBufferExactlyAndNullBuffersGiveNullOrTheConstant)
@@ -145,24 +147,33 @@ TEST(OtherNames, LongestNameFitsTheNameBufferExactlyAndNullBuffersGiveNullOrTheC
     EXPECT_EQ(MapExitId(3, nullptr), nullptr);
 }
 
-TEST(PcfNames, ParameterAndValueNamesFromTheirOwnFamiliesAndNullForWhatHasNone)
+TEST(PcfNames, ParameterAndValueNamesArePublishedConstantsOfTheirOwnFamilies)
 {
-    const struct {
-        int32_t id;
-        const char *name;
-    } parameters[] = {
-        {2016, "MQCA_Q_NAME"},          {1511, "MQIACH_CHANNEL_TYPE"},  {1, "MQIA_APPL_TYPE"},
-        {3, "MQIA_CURRENT_Q_DEPTH"},    // not the monitor flag of the same number
-        {703, "MQIAMO_AVG_Q_TIME"},     // not its 64-bit alias
-        {1536, "MQIACH_BYTES_RECEIVED"},  // not the abbreviated spelling
-        {7006, "MQBACF_CONNECTION_ID"}, {8011, "MQGACF_Q_STATISTICS_DATA"}, {3011, "MQCACF_Q_NAMES"},
-        {20910, "EXPRM_GROUP_NAME"},    {20635, "EXPRM_LOG_DEALLCT"},   {20612, "EXCA_TO_Q_LOCAL"},
-        {0, nullptr},                   {-1, nullptr},                   {99999, nullptr},
-    };
-    for (const auto &p : parameters) {
-        const char *name = PcfParamName(p.id);
-        EXPECT_STREQ(name, p.name) << p.id;
+    // Every parameter name spells a published constant of its id, in a parameter family,
+    // and none is lost.
+    static const std::set<std::string> families = {"MQCA",   "MQIA",   "MQCACF", "MQIACF", "MQCACH",
+                                                   "MQIACH", "MQBACF", "MQGACF", "MQIAMO", "MQCAMO",
+                                                   "MQIAMO64", "EXPRM", "EXCA", "EXIA"};
+    int named = 0;
+    for (int32_t id = -100; id < 30000; ++id) {
+        const char *name = PcfParamName(id);
+        if (!name)
+            continue;
+        ++named;
+        EXPECT_TRUE(IsConstant(name, id)) << id << " " << name;
+        EXPECT_EQ(families.count(std::string(name, std::strcspn(name, "_"))), 1u) << id << " " << name;
     }
+    EXPECT_EQ(named, 1499);
+    // Where several constants share an id, the parameter's own spelling is chosen.
+    const std::pair<int32_t, const char *> chosen[] = {
+        {3, "MQIA_CURRENT_Q_DEPTH"},      // not the monitor flag of the same number
+        {703, "MQIAMO_AVG_Q_TIME"},       // not its 64-bit alias
+        {1536, "MQIACH_BYTES_RECEIVED"},  // not the abbreviated spelling
+        {20635, "EXPRM_LOG_DEALLCT"},
+    };
+    for (const auto &[id, name] : chosen)
+        EXPECT_STREQ(PcfParamName(id), name) << id;
+
     const struct {
         int32_t id, value;
         const char *name;
@@ -174,19 +185,6 @@ TEST(PcfNames, ParameterAndValueNamesFromTheirOwnFamiliesAndNullForWhatHasNone)
     };
     for (const auto &v : values)
         EXPECT_STREQ(PcfValueName(v.id, v.value), v.name) << v.id << " " << v.value;
-
-    // Every parameter name belongs to a parameter family: no value name leaks in.
-    for (int32_t id = -100; id < 30000; ++id) {
-        const char *name = PcfParamName(id);
-        if (!name)
-            continue;
-        std::string family(name, std::strcspn(name, "_"));
-        EXPECT_TRUE(family == "MQCA" || family == "MQIA" || family == "MQCACF" || family == "MQIACF" ||
-                    family == "MQCACH" || family == "MQIACH" || family == "MQBACF" || family == "MQGACF" ||
-                    family == "MQIAMO" || family == "MQCAMO" || family == "MQIAMO64" || family == "EXPRM" ||
-                    family == "EXCA" || family == "EXIA")
-            << id << " " << name;
-    }
 }
 
 }  // namespace
