@@ -111,13 +111,6 @@ const Script kScripts[] = {
      {{'v', "Name", 1, "value=x"}, {'x', "Name", 1, "x", 12}}},
     {"Ext: no '=' before the end", "Name value\n", " \n", "\n", {{'x', "Name", 1, "<none>"}}},
     {"stateful lookups pass empty keys over", "\n=first\nA=2\nB=3", "\n=", "\n", {{'v', "*", 1, "A=2"}}},
-    {"reason-code keys end at blank or quote",
-     "[2035]\"MQRC_NOT_AUTHORIZED: Not authorized\"\n[2085]\"MQRC_UNKNOWN_OBJECT_NAME: Unknown object\"\n"
-     "[2087] MQRC_UNKNOWN_REMOTE_Q_MGR\"\n",
-     " \"", "\"",
-     {{'v', "[2085]", 1, "MQRC_UNKNOWN_OBJECT_NAME: Unknown object"},
-      {'v', "[2035]", 1, "MQRC_NOT_AUTHORIZED: Not authorized"}, {'v', "[2087]", 1, "MQRC_UNKNOWN_REMOTE_Q_MGR"},
-      {'v', "[2086]", 1, "<none>"}, {'v', "[203]", 1, "<none>"}}},
     {"tabs end values", "A=x\ty\nB=p q\n", "\n=", " \n\t", {{'v', "A", 1, "x"}, {'v', "B", 1, "p"}}},
     // A file key fits a mask when a blank follows the characters they share.
     {"mask against keys sharing its first characters", "Settings=0\nSe=1\nSet x=2\nSetting=3\nSe xab=4\n", "\n=",
@@ -235,21 +228,6 @@ TEST(IniLoad, FailuresGiveTheirMessagesAndLeaveNothingOpen)
     EXPECT_EQ(zemOpenIniFile(tooLong.c_str(), "=", "\n", &ini, error, 0), 0);
     EXPECT_EQ(std::string(error), zemtest::OpeningFailed(tooLong.substr(0, 1023), ENAMETOOLONG));
     EXPECT_EQ(ini.openError, ENAMETOOLONG);
-}
-
-TEST(IniLoad, ConfigurationFolderNamesAreResolvedBelowTheInstallDirectory)
-{
-    zemtest::ConfigHome home;
-    home.write("site.ini", "Site=North\n");
-    IniFile ini{};
-    char error[ZEM_CONFIG_ERROR_SIZE] = "";
-    ASSERT_EQ(zemOpenIniFile("site.ini", "=\n", "\n", &ini, error, 1), 1) << error;
-    EXPECT_EQ(std::string(ini.path), home.configFile("site.ini"));
-    EXPECT_EQ(Lookup(ini, 'v', "Site", 1), "North");
-    zemCloseIniFile(&ini);
-
-    EXPECT_EQ(zemOpenIniFile("absent.ini", "=\n", "\n", &ini, error, 1), 0);
-    EXPECT_EQ(std::string(error), zemtest::OpeningFailed(home.configFile("absent.ini")));
 }
 
 TEST(IniLoad, LoadFileKeepsTheObjectWhenTheOpenFailsAndCloseClearsIt)
