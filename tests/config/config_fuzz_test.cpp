@@ -11,7 +11,6 @@
 #include "zemapi.h"
 
 namespace {
-
 using zemtest::TempDir;
 
 // Characters that mean something to the readers, and some that do not.
@@ -141,6 +140,23 @@ TEST(ConfigFuzz, RandomAndMutatedFilesLoadAndLookUpSafely)
         if (HasFatalFailure())
             FAIL() << "round " << round << " text:\n" << text;
     }
+}
+
+// Inputs the fuzzers found, kept so the faults stay mended (mostly under the sanitizers).
+// A file whose first byte is NUL reads as an empty text: its header line is empty and no
+// rule is sorted. Taking that empty first line once copied from a null address.
+TEST(ConfigFuzzRegression, PermFileStartingWithNulLoadsEmpty)
+{
+    zemtest::TempDir dir;
+    const std::string path =
+        dir.write("rules.perm", std::string("\0UserAuthority::QM1::OPER1\\SYSTEM.*=Y\r\n", 39));
+    PermFile perm{};
+    char error[ZEM_CONFIG_ERROR_SIZE] = "";
+    ASSERT_EQ(1, zemOpenPermFile(path.c_str(), "=", "\r\n", &perm, error, 0)) << error;
+    EXPECT_STREQ("", perm.header);
+    for (const PermSection *section : {&perm.effective, &perm.userAuthority, &perm.audit, &perm.trust})
+        EXPECT_TRUE(section->text == nullptr && section->length == 0);
+    EXPECT_EQ(1, zemClosePermFile(&perm));
 }
 
 }  // namespace
