@@ -1,5 +1,5 @@
 // The name functions checked against the published constants they spell (read from the
-// library's constant header), not against a second copy of their tables: every name given
+// library's constant headers), not against a second copy of their tables: every name given
 // is a constant of that value, the rest get the documented fallback, and the count of
 // named values catches a lost row.
 #include <gtest/gtest.h>
@@ -9,10 +9,10 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <map>
-#include <set>
 #include <regex>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "zemapi.h"
 
@@ -20,11 +20,13 @@ namespace {
 
 using Namer = std::function<std::string(int32_t)>;
 
+using Constants = std::set<std::pair<std::string, int32_t>>;
+
 // The published constants, and the suite's own ids beside them.
-const std::multimap<std::string, int32_t> &Published()
+const Constants &Published()
 {
-    static const std::multimap<std::string, int32_t> constants = [] {
-        std::multimap<std::string, int32_t> read;
+    static const Constants constants = [] {
+        Constants read;
         static const std::regex line(R"(^(?:constexpr int32_t|#define) (\w+)(?: = |\s+)(-?\d+)\b)");
         std::smatch match;
         for (const char *header : {"src/foundation/mq_constants.h", "src/cmdtable/suite_ids.h", "include/zemapi.h"}) {
@@ -38,14 +40,7 @@ const std::multimap<std::string, int32_t> &Published()
     return constants;
 }
 
-bool IsConstant(const std::string &name, int32_t value)
-{
-    auto [first, last] = Published().equal_range(name);
-    for (auto it = first; it != last; ++it)
-        if (it->second == value)
-            return true;
-    return false;
-}
+bool IsConstant(const std::string &name, int32_t value) { return Published().count({name, value}) == 1; }
 
 // A buffer function: returns the caller's buffer, filled.
 Namer Buffer(char *(*function)(int32_t, char *))
