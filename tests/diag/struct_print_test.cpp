@@ -48,38 +48,6 @@ std::string Pointer(const void *pointer)
     return text;
 }
 
-ZEM_MQMD SampleMd()
-{
-    ZEM_MQMD md{};
-    std::memcpy(md.StrucId, "MD  ", 4);
-    md.Version = 2;
-    md.MsgType = 8;
-    md.Expiry = -1;
-    md.Feedback = 256;
-    md.Encoding = 546;
-    md.CodedCharSetId = 1208;
-    std::memcpy(md.Format, "MQSTR   ", 8);
-    md.Priority = 5;
-    md.Persistence = 1;
-    // A MsgId whose first 8 bytes are zero prints as if it were all zero.
-    std::memcpy(md.MsgId + 8, "0123456789ABCDEF", 16);
-    std::memcpy(md.CorrelId, "AMQ QM1 ", 8);
-    for (int i = 0; i < 16; ++i)
-        md.CorrelId[8 + i] = static_cast<unsigned char>(i + 1);
-    md.BackoutCount = 2;
-    Put(md.ReplyToQ, "REPLY.Q");
-    Put(md.ReplyToQMgr, "QM1", '\0');
-    Put(md.UserIdentifier, "mqm");
-    md.AccountingToken[20] = 7;
-    Put(md.ApplIdentityData, "");
-    md.PutApplType = 6;
-    Put(md.PutApplName, "amqsput");
-    std::memcpy(md.PutDate, "20240611", 8);
-    std::memcpy(md.PutTime, "12345678", 8);
-    Put(md.ApplOriginData, "");
-    return md;
-}
-
 const std::string kSampleMd =
     "\n"
     "MQMD  (size: 364) ->\n"
@@ -115,10 +83,35 @@ const std::string kSampleMd =
 
 TEST(StructPrint, MqmdPrintsEveryVersionOneFieldWithNamesInEitherArgumentOrder)
 {
-    ZEM_MQMD md = SampleMd();
+    ZEM_MQMD md{};
+    std::memcpy(md.StrucId, "MD  ", 4);
+    md.Version = 2;
+    md.MsgType = 8;
+    md.Expiry = -1;
+    md.Feedback = 256;
+    md.Encoding = 546;
+    md.CodedCharSetId = 1208;
+    std::memcpy(md.Format, "MQSTR   ", 8);
+    md.Priority = 5;
+    md.Persistence = 1;
+    // A MsgId whose first 8 bytes are zero prints as if it were all zero.
+    std::memcpy(md.MsgId + 8, "0123456789ABCDEF", 16);
+    std::memcpy(md.CorrelId, "AMQ QM1 ", 8);
+    for (int i = 0; i < 16; ++i)
+        md.CorrelId[8 + i] = static_cast<unsigned char>(i + 1);
+    md.BackoutCount = 2;
+    Put(md.ReplyToQ, "REPLY.Q");
+    Put(md.ReplyToQMgr, "QM1", '\0');
+    Put(md.UserIdentifier, "mqm");
+    md.AccountingToken[20] = 7;
+    Put(md.ApplIdentityData, "");
+    md.PutApplType = 6;
+    Put(md.PutApplName, "amqsput");
+    std::memcpy(md.PutDate, "20240611", 8);
+    std::memcpy(md.PutTime, "12345678", 8);
+    Put(md.ApplOriginData, "");
     EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQMD(&md, stream); }), Comparable(kSampleMd));
     EXPECT_EQ(Printed([&](FILE *stream) { return PrintMQMDFile(stream, &md); }), Comparable(kSampleMd));
-
 }
 
 TEST(StructPrint, ObjectDescriptorAndPutAndGetOptionsPrintTheirNamesAtTheNativeOffsets)
