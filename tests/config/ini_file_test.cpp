@@ -63,13 +63,13 @@ struct Step {
 struct Script {
     const char *what;
     std::string text;
-    const char *keyDelims;
-    const char *valueDelims;
     std::vector<Step> steps;
+    const char *keyDelims = "\n=";
+    const char *valueDelims = " \n\t";
 };
 
 const Script kScripts[] = {
-    {"workgroup file", kGroups, "\n=", " \n\t",
+    {"workgroup file", kGroups,
      {{'v', "Group::PROD", 1, "G1"}, {'v', "G1::Service", 1, "7001"},
       // "Spaced " fits the mask; its value ends at the blank after '='.
       {'v', "Spaced", 1, ""},
@@ -85,43 +85,34 @@ const Script kScripts[] = {
       {'k', "", 0, " extra|Lone"}, {'k', "", 0, "Other|V"}, {'k', "", 0, "Spaced |"}, {'k', "", 0, " QM1|Last="},
       {'k', "", 0, "<none>"}, {'k', "", 1, "Group::PROD|G1"}}},
     // Without the newline among the key delimiters the value starts on the following line.
-    {"newline not a key delimiter", "Alone\nnext value\"\n", " \"", "\"", {{'v', "Alone", 1, "value"}}},
-    {"star walks in file order", "A=1\n# note\nB=2\n\nC=3\n", "\n=", " \n\t",
+    {"newline not a key delimiter", "Alone\nnext value\"\n", {{'v', "Alone", 1, "value"}}, " \"", "\""},
+    {"star walks in file order", "A=1\n# note\nB=2\n\nC=3\n",
      {{'v', "*", 1, "1"}, {'v', "*", 0, "2"}, {'v', "*", 0, "3"}, {'v', "*", 0, "<none>"}}},
-    {"walk refuses a delimiter at the very end", "A=1\nB=", "\n=", " \n\t",
+    {"walk refuses a delimiter at the very end", "A=1\nB=",
      {{'k', "", 1, "A|1"}, {'k', "", 0, "<none>"}, {'v', "B", 1, ""}}},
-    {"key without a delimiter before the end", "A=1\nNoDelimiter", "=", "\n",
-     {{'v', "NoDelimiter", 1, "<none>"}, {'v', "A", 1, "1"}}},
+    {"key without a delimiter before the end", "A=1\nNoDelimiter",
+     {{'v', "NoDelimiter", 1, "<none>"}, {'v', "A", 1, "1"}}, "=", "\n"},
     // A '#' line is skipped; a '#' after key characters ends the key and the comment's
     // newline starts its value.
-    {"comments", "#only comment\nKey#trailing comment\nX=1\n#last\nY=2\n", "\n=", " \n\t",
+    {"comments", "#only comment\nKey#trailing comment\nX=1\n#last\nY=2\n",
      {{'k', "", 1, "Key|X=1"}, {'k', "", 0, "Y|2"}, {'k', "", 0, "<none>"}, {'v', "#only comment", 1, "<none>"},
       {'v', "#last", 1, "<none>"}, {'v', "*only*", 1, "<none>"}}},
-    {"comment before the '=' of a key ended by a blank", "K #x=1\n=V\n", " ", "\n",
-     {{'v', "K", 1, "#x=1"}, {'x', "K", 1, "V"}}},
-    {"'#' on a last line without newline is ordinary", "A=1\nB#C=2", "\n=", " \n\t",
-     {{'v', "B#C", 1, "2"}, {'v', "B", 1, "<none>"}}},
-    {"'#' before a newline starts a comment", "A=1\nB#C=2\n", "\n=", " \n\t",
+    {"comment before the '=' of a key ended by a blank", "K #x=1\n=V\n", {{'v', "K", 1, "#x=1"}, {'x', "K", 1, "V"}},
+     " ", "\n"},
+    {"'#' on a last line without newline is ordinary", "A=1\nB#C=2", {{'v', "B#C", 1, "2"}, {'v', "B", 1, "<none>"}}},
+    {"'#' before a newline starts a comment", "A=1\nB#C=2\n",
      {{'v', "B#C", 1, "<none>"}, {'v', "B", 1, ""}, {'k', "", 1, "A|1"}, {'k', "", 0, "<none>"}}},
-    {"Ext: either key may be the mask", "QM*=wild\nQM1X=exact\n", "\n=", " \n\t",
+    {"Ext: either key may be the mask", "QM*=wild\nQM1X=exact\n",
      {{'v', "QM1", 1, "<none>"}, {'x', "QM1", 1, "wild"}, {'x', "QM1X", 1, "wild"}, {'x', "QM1X", 0, "exact"},
       {'x', "QM1X", 0, "<none>"}, {'x', "*X", 1, "exact"}, {'x', "XQM", 1, "<none>"}}},
     // The key ends at the blank; zemGetValue starts after it, Ext after the first '='.
-    {"Ext: value after the first '='", "Name value=x\n", " \n", "\n",
-     {{'v', "Name", 1, "value=x"}, {'x', "Name", 1, "x", 12}}},
-    {"Ext: no '=' before the end", "Name value\n", " \n", "\n", {{'x', "Name", 1, "<none>"}}},
-    {"stateful lookups pass empty keys over", "\n=first\nA=2\nB=3", "\n=", "\n", {{'v', "*", 1, "A=2"}}},
-    {"reason-code keys end at blank or quote",
-     "[2035]\"MQRC_NOT_AUTHORIZED: Not authorized\"\n[2085]\"MQRC_UNKNOWN_OBJECT_NAME: Unknown object\"\n"
-     "[2087] MQRC_UNKNOWN_REMOTE_Q_MGR\"\n",
-     " \"", "\"",
-     {{'v', "[2085]", 1, "MQRC_UNKNOWN_OBJECT_NAME: Unknown object"},
-      {'v', "[2035]", 1, "MQRC_NOT_AUTHORIZED: Not authorized"}, {'v', "[2087]", 1, "MQRC_UNKNOWN_REMOTE_Q_MGR"},
-      {'v', "[2086]", 1, "<none>"}, {'v', "[203]", 1, "<none>"}}},
-    {"tabs end values", "A=x\ty\nB=p q\n", "\n=", " \n\t", {{'v', "A", 1, "x"}, {'v', "B", 1, "p"}}},
+    {"Ext: value after the first '='", "Name value=x\n", {{'v', "Name", 1, "value=x"}, {'x', "Name", 1, "x", 12}},
+     " \n", "\n"},
+    {"Ext: no '=' before the end", "Name value\n", {{'x', "Name", 1, "<none>"}}, " \n", "\n"},
+    {"stateful lookups pass empty keys over", "\n=first\nA=2\nB=3", {{'v', "*", 1, "A=2"}}, "\n=", "\n"},
+    {"tabs end values", "A=x\ty\nB=p q\n", {{'v', "A", 1, "x"}, {'v', "B", 1, "p"}}},
     // A file key fits a mask when a blank follows the characters they share.
-    {"mask against keys sharing its first characters", "Settings=0\nSe=1\nSet x=2\nSetting=3\nSe xab=4\n", "\n=",
-     " \n\t",
+    {"mask against keys sharing its first characters", "Settings=0\nSe=1\nSet x=2\nSetting=3\nSe xab=4\n",
      {{'v', "Setting", 1, "2"}, {'v', "Setting", 0, "3"}, {'v', "Set*", 1, "0"}, {'v', "Se xyz", 1, "4"},
       {'v', "Settingx", 1, "2"}, {'v', "Se", 1, "1"}, {'v', "Se x", 1, "4"}}},
 };
@@ -235,21 +226,6 @@ TEST(IniLoad, FailuresGiveTheirMessagesAndLeaveNothingOpen)
     EXPECT_EQ(zemOpenIniFile(tooLong.c_str(), "=", "\n", &ini, error, 0), 0);
     EXPECT_EQ(std::string(error), zemtest::OpeningFailed(tooLong.substr(0, 1023), ENAMETOOLONG));
     EXPECT_EQ(ini.openError, ENAMETOOLONG);
-}
-
-TEST(IniLoad, ConfigurationFolderNamesAreResolvedBelowTheInstallDirectory)
-{
-    zemtest::ConfigHome home;
-    home.write("site.ini", "Site=North\n");
-    IniFile ini{};
-    char error[ZEM_CONFIG_ERROR_SIZE] = "";
-    ASSERT_EQ(zemOpenIniFile("site.ini", "=\n", "\n", &ini, error, 1), 1) << error;
-    EXPECT_EQ(std::string(ini.path), home.configFile("site.ini"));
-    EXPECT_EQ(Lookup(ini, 'v', "Site", 1), "North");
-    zemCloseIniFile(&ini);
-
-    EXPECT_EQ(zemOpenIniFile("absent.ini", "=\n", "\n", &ini, error, 1), 0);
-    EXPECT_EQ(std::string(error), zemtest::OpeningFailed(home.configFile("absent.ini")));
 }
 
 TEST(IniLoad, LoadFileKeepsTheObjectWhenTheOpenFailsAndCloseClearsIt)

@@ -1,7 +1,7 @@
 // The name functions checked against the published constants they spell (read from the
-// library's constant header), not against a second copy of their tables: every name given
+// library's constant headers), not against a second copy of their tables: every name given
 // is a constant of that value, the rest get the documented fallback, and the count of
-// named values catches a lost row.
+// named values catches a lost row. Reason codes are named by the reason-text file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,39 +9,40 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <regex>
+#include <set>
 #include <string>
+#include <thread>
+#include <utility>
 
+#include "config_home.h"
 #include "zemapi.h"
 
 namespace {
 
 using Namer = std::function<std::string(int32_t)>;
 
-const std::multimap<std::string, int32_t> &Published()
+using Constants = std::set<std::pair<std::string, int32_t>>;
+
+// The published constants, and the suite's own ids beside them.
+const Constants &Published()
 {
-    static const std::multimap<std::string, int32_t> constants = [] {
-        std::multimap<std::string, int32_t> read;
-        std::ifstream in(std::string(ZEM_SAMPLES_DIR) + "/../src/foundation/mq_constants.h");
-        static const std::regex line(R"(^constexpr int32_t (\w+) = (-?\d+);)");
+    static const Constants constants = [] {
+        Constants read;
+        static const std::regex line(R"(^(?:constexpr int32_t|#define) (\w+)(?: = |\s+)(-?\d+)\b)");
         std::smatch match;
-        for (std::string text; std::getline(in, text);)
-            if (std::regex_search(text, match, line))
-                read.emplace(match[1], static_cast<int32_t>(std::stol(match[2])));
+        for (const char *header : {"src/foundation/mq_constants.h", "src/cmdtable/suite_ids.h", "include/zemapi.h"}) {
+            std::ifstream in(std::string(ZEM_SAMPLES_DIR) + "/../" + header);
+            for (std::string text; std::getline(in, text);)
+                if (std::regex_search(text, match, line))
+                    read.emplace(match[1], static_cast<int32_t>(std::stol(match[2])));
+        }
         return read;
     }();
     return constants;
 }
 
-bool IsConstant(const std::string &name, int32_t value)
-{
-    auto [first, last] = Published().equal_range(name);
-    for (auto it = first; it != last; ++it)
-        if (it->second == value)
-            return true;
-    return false;
-}
+bool IsConstant(const std::string &name, int32_t value) { return Published().count({name, value}) == 1; }
 
 // A buffer function: returns the caller's buffer, filled.
 Namer Buffer(char *(*function)(int32_t, char *))
@@ -123,13 +124,11 @@ TEST(ConstantNames, EveryNameIsAPublishedConstantOfItsValueAndTheRestFallBack)
     EXPECT_EQ(Buffer(PutApplType)(2), "MVS");
     EXPECT_EQ(Buffer(Feedback)(301), "RC 301");  // the IMS range has no word
 
-    const std::map<int32_t, std::string> words = {{1, "QUEUE"}, {2, "NAMELIST"}, {3, "PROCESS"}, {4, "STORAGE_CLASS"},
-                                                  {5, "QMGR"},  {6, "CHANNEL"},  {7, "AUTH_INFO"}, {8, "TOPIC"},
-                                                  {10, "CF_STRUC"}, {11, "LISTENER"}, {12, "SERVICE"}};
-    for (int32_t value = -100; value <= 1100; ++value) {
-        auto word = words.find(value);
-        EXPECT_STREQ(MapObjType(value), word == words.end() ? "UNKNOWN" : word->second.c_str()) << value;
-    }
+    // The object words, two of them spelt out.
+    ExpectPublishedNames("MapObjType", [](int32_t v) -> std::string {
+        std::string word = MapObjType(v);
+        return word == "QUEUE" ? "Q" : word == "QMGR" ? "Q_MGR" : word;
+    }, "MQOT_", 11, [](int32_t) { return "UNKNOWN"; });
 }
 
 TEST(OtherNames, LongestNameFitsTheNameBufferExactlyAndNullBuffersGiveNullOrTheConstant)
@@ -145,24 +144,33 @@ TEST(OtherNames, LongestNameFitsTheNameBufferExactlyAndNullBuffersGiveNullOrTheC
     EXPECT_EQ(MapExitId(3, nullptr), nullptr);
 }
 
-TEST(PcfNames, ParameterAndValueNamesFromTheirOwnFamiliesAndNullForWhatHasNone)
+TEST(PcfNames, ParameterAndValueNamesArePublishedConstantsOfTheirOwnFamilies)
 {
-    const struct {
-        int32_t id;
-        const char *name;
-    } parameters[] = {
-        {2016, "MQCA_Q_NAME"},          {1511, "MQIACH_CHANNEL_TYPE"},  {1, "MQIA_APPL_TYPE"},
-        {3, "MQIA_CURRENT_Q_DEPTH"},    // not the monitor flag of the same number
-        {703, "MQIAMO_AVG_Q_TIME"},     // not its 64-bit alias
-        {1536, "MQIACH_BYTES_RECEIVED"},  // not the abbreviated spelling
-        {7006, "MQBACF_CONNECTION_ID"}, {8011, "MQGACF_Q_STATISTICS_DATA"}, {3011, "MQCACF_Q_NAMES"},
-        {20910, "EXPRM_GROUP_NAME"},    {20635, "EXPRM_LOG_DEALLCT"},   {20612, "EXCA_TO_Q_LOCAL"},
-        {0, nullptr},                   {-1, nullptr},                   {99999, nullptr},
-    };
-    for (const auto &p : parameters) {
-        const char *name = PcfParamName(p.id);
-        EXPECT_STREQ(name, p.name) << p.id;
+    // Every parameter name spells a published constant of its id, in a parameter family,
+    // and none is lost.
+    static const std::set<std::string> families = {"MQCA",   "MQIA",   "MQCACF", "MQIACF", "MQCACH",
+                                                   "MQIACH", "MQBACF", "MQGACF", "MQIAMO", "MQCAMO",
+                                                   "MQIAMO64", "EXPRM", "EXCA", "EXIA"};
+    int named = 0;
+    for (int32_t id = -100; id < 30000; ++id) {
+        const char *name = PcfParamName(id);
+        if (!name)
+            continue;
+        ++named;
+        EXPECT_TRUE(IsConstant(name, id)) << id << " " << name;
+        EXPECT_EQ(families.count(std::string(name, std::strcspn(name, "_"))), 1u) << id << " " << name;
     }
+    EXPECT_EQ(named, 1499);
+    // Where several constants share an id, the parameter's own spelling is chosen.
+    const std::pair<int32_t, const char *> chosen[] = {
+        {3, "MQIA_CURRENT_Q_DEPTH"},      // not the monitor flag of the same number
+        {703, "MQIAMO_AVG_Q_TIME"},       // not its 64-bit alias
+        {1536, "MQIACH_BYTES_RECEIVED"},  // not the abbreviated spelling
+        {20635, "EXPRM_LOG_DEALLCT"},
+    };
+    for (const auto &[id, name] : chosen)
+        EXPECT_STREQ(PcfParamName(id), name) << id;
+
     const struct {
         int32_t id, value;
         const char *name;
@@ -174,19 +182,58 @@ TEST(PcfNames, ParameterAndValueNamesFromTheirOwnFamiliesAndNullForWhatHasNone)
     };
     for (const auto &v : values)
         EXPECT_STREQ(PcfValueName(v.id, v.value), v.name) << v.id << " " << v.value;
+}
 
-    // Every parameter name belongs to a parameter family: no value name leaks in.
-    for (int32_t id = -100; id < 30000; ++id) {
-        const char *name = PcfParamName(id);
-        if (!name)
-            continue;
-        std::string family(name, std::strcspn(name, "_"));
-        EXPECT_TRUE(family == "MQCA" || family == "MQIA" || family == "MQCACF" || family == "MQIACF" ||
-                    family == "MQCACH" || family == "MQIACH" || family == "MQBACF" || family == "MQGACF" ||
-                    family == "MQIAMO" || family == "MQCAMO" || family == "MQIAMO64" || family == "EXPRM" ||
-                    family == "EXCA" || family == "EXIA")
-            << id << " " << name;
+const char *const kReasonTexts = "[2035]\"MQRC_NOT_AUTHORIZED: The user is not authorized\"\n"
+                                 "[2085]\"MQRC_UNKNOWN_OBJECT_NAME: Unknown object name\"\n"
+                                 "[2009]\":::MQRC_CONNECTION_BROKEN:Connection broken\"\n"
+                                 "[2033] MQRC_NO_MSG_AVAILABLE: No message\"\n"
+                                 "[-1]\"NEGATIVE: a negative code\"\n"
+                                 "[3000]\"\"\n"
+                                 "[3001]\":::\"\n"
+                                 "[3002]\"NOCOLON\"\n";
+
+TEST(ReasonText, GivesTheNameBeforeTheFirstColonOrTheFallback)
+{
+    zemtest::ConfigHome home;
+    home.write("zemrc.ini", kReasonTexts);
+    const std::pair<int32_t, const char *> cases[] = {
+        {2035, "MQRC_NOT_AUTHORIZED"}, {2085, "MQRC_UNKNOWN_OBJECT_NAME"},
+        // Leading colons are skipped; a blank may separate the code from the text.
+        {2009, "MQRC_CONNECTION_BROKEN"}, {2033, "MQRC_NO_MSG_AVAILABLE"},
+        {-1, "NEGATIVE"}, {3002, "NOCOLON"},
+        // Empty or colon-only texts give null.
+        {3000, nullptr}, {3001, nullptr},
+        {2036, "unknown reason code"}, {203, "unknown reason code"}, {0, "unknown reason code"},
+    };
+    for (const auto &[code, name] : cases) {
+        const char *text = GetRcText(code);
+        EXPECT_EQ(text ? std::string(text) : "<null>", name ? name : "<null>") << code;
     }
+}
+
+TEST(ReasonText, FileIsReadAfreshEveryCallIntoATextOfTheCallingThread)
+{
+    zemtest::ConfigHome home;
+    EXPECT_STREQ(GetRcText(2035), "unknown reason code");
+    home.write("zemrc.ini", "[2035]\"FIRST: x\"\n");
+    EXPECT_STREQ(GetRcText(2035), "FIRST");
+    home.write("zemrc.ini", "[2035]\"SECOND: x\"\n");
+    EXPECT_STREQ(GetRcText(2035), "SECOND");
+    home.write("zemrc.ini", "");
+    EXPECT_STREQ(GetRcText(2035), "unknown reason code");
+    // Overlong texts are cut to the text buffer.
+    home.write("zemrc.ini", "[2035]\"" + std::string(5000, 'L') + "\"\n");
+    EXPECT_EQ(std::string(GetRcText(2035)), std::string(1999, 'L'));
+
+    // The text stays valid and belongs to the calling thread.
+    home.write("zemrc.ini", kReasonTexts);
+    const char *mine = GetRcText(2035);
+    std::string theirs;
+    std::thread other([&theirs] { theirs = GetRcText(2085); });
+    other.join();
+    EXPECT_EQ(theirs, "MQRC_UNKNOWN_OBJECT_NAME");
+    EXPECT_STREQ(mine, "MQRC_NOT_AUTHORIZED");
 }
 
 }  // namespace

@@ -36,6 +36,14 @@ std::string PrintedAttr(const std::string &bytes, int expected = 1)
     return out;
 }
 
+std::size_t Occurrences(const std::string &text, const std::string &piece)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++count;
+    return count;
+}
+
 // The inner group 8001 ends before its outer group does: the member after it stays in 8000.
 TEST(PrintPcfMessage, ListsEveryStructureTypeAndNestedGroups)
 {
@@ -232,10 +240,7 @@ TEST(PrintPcfAttr, ZeroLengthListEntriesAreListedNoFurtherThanTheListingHolderRe
     // A peer's lists with StringLength 0 and a Count of two billion fit 24 bytes; listing
     // every entry would print for hours.
     std::string listing = PrintedAttr(PcfBytes().Words({6, 24, 3011, 0, 2000000000, 0}).bytes());
-    size_t entries = 0;
-    for (size_t at = listing.find(" - \"\"\n"); at != std::string::npos; at = listing.find(" - \"\"\n", at + 1))
-        ++entries;
-    EXPECT_EQ(entries, 32000u);
+    EXPECT_EQ(Occurrences(listing, " - \"\"\n"), 32000u);
     EXPECT_NE(listing.find("\t(32000) - \"\"\n};\n"), std::string::npos);
     // Zero-length byte entries have nothing to show: the list is empty.
     EXPECT_EQ(PrintedAttr(PcfBytes().Words({997, 24, 7001, 0, 2000000000, 0}).bytes()),
@@ -251,11 +256,7 @@ TEST(PrintPcfAttr, DeeplyNestedGroupsPrintWithoutRecursion)
         bytes.Cfgr(i, 1);
     bytes.Cfin(kDepth, 7);
     const std::string out = PrintedAttr(bytes.bytes());
-    std::size_t groups = 0;
-    for (std::size_t at = out.find("PCF Group (MQCFGR)"); at != std::string::npos;
-         at = out.find("PCF Group (MQCFGR)", at + 1))
-        ++groups;
-    EXPECT_EQ(groups, static_cast<std::size_t>(kDepth));
+    EXPECT_EQ(Occurrences(out, "PCF Group (MQCFGR)"), static_cast<std::size_t>(kDepth));
     const std::string tail = "->Type(3), StrucLength(16), Parameter (5000), Value(7)\n";
     EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
 }
@@ -278,20 +279,19 @@ TEST(PrintPcfExt, PrintsFieldsAndAtMostTwelveAuthorCharacters)
 TEST(DumpHexMessage, FullLinesCarryCharactersAndTheLastPartialLineDoesNot)
 {
     const std::string bytes = std::string("ABC \x09\x80~xyz", 10) + "0123456789";
-    int result = -1;
-    const std::string out = CaptureStdout([&] { result = DumpHexMessage(bytes.data(), 20); });
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(MaskClocks(out),
-              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=20...\n"
-              "00000000 41 42 43 20 09 80 7E 78 79 7A 30 31 32 33 34 35 ABC...~xyz012345\n"
-              "00000010 36 37 38 39 ");
-    EXPECT_EQ(MaskClocks(CaptureStdout([&] { DumpHexMessage(bytes.data(), 16); })),
-              "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=16...\n"
-              "00000000 41 42 43 20 09 80 7E 78 79 7A 30 31 32 33 34 35 ABC...~xyz012345\n");
+    const std::string heading = "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=";
+    const std::string fullLine = "00000000 41 42 43 20 09 80 7E 78 79 7A 30 31 32 33 34 35 ABC...~xyz012345\n";
     // An empty or negative length prints only the heading.
-    for (int32_t length : {0, -5}) {
-        EXPECT_EQ(MaskClocks(CaptureStdout([&] { DumpHexMessage("abc", length); })),
-                  "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=" + std::to_string(length) + "...\n");
+    const std::pair<int32_t, std::string> cases[] = {
+        {20, heading + "20...\n" + fullLine + "00000010 36 37 38 39 "},
+        {16, heading + "16...\n" + fullLine},
+        {0, heading + "0...\n"},
+        {-5, heading + "-5...\n"},
+    };
+    for (const auto &[length, expected] : cases) {
+        int result = -1;
+        EXPECT_EQ(MaskClocks(CaptureStdout([&] { result = DumpHexMessage(bytes.data(), length); })), expected);
+        EXPECT_EQ(result, 0);
     }
 }
 
@@ -316,10 +316,9 @@ TEST(DumpPcfMessage, ShortMessageReportsItsLengthAndStillDumps)
     pcf = Indexed(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 0).bytes());
     out = CaptureStdout([&] { DumpPcfMessage(pcf.get()); });
     char address[64];
-    std::snprintf(address, sizeof address, "pMsg %lx hex", reinterpret_cast<unsigned long>(pcf->PcfMsg.pData));
-    EXPECT_NE(out.find(address), std::string::npos) << out;
-    std::snprintf(address, sizeof address, "pBuf %lx hex", reinterpret_cast<unsigned long>(pcf->PcfMsg.pData));
-    EXPECT_NE(out.find(address), std::string::npos) << out;
+    std::snprintf(address, sizeof address, "%lx hex", reinterpret_cast<unsigned long>(pcf->PcfMsg.pData));
+    EXPECT_EQ(Occurrences(out, std::string("pMsg ") + address) + Occurrences(out, std::string("pBuf ") + address), 2u)
+        << out;
 }
 
 }  // namespace

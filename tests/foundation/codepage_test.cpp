@@ -51,11 +51,7 @@ TEST(TextConvert, EverySevenBitCodeSurvivesARoundTrip)
     Bytes all;
     for (int code = 0; code < 128; ++code)
         all.push_back(static_cast<unsigned char>(code));
-    Bytes ebcdic = Convert(all, ZEM_TO_EBCDIC);
-    for (std::size_t i = 0; i < ebcdic.size(); ++i)
-        for (std::size_t j = i + 1; j < ebcdic.size(); ++j)
-            ASSERT_NE(ebcdic[i], ebcdic[j]) << "codes " << i << " and " << j << " collide";
-    EXPECT_EQ(Convert(ebcdic, ZEM_TO_ASCII), all);
+    EXPECT_EQ(Convert(Convert(all, ZEM_TO_EBCDIC), ZEM_TO_ASCII), all);
 }
 
 std::string InvalidArgumentText(const void *src, const void *dst, int count)
@@ -105,11 +101,10 @@ TEST(EbcdicCharSet, FirstDecidingByteJudgesTheText)
 
 TEST(EbcdicCodePage, ListedCcsidsOnly)
 {
-    for (int32_t ccsid : {37, 285, 500, 870, 273, 277, 278, 280, 282, 284, 297, 420, 423, 424, 838, 871, 875, 880,
-                          905, 1025, 1026})
-        EXPECT_EQ(IsEbcdicCodePage(ccsid), 1) << ccsid;
-    for (int32_t ccsid : {1047, 850, 1208, 819, 437, 0, -37, 36, 38, 1027})
-        EXPECT_EQ(IsEbcdicCodePage(ccsid), 0) << ccsid;
+    const std::pair<int32_t, int> rows[] = {{37, 1},   {500, 1}, {1026, 1}, {1047, 0}, {850, 0},
+                                            {1208, 0}, {0, 0},   {-37, 0},  {36, 0},   {38, 0}};
+    for (const auto &[ccsid, ebcdic] : rows)
+        EXPECT_EQ(IsEbcdicCodePage(ccsid), ebcdic) << ccsid;
 }
 
 }  // namespace

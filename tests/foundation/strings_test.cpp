@@ -75,7 +75,7 @@ std::string ToBytes(const std::string &digits, void (*convert)(const char *, voi
     return std::string(reinterpret_cast<char *>(bytes), N);
 }
 
-TEST(HexText, BytesBecomeUpperCaseDigitPairsAndPairsOfEitherCaseBytesAgain)
+TEST(HexText, BytesAndDigitPairsConvertBothWaysAndNullBuffersAreRefused)
 {
     unsigned char id[32];
     for (int i = 0; i < 32; ++i)
@@ -95,19 +95,17 @@ TEST(HexText, BytesBecomeUpperCaseDigitPairsAndPairsOfEitherCaseBytesAgain)
     std::string pairs = "4  4G1-1+Fzz  x00x\t9";
     EXPECT_EQ(ToBytes<24>(pairs + std::string(48 - pairs.size(), 'F'), ConvertText48ToByte24),
               std::string("\x04\x04\x00\x00\x00\x00\x00\x00\x00\x09", 10) + std::string(14, '\xFF'));
-}
 
-TEST(HexText, NullBuffersAreRefused)
-{
-    char text[49] = "untouched";
-    EXPECT_EQ(ConvertByte24ToText48(nullptr, text), 0);
-    EXPECT_STREQ(text, "untouched");
-    unsigned char bytes[32] = {0};
-    EXPECT_EQ(ConvertByte32ToText64(bytes, nullptr), 0);
-    ConvertText48ToByte24(nullptr, bytes);
-    ConvertText64ToByte32(nullptr, bytes);
-    ConvertText48ToByte24(text, nullptr);
-    EXPECT_EQ(bytes[0], 0);
+    // Null buffers are refused.
+    char untouched[49] = "untouched";
+    EXPECT_EQ(ConvertByte24ToText48(nullptr, untouched), 0);
+    EXPECT_STREQ(untouched, "untouched");
+    unsigned char zeros[32] = {0};
+    EXPECT_EQ(ConvertByte32ToText64(zeros, nullptr), 0);
+    ConvertText48ToByte24(nullptr, zeros);
+    ConvertText64ToByte32(nullptr, zeros);
+    ConvertText48ToByte24(untouched, nullptr);
+    EXPECT_EQ(zeros[0], 0);
 }
 
 }  // namespace
