@@ -7,7 +7,6 @@
 
 #include "capture.h"
 #include "pcf_builders.h"
-#include "scoped_env.h"
 #include "zemapi.h"
 
 namespace {
@@ -63,18 +62,20 @@ TEST(DebugDeathTest, FalseConditionWithoutContinueFlagFlushesTheEntryThenAborts)
 TEST(LogFile, EntriesAreAppendedAfterExistingTextAndAFailedSwitchKeepsTheCurrentFile)
 {
     zemtest::TempDir dir;
-    zemtest::ScopedStdout restore;
     std::string first = dir.write("first.log", "earlier text\n"), second = dir.file("second.log");
-    ASSERT_EQ(ZemApiSetLogFile(first.c_str()), stdout);
-    LOGMSG("one", 1);
-    std::printf("plain line\n");
-    ASSERT_EQ(ZemApiSetLogFile(second.c_str()), stdout);
-    LOGMSG("two", 1);
-    EXPECT_EQ(ZemApiSetLogFile(dir.file("missing/x.log").c_str()), nullptr);
-    EXPECT_EQ(ZemApiSetLogFile(dir.path().c_str()), nullptr);
-    EXPECT_EQ(ZemApiSetLogFile(nullptr), nullptr);
-    LOGMSG("kept", 1);
-    std::fflush(stdout);
+    // Standard output goes back where it was when the capture ends.
+    EXPECT_EQ(zemtest::CaptureStdout([&] {
+                  ASSERT_EQ(ZemApiSetLogFile(first.c_str()), stdout);
+                  LOGMSG("one", 1);
+                  std::printf("plain line\n");
+                  ASSERT_EQ(ZemApiSetLogFile(second.c_str()), stdout);
+                  LOGMSG("two", 1);
+                  EXPECT_EQ(ZemApiSetLogFile(dir.file("missing/x.log").c_str()), nullptr);
+                  EXPECT_EQ(ZemApiSetLogFile(dir.path().c_str()), nullptr);
+                  EXPECT_EQ(ZemApiSetLogFile(nullptr), nullptr);
+                  LOGMSG("kept", 1);
+              }),
+              "");
     EXPECT_EQ(MaskClocks(zemtest::ReadFile(first)), "earlier text\n" + kEntry + "one\nplain line\n");
     EXPECT_EQ(MaskClocks(zemtest::ReadFile(second)), kEntry + "two\n" + kEntry + "kept\n");
 }

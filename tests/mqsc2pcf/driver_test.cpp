@@ -48,7 +48,7 @@ PcfPtr Command(int32_t command, int32_t room = 4096)
 
 const std::string kQueueReply = "CSQM401I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)";
 
-std::string Sample(const std::string &name) { return zemtest::ReadFile(zemtest::SamplePath("mqsc/" + name)); }
+std::string Sample(const std::string &name) { return zemtest::ReadFile(ZEM_SAMPLES_DIR "/mqsc/" + name); }
 
 PcfBytes Response(int32_t command, int32_t count, int32_t compCode = 0, int32_t reason = 0)
 {

@@ -20,25 +20,24 @@ std::string CaptureFd(FILE *stream, int fd, const std::function<void()> &fn)
     int tmp = mkstemp(name);
     if (tmp < 0)
         throw std::runtime_error("mkstemp failed");
-    int saved = dup(fd);
+    // Puts the descriptor back and removes the file, also when fn throws.
+    struct Restore {
+        FILE *stream;
+        int fd, saved, tmp;
+        const char *name;
+        ~Restore()
+        {
+            std::fflush(stream);
+            dup2(saved, fd);
+            close(saved);
+            close(tmp);
+            unlink(name);
+        }
+    } restore{stream, fd, dup(fd), tmp, name};
     dup2(tmp, fd);
-    try {
-        fn();
-    } catch (...) {
-        std::fflush(stream);
-        dup2(saved, fd);
-        close(saved);
-        close(tmp);
-        unlink(name);
-        throw;
-    }
+    fn();
     std::fflush(stream);
-    dup2(saved, fd);
-    close(saved);
-    close(tmp);
-    std::string text = ReadFile(name);
-    unlink(name);
-    return text;
+    return ReadFile(name);
 }
 
 }  // namespace
@@ -81,11 +80,9 @@ std::string ReadFile(const std::string &path)
     return text.str();
 }
 
-std::string SamplePath(const std::string &relative) { return std::string(ZEM_SAMPLES_DIR) + "/" + relative; }
-
 void ExpectSampleFile(const std::string &relative, const std::string &bytes)
 {
-    const std::string path = SamplePath(relative);
+    const std::string path = ZEM_SAMPLES_DIR "/" + relative;
     if (std::getenv("ZEM_WRITE_SAMPLES")) {
         ASSERT_TRUE(TempDir::Write(path, bytes)) << path;
     }

@@ -30,9 +30,6 @@ private:
 
 std::string ReadFile(const std::string &path);
 
-// Path of a bundled sample below samples/.
-std::string SamplePath(const std::string &relative);
-
 // Expects the bundled sample to hold exactly bytes. With ZEM_WRITE_SAMPLES set in the
 // environment it is written from them first: the way to regenerate the samples after a
 // change of their builders (then review the diff).

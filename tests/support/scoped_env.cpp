@@ -39,17 +39,4 @@ ScopedCwd::~ScopedCwd()
     close(saved_);
 }
 
-ScopedStdout::ScopedStdout()
-{
-    std::fflush(stdout);
-    saved_ = dup(fileno(stdout));
-}
-
-ScopedStdout::~ScopedStdout()
-{
-    std::fflush(stdout);
-    dup2(saved_, fileno(stdout));
-    close(saved_);
-}
-
 }  // namespace zemtest

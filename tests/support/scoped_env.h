@@ -1,5 +1,5 @@
-// Process state a test changes and must give back: environment variables, the working
-// directory and the binding of standard output.
+// Process state a test changes and must give back: environment variables and the working
+// directory.
 #pragma once
 #include <optional>
 #include <string>
@@ -25,17 +25,6 @@ public:
     ~ScopedCwd();
     ScopedCwd(const ScopedCwd &) = delete;
     ScopedCwd &operator=(const ScopedCwd &) = delete;
-private:
-    int saved_;
-};
-
-// Puts standard output's descriptor back where it was at construction.
-class ScopedStdout {
-public:
-    ScopedStdout();
-    ~ScopedStdout();
-    ScopedStdout(const ScopedStdout &) = delete;
-    ScopedStdout &operator=(const ScopedStdout &) = delete;
 private:
     int saved_;
 };

@@ -55,14 +55,6 @@ std::string RunStep(const zemtest::TempDir &work, const std::string &dir, const 
     return std::to_string(status) + "\n" + Render(work.file("out"), '>', dir) + Render(work.file("err"), '!', dir);
 }
 
-std::string Diff(const zemtest::TempDir &work, const std::string &expected, const std::string &actual)
-{
-    zemtest::TempDir::Write(work.file("expected"), expected);
-    zemtest::TempDir::Write(work.file("actual"), actual);
-    std::system(("cd " + work.path() + " && diff -u --label expected --label actual expected actual >diff").c_str());
-    return zemtest::ReadFile(work.file("diff"));
-}
-
 TEST(ZemCases, EveryStepPrintsAndExitsAsWritten)
 {
     ASSERT_EQ(setenv("ZEM_TOOL", ZEM_TOOL, 1), 0);
@@ -72,7 +64,6 @@ TEST(ZemCases, EveryStepPrintsAndExitsAsWritten)
     std::istringstream in(zemtest::ReadFile(kCases));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    ASSERT_FALSE(lines.empty()) << kCases;
 
     static const std::regex stepLine("([0-9]*)\\$ (.*)"), blankEnd("[ \t]\n");
     auto starts = [](const std::string &line, const char *prefix) { return line.rfind(prefix, 0) == 0; };
@@ -95,8 +86,9 @@ TEST(ZemCases, EveryStepPrintsAndExitsAsWritten)
                          actual.substr(statusEnd);
             // Editors drop blanks that end a line, so the case file must not hold any.
             EXPECT_FALSE(std::regex_search(actual, blankEnd)) << kCases << ":" << number << ": pipe through cat -A";
-            if (!rewrite && actual != expected)
-                ADD_FAILURE_AT(kCases.c_str(), number) << name << "\n" << line << "\n" << Diff(work, expected, actual);
+            if (!rewrite) {
+                EXPECT_EQ(expected, actual) << kCases << ":" << number << ": " << name << "\n" << line;
+            }
             continue;
         }
         rewritten += line + "\n";
