@@ -196,23 +196,17 @@ std::optional<EntryList> EntriesIn(const Shape &shape, const Structure &structur
 }
 
 // String lists hand out NUL-terminated texts; byte-string lists raw bytes.
-struct EntryListShape {
-    const Shape &shape;
-    bool terminated;
-};
+constexpr const Shape &kStringList = ShapeFor(ZEM_MQCFT_STRING_LIST);
+constexpr const Shape &kByteStringList = ShapeFor(ZEM_EXCFT_BYTE_STRING_LIST);
 
-constexpr EntryListShape kStringList{ShapeFor(ZEM_MQCFT_STRING_LIST), true};
-constexpr EntryListShape kByteStringList{ShapeFor(ZEM_EXCFT_BYTE_STRING_LIST), false};
-
-std::optional<EntryList> EntriesOf(const EntryListShape &list, MESSAGE *attr)
+std::optional<EntryList> EntriesOf(const Shape &shape, MESSAGE *attr)
 {
-    auto structure = CheckedStructure(attr, list.shape.type);
-    return structure ? EntriesIn(list.shape, *structure) : std::nullopt;
+    auto structure = CheckedStructure(attr, shape.type);
+    return structure ? EntriesIn(shape, *structure) : std::nullopt;
 }
 
-int CreateEntries(const EntryListShape &list, MESSAGE *attr, int32_t parameter, int32_t count, int32_t length)
+int CreateEntries(const Shape &shape, MESSAGE *attr, int32_t parameter, int32_t count, int32_t length)
 {
-    const Shape &shape = list.shape;
     if (count < 0 || length < 0)
         return 0;
     auto structure = NewStructure(attr, shape.type,
@@ -225,28 +219,28 @@ int CreateEntries(const EntryListShape &list, MESSAGE *attr, int32_t parameter, 
 }
 
 // Copies the smaller of max and StringLength bytes; a string list adds a NUL after them.
-int GetEntry(const EntryListShape &shape, MESSAGE *attr, int32_t index, void *buffer, int32_t max)
+int GetEntry(const Shape &shape, MESSAGE *attr, int32_t index, void *buffer, int32_t max)
 {
     auto list = EntriesOf(shape, attr);
     if (!list || !buffer || max < 0 || index < 0 || index >= list->count())
         return 0;
     const int32_t count = std::min(max, list->entryLength());
     std::memcpy(buffer, list->entry(index), static_cast<std::size_t>(count));
-    if (shape.terminated)
+    if (shape.content == Content::kText)
         static_cast<char *>(buffer)[count] = '\0';
     return 1;
 }
 
 // Writes `length` bytes (cut to StringLength) at the start of the entry and fills the
 // rest of it; a negative index appends.
-int SetEntry(const EntryListShape &shape, MESSAGE *attr, int32_t index, const void *value, int64_t length, char fill)
+int SetEntry(const Shape &shape, MESSAGE *attr, int32_t index, const void *value, int64_t length, char fill)
 {
     auto current = EntriesOf(shape, attr);
     if (!current || length < 0 || (!value && length > 0))
         return 0;
     const int32_t at = index < 0 ? current->count() : index;
     auto fetch = [&shape](MESSAGE *grown) { return EntriesOf(shape, grown); };
-    auto list = GrowToHold<EntryList>(attr, shape.shape, at, fetch);
+    auto list = GrowToHold<EntryList>(attr, shape, at, fetch);
     if (!list)
         return 0;
     const auto count = static_cast<std::size_t>(std::min<int64_t>(length, list->entryLength()));
@@ -322,7 +316,7 @@ ZEMAPI(int) CreatePcfStrListAttr(MESSAGE *attr, int32_t parameter, int32_t count
 {
     return CreateEntries(kStringList, attr, parameter, count, length);
 }
-ZEMAPI(int) SizePcfStrListAttr(MESSAGE *attr, int32_t count) { return ResizeList(attr, kStringList.shape, count); }
+ZEMAPI(int) SizePcfStrListAttr(MESSAGE *attr, int32_t count) { return ResizeList(attr, kStringList, count); }
 ZEMAPI(int) GetPcfStrListAttrValue(MESSAGE *attr, int32_t index, char *buffer, int32_t max)
 {
     return GetEntry(kStringList, attr, index, buffer, max);

@@ -20,11 +20,12 @@ bool ReadCount(const PcfCursor &structure, int64_t offset, int64_t &count)
     return true;
 }
 
-}  // namespace
-
-bool ContentsFit(const Shape &shape, const PcfCursor &structure, bool exact)
+// The validity rules ask for exact lengths, the walks for contents that fit: one
+// template keeps both inline on their hot paths.
+template <bool exact> bool FitsShape(const Shape &shape, const PcfCursor &structure)
 {
     const int64_t length = structure.length();
+    auto fills = [length](int64_t needed) { return exact ? length == needed : length >= needed; };
     int64_t count = 0;
     int64_t valueLength = 0;
     switch (shape.layout) {
@@ -32,23 +33,23 @@ bool ContentsFit(const Shape &shape, const PcfCursor &structure, bool exact)
         return false;
     case Layout::kHeader:
     case Layout::kFixed:
-        return exact ? length == shape.fixedLength : length >= shape.fixedLength;
+        return fills(shape.fixedLength);
     case Layout::kGroup:
-        return (exact ? length == shape.fixedLength : length >= shape.fixedLength) &&
-               ReadCount(structure, shape.count, count);
+        return fills(shape.fixedLength) && ReadCount(structure, shape.count, count);
     case Layout::kValue:
         return ReadCount(structure, shape.length, valueLength) && shape.fixedLength + valueLength <= length;
     case Layout::kValueList:
-        if (!ReadCount(structure, shape.count, count))
-            return false;
-        return exact ? length == shape.fixedLength + shape.valueSize * count
-                     : shape.fixedLength + shape.valueSize * count <= length;
+        return ReadCount(structure, shape.count, count) && fills(shape.fixedLength + shape.valueSize * count);
     case Layout::kEntryList:
         return ReadCount(structure, shape.count, count) && ReadCount(structure, shape.length, valueLength) &&
                shape.fixedLength + count * valueLength <= length;
     }
     return false;
 }
+
+}  // namespace
+
+bool ContentsFit(const Shape &shape, const PcfCursor &structure) { return FitsShape<false>(shape, structure); }
 
 bool ReadStructHead(const PcfCursor &data, int64_t offset, StructHead &head)
 {
@@ -67,7 +68,7 @@ bool IsStructureValid(const PcfCursor &structure, int64_t expected)
         return false;
     if (shape->layout != Layout::kGroup && head.strucLength != expected)
         return false;
-    return ContentsFit(*shape, structure.Window(0, head.strucLength), true);
+    return FitsShape<true>(*shape, structure.Window(0, head.strucLength));
 }
 
 }  // namespace zem

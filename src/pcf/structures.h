@@ -147,10 +147,9 @@ struct StructHead {
 bool ReadStructHead(const PcfCursor &data, int64_t offset, StructHead &head);
 
 // True when the count and length words of `structure` (a window of its StrucLength
-// bytes) are not negative and describe contents that lie inside it. With `exact`, fixed
-// structures and value lists must fill it exactly, as the validity rules ask; without,
-// it may be longer.
-bool ContentsFit(const Shape &shape, const PcfCursor &structure, bool exact);
+// bytes) are not negative and describe contents that lie inside it; the validity rules
+// ask besides that fixed structures and value lists fill it exactly.
+bool ContentsFit(const Shape &shape, const PcfCursor &structure);
 
 // The validity rules of IsPcfAttrValid for the structure at the start of `structure`
 // (the bytes that may be read), which its envelope says is `expected` bytes long. Length,

@@ -74,7 +74,7 @@ void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
         // The count and length words of what is converted describe contents within the
         // structure, so that a converter never has to guess.
         const Shape *shape = ShapeOf(head.type);
-        if (shape && head.type != ZEM_MQCFT_STRING_FILTER && !ContentsFit(*shape, window, false))
+        if (shape && head.type != ZEM_MQCFT_STRING_FILTER && !ContentsFit(*shape, window))
             return stop(ZEM_P2M_BAD_STRUCTURE, structureNumber);
         // Every MQCFH type reads as the command's header.
         const int32_t type = IsHeaderType(head.type) ? ZEM_MQCFT_COMMAND : head.type;
