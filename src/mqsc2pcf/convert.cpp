@@ -380,7 +380,7 @@ bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *tex
         if (value != nullptr)
             numbers[count++] = value->id;
     }
-    int64_t strucLength = ZEM_MQCFIL_LENGTH_FIXED + 4 * static_cast<int64_t>(count);
+    int64_t strucLength = ZEM_MQCFIL_LENGTH_FIXED + int64_t{sizeof(int32_t)} * static_cast<int64_t>(count);
     if (strucLength > INT32_MAX || !pcf.Fits(strucLength))
         return false;
     pcf.Fixed(ZEM_MQCFIL{ZEM_MQCFT_INTEGER_LIST, static_cast<int32_t>(strucLength), record.id,

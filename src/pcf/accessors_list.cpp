@@ -16,13 +16,11 @@ namespace {
 
 template <class T> struct ValueListTraits;
 template <> struct ValueListTraits<int32_t> {
-    static constexpr int32_t type = ZEM_MQCFT_INTEGER_LIST;
-    static constexpr const Shape &shape = ShapeFor(type);
+    static constexpr const Shape &shape = ShapeFor(ZEM_MQCFT_INTEGER_LIST);
     static constexpr const char *format = "%" PRId32;
 };
 template <> struct ValueListTraits<int64_t> {
-    static constexpr int32_t type = ZEM_MQCFT_INTEGER64_LIST;
-    static constexpr const Shape &shape = ShapeFor(type);
+    static constexpr const Shape &shape = ShapeFor(ZEM_MQCFT_INTEGER64_LIST);
     static constexpr const char *format = "%" ZEM_PRId64;
 };
 
