@@ -58,32 +58,28 @@ private:
     char text_[kValueLimit + 1];
 };
 
-void PrintHeaderFields(MESSAGE *, const Structure &s)
+void PrintHeaderFields(MESSAGE *, const ZEM_MQCFH &h)
 {
-    const auto h = s.as<ZEM_MQCFH>();
     std::printf("->Type(%d), StrucLength(%d), Version(%d), Command(%d = %s)\n", h.Type, h.StrucLength, h.Version,
                 h.Command, PcfIdToName(h.Command));
     std::printf("->MsgSeqNum(%d), Control(%d), ParameterCount(%d)\n", h.MsgSeqNumber, h.Control, h.ParameterCount);
     std::printf("->CompCode(%d), Reason(%d)\n", h.CompCode, h.Reason);
 }
 
-void PrintIntegerFields(MESSAGE *, const Structure &s)
+void PrintIntegerFields(MESSAGE *, const ZEM_MQCFIN &f)
 {
-    const auto f = s.as<ZEM_MQCFIN>();
     std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Value(%d)\n", f.Type, f.StrucLength, f.Parameter,
                 f.Value);
 }
 
-void PrintInteger64Fields(MESSAGE *, const Structure &s)
+void PrintInteger64Fields(MESSAGE *, const ZEM_MQCFIN64 &f)
 {
-    const auto f = s.as<ZEM_MQCFIN64>();
     std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Value(%" ZEM_PRId64 ")\n", f.Type, f.StrucLength,
                 f.Parameter, f.Value);
 }
 
-void PrintStringFields(MESSAGE *attr, const Structure &s)
+void PrintStringFields(MESSAGE *attr, const ZEM_MQCFST &f)
 {
-    const auto f = s.as<ZEM_MQCFST>();
     std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d)\n", f.Type, f.StrucLength, f.Parameter,
                 f.CodedCharSetId);
     std::printf("->StringLength(%d), String(\"%s\")\n", f.StringLength, ValueText(attr, GetPcfStrAttrValue).c_str());
@@ -95,29 +91,25 @@ int GetStringFilterText(MESSAGE *attr, char *text, int32_t max)
     return GetPcfStrFltrAttrValue(attr, text, max, &op);
 }
 
-void PrintStringFilterFields(MESSAGE *attr, const Structure &s)
+void PrintStringFilterFields(MESSAGE *attr, const ZEM_MQCFSF &f)
 {
-    const auto f = s.as<ZEM_MQCFSF>();
     std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d), Operator(%d)\n", f.Type, f.StrucLength,
                 f.Parameter, f.CodedCharSetId, f.Operator);
     std::printf("->FilterLength(%d), FilterValue(\"%s\")\n", f.FilterValueLength,
                 ValueText(attr, GetStringFilterText).c_str());
 }
 
-void PrintIntegerFilterFields(MESSAGE *, const Structure &s)
+void PrintIntegerFilterFields(MESSAGE *, const ZEM_MQCFIF &f)
 {
-    const auto f = s.as<ZEM_MQCFIF>();
     std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Operator (%d), Filter Value(%d)\n", f.Type,
                 f.StrucLength, f.Parameter, f.Operator, f.FilterValue);
 }
 
 // Every list opens with its Count line.
-template <class Layout> Layout PrintCountLine(const Structure &s)
+template <class Layout> void PrintCountLine(const Layout &f)
 {
-    const auto f = s.as<Layout>();
     std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Count(%d)\n", f.Type, f.StrucLength, f.Parameter,
                 f.Count);
-    return f;
 }
 
 // Integer lists print every value followed by ", ", the last one too.
@@ -132,9 +124,9 @@ constexpr ValueListPrint<int64_t> kInteger64List{"->64 Bit Integer List{", "%" Z
                                                  GetPcfInt64ListAttrValue};
 
 template <class T, class Layout, const ValueListPrint<T> &list>
-void PrintValueListFields(MESSAGE *attr, const Structure &s)
+void PrintValueListFields(MESSAGE *attr, const Layout &f)
 {
-    PrintCountLine<Layout>(s);
+    PrintCountLine(f);
     std::fputs(list.opening, stdout);
     T value = 0;
     for (int32_t i = 0; list.get(attr, i, &value); ++i)
@@ -142,9 +134,9 @@ void PrintValueListFields(MESSAGE *attr, const Structure &s)
     std::fputs("};\n", stdout);
 }
 
-void PrintStringListFields(MESSAGE *attr, const Structure &s)
+void PrintStringListFields(MESSAGE *attr, const ZEM_MQCFSL &f)
 {
-    const auto f = PrintCountLine<ZEM_MQCFSL>(s);
+    PrintCountLine(f);
     std::printf("->StringLength(%d), CharSetId(%d)\n", f.StringLength, f.CodedCharSetId);
     std::fputs("->String List\n{\n", stdout);
     char text[kValueLimit + 1];
@@ -153,9 +145,9 @@ void PrintStringListFields(MESSAGE *attr, const Structure &s)
     std::fputs("};\n", stdout);
 }
 
-void PrintByteStringListFields(MESSAGE *attr, const Structure &s)
+void PrintByteStringListFields(MESSAGE *attr, const ZEM_EXCFBL &f)
 {
-    const auto f = PrintCountLine<ZEM_EXCFBL>(s);
+    PrintCountLine(f);
     std::printf("->StringLength(%d)\n", f.StringLength);
     std::fputs("->String List\n{\n", stdout);
     unsigned char bytes[kValueLimit];
@@ -169,9 +161,8 @@ void PrintByteStringListFields(MESSAGE *attr, const Structure &s)
     std::fputs("};\n", stdout);
 }
 
-void PrintByteStringFields(MESSAGE *attr, const Structure &s)
+void PrintByteStringFields(MESSAGE *attr, const ZEM_MQCFBS &f)
 {
-    const auto f = s.as<ZEM_MQCFBS>();
     std::printf("->Type(%d), StrucLength(%d), Parameter(%d)\n", f.Type, f.StrucLength, f.Parameter);
     unsigned char bytes[kValueLimit] = {};
     int32_t obtained = kValueLimit;
@@ -182,9 +173,8 @@ void PrintByteStringFields(MESSAGE *attr, const Structure &s)
 }
 
 // Types 998 and 999 share the MQCFST shape and print their value as hex pairs.
-void PrintEmbeddedFields(MESSAGE *attr, const Structure &s)
+void PrintEmbeddedFields(MESSAGE *attr, const ZEM_MQCFST &f)
 {
-    const auto f = s.as<ZEM_MQCFST>();
     std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d)\n", f.Type, f.StrucLength, f.Parameter,
                 f.CodedCharSetId);
     std::printf("->StringLength(%d)", f.StringLength);
@@ -199,11 +189,20 @@ void PrintEmbeddedFields(MESSAGE *attr, const Structure &s)
     std::fputs("\")\n", stdout);
 }
 
-void PrintGroupFields(MESSAGE *, const Structure &s)
+void PrintGroupFields(MESSAGE *, const ZEM_MQCFGR &f)
 {
-    const auto f = s.as<ZEM_MQCFGR>();
     std::printf("->Type(%d), StrucLength(%d), Parameter(%d), ParameterCount(%d)\n", f.Type, f.StrucLength,
                 f.Parameter, f.ParameterCount);
+}
+
+// The fields of a structure, read through the C layout that its printer takes.
+template <class Print> struct LayoutOf;
+template <class Layout> struct LayoutOf<void (*)(MESSAGE *, const Layout &)> {
+    using type = Layout;
+};
+template <auto print> void Fields(MESSAGE *attr, const Structure &s)
+{
+    print(attr, s.as<typename LayoutOf<decltype(print)>::type>());
 }
 
 struct PrintRule {
@@ -212,21 +211,23 @@ struct PrintRule {
     void (*fields)(MESSAGE *attr, const Structure &structure);
 };
 
-constexpr PrintRule kHeaderRule{0, "PCF Header (MQCFH):\n", PrintHeaderFields};
+constexpr PrintRule kHeaderRule{0, "PCF Header (MQCFH):\n", Fields<PrintHeaderFields>};
 constexpr PrintRule kPrintRules[] = {
-    {ZEM_MQCFT_INTEGER, "PCF Integer (MQCFIN):\n", PrintIntegerFields},
-    {ZEM_MQCFT_STRING, "PCF String (MQCFST):\n", PrintStringFields},
-    {ZEM_MQCFT_INTEGER_LIST, "PCF Integer List (MQCFIL):\n", PrintValueListFields<int32_t, ZEM_MQCFIL, kIntegerList>},
-    {ZEM_MQCFT_STRING_LIST, "PCF String List (MQCFSL):\n", PrintStringListFields},
-    {ZEM_MQCFT_BYTE_STRING, "PCF ByteString (MQCFBS):\n", PrintByteStringFields},
-    {ZEM_MQCFT_INTEGER_FILTER, "PCF Integer Filter (MQCFIF):\n", PrintIntegerFilterFields},
-    {ZEM_MQCFT_STRING_FILTER, "PCF String Filter (MQCFSF):\n", PrintStringFilterFields},
-    {ZEM_MQCFT_GROUP, "PCF Group (MQCFGR):\n", PrintGroupFields},
-    {ZEM_MQCFT_INTEGER64, "PCF 64-Bit Integer (MQCFIN64):\n", PrintInteger64Fields},
-    {ZEM_MQCFT_INTEGER64_LIST, "PCF 64-Bit Integer List (MQCFIL64):\n", PrintValueListFields<int64_t, ZEM_MQCFIL64, kInteger64List>},
-    {ZEM_EXCFT_BYTE_STRING_LIST, "PCF ByteString List (EXCFBL):\n", PrintByteStringListFields},
-    {ZEM_EXCFT_PCF, "E-PCF PCF (MQCFST):\n", PrintEmbeddedFields},
-    {ZEM_EXCFT_BINARY, "E-PCF Binary (MQCFST):\n", PrintEmbeddedFields},
+    {ZEM_MQCFT_INTEGER, "PCF Integer (MQCFIN):\n", Fields<PrintIntegerFields>},
+    {ZEM_MQCFT_STRING, "PCF String (MQCFST):\n", Fields<PrintStringFields>},
+    {ZEM_MQCFT_INTEGER_LIST, "PCF Integer List (MQCFIL):\n",
+     Fields<PrintValueListFields<int32_t, ZEM_MQCFIL, kIntegerList>>},
+    {ZEM_MQCFT_STRING_LIST, "PCF String List (MQCFSL):\n", Fields<PrintStringListFields>},
+    {ZEM_MQCFT_BYTE_STRING, "PCF ByteString (MQCFBS):\n", Fields<PrintByteStringFields>},
+    {ZEM_MQCFT_INTEGER_FILTER, "PCF Integer Filter (MQCFIF):\n", Fields<PrintIntegerFilterFields>},
+    {ZEM_MQCFT_STRING_FILTER, "PCF String Filter (MQCFSF):\n", Fields<PrintStringFilterFields>},
+    {ZEM_MQCFT_GROUP, "PCF Group (MQCFGR):\n", Fields<PrintGroupFields>},
+    {ZEM_MQCFT_INTEGER64, "PCF 64-Bit Integer (MQCFIN64):\n", Fields<PrintInteger64Fields>},
+    {ZEM_MQCFT_INTEGER64_LIST, "PCF 64-Bit Integer List (MQCFIL64):\n",
+     Fields<PrintValueListFields<int64_t, ZEM_MQCFIL64, kInteger64List>>},
+    {ZEM_EXCFT_BYTE_STRING_LIST, "PCF ByteString List (EXCFBL):\n", Fields<PrintByteStringListFields>},
+    {ZEM_EXCFT_PCF, "E-PCF PCF (MQCFST):\n", Fields<PrintEmbeddedFields>},
+    {ZEM_EXCFT_BINARY, "E-PCF Binary (MQCFST):\n", Fields<PrintEmbeddedFields>},
 };
 
 const PrintRule *FindPrintRule(int32_t type)

@@ -68,8 +68,8 @@ int64_t ConvertStructure(PcfCursor &structure, const Shape &shape, const Convers
             }
         }
         if (valueList) {
-            int64_t values = FittingBytes(structure, shape.value, ReadLength(structure, shape.count) * shape.valueSize) /
-                             shape.valueSize;
+            int64_t wanted = ReadLength(structure, shape.count) * shape.valueSize;
+            int64_t values = FittingBytes(structure, shape.value, wanted) / shape.valueSize;
             for (int64_t i = 0; i < values; ++i) {
                 int64_t at = shape.value + i * shape.valueSize;
                 shape.valueSize == 8 ? SwapWord64(structure, at) : SwapWord(structure, at);
