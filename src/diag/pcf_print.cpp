@@ -58,31 +58,31 @@ private:
     char text_[kValueLimit + 1];
 };
 
-void PrintHeaderFields(MESSAGE *, const Structure &s)
+void PrintHeaderFields(MESSAGE *, const ZEM_MQCFH &h)
 {
-    std::printf("->Type(%d), StrucLength(%d), Version(%d), Command(%d = %s)\n", s.word(0), s.word(4), s.word(8),
-                s.word(12), PcfIdToName(s.word(12)));
-    std::printf("->MsgSeqNum(%d), Control(%d), ParameterCount(%d)\n", s.word(16), s.word(20), s.word(32));
-    std::printf("->CompCode(%d), Reason(%d)\n", s.word(24), s.word(28));
+    std::printf("->Type(%d), StrucLength(%d), Version(%d), Command(%d = %s)\n", h.Type, h.StrucLength, h.Version,
+                h.Command, PcfIdToName(h.Command));
+    std::printf("->MsgSeqNum(%d), Control(%d), ParameterCount(%d)\n", h.MsgSeqNumber, h.Control, h.ParameterCount);
+    std::printf("->CompCode(%d), Reason(%d)\n", h.CompCode, h.Reason);
 }
 
-void PrintIntegerFields(MESSAGE *, const Structure &s)
+void PrintIntegerFields(MESSAGE *, const ZEM_MQCFIN &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Value(%d)\n", s.word(0), s.word(4), s.word(8),
-                s.word(12));
+    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Value(%d)\n", f.Type, f.StrucLength, f.Parameter,
+                f.Value);
 }
 
-void PrintInteger64Fields(MESSAGE *, const Structure &s)
+void PrintInteger64Fields(MESSAGE *, const ZEM_MQCFIN64 &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Value(%" ZEM_PRId64 ")\n", s.word(0), s.word(4),
-                s.word(8), s.get<int64_t>(16));
+    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Value(%" ZEM_PRId64 ")\n", f.Type, f.StrucLength,
+                f.Parameter, f.Value);
 }
 
-void PrintStringFields(MESSAGE *attr, const Structure &s)
+void PrintStringFields(MESSAGE *attr, const ZEM_MQCFST &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d)\n", s.word(0), s.word(4), s.word(8),
-                s.word(12));
-    std::printf("->StringLength(%d), String(\"%s\")\n", s.word(16), ValueText(attr, GetPcfStrAttrValue).c_str());
+    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d)\n", f.Type, f.StrucLength, f.Parameter,
+                f.CodedCharSetId);
+    std::printf("->StringLength(%d), String(\"%s\")\n", f.StringLength, ValueText(attr, GetPcfStrAttrValue).c_str());
 }
 
 int GetStringFilterText(MESSAGE *attr, char *text, int32_t max)
@@ -91,24 +91,25 @@ int GetStringFilterText(MESSAGE *attr, char *text, int32_t max)
     return GetPcfStrFltrAttrValue(attr, text, max, &op);
 }
 
-void PrintStringFilterFields(MESSAGE *attr, const Structure &s)
+void PrintStringFilterFields(MESSAGE *attr, const ZEM_MQCFSF &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d), Operator(%d)\n", s.word(0), s.word(4),
-                s.word(8), s.word(16), s.word(12));
-    std::printf("->FilterLength(%d), FilterValue(\"%s\")\n", s.word(20),
+    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d), Operator(%d)\n", f.Type, f.StrucLength,
+                f.Parameter, f.CodedCharSetId, f.Operator);
+    std::printf("->FilterLength(%d), FilterValue(\"%s\")\n", f.FilterValueLength,
                 ValueText(attr, GetStringFilterText).c_str());
 }
 
-void PrintIntegerFilterFields(MESSAGE *, const Structure &s)
+void PrintIntegerFilterFields(MESSAGE *, const ZEM_MQCFIF &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Operator (%d), Filter Value(%d)\n", s.word(0),
-                s.word(4), s.word(8), s.word(12), s.word(16));
+    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Operator (%d), Filter Value(%d)\n", f.Type,
+                f.StrucLength, f.Parameter, f.Operator, f.FilterValue);
 }
 
-void PrintCountLine(const Structure &s, int64_t countOffset)
+// Every list opens with its Count line.
+template <class Layout> void PrintCountLine(const Layout &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Count(%d)\n", s.word(0), s.word(4), s.word(8),
-                s.word(countOffset));
+    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Count(%d)\n", f.Type, f.StrucLength, f.Parameter,
+                f.Count);
 }
 
 // Integer lists print every value followed by ", ", the last one too.
@@ -122,9 +123,10 @@ constexpr ValueListPrint<int32_t> kIntegerList{"->Integer List{", "%" PRId32 ", 
 constexpr ValueListPrint<int64_t> kInteger64List{"->64 Bit Integer List{", "%" ZEM_PRId64 ", ",
                                                  GetPcfInt64ListAttrValue};
 
-template <class T, const ValueListPrint<T> &list> void PrintValueListFields(MESSAGE *attr, const Structure &s)
+template <class T, class Layout, const ValueListPrint<T> &list>
+void PrintValueListFields(MESSAGE *attr, const Layout &f)
 {
-    PrintCountLine(s, 12);
+    PrintCountLine(f);
     std::fputs(list.opening, stdout);
     T value = 0;
     for (int32_t i = 0; list.get(attr, i, &value); ++i)
@@ -132,10 +134,10 @@ template <class T, const ValueListPrint<T> &list> void PrintValueListFields(MESS
     std::fputs("};\n", stdout);
 }
 
-void PrintStringListFields(MESSAGE *attr, const Structure &s)
+void PrintStringListFields(MESSAGE *attr, const ZEM_MQCFSL &f)
 {
-    PrintCountLine(s, 16);
-    std::printf("->StringLength(%d), CharSetId(%d)\n", s.word(20), s.word(12));
+    PrintCountLine(f);
+    std::printf("->StringLength(%d), CharSetId(%d)\n", f.StringLength, f.CodedCharSetId);
     std::fputs("->String List\n{\n", stdout);
     char text[kValueLimit + 1];
     for (int32_t i = 0; i < kMaxListedEntries && GetPcfStrListAttrValue(attr, i, text, kValueLimit); ++i)
@@ -143,54 +145,64 @@ void PrintStringListFields(MESSAGE *attr, const Structure &s)
     std::fputs("};\n", stdout);
 }
 
-void PrintByteStringListFields(MESSAGE *attr, const Structure &s)
+void PrintByteStringListFields(MESSAGE *attr, const ZEM_EXCFBL &f)
 {
-    PrintCountLine(s, 16);
-    std::printf("->StringLength(%d)\n", s.word(20));
+    PrintCountLine(f);
+    std::printf("->StringLength(%d)\n", f.StringLength);
     std::fputs("->String List\n{\n", stdout);
     unsigned char bytes[kValueLimit];
     for (int32_t i = 0; i < kMaxListedEntries && GetPcfByteStrListAttrValue(attr, i, bytes, kValueLimit); ++i) {
         char prefix[32];
         const int prefixLength = std::snprintf(prefix, sizeof prefix, "    (%d) - ", i + 1);
         const std::string blanks(static_cast<std::size_t>(prefixLength), ' ');
-        PrintFormattedHexData(bytes, std::min(s.word(20), kValueLimit), kByteListRow, "", prefix, blanks.c_str(), 0,
-                              stdout);
+        PrintFormattedHexData(bytes, std::min(f.StringLength, kValueLimit), kByteListRow, "", prefix, blanks.c_str(),
+                              0, stdout);
     }
     std::fputs("};\n", stdout);
 }
 
-void PrintByteStringFields(MESSAGE *attr, const Structure &s)
+void PrintByteStringFields(MESSAGE *attr, const ZEM_MQCFBS &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter(%d)\n", s.word(0), s.word(4), s.word(8));
+    std::printf("->Type(%d), StrucLength(%d), Parameter(%d)\n", f.Type, f.StrucLength, f.Parameter);
     unsigned char bytes[kValueLimit] = {};
     int32_t obtained = kValueLimit;
     GetPcfByteStrAttrValue(attr, bytes, &obtained);
-    const int32_t shown = std::min(s.word(12), kValueLimit);
+    const int32_t shown = std::min(f.StringLength, kValueLimit);
     std::printf("->ByteString, size(%d): ", shown);
     PrintHexFile(stdout, bytes, shown, kByteStringRow, kByteStringIndent);
 }
 
 // Types 998 and 999 share the MQCFST shape and print their value as hex pairs.
-void PrintEmbeddedFields(MESSAGE *attr, const Structure &s)
+void PrintEmbeddedFields(MESSAGE *attr, const ZEM_MQCFST &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d)\n", s.word(0), s.word(4), s.word(8),
-                s.word(12));
-    std::printf("->StringLength(%d)", s.word(16));
+    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), CharSet(%d)\n", f.Type, f.StrucLength, f.Parameter,
+                f.CodedCharSetId);
+    std::printf("->StringLength(%d)", f.StringLength);
     std::fputs(" BinaryValue(\"", stdout);
     unsigned char bytes[kValueLimit];
     int32_t obtained = kValueLimit;
     if (!GetPcfBinAttrValue(attr, bytes, &obtained))
         obtained = 0;
-    const int32_t shown = std::min(s.word(16), obtained);
+    const int32_t shown = std::min(f.StringLength, obtained);
     for (int32_t i = 0; i < shown; ++i)
         std::printf("%02X", bytes[i]);
     std::fputs("\")\n", stdout);
 }
 
-void PrintGroupFields(MESSAGE *, const Structure &s)
+void PrintGroupFields(MESSAGE *, const ZEM_MQCFGR &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), ParameterCount(%d)\n", s.word(0), s.word(4), s.word(8),
-                s.word(12));
+    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), ParameterCount(%d)\n", f.Type, f.StrucLength,
+                f.Parameter, f.ParameterCount);
+}
+
+// The fields of a structure, read through the C layout that its printer takes.
+template <class Print> struct LayoutOf;
+template <class Layout> struct LayoutOf<void (*)(MESSAGE *, const Layout &)> {
+    using type = Layout;
+};
+template <auto print> void Fields(MESSAGE *attr, const Structure &s)
+{
+    print(attr, s.as<typename LayoutOf<decltype(print)>::type>());
 }
 
 struct PrintRule {
@@ -199,21 +211,23 @@ struct PrintRule {
     void (*fields)(MESSAGE *attr, const Structure &structure);
 };
 
-constexpr PrintRule kHeaderRule{0, "PCF Header (MQCFH):\n", PrintHeaderFields};
+constexpr PrintRule kHeaderRule{0, "PCF Header (MQCFH):\n", Fields<PrintHeaderFields>};
 constexpr PrintRule kPrintRules[] = {
-    {ZEM_MQCFT_INTEGER, "PCF Integer (MQCFIN):\n", PrintIntegerFields},
-    {ZEM_MQCFT_STRING, "PCF String (MQCFST):\n", PrintStringFields},
-    {ZEM_MQCFT_INTEGER_LIST, "PCF Integer List (MQCFIL):\n", PrintValueListFields<int32_t, kIntegerList>},
-    {ZEM_MQCFT_STRING_LIST, "PCF String List (MQCFSL):\n", PrintStringListFields},
-    {ZEM_MQCFT_BYTE_STRING, "PCF ByteString (MQCFBS):\n", PrintByteStringFields},
-    {ZEM_MQCFT_INTEGER_FILTER, "PCF Integer Filter (MQCFIF):\n", PrintIntegerFilterFields},
-    {ZEM_MQCFT_STRING_FILTER, "PCF String Filter (MQCFSF):\n", PrintStringFilterFields},
-    {ZEM_MQCFT_GROUP, "PCF Group (MQCFGR):\n", PrintGroupFields},
-    {ZEM_MQCFT_INTEGER64, "PCF 64-Bit Integer (MQCFIN64):\n", PrintInteger64Fields},
-    {ZEM_MQCFT_INTEGER64_LIST, "PCF 64-Bit Integer List (MQCFIL64):\n", PrintValueListFields<int64_t, kInteger64List>},
-    {ZEM_EXCFT_BYTE_STRING_LIST, "PCF ByteString List (EXCFBL):\n", PrintByteStringListFields},
-    {ZEM_EXCFT_PCF, "E-PCF PCF (MQCFST):\n", PrintEmbeddedFields},
-    {ZEM_EXCFT_BINARY, "E-PCF Binary (MQCFST):\n", PrintEmbeddedFields},
+    {ZEM_MQCFT_INTEGER, "PCF Integer (MQCFIN):\n", Fields<PrintIntegerFields>},
+    {ZEM_MQCFT_STRING, "PCF String (MQCFST):\n", Fields<PrintStringFields>},
+    {ZEM_MQCFT_INTEGER_LIST, "PCF Integer List (MQCFIL):\n",
+     Fields<PrintValueListFields<int32_t, ZEM_MQCFIL, kIntegerList>>},
+    {ZEM_MQCFT_STRING_LIST, "PCF String List (MQCFSL):\n", Fields<PrintStringListFields>},
+    {ZEM_MQCFT_BYTE_STRING, "PCF ByteString (MQCFBS):\n", Fields<PrintByteStringFields>},
+    {ZEM_MQCFT_INTEGER_FILTER, "PCF Integer Filter (MQCFIF):\n", Fields<PrintIntegerFilterFields>},
+    {ZEM_MQCFT_STRING_FILTER, "PCF String Filter (MQCFSF):\n", Fields<PrintStringFilterFields>},
+    {ZEM_MQCFT_GROUP, "PCF Group (MQCFGR):\n", Fields<PrintGroupFields>},
+    {ZEM_MQCFT_INTEGER64, "PCF 64-Bit Integer (MQCFIN64):\n", Fields<PrintInteger64Fields>},
+    {ZEM_MQCFT_INTEGER64_LIST, "PCF 64-Bit Integer List (MQCFIL64):\n",
+     Fields<PrintValueListFields<int64_t, ZEM_MQCFIL64, kInteger64List>>},
+    {ZEM_EXCFT_BYTE_STRING_LIST, "PCF ByteString List (EXCFBL):\n", Fields<PrintByteStringListFields>},
+    {ZEM_EXCFT_PCF, "E-PCF PCF (MQCFST):\n", Fields<PrintEmbeddedFields>},
+    {ZEM_EXCFT_BINARY, "E-PCF Binary (MQCFST):\n", Fields<PrintEmbeddedFields>},
 };
 
 const PrintRule *FindPrintRule(int32_t type)
@@ -333,12 +347,12 @@ void DumpHeaderFields(const PcfCursor &message, int32_t length)
         std::fputs("PCF Message Header (MQCFH) is too short or empty!\n", stdout);
         return;
     }
-    const Structure s(message.Window(0, ZEM_MQCFH_LENGTH));
+    const auto h = Structure(message.Window(0, ZEM_MQCFH_LENGTH)).as<ZEM_MQCFH>();
     std::fputs("\nPCF Header (MQCFH):\n", stdout);
-    std::printf("->Type(%d), StrucLength(%d), Version(%d),\n->Command(%d=%s),\n", s.word(0), s.word(4), s.word(8),
-                s.word(12), PcfIdToName(s.word(12)));
-    std::printf("MsgSeqNum(%d), Control(%d),\n->ParameterCount(%d)\n", s.word(16), s.word(20), s.word(32));
-    std::printf("CompCode(%d), Reason(%d)\n", s.word(24), s.word(28));
+    std::printf("->Type(%d), StrucLength(%d), Version(%d),\n->Command(%d=%s),\n", h.Type, h.StrucLength, h.Version,
+                h.Command, PcfIdToName(h.Command));
+    std::printf("MsgSeqNum(%d), Control(%d),\n->ParameterCount(%d)\n", h.MsgSeqNumber, h.Control, h.ParameterCount);
+    std::printf("CompCode(%d), Reason(%d)\n", h.CompCode, h.Reason);
 }
 
 int DumpMessage(PcfMessage *pcf)

@@ -11,6 +11,7 @@
 #include "foundation/boundary.h"
 #include "foundation/mq_constants.h"
 #include "mqsc2pcf/scanner.h"
+#include "pcf/structures.h"
 
 namespace zem {
 
@@ -269,10 +270,10 @@ public:
     const unsigned char *Data() const { return block_.bytes.get(); }
 
     void Word(int32_t value) { Bytes(&value, sizeof value); }
-    template <std::size_t N>
-    void Words(const int32_t (&values)[N])
+    // The first `length` bytes of a structure's C layout: its fixed part.
+    template <class Layout> void Fixed(const Layout &layout, std::size_t length = sizeof(Layout))
     {
-        Bytes(values, sizeof values);
+        Bytes(&layout, length);
     }
     void Text(const char *text, std::size_t length) { Bytes(text, length); }
     void Fill(unsigned char byte, std::size_t count)
@@ -323,8 +324,7 @@ bool AppendInteger(PcfBuilder &pcf, int32_t parameter, int32_t value)
 {
     if (!pcf.Fits(ZEM_MQCFIN_LENGTH))
         return false;
-    const int32_t words[] = {ZEM_MQCFT_INTEGER, ZEM_MQCFIN_LENGTH, parameter, value};
-    pcf.Words(words);
+    pcf.Fixed(ZEM_MQCFIN{ZEM_MQCFT_INTEGER, ZEM_MQCFIN_LENGTH, parameter, value});
     return true;
 }
 
@@ -334,9 +334,9 @@ bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
     int64_t strucLength = Padded(ZEM_MQCFST_LENGTH_FIXED + static_cast<int64_t>(length));
     if (!pcf.Fits(strucLength))
         return false;
-    const int32_t words[] = {ZEM_MQCFT_STRING, static_cast<int32_t>(strucLength), parameter,
-                             0 /* CodedCharSetId */, static_cast<int32_t>(length)};
-    pcf.Words(words);
+    pcf.Fixed(ZEM_MQCFST{ZEM_MQCFT_STRING, static_cast<int32_t>(strucLength), parameter, 0 /* CodedCharSetId */,
+                         static_cast<int32_t>(length), {}},
+              ZEM_MQCFST_LENGTH_FIXED);
     pcf.Text(text, length);
     pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFST_LENGTH_FIXED) - length);
     return true;
@@ -356,12 +356,9 @@ bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
     int64_t strucLength = Padded(ZEM_MQCFSL_LENGTH_FIXED + slotsLength);
     if (strucLength > INT32_MAX || !pcf.Fits(strucLength))
         return false;
-    pcf.Word(ZEM_MQCFT_STRING_LIST);
-    pcf.Word(static_cast<int32_t>(strucLength));
-    pcf.Word(parameter);
-    pcf.Word(0);  // CodedCharSetId
-    pcf.Word(static_cast<int32_t>(elements.size()));
-    pcf.Word(static_cast<int32_t>(longest));
+    pcf.Fixed(ZEM_MQCFSL{ZEM_MQCFT_STRING_LIST, static_cast<int32_t>(strucLength), parameter, 0 /* CodedCharSetId */,
+                         static_cast<int32_t>(elements.size()), static_cast<int32_t>(longest), {}},
+              ZEM_MQCFSL_LENGTH_FIXED);
     for (const auto &element : elements) {
         pcf.Text(element.data(), element.size());
         pcf.Fill(' ', longest - element.size());
@@ -385,13 +382,12 @@ bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *tex
         if (value != nullptr)
             numbers[count++] = value->id;
     }
-    int64_t strucLength = ZEM_MQCFIL_LENGTH_FIXED + 4 * static_cast<int64_t>(count);
+    int64_t strucLength = ZEM_MQCFIL_LENGTH_FIXED + int64_t{sizeof(int32_t)} * static_cast<int64_t>(count);
     if (strucLength > INT32_MAX || !pcf.Fits(strucLength))
         return false;
-    pcf.Word(ZEM_MQCFT_INTEGER_LIST);
-    pcf.Word(static_cast<int32_t>(strucLength));
-    pcf.Word(record.id);
-    pcf.Word(static_cast<int32_t>(count));
+    pcf.Fixed(ZEM_MQCFIL{ZEM_MQCFT_INTEGER_LIST, static_cast<int32_t>(strucLength), record.id,
+                         static_cast<int32_t>(count), {}},
+              ZEM_MQCFIL_LENGTH_FIXED);
     for (std::size_t i = 0; i < count; ++i)
         pcf.Word(numbers[i]);
     return true;
@@ -434,8 +430,6 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValue
     return appended;
 }
 
-constexpr std::size_t kParameterCountOffset = 32;
-
 // The PCF response of the current command: an MQCFH that carries what the message id
 // says, then one structure per marked record in list order. It is built aside and copied
 // into the output only when it fits, so a failure leaves the output as it was.
@@ -461,15 +455,8 @@ bool EmitMessage(PcfArea &output, int32_t &reason, const MessageIdOutcome *reply
         reason = ZEM_RC_MQSC_NO_ROOM;
         return false;
     }
-    pcf.Word(ZEM_MQCFT_RESPONSE);
-    pcf.Word(ZEM_MQCFH_LENGTH);
-    pcf.Word(1);  // Version
-    pcf.Word(command.id);
-    pcf.Word(1);  // MsgSeqNumber
-    pcf.Word(MQCFC_LAST);
-    pcf.Word(outcome.compCode);
-    pcf.Word(outcome.reason);
-    pcf.Word(0);  // ParameterCount
+    pcf.Fixed(ZEM_MQCFH{ZEM_MQCFT_RESPONSE, ZEM_MQCFH_LENGTH, 1 /* Version */, command.id, 1 /* MsgSeqNumber */,
+                        MQCFC_LAST, outcome.compCode, outcome.reason, 0 /* ParameterCount */});
 
     int32_t parameterCount = 0;
     for (MqscParam *entry = list + 1; entry->keyword != nullptr; ++entry) {
@@ -479,7 +466,7 @@ bool EmitMessage(PcfArea &output, int32_t &reason, const MessageIdOutcome *reply
         if (!AppendRecord(pcf, record, taken, reason))
             return false;
         record.isSet = 0;  // a record listed twice is written once
-        pcf.PutWord(kParameterCountOffset, ++parameterCount);
+        pcf.PutWord(kHeaderCountOffset, ++parameterCount);
     }
     std::memcpy(output.area, pcf.Data(), static_cast<std::size_t>(pcf.Size()));
     output.length = static_cast<int32_t>(pcf.Size());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -16,8 +17,8 @@ namespace zem {
 namespace {
 
 constexpr int32_t kEnvelopeHeader = ZEM_MDHDR_LENGTH;
-constexpr int32_t kCommandOffset = 12;    // MQCFH.Command
-constexpr int32_t kCompCodeOffset = 24;   // MQCFH.CompCode
+constexpr int32_t kCommandOffset = offsetof(ZEM_MQCFH, Command);
+constexpr int32_t kCompCodeOffset = offsetof(ZEM_MQCFH, CompCode);
 
 thread_local LogReportState g_logState = LogReportState::kOutside;
 thread_local GroupReportState g_groupState = GroupReportState::kIdle;

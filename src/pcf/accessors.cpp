@@ -39,32 +39,31 @@ std::optional<Structure> NewStructure(MESSAGE *attr, int32_t type, int64_t struc
     return structure;
 }
 
-bool ResizeList(MESSAGE *attr, const ListGeometry &geometry, int32_t count)
+bool ResizeList(MESSAGE *attr, const Shape &list, int32_t count)
 {
     if (!attr || !attr->pBlock || count < 0)
         return false;
     const int64_t dataLength = DataLength(*attr);
-    if (dataLength < geometry.fixedLength || dataLength > attr->Size - kHeaderLength)
+    if (dataLength < list.fixedLength || dataLength > attr->Size - kHeaderLength)
         return false;
     Structure old(PcfCursor(attr->pData, dataLength));
-    const int64_t entrySize =
-        geometry.entrySizeOffset ? old.word(geometry.entrySizeOffset) : geometry.fixedEntrySize;
+    const int64_t entrySize = list.layout == Layout::kEntryList ? old.word(list.length) : list.valueSize;
     if (entrySize < 0)
         return false;
-    const int64_t newLength = PaddedLength(geometry.fixedLength, entrySize * count);
+    const int64_t newLength = PaddedLength(list.fixedLength, entrySize * count);
     if (newLength > INT32_MAX - kHeaderLength)
         return false;
     // The kept part never reaches past the old data, whatever the old Count claimed.
-    const int64_t oldCount = std::max<int64_t>(old.word(geometry.countOffset), 0);
+    const int64_t oldCount = std::max<int64_t>(old.word(list.count), 0);
     const int64_t kept =
-        std::min({dataLength, newLength, geometry.fixedLength + entrySize * std::min<int64_t>(oldCount, count)});
+        std::min({dataLength, newLength, list.fixedLength + entrySize * std::min<int64_t>(oldCount, count)});
     if (!SizeMessage(attr, static_cast<int32_t>(newLength)))
         return false;
     std::memset(attr->pData + kept, 0, static_cast<std::size_t>(newLength - kept));
     attr->Used = attr->Size;
     Structure resized(PcfCursor(attr->pData, newLength));
     resized.setWord(kStrucLengthOffset, static_cast<int32_t>(newLength));
-    resized.setWord(geometry.countOffset, count);
+    resized.setWord(list.count, count);
     return true;
 }
 

@@ -13,9 +13,6 @@
 
 namespace zem {
 
-// Filters keep their Operator in the word after Parameter.
-constexpr int64_t kOperatorOffset = 12;
-
 // Bytes of data an envelope holds: an owning envelope counts its 136-byte header in
 // Used, an attribute view of a container does not.
 inline int64_t DataLength(const MESSAGE &msg)
@@ -63,6 +60,13 @@ public:
         if (holds(offset, sizeof value))
             std::memcpy(at(offset), &value, sizeof value);
     }
+    // The structure read through its C layout; bytes it lacks read as 0.
+    template <class Layout> Layout as() const
+    {
+        Layout layout{};
+        std::memcpy(&layout, at(0), static_cast<std::size_t>(std::min<int64_t>(length(), sizeof layout)));
+        return layout;
+    }
     int32_t word(int64_t offset) const { return get<int32_t>(offset); }
     void setWord(int64_t offset, int32_t value) const { put(offset, value); }
 
@@ -79,25 +83,11 @@ std::optional<Structure> ValidStructure(MESSAGE *attr);
 // bytes with Type, StrucLength and Parameter set. attr's old contents are not released.
 std::optional<Structure> NewStructure(MESSAGE *attr, int32_t type, int64_t strucLength, int32_t parameter);
 
-// A list structure: `fixedLength` bytes of header, Count at countOffset, then Count
-// entries of entrySize bytes. The string and byte-string lists read their entry size
-// from the StringLength word.
-struct ListGeometry {
-    int32_t fixedLength;
-    int32_t countOffset;
-    int32_t entrySizeOffset;  // 0: the entry size is fixed
-    int32_t fixedEntrySize;
-};
-
-constexpr ListGeometry kValueList32{ZEM_MQCFIL_LENGTH_FIXED, 12, 0, 4};
-constexpr ListGeometry kValueList64{ZEM_MQCFIL64_LENGTH_FIXED, 12, 0, 8};
-constexpr ListGeometry kEntryList{ZEM_MQCFSL_LENGTH_FIXED, 16, 20, 0};
-
 // Grows or shrinks the list in attr (an owning envelope) to count entries: the data
 // capacity becomes exactly the new StrucLength and Used its Size. Entries and padding
 // beyond the kept ones are zero. False, with nothing changed, when the new length does
 // not fit 32 bits, the envelope cannot hold the list header or the resize fails.
-bool ResizeList(MESSAGE *attr, const ListGeometry &geometry, int32_t count);
+bool ResizeList(MESSAGE *attr, const Shape &list, int32_t count);
 
 // The entries of a string or byte-string list, checked to lie inside the structure.
 class EntryList {
@@ -114,7 +104,6 @@ private:
     int32_t entryLength_;
 };
 
-std::optional<EntryList> EntriesIn(const Structure &structure);
 // The entries of a checked string list (Type 6).
 std::optional<EntryList> StringEntriesOf(MESSAGE *attr);
 

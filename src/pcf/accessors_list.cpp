@@ -16,13 +16,11 @@ namespace {
 
 template <class T> struct ValueListTraits;
 template <> struct ValueListTraits<int32_t> {
-    static constexpr int32_t type = ZEM_MQCFT_INTEGER_LIST;
-    static constexpr const ListGeometry &geometry = kValueList32;
+    static constexpr const Shape &shape = ShapeFor(ZEM_MQCFT_INTEGER_LIST);
     static constexpr const char *format = "%" PRId32;
 };
 template <> struct ValueListTraits<int64_t> {
-    static constexpr int32_t type = ZEM_MQCFT_INTEGER64_LIST;
-    static constexpr const ListGeometry &geometry = kValueList64;
+    static constexpr const Shape &shape = ShapeFor(ZEM_MQCFT_INTEGER64_LIST);
     static constexpr const char *format = "%" ZEM_PRId64;
 };
 
@@ -36,7 +34,7 @@ public:
 private:
     static int32_t offset(int32_t index)
     {
-        return ValueListTraits<T>::geometry.fixedLength + index * static_cast<int32_t>(sizeof(T));
+        return ValueListTraits<T>::shape.value + index * static_cast<int32_t>(sizeof(T));
     }
     Structure structure_;
     int32_t count_;
@@ -45,32 +43,32 @@ private:
 // The values of a checked list whose Count stays inside the structure.
 template <class T> std::optional<ValueList<T>> ValuesOf(MESSAGE *attr)
 {
-    const ListGeometry &geometry = ValueListTraits<T>::geometry;
-    auto structure = CheckedStructure(attr, ValueListTraits<T>::type);
-    if (!structure || !structure->holds(0, geometry.fixedLength))
+    const Shape &shape = ValueListTraits<T>::shape;
+    auto structure = CheckedStructure(attr, shape.type);
+    if (!structure || !structure->holds(0, shape.fixedLength))
         return std::nullopt;
-    const int32_t count = structure->word(geometry.countOffset);
-    if (!structure->holds(geometry.fixedLength, static_cast<int64_t>(count) * static_cast<int64_t>(sizeof(T))))
+    const int32_t count = structure->word(shape.count);
+    if (!structure->holds(shape.value, static_cast<int64_t>(count) * static_cast<int64_t>(sizeof(T))))
         return std::nullopt;
     return ValueList<T>(*structure, count);
 }
 
 template <class T> int CreateValues(MESSAGE *attr, int32_t parameter, int32_t count)
 {
-    const ListGeometry &geometry = ValueListTraits<T>::geometry;
+    const Shape &shape = ValueListTraits<T>::shape;
     if (count < 0)
         return 0;
-    auto structure = NewStructure(attr, ValueListTraits<T>::type,
-                                  geometry.fixedLength + static_cast<int64_t>(count) * geometry.fixedEntrySize, parameter);
+    auto structure =
+        NewStructure(attr, shape.type, shape.fixedLength + static_cast<int64_t>(count) * shape.valueSize, parameter);
     if (!structure)
         return 0;
-    structure->setWord(geometry.countOffset, count);
+    structure->setWord(shape.count, count);
     return 1;
 }
 
 template <class T> int ResizeValues(MESSAGE *attr, int32_t count)
 {
-    return ResizeList(attr, ValueListTraits<T>::geometry, count);
+    return ResizeList(attr, ValueListTraits<T>::shape, count);
 }
 
 template <class T> int GetValue(MESSAGE *attr, int32_t index, T *value)
@@ -122,11 +120,11 @@ template <class T> int ValuesToText(MESSAGE *attr, char *text, int32_t max)
 
 // Grows the list so that index exists; false when it cannot.
 template <class List, class Fetch>
-std::optional<List> GrowToHold(MESSAGE *attr, const ListGeometry &geometry, int64_t index, Fetch fetch)
+std::optional<List> GrowToHold(MESSAGE *attr, const Shape &shape, int64_t index, Fetch fetch)
 {
     auto list = fetch(attr);
     if (list && index >= list->count()) {
-        if (index >= INT32_MAX || !ResizeList(attr, geometry, static_cast<int32_t>(index + 1)))
+        if (index >= INT32_MAX || !ResizeList(attr, shape, static_cast<int32_t>(index + 1)))
             return std::nullopt;
         list = fetch(attr);
     }
@@ -141,7 +139,7 @@ template <class T> int SetValue(MESSAGE *attr, int32_t index, T value)
     if (!current)
         return 0;
     const int32_t at = index < 0 ? current->count() : index;
-    auto list = GrowToHold<ValueList<T>>(attr, ValueListTraits<T>::geometry, at, ValuesOf<T>);
+    auto list = GrowToHold<ValueList<T>>(attr, ValueListTraits<T>::shape, at, ValuesOf<T>);
     if (!list)
         return 0;
     list->set(at, value);
@@ -176,7 +174,7 @@ template <class T> int TextToValues(MESSAGE *attr, const char *text)
         cursor += std::strcspn(cursor, ";,");
         if (*cursor)
             *cursor++ = '\0';
-        auto list = GrowToHold<ValueList<T>>(attr, ValueListTraits<T>::geometry, index, ValuesOf<T>);
+        auto list = GrowToHold<ValueList<T>>(attr, ValueListTraits<T>::shape, index, ValuesOf<T>);
         if (!list)
             return 0;
         list->set(index++, LeadingNumber<T>(token));
@@ -184,57 +182,63 @@ template <class T> int TextToValues(MESSAGE *attr, const char *text)
     return 1;
 }
 
-// String lists hand out NUL-terminated texts; byte-string lists raw bytes.
-struct EntryListShape {
-    int32_t type;
-    bool terminated;
-};
-
-constexpr EntryListShape kStringList{ZEM_MQCFT_STRING_LIST, true};
-constexpr EntryListShape kByteStringList{ZEM_EXCFT_BYTE_STRING_LIST, false};
-
-std::optional<EntryList> EntriesOf(const EntryListShape &shape, MESSAGE *attr)
+std::optional<EntryList> EntriesIn(const Shape &shape, const Structure &structure)
 {
-    auto structure = CheckedStructure(attr, shape.type);
-    return structure ? EntriesIn(*structure) : std::nullopt;
+    if (!structure.holds(0, shape.fixedLength))
+        return std::nullopt;
+    const int32_t count = structure.word(shape.count);
+    const int32_t entryLength = structure.word(shape.length);
+    if (count < 0 || entryLength < 0 || !structure.holds(shape.value, static_cast<int64_t>(count) * entryLength))
+        return std::nullopt;
+    return EntryList(structure.at(shape.value), count, entryLength);
 }
 
-int CreateEntries(const EntryListShape &shape, MESSAGE *attr, int32_t parameter, int32_t count, int32_t length)
+// String lists hand out NUL-terminated texts; byte-string lists raw bytes.
+constexpr const Shape &kStringList = ShapeFor(ZEM_MQCFT_STRING_LIST);
+constexpr const Shape &kByteStringList = ShapeFor(ZEM_EXCFT_BYTE_STRING_LIST);
+
+std::optional<EntryList> EntriesOf(const Shape &shape, MESSAGE *attr)
+{
+    auto structure = CheckedStructure(attr, shape.type);
+    return structure ? EntriesIn(shape, *structure) : std::nullopt;
+}
+
+int CreateEntries(const Shape &shape, MESSAGE *attr, int32_t parameter, int32_t count, int32_t length)
 {
     if (count < 0 || length < 0)
         return 0;
     auto structure = NewStructure(attr, shape.type,
-                                  PaddedLength(kEntryList.fixedLength, static_cast<int64_t>(count) * length), parameter);
+                                  PaddedLength(shape.fixedLength, static_cast<int64_t>(count) * length), parameter);
     if (!structure)
         return 0;
-    structure->setWord(kEntryList.countOffset, count);
-    structure->setWord(kEntryList.entrySizeOffset, length);
+    structure->setWord(shape.count, count);
+    structure->setWord(shape.length, length);
     return 1;
 }
 
 // Copies the smaller of max and StringLength bytes; a string list adds a NUL after them.
-int GetEntry(const EntryListShape &shape, MESSAGE *attr, int32_t index, void *buffer, int32_t max)
+int GetEntry(const Shape &shape, MESSAGE *attr, int32_t index, void *buffer, int32_t max)
 {
     auto list = EntriesOf(shape, attr);
     if (!list || !buffer || max < 0 || index < 0 || index >= list->count())
         return 0;
     const int32_t count = std::min(max, list->entryLength());
     std::memcpy(buffer, list->entry(index), static_cast<std::size_t>(count));
-    if (shape.terminated)
+    if (shape.content == Content::kText)
         static_cast<char *>(buffer)[count] = '\0';
     return 1;
 }
 
 // Writes `length` bytes (cut to StringLength) at the start of the entry and fills the
 // rest of it; a negative index appends.
-int SetEntry(const EntryListShape &shape, MESSAGE *attr, int32_t index, const void *value, int64_t length, char fill)
+int SetEntry(const Shape &shape, MESSAGE *attr, int32_t index, const void *value, int64_t length, char fill)
 {
     auto current = EntriesOf(shape, attr);
     if (!current || length < 0 || (!value && length > 0))
         return 0;
     const int32_t at = index < 0 ? current->count() : index;
     auto fetch = [&shape](MESSAGE *grown) { return EntriesOf(shape, grown); };
-    auto list = GrowToHold<EntryList>(attr, kEntryList, at, fetch);
+    auto list = GrowToHold<EntryList>(attr, shape, at, fetch);
     if (!list)
         return 0;
     const auto count = static_cast<std::size_t>(std::min<int64_t>(length, list->entryLength()));
@@ -270,18 +274,6 @@ int32_t FindEntry(MESSAGE *attr, const char *text)
 constexpr char kBlank = ' ';
 
 }  // namespace
-
-std::optional<EntryList> EntriesIn(const Structure &structure)
-{
-    if (!structure.holds(0, kEntryList.fixedLength))
-        return std::nullopt;
-    const int32_t count = structure.word(kEntryList.countOffset);
-    const int32_t entryLength = structure.word(kEntryList.entrySizeOffset);
-    if (count < 0 || entryLength < 0 ||
-        !structure.holds(kEntryList.fixedLength, static_cast<int64_t>(count) * entryLength))
-        return std::nullopt;
-    return EntryList(structure.at(kEntryList.fixedLength), count, entryLength);
-}
 
 std::optional<EntryList> StringEntriesOf(MESSAGE *attr) { return EntriesOf(kStringList, attr); }
 
@@ -322,7 +314,7 @@ ZEMAPI(int) CreatePcfStrListAttr(MESSAGE *attr, int32_t parameter, int32_t count
 {
     return CreateEntries(kStringList, attr, parameter, count, length);
 }
-ZEMAPI(int) SizePcfStrListAttr(MESSAGE *attr, int32_t count) { return ResizeList(attr, kEntryList, count); }
+ZEMAPI(int) SizePcfStrListAttr(MESSAGE *attr, int32_t count) { return ResizeList(attr, kStringList, count); }
 ZEMAPI(int) GetPcfStrListAttrValue(MESSAGE *attr, int32_t index, char *buffer, int32_t max)
 {
     return GetEntry(kStringList, attr, index, buffer, max);

@@ -10,80 +10,62 @@
 namespace zem {
 namespace {
 
-// A structure of one fixed length with its value at valueOffset; the filters carry an
+// Structures of one fixed length with their value at `value`; the filter carries an
 // Operator as well.
-struct FixedShape {
-    int32_t type;
-    int32_t length;
-    int32_t valueOffset;
-    bool hasOperator;
-};
-
-constexpr FixedShape kInteger{ZEM_MQCFT_INTEGER, ZEM_MQCFIN_LENGTH, 12, false};
-constexpr FixedShape kIntegerFilter{ZEM_MQCFT_INTEGER_FILTER, ZEM_MQCFIF_LENGTH, 16, true};
-constexpr FixedShape kInteger64{ZEM_MQCFT_INTEGER64, ZEM_MQCFIN64_LENGTH, 16, false};
+constexpr const Shape &kInteger = ShapeFor(ZEM_MQCFT_INTEGER);
+constexpr const Shape &kIntegerFilter = ShapeFor(ZEM_MQCFT_INTEGER_FILTER);
+constexpr const Shape &kInteger64 = ShapeFor(ZEM_MQCFT_INTEGER64);
 
 template <class T>
-std::optional<Structure> FixedStructure(const FixedShape &shape, MESSAGE *attr)
+std::optional<Structure> FixedStructure(const Shape &shape, MESSAGE *attr)
 {
     auto structure = CheckedStructure(attr, shape.type);
-    if (!structure || !structure->holds(shape.valueOffset, sizeof(T)) || !structure->holds(kOperatorOffset, 4))
+    if (!structure || !structure->holds(shape.value, sizeof(T)))
         return std::nullopt;
     return structure;
 }
 
-template <class T> int StoreFixed(const FixedShape &shape, const Structure &structure, T value, int32_t op)
+template <class T> int StoreFixed(const Shape &shape, const Structure &structure, T value, int32_t op)
 {
-    structure.put(shape.valueOffset, value);
-    if (shape.hasOperator)
-        structure.setWord(kOperatorOffset, op);
+    structure.put(shape.value, value);
+    if (shape.op >= 0)
+        structure.setWord(shape.op, op);
     return 1;
 }
 
 template <class T>
-int CreateFixed(const FixedShape &shape, MESSAGE *attr, int32_t parameter, T value, int32_t op = 0)
+int CreateFixed(const Shape &shape, MESSAGE *attr, int32_t parameter, T value, int32_t op = 0)
 {
-    auto structure = NewStructure(attr, shape.type, shape.length, parameter);
+    auto structure = NewStructure(attr, shape.type, shape.fixedLength, parameter);
     return structure ? StoreFixed(shape, *structure, value, op) : 0;
 }
 
 template <class T>
-int GetFixed(const FixedShape &shape, MESSAGE *attr, T *value, int32_t *op = nullptr)
+int GetFixed(const Shape &shape, MESSAGE *attr, T *value, int32_t *op = nullptr)
 {
     auto structure = FixedStructure<T>(shape, attr);
-    if (!structure || !value || (shape.hasOperator && !op))
+    if (!structure || !value || (shape.op >= 0 && !op))
         return 0;
-    *value = structure->template get<T>(shape.valueOffset);
-    if (shape.hasOperator)
-        *op = structure->word(kOperatorOffset);
+    *value = structure->template get<T>(shape.value);
+    if (shape.op >= 0)
+        *op = structure->word(shape.op);
     return 1;
 }
 
 template <class T>
-int SetFixed(const FixedShape &shape, MESSAGE *attr, T value, int32_t op = 0)
+int SetFixed(const Shape &shape, MESSAGE *attr, T value, int32_t op = 0)
 {
     auto structure = FixedStructure<T>(shape, attr);
     return structure ? StoreFixed(shape, *structure, value, op) : 0;
 }
 
-// A structure whose value is a length word followed by that many bytes; valueOffset is
-// also the length of its fixed part.
-struct CountedShape {
-    int32_t type;
-    int32_t lengthOffset;
-    int32_t valueOffset;
-    bool hasOperator;
-};
-
-constexpr CountedShape kString{ZEM_MQCFT_STRING, 16, 20, false};
-constexpr CountedShape kStringFilter{ZEM_MQCFT_STRING_FILTER, 20, 24, true};
-constexpr CountedShape kByteString{ZEM_MQCFT_BYTE_STRING, 12, 16, false};
-constexpr CountedShape kByteStringFilter{ZEM_MQCFT_BYTE_STRING_FILTER, 16, 20, true};
-constexpr CountedShape kBinary{ZEM_EXCFT_BINARY, 16, 20, false};
-constexpr CountedShape kEmbedded{ZEM_EXCFT_PCF, 16, 20, false};
-
-// The shapes whose bytes the binary getter hands out.
-constexpr CountedShape kBinaryReadable[] = {kBinary, kEmbedded, kString, kByteString};
+// Structures whose value is a length word followed by that many bytes.
+constexpr const Shape &kString = ShapeFor(ZEM_MQCFT_STRING);
+constexpr const Shape &kStringFilter = ShapeFor(ZEM_MQCFT_STRING_FILTER);
+constexpr const Shape &kByteString = ShapeFor(ZEM_MQCFT_BYTE_STRING);
+constexpr const Shape &kByteStringFilter = ShapeFor(ZEM_MQCFT_BYTE_STRING_FILTER);
+constexpr const Shape &kBinary = ShapeFor(ZEM_EXCFT_BINARY);
+constexpr const Shape &kEmbedded = ShapeFor(ZEM_EXCFT_PCF);
 
 struct CountedValue {
     Structure structure;
@@ -93,72 +75,72 @@ struct CountedValue {
 
 // The value of a structure of that shape, provided its length word stays inside the
 // structure (a negative or oversized length word is refused, not trusted).
-std::optional<CountedValue> ValueIn(const CountedShape &shape, const Structure &structure)
+std::optional<CountedValue> ValueIn(const Shape &shape, const Structure &structure)
 {
-    if (!structure.holds(0, shape.valueOffset))
+    if (!structure.holds(0, shape.value))
         return std::nullopt;
-    int32_t length = structure.word(shape.lengthOffset);
-    if (!structure.holds(shape.valueOffset, length))
+    int32_t length = structure.word(shape.length);
+    if (!structure.holds(shape.value, length))
         return std::nullopt;
-    return CountedValue{structure, structure.at(shape.valueOffset), length};
+    return CountedValue{structure, structure.at(shape.value), length};
 }
 
-std::optional<CountedValue> ValueOf(const CountedShape &shape, MESSAGE *attr)
+std::optional<CountedValue> ValueOf(const Shape &shape, MESSAGE *attr)
 {
     auto structure = CheckedStructure(attr, shape.type);
     return structure ? ValueIn(shape, *structure) : std::nullopt;
 }
 
-template <const CountedShape &shape> std::optional<CountedValue> ValueOfShape(MESSAGE *attr)
+template <int32_t type> std::optional<CountedValue> ValueOfType(MESSAGE *attr)
 {
-    return ValueOf(shape, attr);
+    return ValueOf(ShapeFor(type), attr);
 }
 
 // A filter created without an operator asks for equality: 0 is no operator MQ defines.
-int CreateCounted(const CountedShape &shape, MESSAGE *attr, int32_t parameter, const void *value, int64_t length,
+int CreateCounted(const Shape &shape, MESSAGE *attr, int32_t parameter, const void *value, int64_t length,
                   int32_t op = mq::MQCFOP_EQUAL)
 {
     if (length < 0 || (!value && length > 0))
         return 0;
-    auto structure = NewStructure(attr, shape.type, PaddedLength(shape.valueOffset, length), parameter);
+    auto structure = NewStructure(attr, shape.type, PaddedLength(shape.value, length), parameter);
     if (!structure)
         return 0;
-    structure->setWord(shape.lengthOffset, static_cast<int32_t>(length));
-    if (shape.hasOperator)
-        structure->setWord(kOperatorOffset, op);
+    structure->setWord(shape.length, static_cast<int32_t>(length));
+    if (shape.op >= 0)
+        structure->setWord(shape.op, op);
     if (length > 0)
-        std::memcpy(structure->at(shape.valueOffset), value, static_cast<std::size_t>(length));
+        std::memcpy(structure->at(shape.value), value, static_cast<std::size_t>(length));
     return 1;
 }
 
-int CreateText(const CountedShape &shape, MESSAGE *attr, int32_t parameter, const char *text,
+int CreateText(const Shape &shape, MESSAGE *attr, int32_t parameter, const char *text,
                int32_t op = mq::MQCFOP_EQUAL)
 {
     return text ? CreateCounted(shape, attr, parameter, text, static_cast<int64_t>(std::strlen(text)), op) : 0;
 }
 
 // Copies at most max characters and a terminating NUL: buffer holds max + 1 bytes.
-int GetText(const CountedShape &shape, MESSAGE *attr, char *buffer, int32_t max, int32_t *op = nullptr)
+int GetText(const Shape &shape, MESSAGE *attr, char *buffer, int32_t max, int32_t *op = nullptr)
 {
     auto value = ValueOf(shape, attr);
-    if (!value || !buffer || max < 0 || (shape.hasOperator && !op))
+    if (!value || !buffer || max < 0 || (shape.op >= 0 && !op))
         return 0;
     const int32_t count = std::min(max, value->length);
     std::memcpy(buffer, value->bytes, static_cast<std::size_t>(count));
     buffer[count] = '\0';
-    if (shape.hasOperator)
-        *op = value->structure.word(kOperatorOffset);
+    if (shape.op >= 0)
+        *op = value->structure.word(shape.op);
     return 1;
 }
 
 // A shorter text is followed by NUL bytes; a longer one is cut: lengths never change.
-int SetText(const CountedShape &shape, MESSAGE *attr, const char *text, int32_t op = 0)
+int SetText(const Shape &shape, MESSAGE *attr, const char *text, int32_t op = 0)
 {
     auto value = ValueOf(shape, attr);
     if (!value || !text)
         return 0;
-    if (shape.hasOperator)
-        value->structure.setWord(kOperatorOffset, op);
+    if (shape.op >= 0)
+        value->structure.setWord(shape.op, op);
     const std::size_t count = strnlen(text, static_cast<std::size_t>(value->length));
     std::memcpy(value->bytes, text, count);
     std::memset(value->bytes + count, 0, static_cast<std::size_t>(value->length) - count);
@@ -197,31 +179,25 @@ int GetLength(const std::optional<CountedValue> &value, int32_t *length)
     return 1;
 }
 
+// The binary getter hands out the bytes of every single value without an operator:
+// strings, byte strings, embedded messages and binary values.
 std::optional<CountedValue> BinaryReadableValue(MESSAGE *attr)
 {
     auto structure = ValidStructure(attr);
-    if (!structure)
+    const Shape *shape = structure ? ShapeOf(structure->word(kTypeOffset)) : nullptr;
+    if (!shape || shape->layout != Layout::kValue || shape->op >= 0)
         return std::nullopt;
-    for (const auto &shape : kBinaryReadable)
-        if (structure->word(kTypeOffset) == shape.type)
-            return ValueIn(shape, *structure);
-    return std::nullopt;
+    return ValueIn(*shape, *structure);
 }
 
 int GetFilterOperator(MESSAGE *attr, int32_t *op)
 {
     auto structure = ValidStructure(attr);
-    if (!structure || !op || !structure->holds(kOperatorOffset, 4))
+    const Shape *shape = structure ? ShapeOf(structure->word(kTypeOffset)) : nullptr;
+    if (!shape || shape->op < 0 || !op)
         return 0;
-    switch (structure->word(kTypeOffset)) {
-    case ZEM_MQCFT_INTEGER_FILTER:
-    case ZEM_MQCFT_STRING_FILTER:
-    case ZEM_MQCFT_BYTE_STRING_FILTER:
-        *op = structure->word(kOperatorOffset);
-        return 1;
-    default:
-        return 0;
-    }
+    *op = structure->word(shape->op);
+    return 1;
 }
 
 // The embedded form is the container's data exactly as it stands: MQCFH and parameters.
@@ -326,8 +302,8 @@ ZEMAPI(int) SetPcfStrFltrAttrValue(MESSAGE *attr, const char *text, int32_t op)
         return SetBytes(ValueOf(shape, attr), value, length);                                                       \
     }
 
-ZEM_BYTE_VALUE_ENTRY_POINTS(ByteStr, kByteString, ValueOfShape<kByteString>)
-ZEM_BYTE_VALUE_ENTRY_POINTS(ByteStrFltr, kByteStringFilter, ValueOfShape<kByteStringFilter>)
+ZEM_BYTE_VALUE_ENTRY_POINTS(ByteStr, kByteString, ValueOfType<ZEM_MQCFT_BYTE_STRING>)
+ZEM_BYTE_VALUE_ENTRY_POINTS(ByteStrFltr, kByteStringFilter, ValueOfType<ZEM_MQCFT_BYTE_STRING_FILTER>)
 ZEM_BYTE_VALUE_ENTRY_POINTS(Bin, kBinary, BinaryReadableValue)
 ZEMAPI(int) GetPcfByteStrAttrValueLength(MESSAGE *attr, int32_t *length)
 {

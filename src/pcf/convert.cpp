@@ -15,61 +15,6 @@ constexpr int32_t kEbcdicToAscii = 1;
 // keeps its innermost text unconverted rather than exhaust the stack.
 constexpr int kMaxEmbeddingDepth = 32;
 
-// What a structure holds besides Type and StrucLength, for the conversion. Offsets are
-// from the structure start; -1 means none.
-struct ConversionRule {
-    int8_t words[7];      // 32-bit words, swapped in this order; -1 ends the list
-    int8_t int64Value;    // a single 64-bit value
-    int8_t listCount;     // word holding the number of list values ...
-    int8_t listStart;     // ... which start here ...
-    int8_t listElement;   // ... each this wide (4 or 8)
-    int8_t textCount;     // word holding the number of texts (string lists), or -1 for one
-    int8_t textLength;    // word holding the length of each text
-    int8_t textStart;     // the texts, back to back
-    int8_t memberCount;   // word holding the number of structures that follow as members
-    bool embedded;        // the text is a whole PCF message, converted as such
-};
-
-constexpr int8_t kNone = -1;
-
-constexpr ConversionRule kHeaderConversion{
-    {8, 12, 16, 20, 24, 28, 32}, kNone, kNone, kNone, 0, kNone, kNone, kNone, 32, false};
-
-struct TypedRule {
-    int32_t type;
-    ConversionRule rule;
-};
-
-constexpr TypedRule kParameterConversions[] = {
-    {ZEM_MQCFT_INTEGER, {{8, 12, -1}, kNone, kNone, kNone, 0, kNone, kNone, kNone, kNone, false}},
-    {ZEM_MQCFT_BYTE_STRING, {{8, 12, -1}, kNone, kNone, kNone, 0, kNone, kNone, kNone, kNone, false}},
-    {ZEM_MQCFT_STRING, {{8, 12, 16, -1}, kNone, kNone, kNone, 0, kNone, 16, 20, kNone, false}},
-    {ZEM_MQCFT_INTEGER_LIST, {{8, 12, -1}, kNone, 12, 16, 4, kNone, kNone, kNone, kNone, false}},
-    {ZEM_MQCFT_STRING_LIST, {{8, 12, 16, 20, -1}, kNone, kNone, kNone, 0, 16, 20, 24, kNone, false}},
-    {ZEM_MQCFT_INTEGER_FILTER, {{8, 12, 16, -1}, kNone, kNone, kNone, 0, kNone, kNone, kNone, kNone, false}},
-    {ZEM_MQCFT_STRING_FILTER, {{8, 12, 16, 20, -1}, kNone, kNone, kNone, 0, kNone, 20, 24, kNone, false}},
-    // The filter value of a byte-string filter is bytes: it stays as it is.
-    {ZEM_MQCFT_BYTE_STRING_FILTER, {{8, 12, 16, -1}, kNone, kNone, kNone, 0, kNone, kNone, kNone, kNone, false}},
-    {ZEM_MQCFT_GROUP, {{8, 12, -1}, kNone, kNone, kNone, 0, kNone, kNone, kNone, 12, false}},
-    // Reserved is left as the peer wrote it.
-    {ZEM_MQCFT_INTEGER64, {{8, -1}, 16, kNone, kNone, 0, kNone, kNone, kNone, kNone, false}},
-    {ZEM_MQCFT_INTEGER64_LIST, {{8, 12, -1}, kNone, 12, 16, 8, kNone, kNone, kNone, kNone, false}},
-    // Byte-string list entries are bytes; the reserved word stays.
-    {ZEM_EXCFT_BYTE_STRING_LIST, {{8, 16, 20, -1}, kNone, kNone, kNone, 0, kNone, kNone, kNone, kNone, false}},
-    {ZEM_EXCFT_PCF, {{8, 12, 16, -1}, kNone, kNone, kNone, 0, kNone, 16, 20, kNone, true}},
-    {ZEM_EXCFT_BINARY, {{8, 12, 16, -1}, kNone, kNone, kNone, 0, kNone, kNone, kNone, kNone, false}},
-};
-
-const ConversionRule *FindConversion(int32_t type)
-{
-    if (IsHeaderType(type))
-        return &kHeaderConversion;
-    for (const auto &entry : kParameterConversions)
-        if (entry.type == type)
-            return &entry.rule;
-    return nullptr;
-}
-
 struct Conversion {
     bool swap;
     bool convertText;
@@ -109,41 +54,43 @@ void ConvertRun(PcfCursor run, const Conversion &how, int depth);
 
 // Converts everything of one structure but its Type and StrucLength; returns the number
 // of member structures that follow it (header and group counts).
-int64_t ConvertStructure(PcfCursor &structure, const ConversionRule &rule, const Conversion &how, int depth)
+int64_t ConvertStructure(PcfCursor &structure, const Shape &shape, const Conversion &how, int depth)
 {
+    const bool valueList = shape.layout == Layout::kValueList;
     if (how.swap) {
-        for (int8_t offset : rule.words) {
-            if (offset < 0)
-                break;
-            SwapWord(structure, offset);
+        // Every word of the fixed part; a fixed 64-bit value as one.
+        for (int64_t at = kParameterOffset; at < shape.fixedLength; at += 4) {
+            if (at == shape.value && shape.valueSize == 8 && !valueList) {
+                SwapWord64(structure, at);
+                at += 4;
+            } else if (at != shape.reserved) {
+                SwapWord(structure, at);
+            }
         }
-        if (rule.int64Value >= 0)
-            SwapWord64(structure, rule.int64Value);
-        if (rule.listCount >= 0) {
-            int64_t values = FittingBytes(structure, rule.listStart,
-                                          ReadLength(structure, rule.listCount) * rule.listElement) /
-                             rule.listElement;
+        if (valueList) {
+            int64_t wanted = ReadLength(structure, shape.count) * shape.valueSize;
+            int64_t values = FittingBytes(structure, shape.value, wanted) / shape.valueSize;
             for (int64_t i = 0; i < values; ++i) {
-                int64_t at = rule.listStart + i * rule.listElement;
-                rule.listElement == 8 ? SwapWord64(structure, at) : SwapWord(structure, at);
+                int64_t at = shape.value + i * shape.valueSize;
+                shape.valueSize == 8 ? SwapWord64(structure, at) : SwapWord(structure, at);
             }
         }
     }
-    if (rule.textLength >= 0) {
-        int64_t texts = rule.textCount >= 0 ? ReadLength(structure, rule.textCount) : 1;
-        int64_t length = FittingBytes(structure, rule.textStart, texts * ReadLength(structure, rule.textLength));
-        unsigned char *text = structure.Bytes(rule.textStart, length);
-        if (rule.embedded) {
+    if (shape.content != Content::kBytes) {
+        int64_t texts = shape.layout == Layout::kEntryList ? ReadLength(structure, shape.count) : 1;
+        int64_t length = FittingBytes(structure, shape.value, texts * ReadLength(structure, shape.length));
+        unsigned char *text = structure.Bytes(shape.value, length);
+        if (shape.content == Content::kEmbedded) {
             if (depth < kMaxEmbeddingDepth)
-                ConvertRun(structure.Window(rule.textStart, length), how, depth + 1);
+                ConvertRun(structure.Window(shape.value, length), how, depth + 1);
         } else if (how.convertText && text && length > 0) {
             TextConvert(text, text, static_cast<int32_t>(length), how.textMode);
         }
     }
-    if (rule.memberCount < 0)
+    if (shape.layout != Layout::kHeader && shape.layout != Layout::kGroup)
         return 0;
     int32_t members = 0;
-    structure.Read32(rule.memberCount, members);
+    structure.Read32(shape.count, members);
     return members;
 }
 
@@ -166,9 +113,9 @@ void ConvertRun(PcfCursor run, const Conversion &how, int depth)
             break;
         PcfCursor structure = run.Window(offset, head.strucLength);
         offset += head.strucLength;
-        const ConversionRule *rule = FindConversion(head.type);
-        if (rule) {
-            remaining += ConvertStructure(structure, *rule, how, depth);
+        const Shape *shape = ShapeOf(head.type);
+        if (shape) {
+            remaining += ConvertStructure(structure, *shape, how, depth);
         } else {
             std::printf("AlienPcfBufferToNative: UNKNOWN PCF Type %d at Offset %d (MsgLen: %d)\n", head.type,
                         static_cast<int32_t>(offset), static_cast<int32_t>(run.length()));

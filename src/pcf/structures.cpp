@@ -10,52 +10,6 @@
 namespace zem {
 namespace {
 
-// How a structure's StrucLength follows from its own words.
-enum class Shape {
-    kFixed,        // exactly fixedLength
-    kValueLength,  // fixedLength + the length word at wordOffset <= StrucLength
-    kValueList,    // exactly fixedLength + elementSize x the count word at wordOffset
-    kEntryList,    // fixedLength + Count (offset 16) x StringLength (offset 20) <= StrucLength
-    kGroupHeader,  // exactly fixedLength; the members follow and are not part of it
-};
-
-struct ValidityRule {
-    int32_t type;
-    Shape shape;
-    int32_t fixedLength;
-    int32_t wordOffset;
-    int32_t elementSize;
-};
-
-constexpr ValidityRule kHeaderRule{0, Shape::kFixed, ZEM_MQCFH_LENGTH, 0, 0};
-
-constexpr ValidityRule kParameterRules[] = {
-    {ZEM_MQCFT_INTEGER, Shape::kFixed, ZEM_MQCFIN_LENGTH, 0, 0},
-    {ZEM_MQCFT_STRING, Shape::kValueLength, ZEM_MQCFST_LENGTH_FIXED, 16, 0},
-    {ZEM_MQCFT_INTEGER_LIST, Shape::kValueList, ZEM_MQCFIL_LENGTH_FIXED, 12, 4},
-    {ZEM_MQCFT_STRING_LIST, Shape::kEntryList, ZEM_MQCFSL_LENGTH_FIXED, 0, 0},
-    {ZEM_MQCFT_BYTE_STRING, Shape::kValueLength, ZEM_MQCFBS_LENGTH_FIXED, 12, 0},
-    {ZEM_MQCFT_INTEGER_FILTER, Shape::kFixed, ZEM_MQCFIF_LENGTH, 0, 0},
-    {ZEM_MQCFT_STRING_FILTER, Shape::kValueLength, ZEM_MQCFSF_LENGTH_FIXED, 20, 0},
-    {ZEM_MQCFT_BYTE_STRING_FILTER, Shape::kValueLength, ZEM_MQCFBF_LENGTH_FIXED, 16, 0},
-    {ZEM_MQCFT_GROUP, Shape::kGroupHeader, ZEM_MQCFGR_LENGTH, 0, 0},
-    {ZEM_MQCFT_INTEGER64, Shape::kFixed, ZEM_MQCFIN64_LENGTH, 0, 0},
-    {ZEM_MQCFT_INTEGER64_LIST, Shape::kValueList, ZEM_MQCFIL64_LENGTH_FIXED, 12, 8},
-    {ZEM_EXCFT_BYTE_STRING_LIST, Shape::kEntryList, ZEM_EXCFBL_LENGTH_FIXED, 0, 0},
-    {ZEM_EXCFT_PCF, Shape::kValueLength, ZEM_MQCFST_LENGTH_FIXED, 16, 0},
-    {ZEM_EXCFT_BINARY, Shape::kValueLength, ZEM_MQCFST_LENGTH_FIXED, 16, 0},
-};
-
-const ValidityRule *FindRule(int32_t type)
-{
-    if (IsHeaderType(type))
-        return &kHeaderRule;
-    for (const auto &rule : kParameterRules)
-        if (rule.type == type)
-            return &rule;
-    return nullptr;
-}
-
 // A length or count word that must not be negative.
 bool ReadCount(const PcfCursor &structure, int64_t offset, int64_t &count)
 {
@@ -66,52 +20,36 @@ bool ReadCount(const PcfCursor &structure, int64_t offset, int64_t &count)
     return true;
 }
 
-bool FollowsShape(const ValidityRule &rule, const PcfCursor &structure, int64_t strucLength)
+// The validity rules ask for exact lengths, the walks for contents that fit: one
+// template keeps both inline on their hot paths.
+template <bool exact> bool FitsShape(const Shape &shape, const PcfCursor &structure)
 {
+    const int64_t length = structure.length();
+    auto fills = [length](int64_t needed) { return exact ? length == needed : length >= needed; };
     int64_t count = 0;
-    int64_t stringLength = 0;
-    switch (rule.shape) {
-    case Shape::kFixed:
-        return strucLength == rule.fixedLength;
-    case Shape::kValueLength:
-        return ReadCount(structure, rule.wordOffset, stringLength) &&
-               rule.fixedLength + stringLength <= strucLength;
-    case Shape::kValueList:
-        return ReadCount(structure, rule.wordOffset, count) &&
-               strucLength == rule.fixedLength + rule.elementSize * count;
-    case Shape::kEntryList:
-        return ReadCount(structure, 16, count) && ReadCount(structure, 20, stringLength) &&
-               rule.fixedLength + count * stringLength <= strucLength;
-    case Shape::kGroupHeader:
-        return strucLength == rule.fixedLength && ReadCount(structure, kGroupCountOffset, count);
+    int64_t valueLength = 0;
+    switch (shape.layout) {
+    case Layout::kNone:
+        return false;
+    case Layout::kHeader:
+    case Layout::kFixed:
+        return fills(shape.fixedLength);
+    case Layout::kGroup:
+        return fills(shape.fixedLength) && ReadCount(structure, shape.count, count);
+    case Layout::kValue:
+        return ReadCount(structure, shape.length, valueLength) && shape.fixedLength + valueLength <= length;
+    case Layout::kValueList:
+        return ReadCount(structure, shape.count, count) && fills(shape.fixedLength + shape.valueSize * count);
+    case Layout::kEntryList:
+        return ReadCount(structure, shape.count, count) && ReadCount(structure, shape.length, valueLength) &&
+               shape.fixedLength + count * valueLength <= length;
     }
     return false;
 }
 
 }  // namespace
 
-bool IsHeaderType(int32_t type)
-{
-    switch (type) {
-    case ZEM_MQCFT_COMMAND:
-    case ZEM_MQCFT_RESPONSE:
-    case ZEM_MQCFT_EVENT:
-    case ZEM_MQCFT_TRACE_ROUTE:
-    case ZEM_MQCFT_REPORT:
-    case ZEM_MQCFT_COMMAND_XR:
-    case ZEM_MQCFT_XR_MSG:
-    case ZEM_MQCFT_XR_ITEM:
-    case ZEM_MQCFT_XR_SUMMARY:
-    case ZEM_MQCFT_STATISTICS:
-    case ZEM_MQCFT_ACCOUNTING:
-    case ZEM_MQCFT_USER:
-    case ZEM_MQCFT_APP_ACTIVITY:
-    case ZEM_MQCFT_STATUS:
-        return true;
-    default:
-        return false;
-    }
-}
+bool ContentsFit(const Shape &shape, const PcfCursor &structure) { return FitsShape<false>(shape, structure); }
 
 bool ReadStructHead(const PcfCursor &data, int64_t offset, StructHead &head)
 {
@@ -124,13 +62,13 @@ bool IsStructureValid(const PcfCursor &structure, int64_t expected)
     StructHead head;
     if (!ReadStructHead(structure, 0, head))
         return false;
-    const ValidityRule *rule = FindRule(head.type);
-    if (!rule || head.strucLength % 4 != 0 || head.strucLength < kStructHeadLength ||
+    const Shape *shape = ShapeOf(head.type);
+    if (!shape || head.strucLength % 4 != 0 || head.strucLength < kStructHeadLength ||
         head.strucLength > structure.length())
         return false;
-    if (rule->shape != Shape::kGroupHeader && head.strucLength != expected)
+    if (shape->layout != Layout::kGroup && head.strucLength != expected)
         return false;
-    return FollowsShape(*rule, structure, head.strucLength);
+    return FitsShape<true>(*shape, structure.Window(0, head.strucLength));
 }
 
 }  // namespace zem

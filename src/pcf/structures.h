@@ -1,6 +1,10 @@
-// PCF structure layouts as the library's code reads them: the type families, the words
-// every structure starts with, and the validity check behind IsPcfAttrValid.
+// PCF structure layouts as the library's code reads them: one shape per structure type,
+// taken from the public structures, and the validity check behind IsPcfAttrValid.
+// Validation, peer conversion, the accessors, the walks and the printer all read these
+// shapes, so a new structure type is one row in kParameterShapes.
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "pcf/cursor.h"
@@ -8,20 +12,131 @@
 
 namespace zem {
 
-// Offsets of the words that every structure starts with; Parameter is the third word of
-// every parameter structure (the MQCFH has Version there).
-constexpr int64_t kTypeOffset = 0;
-constexpr int64_t kStrucLengthOffset = 4;
-constexpr int64_t kParameterOffset = 8;
+// The words every structure starts with; Parameter is the third word of every
+// parameter structure (the MQCFH has Version there).
+constexpr int64_t kTypeOffset = offsetof(ZEM_MQCFIN, Type);
+constexpr int64_t kStrucLengthOffset = offsetof(ZEM_MQCFIN, StrucLength);
+constexpr int64_t kParameterOffset = offsetof(ZEM_MQCFIN, Parameter);
 // Type and StrucLength: a structure shorter than this cannot even say what it is.
-constexpr int32_t kStructHeadLength = 8;
-// MQCFH.ParameterCount and MQCFGR.ParameterCount.
-constexpr int64_t kHeaderCountOffset = 32;
-constexpr int64_t kGroupCountOffset = 12;
+constexpr int32_t kStructHeadLength = offsetof(ZEM_MQCFIN, Parameter);
+constexpr int64_t kHeaderCountOffset = offsetof(ZEM_MQCFH, ParameterCount);
+constexpr int64_t kGroupCountOffset = offsetof(ZEM_MQCFGR, ParameterCount);
+
+// How a structure's StrucLength follows from its own words.
+enum class Layout : uint8_t {
+    kNone,       // no structure has this Type
+    kHeader,     // an MQCFH: exactly fixedLength; ParameterCount structures follow it
+    kFixed,      // exactly fixedLength
+    kGroup,      // exactly fixedLength; ParameterCount members follow and are not part of it
+    kValue,      // fixedLength + the length word <= StrucLength
+    kValueList,  // exactly fixedLength + valueSize x Count
+    kEntryList,  // fixedLength + Count x StringLength <= StrucLength
+};
+
+// What the value bytes of a structure hold, for a peer's code page.
+enum class Content : uint8_t { kBytes, kText, kEmbedded };
+
+// Offsets are from the structure start; -1 means the structure has no such word.
+struct Shape {
+    int32_t type;
+    Layout layout;
+    int8_t fixedLength;  // the fixed part; variable contents start right after it
+    int8_t value;        // the value, the list values or the entries
+    int8_t valueSize;    // a fixed value or each list value: 4 or 8 bytes
+    int8_t count;        // ParameterCount or the list's Count
+    int8_t length;       // the value's length, or each entry's (StringLength)
+    int8_t op;           // a filter's Operator
+    int8_t reserved;     // a word that stays as the peer wrote it
+    Content content;
+};
+
+// One row for every MQCFH type; IsHeaderType is membership here.
+constexpr int32_t kHeaderTypes[] = {
+    ZEM_MQCFT_COMMAND,    ZEM_MQCFT_RESPONSE,   ZEM_MQCFT_EVENT,        ZEM_MQCFT_TRACE_ROUTE, ZEM_MQCFT_REPORT,
+    ZEM_MQCFT_COMMAND_XR, ZEM_MQCFT_XR_MSG,     ZEM_MQCFT_XR_ITEM,      ZEM_MQCFT_XR_SUMMARY,  ZEM_MQCFT_STATISTICS,
+    ZEM_MQCFT_ACCOUNTING, ZEM_MQCFT_USER,       ZEM_MQCFT_APP_ACTIVITY, ZEM_MQCFT_STATUS,
+};
+
+#define ZEM_AT(S, field) static_cast<int8_t>(offsetof(S, field))
+constexpr int8_t kNo = -1;
+constexpr Shape kHeaderShape{0, Layout::kHeader, sizeof(ZEM_MQCFH), kNo, 0, ZEM_AT(ZEM_MQCFH, ParameterCount),
+                             kNo, kNo, kNo, Content::kBytes};
+constexpr Shape kParameterShapes[] = {
+    {ZEM_MQCFT_INTEGER, Layout::kFixed, sizeof(ZEM_MQCFIN), ZEM_AT(ZEM_MQCFIN, Value), 4, kNo, kNo, kNo, kNo,
+     Content::kBytes},
+    {ZEM_MQCFT_STRING, Layout::kValue, ZEM_AT(ZEM_MQCFST, String), ZEM_AT(ZEM_MQCFST, String), 0, kNo,
+     ZEM_AT(ZEM_MQCFST, StringLength), kNo, kNo, Content::kText},
+    {ZEM_MQCFT_INTEGER_LIST, Layout::kValueList, ZEM_AT(ZEM_MQCFIL, Values), ZEM_AT(ZEM_MQCFIL, Values), 4,
+     ZEM_AT(ZEM_MQCFIL, Count), kNo, kNo, kNo, Content::kBytes},
+    {ZEM_MQCFT_STRING_LIST, Layout::kEntryList, ZEM_AT(ZEM_MQCFSL, Strings), ZEM_AT(ZEM_MQCFSL, Strings), 0,
+     ZEM_AT(ZEM_MQCFSL, Count), ZEM_AT(ZEM_MQCFSL, StringLength), kNo, kNo, Content::kText},
+    {ZEM_MQCFT_BYTE_STRING, Layout::kValue, ZEM_AT(ZEM_MQCFBS, String), ZEM_AT(ZEM_MQCFBS, String), 0, kNo,
+     ZEM_AT(ZEM_MQCFBS, StringLength), kNo, kNo, Content::kBytes},
+    {ZEM_MQCFT_INTEGER_FILTER, Layout::kFixed, sizeof(ZEM_MQCFIF), ZEM_AT(ZEM_MQCFIF, FilterValue), 4, kNo, kNo,
+     ZEM_AT(ZEM_MQCFIF, Operator), kNo, Content::kBytes},
+    {ZEM_MQCFT_STRING_FILTER, Layout::kValue, ZEM_AT(ZEM_MQCFSF, FilterValue), ZEM_AT(ZEM_MQCFSF, FilterValue), 0,
+     kNo, ZEM_AT(ZEM_MQCFSF, FilterValueLength), ZEM_AT(ZEM_MQCFSF, Operator), kNo, Content::kText},
+    {ZEM_MQCFT_BYTE_STRING_FILTER, Layout::kValue, ZEM_AT(ZEM_MQCFBF, FilterValue), ZEM_AT(ZEM_MQCFBF, FilterValue),
+     0, kNo, ZEM_AT(ZEM_MQCFBF, FilterValueLength), ZEM_AT(ZEM_MQCFBF, Operator), kNo, Content::kBytes},
+    {ZEM_MQCFT_GROUP, Layout::kGroup, sizeof(ZEM_MQCFGR), kNo, 0, ZEM_AT(ZEM_MQCFGR, ParameterCount), kNo, kNo, kNo,
+     Content::kBytes},
+    {ZEM_MQCFT_INTEGER64, Layout::kFixed, sizeof(ZEM_MQCFIN64), ZEM_AT(ZEM_MQCFIN64, Value), 8, kNo, kNo, kNo,
+     ZEM_AT(ZEM_MQCFIN64, Reserved), Content::kBytes},
+    {ZEM_MQCFT_INTEGER64_LIST, Layout::kValueList, ZEM_AT(ZEM_MQCFIL64, Values), ZEM_AT(ZEM_MQCFIL64, Values), 8,
+     ZEM_AT(ZEM_MQCFIL64, Count), kNo, kNo, kNo, Content::kBytes},
+    {ZEM_EXCFT_BYTE_STRING_LIST, Layout::kEntryList, ZEM_AT(ZEM_EXCFBL, Entries), ZEM_AT(ZEM_EXCFBL, Entries), 0,
+     ZEM_AT(ZEM_EXCFBL, Count), ZEM_AT(ZEM_EXCFBL, StringLength), kNo, ZEM_AT(ZEM_EXCFBL, Reserved),
+     Content::kBytes},
+    // The embedded message and the binary value have the MQCFST layout.
+    {ZEM_EXCFT_PCF, Layout::kValue, ZEM_AT(ZEM_MQCFST, String), ZEM_AT(ZEM_MQCFST, String), 0, kNo,
+     ZEM_AT(ZEM_MQCFST, StringLength), kNo, kNo, Content::kEmbedded},
+    {ZEM_EXCFT_BINARY, Layout::kValue, ZEM_AT(ZEM_MQCFST, String), ZEM_AT(ZEM_MQCFST, String), 0, kNo,
+     ZEM_AT(ZEM_MQCFST, StringLength), kNo, kNo, Content::kBytes},
+};
+#undef ZEM_AT
+
+// Shapes are found by Type in one step: Types 0 to 27 in their own slots, the library's
+// own Types (997 and up) after them; every other Type shares slot 0, which is no shape.
+constexpr int32_t kMqTypeSlots = ZEM_MQCFT_STATUS + 1;
+constexpr int32_t kOwnTypeBase = ZEM_EXCFT_BYTE_STRING_LIST;
+constexpr int32_t kShapeSlots = kMqTypeSlots + ZEM_EXCFT_BINARY - kOwnTypeBase + 1;
+
+constexpr int32_t ShapeSlot(int32_t type)
+{
+    if (type >= 0 && type < kMqTypeSlots)
+        return type;
+    if (type >= kOwnTypeBase && type <= ZEM_EXCFT_BINARY)
+        return kMqTypeSlots + type - kOwnTypeBase;
+    return 0;
+}
+
+constexpr std::array<Shape, kShapeSlots> BuildShapes()
+{
+    std::array<Shape, kShapeSlots> shapes{};
+    for (int32_t type : kHeaderTypes) {
+        shapes[ShapeSlot(type)] = kHeaderShape;
+        shapes[ShapeSlot(type)].type = type;
+    }
+    for (const Shape &shape : kParameterShapes)
+        shapes[ShapeSlot(shape.type)] = shape;
+    return shapes;
+}
+
+inline constexpr std::array<Shape, kShapeSlots> kShapes = BuildShapes();
+
+// The shape of a Type that has one (a known constant).
+constexpr const Shape &ShapeFor(int32_t type) { return kShapes[ShapeSlot(type)]; }
+
+// The shape of a Type read from data, or nullptr when no structure has that Type.
+inline const Shape *ShapeOf(int32_t type)
+{
+    const Shape &shape = kShapes[ShapeSlot(type)];
+    return shape.layout == Layout::kNone ? nullptr : &shape;
+}
 
 // Every MQCFH type IBM MQ publishes (command, response, event, ... application activity,
 // status).
-bool IsHeaderType(int32_t type);
+inline bool IsHeaderType(int32_t type) { return kShapes[ShapeSlot(type)].layout == Layout::kHeader; }
 
 struct StructHead {
     int32_t type = 0;
@@ -30,6 +145,11 @@ struct StructHead {
 
 // Type and StrucLength of the structure at offset; false when its 8 bytes do not fit.
 bool ReadStructHead(const PcfCursor &data, int64_t offset, StructHead &head);
+
+// True when the count and length words of `structure` (a window of its StrucLength
+// bytes) are not negative and describe contents that lie inside it; the validity rules
+// ask besides that fixed structures and value lists fill it exactly.
+bool ContentsFit(const Shape &shape, const PcfCursor &structure);
 
 // The validity rules of IsPcfAttrValid for the structure at the start of `structure`
 // (the bytes that may be read), which its envelope says is `expected` bytes long. Length,

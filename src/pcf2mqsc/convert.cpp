@@ -7,6 +7,7 @@
 
 #include "foundation/mq_constants.h"
 #include "pcf/cursor.h"
+#include "pcf/structures.h"
 #include "pcf2mqsc/pcf2mqsc.h"
 
 namespace zem {
@@ -72,16 +73,18 @@ bool SurelyLacksAlterDate(const PcfDataDesc &input)
     const PcfCursor data(reinterpret_cast<unsigned char *>(const_cast<ZEM_MQCFH *>(input.pCfh)),
                          input.pCfh ? input.Length : 0);
     int32_t headerLength = 0, count = 0;
-    if (!data.Read32(4, headerLength) || !data.Read32(32, count) || headerLength < ZEM_MQCFH_LENGTH || count < 0)
+    if (!data.Read32(kStrucLengthOffset, headerLength) || !data.Read32(kHeaderCountOffset, count) ||
+        headerLength < ZEM_MQCFH_LENGTH || count < 0)
         return false;
     int64_t offset = headerLength;
     for (int32_t number = 0; number < count; ++number) {
-        int32_t type = 0, strucLength = 0, parameter = 0;
-        if (!data.Read32(offset, type) || !data.Read32(offset + 4, strucLength) ||
-            !data.Read32(offset + 8, parameter) || strucLength < 12 || !data.Fits(offset, strucLength) ||
-            type == ZEM_MQCFT_GROUP || parameter == mq::MQCA_ALTERATION_DATE)
+        StructHead head;
+        int32_t parameter = 0;
+        if (!ReadStructHead(data, offset, head) || !data.Read32(offset + kParameterOffset, parameter) ||
+            head.strucLength < kParameterOffset + 4 || !data.Fits(offset, head.strucLength) ||
+            head.type == ZEM_MQCFT_GROUP || parameter == mq::MQCA_ALTERATION_DATE)
             return false;
-        offset += strucLength;
+        offset += head.strucLength;
     }
     return offset == data.length();
 }

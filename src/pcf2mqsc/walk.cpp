@@ -13,32 +13,6 @@
 namespace zem {
 namespace {
 
-// True when the structure's own count and length words describe contents that lie
-// within its StrucLength, so that a converter never has to guess.
-bool ContentsFit(const PcfCursor &structure, int32_t type)
-{
-    const int64_t length = structure.length();
-    int32_t count = 0, stringLength = 0;
-    switch (type) {
-    case ZEM_MQCFT_COMMAND:
-        return length >= ZEM_MQCFH_LENGTH;
-    case ZEM_MQCFT_INTEGER:
-        return length >= ZEM_MQCFIN_LENGTH;
-    case ZEM_MQCFT_STRING:
-        return structure.Read32(16, stringLength) && stringLength >= 0 &&
-               structure.Fits(ZEM_MQCFST_LENGTH_FIXED, stringLength);
-    case ZEM_MQCFT_INTEGER_LIST:
-        return structure.Read32(12, count) && count >= 0 &&
-               structure.Fits(ZEM_MQCFIL_LENGTH_FIXED, 4 * int64_t(count));
-    case ZEM_MQCFT_STRING_LIST:
-        return structure.Read32(16, count) && structure.Read32(20, stringLength) && count >= 0 &&
-               stringLength >= 0 &&
-               structure.Fits(ZEM_MQCFSL_LENGTH_FIXED, int64_t(count) * stringLength);
-    default:
-        return true;
-    }
-}
-
 // A structure copied to 4-byte aligned storage, zero-padded to at least the size of the
 // largest fixed layout, so that the converters may read it through its C layout whatever
 // the alignment of the caller's buffer.
@@ -85,22 +59,25 @@ void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
         failedParam = structureNumber;
     };
     int32_t parameterCount = 0;
-    if (!data.Fits(0, ZEM_MQCFH_LENGTH) || !data.Read32(32, parameterCount))
+    if (!data.Fits(0, ZEM_MQCFH_LENGTH) || !data.Read32(kHeaderCountOffset, parameterCount))
         return stop(ZEM_P2M_BAD_STRUCTURE, 0);
 
     int64_t offset = 0;
     for (int64_t number = 0; parameterCount >= 0 && number <= parameterCount; ++number) {
         const auto structureNumber = static_cast<int32_t>(number);
-        int32_t type = 0, strucLength = 0;
-        if (!data.Read32(offset, type) || !data.Read32(offset + 4, strucLength) || strucLength < 8 ||
-            !data.Fits(offset, strucLength))
+        StructHead head;
+        if (!ReadStructHead(data, offset, head) || head.strucLength < kStructHeadLength ||
+            !data.Fits(offset, head.strucLength))
+            return stop(ZEM_P2M_BAD_STRUCTURE, structureNumber);
+        const int32_t strucLength = head.strucLength;
+        const PcfCursor window = data.Window(offset, strucLength);
+        // The count and length words of what is converted describe contents within the
+        // structure, so that a converter never has to guess.
+        const Shape *shape = ShapeOf(head.type);
+        if (shape && head.type != ZEM_MQCFT_STRING_FILTER && !ContentsFit(*shape, window))
             return stop(ZEM_P2M_BAD_STRUCTURE, structureNumber);
         // Every MQCFH type reads as the command's header.
-        if (IsHeaderType(type))
-            type = ZEM_MQCFT_COMMAND;
-        const PcfCursor window = data.Window(offset, strucLength);
-        if (!ContentsFit(window, type))
-            return stop(ZEM_P2M_BAD_STRUCTURE, structureNumber);
+        const int32_t type = IsHeaderType(head.type) ? ZEM_MQCFT_COMMAND : head.type;
 
         const AlignedStructure structure(window);
         switch (type) {
