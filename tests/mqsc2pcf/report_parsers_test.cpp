@@ -104,7 +104,7 @@ TEST_F(ReportParsers, SetLogReadsBothSettingsOfItsCompletionMessage)
 
 TEST_F(ReportParsers, DisplayLogReportLineByLine)
 {
-    std::vector<Line> lines = {
+    Run(kDisplayLog, {
         {"CSQJ322I +CSQ1 DISPLAY LOG report ..."},
         {"Initial parameters: MAXRTU=2 DEALLCT=0", In(20638, 2) + In(20636, 0)},
         {"Current parameters: MAXRTU=3 DEALLCT=5", In(20637, 3) + In(20635, 5)},
@@ -136,12 +136,10 @@ TEST_F(ReportParsers, DisplayLogReportLineByLine)
         // words may be separated by NULs and carriage returns, not by tabs
         {"Current\0parameters:\r\nMAXRTU=4\0DEALLCT=6\0"s, In(20637, 4) + In(20635, 6)},
         {"Current\tparameters: MAXRTU=4 DEALLCT=6"},
-    };
-    // the status of a unit comes from the first letter of its word
-    for (const auto &[word, code] : std::vector<std::pair<std::string, int32_t>>{
-             {"A", 1}, {"Avail", 1}, {"P", 2}, {"X", 0}, {"a", 0}, {"-", 0}})
-        lines.push_back({"0A30 " + word + " C V D", Tape("0A30", code, "C", "V", "D")});
-    Run(kDisplayLog, lines);
+        // the status of a unit comes from the first letter of its word
+        {"0A30 Avail C V D", Tape("0A30", 1, "C", "V", "D")},
+        {"0A30 a C V D", Tape("0A30", 0, "C", "V", "D")},
+    });
 }
 
 TEST_F(ReportParsers, DisplayGroupReportLineByLine)

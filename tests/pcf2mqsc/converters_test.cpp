@@ -86,20 +86,24 @@ TEST_F(Converters, HeaderChoosesTheCommandAndTheScratchNamesTheKeyword)
 
 TEST_F(Converters, ReasonsOfDroppedParameters)
 {
-    Command(mq::MQCMD_CREATE_Q);
     const Outcome unknown{1, ZEM_P2M_NOT_IN_TABLE, ""}, wrongKind{1, ZEM_P2M_BAD_STRUCTURE, ""};
-    EXPECT_EQ(Cfin(99999, 1), unknown);
+    // none of the dropped ones is marked: the required type stays missing...
+    Command(mq::MQCMD_CREATE_Q, mq::MQCA_Q_NAME, "Q1");
     EXPECT_EQ(Cfin(mq::MQIA_Q_TYPE, 99), unknown);
-    EXPECT_EQ(Cfin(mq::MQCA_Q_DESC, 1), wrongKind);
     EXPECT_EQ(Cfst(mq::MQIA_Q_TYPE, "QLOCAL"), wrongKind);
     EXPECT_EQ(Cfsl(PcfBytes().Cfsl(mq::MQIA_Q_TYPE, {"A"}, 4)), wrongKind);
+    EXPECT_EQ(Emit(mq::MQCMD_CREATE_Q), "<failed>");
+    EXPECT_EQ(reason, ZEM_P2M_REQUIRED_MISSING);
+    // ...and the others are not written
+    Command(mq::MQCMD_CREATE_Q, mq::MQCA_Q_NAME, "Q1");
+    EXPECT_EQ(Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL), Outcome(1, 0, "TYPE"));
+    EXPECT_EQ(Cfin(99999, 1), unknown);
+    EXPECT_EQ(Cfin(mq::MQCA_Q_DESC, 1), wrongKind);
+    EXPECT_EQ(Cfst(mq::MQIA_MAX_Q_DEPTH, "5000"), wrongKind);
     EXPECT_EQ(StrList(PcfBytes().Cfsl(mq::MQCA_Q_DESC, {"A"}, 4)), Outcome(0, ZEM_P2M_BAD_STRUCTURE, ""));
     EXPECT_EQ(StrList(PcfBytes().Cfsl(mq::MQCA_NAMES, {"A"}, 4)), Outcome(0, ZEM_P2M_NOT_IN_TABLE, ""));
     EXPECT_EQ(Cfil(PcfBytes().Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH, 99999})), unknown);
-    EXPECT_EQ(Cfil(PcfBytes().Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH})), Outcome(1, 0, ""));
-    // None of the dropped ones was marked: only MAXDEPTH, and the type and name are missing.
-    EXPECT_EQ(Emit(mq::MQCMD_CREATE_Q), "<failed>");
-    EXPECT_EQ(reason, ZEM_P2M_REQUIRED_MISSING);
+    EXPECT_EQ(Emit(mq::MQCMD_CREATE_Q), "DEFINE QLOCAL('Q1') MAXDEPTH");
 }
 
 TEST_F(Converters, NullStructuresAndMissingOutParameters)
