@@ -107,9 +107,6 @@ bool InAnyFamily(int32_t value, std::initializer_list<const char *> families) {
     });
 }
 
-// A priority written as its own digits ("0" to "9") stands for itself, not for a constant.
-bool IsOwnNumber(const MqscKeyword *value) { return std::to_string(value->id) == value->name; }
-
 // The escape command's record comes first, then the commands, each list opening with the
 // command itself and closing with the end entry.
 TEST(CommandTable, CommandsAndTheirListsAreWellFormed) {
@@ -233,7 +230,7 @@ TEST(CommandTable, EveryValueListDrawsOnOneFamilyOfConstants) {
         std::set<std::string> common;
         bool first = true;
         for (const MqscKeyword *value : Values(record)) {
-            if (IsOwnNumber(value)) continue;
+            if (std::to_string(value->id) == value->name) continue;
             auto found = constants.familiesOf.find(value->id);
             std::set<std::string> families;
             if (found != constants.familiesOf.end()) families = found->second;

@@ -83,10 +83,6 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
         {"syntax error", Sample("syntax-error.txt"), 13, Response(13, 0, 2, mq::MQRCCF_COMMAND_FAILED).bytes()},
         {"header alone", "CSQN205I   COUNT=       1, RETURN=0000000C, REASON=00000004", 13,
          Response(13, 0, 2, mq::MQRCCF_COMMAND_FAILED).bytes()},
-        {"not authorized", "CSQN205I   COUNT=       3, RETURN=00000020, REASON=FFFFFFFF\0"
-                           "CSQ9016E %CSQ1 ' DEFINE' command request not authorized\0"
-                           "CSQ9023E %CSQ1 CSQ9SCND 'DEFINE QL' ABNORMAL COMPLETION"s,
-         mq::MQCMD_CREATE_Q, Response(mq::MQCMD_CREATE_Q, 0, 2, mq::MQRC_NOT_AUTHORIZED).bytes()},
         {"channel inquiry finding nothing", Sample("display-channel-none.txt"), mq::MQCMD_INQUIRE_CHANNEL,
          Response(mq::MQCMD_INQUIRE_CHANNEL, 0, 2, mq::MQRC_UNKNOWN_OBJECT_NAME).bytes()},
         // console form: the heading's CHSTATUS is no channel name

@@ -97,7 +97,6 @@ TEST_F(ReportParsers, SetLogReadsBothSettingsOfItsCompletionMessage)
         {"CSQJ337I +CSQ1 SET LOG completed", "", 2, kBad},
         {"CSQJ337I +CSQ1 SET LOG completed, MAXRTU:2 DEALLCT=0", "", 2, kBad},
         // the first setting is kept; the reason no longer says the line was not understood
-        {"CSQJ337I +CSQ1 SET LOG completed, MAXRTU=7 DEALLCT", In(20637, 7), 2, 0},
         {"CSQJ337I +CSQ1 SET LOG completed, MAXRTU=7", In(20637, 7), 2, 0},
     });
 }

@@ -130,7 +130,6 @@ TEST(Pcf2Mqsc, CommandsAndTheirTexts)
         {"empty message", "", nullptr, bad, 0},
         {"header cut short", header3.substr(0, 30), nullptr, bad, 0},
         {"StrucLength below 8", header3 + name + PcfBytes().Words({3, 4, 20, 1}).bytes(), nullptr, bad, 2},
-        {"StrucLength of 0", header3 + name + PcfBytes().Words({3, 0, 20, 1}).bytes(), nullptr, bad, 2},
         {"StrucLength beyond the data", header3 + name + PcfBytes().Words({3, 64, 20, 1}).bytes(), nullptr, bad, 2},
         {"count larger than the data holds", header3 + name + PcfBytes().Cfin(20, 1).bytes(), nullptr, bad, 3},
         {"integer shorter than its fields", header3 + name + PcfBytes().Words({3, 12, 20}).bytes(), nullptr, bad, 2},

@@ -78,10 +78,7 @@ TEST_F(Converters, HeaderChoosesTheCommandAndTheScratchNamesTheKeyword)
     Command(mq::MQCMD_CREATE_CHANNEL);
     EXPECT_EQ(Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1), Outcome(1, 0, "AUTO"));
     EXPECT_EQ(Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 60), Outcome(1, 0, "KAINT"));
-    EXPECT_EQ(Cfin(mq::MQIACH_CHANNEL_TYPE, 1), Outcome(1, 0, "CHLTYPE"));
     EXPECT_EQ(Cfst(mq::MQCACH_DESC, "d"), Outcome(1, 0, "DESCR"));
-    Command(mq::MQCMD_CREATE_SUBSCRIPTION);
-    EXPECT_EQ(Cfin(mq::MQIACF_EXPIRY, -1), Outcome(1, 0, "UNLIMITED"));
 }
 
 TEST_F(Converters, ReasonsOfDroppedParameters)

@@ -31,7 +31,7 @@ PcfBytes DefineChannel(int32_t more)
     return Command(mq::MQCMD_CREATE_CHANNEL, 2 + more).Cfst(mq::MQCACH_CHANNEL_NAME, "C1")
         .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER);
 }
-PcfBytes DefineSub(int32_t more) { return Command(mq::MQCMD_CREATE_SUBSCRIPTION, 1 + more).Cfst(mq::MQCACF_SUB_NAME, "S1"); }
+PcfBytes DefineSub() { return Command(mq::MQCMD_CREATE_SUBSCRIPTION, 2).Cfst(mq::MQCACF_SUB_NAME, "S1"); }
 
 struct Case {
     const char *what;
@@ -110,8 +110,8 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
         // the item " DESCR('...')" may hold 15999 characters: 15989 of them for the value
         {"value longer than the item area", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, std::string(20000, 'x')),
          "DEFINE QLOCAL('Q1') DESCR('" + std::string(15989, 'x') + "')"},
-        {"unlimited expiry", DefineSub(1).Cfin(mq::MQIACF_EXPIRY, -1), "DEFINE SUB('S1') EXPIRY(UNLIMITED)"},
-        {"other negative expiry", DefineSub(1).Cfin(mq::MQIACF_EXPIRY, -2), "DEFINE SUB('S1') EXPIRY(-2)"},
+        {"unlimited expiry", DefineSub().Cfin(mq::MQIACF_EXPIRY, -1), "DEFINE SUB('S1') EXPIRY(UNLIMITED)"},
+        {"other negative expiry", DefineSub().Cfin(mq::MQIACF_EXPIRY, -2), "DEFINE SUB('S1') EXPIRY(-2)"},
         {"automatic keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1),
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(AUTO)"},
         {"keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 300), "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(300)"},
