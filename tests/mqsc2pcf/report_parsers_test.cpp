@@ -115,6 +115,8 @@ TEST_F(ReportParsers, DisplayLogReportLineByLine)
         {"0A32 A"},  // too few words for a row
         {"---- --"},  // inside the table: a row too short to read, not a new header
         {"0A33 A C V D", Tape("0A33", 1, "C", "V", "D")},
+        // a word is cut to 255 characters
+        {"0A34 A C V " + std::string(300, 'L'), Tape("0A34", 1, "C", "V", std::string(255, 'L').c_str())},
         {"End of tape unit report"},
         {"0A33 P CSQ1.0002 VOL002 CSQ1.ARCHLOG2"},  // no table without a new header line
         {"----- --"},  // the separators are whole words
@@ -223,28 +225,6 @@ TEST_F(ReportParsers, AttributesPastThe149thParameterAreAdded)
     MESSAGE attr{};
     ASSERT_EQ(1, GetAttrByPos(152, &attr, output.get()));  // the second one the report added
     DeleteMessage(&attr);
-}
-
-TEST(ReportWords, WordsAreRunsBetweenBlanksNewlinesReturnsAndNuls)
-{
-    const std::string text = "  a\tb\0c\r\nd  "s;
-    EXPECT_EQ(3, zem::CountWords(text));
-    EXPECT_EQ(0, zem::CountWords(" \r\n\0"s));
-    zem::WordSpan word{};
-    ASSERT_TRUE(zem::FindWord(3, text, word));
-    EXPECT_EQ(std::make_pair(std::size_t{9}, std::size_t{1}), std::make_pair(word.offset, word.length));
-    for (int number : {4, 0, -1})
-        EXPECT_FALSE(zem::FindWord(number, text, word)) << number;
-    EXPECT_TRUE(zem::WordIs(text, 2, "c"));
-    EXPECT_FALSE(zem::WordIs(text, 3, "d "));
-    EXPECT_FALSE(zem::WordIs(text, 5, ""));
-
-    char buffer[zem::kWordChars + 1];
-    EXPECT_FALSE(zem::GetWord(9, text, buffer));
-    EXPECT_STREQ("", buffer);
-    const std::string longWord = "x " + std::string(300, 'L') + " y";
-    ASSERT_TRUE(zem::GetWord(2, longWord, buffer));
-    EXPECT_EQ(std::string(255, 'L'), buffer);
 }
 
 }  // namespace

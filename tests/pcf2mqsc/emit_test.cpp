@@ -81,14 +81,10 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
              .Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_CLNTCONN).Cfst(mq::MQCA_Q_MGR_NAME, "QM1")
              .Cfin(mq::MQIACH_DEF_RECONNECT, mq::MQRCN_Q_MGR).Cfst(mq::MQCA_CERT_LABEL, ""),
          "DEFINE CHANNEL('C2') CHLTYPE(CLNTCONN) QMNAME('QM1') DEFRECON(QMGR) CERTLABL(' ')"},
-        {"exit as one string", DefineChannel(1).Cfst(mq::MQCACH_SEC_EXIT_NAME, "SECX1"),
-         "DEFINE CHANNEL('C1') CHLTYPE(SDR) SCYEXIT('SECX1')"},
         {"delivery sequence of ALTER as a value keyword",
          Command(mq::MQCMD_CHANGE_Q, 3).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL).Cfst(mq::MQCA_Q_NAME, "Q1")
              .Cfin(mq::MQIA_MSG_DELIVERY_SEQUENCE, mq::MQMDS_FIFO),
          "ALTER QLOCAL('Q1') MSGDLVSQ(FIFO)"},
-        {"CANCEL OFFLOAD", Command(10631, 1).Cfin(20631, 1), "ARCHIVE LOG CANCEL OFFLOAD"},
-        {"DEFAULT", Command(10633, 1).Cfin(20634, 1), "SET LOG DEFAULT"},
         {"leading and inner blanks stay", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, "  two  words  "),
          "DEFINE QLOCAL('Q1') DESCR('  two  words')"},
         {"blanks only", DefineQueue(1).Cfst(mq::MQCA_Q_DESC, "    "), "DEFINE QLOCAL('Q1') DESCR(' ')"},
@@ -148,8 +144,6 @@ TEST(EmitMqsc, SelectorsAndDroppedParameters)
         {"selectors whose ids equal the inquiry codes",
          Command(mq::MQCMD_INQUIRE_Q_MGR, 1).Cfil(mq::MQIACF_Q_MGR_ATTRS, {mq::MQIA_MAX_MSG_LENGTH, mq::MQIA_CODED_CHAR_SET_ID}),
          "DISPLAY QMGR CCSID MAXMSGL"},
-        {"MAXMSGL selected in a queue inquiry", InquireQueue(1).Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_MSG_LENGTH}),
-         "DISPLAY QUEUE('Q1') MAXMSGL"},
         {"selector list ends at an unknown value",
          InquireQueue(1).Cfil(mq::MQIACF_Q_ATTRS, {mq::MQCA_Q_DESC, 99999, mq::MQIA_CURRENT_Q_DEPTH}), "DISPLAY QUEUE('Q1') DESCR"},
         {"enumeration marked by a selector only", InquireQueue(1).Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_Q_TYPE, mq::MQCA_Q_DESC}),
