@@ -22,8 +22,6 @@ using zemtest::PcfBytes;
 namespace mq = zem::mq;
 constexpr int32_t kQName = mq::MQCA_Q_NAME, kQDesc = mq::MQCA_Q_DESC, kQType = mq::MQIA_Q_TYPE,
                   kCurrentDepth = mq::MQIA_CURRENT_Q_DEPTH, kChannelName = mq::MQCACH_CHANNEL_NAME,
-                  kKeepAlive = mq::MQIACH_KEEP_ALIVE_INTERVAL, kSubName = mq::MQCACF_SUB_NAME,
-                  kExpiry = mq::MQIACF_EXPIRY, kNamelistName = mq::MQCA_NAMELIST_NAME,
                   kNameCount = mq::MQIA_NAME_COUNT, kNames = mq::MQCA_NAMES;
 constexpr int32_t kInquireQ = mq::MQCMD_INQUIRE_Q, kInquireChannel = mq::MQCMD_INQUIRE_CHANNEL,
                   kInquireNamelist = mq::MQCMD_INQUIRE_NAMELIST, kInquireSub = mq::MQCMD_INQUIRE_SUBSCRIPTION;
@@ -67,8 +65,6 @@ MqscKeyword *ParameterRecord(int32_t command, int32_t id)
 
 TEST(MqscToPcf, RepliesAndTheirResponses)
 {
-    const PcfBytes channel = Response(kInquireChannel, 2).Cfst(kChannelName, "C1");
-    const PcfBytes sub = Response(kInquireSub, 2, -1).Cfst(kSubName, "S1");
     const struct {
         std::string reply;
         int32_t command;
@@ -80,8 +76,10 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
          QueueResponse(3).Cfst(kQName, "Q1").Cfin(kQType, 1).Cfin(kCurrentDepth, 5)},
         // AUTO and UNLIMITED are -1 only for their own parameter (the round trips have
         // KAINT(AUTO) and EXPIRY(UNLIMITED))
-        {"CSQM406I CHANNEL(C1) KAINT(UNLIMITED)", kInquireChannel, PcfBytes(channel).Cfin(kKeepAlive, 0)},
-        {"CSQM4xxI SUBNAME(S1) EXPIRY(AUTO)", kInquireSub, PcfBytes(sub).Cfin(kExpiry, 0)},
+        {"CSQM406I CHANNEL(C1) KAINT(UNLIMITED)", kInquireChannel,
+         Response(kInquireChannel, 2).Cfst(kChannelName, "C1").Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 0)},
+        {"CSQM4xxI SUBNAME(S1) EXPIRY(AUTO)", kInquireSub,
+         Response(kInquireSub, 2, -1).Cfst(mq::MQCACF_SUB_NAME, "S1").Cfin(mq::MQIACF_EXPIRY, 0)},
         // numbers read like atol and saturate at the int32 range
         {"CSQM401I CURDEPTH(12abc)", kInquireQ, QueueResponse(1).Cfin(kCurrentDepth, 12)},
         {"CSQM401I CURDEPTH(99999999999)", kInquireQ, QueueResponse(1).Cfin(kCurrentDepth, INT32_MAX)},
@@ -114,7 +112,7 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
         // lists are read where they stand; an empty one holds no name, but an exit list
         // always holds one
         {"CSQM401I NAMELIST(NL1) NAMCOUNT(0) NAMES()", kInquireNamelist,
-         Response(kInquireNamelist, 3).Cfst(kNamelistName, "NL1").Cfin(kNameCount, 0).Cfsl(kNames, {}, 0)},
+         Response(kInquireNamelist, 3).Cfst(mq::MQCA_NAMELIST_NAME, "NL1").Cfin(kNameCount, 0).Cfsl(kNames, {}, 0)},
         {"CSQM406I CHANNEL(C1) DESCR( ) MSGEXIT( ) SCYEXIT(SX)", kInquireChannel,
          Response(kInquireChannel, 4).Cfst(kChannelName, "C1").Cfst(3502, "").Cfst(mq::MQCACH_SEC_EXIT_NAME, "SX")
              .Cfsl(mq::MQCACH_MSG_EXIT_NAME, {""}, 0)},
