@@ -267,7 +267,6 @@ TEST_F(MqscSteps, RefusedStepsLeaveTheRecordsAsTheyWere)
     } refused[] = {
         {true, "TYPE", "qlocal", kQType, ZEM_RC_MQSC_UNKNOWN},  // no such value keyword
         {false, "TYPE", "QLOCAL", kQType, ZEM_RC_MQSC_BAD_TYPE},  // records of the wrong kind
-        {false, "TYPE", "QLOCAL", kCurrentDepth, ZEM_RC_MQSC_BAD_TYPE},
         {true, "QUEUE", "Q1", kQName, ZEM_RC_MQSC_BAD_TYPE},
     };
     for (const auto &r : refused) {
