@@ -231,13 +231,6 @@ TEST(ConversionDirections, ValuesLeftByOneDirectionAreNotWrittenByTheOther)
     EXPECT_EQ(zemtest::PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0, 1, -1, 0).bytes(),
               std::string(area.begin(), area.begin() + output.length));
 
-    PcfPtr tiny(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 30));
-    PcfPtr input = zemtest::ContainerHolding("CSQM401I +CSQ1 QUEUE(Q1) DESCR(stale description) CURDEPTH(5)");
-    int32_t status = -1, count = -1;
-    zemMqsc2Pcf(input.get(), tiny.get(), &status, &reason, &count);
-    ASSERT_EQ(ZEM_RC_MQSC_NO_ROOM, reason);
-    EXPECT_EQ("ALTER QLOCAL('Q1')", ToMqsc(ChangeQueue().get()));
-
     EXPECT_EQ("", ToMqsc(ChangeQueue("left behind by a text that did not fit").get(), 20));
     PcfPtr command = Inquiry(13, "Q1");
     Answer(command.get(), "CSQM401I +CSQ1 QUEUE(Q1) CURDEPTH(5)");
