@@ -33,26 +33,14 @@ PcfBytes DefineChannel(int32_t more)
 }
 PcfBytes DefineSub() { return Command(mq::MQCMD_CREATE_SUBSCRIPTION, 2).Cfst(mq::MQCACF_SUB_NAME, "S1"); }
 
-struct Case {
-    const char *what;
-    PcfBytes bytes;
-    std::string text;
-    bool split = false;
-};
-
-void ExpectTexts(const std::vector<Case> &cases)
+TEST(EmitMqsc, KeywordsValuesSeparatorsAndSelectors)
 {
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        auto result = p2mtest::Convert(c.bytes.bytes(), c.split, 40000);
-        EXPECT_EQ(result.compCode, 0) << "reason " << result.reason;
-        EXPECT_EQ(result.text, c.text);
-    }
-}
-
-TEST(EmitMqsc, RecordTypesAndValueFormats)
-{
-    ExpectTexts({
+    const struct {
+        const char *what;
+        PcfBytes bytes;
+        std::string text;
+        bool split = false;
+    } cases[] = {
         {"positional enumeration, glued quoted name, bare empty-named enumerations, quoted string, integer",
          DefineQueue(5).Cfin(mq::MQIACF_REPLACE, 1).Cfst(mq::MQCA_Q_DESC, "Payroll input   ").Cfin(mq::MQIA_SHAREABILITY, 0)
              .Cfin(mq::MQIA_MAX_Q_DEPTH, 5000).Cfin(mq::MQIA_TRIGGER_CONTROL, 1),
@@ -111,20 +99,7 @@ TEST(EmitMqsc, RecordTypesAndValueFormats)
         {"automatic keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1),
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(AUTO)"},
         {"keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 300), "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(300)"},
-    });
-    // a doubled value that no longer fits the item fails instead of being cut in a pair
-    auto tooLong = p2mtest::Convert(DefineQueue(1).Cfst(mq::MQCA_Q_DESC, std::string(7995, '\'')).bytes(), false, 40000);
-    EXPECT_EQ(tooLong.compCode, 2);
-    EXPECT_EQ(tooLong.reason, ZEM_P2M_TEXT_TOO_LONG);
-    // so does a list whose quoted items run past a taken value (400 items of 44 characters)
-    const std::vector<std::string> items(400, std::string(40, 'N'));
-    EXPECT_EQ(p2mtest::Convert(DefineNamelist(1).Cfsl(mq::MQCA_NAMES, items, 40).bytes(), false, 40000).reason,
-              ZEM_P2M_TEXT_TOO_LONG);
-}
-
-TEST(EmitMqsc, SeparatorsAndContinuationLines)
-{
-    ExpectTexts({
+        // separators and continuation lines
         {"star glues the name to the verb", DefineNamelist(2).Cfst(mq::MQCA_NAMELIST_DESC, "d").Cfin(mq::MQIACF_REPLACE, 0),
          "DEFINE NAMELIST('NL1') NOREPLACE DESCR('d')"},
         {"entries behind the inner end are not written",
@@ -135,12 +110,7 @@ TEST(EmitMqsc, SeparatorsAndContinuationLines)
         {"break after glued items",
          DefineNamelist(3).Cfin(mq::MQIACF_REPLACE, 1).Cfst(mq::MQCA_NAMELIST_DESC, "d").Cfsl(mq::MQCA_NAMES, {"A"}, 4),
          "DEFINE NAMELIST('NL1') REPLACE +\nDESCR('d') +\nNAMES('A')", true},
-    });
-}
-
-TEST(EmitMqsc, SelectorsAndDroppedParameters)
-{
-    ExpectTexts({
+        // selectors, and parameters dropped
         {"selectors whose ids equal the inquiry codes",
          Command(mq::MQCMD_INQUIRE_Q_MGR, 1).Cfil(mq::MQIACF_Q_MGR_ATTRS, {mq::MQIA_MAX_MSG_LENGTH, mq::MQIA_CODED_CHAR_SET_ID}),
          "DISPLAY QMGR CCSID MAXMSGL"},
@@ -159,7 +129,21 @@ TEST(EmitMqsc, SelectorsAndDroppedParameters)
         {"string filter and blanked structure passed over",
          InquireQueue(3).Cfsf(mq::MQCA_Q_DESC, mq::MQCFOP_LIKE, "PAY*").Words({0, 12, 20}).Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL),
          "DISPLAY QUEUE('Q1') TYPE(QLOCAL)"},
-    });
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto result = p2mtest::Convert(c.bytes.bytes(), c.split, 40000);
+        EXPECT_EQ(result.compCode, 0) << "reason " << result.reason;
+        EXPECT_EQ(result.text, c.text);
+    }
+    // a doubled value that no longer fits the item fails instead of being cut in a pair
+    auto tooLong = p2mtest::Convert(DefineQueue(1).Cfst(mq::MQCA_Q_DESC, std::string(7995, '\'')).bytes(), false, 40000);
+    EXPECT_EQ(tooLong.compCode, 2);
+    EXPECT_EQ(tooLong.reason, ZEM_P2M_TEXT_TOO_LONG);
+    // so does a list whose quoted items run past a taken value (400 items of 44 characters)
+    const std::vector<std::string> items(400, std::string(40, 'N'));
+    EXPECT_EQ(p2mtest::Convert(DefineNamelist(1).Cfsl(mq::MQCA_NAMES, items, 40).bytes(), false, 40000).reason,
+              ZEM_P2M_TEXT_TOO_LONG);
 }
 
 }  // namespace
