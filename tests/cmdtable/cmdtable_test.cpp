@@ -66,7 +66,7 @@ TEST_F(CmdTableOps, FindCmdKeywordFindsTheFirstRecordByCodeOrWholeCaseSensitiveN
     EXPECT_EQ(FindCmdParam(onlyEnd, kFindById, &id), nullptr);
 }
 
-TEST_F(CmdTableOps, TextIsCopiedUpToLengthOrItsEndAndReplacedWithoutLeaking) {
+TEST_F(CmdTableOps, TextIsCopiedUpToLengthOrItsEndAndTakenCutToTheDestination) {
     for (int32_t type : {MQSC_CMD, MQSC_STR, MQSC_STRLIST, MQSC_ENUMLIST, MQSC_LIST}) {
         SCOPED_TRACE(type);
         MqscKeyword record = Record(type);
@@ -89,9 +89,7 @@ TEST_F(CmdTableOps, TextIsCopiedUpToLengthOrItsEndAndReplacedWithoutLeaking) {
     EXPECT_STREQ(Held(list), "'A', 'B'");
     char taken[kTakeValueSize];
     TakeKeywordValue(&list, taken);
-}
-
-TEST_F(CmdTableOps, TakeKeywordValueCutsALongTextToTheDestinationAndStillEmptiesTheRecord) {
+    // a long text is cut to the destination, and the record still emptied
     MqscKeyword record = Record(MQSC_LIST);
     std::string longText(20000, 'N');
     longText[kTakeValueSize - 2] = 'L';  // the last character that fits
@@ -103,6 +101,7 @@ TEST_F(CmdTableOps, TakeKeywordValueCutsALongTextToTheDestinationAndStillEmpties
     EXPECT_EQ(dest[kTakeValueSize], '#');
     EXPECT_EQ(record.value, 0);
 }
+
 
 TEST_F(CmdTableOps, FlagsUnknownTypesNegativeLengthsAndMissingArgumentsAreRefused)
 {

@@ -106,22 +106,6 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
     }
 }
 
-TEST(ZemMqsc2Pcf, NothingBeyondTheTextLengthIsRead)
-{
-    // Stale bytes after the reply in a reused buffer must not become part of it.
-    std::string reply = "CSQM401I QUEUE(Q1)";
-    PcfPtr input(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 64));
-    ASSERT_TRUE(input);
-    std::memset(input->PcfMsg.pData, 0, 100);
-    std::string stale = reply + " CURDEPTH(9)";
-    std::memcpy(input->PcfMsg.pData, stale.data(), stale.size());
-    input->PcfMsg.Used = 136 + static_cast<int32_t>(reply.size());
-    PcfPtr output = Command(13);
-    Result result = Feed(input.get(), output.get());
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1).Cfst(2016, "Q1").bytes(), result.data);
-}
-
 TEST(ZemMqsc2Pcf, FailuresLeaveTheCommandAsItWas)
 {
     PcfPtr output = Command(13);
@@ -158,12 +142,23 @@ TEST(ZemMqsc2Pcf, FailuresLeaveTheCommandAsItWas)
     EXPECT_EQ(kQueueResponse, FeedText(kQueueReply, exact.get()).data);
 }
 
-TEST(ZemMqsc2Pcf, IncoherentMessagesAreRefused)
+TEST(ZemMqsc2Pcf, LengthsAreHeldToAndIncoherentMessagesRefused)
 {
+    // stale bytes after the reply in a reused buffer must not become part of it
+    const std::string reply = "CSQM401I QUEUE(Q1)", stale = reply + " CURDEPTH(9)";
+    PcfPtr reused(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 64));
+    ASSERT_TRUE(reused);
+    std::memset(reused->PcfMsg.pData, 0, 100);
+    std::memcpy(reused->PcfMsg.pData, stale.data(), stale.size());
+    reused->PcfMsg.Used = 136 + static_cast<int32_t>(reply.size());
+    Result result = Feed(reused.get(), Command(13).get());
+    EXPECT_EQ(0, result.status);
+    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1).Cfst(2016, "Q1").bytes(), result.data);
+
     PcfPtr output = Command(13);
     PcfPtr input = zemtest::ContainerHolding(kQueueReply);
     input->PcfMsg.Used = input->PcfMsg.Size + 1;
-    Result result = Feed(input.get(), output.get());
+    result = Feed(input.get(), output.get());
     EXPECT_EQ(2, result.status);
     EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, result.reason);
     input->PcfMsg.Used = 100;
