@@ -163,7 +163,6 @@ TEST_F(ReportParsers, DisplayGroupReportLineByLine)
         {"DB2D 1 2 INVALID 5"},  // too few words
         {"Report terminated, 4 lines"},
         {"DB2E 1 2 VALID 3 4"},
-        {"CSQ9022I +CSQ1 CSQ5DQSG ' DISPLAY GROUP' NORMAL COMPLETION"},
     });
 }
 

@@ -73,7 +73,6 @@ TEST(MqscScanner, StatusIsTheFirstTokenBeginningWithCsq)
     ExpectReads({
         {"message id, then keywords and values", "CSQM401I +CSQ1 QUEUE(Q1) TYPE(QLOCAL)",
          {"I", "I", "V", "I", "V", "I"}, {"CSQM401I", "CSQ1", "QUEUE", "Q1", "TYPE", "QLOCAL", "0~"}},
-        {"the subsystem alone", "+CSQ1 QUEUE(Q1)", {"I"}, {"CSQ1", "QUEUE"}},
         {"later in the text", "reply: AMQ8409 then CSQ9022I done", {}, {"CSQ9022I"}},
         {"no CSQ token", "AMQ8409 Display Queue details. QUEUE(Q1)", {}, {"0~"}},
         {"empty text", "", {"I"}, {"0~", "0~"}},

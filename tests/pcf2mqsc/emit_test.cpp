@@ -98,7 +98,6 @@ TEST(EmitMqsc, KeywordsValuesSeparatorsAndSelectors)
         {"other negative expiry", DefineSub().Cfin(mq::MQIACF_EXPIRY, -2), "DEFINE SUB('S1') EXPIRY(-2)"},
         {"automatic keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1),
          "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(AUTO)"},
-        {"keep-alive", DefineChannel(1).Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 300), "DEFINE CHANNEL('C1') CHLTYPE(SDR) KAINT(300)"},
         // separators and continuation lines
         {"star glues the name to the verb", DefineNamelist(2).Cfst(mq::MQCA_NAMELIST_DESC, "d").Cfin(mq::MQIACF_REPLACE, 0),
          "DEFINE NAMELIST('NL1') NOREPLACE DESCR('d')"},
