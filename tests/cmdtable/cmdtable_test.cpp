@@ -54,31 +54,23 @@ TEST_F(CmdTableOps, FindCmdKeywordFindsTheFirstRecordByCodeOrWholeCaseSensitiveN
     // Other modes, empty or missing arrays and missing keys.
     int32_t code = 13;
     MqscKeyword *empty[] = {nullptr};
-    EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), 0, &code), nullptr);
     EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), 3, &code), nullptr);
     EXPECT_EQ(FindCmdKeyword(empty, kFindById, &code), nullptr);
     EXPECT_EQ(FindCmdKeyword(nullptr, kFindById, &code), nullptr);
     EXPECT_EQ(FindCmdKeyword(GetCmdTbl(), kFindById, nullptr), nullptr);
-}
-
-TEST_F(CmdTableOps, FindCmdParamRefusesOtherModesAndMissingInput) {
     int32_t id = 2013;
-    MqscParam *list = Command(13)->params;
-    EXPECT_EQ(FindCmdParam(list, 0, &id), nullptr);
-    EXPECT_EQ(FindCmdParam(list, 7, &id), nullptr);
-    EXPECT_EQ(FindCmdParam(nullptr, kFindById, &id), nullptr);
-    EXPECT_EQ(FindCmdParam(list, kFindByName, nullptr), nullptr);
     MqscParam onlyEnd[] = {{2, 2, 1, nullptr, "", ' ', -1, 0}};
+    EXPECT_EQ(FindCmdParam(Command(13)->params, 0, &id), nullptr);
+    EXPECT_EQ(FindCmdParam(nullptr, kFindById, &id), nullptr);
+    EXPECT_EQ(FindCmdParam(Command(13)->params, kFindByName, nullptr), nullptr);
     EXPECT_EQ(FindCmdParam(onlyEnd, kFindById, &id), nullptr);
 }
 
-TEST_F(CmdTableOps, TextIsCopiedUpToLengthOrItsEndReplacedWithoutLeakingAndHandedOutOnce) {
+TEST_F(CmdTableOps, TextIsCopiedUpToLengthOrItsEndAndTakenCutToTheDestination) {
     for (int32_t type : {MQSC_CMD, MQSC_STR, MQSC_STRLIST, MQSC_ENUMLIST, MQSC_LIST}) {
         SCOPED_TRACE(type);
         MqscKeyword record = Record(type);
         char taken[kTakeValueSize];
-        EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
-        EXPECT_STREQ(taken, "''");  // nothing held
         EXPECT_EQ(SetKeywordValue(&record, "QUEUE.ONE", 5), 1);
         EXPECT_STREQ(Held(record), "QUEUE");
         EXPECT_EQ(SetKeywordValue(&record, "AB\0CD", 5), 1);
@@ -89,9 +81,6 @@ TEST_F(CmdTableOps, TextIsCopiedUpToLengthOrItsEndReplacedWithoutLeakingAndHande
         ASSERT_EQ(SetKeywordValue(&record, "SECOND", 6), 1);
         EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
         EXPECT_STREQ(taken, "SECOND");
-        EXPECT_EQ(record.value, 0);
-        EXPECT_EQ(TakeKeywordValue(&record, taken), 1);
-        EXPECT_STREQ(taken, "''");
     }
     // A NULL list text keeps the list held.
     MqscKeyword list = Record(MQSC_STRLIST);
@@ -100,9 +89,7 @@ TEST_F(CmdTableOps, TextIsCopiedUpToLengthOrItsEndReplacedWithoutLeakingAndHande
     EXPECT_STREQ(Held(list), "'A', 'B'");
     char taken[kTakeValueSize];
     TakeKeywordValue(&list, taken);
-}
-
-TEST_F(CmdTableOps, TakeKeywordValueCutsALongTextToTheDestinationAndStillEmptiesTheRecord) {
+    // a long text is cut to the destination, and the record still emptied
     MqscKeyword record = Record(MQSC_LIST);
     std::string longText(20000, 'N');
     longText[kTakeValueSize - 2] = 'L';  // the last character that fits
@@ -115,33 +102,6 @@ TEST_F(CmdTableOps, TakeKeywordValueCutsALongTextToTheDestinationAndStillEmpties
     EXPECT_EQ(record.value, 0);
 }
 
-TEST_F(CmdTableOps, NumbersAndValueRecordsAreStoredAndTakenInPlace) {
-    MqscKeyword integer = Record(MQSC_INT);
-    int32_t number = -42, taken = 0;
-    EXPECT_EQ(SetKeywordValue(&integer, &number, 4), 1);
-    EXPECT_EQ(integer.value, -42);
-    EXPECT_EQ(SetKeywordValue(&integer, nullptr, 4), 0);
-    EXPECT_EQ(TakeKeywordValue(&integer, &taken), 1);
-    EXPECT_EQ(taken, -42);
-    EXPECT_EQ(integer.value, -42);
-
-    const struct { int32_t command; const char *keyword, *word; } enumerations[] = {{11, "SHARE", "NOSHARE"},
-                                                                                    {13, "TYPE", "QLOCAL"}};
-    for (const auto &row : enumerations) {
-        MqscKeyword record = *Param(row.command, row.keyword);
-        MqscKeyword *value = ByName(record.values, row.word), copy{};
-        EXPECT_EQ(SetKeywordValue(&record, value, 0), 1);
-        EXPECT_EQ(TakeKeywordValue(&record, &copy), 1);
-        EXPECT_EQ(std::memcmp(&copy, value, sizeof copy), 0) << row.word;
-        EXPECT_EQ(reinterpret_cast<MqscKeyword *>(record.value), value);
-    }
-
-    MqscKeyword unset = Record(MQSC_ENUM);
-    MqscKeyword blank{MQSC_STR, 99, "junk", nullptr, 1, nullptr, 1, 1, 1};
-    EXPECT_EQ(TakeKeywordValue(&unset, &blank), 1);
-    EXPECT_EQ(blank.name, nullptr);
-    EXPECT_EQ(blank.id, 0);
-}
 
 TEST_F(CmdTableOps, FlagsUnknownTypesNegativeLengthsAndMissingArgumentsAreRefused)
 {
@@ -161,12 +121,20 @@ TEST_F(CmdTableOps, FlagsUnknownTypesNegativeLengthsAndMissingArgumentsAreRefuse
         EXPECT_STREQ(dest, "keep");
     }
     EXPECT_EQ(SetKeywordValue(nullptr, "TEXT", 4), 0);
+    MqscKeyword integer = Record(MQSC_INT);
+    EXPECT_EQ(SetKeywordValue(&integer, nullptr, 4), 0);
     MqscKeyword text = Record(MQSC_STR);
     SetKeywordValue(&text, "HELD", 4);
     EXPECT_EQ(TakeKeywordValue(&text, nullptr), 0);
     EXPECT_STREQ(Held(text), "HELD");
     EXPECT_EQ(TakeKeywordValue(&text, dest), 1);
     EXPECT_STREQ(dest, "HELD");
+    // an enumeration without a value record gives a blank one
+    MqscKeyword unset = Record(MQSC_ENUM);
+    MqscKeyword blank{MQSC_STR, 99, "junk", nullptr, 1, nullptr, 1, 1, 1};
+    EXPECT_EQ(TakeKeywordValue(&unset, &blank), 1);
+    EXPECT_EQ(blank.name, nullptr);
+    EXPECT_EQ(blank.id, 0);
 }
 
 TEST_F(CmdTableOps, ResetCmdTableEmptiesEveryRecordOfEveryList) {
@@ -207,7 +175,6 @@ public:
         EXPECT_EQ(Found(mine) + std::to_string(mine->type), Found(theirs) + std::to_string(theirs->type));
         auto [seen, added] = forward_.emplace(mine, theirs);
         EXPECT_EQ(seen->second, theirs) << mine->name;
-        EXPECT_EQ(backward_.emplace(theirs, mine).first->second, mine) << mine->name;
         if (!added) return;
         for (MqscParam *a = mine->params, *b = theirs->params; a != nullptr && b != nullptr; ++a, ++b) {
             pair(a->keyword, b->keyword);
@@ -220,7 +187,7 @@ public:
     }
 
 private:
-    std::map<MqscKeyword *, MqscKeyword *> forward_, backward_;
+    std::map<MqscKeyword *, MqscKeyword *> forward_;
 };
 
 TEST_F(CmdTableOps, EachThreadHasItsOwnCopyOfTheTableOfBoundedSize) {

@@ -22,8 +22,6 @@ using zemtest::PcfBytes;
 namespace mq = zem::mq;
 constexpr int32_t kQName = mq::MQCA_Q_NAME, kQDesc = mq::MQCA_Q_DESC, kQType = mq::MQIA_Q_TYPE,
                   kCurrentDepth = mq::MQIA_CURRENT_Q_DEPTH, kChannelName = mq::MQCACH_CHANNEL_NAME,
-                  kKeepAlive = mq::MQIACH_KEEP_ALIVE_INTERVAL, kSubName = mq::MQCACF_SUB_NAME,
-                  kExpiry = mq::MQIACF_EXPIRY, kNamelistName = mq::MQCA_NAMELIST_NAME,
                   kNameCount = mq::MQIA_NAME_COUNT, kNames = mq::MQCA_NAMES;
 constexpr int32_t kInquireQ = mq::MQCMD_INQUIRE_Q, kInquireChannel = mq::MQCMD_INQUIRE_CHANNEL,
                   kInquireNamelist = mq::MQCMD_INQUIRE_NAMELIST, kInquireSub = mq::MQCMD_INQUIRE_SUBSCRIPTION;
@@ -67,8 +65,6 @@ MqscKeyword *ParameterRecord(int32_t command, int32_t id)
 
 TEST(MqscToPcf, RepliesAndTheirResponses)
 {
-    const PcfBytes channel = Response(kInquireChannel, 2).Cfst(kChannelName, "C1");
-    const PcfBytes sub = Response(kInquireSub, 2, -1).Cfst(kSubName, "S1");
     const struct {
         std::string reply;
         int32_t command;
@@ -78,15 +74,12 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
         // in the order of the command's list, not of the text
         {"CSQM401I +CSQ1 CURDEPTH(5) TYPE(QLOCAL) QUEUE(Q1)", kInquireQ,
          QueueResponse(3).Cfst(kQName, "Q1").Cfin(kQType, 1).Cfin(kCurrentDepth, 5)},
-        // bare value keywords go to their empty-named parameters
-        {"CSQM401I QUEUE(Q1) TRIGGER NOSHARE", kInquireQ, QueueResponse(3).Cfst(kQName, "Q1").Cfin(23, 0).Cfin(24, 1)},
-        // AUTO and UNLIMITED are -1 only for their own parameter
-        {"CSQM406I CHANNEL(C1) CHLTYPE(SDR) KAINT(AUTO)", kInquireChannel,
-         Response(kInquireChannel, 3).Cfst(kChannelName, "C1").Cfin(1511, 1).Cfin(kKeepAlive, -1)},
-        {"CSQM406I CHANNEL(C1) KAINT(30)", kInquireChannel, PcfBytes(channel).Cfin(kKeepAlive, 30)},
-        {"CSQM406I CHANNEL(C1) KAINT(UNLIMITED)", kInquireChannel, PcfBytes(channel).Cfin(kKeepAlive, 0)},
-        {"CSQM4xxI SUBNAME(S1) EXPIRY(UNLIMITED)", kInquireSub, PcfBytes(sub).Cfin(kExpiry, -1)},
-        {"CSQM4xxI SUBNAME(S1) EXPIRY(AUTO)", kInquireSub, PcfBytes(sub).Cfin(kExpiry, 0)},
+        // AUTO and UNLIMITED are -1 only for their own parameter (the round trips have
+        // KAINT(AUTO) and EXPIRY(UNLIMITED))
+        {"CSQM406I CHANNEL(C1) KAINT(UNLIMITED)", kInquireChannel,
+         Response(kInquireChannel, 2).Cfst(kChannelName, "C1").Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 0)},
+        {"CSQM4xxI SUBNAME(S1) EXPIRY(AUTO)", kInquireSub,
+         Response(kInquireSub, 2, -1).Cfst(mq::MQCACF_SUB_NAME, "S1").Cfin(mq::MQIACF_EXPIRY, 0)},
         // numbers read like atol and saturate at the int32 range
         {"CSQM401I CURDEPTH(12abc)", kInquireQ, QueueResponse(1).Cfin(kCurrentDepth, 12)},
         {"CSQM401I CURDEPTH(99999999999)", kInquireQ, QueueResponse(1).Cfin(kCurrentDepth, INT32_MAX)},
@@ -102,7 +95,6 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
         // DEFSOPT stands twice in the list and is written once
         {"CSQM401I QUEUE(Q1) DEFSOPT(SHARED)", kInquireQ, QueueResponse(2).Cfst(kQName, "Q1").Cfin(4, 2)},
         // string values keep quotes and lose trailing blanks
-        {"CSQM401I QUEUE(Q1) DESCR( )", kInquireQ, QueueResponse(2).Cfst(kQName, "Q1").Cfst(kQDesc, "")},
         {"CSQM401I QUEUE(Q1) DESCR('it''s, here  ')", kInquireQ,
          QueueResponse(2).Cfst(kQName, "Q1").Cfst(kQDesc, "'it''s, here  '")},
         // a value cut off at the end, or a keyword without one, stores nothing
@@ -114,20 +106,13 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
         // a value may stand after blanks; CR-LF line ends are blanks
         {"CSQM401I QUEUE (Q1)\r\nCURDEPTH  (5)\r\nDESCR(d)\r\n", kInquireQ,
          QueueResponse(3).Cfst(kQName, "Q1").Cfst(kQDesc, "d").Cfin(kCurrentDepth, 5)},
-        // a word that is a keyword elsewhere is no value without its parenthesis, nor is
-        // the value of a keyword the command does not hold
-        {"CSQM297I +CSQ1 CSQMDRTS NO CHANNEL FOUND MATCHING REQUEST CRITERIA", kInquireChannel,
-         Response(kInquireChannel, 0, 2, 2085)},
+        // a value keyword of another keyword is no value of this one; bare value keywords go
+        // to their empty-named parameters
         {"CSQM401I QUEUE(Q1) USEDLQ(NOSHARE) TRIGGER", kInquireQ, QueueResponse(2).Cfst(kQName, "Q1").Cfin(24, 1)},
-        // a value keyword before a parenthesis names the object
-        {"CSQM125I +CSQ1 CSQMUQLC QLOCAL (Q2) QSGDISP(QMGR) WAS NOT FOUND", mq::MQCMD_DELETE_Q,
-         Response(mq::MQCMD_DELETE_Q, 3, 2, 2085).Cfin(kQType, 1).Cfst(kQName, "Q2").Cfin(63, 0)},
         // lists are read where they stand; an empty one holds no name, but an exit list
         // always holds one
         {"CSQM401I NAMELIST(NL1) NAMCOUNT(0) NAMES()", kInquireNamelist,
-         Response(kInquireNamelist, 3).Cfst(kNamelistName, "NL1").Cfin(kNameCount, 0).Cfsl(kNames, {}, 0)},
-        {"CSQM401I NAMELIST(NL1) NAMES(A,BB) NAMCOUNT(2)", kInquireNamelist,
-         Response(kInquireNamelist, 3).Cfst(kNamelistName, "NL1").Cfin(kNameCount, 2).Cfsl(kNames, {"A", "BB"}, 2)},
+         Response(kInquireNamelist, 3).Cfst(mq::MQCA_NAMELIST_NAME, "NL1").Cfin(kNameCount, 0).Cfsl(kNames, {}, 0)},
         {"CSQM406I CHANNEL(C1) DESCR( ) MSGEXIT( ) SCYEXIT(SX)", kInquireChannel,
          Response(kInquireChannel, 4).Cfst(kChannelName, "C1").Cfst(3502, "").Cfst(mq::MQCACH_SEC_EXIT_NAME, "SX")
              .Cfsl(mq::MQCACH_MSG_EXIT_NAME, {""}, 0)},
@@ -138,7 +123,8 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
         // elements split only at commas outside quotes and parentheses
         {"CSQM401I NAMCOUNT(3) NAMES(A, 'B,C',D(E,F))", kInquireNamelist,
          Response(kInquireNamelist, 2).Cfin(kNameCount, 3).Cfsl(kNames, {"A", " 'B,C'", "D(E,F)"}, 6)},
-        // attributes of current z/OS replies, under IBM's ids
+        // attributes of current z/OS replies, under IBM's ids (for other channel attributes
+        // the same table is checked the other way by the writer's tests)
         {"CSQM422I +CSQ1 CHSTATUS(C1) CHLTYPE(SVRCONN) STATUS(RUNNING) SUBSTATE(RECEIVE) RAPPLTAG(MQ Explorer) "
          "SSLCERTU(SYSPROG) MCAUSER(USER1)",
          mq::MQCMD_INQUIRE_CHANNEL_STATUS,
@@ -146,21 +132,11 @@ TEST(MqscToPcf, RepliesAndTheirResponses)
              .Cfin(mq::MQIACH_CHANNEL_STATUS, mq::MQCHS_RUNNING).Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SVRCONN)
              .Cfst(mq::MQCACH_REMOTE_APPL_TAG, "MQ Explorer").Cfin(mq::MQIACH_CHANNEL_SUBSTATE, mq::MQCHSSTATE_RECEIVING)
              .Cfst(mq::MQCACH_MCA_USER_ID, "USER1").Cfst(mq::MQCACH_SSL_CERT_USER_ID, "SYSPROG")},
-        {"CSQM406I CHANNEL(C1) CHLTYPE(SDR) USEDLQ(YES) BATCHLIM(5000) PROPCTL(COMPAT) DEFCDISP(PRIVATE)",
-         kInquireChannel,
-         Response(kInquireChannel, 6).Cfst(kChannelName, "C1").Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_SENDER)
-             .Cfin(mq::MQIACH_DEF_CHANNEL_DISP, mq::MQCHLD_PRIVATE).Cfin(mq::MQIA_PROPERTY_CONTROL, mq::MQPROP_COMPATIBILITY)
-             .Cfin(mq::MQIACH_BATCH_DATA_LIMIT, 5000).Cfin(mq::MQIA_USE_DEAD_LETTER_Q, mq::MQUSEDLQ_YES)},
-        {"CSQM406I CHANNEL(C2) CHLTYPE(CLNTCONN) QMNAME(QM1) DEFRECON(QMGR) CERTLABL( )", kInquireChannel,
-         Response(kInquireChannel, 5).Cfst(kChannelName, "C2").Cfin(mq::MQIACH_CHANNEL_TYPE, mq::MQCHT_CLNTCONN)
-             .Cfst(mq::MQCA_Q_MGR_NAME, "QM1").Cfin(mq::MQIACH_DEF_RECONNECT, mq::MQRCN_Q_MGR)
-             .Cfst(mq::MQCA_CERT_LABEL, "")},
         {"CSQM401I", kInquireQ, QueueResponse(0)},
+        // a flag is written as zero
+        {"CSQM401I FORCE", mq::MQCMD_CHANGE_Q_MGR, Response(mq::MQCMD_CHANGE_Q_MGR, 1).Cfin(mq::MQIACF_FORCE, 0)},
         // a long message id is cut and not known
         {"CSQM401I" + std::string(5000, 'X') + " QUEUE(Q1)", kInquireQ, QueueResponse(1, -1).Cfst(kQName, "Q1")},
-        {"AMQ8409 Display Queue details. QUEUE(Q1)", kInquireQ, PcfBytes(), ZEM_RC_MQSC_UNKNOWN},
-        {"", kInquireQ, PcfBytes(), ZEM_RC_MQSC_UNKNOWN},
-        {"CSQM401I QUEUE(Q1)", 9999, PcfBytes(), ZEM_RC_MQSC_UNKNOWN},
         // the escape command's record has no parameter list to convert with
         {"CSQM401I QUEUE(Q1)", 38, PcfBytes(), ZEM_RC_MQSC_NO_PARAMS},
     };
@@ -178,9 +154,7 @@ TEST(SplitListText, SeparatesAtTopLevelCommasAndKeepsEverythingElse)
     using V = std::vector<std::string>;
     EXPECT_EQ(V({""}), zem::SplitListText(""));
     EXPECT_EQ(V({"", ""}), zem::SplitListText(","));
-    EXPECT_EQ(V({"A", " B", "C "}), zem::SplitListText("A, B,C "));
-    EXPECT_EQ(V({"'a,(b'", "c"}), zem::SplitListText("'a,(b',c"));
-    EXPECT_EQ(V({"x(1,(2,3))", "y"}), zem::SplitListText("x(1,(2,3)),y"));
+    // quotes and nested parentheses: see the NAMES reply above
     // an apostrophe left open hides every later comma
     EXPECT_EQ(V({"a", "'b,c"}), zem::SplitListText("a,'b,c"));
     // a stray ')' does not stop later commas from separating
@@ -293,7 +267,6 @@ TEST_F(MqscSteps, RefusedStepsLeaveTheRecordsAsTheyWere)
     } refused[] = {
         {true, "TYPE", "qlocal", kQType, ZEM_RC_MQSC_UNKNOWN},  // no such value keyword
         {false, "TYPE", "QLOCAL", kQType, ZEM_RC_MQSC_BAD_TYPE},  // records of the wrong kind
-        {false, "TYPE", "QLOCAL", kCurrentDepth, ZEM_RC_MQSC_BAD_TYPE},
         {true, "QUEUE", "Q1", kQName, ZEM_RC_MQSC_BAD_TYPE},
     };
     for (const auto &r : refused) {
@@ -339,13 +312,6 @@ TEST_F(MqscSteps, UnconvertibleRecordTypeStopsReadingAndWriting)
     EXPECT_EQ(ZEM_RC_MQSC_BAD_TYPE, reason);
     EXPECT_EQ(256, output.length);
     EXPECT_EQ(0xEE, area[0]);
-}
-
-// A flag in a reply is written as zero.
-TEST(MqscToPcf, FlagsAreWrittenAsZero)
-{
-    EXPECT_EQ(Response(mq::MQCMD_CHANGE_Q_MGR, 1).Cfin(mq::MQIACF_FORCE, 0).bytes(),
-              Convert("CSQM401I FORCE", mq::MQCMD_CHANGE_Q_MGR).pcf);
 }
 
 }  // namespace

@@ -55,11 +55,7 @@ PcfBytes Response(int32_t command, int32_t count, int32_t compCode = 0, int32_t 
     return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, command, count, 1, compCode, reason);
 }
 
-std::string QueueResponse(int32_t compCode = 0, int32_t reason = 0)
-{
-    return PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 3, 1, compCode, reason).Cfst(2016, "Q1").Cfin(20, 1)
-        .Cfin(3, 5).bytes();
-}
+const std::string kQueueResponse = Response(13, 3).Cfst(2016, "Q1").Cfin(20, 1).Cfin(3, 5).bytes();
 
 TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
 {
@@ -70,19 +66,14 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
         std::string response;
         int32_t count = 0;
     } cases[] = {
-        {"known id", kQueueReply, 13, QueueResponse()},
-        {"NUL-separated lines read as one text", "CSQM401I +CSQ1 QUEUE(Q1)\0TYPE(QLOCAL)\0\0CURDEPTH(5)\0"s, 13,
-         QueueResponse()},
-        {"unknown id is no failure", "CSQM133I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)", 13, QueueResponse()},
-        {"failure id is carried in the header", "CSQM094I +CSQ1 QUEUE(Q1) TYPE(QLOCAL) CURDEPTH(5)", 13,
-         QueueResponse(2, 2085)},
         // the escape command keeps its type and the count, and takes the lines as one text
         {"escape", "CSQN205I COUNT= 3, RETURN=00000000\0CSQ9022I +CSQ1 NORMAL COMPLETION\0"s, 38,
          PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 38, 1)
              .Cfst(3014, "CSQN205I COUNT= 3, RETURN=00000000 CSQ9022I +CSQ1 NORMAL COMPLETION").bytes(), 99},
         {"escape text that fills its buffer to the last byte", "HELLO", 38,
          PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 38, 1).Cfst(3014, "HELLO").bytes(), 99},
-        // Every message of a reply counts: the header's RETURN=, the most precise reason.
+        // every message of a reply counts: the header's RETURN=, the most precise reason;
+        // a value keyword before a parenthesis names the object
         {"define that succeeds", Sample("define-queue.txt"), mq::MQCMD_CREATE_Q,
          Response(mq::MQCMD_CREATE_Q, 0).bytes()},
         {"delete of a missing queue", Sample("delete-queue-missing.txt"), mq::MQCMD_DELETE_Q,
@@ -91,13 +82,9 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
         {"syntax error", Sample("syntax-error.txt"), 13, Response(13, 0, 2, mq::MQRCCF_COMMAND_FAILED).bytes()},
         {"header alone", "CSQN205I   COUNT=       1, RETURN=0000000C, REASON=00000004", 13,
          Response(13, 0, 2, mq::MQRCCF_COMMAND_FAILED).bytes()},
-        {"not authorized", "CSQN205I   COUNT=       3, RETURN=00000020, REASON=FFFFFFFF\0"
-                           "CSQ9016E %CSQ1 ' DEFINE' command request not authorized\0"
-                           "CSQ9023E %CSQ1 CSQ9SCND 'DEFINE QL' ABNORMAL COMPLETION"s,
-         mq::MQCMD_CREATE_Q, Response(mq::MQCMD_CREATE_Q, 0, 2, mq::MQRC_NOT_AUTHORIZED).bytes()},
         {"channel inquiry finding nothing", Sample("display-channel-none.txt"), mq::MQCMD_INQUIRE_CHANNEL,
          Response(mq::MQCMD_INQUIRE_CHANNEL, 0, 2, mq::MQRC_UNKNOWN_OBJECT_NAME).bytes()},
-        // Console form: the heading's CHSTATUS is no channel name.
+        // console form: the heading's CHSTATUS is no channel name
         {"console channel status", Sample("display-chstatus-console.txt"), mq::MQCMD_INQUIRE_CHANNEL_STATUS,
          Response(mq::MQCMD_INQUIRE_CHANNEL_STATUS, 7)
              .Cfst(mq::MQCACH_CHANNEL_NAME, "USER1.SSL.SVRCONN").Cfst(mq::MQCACH_CONNECTION_NAME, "10.1.2.3")
@@ -109,9 +96,6 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         PcfPtr output = Command(c.command);
-        if (&c == &cases[0]) {
-            ASSERT_EQ(1, BuildPcfCmd(output.get(), "Q1", 0));
-        }
         Result result = FeedText(c.reply, output.get(), 99);
         EXPECT_EQ(0, result.status);
         EXPECT_EQ(0, result.reason);
@@ -120,22 +104,6 @@ TEST(ZemMqsc2Pcf, ConvertedReplyReplacesTheCommand)
         EXPECT_EQ(136 + static_cast<int32_t>(c.response.size()), output->PcfMsg.Used);
         EXPECT_EQ(1, RawToPcf(output.get()));  // the caller can index the response
     }
-}
-
-TEST(ZemMqsc2Pcf, NothingBeyondTheTextLengthIsRead)
-{
-    // Stale bytes after the reply in a reused buffer must not become part of it.
-    std::string reply = "CSQM401I QUEUE(Q1)";
-    PcfPtr input(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 64));
-    ASSERT_TRUE(input);
-    std::memset(input->PcfMsg.pData, 0, 100);
-    std::string stale = reply + " CURDEPTH(9)";
-    std::memcpy(input->PcfMsg.pData, stale.data(), stale.size());
-    input->PcfMsg.Used = 136 + static_cast<int32_t>(reply.size());
-    PcfPtr output = Command(13);
-    Result result = Feed(input.get(), output.get());
-    EXPECT_EQ(0, result.status);
-    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1).Cfst(2016, "Q1").bytes(), result.data);
 }
 
 TEST(ZemMqsc2Pcf, FailuresLeaveTheCommandAsItWas)
@@ -171,15 +139,26 @@ TEST(ZemMqsc2Pcf, FailuresLeaveTheCommandAsItWas)
     EXPECT_EQ(0, FeedText("CSQM401I +CSQ1", small.get()).status);
     EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 0).bytes(), zemtest::DataOf(*small));
     PcfPtr exact = Command(13, 92 - 36);
-    EXPECT_EQ(QueueResponse(), FeedText(kQueueReply, exact.get()).data);
+    EXPECT_EQ(kQueueResponse, FeedText(kQueueReply, exact.get()).data);
 }
 
-TEST(ZemMqsc2Pcf, IncoherentMessagesAreRefused)
+TEST(ZemMqsc2Pcf, LengthsAreHeldToAndIncoherentMessagesRefused)
 {
+    // stale bytes after the reply in a reused buffer must not become part of it
+    const std::string reply = "CSQM401I QUEUE(Q1)", stale = reply + " CURDEPTH(9)";
+    PcfPtr reused(CreatePcfMessage(0, ZEM_MQCFT_COMMAND, 64));
+    ASSERT_TRUE(reused);
+    std::memset(reused->PcfMsg.pData, 0, 100);
+    std::memcpy(reused->PcfMsg.pData, stale.data(), stale.size());
+    reused->PcfMsg.Used = 136 + static_cast<int32_t>(reply.size());
+    Result result = Feed(reused.get(), Command(13).get());
+    EXPECT_EQ(0, result.status);
+    EXPECT_EQ(PcfBytes().Cfh(ZEM_MQCFT_RESPONSE, 13, 1).Cfst(2016, "Q1").bytes(), result.data);
+
     PcfPtr output = Command(13);
     PcfPtr input = zemtest::ContainerHolding(kQueueReply);
     input->PcfMsg.Used = input->PcfMsg.Size + 1;
-    Result result = Feed(input.get(), output.get());
+    result = Feed(input.get(), output.get());
     EXPECT_EQ(2, result.status);
     EXPECT_EQ(ZEM_RC_MQSC_UNKNOWN, result.reason);
     input->PcfMsg.Used = 100;

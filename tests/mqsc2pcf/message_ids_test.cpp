@@ -53,18 +53,14 @@ TEST(MessageIdTable, OutcomeOfAnIdInAReplyToACommand)
     } cases[] = {
         // nothing matched: an unknown object, but for channel status its own reason
         {"CSQM297I", mq::MQCMD_INQUIRE_CHANNEL, kFailed, mq::MQRC_UNKNOWN_OBJECT_NAME},
-        {"CSQM297I", mq::MQCMD_INQUIRE_Q, kFailed, mq::MQRC_UNKNOWN_OBJECT_NAME},
         {"CSQM297I", mq::MQCMD_INQUIRE_CHANNEL_STATUS, kFailed, mq::MQRCCF_CHL_STATUS_NOT_FOUND},
         // end and error messages outside the table fail the command; others say nothing
         {"CSQ9023E", mq::MQCMD_DELETE_Q, kFailed, mq::MQRCCF_COMMAND_FAILED},
-        {"CSQ9021E", mq::MQCMD_INQUIRE_Q, kFailed, mq::MQRCCF_COMMAND_FAILED},
         {"CSQX999A", mq::MQCMD_INQUIRE_Q, kFailed, mq::MQRCCF_COMMAND_FAILED},
         {"CSQ9022I", mq::MQCMD_INQUIRE_Q, 0, 0},
         {"CSQN205I", mq::MQCMD_INQUIRE_Q, -1, 0},
-        {"CSQM133I", mq::MQCMD_INQUIRE_Q, -1, 0},
         {"CSQM094E ", mq::MQCMD_INQUIRE_Q, -1, 0},
         {"csqm090e", mq::MQCMD_INQUIRE_Q, -1, 0},
-        {"AMQ8409E", mq::MQCMD_INQUIRE_Q, -1, 0},
         {"", mq::MQCMD_INQUIRE_Q, -1, 0},
     };
     for (const auto &c : cases) {

@@ -73,7 +73,6 @@ TEST(MqscScanner, StatusIsTheFirstTokenBeginningWithCsq)
     ExpectReads({
         {"message id, then keywords and values", "CSQM401I +CSQ1 QUEUE(Q1) TYPE(QLOCAL)",
          {"I", "I", "V", "I", "V", "I"}, {"CSQM401I", "CSQ1", "QUEUE", "Q1", "TYPE", "QLOCAL", "0~"}},
-        {"the subsystem alone", "+CSQ1 QUEUE(Q1)", {"I"}, {"CSQ1", "QUEUE"}},
         {"later in the text", "reply: AMQ8409 then CSQ9022I done", {}, {"CSQ9022I"}},
         {"no CSQ token", "AMQ8409 Display Queue details. QUEUE(Q1)", {}, {"0~"}},
         {"empty text", "", {"I"}, {"0~", "0~"}},
@@ -82,7 +81,7 @@ TEST(MqscScanner, StatusIsTheFirstTokenBeginningWithCsq)
     });
 }
 
-TEST(MqscScanner, ValuesFollowTheParenthesesOfTheirKeyword)
+TEST(MqscScanner, ValuesFollowTheParenthesesOfTheirKeywordCutToTheItemFields)
 {
     ExpectReads({
         {"trailing delimiters come back as one last identifier", "CSQM401I QUEUE(Q1)  \n",
@@ -103,12 +102,7 @@ TEST(MqscScanner, ValuesFollowTheParenthesesOfTheirKeyword)
         // the search stands after CURDEPTH's '(': its value is next
         {"token search finds a keyword by its beginning", "CSQM401I +CSQ1 QUEUE(Q1) CURDEPTH(5) MAXDEPTH(9)",
          {"TCURD", "V", "TQUEUE"}, {"CSQM401I", "1", "5", "0"}},
-    });
-}
-
-TEST(MqscScanner, LongTokensAreCutToTheItemFields)
-{
-    ExpectReads({
+        // long tokens are cut to the item's fields
         {"id, name and value", "CSQ" + std::string(20000, 'M') + " " + std::string(100, 'K') + "(" +
                                    std::string(20000, 'v') + ") NEXT(1)",
          {"I", "V", "I"},

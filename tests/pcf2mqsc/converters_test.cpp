@@ -78,28 +78,29 @@ TEST_F(Converters, HeaderChoosesTheCommandAndTheScratchNamesTheKeyword)
     Command(mq::MQCMD_CREATE_CHANNEL);
     EXPECT_EQ(Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, -1), Outcome(1, 0, "AUTO"));
     EXPECT_EQ(Cfin(mq::MQIACH_KEEP_ALIVE_INTERVAL, 60), Outcome(1, 0, "KAINT"));
-    EXPECT_EQ(Cfin(mq::MQIACH_CHANNEL_TYPE, 1), Outcome(1, 0, "CHLTYPE"));
     EXPECT_EQ(Cfst(mq::MQCACH_DESC, "d"), Outcome(1, 0, "DESCR"));
-    Command(mq::MQCMD_CREATE_SUBSCRIPTION);
-    EXPECT_EQ(Cfin(mq::MQIACF_EXPIRY, -1), Outcome(1, 0, "UNLIMITED"));
 }
 
 TEST_F(Converters, ReasonsOfDroppedParameters)
 {
-    Command(mq::MQCMD_CREATE_Q);
     const Outcome unknown{1, ZEM_P2M_NOT_IN_TABLE, ""}, wrongKind{1, ZEM_P2M_BAD_STRUCTURE, ""};
-    EXPECT_EQ(Cfin(99999, 1), unknown);
+    // none of the dropped ones is marked: the required type stays missing...
+    Command(mq::MQCMD_CREATE_Q, mq::MQCA_Q_NAME, "Q1");
     EXPECT_EQ(Cfin(mq::MQIA_Q_TYPE, 99), unknown);
-    EXPECT_EQ(Cfin(mq::MQCA_Q_DESC, 1), wrongKind);
     EXPECT_EQ(Cfst(mq::MQIA_Q_TYPE, "QLOCAL"), wrongKind);
     EXPECT_EQ(Cfsl(PcfBytes().Cfsl(mq::MQIA_Q_TYPE, {"A"}, 4)), wrongKind);
+    EXPECT_EQ(Emit(mq::MQCMD_CREATE_Q), "<failed>");
+    EXPECT_EQ(reason, ZEM_P2M_REQUIRED_MISSING);
+    // ...and the others are not written
+    Command(mq::MQCMD_CREATE_Q, mq::MQCA_Q_NAME, "Q1");
+    EXPECT_EQ(Cfin(mq::MQIA_Q_TYPE, mq::MQQT_LOCAL), Outcome(1, 0, "TYPE"));
+    EXPECT_EQ(Cfin(99999, 1), unknown);
+    EXPECT_EQ(Cfin(mq::MQCA_Q_DESC, 1), wrongKind);
+    EXPECT_EQ(Cfst(mq::MQIA_MAX_Q_DEPTH, "5000"), wrongKind);
     EXPECT_EQ(StrList(PcfBytes().Cfsl(mq::MQCA_Q_DESC, {"A"}, 4)), Outcome(0, ZEM_P2M_BAD_STRUCTURE, ""));
     EXPECT_EQ(StrList(PcfBytes().Cfsl(mq::MQCA_NAMES, {"A"}, 4)), Outcome(0, ZEM_P2M_NOT_IN_TABLE, ""));
     EXPECT_EQ(Cfil(PcfBytes().Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH, 99999})), unknown);
-    EXPECT_EQ(Cfil(PcfBytes().Cfil(mq::MQIACF_Q_ATTRS, {mq::MQIA_MAX_Q_DEPTH})), Outcome(1, 0, ""));
-    // None of the dropped ones was marked: only MAXDEPTH, and the type and name are missing.
-    EXPECT_EQ(Emit(mq::MQCMD_CREATE_Q), "<failed>");
-    EXPECT_EQ(reason, ZEM_P2M_REQUIRED_MISSING);
+    EXPECT_EQ(Emit(mq::MQCMD_CREATE_Q), "DEFINE QLOCAL('Q1') MAXDEPTH");
 }
 
 TEST_F(Converters, NullStructuresAndMissingOutParameters)
@@ -196,8 +197,6 @@ Walked Walk(const std::string *bytes, int32_t length, int32_t capacity, std::str
 TEST(PcfToMqsc, WalkStaysInsideTheGivenLength)
 {
     const std::string inquiry = PcfBytes().Cfh(1, mq::MQCMD_INQUIRE_Q, 2).Cfst(mq::MQCA_Q_NAME, "Q1").Cfin(20, 1).bytes();
-    const std::string escape = PcfBytes().Cfh(1, mq::MQCMD_ESCAPE, 2).Cfin(mq::MQIACF_ESCAPE_TYPE, 1)
-                                   .Cfst(mq::MQCACF_ESCAPE_TEXT, "PING QMGR").bytes();
     const int32_t size = static_cast<int32_t>(inquiry.size());
     std::string text;
     EXPECT_EQ(Walk(&inquiry, size, 33, &text), Walked(0, 0, 32));
@@ -205,7 +204,6 @@ TEST(PcfToMqsc, WalkStaysInsideTheGivenLength)
     // The buffer holds more than the descriptor says: the walk stops at the length. The
     // count keeps the capacity on failure.
     EXPECT_EQ(Walk(&inquiry, size - 16, 64), Walked(ZEM_P2M_BAD_STRUCTURE, 2, 64));
-    EXPECT_EQ(Walk(&escape, static_cast<int32_t>(escape.size()), 4096), Walked(ZEM_P2M_NO_PARAM_LIST, 0, 4096));
     EXPECT_EQ(Walk(nullptr, 100, 64), Walked(ZEM_P2M_BAD_STRUCTURE, 0, 64));
 }
 
