@@ -41,7 +41,7 @@ template <class T> std::pair<int, T> Got(int (*get)(MESSAGE *, T *), MESSAGE *at
     return {result, value};
 }
 
-// What every reader and writer leaves behind: its result and the caller's variables.
+// The caller's variables the readers write into.
 struct Outputs {
     int64_t i64;
     int32_t i32, op, length;
@@ -129,7 +129,7 @@ TEST(Accessors, EachServesItsOwnTypesAtTheirExactLengthOnly)
                     out.length = 8;
                     const std::string untouched(reinterpret_cast<char *>(&out), sizeof out);
                     const int result = accessor.call(attr);
-                    // A group's envelope holds its members: there the padding is one more.
+                    // A group's envelope also holds its members: the padding reads as member bytes.
                     const bool fits = pad.empty() || std::string(sample.type) == "GR";
                     EXPECT_EQ(result > 0, fits && accessor.serves.count(sample.type)) << pad.size();
                     if (result <= 0) {
