@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -182,6 +183,19 @@ TEST(PcfNames, ParameterAndValueNamesArePublishedConstantsOfTheirOwnFamilies)
     };
     for (const auto &v : values)
         EXPECT_STREQ(PcfValueName(v.id, v.value), v.name) << v.id << " " << v.value;
+}
+
+TEST(PcfCommandNames, EveryNameIsAPublishedConstantOfItsCodeAndNamesThatCodeOnly)
+{
+    std::map<std::string, int32_t> seen;
+    for (int32_t code = -10; code < 13000; ++code) {
+        const std::string name = PcfIdToName(code);
+        if (name == "UNKNOWN")
+            continue;
+        EXPECT_TRUE(IsConstant(name, code)) << code << " " << name;
+        EXPECT_TRUE(seen.emplace(name, code).second) << name << " for " << code << " and " << seen[name];
+    }
+    EXPECT_EQ(seen.size(), 159u + 153u);
 }
 
 const char *const kReasonTexts = "[2035]\"MQRC_NOT_AUTHORIZED: The user is not authorized\"\n"

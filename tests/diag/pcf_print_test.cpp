@@ -143,7 +143,7 @@ TEST(PrintPcfMessage, ListsEveryStructureTypeAndNestedGroups)
 
 TEST(PrintPcfMessage, UnprintableStructureIsFollowedByTheDump)
 {
-    auto pcf = Indexed(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 2).Cfin(20, 1).Cfbf(7002, 5, "ab").bytes());
+    auto pcf = Indexed(PcfBytes().Cfh(ZEM_MQCFT_COMMAND, 13, 1).Cfbf(7002, 5, "ab").bytes());
     std::memcpy(pcf->PcfMsg.MsgDesc.ReplyToQMgr, "QMGR1 OF THE HUB", 16);
     std::memset(pcf->PcfMsg.MsgDesc.ReplyToQMgr + 16, ' ', 32);
     int result = -1;
@@ -153,26 +153,23 @@ TEST(PrintPcfMessage, UnprintableStructureIsFollowedByTheDump)
               "\nDate: DATE\n" + kDefaultExtension +
                   "\nPCF Header (MQCFH):\n"
                   "->Type(1), StrucLength(36), Version(1), Command(13 = MQCMD_INQUIRE_Q)\n"
-                  "->MsgSeqNum(1), Control(1), ParameterCount(2)\n"
+                  "->MsgSeqNum(1), Control(1), ParameterCount(1)\n"
                   "->CompCode(0), Reason(0)\n"
-                  "\nPCF Integer (MQCFIN):\n"
-                  "->Type(3), StrucLength(16), Parameter (20), Value(1)\n"
                   "\nUNKNOWN PCF Attribute(15): unable to print\n"
                   "\n--------Begin: PCF MESSAGE DUMP---------------\n"
-                  "\nDATE\n DumpPcfMessage: pMsg ADDR hex, lMsgLength=212, lMsgLen(w/o hdr of 136)=76...\n"
+                  "\nDATE\n DumpPcfMessage: pMsg ADDR hex, lMsgLength=196, lMsgLen(w/o hdr of 136)=60...\n"
                   " pMsg->PcfMsg.MsgDesc.ReplyToQMgr <QMGR1>\n"
                   "\nPCF Header (MQCFH):\n"
                   "->Type(1), StrucLength(36), Version(1),\n"
                   "->Command(13=MQCMD_INQUIRE_Q),\n"
                   "MsgSeqNum(1), Control(1),\n"
-                  "->ParameterCount(2)\n"
+                  "->ParameterCount(1)\n"
                   "CompCode(0), Reason(0)\n"
-                  "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=76...\n"
+                  "\nDATE\n DumpHexMessage: pBuf ADDR hex, Length=60...\n"
                   "00000000 01 00 00 00 24 00 00 00 01 00 00 00 0D 00 00 00 ....$...........\n"
                   "00000010 01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 ................\n"
-                  "00000020 02 00 00 00 03 00 00 00 10 00 00 00 14 00 00 00 ................\n"
-                  "00000030 01 00 00 00 0F 00 00 00 18 00 00 00 5A 1B 00 00 ............Z...\n"
-                  "00000040 05 00 00 00 02 00 00 00 61 62 00 00 "
+                  "00000020 01 00 00 00 0F 00 00 00 18 00 00 00 5A 1B 00 00 ............Z...\n"
+                  "00000030 05 00 00 00 02 00 00 00 61 62 00 00 "
                   "\n----------End: PCF MESSAGE DUMP---------------\n\n");
 }
 

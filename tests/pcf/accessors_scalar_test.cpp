@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,58 +41,105 @@ template <class T> std::pair<int, T> Got(int (*get)(MESSAGE *, T *), MESSAGE *at
     return {result, value};
 }
 
-TEST(Accessors, EachTestRecognisesOnlyItsOwnTypeAtItsExactLength)
-{
-    // One well-formed structure of every type but the group, with the test that owns it.
-    const struct { const char *name; std::string bytes; int (*is)(MESSAGE *); } samples[] = {
-        {"MQCFIN", PcfBytes().Cfin(1, 7).bytes(), IsPcfIntAttr},
-        {"MQCFST", PcfBytes().Cfst(2, "ABCDE").bytes(), IsPcfStrAttr},
-        {"MQCFIF", PcfBytes().Cfif(3, 4, 5).bytes(), IsPcfIntFltrAttr},
-        {"MQCFSF", PcfBytes().Cfsf(4, 2, "Q*").bytes(), IsPcfStrFltrAttr},
-        {"MQCFBS", PcfBytes().Cfbs(5, "\x01\x02\x03").bytes(), IsPcfByteStrAttr},
-        {"MQCFBF", PcfBytes().Cfbf(6, 5, "ab").bytes(), IsPcfByteStrFltrAttr},
-        {"binary", PcfBytes().Binary(7, "xyz").bytes(), IsPcfBinAttr},
-        {"embedded", PcfBytes().EmbeddedPcf(8, PcfBytes().Cfh(1, 13, 0).bytes()).bytes(), IsPcfPcfAttr},
-        {"MQCFIN64", PcfBytes().Cfin64(9, -2).bytes(), IsPcfInt64Attr},
-        {"MQCFIL", PcfBytes().Cfil(10, {1}).bytes(), IsPcfIntListAttr},
-        {"MQCFIL64", PcfBytes().Cfil64(11, {1}).bytes(), IsPcfInt64ListAttr},
-        {"MQCFSL", PcfBytes().Cfsl(12, {"A"}, 4).bytes(), IsPcfStrListAttr},
-        {"byte string list", PcfBytes().Excfbl(13, {"A"}, 4).bytes(), IsPcfByteStrListAttr},
-    };
-    for (const auto &structure : samples) {
-        SCOPED_TRACE(structure.name);
-        for (const auto &test : samples) {
-            Attr attr(structure.bytes);
-            EXPECT_EQ(test.is(attr.get()), &test == &structure ? 1 : 0) << test.name;
-        }
-        View view(structure.bytes);
-        EXPECT_EQ(structure.is(view.get()), 1) << "as a view";
-        Attr longer(structure.bytes + std::string(4, '\0'));
-        EXPECT_EQ(structure.is(longer.get()), 0);
-        View longerView(structure.bytes + std::string(4, '\0'));
-        EXPECT_EQ(structure.is(longerView.get()), 0) << "as a longer view";
-    }
-    EXPECT_EQ(IsPcfIntAttr(nullptr), 0);
-}
+// The caller's variables the readers write into.
+struct Outputs {
+    int64_t i64;
+    int32_t i32, op, length;
+    char text[20];
+};
 
-TEST(ScalarAccessors, GettersRefuseWrongTypeAndMismatchedLengthWithoutWriting)
+// Every accessor on every structure type, as an owning envelope and as a view: each serves
+// its own types only and none once the envelope is longer than the structure; a refusal
+// writes neither the caller's variables nor the structure.
+TEST(Accessors, EachServesItsOwnTypesAtTheirExactLengthOnly)
 {
-    Attr string(PcfBytes().Cfst(2, "ABCDE").bytes());
-    Attr longInteger(PcfBytes().Cfin(1, 7).bytes() + std::string(4, '\0'));
-    for (MESSAGE *attr : {string.get(), longInteger.get()}) {
-        int32_t value = -99, op = -98;
-        EXPECT_EQ(Got(GetPcfIntAttrValue, attr), std::make_pair(0, -1));
-        EXPECT_EQ(Got(GetPcfInt64AttrValue, attr), std::make_pair(0, int64_t{-1}));
-        EXPECT_EQ(GetPcfIntFltrAttrValue(attr, &value, &op), 0);
-        EXPECT_EQ(std::make_pair(value, op), std::make_pair(-99, -98));
-        EXPECT_EQ(SetPcfIntAttrValue(attr, 5), 0);
+    const struct { const char *type; std::string bytes; int (*is)(MESSAGE *); } samples[] = {
+        {"IN", PcfBytes().Cfin(1, 7).bytes(), IsPcfIntAttr},
+        {"ST", PcfBytes().Cfst(2, "ABCDE").bytes(), IsPcfStrAttr},
+        {"IF", PcfBytes().Cfif(3, 4, 5).bytes(), IsPcfIntFltrAttr},
+        {"SF", PcfBytes().Cfsf(4, 2, "Q*").bytes(), IsPcfStrFltrAttr},
+        {"BS", PcfBytes().Cfbs(5, "\x01\x02\x03").bytes(), IsPcfByteStrAttr},
+        {"BF", PcfBytes().Cfbf(6, 5, "ab").bytes(), IsPcfByteStrFltrAttr},
+        {"BIN", PcfBytes().Binary(7, "xyz").bytes(), IsPcfBinAttr},
+        {"PCF", PcfBytes().EmbeddedPcf(8, PcfBytes().Cfh(1, 13, 0).bytes()).bytes(), IsPcfPcfAttr},
+        {"IN64", PcfBytes().Cfin64(9, -2).bytes(), IsPcfInt64Attr},
+        {"IL", PcfBytes().Cfil(10, {1}).bytes(), IsPcfIntListAttr},
+        {"IL64", PcfBytes().Cfil64(11, {1}).bytes(), IsPcfInt64ListAttr},
+        {"SL", PcfBytes().Cfsl(12, {"A"}, 4).bytes(), IsPcfStrListAttr},
+        {"BL", PcfBytes().Excfbl(13, {"A"}, 4).bytes(), IsPcfByteStrListAttr},
+        {"GR", PcfBytes().Cfgr(14, 0).bytes(), IsPcfGroupAttr},
+    };
+    Outputs out;
+    PcfPtr pcf(CreatePcfMessage(0, ZEM_MQCFT_RESPONSE, 0));
+    using Call = std::function<int(MESSAGE *)>;
+    struct Accessor { std::string name; Call call; std::set<std::string> serves; };
+    std::vector<Accessor> accessors = {
+        {"GetPcfIntAttrValue", [&](MESSAGE *a) { return GetPcfIntAttrValue(a, &out.i32); }, {"IN"}},
+        {"SetPcfIntAttrValue", [](MESSAGE *a) { return SetPcfIntAttrValue(a, 5); }, {"IN"}},
+        {"GetPcfInt64AttrValue", [&](MESSAGE *a) { return GetPcfInt64AttrValue(a, &out.i64); }, {"IN64"}},
+        {"SetPcfInt64AttrValue", [](MESSAGE *a) { return SetPcfInt64AttrValue(a, 5); }, {"IN64"}},
+        {"GetPcfStrAttrValue", [&](MESSAGE *a) { return GetPcfStrAttrValue(a, out.text, 7); }, {"ST"}},
+        {"SetPcfStrAttrValue", [](MESSAGE *a) { return SetPcfStrAttrValue(a, "X"); }, {"ST"}},
+        {"GetPcfIntFltrAttrValue", [&](MESSAGE *a) { return GetPcfIntFltrAttrValue(a, &out.i32, &out.op); }, {"IF"}},
+        {"SetPcfIntFltrAttrValue", [](MESSAGE *a) { return SetPcfIntFltrAttrValue(a, 5, 1); }, {"IF"}},
+        {"GetPcfStrFltrAttrValue", [&](MESSAGE *a) { return GetPcfStrFltrAttrValue(a, out.text, 7, &out.op); }, {"SF"}},
+        {"SetPcfStrFltrAttrValue", [](MESSAGE *a) { return SetPcfStrFltrAttrValue(a, "X", 1); }, {"SF"}},
+        {"GetPcfFilterOperator", [&](MESSAGE *a) { return GetPcfFilterOperator(a, &out.op); }, {"IF", "SF", "BF"}},
+        {"GetPcfByteStrAttrValue", [&](MESSAGE *a) { return GetPcfByteStrAttrValue(a, out.text, &out.length); }, {"BS"}},
+        {"GetPcfByteStrAttrValueLength", [&](MESSAGE *a) { return GetPcfByteStrAttrValueLength(a, &out.length); }, {"BS"}},
+        {"SetPcfByteStrAttrValue", [](MESSAGE *a) { return SetPcfByteStrAttrValue(a, "X", 1); }, {"BS"}},
+        {"GetPcfByteStrFltrAttrValue", [&](MESSAGE *a) { return GetPcfByteStrFltrAttrValue(a, out.text, &out.length); }, {"BF"}},
+        {"SetPcfByteStrFltrAttrValue", [](MESSAGE *a) { return SetPcfByteStrFltrAttrValue(a, "X", 1); }, {"BF"}},
+        {"GetPcfBinAttrValue", [&](MESSAGE *a) { return GetPcfBinAttrValue(a, out.text, &out.length); }, {"BIN", "ST", "BS", "PCF"}},
+        {"SetPcfBinAttrValue", [](MESSAGE *a) { return SetPcfBinAttrValue(a, "X", 1); }, {"BIN"}},
+        {"GetPcfPcfAttrValue", [&](MESSAGE *a) { return GetPcfPcfAttrValue(a, pcf.get()); }, {"PCF"}},
+        {"GetPcfIntListAttrValue", [&](MESSAGE *a) { return GetPcfIntListAttrValue(a, 0, &out.i32); }, {"IL"}},
+        {"GetPcfIntListAttrValueSum", [&](MESSAGE *a) { return GetPcfIntListAttrValueSum(a, &out.i32); }, {"IL"}},
+        {"GetPcfIntListAttrValueStr", [&](MESSAGE *a) { return GetPcfIntListAttrValueStr(a, out.text, 7); }, {"IL"}},
+        {"SetPcfIntListAttrValue", [](MESSAGE *a) { return SetPcfIntListAttrValue(a, 0, 5); }, {"IL"}},
+        {"SetPcfIntListAttrValueStr", [](MESSAGE *a) { return SetPcfIntListAttrValueStr(a, "5"); }, {"IL"}},
+        {"GetPcfInt64ListAttrValue", [&](MESSAGE *a) { return GetPcfInt64ListAttrValue(a, 0, &out.i64); }, {"IL64"}},
+        {"GetPcfInt64ListAttrValueSum", [&](MESSAGE *a) { return GetPcfInt64ListAttrValueSum(a, &out.i64); }, {"IL64"}},
+        {"GetPcfInt64ListAttrValueStr", [&](MESSAGE *a) { return GetPcfInt64ListAttrValueStr(a, out.text, 7); }, {"IL64"}},
+        {"SetPcfInt64ListAttrValue", [](MESSAGE *a) { return SetPcfInt64ListAttrValue(a, 0, 5); }, {"IL64"}},
+        {"SetPcfInt64ListAttrValueStr", [](MESSAGE *a) { return SetPcfInt64ListAttrValueStr(a, "5"); }, {"IL64"}},
+        {"GetPcfStrListAttrValue", [&](MESSAGE *a) { return GetPcfStrListAttrValue(a, 0, out.text, 7); }, {"SL"}},
+        {"SetPcfStrListAttrValue", [](MESSAGE *a) { return SetPcfStrListAttrValue(a, 0, "B"); }, {"SL"}},
+        {"SetPcfStrListAttrValueWithFill", [](MESSAGE *a) { return SetPcfStrListAttrValueWithFill(a, 0, "B", '*'); }, {"SL"}},
+        {"SetPcfStrListAttrValueWithLen", [](MESSAGE *a) { return SetPcfStrListAttrValueWithLen(a, 0, "B", 1, '*'); }, {"SL"}},
+        {"FindPcfStrListAttrValue", [](MESSAGE *a) { return FindPcfStrListAttrValue(a, "A   ") + 1; }, {"SL"}},
+        {"SortPcfListAttr", SortPcfListAttr, {"SL"}},
+        {"GetPcfByteStrListAttrValue", [&](MESSAGE *a) { return GetPcfByteStrListAttrValue(a, 0, out.text, 7); }, {"BL"}},
+        {"SetPcfByteStrListAttrValue", [](MESSAGE *a) { return SetPcfByteStrListAttrValue(a, 0, "B", 1); }, {"BL"}},
+        {"GetPcfGroupAttrCounter", [&](MESSAGE *a) { return GetPcfGroupAttrCounter(a, &out.i32); }, {"GR"}},
+    };
+    for (const auto &sample : samples)
+        accessors.push_back({std::string("test of ") + sample.type, sample.is, {sample.type}});
+    for (const auto &accessor : accessors)
+        EXPECT_LE(accessor.call(nullptr), 0) << accessor.name;
+    for (const auto &sample : samples) {
+        for (const auto &accessor : accessors) {
+            SCOPED_TRACE(accessor.name + " on " + sample.type);
+            for (const std::string &pad : {std::string(), std::string(4, '\0')}) {
+                Attr owned(sample.bytes + pad);
+                View view(sample.bytes + pad);
+                for (MESSAGE *attr : {owned.get(), view.get()}) {
+                    const std::string before(reinterpret_cast<char *>(attr->pData), sample.bytes.size() + pad.size());
+                    std::memset(&out, '#', sizeof out);
+                    out.length = 8;
+                    const std::string untouched(reinterpret_cast<char *>(&out), sizeof out);
+                    const int result = accessor.call(attr);
+                    // A group's envelope also holds its members: the padding reads as member bytes.
+                    const bool fits = pad.empty() || std::string(sample.type) == "GR";
+                    EXPECT_EQ(result > 0, fits && accessor.serves.count(sample.type)) << pad.size();
+                    if (result <= 0) {
+                        EXPECT_EQ(std::string(reinterpret_cast<char *>(&out), sizeof out), untouched);
+                        EXPECT_EQ(std::string(reinterpret_cast<char *>(attr->pData), before.size()), before);
+                    }
+                }
+            }
+        }
     }
-    EXPECT_EQ(string.data(), PcfBytes().Cfst(2, "ABCDE").bytes());
-    EXPECT_EQ(StrOf(longInteger.get(), 5), "refused");
-    char text[8] = "zzzzzzz";
-    int32_t length = 4;
-    EXPECT_EQ(GetPcfByteStrAttrValue(string.get(), text, &length), 0);
-    EXPECT_EQ(std::make_pair(std::string(text), length), std::make_pair(std::string("zzzzzzz"), 4));
 }
 
 TEST(StringAttr, CreateWritesPaddedStructureInExactEnvelopeKeepingNulBytes)
@@ -187,15 +236,9 @@ TEST(FilterAttr, OperatorComesFirstOnlyInTheConstructorsAndIsReadFromTheThreeFil
     ASSERT_EQ(GetPcfByteStrFltrAttrValue(bytes.get(), buffer, &length), 1);
     EXPECT_EQ(Chars(buffer, static_cast<std::size_t>(length)), "\x11\xBB");
 
-    const std::pair<std::string, int32_t> operators[] = {{PcfBytes().Cfif(1, 5, 9).bytes(), 5},
-                                                         {PcfBytes().Cfsf(1, 13, "A").bytes(), 13},
-                                                         {PcfBytes().Cfbf(1, 26, "A").bytes(), 26},
-                                                         {PcfBytes().Cfin(1, 5).bytes(), -1}};
-    for (const auto &row : operators) {
-        Attr filter(row.first);
-        op = -1;
-        EXPECT_EQ(GetPcfFilterOperator(filter.get(), &op), row.second >= 0 ? 1 : 0);
-        EXPECT_EQ(op, row.second);
+    for (const auto &[filter, expected] : {std::make_pair(integer.get(), 1), {string.get(), 2}, {bytes.get(), 2}}) {
+        ASSERT_EQ(GetPcfFilterOperator(filter, &op), 1);
+        EXPECT_EQ(op, expected);
     }
     EXPECT_EQ(GetPcfFilterOperator(string.get(), nullptr), 0);
 }
@@ -250,12 +293,6 @@ TEST(BinaryAttr, CreateSetAndGetAcrossTheFourReadableTypes)
         ASSERT_EQ(GetPcfBinAttrValue(entry.first, buffer, &length), 1) << entry.second;
         EXPECT_EQ(Chars(buffer, static_cast<std::size_t>(length)), entry.second);
     }
-    EXPECT_EQ(SetPcfBinAttrValue(string.get(), "X", 1), 0);
-    Attr integer(PcfBytes().Cfin(1, 5).bytes());
-    char buffer[4];
-    int32_t length = 4;
-    EXPECT_EQ(GetPcfBinAttrValue(integer.get(), buffer, &length), 0);
-    EXPECT_EQ(length, 4);
 }
 
 TEST(EmbeddedAttr, MessageRoundTripsWithItsParametersAndMalformedOneFailsIndexing)
@@ -285,7 +322,6 @@ TEST(EmbeddedAttr, MessageRoundTripsWithItsParametersAndMalformedOneFailsIndexin
     int result = -1;
     CaptureStdout([&] { result = GetPcfPcfAttrValue(lying.get(), out.get()); });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(GetPcfPcfAttrValue(string.get(), out.get()), 0);
     EXPECT_EQ(GetPcfPcfAttrValue(lying.get(), nullptr), 0);
     EXPECT_EQ(CreatePcfPcfAttr(string.get(), 1, nullptr), 0);
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 
 #include "attr_builders.h"
 #include "capture.h"
@@ -206,28 +205,6 @@ TEST(PcfFile, BundledSamplesAreTheirBuildersOutput)
 {
     ExpectSampleFile("pcf/inquire-q-response.pcf", SampleQueueResponse(ByteOrder::kNative, Text::kAscii));
     ExpectSampleFile("pcf/peer-inquire-q-response.pcf", SampleQueueResponse(ByteOrder::kSwapped, Text::kEbcdic));
-}
-
-TEST(PcfCommandNames, EverySuiteAndMqCodeHasItsOwnName)
-{
-    // The names come from the constants' own names: a few spot values and the misses.
-    const std::pair<int32_t, const char *> rows[] = {
-        {13, "MQCMD_INQUIRE_Q"}, {185, "MQCMD_INQUIRE_PUBSUB_STATUS"}, {10008, "EXCMD_MQ_OPEN"},
-        {12004, "EXCMD_CHANGE_PASSWORD"}, {EXCMD_START_MCA, "EXCMD_START_MCA"}, {0, "UNKNOWN"},
-        {-1, "UNKNOWN"}, {9999, "UNKNOWN"}, {10000, "UNKNOWN"},
-    };
-    for (const auto &row : rows)
-        EXPECT_STREQ(PcfIdToName(row.first), row.second) << row.first;
-
-    // Across the whole code range, a name is given to one code only.
-    std::map<std::string, int32_t> seen;
-    for (int32_t code = -10; code < 13000; ++code) {
-        std::string name = PcfIdToName(code);
-        if (name != "UNKNOWN") {
-            EXPECT_TRUE(seen.emplace(name, code).second) << name << " for " << code << " and " << seen[name];
-        }
-    }
-    EXPECT_EQ(seen.size(), 159u + 153u);
 }
 
 }  // namespace

@@ -93,8 +93,6 @@ TEST(PcfConversion, WalkStaysInsideTheBufferTheCountsAndEachStructure)
          Native().Cfh(2, 1, 1).Cfin(1, 1).bytes() + tail, 0},
         {"structure reaching beyond the length", Peer().Cfh(2, 1, 2).Cfin(1, 1).Words({4, 400}).bytes() + rest,
          Native().Cfh(2, 1, 2).Cfin(1, 1).Words({4, 400}).bytes() + rest, 0},
-        {"StrucLength 0", Peer().Cfh(2, 1, 2).Words({3, 0}).bytes() + shortRest,
-         Native().Cfh(2, 1, 2).Words({3, 0}).bytes() + shortRest, 0},
         {"StrucLength 4", Peer().Cfh(2, 1, 2).Words({3, 4}).bytes() + shortRest,
          Native().Cfh(2, 1, 2).Words({3, 4}).bytes() + shortRest, 0},
         {"StrucLength -16", Peer().Cfh(2, 1, 2).Words({3, -16}).bytes() + shortRest,

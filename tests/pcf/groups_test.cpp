@@ -36,11 +36,8 @@ TEST(Group, CreateAndAppendCountMembersTakingGroupsAndViewsWhole)
     int32_t count = 0;
     ASSERT_EQ(GetPcfGroupAttrCounter(group.get(), &count), 1);
     EXPECT_EQ(count, 2);
-    EXPECT_EQ(IsPcfGroupAttr(group.get()), 1);
-    EXPECT_EQ(IsPcfGroupAttr(integer.get()), 0);
     EXPECT_EQ(AppendAttrToGroup(integer.get(), string.get()), 0);
     EXPECT_EQ(integer.data(), PcfBytes().Cfin(1, 5).bytes());
-    EXPECT_EQ(GetPcfGroupAttrCounter(integer.get(), &count), 0);
 
     Attr outer;
     ASSERT_EQ(CreatePcfGroupAttr(outer.get(), 7), 1);

@@ -109,12 +109,8 @@ TEST(PcfValidity, NegativeWordsAndSizesThatOverflow32BitsAreInvalid)
 TEST(PcfValidity, ExpectedLengthComesFromTheEnvelopeKindAndNothingPastTheDataIsRead)
 {
     std::string cfin = PcfBytes().Cfin(1, 2).bytes();
-    EXPECT_EQ(ValidView(cfin, 16), 1);
-    EXPECT_EQ(ValidView(cfin + std::string(4, '\0'), 20), 0);
     EXPECT_EQ(ValidView(cfin, 152), 0);  // a view's Used has no 136-byte header in it
     MESSAGE msg = EnvelopeHolding(cfin);
-    msg.Used = 136 + 20;
-    EXPECT_EQ(IsPcfAttrValid(&msg), 0);
     msg.Used = 100;  // below the header
     EXPECT_EQ(IsPcfAttrValid(&msg), 0);
     DeleteMessage(&msg);
