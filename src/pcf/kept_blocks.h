@@ -29,14 +29,15 @@ namespace zem {
 // access; a separate object releases the blocks at thread exit.
 template <class Kind, int kKept> class KeptBlocks {
 public:
-    // The last kept block of at least `least` bytes, its size in `size`; NULL when none
-    // is. The last one is usually the right one: a program creates and deletes its
-    // envelopes in turn.
+    // The smallest kept block of at least `least` bytes, its size in `size`; NULL when
+    // none is. The smallest, so that blocks of a few sizes taken in turn each find their
+    // own (a block is kept with the size it was last used for, not its own).
     static void *Take(std::size_t least, std::size_t &size)
     {
-        int found = t_count - 1;
-        while (found >= 0 && t_kept[found].size < least)
-            --found;
+        int found = -1;
+        for (int i = 0; i < t_count; ++i)
+            if (t_kept[i].size >= least && (found < 0 || t_kept[i].size < t_kept[found].size))
+                found = i;
         if (found < 0)
             return nullptr;
         Kept taken = t_kept[found];
