@@ -276,7 +276,7 @@ ZEMAPI(int) ResetMessage(MESSAGE *msg);
 ZEMAPI(int) CopyMessage(MESSAGE *src, MESSAGE *dst);
 /* Appends src's data to dst, growing dst to the exact need plus 136 bytes. */
 ZEMAPI(int) AppendMessage(MESSAGE *dst, MESSAGE *src);
-/* Releases the block; 0 when there is no data area. A block of up to 1024 bytes may be
+/* Releases the block; 0 when there is no data area. A block of up to 8192 bytes may be
  * kept for the next envelope that the same thread creates; a thread's kept blocks are
  * freed when it ends. */
 ZEMAPI(int) DeleteMessage(MESSAGE *msg);

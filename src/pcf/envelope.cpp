@@ -40,10 +40,10 @@ void SetDefaultDescriptor(ZEM_MQMD &md) { CopyBlock(&md, &kDefaultDescriptor, si
 namespace {
 
 // Released envelope blocks are kept for reuse: the envelope of a single parameter is
-// created, appended and deleted for every parameter of a message built. Only small
-// blocks: a large data area goes back to the C library.
+// created, appended and deleted for every parameter of a message built, and so is the
+// data area of a message of a few kilobytes. A larger one goes back to the C library.
 using KeptEnvelopeBlocks = KeptBlocks<MESSAGE, 8>;
-constexpr int32_t kLargestKeptBlock = 1024;
+constexpr int32_t kLargestKeptBlock = 8192;
 
 // A zero-filled block of `size` bytes.
 unsigned char *NewBlock(int32_t size)
@@ -64,6 +64,23 @@ void ReleaseBlock(unsigned char *block, int32_t size)
 {
     if (size < kHeaderLength || size > kLargestKeptBlock || !KeptEnvelopeBlocks::Keep(block, static_cast<std::size_t>(size)))
         FreeMemory(block);
+}
+
+// Grows or shrinks *block from `size` to `newSize` bytes, keeping what fits; a kept
+// block that fits a growth spares the C library's move. False with *block untouched
+// when there is no memory.
+bool ResizeBlock(unsigned char **block, int32_t size, int32_t newSize)
+{
+    std::size_t keptSize = 0;
+    if (*block && size >= 0 && newSize > size && newSize <= kLargestKeptBlock) {
+        if (void *kept = KeptEnvelopeBlocks::Take(static_cast<std::size_t>(newSize), keptSize)) {
+            CopyBlock(kept, *block, static_cast<std::size_t>(size));
+            ReleaseBlock(*block, size);
+            *block = static_cast<unsigned char *>(kept);
+            return true;
+        }
+    }
+    return ResizeKeepingOnFailure(block, static_cast<std::size_t>(newSize));
 }
 
 // A freshly obtained block: all zero but the header word that marks library blocks.
@@ -104,7 +121,7 @@ ZEMAPI(int) SizeMessage(MESSAGE *msg, int32_t size)
     if (!msg || size < 0 || size > INT32_MAX - kHeaderLength)
         return 0;
     unsigned char *block = msg->pBlock;
-    if (!ResizeKeepingOnFailure(&block, static_cast<std::size_t>(size) + kHeaderLength)) {
+    if (!ResizeBlock(&block, msg->Size, size + kHeaderLength)) {
         std::printf("MESSAGE::SizeMessage: fSizeMemory() failed. Requested %ld bytes,contained %ld bytes\n",
                     static_cast<long>(size) + kHeaderLength, static_cast<long>(msg->Size));
         return 0;
