@@ -62,7 +62,9 @@ unsigned char *NewBlock(int32_t size)
 // Size is what the envelope says its block holds.
 void ReleaseBlock(unsigned char *block, int32_t size)
 {
-    if (size < kHeaderLength || size > kLargestKeptBlock || !KeptEnvelopeBlocks::Keep(block, static_cast<std::size_t>(size)))
+    bool kept = size >= kHeaderLength && size <= kLargestKeptBlock &&
+                KeptEnvelopeBlocks::Keep(block, static_cast<std::size_t>(size));
+    if (!kept)
         FreeMemory(block);
 }
 

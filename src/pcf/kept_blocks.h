@@ -86,6 +86,7 @@ thread_local typename KeptBlocks<Kind, kKept>::Kept KeptBlocks<Kind, kKept>::t_k
 template <class Kind, int kKept> thread_local int KeptBlocks<Kind, kKept>::t_count = 0;
 template <class Kind, int kKept>
 thread_local typename KeptBlocks<Kind, kKept>::State KeptBlocks<Kind, kKept>::t_state = State::kUnarmed;
-template <class Kind, int kKept> thread_local typename KeptBlocks<Kind, kKept>::Release KeptBlocks<Kind, kKept>::t_release;
+template <class Kind, int kKept>
+thread_local typename KeptBlocks<Kind, kKept>::Release KeptBlocks<Kind, kKept>::t_release;
 
 }  // namespace zem
