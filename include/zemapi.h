@@ -276,7 +276,9 @@ ZEMAPI(int) ResetMessage(MESSAGE *msg);
 ZEMAPI(int) CopyMessage(MESSAGE *src, MESSAGE *dst);
 /* Appends src's data to dst, growing dst to the exact need plus 136 bytes. */
 ZEMAPI(int) AppendMessage(MESSAGE *dst, MESSAGE *src);
-/* Releases the block; 0 when there is no data area. */
+/* Releases the block; 0 when there is no data area. A block of up to 8192 bytes may be
+ * kept for the next envelope that the same thread creates; a thread's kept blocks are
+ * freed when it ends. */
 ZEMAPI(int) DeleteMessage(MESSAGE *msg);
 /* 1 when the envelope header's StrucLength is 136. */
 ZEMAPI(int) VerifyMessage(MESSAGE *msg);
@@ -707,7 +709,9 @@ ZEMAPI(int) ResetPcfMessage(PcfMessage *pcf, int32_t command, int32_t type);
 ZEMAPI(int) SizePcfMessage(PcfMessage *pcf, int32_t size);
 /* Makes dst a copy of src, chain included (dst's own chain is deleted first). */
 ZEMAPI(int) CopyPcfMessage(PcfMessage *src, PcfMessage *dst);
-/* Releases the container, its data area and its chain; 0 for NULL. */
+/* Releases the container, its data area and its chain; 0 for NULL. The last two
+ * containers a thread releases are kept for the next ones it creates (freed when the
+ * thread ends). */
 ZEMAPI(int) DeletePcfMessage(PcfMessage *pcf);
 /* Points pCfh at the start of the data area again. */
 ZEMAPI(void) ResetPcfBuffer(PcfMessage *pcf);

@@ -9,35 +9,10 @@
 
 #include "foundation/mq_constants.h"
 #include "pcf/envelope.h"
+#include "pcf/kept_blocks.h"
 #include "pcf/structures.h"
 
 namespace zem {
-
-PcfCursor MessageBytes(PcfMessage &pcf)
-{
-    MESSAGE &msg = pcf.PcfMsg;
-    if (!msg.pData)
-        return PcfCursor();
-    int64_t used = int64_t{msg.Used} - kHeaderLength;
-    int64_t capacity = int64_t{msg.Size} - kHeaderLength;
-    return PcfCursor(msg.pData, std::min(used, capacity));
-}
-
-void SetView(MESSAGE &view, unsigned char *structure, int32_t length)
-{
-    view.Kind = 1;
-    view.pBlock = nullptr;
-    view.pData = structure;
-    view.Size = length;
-    view.Used = length;
-}
-
-void ClearView(MESSAGE &view) { SetView(view, nullptr, 0); }
-
-PcfMessage *ContinuationOf(const PcfMessage &pcf)
-{
-    return pcf.pNext && pcf.pNext->Kind == kContinuationKind ? pcf.pNext : nullptr;
-}
 
 void DeleteContinuations(PcfMessage &pcf)
 {
@@ -89,14 +64,13 @@ bool AppendWholeMessage(PcfMessage &pcf, std::vector<unsigned char> &bytes)
     return true;
 }
 
-IndexAnchor::IndexAnchor(PcfMessage &pcf, int32_t last)
-    : pcf_(pcf), entries_(std::clamp(last + 1, 0, ZEM_PCF_INDEX_ENTRIES))
+IndexAnchor::IndexAnchor(PcfMessage &pcf) : pcf_(pcf)
 {
     // Compared as integers: the entries may point anywhere, even at released memory
     // left behind by a caller's own resize.
     auto area = reinterpret_cast<uintptr_t>(pcf.PcfMsg.pData);
     int64_t capacity = pcf.PcfMsg.pData ? int64_t{pcf.PcfMsg.Size} - kHeaderLength : 0;
-    for (int i = 0; i < entries_; ++i) {
+    for (int i = 0; i < ZEM_PCF_INDEX_ENTRIES; ++i) {
         auto entry = reinterpret_cast<uintptr_t>(pcf.AttrIndex[i].pData);
         bool inside = entry && entry >= area && static_cast<int64_t>(entry - area) < capacity;
         offsets_[i] = inside ? static_cast<int64_t>(entry - area) : -1;
@@ -105,7 +79,7 @@ IndexAnchor::IndexAnchor(PcfMessage &pcf, int32_t last)
 
 void IndexAnchor::Restore()
 {
-    for (int i = 0; i < entries_; ++i) {
+    for (int i = 0; i < ZEM_PCF_INDEX_ENTRIES; ++i) {
         MESSAGE &view = pcf_.AttrIndex[i];
         if (offsets_[i] < 0 || !pcf_.PcfMsg.pData)
             ClearView(view);
@@ -142,6 +116,27 @@ void StartMessage(PcfMessage &pcf, int32_t command, int32_t type)
     header.MsgSeqNumber = 1;
     header.Control = mq::MQCFC_LAST;
     std::memcpy(pcf.PcfMsg.pData, &header, sizeof header);
+}
+
+// Released containers are kept for reuse. A container is about 60 KB, nearly all of it
+// the descriptors of the index views, which the library never writes: they stay as zero
+// as the block came, and everything else is set again on creation, so a reused one
+// spares clearing 60 KB per message built. Two: a message and its first continuation.
+using KeptContainers = KeptBlocks<PcfMessage, 2>;
+
+PcfMessage *NewContainer()
+{
+    std::size_t size = 0;
+    if (void *kept = KeptContainers::Take(sizeof(PcfMessage), size))
+        return static_cast<PcfMessage *>(kept);
+    void *object = nullptr;
+    return fNewMemory(&object, sizeof(PcfMessage), "PcfMessage") ? static_cast<PcfMessage *>(object) : nullptr;
+}
+
+void ReleaseContainer(PcfMessage *pcf)
+{
+    if (!KeptContainers::Keep(pcf, sizeof *pcf))
+        FreeMemory(pcf);
 }
 
 // Deletes the chain behind pcf, one container after the other.
@@ -196,12 +191,11 @@ ZEMAPI(PcfMessage *) CreatePcfMessage(int32_t command, int32_t type, int32_t siz
 {
     if (size < 0 || size > INT32_MAX - kHeaderLength - ZEM_MQCFH_LENGTH)
         return nullptr;
-    void *object = nullptr;
-    if (!fNewMemory(&object, sizeof(PcfMessage), "PcfMessage"))
+    PcfMessage *pcf = NewContainer();
+    if (!pcf)
         return nullptr;
-    auto *pcf = static_cast<PcfMessage *>(object);
     if (!CreateMessage(&pcf->PcfMsg, size + ZEM_MQCFH_LENGTH)) {
-        FreeMemory(pcf);
+        ReleaseContainer(pcf);
         return nullptr;
     }
     StartMessage(*pcf, command, type);
@@ -284,7 +278,7 @@ ZEMAPI(int) DeletePcfMessage(PcfMessage *pcf)
         return 0;
     DeleteMessage(&pcf->PcfMsg);
     DeleteChain(*pcf);
-    FreeMemory(pcf);
+    ReleaseContainer(pcf);
     return 1;
 }
 

@@ -15,7 +15,10 @@ constexpr int32_t kMaxIndexedParameters = ZEM_PCF_INDEX_ENTRIES - 1;
 
 // The container that continues pcf's message (its parameters after pcf's own), or NULL
 // when pNext is absent or starts another message.
-PcfMessage *ContinuationOf(const PcfMessage &pcf);
+inline PcfMessage *ContinuationOf(const PcfMessage &pcf)
+{
+    return pcf.pNext && pcf.pNext->Kind == kContinuationKind ? pcf.pNext : nullptr;
+}
 
 // Deletes the continuations behind pcf; what followed them becomes pcf's pNext.
 void DeleteContinuations(PcfMessage &pcf);
@@ -31,7 +34,15 @@ bool AppendWholeMessage(PcfMessage &pcf, std::vector<unsigned char> &bytes);
 
 // The used message bytes of a container (MQCFH and parameters): Used - 136 bytes, never
 // more than its data area holds. Empty for a container without a data area.
-PcfCursor MessageBytes(PcfMessage &pcf);
+inline PcfCursor MessageBytes(PcfMessage &pcf)
+{
+    MESSAGE &msg = pcf.PcfMsg;
+    if (!msg.pData)
+        return PcfCursor();
+    int64_t used = int64_t{msg.Used} - ZEM_MDHDR_LENGTH;
+    int64_t capacity = int64_t{msg.Size} - ZEM_MDHDR_LENGTH;
+    return PcfCursor(msg.pData, used < capacity ? used : capacity);
+}
 
 // The MQCFH's ParameterCount; false when the used bytes hold no complete MQCFH.
 bool ReadParameterCount(PcfMessage &pcf, int32_t &count);
@@ -55,23 +66,27 @@ SubtreeWalk FindSubtreeEnd(const PcfCursor &data, int64_t offset, int64_t &end);
 
 // Attribute views: MESSAGE records that own nothing and point at a structure in a
 // container's data area, Used (= Size) being the structure's length without the 136.
-void SetView(MESSAGE &view, unsigned char *structure, int32_t length);
-void ClearView(MESSAGE &view);
+inline void SetView(MESSAGE &view, unsigned char *structure, int32_t length)
+{
+    view.Kind = 1;
+    view.pBlock = nullptr;
+    view.pData = structure;
+    view.Size = length;
+    view.Used = length;
+}
+inline void ClearView(MESSAGE &view) { SetView(view, nullptr, 0); }
 
 // Index upkeep around an operation that may move a container's data area: construction
 // notes where in the area every index entry points; Restore points the entries at the
 // same places of the (possibly new) area and clears those that pointed elsewhere, so no
 // entry is left pointing into a released area.
-// An anchor over entries 0 to `last` only leaves the others alone: an append uses it for
-// the entries that its count can reach, since the rest are never read.
 class IndexAnchor {
 public:
-    explicit IndexAnchor(PcfMessage &pcf, int32_t last = ZEM_PCF_INDEX_ENTRIES - 1);
+    explicit IndexAnchor(PcfMessage &pcf);
     void Restore();
 
 private:
     PcfMessage &pcf_;
-    int32_t entries_;
     int64_t offsets_[ZEM_PCF_INDEX_ENTRIES];
 };
 

@@ -1,24 +1,28 @@
 #include "pcf/envelope.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
 #include "foundation/memory.h"
+#include "pcf/kept_blocks.h"
 
 namespace zem {
 
 namespace {
 
-ZEM_MQMD MakeDefaultDescriptor()
+constexpr ZEM_MQMD MakeDefaultDescriptor()
 {
-    ZEM_MQMD md;
-    std::memset(&md, 0, sizeof md);
-    std::memcpy(md.StrucId, "MD  ", 4);
+    ZEM_MQMD md{};
+    md.StrucId[0] = 'M';
+    md.StrucId[1] = 'D';
+    md.StrucId[2] = md.StrucId[3] = ' ';
     md.Version = 1;
     md.MsgType = 8;           // datagram
     md.Expiry = -1;           // unlimited
     md.Encoding = 546;        // native x86 encoding
-    std::memset(md.Format, ' ', sizeof md.Format);
+    for (char &c : md.Format)
+        c = ' ';
     md.Priority = -1;         // as queue default
     md.Persistence = 2;       // as queue default
     md.MsgSeqNumber = 1;
@@ -26,16 +30,60 @@ ZEM_MQMD MakeDefaultDescriptor()
     return md;
 }
 
+constexpr ZEM_MQMD kDefaultDescriptor = MakeDefaultDescriptor();
+
 }  // namespace
 
-// Copied whole: every envelope gets one, and a copy is cheaper than building it again.
-void SetDefaultDescriptor(ZEM_MQMD &md)
-{
-    static const ZEM_MQMD kDefault = MakeDefaultDescriptor();
-    md = kDefault;
-}
+// Every envelope gets one: one copy of a constant.
+void SetDefaultDescriptor(ZEM_MQMD &md) { CopyBlock(&md, &kDefaultDescriptor, sizeof md); }
 
 namespace {
+
+// Released envelope blocks are kept for reuse: the envelope of a single parameter is
+// created, appended and deleted for every parameter of a message built, and so is the
+// data area of a message of a few kilobytes. A larger one goes back to the C library.
+using KeptEnvelopeBlocks = KeptBlocks<MESSAGE, 8>;
+constexpr int32_t kLargestKeptBlock = 8192;
+
+// A zero-filled block of `size` bytes.
+unsigned char *NewBlock(int32_t size)
+{
+    std::size_t keptSize = 0;
+    if (size <= kLargestKeptBlock) {
+        if (void *kept = KeptEnvelopeBlocks::Take(static_cast<std::size_t>(size), keptSize)) {
+            ClearBlock(kept, static_cast<std::size_t>(size));
+            return static_cast<unsigned char *>(kept);
+        }
+    }
+    void *block = nullptr;
+    return fNewMemory(&block, static_cast<uint32_t>(size), "Message") ? static_cast<unsigned char *>(block) : nullptr;
+}
+
+// Size is what the envelope says its block holds.
+void ReleaseBlock(unsigned char *block, int32_t size)
+{
+    bool kept = size >= kHeaderLength && size <= kLargestKeptBlock &&
+                KeptEnvelopeBlocks::Keep(block, static_cast<std::size_t>(size));
+    if (!kept)
+        FreeMemory(block);
+}
+
+// Grows or shrinks *block from `size` to `newSize` bytes, keeping what fits; a kept
+// block that fits a growth spares the C library's move. False with *block untouched
+// when there is no memory.
+bool ResizeBlock(unsigned char **block, int32_t size, int32_t newSize)
+{
+    std::size_t keptSize = 0;
+    if (*block && size >= 0 && newSize > size && newSize <= kLargestKeptBlock) {
+        if (void *kept = KeptEnvelopeBlocks::Take(static_cast<std::size_t>(newSize), keptSize)) {
+            CopyBlock(kept, *block, static_cast<std::size_t>(size));
+            ReleaseBlock(*block, size);
+            *block = static_cast<unsigned char *>(kept);
+            return true;
+        }
+    }
+    return ResizeKeepingOnFailure(block, static_cast<std::size_t>(newSize));
+}
 
 // A freshly obtained block: all zero but the header word that marks library blocks.
 void InitBlockHeader(MESSAGE *msg)
@@ -55,12 +103,12 @@ ZEMAPI(int) CreateMessage(MESSAGE *msg, int32_t size)
 {
     if (!msg || size < 0 || size > INT32_MAX - kHeaderLength)
         return 0;
-    void *block = nullptr;
-    if (!fNewMemory(&block, static_cast<uint32_t>(size + kHeaderLength), "Message")) {
+    unsigned char *block = NewBlock(size + kHeaderLength);
+    if (!block) {
         std::printf("MESSAGE::CreateMessage: fNewMemory() failed\n");
         return 0;
     }
-    msg->pBlock = static_cast<unsigned char *>(block);
+    msg->pBlock = block;
     InitBlockHeader(msg);
     msg->Kind = 1;
     msg->pData = msg->pBlock + kHeaderLength;
@@ -75,7 +123,7 @@ ZEMAPI(int) SizeMessage(MESSAGE *msg, int32_t size)
     if (!msg || size < 0 || size > INT32_MAX - kHeaderLength)
         return 0;
     unsigned char *block = msg->pBlock;
-    if (!ResizeKeepingOnFailure(&block, static_cast<std::size_t>(size) + kHeaderLength)) {
+    if (!ResizeBlock(&block, msg->Size, size + kHeaderLength)) {
         std::printf("MESSAGE::SizeMessage: fSizeMemory() failed. Requested %ld bytes,contained %ld bytes\n",
                     static_cast<long>(size) + kHeaderLength, static_cast<long>(msg->Size));
         return 0;
@@ -105,12 +153,12 @@ ZEMAPI(int) ResetMessage(MESSAGE *msg)
         return 0;
     if (!msg->pBlock) {
         constexpr int32_t kDefaultCapacity = 256;
-        void *block = nullptr;
-        if (!fNewMemory(&block, kDefaultCapacity + kHeaderLength, "Message")) {
+        unsigned char *block = NewBlock(kDefaultCapacity + kHeaderLength);
+        if (!block) {
             std::printf("MESSAGE::ResetMessage: fNewMemory() failed\n");
             return 0;
         }
-        msg->pBlock = static_cast<unsigned char *>(block);
+        msg->pBlock = block;
         Header(msg)->HeaderWord3 = 1;
         msg->Size = kDefaultCapacity + kHeaderLength;
     }
@@ -159,7 +207,8 @@ ZEMAPI(int) DeleteMessage(MESSAGE *msg)
 {
     if (!msg || !msg->pData)
         return 0;
-    FreeMemory(msg->pBlock);
+    if (msg->pBlock)
+        ReleaseBlock(msg->pBlock, msg->Size);
     msg->pBlock = nullptr;
     msg->pData = nullptr;
     msg->Size = 0;

@@ -94,13 +94,17 @@ bool IsClearView(const MESSAGE &view)
 }
 
 // Clears the entries after `last`: they would otherwise keep pointing at structures of
-// an earlier message, perhaps in a data area released since. Clear ones are only read,
-// which spares a growing message the writes.
+// an earlier message, perhaps in a data area released since. The library sets entries
+// in order from 0 and clears every one after the last it indexes, so the first clear
+// entry ends the views of an earlier message: the entries are 400 bytes apart, and
+// reading all 150 would cost more than building a short message.
 void ClearIndexAfter(PcfMessage &pcf, int32_t last)
 {
-    for (int64_t i = std::max<int64_t>(int64_t{last} + 1, 0); i < ZEM_PCF_INDEX_ENTRIES; ++i)
-        if (!IsClearView(pcf.AttrIndex[i]))
-            ClearView(pcf.AttrIndex[i]);
+    for (int64_t i = std::max<int64_t>(int64_t{last} + 1, 0); i < ZEM_PCF_INDEX_ENTRIES; ++i) {
+        if (IsClearView(pcf.AttrIndex[i]))
+            break;
+        ClearView(pcf.AttrIndex[i]);
+    }
 }
 
 // Indexes structure `position` at offset; false (the indexing fails) when it is not a
@@ -259,12 +263,30 @@ PcfMessage &LastPart(PcfMessage &pcf)
     return *part;
 }
 
+// Points index entries 0 to `last` that pointed into the old area of `capacity` bytes
+// at the same places of the resized one, and clears those that pointed elsewhere.
+// Compared as integers: the old area may be released.
+void FollowMovedArea(PcfMessage &part, int32_t last, const unsigned char *released, int64_t capacity)
+{
+    auto from = reinterpret_cast<uintptr_t>(released);
+    for (int32_t i = 0; i <= std::min(last, kMaxIndexedParameters); ++i) {
+        MESSAGE &view = part.AttrIndex[i];
+        auto entry = reinterpret_cast<uintptr_t>(view.pData);
+        if (entry && entry >= from && static_cast<int64_t>(entry - from) < capacity)
+            view.pData = part.PcfMsg.pData + (entry - from);
+        else
+            ClearView(view);
+    }
+}
+
 // Appends bytes to the part's data area, which grows by doubling so that a long run of
 // appends copies each byte a bounded number of times. Only the entries up to `count`
 // can be read (the others are cleared by the next indexing), so only they follow.
 bool AppendBytes(PcfMessage &part, int32_t count, const unsigned char *data, int64_t length)
 {
-    constexpr int64_t kLeastGrowth = 1024;
+    // The container around it is 60 KB: a first step of 4 KB spares the copies of the
+    // smaller steps for most messages.
+    constexpr int64_t kLeastGrowth = 4096;
     MESSAGE &msg = part.PcfMsg;
     int64_t used = int64_t{msg.Used} - kHeaderLength;
     int64_t capacity = int64_t{msg.Size} - kHeaderLength;
@@ -273,11 +295,10 @@ bool AppendBytes(PcfMessage &part, int32_t count, const unsigned char *data, int
         if (used + length > kLargest)
             return false;
         int64_t grown = std::min(std::max({used + length, 2 * capacity, kLeastGrowth}), kLargest);
-        IndexAnchor anchor(part, count);
-        bool resized = SizeMessageKeep(&msg, AsInt32(grown)) == 1;
-        anchor.Restore();
-        if (!resized)
+        unsigned char *area = msg.pData;
+        if (SizeMessageKeep(&msg, AsInt32(grown)) != 1)
             return false;
+        FollowMovedArea(part, count, area, capacity);
         part.pCfh = reinterpret_cast<ZEM_MQCFH *>(msg.pData);
     }
     std::memcpy(msg.pData + used, data, static_cast<std::size_t>(length));
@@ -285,20 +306,34 @@ bool AppendBytes(PcfMessage &part, int32_t count, const unsigned char *data, int
     return true;
 }
 
-// The MQCFH Version that the structures in `bytes` (a parameter and, for a group, all
-// of its members, back to back) ask for: 2 for a byte string, 3 for a filter.
-int32_t RequiredVersion(const PcfCursor &bytes)
+// The MQCFH Version that a structure of this type asks for: 2 for a byte string, 3 for
+// a filter.
+int32_t VersionFor(int32_t type)
 {
+    switch (type) {
+    case ZEM_MQCFT_BYTE_STRING:
+        return mq::MQCFH_VERSION_2;
+    case ZEM_MQCFT_INTEGER_FILTER:
+    case ZEM_MQCFT_STRING_FILTER:
+    case ZEM_MQCFT_BYTE_STRING_FILTER:
+        return mq::MQCFH_VERSION_3;
+    default:
+        return mq::MQCFH_VERSION_1;
+    }
+}
+
+// The Version that the structures in `bytes` (a parameter and, for a group, all of its
+// members, back to back) ask for; `type` is the first one's.
+int32_t RequiredVersion(const PcfCursor &bytes, int32_t type)
+{
+    int32_t strucLength = 0;
+    if (type != ZEM_MQCFT_GROUP && bytes.Read32(kStrucLengthOffset, strucLength) && strucLength == bytes.length())
+        return VersionFor(type);
     int32_t version = mq::MQCFH_VERSION_1;
     StructHead head;
     for (int64_t offset = 0; ReadStructHead(bytes, offset, head) && head.strucLength >= kStructHeadLength;
-         offset += head.strucLength) {
-        if (head.type == ZEM_MQCFT_BYTE_STRING)
-            version = std::max(version, mq::MQCFH_VERSION_2);
-        if (head.type == ZEM_MQCFT_INTEGER_FILTER || head.type == ZEM_MQCFT_STRING_FILTER ||
-            head.type == ZEM_MQCFT_BYTE_STRING_FILTER)
-            version = mq::MQCFH_VERSION_3;
-    }
+         offset += head.strucLength)
+        version = std::max(version, VersionFor(head.type));
     return version;
 }
 
@@ -390,7 +425,7 @@ ZEMAPI(int) AppendAttr(PcfMessage *pcf, MESSAGE *attr)
     if (!AppendBytes(*part, count, attr->pData, length))
         return 0;
     PcfCursor(part->PcfMsg.pData, ZEM_MQCFH_LENGTH).Write32(kHeaderCountOffset, ++count);
-    int32_t version = RequiredVersion(PcfCursor(attr->pData, length));
+    int32_t version = RequiredVersion(PcfCursor(attr->pData, length), type);
     if (version > mq::MQCFH_VERSION_1)
         RaiseVersion(*pcf, version);
     SetView(part->AttrIndex[count], part->PcfMsg.pData + offset, AsInt32(length));

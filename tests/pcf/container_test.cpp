@@ -29,14 +29,24 @@ std::string Envelope(const PcfMessage &pcf)
 
 TEST(PcfContainer, CreateGivesAnIndexedHeaderStoringXrTypesAsResponses)
 {
+    // A released container with views of its parameters leaves none of them behind.
+    PcfMessage *released = CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0);
+    Append(released, PcfBytes().Cfin(1, 1).bytes());
+    ASSERT_EQ(RawToPcf(released), 1);
+    DeletePcfMessage(released);
+
     PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 100));
     ASSERT_TRUE(pcf);
+    const ZEM_MQMD zero{};
+    for (int i = 0; i < ZEM_PCF_INDEX_ENTRIES; ++i) {
+        EXPECT_EQ(pcf->AttrIndex[i].pData, i ? nullptr : pcf->PcfMsg.pData) << i;
+        EXPECT_EQ(std::memcmp(&pcf->AttrIndex[i].MsgDesc, &zero, sizeof zero), 0) << i;
+    }
     EXPECT_EQ(Envelope(*pcf), "Kind 6 Used 172 MsgType 1 Priority -1 Format 'MQADMIN '");
     EXPECT_EQ(pcf->PcfMsg.Size, 136 + 100 + 36);
     EXPECT_EQ(std::string(reinterpret_cast<char *>(&pcf->PcfExt), 32),
               Words({32, 1, 0, 0, 0}) + Lit(" \0\0\0\0\0\0\0\0\0\0\0"));
     EXPECT_EQ(DataOf(*pcf), PcfBytes().Cfh(1, 13, 0).bytes());
-    EXPECT_EQ(pcf->AttrIndex[0].pData, pcf->PcfMsg.pData);
     EXPECT_EQ(pcf->AttrIndex[0].Used, 36);
     EXPECT_EQ(pcf->AttrIndex[0].pBlock, nullptr);
 

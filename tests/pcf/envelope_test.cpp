@@ -36,10 +36,14 @@ TEST(Envelope, CreateGivesEmptyBlockWithDefaultDescriptorAndAppendGrowsToExactNe
     EXPECT_EQ(msg.Used, 168);
     EXPECT_EQ(std::string(reinterpret_cast<char *>(msg.pData), 32), "0123456789abcdef0123456789abcdef");
 
+    // A block released with bytes in it comes back to the next envelope zero-filled.
+    std::memset(msg.pBlock, 0x5A, static_cast<std::size_t>(msg.Size));
     EXPECT_EQ(DeleteMessage(&msg), 1);
-    EXPECT_EQ(DeleteMessage(&msg), 0);
-    EXPECT_EQ(msg.pBlock, nullptr);
-    EXPECT_EQ(msg.Size, 0);
+    EXPECT_EQ(make_tuple(DeleteMessage(&msg), msg.pBlock == nullptr, msg.Size), make_tuple(0, true, 0));
+    ASSERT_EQ(CreateMessage(&msg, 20), 1);
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(msg.pBlock), 156),
+              std::string(132, '\0') + Words({1}) + std::string(20, '\0'));
+    DeleteMessage(&msg);
 }
 
 TEST(Envelope, SizeEmptiesSizeKeepKeepsOrRefusesAndAFailedResizeLeavesTheEnvelopeIntact)

@@ -103,8 +103,8 @@ TEST(PcfIndex, GetByPosAndByIdCopyOneParameterOrLeaveOutAlone)
 
 TEST(PcfIndex, AppendedParameterIsIndexedAtOnceAndViewsFollowTheMovedArea)
 {
-    PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0));  // no room: every append moves
-    const std::string first = PcfBytes().Cfst(2016, "APP.QUEUE").bytes();
+    PcfPtr pcf(CreatePcfMessage(13, ZEM_MQCFT_COMMAND, 0));  // no room: both appends move
+    const std::string first = PcfBytes().Cfst(2016, std::string(5000, 'Q')).bytes();
     const std::string second = PcfBytes().Cfin(20, 1).bytes();
     for (const std::string &bytes : {first, second}) {
         Attr attr(bytes);
