@@ -1,10 +1,12 @@
 #include "config/perm_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 
 #include "config/ini_file.h"
+#include "foundation/char_table.h"
 #include "foundation/strings.h"
 
 namespace zem {
@@ -29,32 +31,43 @@ constexpr Family kFamilies[] = {
 };
 constexpr std::size_t kPrefixLength = 7;
 
-constexpr bool IsTokenSeparator(char c) { return c == ':' || c == '\\' || c == ' '; }
+constexpr CharTable kSeparators(":\\ ");
+// A mask's token ends at a separator or at a '#', which also ends the mask.
+constexpr CharTable kMaskTokenEnds(":\\ #");
+
+const char *SkipSeparators(const char *at, const char *end)
+{
+    while (at < end && kSeparators.has(*at))
+        ++at;
+    return at;
+}
+
+const char *TokenEnd(const char *at, const char *end, const CharTable &ends)
+{
+    while (at < end && !ends.has(*at))
+        ++at;
+    return at;
+}
 
 // The tokens of a text one at a time, split at ':', '\\' and blanks. Refusals are
 // reported as they are met, so a comparison that fails early reads no further.
 class TokenReader {
 public:
-    explicit TokenReader(std::string_view text) : text_(text) {}
+    explicit TokenReader(std::string_view text) : at_(text.data()), end_(text.data() + text.size()) {}
     // False at the end of the text.
     bool next(std::string_view &token)
     {
-        const char *at = text_.data();
-        const char *end = at + text_.size();
-        while (at < end && IsTokenSeparator(*at))
-            ++at;
-        if (at == end)
+        const char *start = SkipSeparators(at_, end_);
+        if (start == end_)
             return false;
-        const char *tokenEnd = at + 1;
-        while (tokenEnd < end && !IsTokenSeparator(*tokenEnd))
-            ++tokenEnd;
-        token = std::string_view(at, static_cast<std::size_t>(tokenEnd - at));
-        text_.remove_prefix(static_cast<std::size_t>(tokenEnd - text_.data()));
+        at_ = TokenEnd(start, end_, kSeparators);
+        token = std::string_view(start, static_cast<std::size_t>(at_ - start));
         return true;
     }
 
 private:
-    std::string_view text_;
+    const char *at_;
+    const char *end_;
 };
 
 bool WithinTokenLimits(std::size_t place, std::string_view token)
@@ -90,20 +103,19 @@ constexpr std::string_view kSystemToken = "$SYSTEM$";
 // there is no backslash).
 void SplitObject(std::string_view key, std::string_view &path, std::string_view &object)
 {
-    // Forward with memchr: keys hold one backslash or none, and memchr reads words at a time.
-    std::size_t slash = std::string_view::npos;
-    for (const char *at = key.data(), *end = at + key.size();;) {
-        const void *found = std::memchr(at, '\\', static_cast<std::size_t>(end - at));
-        if (!found)
-            break;
-        at = static_cast<const char *>(found) + 1;
-        slash = static_cast<std::size_t>(at - 1 - key.data());
-    }
+    std::size_t slash = key.rfind('\\');
     path = slash == std::string_view::npos ? key : key.substr(0, slash);
     object = slash == std::string_view::npos ? std::string_view() : key.substr(slash + 1);
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+template <std::size_t N>
+bool StartsWith(std::string_view text, const char (&prefix)[N])
+{
+    return text.size() >= N - 1 && std::memcmp(text.data(), prefix, N - 1) == 0;
+}
+
+// Only these families and "*" take part in permit rules.
+bool FamilyTakesPart(std::string_view rule) { return StartsWith(rule, "UserAuthority") || StartsWith(rule, "Audit"); }
 
 bool TokenFitsInPlace(std::size_t place, std::string_view maskToken, std::string_view keyToken)
 {
@@ -137,115 +149,280 @@ bool MaskTokensFit(std::string_view mask, const TokenList &key)
     return true;
 }
 
-const char *SkipSeparators(const char *at, const char *end)
+// Sixteen characters read at once; a set of characters in them as bits, bit i for the
+// i-th character.
+constexpr std::size_t kChunk = 16;
+#if ZEM_SCAN_SSE2
+using Chunk = __m128i;
+Chunk LoadChunk(const char *at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(at)); }
+template <char... Members>
+uint64_t MemberBits(Chunk chunk)
 {
-    while (at < end && IsTokenSeparator(*at))
-        ++at;
-    return at;
+    __m128i found = _mm_setzero_si128();
+    ((found = _mm_or_si128(found, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(Members)))), ...);
+    return static_cast<unsigned>(_mm_movemask_epi8(found));
 }
-
-const char *TokenEnd(const char *at, const char *end)
+#else
+struct Chunk {
+    char at[kChunk];
+};
+Chunk LoadChunk(const char *at)
 {
-    while (at < end && !IsTokenSeparator(*at))
-        ++at;
-    return at;
+    Chunk chunk;
+    std::memcpy(chunk.at, at, kChunk);
+    return chunk;
 }
-
-bool IsWildcard(char c) { return c == '*' || c == '?'; }
-
-// Whether eight characters are the same in both texts and none of them separates tokens
-// or is a wildcard: a word-at-a-time test (each byte of `any` gets its top bit when the
-// byte equals one of the characters).
-bool SameOrdinaryWord(const char *mask, const char *key)
+template <char... Members>
+uint64_t MemberBits(const Chunk &chunk)
 {
-    uint64_t maskWord, keyWord;
-    std::memcpy(&maskWord, mask, 8);
-    std::memcpy(&keyWord, key, 8);
-    if (maskWord != keyWord)
-        return false;
-    constexpr uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7f7f7f7f7f7f7f7fu, kHigh = 0x8080808080808080u;
-    uint64_t noneEqual = ~uint64_t{0};
-    for (char special : {':', '\\', ' ', '*', '?'}) {
-        uint64_t x = maskWord ^ (kOnes * static_cast<unsigned char>(special));
-        noneEqual &= ((x & kLow7) + kLow7) | x;
-    }
-    return (~noneEqual & kHigh) == 0;
+    uint64_t bits = 0;
+    for (std::size_t place = 0; place < kChunk; ++place)
+        bits |= static_cast<uint64_t>(((chunk.at[place] == Members) || ...)) << place;
+    return bits;
 }
+#endif
 
-// The same rule reading mask and key together, once: tokens that are equal without a
-// wildcard fit whatever their place, so only where they part are the two tokens cut out
-// and judged by the wildcard rule.
-bool MaskTokensFit(std::string_view mask, std::string_view key)
+std::size_t LowestBit64(uint64_t bits)
 {
-    if (!ComparableMask(mask))
-        return false;
-    const char *maskAt = mask.data(), *maskEnd = maskAt + mask.size();
-    const char *keyAt = key.data(), *keyEnd = keyAt + key.size();
+#if defined(__GNUC__)
+    return static_cast<std::size_t>(__builtin_ctzll(bits));
+#else
     std::size_t place = 0;
+    for (; !(bits & 1u); bits >>= 1)
+        ++place;
+    return place;
+#endif
+}
+
+std::size_t HighestBit64(uint64_t bits)
+{
+#if defined(__GNUC__)
+    return static_cast<std::size_t>(63 - __builtin_clzll(bits));
+#else
+    std::size_t place = 0;
+    while (bits >>= 1)
+        ++place;
+    return place;
+#endif
+}
+
+// A rule or key (shorter than ZEM_INI_KEY_SIZE) with its separators, and for a mask its
+// '#'s and wildcards, as bits, one a character, found a chunk at a time in one pass; the
+// comparison then steps from token to token by the bits instead of reading characters.
+class CharMap {
+public:
+    CharMap(std::string_view text, bool mask) : text_(text)
+    {
+        for (std::size_t word = 0; word * 64 < text.size(); ++word)
+            mask ? take<true>(word) : take<false>(word);
+    }
+    std::string_view text() const { return text_; }
+    std::size_t lastBackslash() const { return lastBackslash_; }
+    // The first place in [from, limit) with a separator, or limit; limit is at most the
+    // text's size.
+    std::size_t nextSeparator(std::size_t from, std::size_t limit) const
+    {
+        return Next<true>(separators_, from, limit);
+    }
+    std::size_t nextNonSeparator(std::size_t from, std::size_t limit) const
+    {
+        return Next<false>(separators_, from, limit);
+    }
+    // For a mask only.
+    std::size_t nextHash(std::size_t from, std::size_t limit) const { return Next<true>(hashes_, from, limit); }
+    std::size_t nextWildcard(std::size_t from, std::size_t limit) const
+    {
+        return Next<true>(wildcards_, from, limit);
+    }
+    // The characters [from, to).
+    std::string_view piece(std::size_t from, std::size_t to) const
+    {
+        return std::string_view(text_.data() + from, to - from);
+    }
+
+private:
+    static constexpr std::size_t kWords = (ZEM_INI_KEY_SIZE + 63) / 64;
+
+    // The 64 characters of one word of bits, a chunk at a time. The text's last chunk is
+    // read for a shorter rest and its bits moved down, so no read leaves the text; a text
+    // shorter than a chunk is read through a copy.
+    template <bool kMask>
+    void take(std::size_t word)
+    {
+        Bits bits;
+        std::size_t at = word * 64, end = std::min(at + 64, text_.size());
+        for (; end - at >= kChunk; at += kChunk)
+            bits.add<kMask>(LoadChunk(text_.data() + at), at % 64, 0);
+        if (at < end) {
+            std::size_t left = end - at;
+            if (text_.size() >= kChunk) {
+                bits.add<kMask>(LoadChunk(text_.data() + text_.size() - kChunk), at % 64, kChunk - left);
+            } else {
+                char copy[kChunk] = {};
+                std::memcpy(copy, text_.data() + at, left);
+                bits.add<kMask>(LoadChunk(copy), at % 64, 0);
+            }
+        }
+        separators_[word] = bits.separators;
+        hashes_[word] = bits.hashes;
+        wildcards_[word] = bits.wildcards;
+        if (bits.slashes)
+            lastBackslash_ = word * 64 + HighestBit64(bits.slashes);
+    }
+    // One word's bits, filled a chunk at a time: the chunk's characters from `shift` on
+    // are those from `place` on in the word.
+    struct Bits {
+        uint64_t separators = 0, hashes = 0, wildcards = 0, slashes = 0;
+        template <bool kMask>
+        void add(Chunk chunk, std::size_t place, std::size_t shift)
+        {
+            uint64_t chunkSlashes = MemberBits<'\\'>(chunk);
+            separators |= ((MemberBits<':', ' '>(chunk) | chunkSlashes) >> shift) << place;
+            slashes |= (chunkSlashes >> shift) << place;
+            if (kMask) {
+                hashes |= (MemberBits<'#'>(chunk) >> shift) << place;
+                wildcards |= (MemberBits<'*', '?'>(chunk) >> shift) << place;
+            }
+        }
+    };
+
+    // Mostly found in the word of `from`, so that case goes first.
+    template <bool kMember>
+    static std::size_t Next(const uint64_t *bits, std::size_t from, std::size_t limit)
+    {
+        if (from >= limit)
+            return limit;
+        constexpr uint64_t kFlip = kMember ? 0 : ~uint64_t{0};
+        std::size_t word = from / 64;
+        if (uint64_t found = (bits[word] ^ kFlip) >> (from % 64))
+            return std::min(from + LowestBit64(found), limit);
+        while (++word * 64 < limit)
+            if (uint64_t found = bits[word] ^ kFlip)
+                return std::min(word * 64 + LowestBit64(found), limit);
+        return limit;
+    }
+
+    std::string_view text_;
+    std::size_t lastBackslash_ = std::string_view::npos;
+    uint64_t separators_[kWords];
+    uint64_t hashes_[kWords];
+    uint64_t wildcards_[kWords];
+};
+
+// The path before the last backslash and the object after it (empty when there is none),
+// as places in the text.
+struct Parts {
+    std::size_t pathEnd, objectStart, end;
+};
+
+Parts PartsOf(const CharMap &map)
+{
+    std::size_t size = map.text().size(), slash = map.lastBackslash();
+    if (slash == std::string_view::npos)
+        return Parts{size, size, size};
+    return Parts{slash, slash + 1, size};
+}
+
+// Whether the key's tokens from place on (within [at, end)) keep within the limits.
+bool KeyTailWithinLimits(const CharMap &key, std::size_t at, std::size_t end, std::size_t place)
+{
     for (;; ++place) {
-        maskAt = SkipSeparators(maskAt, maskEnd);
+        at = key.nextNonSeparator(at, end);
+        if (at == end)
+            return true;
+        std::size_t tokenEnd = key.nextSeparator(at, end);
+        if (place >= ZEM_PERMIT_TOKENS || tokenEnd - at > ZEM_PERMIT_TOKEN_LENGTH)
+            return false;
+        at = tokenEnd;
+    }
+}
+
+// Whether the first `count` characters of two tokens are the same: tokens are short, so
+// in place rather than through a library call, with reads that overlap instead of a
+// character loop for the rest.
+bool SameStart(const char *one, const char *other, std::size_t count)
+{
+    if (count >= 8) {
+        for (std::size_t at = 0; at + 8 < count; at += 8)
+            if (word::Load(one + at) != word::Load(other + at))
+                return false;
+        return word::Load(one + count - 8) == word::Load(other + count - 8);
+    }
+    if (count >= 4) {
+        uint32_t head[2], tail[2];
+        std::memcpy(&head[0], one, 4);
+        std::memcpy(&head[1], other, 4);
+        std::memcpy(&tail[0], one + count - 4, 4);
+        std::memcpy(&tail[1], other + count - 4, 4);
+        return head[0] == head[1] && tail[0] == tail[1];
+    }
+    for (std::size_t at = 0; at < count; ++at)
+        if (one[at] != other[at])
+            return false;
+    return true;
+}
+
+bool SameToken(std::string_view one, std::string_view other)
+{
+    return one.size() == other.size() && SameStart(one.data(), other.data(), one.size());
+}
+
+// One token pair by the permit token rule; the mask token starts at maskAt in its map.
+bool TokenFits(std::size_t place, std::string_view maskToken, std::string_view keyToken, const CharMap &mask,
+               std::size_t maskAt)
+{
+    if (place == kSystemTokenPlace && SameToken(keyToken, kSystemToken))
+        return SameToken(maskToken, kSystemToken);
+    if (SameToken(maskToken, keyToken) || (keyToken.size() == 1 && keyToken[0] == '*'))
+        return true;
+    std::size_t plain = mask.nextWildcard(maskAt, maskAt + maskToken.size()) - maskAt;
+    if (plain == maskToken.size())
+        return false;
+    if (plain == 0)
+        return PermitTokenFits(maskToken, keyToken);
+    // The plain start must be the key's, with a character left for the wildcard.
+    if (keyToken.size() <= plain || !SameStart(maskToken.data(), keyToken.data(), plain))
+        return false;
+    // A closing '*' takes the rest of the key token, unless a '*' stands opposite it.
+    if (maskToken.size() == plain + 1 && maskToken[plain] == '*' && keyToken[plain] != '*')
+        return true;
+    return PermitTokenFitsAfter(maskToken, keyToken, plain);
+}
+
+// The same rule on the mask's characters [maskAt, maskEnd) and the key's [keyAt, keyEnd).
+bool MaskTokensFit(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key,
+                   std::size_t keyAt, std::size_t keyEnd)
+{
+    if (maskAt == maskEnd || mask.text()[maskAt] == '#')
+        return false;
+    maskEnd = mask.nextHash(maskAt, maskEnd);
+    for (std::size_t place = 0;; ++place) {
+        maskAt = mask.nextNonSeparator(maskAt, maskEnd);
         if (maskAt == maskEnd)
-            break;
-        keyAt = SkipSeparators(keyAt, keyEnd);
+            return KeyTailWithinLimits(key, keyAt, keyEnd, place);
+        keyAt = key.nextNonSeparator(keyAt, keyEnd);
         if (keyAt == keyEnd || place == ZEM_PERMIT_TOKENS)
             return false;
-        const char *maskToken = maskAt, *keyToken = keyAt;
-        while (maskEnd - maskAt >= 8 && keyEnd - keyAt >= 8 && SameOrdinaryWord(maskAt, keyAt)) {
-            maskAt += 8;
-            keyAt += 8;
-        }
-        while (maskAt < maskEnd && keyAt < keyEnd && *maskAt == *keyAt && !IsTokenSeparator(*maskAt) &&
-               !IsWildcard(*maskAt)) {
-            ++maskAt;
-            ++keyAt;
-        }
-        std::size_t same = static_cast<std::size_t>(maskAt - maskToken);
-        bool maskTokenEnds = maskAt == maskEnd || IsTokenSeparator(*maskAt);
-        bool keyTokenEnds = keyAt == keyEnd || IsTokenSeparator(*keyAt);
-        if (!maskTokenEnds || !keyTokenEnds) {
-            maskAt = TokenEnd(maskAt, maskEnd);
-            keyAt = TokenEnd(keyAt, keyEnd);
-        }
-        std::string_view maskPiece(maskToken, static_cast<std::size_t>(maskAt - maskToken));
-        std::string_view keyPiece(keyToken, static_cast<std::size_t>(keyAt - keyToken));
-        if (!WithinTokenLimits(place, maskPiece) || !WithinTokenLimits(place, keyPiece))
+        std::size_t maskTokenEnd = mask.nextSeparator(maskAt, maskEnd);
+        std::size_t keyTokenEnd = key.nextSeparator(keyAt, keyEnd);
+        std::string_view maskToken = mask.piece(maskAt, maskTokenEnd);
+        std::string_view keyToken = key.piece(keyAt, keyTokenEnd);
+        if (!WithinTokenLimits(place, maskToken) || !WithinTokenLimits(place, keyToken) ||
+            !TokenFits(place, maskToken, keyToken, mask, maskAt))
             return false;
-        if (maskTokenEnds && keyTokenEnds)
-            continue;
-        // Past an equal start without wildcards the rule goes on where the walk stopped.
-        bool fits = same > 0 && same < keyPiece.size() && !(place == kSystemTokenPlace && keyPiece == kSystemToken)
-                        ? PermitTokenFitsAfter(maskPiece, keyPiece, same)
-                        : TokenFitsInPlace(place, maskPiece, keyPiece);
-        if (!fits)
-            return false;
-    }
-    // The key's tokens beyond the mask's must keep within the limits too.
-    for (;; ++place) {
-        keyAt = SkipSeparators(keyAt, keyEnd);
-        if (keyAt == keyEnd)
-            return true;
-        const char *keyToken = keyAt;
-        keyAt = TokenEnd(keyAt, keyEnd);
-        if (!WithinTokenLimits(place, std::string_view(keyToken, static_cast<std::size_t>(keyAt - keyToken))))
-            return false;
+        maskAt = maskTokenEnd;
+        keyAt = keyTokenEnd;
     }
 }
 
-// IsPermitMaskMatch's rule for a key whose length was checked, split at its object.
-template <typename KeyTokens>
-bool RuleFits(std::string_view rule, const KeyTokens &keyPath, const KeyTokens &keyObject)
+// IsPermitMaskMatch's rule after the rule's family and both lengths were checked: the
+// rule's path fits the key's, and its object (when it states one) the key's object.
+template <typename CompareTokens>
+bool SplitRuleFits(std::string_view rulePath, std::string_view ruleObject, CompareTokens compare)
 {
-    if (rule == "*")
-        return true;
-    if (!FitsKeyCopy(rule) || (!StartsWith(rule, "UserAuthority") && !StartsWith(rule, "Audit")))
+    if (!compare(rulePath, false))
         return false;
-    std::string_view rulePath, ruleObject;
-    SplitObject(rule, rulePath, ruleObject);
-    if (!MaskTokensFit(rulePath, keyPath))
-        return false;
-    if (ruleObject.empty() || ruleObject[0] == '#')
-        return true;
-    return MaskTokensFit(ruleObject, keyObject);
+    return ruleObject.empty() || ruleObject[0] == '#' || compare(ruleObject, true);
 }
 
 // The caller's key of a permit lookup, split and tokenised once for all the rules.
@@ -430,7 +607,13 @@ bool CallerKeyFitsRule(const KeyBuffer &fileKey, const void *context)
     const PermitKey &key = *static_cast<const PermitKey *>(context);
     if (rule == "*")
         return true;
-    return key.fits && RuleFits(rule, key.path, key.object);
+    if (!key.fits || !FitsKeyCopy(rule) || !FamilyTakesPart(rule))
+        return false;
+    std::string_view rulePath, ruleObject;
+    SplitObject(rule, rulePath, ruleObject);
+    return SplitRuleFits(rulePath, ruleObject, [&key](std::string_view mask, bool object) {
+        return MaskTokensFit(mask, object ? key.object : key.path);
+    });
 }
 
 // The value rule of a permit lookup.
@@ -514,20 +697,25 @@ bool PermitTokenFitsAfter(std::string_view maskToken, std::string_view keyToken,
 
 bool MaskTokensFitKeyTokens(std::string_view mask, std::string_view key)
 {
-    if (!FitsKeyCopy(key))
+    if (mask.empty() || mask[0] == '#' || !FitsKeyCopy(mask) || !FitsKeyCopy(key))
         return false;
-    return MaskTokensFit(mask, key);
+    CharMap maskMap(mask, true), keyMap(key, false);
+    return MaskTokensFit(maskMap, 0, mask.size(), keyMap, 0, key.size());
 }
 
 bool PermitFits(std::string_view rule, std::string_view key)
 {
     if (rule == "*")
         return true;
-    if (!FitsKeyCopy(key))
+    if (!FitsKeyCopy(key) || !FitsKeyCopy(rule) || !FamilyTakesPart(rule))
         return false;
-    std::string_view keyPath, keyObject;
-    SplitObject(key, keyPath, keyObject);
-    return RuleFits(rule, keyPath, keyObject);
+    CharMap ruleMap(rule, true), keyMap(key, false);
+    Parts ruleParts = PartsOf(ruleMap), keyParts = PartsOf(keyMap);
+    if (!MaskTokensFit(ruleMap, 0, ruleParts.pathEnd, keyMap, 0, keyParts.pathEnd))
+        return false;
+    std::string_view ruleObject = rule.substr(ruleParts.objectStart);
+    return ruleObject.empty() || ruleObject[0] == '#' ||
+           MaskTokensFit(ruleMap, ruleParts.objectStart, ruleParts.end, keyMap, keyParts.objectStart, keyParts.end);
 }
 
 }  // namespace zem
