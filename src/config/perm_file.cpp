@@ -162,6 +162,10 @@ uint64_t MemberBits(Chunk chunk)
     ((found = _mm_or_si128(found, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(Members)))), ...);
     return static_cast<unsigned>(_mm_movemask_epi8(found));
 }
+uint64_t UnequalBits(Chunk one, Chunk other)
+{
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(one, other))) ^ 0xffffu;
+}
 #else
 struct Chunk {
     char at[kChunk];
@@ -178,6 +182,13 @@ uint64_t MemberBits(const Chunk &chunk)
     uint64_t bits = 0;
     for (std::size_t place = 0; place < kChunk; ++place)
         bits |= static_cast<uint64_t>(((chunk.at[place] == Members) || ...)) << place;
+    return bits;
+}
+uint64_t UnequalBits(const Chunk &one, const Chunk &other)
+{
+    uint64_t bits = 0;
+    for (std::size_t place = 0; place < kChunk; ++place)
+        bits |= static_cast<uint64_t>(one.at[place] != other.at[place]) << place;
     return bits;
 }
 #endif
@@ -213,8 +224,7 @@ class CharMap {
 public:
     CharMap(std::string_view text, bool mask) : text_(text)
     {
-        for (std::size_t word = 0; word * 64 < text.size(); ++word)
-            mask ? take<true>(word) : take<false>(word);
+        mask ? take<true>() : take<false>();
     }
     std::string_view text() const { return text_; }
     std::size_t lastBackslash() const { return lastBackslash_; }
@@ -229,10 +239,47 @@ public:
         return Next<false>(separators_, from, limit);
     }
     // For a mask only.
-    std::size_t nextHash(std::size_t from, std::size_t limit) const { return Next<true>(hashes_, from, limit); }
+    std::size_t nextHash(std::size_t from, std::size_t limit) const
+    {
+        return anyHash_ ? Next<true>(hashes_, from, limit) : limit;
+    }
     std::size_t nextWildcard(std::size_t from, std::size_t limit) const
     {
         return Next<true>(wildcards_, from, limit);
+    }
+    // The next token in [from, limit): false when there is none. Mostly the token lies in
+    // the word of `from`, which is read once for both its ends.
+    bool nextToken(std::size_t from, std::size_t limit, std::size_t &start, std::size_t &end) const
+    {
+        if (from >= limit)
+            return false;
+        std::size_t place = from % 64;
+        bool wordReachesLimit = from - place + 64 >= limit;
+        uint64_t separators = separators_[from / 64] >> place;
+        uint64_t inWord = place == 0 ? ~uint64_t{0} : (uint64_t{1} << (64 - place)) - 1;
+        if (uint64_t characters = ~separators & inWord) {
+            std::size_t first = LowestBit64(characters);
+            uint64_t after = separators >> first;
+            if (after || wordReachesLimit) {
+                start = from + first;
+                end = after ? std::min(start + LowestBit64(after), limit) : limit;
+                return start < limit;
+            }
+        } else if (wordReachesLimit) {
+            return false;
+        }
+        start = nextNonSeparator(from, limit);
+        end = nextSeparator(start, limit);
+        return start < limit;
+    }
+    // The separator bits of the `count` (at most 64) characters from `from` on.
+    uint64_t separatorBits(std::size_t from, std::size_t count) const
+    {
+        std::size_t word = from / 64, place = from % 64;
+        uint64_t bits = separators_[word] >> place;
+        if (place + count > 64)
+            bits |= separators_[word + 1] << (64 - place);
+        return count < 64 ? bits & ((uint64_t{1} << count) - 1) : bits;
     }
     // The characters [from, to).
     std::string_view piece(std::size_t from, std::size_t to) const
@@ -243,49 +290,46 @@ public:
 private:
     static constexpr std::size_t kWords = (ZEM_INI_KEY_SIZE + 63) / 64;
 
-    // The 64 characters of one word of bits, a chunk at a time. The text's last chunk is
-    // read for a shorter rest and its bits moved down, so no read leaves the text; a text
-    // shorter than a chunk is read through a copy.
+    // A chunk at a time. The text's last chunk is read for a shorter rest and its bits
+    // moved down, so no read leaves the text; a text shorter than a chunk is read
+    // through a copy.
     template <bool kMask>
-    void take(std::size_t word)
+    void take()
     {
-        Bits bits;
-        std::size_t at = word * 64, end = std::min(at + 64, text_.size());
-        for (; end - at >= kChunk; at += kChunk)
-            bits.add<kMask>(LoadChunk(text_.data() + at), at % 64, 0);
-        if (at < end) {
-            std::size_t left = end - at;
-            if (text_.size() >= kChunk) {
-                bits.add<kMask>(LoadChunk(text_.data() + text_.size() - kChunk), at % 64, kChunk - left);
-            } else {
-                char copy[kChunk] = {};
-                std::memcpy(copy, text_.data() + at, left);
-                bits.add<kMask>(LoadChunk(copy), at % 64, 0);
-            }
+        std::size_t size = text_.size(), at = 0;
+        for (; size - at >= kChunk; at += kChunk)
+            add<kMask>(LoadChunk(text_.data() + at), at, 0);
+        if (at == size)
+            return;
+        if (size >= kChunk) {
+            add<kMask>(LoadChunk(text_.data() + size - kChunk), at, kChunk - (size - at));
+        } else {
+            char copy[kChunk] = {};
+            std::memcpy(copy, text_.data() + at, size - at);
+            add<kMask>(LoadChunk(copy), at, 0);
         }
-        separators_[word] = bits.separators;
-        hashes_[word] = bits.hashes;
-        wildcards_[word] = bits.wildcards;
-        if (bits.slashes)
-            lastBackslash_ = word * 64 + HighestBit64(bits.slashes);
     }
-    // One word's bits, filled a chunk at a time: the chunk's characters from `shift` on
-    // are those from `place` on in the word.
-    struct Bits {
-        uint64_t separators = 0, hashes = 0, wildcards = 0, slashes = 0;
-        template <bool kMask>
-        void add(Chunk chunk, std::size_t place, std::size_t shift)
-        {
-            uint64_t chunkSlashes = MemberBits<'\\'>(chunk);
-            separators |= ((MemberBits<':', ' '>(chunk) | chunkSlashes) >> shift) << place;
-            slashes |= (chunkSlashes >> shift) << place;
-            if (kMask) {
-                hashes |= (MemberBits<'#'>(chunk) >> shift) << place;
-                wildcards |= (MemberBits<'*', '?'>(chunk) >> shift) << place;
-            }
+    // The chunk's characters from `shift` on are the text's from `at` on; the first chunk
+    // of a word starts it afresh.
+    template <bool kMask>
+    void add(Chunk chunk, std::size_t at, std::size_t shift)
+    {
+        std::size_t word = at / 64, place = at % 64;
+        uint64_t slashes = MemberBits<'\\'>(chunk) >> shift;
+        Store(separators_[word], place, (MemberBits<':', ' '>(chunk) >> shift) | slashes);
+        if (slashes)
+            lastBackslash_ = at + HighestBit64(slashes);
+        if (kMask) {
+            uint64_t hashes = MemberBits<'#'>(chunk) >> shift;
+            Store(hashes_[word], place, hashes);
+            anyHash_ = anyHash_ || hashes != 0;
+            Store(wildcards_[word], place, MemberBits<'*', '?'>(chunk) >> shift);
         }
-    };
-
+    }
+    static void Store(uint64_t &word, std::size_t place, uint64_t bits)
+    {
+        word = place == 0 ? bits : word | bits << place;
+    }
     // Mostly found in the word of `from`, so that case goes first.
     template <bool kMember>
     static std::size_t Next(const uint64_t *bits, std::size_t from, std::size_t limit)
@@ -304,6 +348,7 @@ private:
 
     std::string_view text_;
     std::size_t lastBackslash_ = std::string_view::npos;
+    bool anyHash_ = false;
     uint64_t separators_[kWords];
     uint64_t hashes_[kWords];
     uint64_t wildcards_[kWords];
@@ -326,15 +371,10 @@ Parts PartsOf(const CharMap &map)
 // Whether the key's tokens from place on (within [at, end)) keep within the limits.
 bool KeyTailWithinLimits(const CharMap &key, std::size_t at, std::size_t end, std::size_t place)
 {
-    for (;; ++place) {
-        at = key.nextNonSeparator(at, end);
-        if (at == end)
-            return true;
-        std::size_t tokenEnd = key.nextSeparator(at, end);
+    for (std::size_t tokenEnd; key.nextToken(at, end, at, tokenEnd); ++place, at = tokenEnd)
         if (place >= ZEM_PERMIT_TOKENS || tokenEnd - at > ZEM_PERMIT_TOKEN_LENGTH)
             return false;
-        at = tokenEnd;
-    }
+    return true;
 }
 
 // Whether the first `count` characters of two tokens are the same: tokens are short, so
@@ -373,11 +413,11 @@ bool TokenFits(std::size_t place, std::string_view maskToken, std::string_view k
 {
     if (place == kSystemTokenPlace && SameToken(keyToken, kSystemToken))
         return SameToken(maskToken, kSystemToken);
-    if (SameToken(maskToken, keyToken) || (keyToken.size() == 1 && keyToken[0] == '*'))
+    if (keyToken.size() == 1 && keyToken[0] == '*')
         return true;
     std::size_t plain = mask.nextWildcard(maskAt, maskAt + maskToken.size()) - maskAt;
     if (plain == maskToken.size())
-        return false;
+        return SameToken(maskToken, keyToken);
     if (plain == 0)
         return PermitTokenFits(maskToken, keyToken);
     // The plain start must be the key's, with a character left for the wildcard.
@@ -389,6 +429,36 @@ bool TokenFits(std::size_t place, std::string_view maskToken, std::string_view k
     return PermitTokenFitsAfter(maskToken, keyToken, plain);
 }
 
+// How many characters from maskAt and keyAt on make whole tokens that are the same in
+// both, which fit whatever their place: up to the last separator before the first
+// difference among the first 64 characters that whole chunks of both texts hold. `tokens`
+// receives their count.
+std::size_t SameTokens(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key,
+                       std::size_t keyAt, std::size_t keyEnd, std::size_t &tokens)
+{
+    std::size_t limit = std::min({maskEnd - maskAt, keyEnd - keyAt, std::size_t{64}});
+    std::size_t same = 0;
+    while (same < limit && maskAt + same + kChunk <= mask.text().size() && keyAt + same + kChunk <= key.text().size()) {
+        if (uint64_t unequal = UnequalBits(LoadChunk(mask.text().data() + maskAt + same),
+                                           LoadChunk(key.text().data() + keyAt + same))) {
+            same += LowestBit64(unequal);
+            break;
+        }
+        same += kChunk;
+    }
+    same = std::min(same, limit);
+    uint64_t separators = same > 0 ? mask.separatorBits(maskAt, same) : 0;
+    if (separators == 0)
+        return tokens = 0;
+    std::size_t whole = HighestBit64(separators) + 1;
+    uint64_t inTokens = ~separators & ((uint64_t{1} << whole) - 1);
+    uint64_t starts = inTokens & ~(inTokens << 1);
+    tokens = 0;
+    for (; starts; starts &= starts - 1)
+        ++tokens;
+    return whole;
+}
+
 // The same rule on the mask's characters [maskAt, maskEnd) and the key's [keyAt, keyEnd).
 bool MaskTokensFit(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key,
                    std::size_t keyAt, std::size_t keyEnd)
@@ -396,15 +466,18 @@ bool MaskTokensFit(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd,
     if (maskAt == maskEnd || mask.text()[maskAt] == '#')
         return false;
     maskEnd = mask.nextHash(maskAt, maskEnd);
-    for (std::size_t place = 0;; ++place) {
-        maskAt = mask.nextNonSeparator(maskAt, maskEnd);
-        if (maskAt == maskEnd)
+    std::size_t place = 0;
+    std::size_t same = SameTokens(mask, maskAt, maskEnd, key, keyAt, keyEnd, place);
+    if (place > ZEM_PERMIT_TOKENS)
+        return false;
+    maskAt += same;
+    keyAt += same;
+    for (;; ++place) {
+        std::size_t maskTokenEnd, keyTokenEnd;
+        if (!mask.nextToken(maskAt, maskEnd, maskAt, maskTokenEnd))
             return KeyTailWithinLimits(key, keyAt, keyEnd, place);
-        keyAt = key.nextNonSeparator(keyAt, keyEnd);
-        if (keyAt == keyEnd || place == ZEM_PERMIT_TOKENS)
+        if (!key.nextToken(keyAt, keyEnd, keyAt, keyTokenEnd) || place == ZEM_PERMIT_TOKENS)
             return false;
-        std::size_t maskTokenEnd = mask.nextSeparator(maskAt, maskEnd);
-        std::size_t keyTokenEnd = key.nextSeparator(keyAt, keyEnd);
         std::string_view maskToken = mask.piece(maskAt, maskTokenEnd);
         std::string_view keyToken = key.piece(keyAt, keyTokenEnd);
         if (!WithinTokenLimits(place, maskToken) || !WithinTokenLimits(place, keyToken) ||
