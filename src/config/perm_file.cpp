@@ -227,7 +227,15 @@ public:
         mask ? take<true>() : take<false>();
     }
     std::string_view text() const { return text_; }
-    std::size_t lastBackslash() const { return lastBackslash_; }
+    // Found among the separators from the end: an object seldom holds any.
+    std::size_t lastBackslash() const
+    {
+        for (std::size_t word = (text_.size() + 63) / 64; word-- > 0;)
+            for (uint64_t bits = separators_[word]; bits; bits &= ~(uint64_t{1} << HighestBit64(bits)))
+                if (text_[word * 64 + HighestBit64(bits)] == '\\')
+                    return word * 64 + HighestBit64(bits);
+        return std::string_view::npos;
+    }
     // The first place in [from, limit) with a separator, or limit; limit is at most the
     // text's size.
     std::size_t nextSeparator(std::size_t from, std::size_t limit) const
@@ -315,10 +323,7 @@ private:
     void add(Chunk chunk, std::size_t at, std::size_t shift)
     {
         std::size_t word = at / 64, place = at % 64;
-        uint64_t slashes = MemberBits<'\\'>(chunk) >> shift;
-        Store(separators_[word], place, (MemberBits<':', ' '>(chunk) >> shift) | slashes);
-        if (slashes)
-            lastBackslash_ = at + HighestBit64(slashes);
+        Store(separators_[word], place, MemberBits<':', '\\', ' '>(chunk) >> shift);
         if (kMask) {
             uint64_t hashes = MemberBits<'#'>(chunk) >> shift;
             Store(hashes_[word], place, hashes);
@@ -347,7 +352,6 @@ private:
     }
 
     std::string_view text_;
-    std::size_t lastBackslash_ = std::string_view::npos;
     bool anyHash_ = false;
     uint64_t separators_[kWords];
     uint64_t hashes_[kWords];
