@@ -32,8 +32,6 @@ constexpr Family kFamilies[] = {
 constexpr std::size_t kPrefixLength = 7;
 
 constexpr CharTable kSeparators(":\\ ");
-// A mask's token ends at a separator or at a '#', which also ends the mask.
-constexpr CharTable kMaskTokenEnds(":\\ #");
 
 const char *SkipSeparators(const char *at, const char *end)
 {
@@ -42,9 +40,9 @@ const char *SkipSeparators(const char *at, const char *end)
     return at;
 }
 
-const char *TokenEnd(const char *at, const char *end, const CharTable &ends)
+const char *TokenEnd(const char *at, const char *end)
 {
-    while (at < end && !ends.has(*at))
+    while (at < end && !kSeparators.has(*at))
         ++at;
     return at;
 }
@@ -60,7 +58,7 @@ public:
         const char *start = SkipSeparators(at_, end_);
         if (start == end_)
             return false;
-        at_ = TokenEnd(start, end_, kSeparators);
+        at_ = TokenEnd(start, end_);
         token = std::string_view(start, static_cast<std::size_t>(at_ - start));
         return true;
     }
@@ -455,7 +453,7 @@ std::size_t SameTokens(const CharMap &mask, std::size_t maskAt, std::size_t mask
     if (separators == 0)
         return tokens = 0;
     std::size_t whole = HighestBit64(separators) + 1;
-    uint64_t inTokens = ~separators & ((uint64_t{1} << whole) - 1);
+    uint64_t inTokens = ~separators & (whole < 64 ? (uint64_t{1} << whole) - 1 : ~uint64_t{0});
     uint64_t starts = inTokens & ~(inTokens << 1);
     tokens = 0;
     for (; starts; starts &= starts - 1)
