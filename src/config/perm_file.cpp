@@ -469,11 +469,14 @@ bool MaskTokensFit(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd,
         return false;
     maskEnd = mask.nextHash(maskAt, maskEnd);
     std::size_t place = 0;
-    std::size_t same = SameTokens(mask, maskAt, maskEnd, key, keyAt, keyEnd, place);
-    if (place > ZEM_PERMIT_TOKENS)
-        return false;
-    maskAt += same;
-    keyAt += same;
+    // Rules mostly repeat the key's leading tokens (family, queue manager, user); objects
+    // seldom share more than a start.
+    if (maskAt == 0 && keyAt == 0) {
+        std::size_t same = SameTokens(mask, maskAt, maskEnd, key, keyAt, keyEnd, place);
+        if (place > ZEM_PERMIT_TOKENS)
+            return false;
+        maskAt = keyAt = same;
+    }
     for (;; ++place) {
         std::size_t maskTokenEnd, keyTokenEnd;
         if (!mask.nextToken(maskAt, maskEnd, maskAt, maskTokenEnd))
