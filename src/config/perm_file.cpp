@@ -382,7 +382,7 @@ bool KeyTailWithinLimits(const CharMap &key, std::size_t at, std::size_t end, st
 // Whether the first `count` characters of two tokens are the same: tokens are short, so
 // in place rather than through a library call, with reads that overlap instead of a
 // character loop for the rest.
-bool SameStart(const char *one, const char *other, std::size_t count)
+inline bool SameStart(const char *one, const char *other, std::size_t count)
 {
     if (count >= 8) {
         for (std::size_t at = 0; at + 8 < count; at += 8)
