@@ -1,10 +1,12 @@
 #include "config/perm_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 
 #include "config/ini_file.h"
+#include "foundation/char_table.h"
 #include "foundation/strings.h"
 
 namespace zem {
@@ -29,32 +31,41 @@ constexpr Family kFamilies[] = {
 };
 constexpr std::size_t kPrefixLength = 7;
 
-constexpr bool IsTokenSeparator(char c) { return c == ':' || c == '\\' || c == ' '; }
+constexpr CharTable kSeparators(":\\ ");
+
+const char *SkipSeparators(const char *at, const char *end)
+{
+    while (at < end && kSeparators.has(*at))
+        ++at;
+    return at;
+}
+
+const char *TokenEnd(const char *at, const char *end)
+{
+    while (at < end && !kSeparators.has(*at))
+        ++at;
+    return at;
+}
 
 // The tokens of a text one at a time, split at ':', '\\' and blanks. Refusals are
 // reported as they are met, so a comparison that fails early reads no further.
 class TokenReader {
 public:
-    explicit TokenReader(std::string_view text) : text_(text) {}
+    explicit TokenReader(std::string_view text) : at_(text.data()), end_(text.data() + text.size()) {}
     // False at the end of the text.
     bool next(std::string_view &token)
     {
-        const char *at = text_.data();
-        const char *end = at + text_.size();
-        while (at < end && IsTokenSeparator(*at))
-            ++at;
-        if (at == end)
+        const char *start = SkipSeparators(at_, end_);
+        if (start == end_)
             return false;
-        const char *tokenEnd = at + 1;
-        while (tokenEnd < end && !IsTokenSeparator(*tokenEnd))
-            ++tokenEnd;
-        token = std::string_view(at, static_cast<std::size_t>(tokenEnd - at));
-        text_.remove_prefix(static_cast<std::size_t>(tokenEnd - text_.data()));
+        at_ = TokenEnd(start, end_);
+        token = std::string_view(start, static_cast<std::size_t>(at_ - start));
         return true;
     }
 
 private:
-    std::string_view text_;
+    const char *at_;
+    const char *end_;
 };
 
 bool WithinTokenLimits(std::size_t place, std::string_view token)
@@ -90,20 +101,19 @@ constexpr std::string_view kSystemToken = "$SYSTEM$";
 // there is no backslash).
 void SplitObject(std::string_view key, std::string_view &path, std::string_view &object)
 {
-    // Forward with memchr: keys hold one backslash or none, and memchr reads words at a time.
-    std::size_t slash = std::string_view::npos;
-    for (const char *at = key.data(), *end = at + key.size();;) {
-        const void *found = std::memchr(at, '\\', static_cast<std::size_t>(end - at));
-        if (!found)
-            break;
-        at = static_cast<const char *>(found) + 1;
-        slash = static_cast<std::size_t>(at - 1 - key.data());
-    }
+    std::size_t slash = key.rfind('\\');
     path = slash == std::string_view::npos ? key : key.substr(0, slash);
     object = slash == std::string_view::npos ? std::string_view() : key.substr(slash + 1);
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+template <std::size_t N>
+bool StartsWith(std::string_view text, const char (&prefix)[N])
+{
+    return text.size() >= N - 1 && std::memcmp(text.data(), prefix, N - 1) == 0;
+}
+
+// Only these families and "*" take part in permit rules.
+bool FamilyTakesPart(std::string_view rule) { return StartsWith(rule, "UserAuthority") || StartsWith(rule, "Audit"); }
 
 bool TokenFitsInPlace(std::size_t place, std::string_view maskToken, std::string_view keyToken)
 {
@@ -137,115 +147,360 @@ bool MaskTokensFit(std::string_view mask, const TokenList &key)
     return true;
 }
 
-const char *SkipSeparators(const char *at, const char *end)
+// Sixteen characters read at once; a set of characters in them as bits, bit i for the
+// i-th character.
+constexpr std::size_t kChunk = 16;
+#if ZEM_SCAN_SSE2
+using Chunk = __m128i;
+Chunk LoadChunk(const char *at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(at)); }
+template <char... Members>
+uint64_t MemberBits(Chunk chunk)
 {
-    while (at < end && IsTokenSeparator(*at))
-        ++at;
-    return at;
+    __m128i found = _mm_setzero_si128();
+    ((found = _mm_or_si128(found, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(Members)))), ...);
+    return static_cast<unsigned>(_mm_movemask_epi8(found));
 }
-
-const char *TokenEnd(const char *at, const char *end)
+uint64_t UnequalBits(Chunk one, Chunk other)
 {
-    while (at < end && !IsTokenSeparator(*at))
-        ++at;
-    return at;
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(one, other))) ^ 0xffffu;
 }
-
-bool IsWildcard(char c) { return c == '*' || c == '?'; }
-
-// Whether eight characters are the same in both texts and none of them separates tokens
-// or is a wildcard: a word-at-a-time test (each byte of `any` gets its top bit when the
-// byte equals one of the characters).
-bool SameOrdinaryWord(const char *mask, const char *key)
+#else
+struct Chunk {
+    char at[kChunk];
+};
+Chunk LoadChunk(const char *at)
 {
-    uint64_t maskWord, keyWord;
-    std::memcpy(&maskWord, mask, 8);
-    std::memcpy(&keyWord, key, 8);
-    if (maskWord != keyWord)
-        return false;
-    constexpr uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7f7f7f7f7f7f7f7fu, kHigh = 0x8080808080808080u;
-    uint64_t noneEqual = ~uint64_t{0};
-    for (char special : {':', '\\', ' ', '*', '?'}) {
-        uint64_t x = maskWord ^ (kOnes * static_cast<unsigned char>(special));
-        noneEqual &= ((x & kLow7) + kLow7) | x;
-    }
-    return (~noneEqual & kHigh) == 0;
+    Chunk chunk;
+    std::memcpy(chunk.at, at, kChunk);
+    return chunk;
 }
-
-// The same rule reading mask and key together, once: tokens that are equal without a
-// wildcard fit whatever their place, so only where they part are the two tokens cut out
-// and judged by the wildcard rule.
-bool MaskTokensFit(std::string_view mask, std::string_view key)
+template <char... Members>
+uint64_t MemberBits(const Chunk &chunk)
 {
-    if (!ComparableMask(mask))
-        return false;
-    const char *maskAt = mask.data(), *maskEnd = maskAt + mask.size();
-    const char *keyAt = key.data(), *keyEnd = keyAt + key.size();
+    uint64_t bits = 0;
+    for (std::size_t place = 0; place < kChunk; ++place)
+        bits |= static_cast<uint64_t>(((chunk.at[place] == Members) || ...)) << place;
+    return bits;
+}
+uint64_t UnequalBits(const Chunk &one, const Chunk &other)
+{
+    uint64_t bits = 0;
+    for (std::size_t place = 0; place < kChunk; ++place)
+        bits |= static_cast<uint64_t>(one.at[place] != other.at[place]) << place;
+    return bits;
+}
+#endif
+
+std::size_t LowestBit64(uint64_t bits)
+{
+#if defined(__GNUC__)
+    return static_cast<std::size_t>(__builtin_ctzll(bits));
+#else
     std::size_t place = 0;
-    for (;; ++place) {
-        maskAt = SkipSeparators(maskAt, maskEnd);
-        if (maskAt == maskEnd)
-            break;
-        keyAt = SkipSeparators(keyAt, keyEnd);
-        if (keyAt == keyEnd || place == ZEM_PERMIT_TOKENS)
-            return false;
-        const char *maskToken = maskAt, *keyToken = keyAt;
-        while (maskEnd - maskAt >= 8 && keyEnd - keyAt >= 8 && SameOrdinaryWord(maskAt, keyAt)) {
-            maskAt += 8;
-            keyAt += 8;
-        }
-        while (maskAt < maskEnd && keyAt < keyEnd && *maskAt == *keyAt && !IsTokenSeparator(*maskAt) &&
-               !IsWildcard(*maskAt)) {
-            ++maskAt;
-            ++keyAt;
-        }
-        std::size_t same = static_cast<std::size_t>(maskAt - maskToken);
-        bool maskTokenEnds = maskAt == maskEnd || IsTokenSeparator(*maskAt);
-        bool keyTokenEnds = keyAt == keyEnd || IsTokenSeparator(*keyAt);
-        if (!maskTokenEnds || !keyTokenEnds) {
-            maskAt = TokenEnd(maskAt, maskEnd);
-            keyAt = TokenEnd(keyAt, keyEnd);
-        }
-        std::string_view maskPiece(maskToken, static_cast<std::size_t>(maskAt - maskToken));
-        std::string_view keyPiece(keyToken, static_cast<std::size_t>(keyAt - keyToken));
-        if (!WithinTokenLimits(place, maskPiece) || !WithinTokenLimits(place, keyPiece))
-            return false;
-        if (maskTokenEnds && keyTokenEnds)
-            continue;
-        // Past an equal start without wildcards the rule goes on where the walk stopped.
-        bool fits = same > 0 && same < keyPiece.size() && !(place == kSystemTokenPlace && keyPiece == kSystemToken)
-                        ? PermitTokenFitsAfter(maskPiece, keyPiece, same)
-                        : TokenFitsInPlace(place, maskPiece, keyPiece);
-        if (!fits)
-            return false;
+    for (; !(bits & 1u); bits >>= 1)
+        ++place;
+    return place;
+#endif
+}
+
+std::size_t HighestBit64(uint64_t bits)
+{
+#if defined(__GNUC__)
+    return static_cast<std::size_t>(63 - __builtin_clzll(bits));
+#else
+    std::size_t place = 0;
+    while (bits >>= 1)
+        ++place;
+    return place;
+#endif
+}
+
+// A rule or key (shorter than ZEM_INI_KEY_SIZE) with its separators, and for a mask its
+// '#'s and wildcards, as bits, one a character, found a chunk at a time in one pass; the
+// comparison then steps from token to token by the bits instead of reading characters.
+class CharMap {
+public:
+    CharMap(std::string_view text, bool mask) : text_(text)
+    {
+        mask ? take<true>() : take<false>();
     }
-    // The key's tokens beyond the mask's must keep within the limits too.
-    for (;; ++place) {
-        keyAt = SkipSeparators(keyAt, keyEnd);
-        if (keyAt == keyEnd)
-            return true;
-        const char *keyToken = keyAt;
-        keyAt = TokenEnd(keyAt, keyEnd);
-        if (!WithinTokenLimits(place, std::string_view(keyToken, static_cast<std::size_t>(keyAt - keyToken))))
+    std::string_view text() const { return text_; }
+    // Found among the separators from the end: an object seldom holds any.
+    std::size_t lastBackslash() const
+    {
+        for (std::size_t word = (text_.size() + 63) / 64; word-- > 0;)
+            for (uint64_t bits = separators_[word]; bits; bits &= ~(uint64_t{1} << HighestBit64(bits)))
+                if (text_[word * 64 + HighestBit64(bits)] == '\\')
+                    return word * 64 + HighestBit64(bits);
+        return std::string_view::npos;
+    }
+    // The first place in [from, limit) with a separator, or limit; limit is at most the
+    // text's size.
+    std::size_t nextSeparator(std::size_t from, std::size_t limit) const
+    {
+        return Next<true>(separators_, from, limit);
+    }
+    std::size_t nextNonSeparator(std::size_t from, std::size_t limit) const
+    {
+        return Next<false>(separators_, from, limit);
+    }
+    // For a mask only.
+    std::size_t nextHash(std::size_t from, std::size_t limit) const
+    {
+        return anyHash_ ? Next<true>(hashes_, from, limit) : limit;
+    }
+    std::size_t nextWildcard(std::size_t from, std::size_t limit) const
+    {
+        return Next<true>(wildcards_, from, limit);
+    }
+    // The next token in [from, limit): false when there is none. Mostly the token lies in
+    // the word of `from`, which is read once for both its ends.
+    bool nextToken(std::size_t from, std::size_t limit, std::size_t &start, std::size_t &end) const
+    {
+        if (from >= limit)
             return false;
+        std::size_t place = from % 64;
+        bool wordReachesLimit = from - place + 64 >= limit;
+        uint64_t separators = separators_[from / 64] >> place;
+        uint64_t inWord = place == 0 ? ~uint64_t{0} : (uint64_t{1} << (64 - place)) - 1;
+        if (uint64_t characters = ~separators & inWord) {
+            std::size_t first = LowestBit64(characters);
+            uint64_t after = separators >> first;
+            if (after || wordReachesLimit) {
+                start = from + first;
+                end = after ? std::min(start + LowestBit64(after), limit) : limit;
+                return start < limit;
+            }
+        } else if (wordReachesLimit) {
+            return false;
+        }
+        start = nextNonSeparator(from, limit);
+        end = nextSeparator(start, limit);
+        return start < limit;
+    }
+    // The separator bits of the `count` (at most 64) characters from `from` on.
+    uint64_t separatorBits(std::size_t from, std::size_t count) const
+    {
+        std::size_t word = from / 64, place = from % 64;
+        uint64_t bits = separators_[word] >> place;
+        if (place + count > 64)
+            bits |= separators_[word + 1] << (64 - place);
+        return count < 64 ? bits & ((uint64_t{1} << count) - 1) : bits;
+    }
+    // The characters [from, to).
+    std::string_view piece(std::size_t from, std::size_t to) const
+    {
+        return std::string_view(text_.data() + from, to - from);
+    }
+
+private:
+    static constexpr std::size_t kWords = (ZEM_INI_KEY_SIZE + 63) / 64;
+
+    // A chunk at a time. The text's last chunk is read for a shorter rest and its bits
+    // moved down, so no read leaves the text; a text shorter than a chunk is read
+    // through a copy.
+    template <bool kMask>
+    void take()
+    {
+        std::size_t size = text_.size(), at = 0;
+        for (; size - at >= kChunk; at += kChunk)
+            add<kMask>(LoadChunk(text_.data() + at), at, 0);
+        if (at == size)
+            return;
+        if (size >= kChunk) {
+            add<kMask>(LoadChunk(text_.data() + size - kChunk), at, kChunk - (size - at));
+        } else {
+            char copy[kChunk] = {};
+            std::memcpy(copy, text_.data() + at, size - at);
+            add<kMask>(LoadChunk(copy), at, 0);
+        }
+    }
+    // The chunk's characters from `shift` on are the text's from `at` on; the first chunk
+    // of a word starts it afresh.
+    template <bool kMask>
+    void add(Chunk chunk, std::size_t at, std::size_t shift)
+    {
+        std::size_t word = at / 64, place = at % 64;
+        Store(separators_[word], place, MemberBits<':', '\\', ' '>(chunk) >> shift);
+        if (kMask) {
+            uint64_t hashes = MemberBits<'#'>(chunk) >> shift;
+            Store(hashes_[word], place, hashes);
+            anyHash_ = anyHash_ || hashes != 0;
+            Store(wildcards_[word], place, MemberBits<'*', '?'>(chunk) >> shift);
+        }
+    }
+    static void Store(uint64_t &word, std::size_t place, uint64_t bits)
+    {
+        word = place == 0 ? bits : word | bits << place;
+    }
+    // Mostly found in the word of `from`, so that case goes first.
+    template <bool kMember>
+    static std::size_t Next(const uint64_t *bits, std::size_t from, std::size_t limit)
+    {
+        if (from >= limit)
+            return limit;
+        constexpr uint64_t kFlip = kMember ? 0 : ~uint64_t{0};
+        std::size_t word = from / 64;
+        if (uint64_t found = (bits[word] ^ kFlip) >> (from % 64))
+            return std::min(from + LowestBit64(found), limit);
+        while (++word * 64 < limit)
+            if (uint64_t found = bits[word] ^ kFlip)
+                return std::min(word * 64 + LowestBit64(found), limit);
+        return limit;
+    }
+
+    std::string_view text_;
+    bool anyHash_ = false;
+    uint64_t separators_[kWords];
+    uint64_t hashes_[kWords];
+    uint64_t wildcards_[kWords];
+};
+
+// The path before the last backslash and the object after it (empty when there is none),
+// as places in the text.
+struct Parts {
+    std::size_t pathEnd, objectStart, end;
+};
+
+Parts PartsOf(const CharMap &map)
+{
+    std::size_t size = map.text().size(), slash = map.lastBackslash();
+    if (slash == std::string_view::npos)
+        return Parts{size, size, size};
+    return Parts{slash, slash + 1, size};
+}
+
+// Whether the key's tokens from place on (within [at, end)) keep within the limits.
+bool KeyTailWithinLimits(const CharMap &key, std::size_t at, std::size_t end, std::size_t place)
+{
+    for (std::size_t tokenEnd; key.nextToken(at, end, at, tokenEnd); ++place, at = tokenEnd)
+        if (place >= ZEM_PERMIT_TOKENS || tokenEnd - at > ZEM_PERMIT_TOKEN_LENGTH)
+            return false;
+    return true;
+}
+
+// Whether the first `count` characters of two tokens are the same: tokens are short, so
+// in place rather than through a library call, with reads that overlap instead of a
+// character loop for the rest.
+inline bool SameStart(const char *one, const char *other, std::size_t count)
+{
+    if (count >= 8) {
+        for (std::size_t at = 0; at + 8 < count; at += 8)
+            if (word::Load(one + at) != word::Load(other + at))
+                return false;
+        return word::Load(one + count - 8) == word::Load(other + count - 8);
+    }
+    if (count >= 4) {
+        uint32_t head[2], tail[2];
+        std::memcpy(&head[0], one, 4);
+        std::memcpy(&head[1], other, 4);
+        std::memcpy(&tail[0], one + count - 4, 4);
+        std::memcpy(&tail[1], other + count - 4, 4);
+        return head[0] == head[1] && tail[0] == tail[1];
+    }
+    for (std::size_t at = 0; at < count; ++at)
+        if (one[at] != other[at])
+            return false;
+    return true;
+}
+
+bool SameToken(std::string_view one, std::string_view other)
+{
+    return one.size() == other.size() && SameStart(one.data(), other.data(), one.size());
+}
+
+// One token pair by the permit token rule; the mask token starts at maskAt in its map.
+bool TokenFits(std::size_t place, std::string_view maskToken, std::string_view keyToken, const CharMap &mask,
+               std::size_t maskAt)
+{
+    if (place == kSystemTokenPlace && SameToken(keyToken, kSystemToken))
+        return SameToken(maskToken, kSystemToken);
+    if (keyToken.size() == 1 && keyToken[0] == '*')
+        return true;
+    std::size_t plain = mask.nextWildcard(maskAt, maskAt + maskToken.size()) - maskAt;
+    if (plain == maskToken.size())
+        return SameToken(maskToken, keyToken);
+    if (plain == 0)
+        return PermitTokenFits(maskToken, keyToken);
+    // The plain start must be the key's, with a character left for the wildcard.
+    if (keyToken.size() <= plain || !SameStart(maskToken.data(), keyToken.data(), plain))
+        return false;
+    // A closing '*' takes the rest of the key token, unless a '*' stands opposite it.
+    if (maskToken.size() == plain + 1 && maskToken[plain] == '*' && keyToken[plain] != '*')
+        return true;
+    return PermitTokenFitsAfter(maskToken, keyToken, plain);
+}
+
+// How many characters from maskAt and keyAt on make whole tokens that are the same in
+// both, which fit whatever their place: up to the last separator before the first
+// difference among the first 64 characters that whole chunks of both texts hold. `tokens`
+// receives their count.
+std::size_t SameTokens(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key,
+                       std::size_t keyAt, std::size_t keyEnd, std::size_t &tokens)
+{
+    std::size_t limit = std::min({maskEnd - maskAt, keyEnd - keyAt, std::size_t{64}});
+    std::size_t same = 0;
+    while (same < limit && maskAt + same + kChunk <= mask.text().size() && keyAt + same + kChunk <= key.text().size()) {
+        if (uint64_t unequal = UnequalBits(LoadChunk(mask.text().data() + maskAt + same),
+                                           LoadChunk(key.text().data() + keyAt + same))) {
+            same += LowestBit64(unequal);
+            break;
+        }
+        same += kChunk;
+    }
+    same = std::min(same, limit);
+    uint64_t separators = same > 0 ? mask.separatorBits(maskAt, same) : 0;
+    if (separators == 0)
+        return tokens = 0;
+    std::size_t whole = HighestBit64(separators) + 1;
+    uint64_t inTokens = ~separators & (whole < 64 ? (uint64_t{1} << whole) - 1 : ~uint64_t{0});
+    uint64_t starts = inTokens & ~(inTokens << 1);
+    tokens = 0;
+    for (; starts; starts &= starts - 1)
+        ++tokens;
+    return whole;
+}
+
+// The same rule on the mask's characters [maskAt, maskEnd) and the key's [keyAt, keyEnd).
+bool MaskTokensFit(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key,
+                   std::size_t keyAt, std::size_t keyEnd)
+{
+    if (maskAt == maskEnd || mask.text()[maskAt] == '#')
+        return false;
+    maskEnd = mask.nextHash(maskAt, maskEnd);
+    std::size_t place = 0;
+    // Rules mostly repeat the key's leading tokens (family, queue manager, user); objects
+    // seldom share more than a start.
+    if (maskAt == 0 && keyAt == 0) {
+        std::size_t same = SameTokens(mask, maskAt, maskEnd, key, keyAt, keyEnd, place);
+        if (place > ZEM_PERMIT_TOKENS)
+            return false;
+        maskAt = keyAt = same;
+    }
+    for (;; ++place) {
+        std::size_t maskTokenEnd, keyTokenEnd;
+        if (!mask.nextToken(maskAt, maskEnd, maskAt, maskTokenEnd))
+            return KeyTailWithinLimits(key, keyAt, keyEnd, place);
+        if (!key.nextToken(keyAt, keyEnd, keyAt, keyTokenEnd) || place == ZEM_PERMIT_TOKENS)
+            return false;
+        std::string_view maskToken = mask.piece(maskAt, maskTokenEnd);
+        std::string_view keyToken = key.piece(keyAt, keyTokenEnd);
+        if (!WithinTokenLimits(place, maskToken) || !WithinTokenLimits(place, keyToken) ||
+            !TokenFits(place, maskToken, keyToken, mask, maskAt))
+            return false;
+        maskAt = maskTokenEnd;
+        keyAt = keyTokenEnd;
     }
 }
 
-// IsPermitMaskMatch's rule for a key whose length was checked, split at its object.
-template <typename KeyTokens>
-bool RuleFits(std::string_view rule, const KeyTokens &keyPath, const KeyTokens &keyObject)
+// IsPermitMaskMatch's rule after the rule's family and both lengths were checked: the
+// rule's path fits the key's, and its object (when it states one) the key's object.
+template <typename CompareTokens>
+bool SplitRuleFits(std::string_view rulePath, std::string_view ruleObject, CompareTokens compare)
 {
-    if (rule == "*")
-        return true;
-    if (!FitsKeyCopy(rule) || (!StartsWith(rule, "UserAuthority") && !StartsWith(rule, "Audit")))
+    if (!compare(rulePath, false))
         return false;
-    std::string_view rulePath, ruleObject;
-    SplitObject(rule, rulePath, ruleObject);
-    if (!MaskTokensFit(rulePath, keyPath))
-        return false;
-    if (ruleObject.empty() || ruleObject[0] == '#')
-        return true;
-    return MaskTokensFit(ruleObject, keyObject);
+    return ruleObject.empty() || ruleObject[0] == '#' || compare(ruleObject, true);
 }
 
 // The caller's key of a permit lookup, split and tokenised once for all the rules.
@@ -430,7 +685,13 @@ bool CallerKeyFitsRule(const KeyBuffer &fileKey, const void *context)
     const PermitKey &key = *static_cast<const PermitKey *>(context);
     if (rule == "*")
         return true;
-    return key.fits && RuleFits(rule, key.path, key.object);
+    if (!key.fits || !FitsKeyCopy(rule) || !FamilyTakesPart(rule))
+        return false;
+    std::string_view rulePath, ruleObject;
+    SplitObject(rule, rulePath, ruleObject);
+    return SplitRuleFits(rulePath, ruleObject, [&key](std::string_view mask, bool object) {
+        return MaskTokensFit(mask, object ? key.object : key.path);
+    });
 }
 
 // The value rule of a permit lookup.
@@ -514,20 +775,25 @@ bool PermitTokenFitsAfter(std::string_view maskToken, std::string_view keyToken,
 
 bool MaskTokensFitKeyTokens(std::string_view mask, std::string_view key)
 {
-    if (!FitsKeyCopy(key))
+    if (mask.empty() || mask[0] == '#' || !FitsKeyCopy(mask) || !FitsKeyCopy(key))
         return false;
-    return MaskTokensFit(mask, key);
+    CharMap maskMap(mask, true), keyMap(key, false);
+    return MaskTokensFit(maskMap, 0, mask.size(), keyMap, 0, key.size());
 }
 
 bool PermitFits(std::string_view rule, std::string_view key)
 {
     if (rule == "*")
         return true;
-    if (!FitsKeyCopy(key))
+    if (!FitsKeyCopy(key) || !FitsKeyCopy(rule) || !FamilyTakesPart(rule))
         return false;
-    std::string_view keyPath, keyObject;
-    SplitObject(key, keyPath, keyObject);
-    return RuleFits(rule, keyPath, keyObject);
+    CharMap ruleMap(rule, true), keyMap(key, false);
+    Parts ruleParts = PartsOf(ruleMap), keyParts = PartsOf(keyMap);
+    if (!MaskTokensFit(ruleMap, 0, ruleParts.pathEnd, keyMap, 0, keyParts.pathEnd))
+        return false;
+    std::string_view ruleObject = rule.substr(ruleParts.objectStart);
+    return ruleObject.empty() || ruleObject[0] == '#' ||
+           MaskTokensFit(ruleMap, ruleParts.objectStart, ruleParts.end, keyMap, keyParts.objectStart, keyParts.end);
 }
 
 }  // namespace zem
