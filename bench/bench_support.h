@@ -40,7 +40,11 @@ public:
         bytes_ += field;
         return *this;
     }
-    Structures &Pad() { bytes_.resize((bytes_.size() + 3) / 4 * 4, '\0'); return *this; }
+    Structures &Pad()
+    {
+        bytes_.resize((bytes_.size() + 3) / 4 * 4, '\0');
+        return *this;
+    }
 
     Structures &Cfh(int32_t type, int32_t command, int32_t count)
     {
@@ -63,7 +67,10 @@ public:
     }
     Structures &Cfil(int32_t parameter, const std::vector<int32_t> &values)
     {
-        Word(5).Word(16 + 4 * static_cast<int32_t>(values.size())).Word(parameter).Word(static_cast<int32_t>(values.size()));
+        Word(5)
+            .Word(16 + 4 * static_cast<int32_t>(values.size()))
+            .Word(parameter)
+            .Word(static_cast<int32_t>(values.size()));
         for (int32_t value : values)
             Word(value);
         return *this;
@@ -81,7 +88,10 @@ public:
         bytes_.append(static_cast<std::size_t>(length), '\x5A');
         return Pad();
     }
-    Structures &Cfin64(int32_t parameter, int64_t value) { return Word(23).Word(24).Word(parameter).Word(0).Word64(value); }
+    Structures &Cfin64(int32_t parameter, int64_t value)
+    {
+        return Word(23).Word(24).Word(parameter).Word(0).Word64(value);
+    }
     Structures &Cfil64(int32_t parameter, int32_t count)
     {
         Word(25).Word(16 + 8 * count).Word(parameter).Word(count);

@@ -25,7 +25,11 @@ const std::string kReply =
 std::string CommandBytes()
 {
     Structures s;
-    s.Cfh(ZEM_MQCFT_COMMAND, 8, 4).Cfin(20, 1).Cfst(2016, "PAYROLL.IN").Cfst(2013, "Bob's payroll queue").Cfin(15, 5000);
+    s.Cfh(ZEM_MQCFT_COMMAND, 8, 4)
+        .Cfin(20, 1)
+        .Cfst(2016, "PAYROLL.IN")
+        .Cfst(2013, "Bob's payroll queue")
+        .Cfin(15, 5000);
     return s.bytes();
 }
 

@@ -33,8 +33,7 @@ void CheckPosition(const IniFile &ini, const char *who)
 }
 
 // Walks every entry with a stateful lookup; each success consumes text, so the walk ends.
-template <typename Lookup>
-void Walk(IniFile &ini, const char *who, Lookup lookup)
+template <typename Lookup> void Walk(IniFile &ini, const char *who, Lookup lookup)
 {
     int32_t found = 0;
     for (int fromStart = 1; lookup(fromStart); fromStart = 0) {
@@ -48,7 +47,8 @@ void Walk(IniFile &ini, const char *who, Lookup lookup)
 void LookupsOnIni(IniFile &ini, const std::string &key)
 {
     std::vector<char> value = Room(ini);
-    std::vector<char> fileKey(static_cast<std::size_t>(ini.length < ZEM_INI_KEY_SIZE ? ini.length : ZEM_INI_KEY_SIZE - 1) + 1);
+    std::vector<char> fileKey(
+        static_cast<std::size_t>(ini.length < ZEM_INI_KEY_SIZE ? ini.length : ZEM_INI_KEY_SIZE - 1) + 1);
     Walk(ini, "zemGetValue(*)", [&](int fromStart) { return zemGetValue(&ini, "*", value.data(), fromStart); });
     Walk(ini, "zemGetKeyAndValue",
          [&](int fromStart) { return zemGetKeyAndValue(&ini, fileKey.data(), value.data(), fromStart); });
@@ -62,13 +62,13 @@ void LookupsOnIni(IniFile &ini, const std::string &key)
     zemGetValueExtExt(&ini, key.c_str(), one, 1, &position);
     zemGetValueExtExt(&ini, "*", one, 0, &position);
     for (int fromStart = 1, n = 0;
-         n <= ini.length && zemGetValuePermits(ini.text, ini.keyDelims, ini.valueDelims, key.c_str(), value.data(),
-                                               fromStart, &position);
+         n <= ini.length &&
+         zemGetValuePermits(ini.text, ini.keyDelims, ini.valueDelims, key.c_str(), value.data(), fromStart, &position);
          fromStart = 0, ++n) {
     }
     for (int fromStart = 1, n = 0;
-         n <= ini.length && zemGetValueExtExt2(ini.text, ini.keyDelims, ini.valueDelims, key.c_str(), value.data(),
-                                               fromStart, &position);
+         n <= ini.length &&
+         zemGetValueExtExt2(ini.text, ini.keyDelims, ini.valueDelims, key.c_str(), value.data(), fromStart, &position);
          fromStart = 0, ++n) {
     }
 

@@ -8,7 +8,10 @@
 
 namespace {
 
-bool HasAny(const std::string &text, const char *characters) { return text.find_first_of(characters) != std::string::npos; }
+bool HasAny(const std::string &text, const char *characters)
+{
+    return text.find_first_of(characters) != std::string::npos;
+}
 
 }  // namespace
 

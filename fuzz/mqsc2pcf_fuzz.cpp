@@ -84,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t *text = input.Rest();
     const uint8_t *end = text + input.RestSize();
     for (int reply = 0; reply < 8 && text <= end; ++reply) {
-        const uint8_t *stop = static_cast<const uint8_t *>(std::memchr(text, 0x01, static_cast<std::size_t>(end - text)));
+        const uint8_t *stop =
+            static_cast<const uint8_t *>(std::memchr(text, 0x01, static_cast<std::size_t>(end - text)));
         if (!stop)
             stop = end;
         ConvertOne(text, static_cast<std::size_t>(stop - text), command, room);

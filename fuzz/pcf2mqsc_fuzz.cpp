@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Result again = convert(0, false);
     if (again.compCode != first.compCode || again.reason != first.reason || again.text != first.text)
         zemfuzz::Fail("a second conversion of the same command gave \"" + again.text + "\" (" +
-                      std::to_string(again.reason) + ") after \"" + first.text + "\" (" +
-                      std::to_string(first.reason) + ")");
+                      std::to_string(again.reason) + ") after \"" + first.text + "\" (" + std::to_string(first.reason) +
+                      ")");
     return 0;
 }

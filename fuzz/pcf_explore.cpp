@@ -19,10 +19,7 @@ int32_t Word(const MESSAGE &attr, int offset)
 }
 
 // The indexes where list getters go wrong if they ever do: before, at and after the ends.
-std::vector<int32_t> EdgeIndexes(int32_t count)
-{
-    return {-1, 0, 1, count - 1, count, count + 1, INT32_MAX};
-}
+std::vector<int32_t> EdgeIndexes(int32_t count) { return {-1, 0, 1, count - 1, count, count + 1, INT32_MAX}; }
 
 void ExploreScalars(MESSAGE &attr)
 {
@@ -49,14 +46,13 @@ void ExploreScalars(MESSAGE &attr)
     GetPcfFilterOperator(&attr, &op);
 
     using ByteGetter = int (*)(MESSAGE *, void *, int32_t *);
-    for (ByteGetter get : {ByteGetter{GetPcfByteStrAttrValue}, ByteGetter{GetPcfByteStrFltrAttrValue},
-                           ByteGetter{GetPcfBinAttrValue}}) {
+    for (ByteGetter get :
+         {ByteGetter{GetPcfByteStrAttrValue}, ByteGetter{GetPcfByteStrFltrAttrValue}, ByteGetter{GetPcfBinAttrValue}}) {
         for (int32_t room : {0, 1, static_cast<int32_t>(sizeof bytes), -5}) {
             length = room;
             get(&attr, bytes, &length);
             if (room >= 0 && length > room)
-                Fail("a byte getter reported " + std::to_string(length) + " bytes copied into " +
-                     std::to_string(room));
+                Fail("a byte getter reported " + std::to_string(length) + " bytes copied into " + std::to_string(room));
         }
     }
     GetPcfByteStrAttrValueLength(&attr, &length);

@@ -31,8 +31,7 @@ void CheckSection(const PermSection &section, std::size_t fileSize, const char *
 }
 
 // Walks a section with one lookup; each success consumes text, so the walk ends.
-template <typename Lookup>
-void Walk(const PermSection &section, const char *who, Lookup lookup)
+template <typename Lookup> void Walk(const PermSection &section, const char *who, Lookup lookup)
 {
     int32_t position = 0;
     int32_t found = 0;
@@ -51,12 +50,12 @@ void LookupsOnSection(const PermFile &perm, const PermSection &section, const st
         return;
     std::vector<char> value(static_cast<std::size_t>(section.length) + 1);
     Walk(section, "zemGetValuePermits", [&](int fromStart, int32_t *position) {
-        return zemGetValuePermits(section.text, perm.keyDelims, perm.valueDelims, key.c_str(), value.data(),
-                                  fromStart, position);
+        return zemGetValuePermits(section.text, perm.keyDelims, perm.valueDelims, key.c_str(), value.data(), fromStart,
+                                  position);
     });
     Walk(section, "zemGetValueExtExt2", [&](int fromStart, int32_t *position) {
-        return zemGetValueExtExt2(section.text, perm.keyDelims, perm.valueDelims, key.c_str(), value.data(),
-                                  fromStart, position);
+        return zemGetValueExtExt2(section.text, perm.keyDelims, perm.valueDelims, key.c_str(), value.data(), fromStart,
+                                  position);
     });
     // Each rule of the section as a mask for the key, and the key as a mask for the rule.
     const char *line = section.text;

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "alterdate/alterdate.h"
 #include "foundation/boundary.h"
 #include "foundation/mq_constants.h"
 #include "foundation/platform.h"
-#include "alterdate/alterdate.h"
 
 namespace zem {
 namespace {
@@ -26,14 +26,10 @@ struct ObjectNameSource {
 };
 
 constexpr ObjectNameSource kObjectNameSources[] = {
-    {mq::MQCA_Q_NAME, 48, "QUEUE"},
-    {mq::MQCACH_CHANNEL_NAME, 20, "CHANNEL"},
-    {mq::MQCA_PROCESS_NAME, 48, "PROCESS"},
-    {mq::MQCA_AUTH_INFO_NAME, 48, "AUTHINFO"},
-    {mq::MQCA_NAMELIST_NAME, 48, "NAMELIST"},
-    {mq::MQCACH_LISTENER_NAME, 48, "LISTENER"},
-    {mq::MQCA_SERVICE_NAME, 32, "SERVICE"},
-    {mq::MQCA_Q_MGR_NAME, 48, "QMGR"},
+    {mq::MQCA_Q_NAME, 48, "QUEUE"},           {mq::MQCACH_CHANNEL_NAME, 20, "CHANNEL"},
+    {mq::MQCA_PROCESS_NAME, 48, "PROCESS"},   {mq::MQCA_AUTH_INFO_NAME, 48, "AUTHINFO"},
+    {mq::MQCA_NAMELIST_NAME, 48, "NAMELIST"}, {mq::MQCACH_LISTENER_NAME, 48, "LISTENER"},
+    {mq::MQCA_SERVICE_NAME, 32, "SERVICE"},   {mq::MQCA_Q_MGR_NAME, 48, "QMGR"},
 };
 constexpr const char *kUnknownObject = "*unknown*";
 
@@ -41,8 +37,7 @@ const char *Printable(const char *text) { return text ? text : "(null)"; }
 
 // Reads string parameter id, at most maxChars characters, cut at its first blank; false
 // when the response holds no such string.
-bool ReadStringParameter(PcfMessage &response, MESSAGE &holder, int32_t id, int32_t maxChars,
-                         std::string &text)
+bool ReadStringParameter(PcfMessage &response, MESSAGE &holder, int32_t id, int32_t maxChars, std::string &text)
 {
     if (GetAttrByID(id, &holder, &response) != 1)
         return false;
@@ -87,8 +82,7 @@ void DiscoveryTexts(int64_t discoveryStart, std::string &date, std::string &time
     if (!platform::LocalTime(static_cast<std::time_t>(discoveryStart), fields))
         return;
     char text[64];
-    std::snprintf(text, sizeof text, "%4d-%02d-%02d", fields.tm_year + 1900, fields.tm_mon + 1,
-                  fields.tm_mday);
+    std::snprintf(text, sizeof text, "%4d-%02d-%02d", fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday);
     date = text;
     std::snprintf(text, sizeof text, "%02d.%02d.%02d", fields.tm_hour, fields.tm_min, fields.tm_sec);
     time = text;
@@ -104,19 +98,20 @@ int32_t ResponseCommand(const PcfMessage &response)
 
 }  // namespace
 
-int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char *qmgrName,
-                       bool verbose)
+int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char *qmgrName, bool verbose)
 {
     int32_t recent = 1;
     if (verbose)
         std::printf("DBG...IsAlterDateRecent: QMGR(%s), entry\n", Printable(qmgrName));
     if (!response || discoveryStart == 0 || !qmgrName) {
         if (verbose)
-            std::printf("DBG...IsAlterDateRecent: One of these params is 0:  pPcfMsg %p, "
-                        "tDiscovStart %" PRId64 ", pszQMgr %p for QMGR(%s), return true  as if "
-                        "alter date is recent.\n",
-                        static_cast<void *>(response), discoveryStart,
-                        static_cast<const void *>(qmgrName), Printable(qmgrName));
+            std::printf(
+                "DBG...IsAlterDateRecent: One of these params is 0:  pPcfMsg %p, "
+                "tDiscovStart %" PRId64
+                ", pszQMgr %p for QMGR(%s), return true  as if "
+                "alter date is recent.\n",
+                static_cast<void *>(response), discoveryStart, static_cast<const void *>(qmgrName),
+                Printable(qmgrName));
         return 1;
     }
 
@@ -137,18 +132,16 @@ int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char 
         char now[26];
         const char *nowText = platform::CurrentTimeText(now) ? now : nullptr;
         const int32_t command = ResponseCommand(*response);
-        std::printf("%sDBG...IsAlterDateRecent: \n\tQMGR<%s>  Reply to Command <%d>=<%s>\n"
-                    "\tObjType <%s>: ObjName <%s>, return <%s> \n"
-                    "\tObjAltDate     <%s>, ObjAltTime     <%s> \n"
-                    "\tLastDiscovDate <%s>, LastDiscovTime <%s> \n\n",
-                    nowText ? nowText : "", qmgrName, command, PcfIdToName(command),
-                    stamps.typeWord.c_str(), stamps.objectName.c_str(),
-                    recent ? "NEW ALTERATION, INCL DISCOVERY" : "OLD ALTERATION, SKIP DISCOVERY",
-                    stamps.alterDate.c_str(), stamps.alterTime.c_str(), discoveryDate.c_str(),
-                    discoveryTime.c_str());
+        std::printf(
+            "%sDBG...IsAlterDateRecent: \n\tQMGR<%s>  Reply to Command <%d>=<%s>\n"
+            "\tObjType <%s>: ObjName <%s>, return <%s> \n"
+            "\tObjAltDate     <%s>, ObjAltTime     <%s> \n"
+            "\tLastDiscovDate <%s>, LastDiscovTime <%s> \n\n",
+            nowText ? nowText : "", qmgrName, command, PcfIdToName(command), stamps.typeWord.c_str(),
+            stamps.objectName.c_str(), recent ? "NEW ALTERATION, INCL DISCOVERY" : "OLD ALTERATION, SKIP DISCOVERY",
+            stamps.alterDate.c_str(), stamps.alterTime.c_str(), discoveryDate.c_str(), discoveryTime.c_str());
         if (!stamped) {
-            std::printf("DBG...IsAlterDateRecent: The PCF msg for QMGR(%s) has no alter date or time:\n",
-                        qmgrName);
+            std::printf("DBG...IsAlterDateRecent: The PCF msg for QMGR(%s) has no alter date or time:\n", qmgrName);
             PrintPcfMessage(response);
         }
         std::printf("DBG...IsAlterDateRecent: QMGR(%s), exit, return %d\n", qmgrName, recent);
@@ -158,8 +151,8 @@ int32_t IsAlteredSince(int64_t discoveryStart, PcfMessage *response, const char 
 
 }  // namespace zem
 
-extern "C" ZEMAPI(int32_t) IsAlterDateRecent2(int64_t tDiscovStart, PcfMessage *pPcfMsg,
-                                   const char *pszQMgr, int32_t verbose)
+extern "C" ZEMAPI(int32_t) IsAlterDateRecent2(int64_t tDiscovStart, PcfMessage *pPcfMsg, const char *pszQMgr,
+                                              int32_t verbose)
 {
     // Without memory to decide, the object is treated as altered: discovery includes it.
     return zem::AtCBoundary([&] { return zem::IsAlteredSince(tDiscovStart, pPcfMsg, pszQMgr, verbose != 0); },

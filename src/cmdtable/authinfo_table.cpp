@@ -66,28 +66,20 @@ MqscParam plDisplayAuthInfo[] = {
 };
 
 // The LDAP server and OCSP settings the create, alter and copy lists share.
-#define ZEM_AUTHINFO_SERVER_ROWS                     \
-    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530), \
-    Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),    \
-    Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530),     \
-    Opt(&kwOcspUrl, kQuoted, kDist, kLevel700)
+#define ZEM_AUTHINFO_SERVER_ROWS                                                                                       \
+    Opt(&kwAuthConName, kQuoted, kEvery, kLevel530), Opt(&kwLdapUser, kQuoted, kEvery, kLevel530),                     \
+        Opt(&kwLdapPwd, kQuoted, kEvery, kLevel530), Opt(&kwOcspUrl, kQuoted, kDist, kLevel700)
 
 // Connection authentication settings, after the others in every list that sets them.
-#define ZEM_AUTHINFO_CONNAUTH_ROWS                \
-    Opt(&kwAdoptCtx, kParen, kEvery, kLevel800),  \
-    Opt(&kwChckClnt, kParen, kEvery, kLevel800),  \
-    Opt(&kwChckLocl, kParen, kEvery, kLevel800),  \
-    Opt(&kwFailDlay, kInt, kEvery, kLevel800)
+#define ZEM_AUTHINFO_CONNAUTH_ROWS                                                                                     \
+    Opt(&kwAdoptCtx, kParen, kEvery, kLevel800), Opt(&kwChckClnt, kParen, kEvery, kLevel800),                          \
+        Opt(&kwChckLocl, kParen, kEvery, kLevel800), Opt(&kwFailDlay, kInt, kEvery, kLevel800)
 
 // DEFINE and its copying form set the same attributes in the same order.
-#define ZEM_AUTHINFO_CREATE_ROWS                       \
-    Req(&kwAuthType, kParen, kEvery, kLevel530),       \
-    ZEM_AUTHINFO_SERVER_ROWS,                          \
-    Opt(&kwReplace, kWord),                            \
-    Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530), \
-    Opt(&kwCmdScope, kParen, kZos),                    \
-    Opt(&kwQsgDisp, kParen, kZos),                     \
-    ZEM_AUTHINFO_CONNAUTH_ROWS
+#define ZEM_AUTHINFO_CREATE_ROWS                                                                                       \
+    Req(&kwAuthType, kParen, kEvery, kLevel530), ZEM_AUTHINFO_SERVER_ROWS, Opt(&kwReplace, kWord),                     \
+        Opt(&kwDescrAuthInfo, kQuoted, kEvery, kLevel530), Opt(&kwCmdScope, kParen, kZos),                             \
+        Opt(&kwQsgDisp, kParen, kZos), ZEM_AUTHINFO_CONNAUTH_ROWS
 
 MqscParam plDefineAuthInfo[] = {
     Head(&cmdDefineAuthInfo, kGlue),
@@ -120,20 +112,21 @@ MqscParam plDefineAuthInfoLike[] = {
 #undef ZEM_AUTHINFO_CONNAUTH_ROWS
 
 MqscParam plDeleteAuthInfo[] = {
-    Head(&cmdDeleteAuthInfo, kGlue),
-    Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    Head(&cmdDeleteAuthInfo, kGlue), Obj(&kwAuthInfo, kQuoted, kEvery, kLevel530),
+    Opt(&kwCmdScope, kParen, kZos),  Opt(&kwQsgDisp, kParen, kZos),
     End(kEvery, kLevel530),
 };
 
 }  // namespace
 
-MqscKeyword cmdDisplayAuthInfoNames = Command(MQCMD_INQUIRE_AUTH_INFO_NAMES, "DISPLAY AUTHINFO", plDisplayAuthInfoNames, kEvery, kLevel530);
-MqscKeyword cmdDisplayAuthInfo = Command(MQCMD_INQUIRE_AUTH_INFO, "DISPLAY AUTHINFO", plDisplayAuthInfo, kEvery, kLevel530);
+MqscKeyword cmdDisplayAuthInfoNames =
+    Command(MQCMD_INQUIRE_AUTH_INFO_NAMES, "DISPLAY AUTHINFO", plDisplayAuthInfoNames, kEvery, kLevel530);
+MqscKeyword cmdDisplayAuthInfo =
+    Command(MQCMD_INQUIRE_AUTH_INFO, "DISPLAY AUTHINFO", plDisplayAuthInfo, kEvery, kLevel530);
 MqscKeyword cmdDefineAuthInfo = Command(MQCMD_CREATE_AUTH_INFO, "DEFINE AUTHINFO", plDefineAuthInfo, kEvery, kLevel530);
 MqscKeyword cmdAlterAuthInfo = Command(MQCMD_CHANGE_AUTH_INFO, "ALTER AUTHINFO", plAlterAuthInfo, kEvery, kLevel530);
-MqscKeyword cmdDefineAuthInfoLike = Command(MQCMD_COPY_AUTH_INFO, "DEFINE AUTHINFO", plDefineAuthInfoLike, kEvery, kLevel530);
+MqscKeyword cmdDefineAuthInfoLike =
+    Command(MQCMD_COPY_AUTH_INFO, "DEFINE AUTHINFO", plDefineAuthInfoLike, kEvery, kLevel530);
 MqscKeyword cmdDeleteAuthInfo = Command(MQCMD_DELETE_AUTH_INFO, "DELETE AUTHINFO", plDeleteAuthInfo, kEvery, kLevel530);
 
 }  // namespace zem::table

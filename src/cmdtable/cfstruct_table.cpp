@@ -26,9 +26,7 @@ MqscKeyword kwCfRecoverType = Enum(EXIA_CF_RECOVER_TYPE, "TYPE", vlCfRecoverType
 MqscKeyword vEXCFSTATUSTYPE_SUMMARY = Value(EXCFSTATUSTYPE_SUMMARY, "SUMMARY");
 MqscKeyword vEXCFSTATUSTYPE_CONNECT = Value(EXCFSTATUSTYPE_CONNECT, "CONNECT");
 MqscKeyword vEXCFSTATUSTYPE_BACKUP = Value(EXCFSTATUSTYPE_BACKUP, "BACKUP");
-MqscKeyword *vlCfStatusType[] = {
-    &vEXCFSTATUSTYPE_SUMMARY, &vEXCFSTATUSTYPE_CONNECT, &vEXCFSTATUSTYPE_BACKUP, nullptr
-};
+MqscKeyword *vlCfStatusType[] = {&vEXCFSTATUSTYPE_SUMMARY, &vEXCFSTATUSTYPE_CONNECT, &vEXCFSTATUSTYPE_BACKUP, nullptr};
 MqscKeyword kwCfStatusType = Enum(EXIA_CF_STATUS_TYPE, "TYPE", vlCfStatusType, kZos, kLevel530);
 
 MqscKeyword vEXCFTYPE_ADMIN = Value(EXCFTYPE_ADMIN, "ADMIN");
@@ -42,10 +40,13 @@ MqscKeyword vEXCFSTATUS_NOT_FOUND = Value(EXCFSTATUS_NOT_FOUND, "NOTFOUND");
 MqscKeyword vEXCFSTATUS_IN_BACKUP = Value(EXCFSTATUS_IN_BACKUP, "INBACKUP");
 MqscKeyword vEXCFSTATUS_IN_RECOVER = Value(EXCFSTATUS_IN_RECOVER, "INRECOVER");
 MqscKeyword vEXCFSTATUS_NONE = Value(EXCFSTATUS_NONE, "NONE");
-MqscKeyword *vlCfStatus[] = {
-    &vEXCFSTATUS_ACTIVE, &vEXCFSTATUS_FAILED, &vEXCFSTATUS_NOT_FOUND, &vEXCFSTATUS_IN_BACKUP,
-    &vEXCFSTATUS_IN_RECOVER, &vEXCFSTATUS_NONE, nullptr
-};
+MqscKeyword *vlCfStatus[] = {&vEXCFSTATUS_ACTIVE,
+                             &vEXCFSTATUS_FAILED,
+                             &vEXCFSTATUS_NOT_FOUND,
+                             &vEXCFSTATUS_IN_BACKUP,
+                             &vEXCFSTATUS_IN_RECOVER,
+                             &vEXCFSTATUS_NONE,
+                             nullptr};
 MqscKeyword kwCfStatus = Enum(EXIA_CF_STATUS, "STATUS", vlCfStatus, kZos, kLevel530);
 
 MqscKeyword kwSizeMax = Int(EXIA_CF_SIZE_MAX, "SIZEMAX", kZos, kLevel530);
@@ -77,13 +78,10 @@ MqscParam plDisplayCfstruct[] = {
 };
 
 // The structure attributes DEFINE, the copying DEFINE and ALTER set.
-#define ZEM_CFSTRUCT_ATTRIBUTE_ROWS                  \
-    Opt(&kwDescrCfStruct, kQuoted, kZos, kLevel530), \
-    Opt(&kwCfLevel, kInt, kZos, kLevel530),          \
-    Opt(&kwCfRecover, kParen, kZos, kLevel530),      \
-    Opt(&kwCfConlos, kParen, kZos, kLevel710),       \
-    Opt(&kwDsBufs, kInt, kZos, kLevel710),           \
-    Opt(&kwDsExpand, kParen, kZos, kLevel710)
+#define ZEM_CFSTRUCT_ATTRIBUTE_ROWS                                                                                    \
+    Opt(&kwDescrCfStruct, kQuoted, kZos, kLevel530), Opt(&kwCfLevel, kInt, kZos, kLevel530),                           \
+        Opt(&kwCfRecover, kParen, kZos, kLevel530), Opt(&kwCfConlos, kParen, kZos, kLevel710),                         \
+        Opt(&kwDsBufs, kInt, kZos, kLevel710), Opt(&kwDsExpand, kParen, kZos, kLevel710)
 
 MqscParam plDefineCfstruct[] = {
     Head(&cmdDefineCfstruct, kGlue),
@@ -166,9 +164,8 @@ MqscKeyword kwCfRecoverMq = Enum(MQIA_CF_RECOVER, "RECOVER", vlCfRecoverMq, kZos
 MqscKeyword vMQIACF_CF_STATUS_SUMMARY = Value(MQIACF_CF_STATUS_SUMMARY, "SUMMARY");
 MqscKeyword vMQIACF_CF_STATUS_CONNECT = Value(MQIACF_CF_STATUS_CONNECT, "CONNECT");
 MqscKeyword vMQIACF_CF_STATUS_BACKUP = Value(MQIACF_CF_STATUS_BACKUP, "BACKUP");
-MqscKeyword *vlCfStatusTypeMq[] = {
-    &vMQIACF_CF_STATUS_SUMMARY, &vMQIACF_CF_STATUS_CONNECT, &vMQIACF_CF_STATUS_BACKUP, nullptr
-};
+MqscKeyword *vlCfStatusTypeMq[] = {&vMQIACF_CF_STATUS_SUMMARY, &vMQIACF_CF_STATUS_CONNECT, &vMQIACF_CF_STATUS_BACKUP,
+                                   nullptr};
 MqscKeyword kwCfStatusTypeMq = Enum(MQIACF_CF_STATUS_TYPE, "TYPE", vlCfStatusTypeMq, kZos, kLevel530);
 
 MqscParam plInquireCfstruct[] = {
@@ -199,15 +196,21 @@ MqscParam plInquireCfstatus[] = {
 
 }  // namespace
 
-MqscKeyword cmdDisplayCfstruct = Command(EXCMD_DISPLAY_CF_STRUC, "DISPLAY CFSTRUCT", plDisplayCfstruct, kZos, kLevel530);
+MqscKeyword cmdDisplayCfstruct =
+    Command(EXCMD_DISPLAY_CF_STRUC, "DISPLAY CFSTRUCT", plDisplayCfstruct, kZos, kLevel530);
 MqscKeyword cmdDefineCfstruct = Command(EXCMD_CREATE_CF_STRUC, "DEFINE CFSTRUCT", plDefineCfstruct, kZos, kLevel530);
-MqscKeyword cmdDefineCfstructLike = Command(EXCMD_COPY_CF_STRUC, "DEFINE CFSTRUCT", plDefineCfstructLike, kZos, kLevel530);
+MqscKeyword cmdDefineCfstructLike =
+    Command(EXCMD_COPY_CF_STRUC, "DEFINE CFSTRUCT", plDefineCfstructLike, kZos, kLevel530);
 MqscKeyword cmdAlterCfstruct = Command(EXCMD_CHANGE_CF_STRUC, "ALTER CFSTRUCT", plAlterCfstruct, kZos, kLevel530);
 MqscKeyword cmdDeleteCfstruct = Command(EXCMD_DELETE_CF_STRUC, "DELETE CFSTRUCT", plDeleteCfstruct, kZos, kLevel530);
 MqscKeyword cmdBackupCfstruct = Command(EXCMD_BACKUP_CF_STRUC, "BACKUP CFSTRUCT", plBackupCfstruct, kZos, kLevel530);
-MqscKeyword cmdRecoverCfstruct = Command(EXCMD_RECOVER_CF_STRUC, "RECOVER CFSTRUCT", plRecoverCfstruct, kZos, kLevel530);
-MqscKeyword cmdDisplayCfstatus = Command(EXCMD_DISPLAY_CF_STATUS, "DISPLAY CFSTATUS", plDisplayCfstatus, kZos, kLevel530);
-MqscKeyword cmdInquireCfstruct = Command(MQCMD_INQUIRE_CF_STRUC, "DISPLAY CFSTRUCT", plInquireCfstruct, kZos, kLevel530);
-MqscKeyword cmdInquireCfstatus = Command(MQCMD_INQUIRE_CF_STRUC_STATUS, "DISPLAY CFSTATUS", plInquireCfstatus, kZos, kLevel530);
+MqscKeyword cmdRecoverCfstruct =
+    Command(EXCMD_RECOVER_CF_STRUC, "RECOVER CFSTRUCT", plRecoverCfstruct, kZos, kLevel530);
+MqscKeyword cmdDisplayCfstatus =
+    Command(EXCMD_DISPLAY_CF_STATUS, "DISPLAY CFSTATUS", plDisplayCfstatus, kZos, kLevel530);
+MqscKeyword cmdInquireCfstruct =
+    Command(MQCMD_INQUIRE_CF_STRUC, "DISPLAY CFSTRUCT", plInquireCfstruct, kZos, kLevel530);
+MqscKeyword cmdInquireCfstatus =
+    Command(MQCMD_INQUIRE_CF_STRUC_STATUS, "DISPLAY CFSTATUS", plInquireCfstatus, kZos, kLevel530);
 
 }  // namespace zem::table

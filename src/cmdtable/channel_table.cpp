@@ -15,10 +15,9 @@ MqscKeyword vMQCHT_SVRCONN = Value(MQCHT_SVRCONN, "SVRCONN");
 MqscKeyword vMQCHT_CLNTCONN = Value(MQCHT_CLNTCONN, "CLNTCONN");
 MqscKeyword vMQCHT_CLUSRCVR = Value(MQCHT_CLUSRCVR, "CLUSRCVR");
 MqscKeyword vMQCHT_CLUSSDR = Value(MQCHT_CLUSSDR, "CLUSSDR");
-MqscKeyword *vlChannelType[] = {
-    &vMQCHT_SENDER, &vMQCHT_SERVER, &vMQCHT_RECEIVER, &vMQCHT_REQUESTER, &vMQCHT_SVRCONN,
-    &vMQCHT_CLNTCONN, &vMQCHT_CLUSRCVR, &vMQCHT_CLUSSDR, nullptr
-};
+MqscKeyword *vlChannelType[] = {&vMQCHT_SENDER,    &vMQCHT_SERVER,  &vMQCHT_RECEIVER,
+                                &vMQCHT_REQUESTER, &vMQCHT_SVRCONN, &vMQCHT_CLNTCONN,
+                                &vMQCHT_CLUSRCVR,  &vMQCHT_CLUSSDR, nullptr};
 MqscKeyword kwChlType = Enum(MQIACH_CHANNEL_TYPE, "CHLTYPE", vlChannelType);
 
 MqscKeyword kwXmitQ = Str(MQCACH_XMIT_Q_NAME, "XMITQ");
@@ -54,10 +53,8 @@ MqscKeyword vMQCOMPRESS_RLE = Value(MQCOMPRESS_RLE, "RLE");
 MqscKeyword vMQCOMPRESS_ZLIBFAST = Value(MQCOMPRESS_ZLIBFAST, "ZLIBFAST");
 MqscKeyword vMQCOMPRESS_ZLIBHIGH = Value(MQCOMPRESS_ZLIBHIGH, "ZLIBHIGH");
 MqscKeyword vMQCOMPRESS_ANY = Value(MQCOMPRESS_ANY, "ANY");
-MqscKeyword *vlMsgCompression[] = {
-    &vMQCOMPRESS_NONE, &vMQCOMPRESS_RLE, &vMQCOMPRESS_ZLIBFAST, &vMQCOMPRESS_ZLIBHIGH, &vMQCOMPRESS_ANY,
-    nullptr
-};
+MqscKeyword *vlMsgCompression[] = {&vMQCOMPRESS_NONE,     &vMQCOMPRESS_RLE, &vMQCOMPRESS_ZLIBFAST,
+                                   &vMQCOMPRESS_ZLIBHIGH, &vMQCOMPRESS_ANY, nullptr};
 MqscKeyword kwCompMsg = EnumList(MQIACH_MSG_COMPRESSION, "COMPMSG", vlMsgCompression, kEvery, kLevel600);
 
 MqscKeyword kwMaxInst = Int(MQIACH_MAX_INSTANCES, "MAXINST", kEvery, kLevel700);
@@ -190,14 +187,13 @@ MqscKeyword vMQCHSSTATE_IN_MQPUT = Value(MQCHSSTATE_IN_MQPUT, "MQPUT");
 MqscKeyword vMQCHSSTATE_IN_MQGET = Value(MQCHSSTATE_IN_MQGET, "MQGET");
 MqscKeyword vMQCHSSTATE_IN_MQI_CALL = Value(MQCHSSTATE_IN_MQI_CALL, "MQICALL");
 MqscKeyword vMQCHSSTATE_COMPRESSING = Value(MQCHSSTATE_COMPRESSING, "COMPRESS");
-MqscKeyword *vlSubState[] = {
-    &vMQCHSSTATE_OTHER, &vMQCHSSTATE_END_OF_BATCH, &vMQCHSSTATE_SENDING, &vMQCHSSTATE_RECEIVING,
-    &vMQCHSSTATE_SERIALIZING, &vMQCHSSTATE_RESYNCHING, &vMQCHSSTATE_HEARTBEATING, &vMQCHSSTATE_IN_SCYEXIT,
-    &vMQCHSSTATE_IN_RCVEXIT, &vMQCHSSTATE_IN_SENDEXIT, &vMQCHSSTATE_IN_MSGEXIT, &vMQCHSSTATE_IN_MREXIT,
-    &vMQCHSSTATE_IN_CHADEXIT, &vMQCHSSTATE_NET_CONNECTING, &vMQCHSSTATE_SSL_HANDSHAKING,
-    &vMQCHSSTATE_NAME_SERVER, &vMQCHSSTATE_IN_MQPUT, &vMQCHSSTATE_IN_MQGET, &vMQCHSSTATE_IN_MQI_CALL,
-    &vMQCHSSTATE_COMPRESSING, nullptr
-};
+MqscKeyword *vlSubState[] = {&vMQCHSSTATE_OTHER,        &vMQCHSSTATE_END_OF_BATCH,   &vMQCHSSTATE_SENDING,
+                             &vMQCHSSTATE_RECEIVING,    &vMQCHSSTATE_SERIALIZING,    &vMQCHSSTATE_RESYNCHING,
+                             &vMQCHSSTATE_HEARTBEATING, &vMQCHSSTATE_IN_SCYEXIT,     &vMQCHSSTATE_IN_RCVEXIT,
+                             &vMQCHSSTATE_IN_SENDEXIT,  &vMQCHSSTATE_IN_MSGEXIT,     &vMQCHSSTATE_IN_MREXIT,
+                             &vMQCHSSTATE_IN_CHADEXIT,  &vMQCHSSTATE_NET_CONNECTING, &vMQCHSSTATE_SSL_HANDSHAKING,
+                             &vMQCHSSTATE_NAME_SERVER,  &vMQCHSSTATE_IN_MQPUT,       &vMQCHSSTATE_IN_MQGET,
+                             &vMQCHSSTATE_IN_MQI_CALL,  &vMQCHSSTATE_COMPRESSING,    nullptr};
 MqscKeyword kwSubState = Enum(MQIACH_CHANNEL_SUBSTATE, "SUBSTATE", vlSubState, kEvery, kLevel600);
 
 // SSLV3 and TLSV1, for the two older protocols, could not be confirmed as reply words.
@@ -207,14 +203,9 @@ MqscKeyword vMQSECPROT_TLSV13 = Value(MQSECPROT_TLSV13, "TLSV13");
 MqscKeyword *vlSecurityProtocol[] = {&vMQSECPROT_NONE, &vMQSECPROT_TLSV12, &vMQSECPROT_TLSV13, nullptr};
 MqscKeyword kwSecProt = Enum(MQIACH_SECURITY_PROTOCOL, "SECPROT", vlSecurityProtocol, kEvery, kLevel800);
 
-
 MqscParam plDisplayChannelNames[] = {
-    Head(&cmdDisplayChannelNames, kGlue),
-    Obj(&kwChannel, kParen),
-    Opt(&kwChlType, kParen),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    End(),
+    Head(&cmdDisplayChannelNames, kGlue), Obj(&kwChannel, kParen),       Opt(&kwChlType, kParen),
+    Opt(&kwCmdScope, kParen, kZos),       Opt(&kwQsgDisp, kParen, kZos), End(),
 };
 
 MqscParam plDisplayChannel[] = {
@@ -288,76 +279,33 @@ MqscParam plDisplayChannel[] = {
 
 // Every channel attribute DEFINE CHANNEL, its copying form and ALTER CHANNEL set, in this order,
 // then the z/OS scope and disposition.
-#define ZEM_CHANNEL_ATTRIBUTE_ROWS                    \
-    Opt(&kwTrpType, kParen),                          \
-    Opt(&kwXmitQ, kQuoted),                           \
-    Opt(&kwConName, kQuoted),                         \
-    Opt(&kwDescrChannel, kQuoted),                    \
-    Opt(&kwMcaName, kQuoted),                         \
-    Opt(&kwModeName, kQuoted),                        \
-    Opt(&kwTpName, kQuoted),                          \
-    Opt(&kwNpmSpeed, kParen),                         \
-    Opt(&kwHbInt, kInt),                              \
-    Opt(&kwBatchInt, kInt),                           \
-    Opt(&kwBatchHb, kInt, kEvery, kLevel530),         \
-    Opt(&kwKaInt, kInt, kEvery, kLevel530),           \
-    Opt(&kwBatchSz, kInt),                            \
-    Opt(&kwDiscInt, kInt),                            \
-    Opt(&kwMrRty, kInt),                              \
-    Opt(&kwMrTmr, kInt),                              \
-    Opt(&kwShortRty, kInt),                           \
-    Opt(&kwShortTmr, kInt),                           \
-    Opt(&kwLongRty, kInt),                            \
-    Opt(&kwLongTmr, kInt),                            \
-    Opt(&kwScyExit, kQuoted),                         \
-    Opt(&kwScyData, kQuoted),                         \
-    Opt(&kwMsgExit, kQuoted),                         \
-    Opt(&kwMsgData, kQuoted),                         \
-    Opt(&kwMrExit, kQuoted),                          \
-    Opt(&kwMrData, kQuoted),                          \
-    Opt(&kwSendExit, kQuoted),                        \
-    Opt(&kwSendData, kQuoted),                        \
-    Opt(&kwRcvExit, kQuoted),                         \
-    Opt(&kwRcvData, kQuoted),                         \
-    Opt(&kwPutAut, kParen),                           \
-    Opt(&kwSeqWrap, kInt),                            \
-    Opt(&kwMaxMsgLChannel, kInt),                     \
-    Opt(&kwConvert, kParen),                          \
-    Opt(&kwMcaType, kParen),                          \
-    Opt(&kwMcaUser, kQuoted),                         \
-    Opt(&kwUserId, kQuoted),                          \
-    Opt(&kwPassword, kQuoted),                        \
-    Opt(&kwCluster, kQuoted),                         \
-    Opt(&kwClusNl, kQuoted),                          \
-    Opt(&kwNetPrty, kInt),                            \
-    Opt(&kwLoclAddr, kQuoted, kEvery, kLevel530),     \
-    Opt(&kwSslCiph, kQuoted, kEvery, kLevel530),      \
-    Opt(&kwSslPeer, kQuoted, kEvery, kLevel530),      \
-    Opt(&kwSslCAuth, kParen, kEvery, kLevel530),      \
-    Opt(&kwMonChl, kParen, kEvery, kLevel600),        \
-    Opt(&kwStatChl, kParen, kEvery, kLevel600),       \
-    Opt(&kwClwlPrtyChannel, kInt, kEvery, kLevel600), \
-    Opt(&kwClwlRankChannel, kInt, kEvery, kLevel600), \
-    Opt(&kwClwlWght, kInt, kEvery, kLevel600),        \
-    Opt(&kwCompHdr, kParen, kEvery, kLevel600),       \
-    Opt(&kwCompMsg, kParen, kEvery, kLevel600),       \
-    Opt(&kwMaxInst, kInt, kEvery, kLevel700),         \
-    Opt(&kwMaxInstC, kInt, kEvery, kLevel700),        \
-    Opt(&kwShareCnv, kInt, kEvery, kLevel700),        \
-    Opt(&kwClntWght, kInt, kEvery, kLevel700),        \
-    Opt(&kwAffinity, kParen, kEvery, kLevel700),      \
-    Opt(&kwCmdScope, kParen, kZos),                   \
-    Opt(&kwQsgDisp, kParen, kZos)
+#define ZEM_CHANNEL_ATTRIBUTE_ROWS                                                                                     \
+    Opt(&kwTrpType, kParen), Opt(&kwXmitQ, kQuoted), Opt(&kwConName, kQuoted), Opt(&kwDescrChannel, kQuoted),          \
+        Opt(&kwMcaName, kQuoted), Opt(&kwModeName, kQuoted), Opt(&kwTpName, kQuoted), Opt(&kwNpmSpeed, kParen),        \
+        Opt(&kwHbInt, kInt), Opt(&kwBatchInt, kInt), Opt(&kwBatchHb, kInt, kEvery, kLevel530),                         \
+        Opt(&kwKaInt, kInt, kEvery, kLevel530), Opt(&kwBatchSz, kInt), Opt(&kwDiscInt, kInt), Opt(&kwMrRty, kInt),     \
+        Opt(&kwMrTmr, kInt), Opt(&kwShortRty, kInt), Opt(&kwShortTmr, kInt), Opt(&kwLongRty, kInt),                    \
+        Opt(&kwLongTmr, kInt), Opt(&kwScyExit, kQuoted), Opt(&kwScyData, kQuoted), Opt(&kwMsgExit, kQuoted),           \
+        Opt(&kwMsgData, kQuoted), Opt(&kwMrExit, kQuoted), Opt(&kwMrData, kQuoted), Opt(&kwSendExit, kQuoted),         \
+        Opt(&kwSendData, kQuoted), Opt(&kwRcvExit, kQuoted), Opt(&kwRcvData, kQuoted), Opt(&kwPutAut, kParen),         \
+        Opt(&kwSeqWrap, kInt), Opt(&kwMaxMsgLChannel, kInt), Opt(&kwConvert, kParen), Opt(&kwMcaType, kParen),         \
+        Opt(&kwMcaUser, kQuoted), Opt(&kwUserId, kQuoted), Opt(&kwPassword, kQuoted), Opt(&kwCluster, kQuoted),        \
+        Opt(&kwClusNl, kQuoted), Opt(&kwNetPrty, kInt), Opt(&kwLoclAddr, kQuoted, kEvery, kLevel530),                  \
+        Opt(&kwSslCiph, kQuoted, kEvery, kLevel530), Opt(&kwSslPeer, kQuoted, kEvery, kLevel530),                      \
+        Opt(&kwSslCAuth, kParen, kEvery, kLevel530), Opt(&kwMonChl, kParen, kEvery, kLevel600),                        \
+        Opt(&kwStatChl, kParen, kEvery, kLevel600), Opt(&kwClwlPrtyChannel, kInt, kEvery, kLevel600),                  \
+        Opt(&kwClwlRankChannel, kInt, kEvery, kLevel600), Opt(&kwClwlWght, kInt, kEvery, kLevel600),                   \
+        Opt(&kwCompHdr, kParen, kEvery, kLevel600), Opt(&kwCompMsg, kParen, kEvery, kLevel600),                        \
+        Opt(&kwMaxInst, kInt, kEvery, kLevel700), Opt(&kwMaxInstC, kInt, kEvery, kLevel700),                           \
+        Opt(&kwShareCnv, kInt, kEvery, kLevel700), Opt(&kwClntWght, kInt, kEvery, kLevel700),                          \
+        Opt(&kwAffinity, kParen, kEvery, kLevel700), Opt(&kwCmdScope, kParen, kZos), Opt(&kwQsgDisp, kParen, kZos)
 
 // The attributes of later MQ levels, after the scope and disposition.
-#define ZEM_CHANNEL_LATER_ATTRIBUTE_ROWS              \
-    Opt(&kwQmName, kQuoted),                          \
-    Opt(&kwDefCDisp, kParen, kZos, kLevel700),        \
-    Opt(&kwPropCtlChannel, kParen, kEvery, kLevel700), \
-    Opt(&kwBatchLim, kInt, kEvery, kLevel750),        \
-    Opt(&kwDefRecon, kParen, kEvery, kLevel750),      \
-    Opt(&kwUseDlq, kParen, kEvery, kLevel750),        \
-    Opt(&kwCertLabl, kQuoted, kEvery, kLevel800)
+#define ZEM_CHANNEL_LATER_ATTRIBUTE_ROWS                                                                               \
+    Opt(&kwQmName, kQuoted), Opt(&kwDefCDisp, kParen, kZos, kLevel700),                                                \
+        Opt(&kwPropCtlChannel, kParen, kEvery, kLevel700), Opt(&kwBatchLim, kInt, kEvery, kLevel750),                  \
+        Opt(&kwDefRecon, kParen, kEvery, kLevel750), Opt(&kwUseDlq, kParen, kEvery, kLevel750),                        \
+        Opt(&kwCertLabl, kQuoted, kEvery, kLevel800)
 
 MqscParam plDefineChannel[] = {
     Head(&cmdDefineChannel, kGlue),
@@ -394,39 +342,23 @@ MqscParam plAlterChannel[] = {
 #undef ZEM_CHANNEL_LATER_ATTRIBUTE_ROWS
 
 MqscParam plDeleteChannel[] = {
-    Head(&cmdDeleteChannel, kGlue),
-    Obj(&kwChannel, kQuoted),
-    Opt(&kwChlTable, kParen, kDist),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    End(),
+    Head(&cmdDeleteChannel, kGlue), Obj(&kwChannel, kQuoted),      Opt(&kwChlTable, kParen, kDist),
+    Opt(&kwCmdScope, kParen, kZos), Opt(&kwQsgDisp, kParen, kZos), End(),
 };
 
 MqscParam plResolveChannel[] = {
-    Head(&cmdResolveChannel, kGlue),
-    Obj(&kwChannel, kQuoted),
-    Req(&kwResolveAction, kParen),
-    Opt(&kwChlDisp, kParen, kZos),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdResolveChannel, kGlue), Obj(&kwChannel, kQuoted),       Req(&kwResolveAction, kParen),
+    Opt(&kwChlDisp, kParen, kZos),   Opt(&kwCmdScope, kParen, kZos), End(),
 };
 
 MqscParam plResetChannel[] = {
-    Head(&cmdResetChannel, kGlue),
-    Obj(&kwChannel, kQuoted),
-    Opt(&kwSeqNum, kInt),
-    Opt(&kwChlDisp, kParen, kZos),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdResetChannel, kGlue), Obj(&kwChannel, kQuoted),       Opt(&kwSeqNum, kInt),
+    Opt(&kwChlDisp, kParen, kZos), Opt(&kwCmdScope, kParen, kZos), End(),
 };
 
 MqscParam plPingChannel[] = {
-    Head(&cmdPingChannel, kGlue),
-    Obj(&kwChannel, kQuoted),
-    Opt(&kwDataLen, kInt),
-    Opt(&kwChlDisp, kParen, kZos),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdPingChannel, kGlue),  Obj(&kwChannel, kQuoted),       Opt(&kwDataLen, kInt),
+    Opt(&kwChlDisp, kParen, kZos), Opt(&kwCmdScope, kParen, kZos), End(),
 };
 
 MqscParam plStartChannel[] = {
@@ -438,15 +370,9 @@ MqscParam plStartChannel[] = {
 };
 
 MqscParam plStopChannel[] = {
-    Head(&cmdStopChannel, kGlue),
-    Obj(&kwChannel, kQuoted),
-    Opt(&kwQmName, kParen),
-    Opt(&kwConName, kQuoted),
-    Opt(&kwMode, kParen),
-    Opt(&kwChannelStatus, kParen),
-    Opt(&kwChlDisp, kParen, kZos),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdStopChannel, kGlue),  Obj(&kwChannel, kQuoted),       Opt(&kwQmName, kParen),
+    Opt(&kwConName, kQuoted),      Opt(&kwMode, kParen),           Opt(&kwChannelStatus, kParen),
+    Opt(&kwChlDisp, kParen, kZos), Opt(&kwCmdScope, kParen, kZos), End(),
 };
 
 MqscParam plStartChinitListener[] = {
@@ -462,23 +388,15 @@ MqscParam plStartChinitListener[] = {
 };
 
 MqscParam plStopChinitListener[] = {
-    Head(&cmdStopChinitListener, kGlue),
-    Opt(&kwForce, kNone),
-    Opt(&kwInDisp, kParen, kZos),
-    Opt(&kwChinitIpAddr, kParen, kZos),
-    Opt(&kwChinitPort, kParen, kZos),
-    Opt(&kwTrpType, kParen),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdStopChinitListener, kGlue), Opt(&kwForce, kNone),
+    Opt(&kwInDisp, kParen, kZos),        Opt(&kwChinitIpAddr, kParen, kZos),
+    Opt(&kwChinitPort, kParen, kZos),    Opt(&kwTrpType, kParen),
+    Opt(&kwCmdScope, kParen, kZos),      End(),
 };
 
 MqscParam plStartChinit[] = {
-    Head(&cmdStartChinit, kGlue),
-    Opt(&kwInitQ, kQuoted),
-    Opt(&kwEnvParm, kParen, kZos),
-    Opt(&kwParm, kParen, kZos),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdStartChinit, kGlue), Opt(&kwInitQ, kQuoted),         Opt(&kwEnvParm, kParen, kZos),
+    Opt(&kwParm, kParen, kZos),   Opt(&kwCmdScope, kParen, kZos), End(),
 };
 
 MqscParam plStopChinit[] = {

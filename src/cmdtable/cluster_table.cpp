@@ -8,10 +8,8 @@ MqscKeyword vMQQMDT_EXPLICIT_CLUSTER_SENDER = Value(MQQMDT_EXPLICIT_CLUSTER_SEND
 MqscKeyword vMQQMDT_AUTO_CLUSTER_SENDER = Value(MQQMDT_AUTO_CLUSTER_SENDER, "CLUSSDRA");
 MqscKeyword vMQQMDT_CLUSTER_RECEIVER = Value(MQQMDT_CLUSTER_RECEIVER, "CLUSRCVR");
 MqscKeyword vMQQMDT_AUTO_EXP_CLUSTER_SENDER = Value(MQQMDT_AUTO_EXP_CLUSTER_SENDER, "CLUSSDRB");
-MqscKeyword *vlQmgrDefType[] = {
-    &vMQQMDT_EXPLICIT_CLUSTER_SENDER, &vMQQMDT_AUTO_CLUSTER_SENDER, &vMQQMDT_CLUSTER_RECEIVER,
-    &vMQQMDT_AUTO_EXP_CLUSTER_SENDER, nullptr
-};
+MqscKeyword *vlQmgrDefType[] = {&vMQQMDT_EXPLICIT_CLUSTER_SENDER, &vMQQMDT_AUTO_CLUSTER_SENDER,
+                                &vMQQMDT_CLUSTER_RECEIVER, &vMQQMDT_AUTO_EXP_CLUSTER_SENDER, nullptr};
 MqscKeyword kwDefTypeClusQmgr = Enum(MQIACF_Q_MGR_DEFINITION_TYPE, "DEFTYPE", vlQmgrDefType);
 
 MqscKeyword vMQQMT_NORMAL = Value(MQQMT_NORMAL, "NORMAL");
@@ -27,7 +25,6 @@ MqscKeyword kwSuspend = Enum(MQIACF_SUSPEND, "SUSPEND", vlSuspend);
 MqscKeyword vMQACT_FORCE_REMOVE = Value(MQACT_FORCE_REMOVE, "FORCEREMOVE");
 MqscKeyword *vlResetAction[] = {&vMQACT_FORCE_REMOVE, nullptr};
 MqscKeyword kwResetAction = Enum(MQIACF_ACTION, "ACTION", vlResetAction);
-
 
 MqscParam plDisplayClusqmgr[] = {
     Head(&cmdDisplayClusqmgr, kGlue),
@@ -72,20 +69,12 @@ MqscParam plDisplayClusqmgr[] = {
 };
 
 MqscParam plSuspendQmgr[] = {
-    Head(&cmdSuspendQmgr),
-    Opt(&kwCluster, kParen),
-    Opt(&kwClusNl, kParen),
-    Opt(&kwMode, kParen),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdSuspendQmgr), Opt(&kwCluster, kParen),        Opt(&kwClusNl, kParen),
+    Opt(&kwMode, kParen),  Opt(&kwCmdScope, kParen, kZos), End(),
 };
 
 MqscParam plResumeQmgr[] = {
-    Head(&cmdResumeQmgr),
-    Opt(&kwCluster, kParen),
-    Opt(&kwClusNl, kParen),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdResumeQmgr), Opt(&kwCluster, kParen), Opt(&kwClusNl, kParen), Opt(&kwCmdScope, kParen, kZos), End(),
 };
 
 MqscParam plRefreshCluster[] = {
@@ -96,12 +85,8 @@ MqscParam plRefreshCluster[] = {
 };
 
 MqscParam plResetCluster[] = {
-    Head(&cmdResetCluster, kGlue),
-    Obj(&kwCluster, kParen),
-    Req(&kwResetAction, kParen),
-    Opt(&kwQmName, kParen),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(),
+    Head(&cmdResetCluster, kGlue), Obj(&kwCluster, kParen),        Req(&kwResetAction, kParen),
+    Opt(&kwQmName, kParen),        Opt(&kwCmdScope, kParen, kZos), End(),
 };
 
 }  // namespace

@@ -10,23 +10,26 @@
 namespace zem {
 namespace {
 
-bool HoldsString(int32_t type) {
-    return type == MQSC_CMD || type == MQSC_STR || type == MQSC_STRLIST || type == MQSC_ENUMLIST ||
-           type == MQSC_LIST;
+bool HoldsString(int32_t type)
+{
+    return type == MQSC_CMD || type == MQSC_STR || type == MQSC_STRLIST || type == MQSC_ENUMLIST || type == MQSC_LIST;
 }
 
 char *HeldString(const MqscKeyword *record) { return reinterpret_cast<char *>(record->value); }
 
-void ReleaseString(MqscKeyword *record) {
+void ReleaseString(MqscKeyword *record)
+{
     std::free(HeldString(record));
     record->value = 0;
 }
 
 // Replaces the held string by a copy of at most `count` characters of text. The copy is
 // made before the old string goes, so a failed allocation leaves the record as it was.
-int32_t StoreString(MqscKeyword *record, const char *text, size_t count) {
+int32_t StoreString(MqscKeyword *record, const char *text, size_t count)
+{
     char *copy = static_cast<char *>(std::malloc(count + 1));
-    if (copy == nullptr) return 0;
+    if (copy == nullptr)
+        return 0;
     std::memcpy(copy, text, count);
     copy[count] = '\0';
     ReleaseString(record);
@@ -34,7 +37,8 @@ int32_t StoreString(MqscKeyword *record, const char *text, size_t count) {
     return 1;
 }
 
-bool Matches(const MqscKeyword *record, int32_t mode, const void *key) {
+bool Matches(const MqscKeyword *record, int32_t mode, const void *key)
+{
     if (mode == kFindById) {
         int32_t id;
         std::memcpy(&id, key, sizeof id);
@@ -45,18 +49,23 @@ bool Matches(const MqscKeyword *record, int32_t mode, const void *key) {
     return record->name != nullptr && record->name[0] == name[0] && std::strcmp(record->name, name) == 0;
 }
 
-MqscKeyword *SearchParams(MqscParam *list, int32_t mode, const void *key) {
-    if (list == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName)) return nullptr;
-    if (list[0].keyword == nullptr) return nullptr;
+MqscKeyword *SearchParams(MqscParam *list, int32_t mode, const void *key)
+{
+    if (list == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName))
+        return nullptr;
+    if (list[0].keyword == nullptr)
+        return nullptr;
     // The table's own lists are searched through their index, with the same answers.
     bool indexed = false;
     MqscKeyword *found = FindIndexedParam(list, mode, key, indexed);
-    if (indexed) return found;
+    if (indexed)
+        return found;
     // The first entry is the command's own record: its code or verb is no parameter, even
     // where it equals one (MAXMSGL's id 13 is also the code of the queue inquiry).
     for (MqscParam *entry = list + 1; entry->keyword != nullptr; ++entry) {
         MqscKeyword *keyword = entry->keyword;
-        if (Matches(keyword, mode, key)) return keyword;
+        if (Matches(keyword, mode, key))
+            return keyword;
         if (mode == kFindByName && keyword->values != nullptr &&
             FindCmdKeyword(keyword->values, kFindByName, key) != nullptr) {
             return keyword;
@@ -67,14 +76,18 @@ MqscKeyword *SearchParams(MqscParam *list, int32_t mode, const void *key) {
 
 }  // namespace
 
-void ResetRecord(MqscKeyword *record) {
-    if (HoldsString(record->type)) ReleaseString(record);
+void ResetRecord(MqscKeyword *record)
+{
+    if (HoldsString(record->type))
+        ReleaseString(record);
     record->value = 0;
     record->isSet = 0;
 }
 
-MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key) {
-    if (array == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName)) return nullptr;
+MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key)
+{
+    if (array == nullptr || key == nullptr || (mode != kFindById && mode != kFindByName))
+        return nullptr;
     for (MqscKeyword **entry = array; *entry != nullptr; ++entry) {
         if (Matches(*entry, mode, key)) {
             // A record handed out may be marked by the caller: the next reset looks at it.
@@ -85,55 +98,63 @@ MqscKeyword *FindCmdKeyword(MqscKeyword **array, int32_t mode, const void *key) 
     return nullptr;
 }
 
-MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key) {
+MqscKeyword *FindCmdParam(MqscParam *list, int32_t mode, const void *key)
+{
     MqscKeyword *found = SearchParams(list, mode, key);
     NoteTouched(found);
     return found;
 }
 
-MqscKeyword *FindCmdParamByName(MqscParam *list, const char *name, std::size_t length) {
-    if (list == nullptr || name == nullptr || list[0].keyword == nullptr) return nullptr;
+MqscKeyword *FindCmdParamByName(MqscParam *list, const char *name, std::size_t length)
+{
+    if (list == nullptr || name == nullptr || list[0].keyword == nullptr)
+        return nullptr;
     bool indexed = false;
     MqscKeyword *found = FindIndexedParamByName(list, name, length, indexed);
-    if (!indexed) found = SearchParams(list, kFindByName, name);
+    if (!indexed)
+        found = SearchParams(list, kFindByName, name);
     NoteTouched(found);
     return found;
 }
 
-int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length) {
-    if (record == nullptr || length < 0) return 0;
+int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length)
+{
+    if (record == nullptr || length < 0)
+        return 0;
     NoteTouched(record);
     switch (record->type) {
     case MQSC_CMD:
     case MQSC_STR: {
-        if (data == nullptr) return 0;
+        if (data == nullptr)
+            return 0;
         const char *text = static_cast<const char *>(data);
         return StoreString(record, text, strnlen(text, static_cast<size_t>(length)));
     }
     case MQSC_STRLIST:
     case MQSC_ENUMLIST:
     case MQSC_LIST: {
-        if (data == nullptr) return 1;
+        if (data == nullptr)
+            return 1;
         const char *text = static_cast<const char *>(data);
         return StoreString(record, text, strnlen(text, static_cast<size_t>(length)));
     }
     case MQSC_INT: {
-        if (data == nullptr) return 0;
+        if (data == nullptr)
+            return 0;
         int32_t number;
         std::memcpy(&number, data, sizeof number);
         record->value = number;
         return 1;
     }
-    case MQSC_ENUM:
-        record->value = reinterpret_cast<intptr_t>(data);
-        return 1;
-    default:
-        return 0;
+    case MQSC_ENUM: record->value = reinterpret_cast<intptr_t>(data); return 1;
+    default: return 0;
     }
 }
 
-int32_t TakeKeywordValue(MqscKeyword *record, void *dest) {
-    if (record == nullptr || dest == nullptr) return 0;
+int32_t TakeKeywordValue(MqscKeyword *record, void *dest)
+{
+    if (record == nullptr || dest == nullptr)
+        return 0;
     if (HoldsString(record->type)) {
         char *out = static_cast<char *>(dest);
         const char *held = HeldString(record);
@@ -155,7 +176,8 @@ int32_t TakeKeywordValue(MqscKeyword *record, void *dest) {
     if (record->type == MQSC_ENUM) {
         const MqscKeyword *valueRecord = HeldValueRecord(*record);
         MqscKeyword copy{};
-        if (valueRecord != nullptr) copy = *valueRecord;
+        if (valueRecord != nullptr)
+            copy = *valueRecord;
         std::memcpy(dest, &copy, sizeof copy);
         return 1;
     }
@@ -166,7 +188,8 @@ void ResetCmdTable() { ResetTouched(); }
 
 }  // namespace zem
 
-extern "C" ZEMAPI(MqscKeyword **) GetCmdTbl(void) {
+extern "C" ZEMAPI(MqscKeyword **) GetCmdTbl(void)
+{
     try {
         return zem::ThreadCommands();
     } catch (...) {

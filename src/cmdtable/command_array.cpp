@@ -7,8 +7,7 @@ namespace zem::table {
 
 // The escape command answers with free text; it has no parameter list, and the response
 // driver handles it before the table is consulted.
-MqscKeyword cmdMqscResponse =
-    Record(MQSC_STR, MQCMD_ESCAPE, "MQSC_RESPONSE", nullptr, nullptr, kEvery, kLevel510);
+MqscKeyword cmdMqscResponse = Record(MQSC_STR, MQCMD_ESCAPE, "MQSC_RESPONSE", nullptr, nullptr, kEvery, kLevel510);
 
 MqscKeyword *kCommands[] = {
     &cmdMqscResponse,

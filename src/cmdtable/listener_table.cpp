@@ -32,22 +32,16 @@ MqscParam plDisplayListenerNames[] = {
 
 // DISPLAY LISTENER and DISPLAY LSSTATUS select these runs; the status list has BACKLOG a second
 // time between them.
-#define ZEM_LISTENER_CONTROL_INQUIRY_ROWS               \
-    Attr(&kwTrpType, kParen),                           \
-    Attr(&kwListenerControl, kParen, kDist, kLevel600), \
-    Attr(&kwDescrListener, kQuoted, kDist, kLevel600),  \
-    Attr(&kwAdapter, kInt, kWindows, kLevel600),        \
-    Attr(&kwBacklog, kInt, kDist, kLevel600),           \
-    Attr(&kwCommands, kInt, kWindows, kLevel600)
+#define ZEM_LISTENER_CONTROL_INQUIRY_ROWS                                                                              \
+    Attr(&kwTrpType, kParen), Attr(&kwListenerControl, kParen, kDist, kLevel600),                                      \
+        Attr(&kwDescrListener, kQuoted, kDist, kLevel600), Attr(&kwAdapter, kInt, kWindows, kLevel600),                \
+        Attr(&kwBacklog, kInt, kDist, kLevel600), Attr(&kwCommands, kInt, kWindows, kLevel600)
 
-#define ZEM_LISTENER_ADDRESS_INQUIRY_ROWS            \
-    Attr(&kwNtbNames, kInt, kWindows, kLevel600),    \
-    Attr(&kwIpAddr, kParen, kEvery, kLevel600),      \
-    Attr(&kwListenerPort, kInt, kDist, kLevel600),   \
-    Attr(&kwSocket, kInt, kWindows, kLevel600),      \
-    Attr(&kwSessions, kInt, kWindows, kLevel600),    \
-    Attr(&kwLoclName, kQuoted, kWindows, kLevel600), \
-    Attr(&kwTpName, kQuoted)
+#define ZEM_LISTENER_ADDRESS_INQUIRY_ROWS                                                                              \
+    Attr(&kwNtbNames, kInt, kWindows, kLevel600), Attr(&kwIpAddr, kParen, kEvery, kLevel600),                          \
+        Attr(&kwListenerPort, kInt, kDist, kLevel600), Attr(&kwSocket, kInt, kWindows, kLevel600),                     \
+        Attr(&kwSessions, kInt, kWindows, kLevel600), Attr(&kwLoclName, kQuoted, kWindows, kLevel600),                 \
+        Attr(&kwTpName, kQuoted)
 
 MqscParam plDisplayListener[] = {
     Head(&cmdDisplayListener, kGlue),
@@ -62,34 +56,24 @@ MqscParam plDisplayListener[] = {
 
 // The listener attributes DEFINE, ALTER and the copying DEFINE set after the transport type;
 // BACKLOG stands twice in them.
-#define ZEM_LISTENER_ATTRIBUTE_ROWS                    \
-    Opt(&kwListenerControl, kParen, kDist, kLevel600), \
-    Opt(&kwDescrListener, kQuoted, kDist, kLevel600),  \
-    Opt(&kwAdapter, kInt, kWindows, kLevel600),        \
-    Opt(&kwBacklog, kInt, kDist, kLevel600),           \
-    Opt(&kwCommands, kInt, kWindows, kLevel600),       \
-    Opt(&kwBacklog, kInt, kDist, kLevel600),           \
-    Opt(&kwNtbNames, kInt, kWindows, kLevel600),       \
-    Opt(&kwIpAddr, kParen, kEvery, kLevel600),         \
-    Opt(&kwListenerPort, kInt, kDist, kLevel600),      \
-    Opt(&kwSocket, kInt, kWindows, kLevel600),         \
-    Opt(&kwSessions, kInt, kWindows, kLevel600),       \
-    Opt(&kwLoclName, kQuoted, kWindows, kLevel600),    \
-    Opt(&kwTpName, kQuoted)
+#define ZEM_LISTENER_ATTRIBUTE_ROWS                                                                                    \
+    Opt(&kwListenerControl, kParen, kDist, kLevel600), Opt(&kwDescrListener, kQuoted, kDist, kLevel600),               \
+        Opt(&kwAdapter, kInt, kWindows, kLevel600), Opt(&kwBacklog, kInt, kDist, kLevel600),                           \
+        Opt(&kwCommands, kInt, kWindows, kLevel600), Opt(&kwBacklog, kInt, kDist, kLevel600),                          \
+        Opt(&kwNtbNames, kInt, kWindows, kLevel600), Opt(&kwIpAddr, kParen, kEvery, kLevel600),                        \
+        Opt(&kwListenerPort, kInt, kDist, kLevel600), Opt(&kwSocket, kInt, kWindows, kLevel600),                       \
+        Opt(&kwSessions, kInt, kWindows, kLevel600), Opt(&kwLoclName, kQuoted, kWindows, kLevel600),                   \
+        Opt(&kwTpName, kQuoted)
 
 MqscParam plDefineListener[] = {
-    Head(&cmdDefineListener, kGlue),
-    Obj(&kwListener, kQuoted, kEvery, kLevel600),
-    Req(&kwTrpType, kParen),
-    ZEM_LISTENER_ATTRIBUTE_ROWS,
+    Head(&cmdDefineListener, kGlue), Obj(&kwListener, kQuoted, kEvery, kLevel600),
+    Req(&kwTrpType, kParen),         ZEM_LISTENER_ATTRIBUTE_ROWS,
     End(kDist, kLevel600),
 };
 
 MqscParam plAlterListener[] = {
-    Head(&cmdAlterListener, kGlue),
-    Obj(&kwListener, kQuoted, kEvery, kLevel600),
-    Req(&kwTrpType, kParen),
-    ZEM_LISTENER_ATTRIBUTE_ROWS,
+    Head(&cmdAlterListener, kGlue), Obj(&kwListener, kQuoted, kEvery, kLevel600),
+    Req(&kwTrpType, kParen),        ZEM_LISTENER_ATTRIBUTE_ROWS,
     End(kDist, kLevel600),
 };
 
@@ -152,14 +136,19 @@ MqscParam plDisplayLsstatus[] = {
 
 }  // namespace
 
-MqscKeyword cmdDisplayListenerNames = Command(EXCMD_INQUIRE_LISTENER_NAMES, "DISPLAY LISTENER", plDisplayListenerNames, kDist, kLevel600);
-MqscKeyword cmdDisplayListener = Command(MQCMD_INQUIRE_LISTENER, "DISPLAY LISTENER", plDisplayListener, kDist, kLevel600);
+MqscKeyword cmdDisplayListenerNames =
+    Command(EXCMD_INQUIRE_LISTENER_NAMES, "DISPLAY LISTENER", plDisplayListenerNames, kDist, kLevel600);
+MqscKeyword cmdDisplayListener =
+    Command(MQCMD_INQUIRE_LISTENER, "DISPLAY LISTENER", plDisplayListener, kDist, kLevel600);
 MqscKeyword cmdDefineListener = Command(MQCMD_CREATE_LISTENER, "DEFINE LISTENER", plDefineListener, kDist, kLevel600);
 MqscKeyword cmdAlterListener = Command(MQCMD_CHANGE_LISTENER, "ALTER LISTENER", plAlterListener, kDist, kLevel600);
-MqscKeyword cmdDefineListenerLike = Command(MQCMD_COPY_LISTENER, "DEFINE LISTENER", plDefineListenerLike, kDist, kLevel600);
+MqscKeyword cmdDefineListenerLike =
+    Command(MQCMD_COPY_LISTENER, "DEFINE LISTENER", plDefineListenerLike, kDist, kLevel600);
 MqscKeyword cmdDeleteListener = Command(MQCMD_DELETE_LISTENER, "DELETE LISTENER", plDeleteListener, kDist, kLevel600);
-MqscKeyword cmdStartListener = Command(MQCMD_START_CHANNEL_LISTENER, "START LISTENER", plStartListener, kEvery, kLevel600);
+MqscKeyword cmdStartListener =
+    Command(MQCMD_START_CHANNEL_LISTENER, "START LISTENER", plStartListener, kEvery, kLevel600);
 MqscKeyword cmdStopListener = Command(MQCMD_STOP_CHANNEL_LISTENER, "STOP LISTENER", plStopListener, kEvery, kLevel600);
-MqscKeyword cmdDisplayLsstatus = Command(MQCMD_INQUIRE_LISTENER_STATUS, "DISPLAY LSSTATUS", plDisplayLsstatus, kDist, kLevel600);
+MqscKeyword cmdDisplayLsstatus =
+    Command(MQCMD_INQUIRE_LISTENER_STATUS, "DISPLAY LSSTATUS", plDisplayLsstatus, kDist, kLevel600);
 
 }  // namespace zem::table

@@ -57,27 +57,18 @@ MqscParam plDefineNamelist[] = {
 };
 
 MqscParam plAlterNamelist[] = {
-    Head(&cmdAlterNamelist, kGlue),
-    Obj(&kwNamelist, kQuoted),
-    Opt(&kwDescrNamelist, kQuoted),
-    Opt(&kwNames, kParen),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    Opt(&kwNlType, kParen, kZos, kLevel600),
-    End(),
+    Head(&cmdAlterNamelist, kGlue),          Obj(&kwNamelist, kQuoted),
+    Opt(&kwDescrNamelist, kQuoted),          Opt(&kwNames, kParen),
+    Opt(&kwCmdScope, kParen, kZos),          Opt(&kwQsgDisp, kParen, kZos),
+    Opt(&kwNlType, kParen, kZos, kLevel600), End(),
 };
 
 MqscParam plDefineNamelistLike[] = {
-    Head(&cmdDefineNamelistLike, kGlue),
-    Obj(&kwToNamelist, kQuoted),
-    Req(&kwLikeNamelist, kQuoted),
-    Opt(&kwReplace, kWord),
-    Opt(&kwDescrNamelist, kQuoted),
-    Opt(&kwNames, kParen),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    Opt(&kwNlType, kParen, kZos, kLevel600),
-    End(),
+    Head(&cmdDefineNamelistLike, kGlue),     Obj(&kwToNamelist, kQuoted),
+    Req(&kwLikeNamelist, kQuoted),           Opt(&kwReplace, kWord),
+    Opt(&kwDescrNamelist, kQuoted),          Opt(&kwNames, kParen),
+    Opt(&kwCmdScope, kParen, kZos),          Opt(&kwQsgDisp, kParen, kZos),
+    Opt(&kwNlType, kParen, kZos, kLevel600), End(),
 };
 
 MqscParam plDeleteNamelist[] = {

@@ -12,8 +12,7 @@ namespace {
 // Open addressing over a power-of-two number of slots, at most half of them used. Keys map
 // to record ordinals of the layout, so one index built over the constant table answers
 // for every thread's copy. A key keeps the first ordinal stored under it.
-template <typename Key, typename Traits>
-class FlatIndex {
+template <typename Key, typename Traits> class FlatIndex {
 public:
     void add(Key key, int32_t ordinal)
     {

@@ -19,11 +19,9 @@ MqscKeyword vMQAT_OPEN_TP1 = Value(MQAT_OPEN_TP1, "OPENTP1");
 MqscKeyword vMQAT_NOTES_AGENT = Value(MQAT_NOTES_AGENT, "NOTESAGENT");
 MqscKeyword vMQAT_WLM = Value(MQAT_WLM, "WLM");
 MqscKeyword vMQAT_DEFAULT = Value(MQAT_DEFAULT, "DEF");
-MqscKeyword *vlApplType[] = {
-    &vMQAT_CICS, &vMQAT_IMS, &vMQAT_MVS, &vMQAT_ZOS, &vMQAT_OS400, &vMQAT_UNIX, &vMQAT_WINDOWS,
-    &vMQAT_WINDOWS_NT, &vMQAT_NSK, &vMQAT_VMS, &vMQAT_DOS, &vMQAT_OS2, &vMQAT_OPEN_TP1,
-    &vMQAT_NOTES_AGENT, &vMQAT_WLM, &vMQAT_DEFAULT, nullptr
-};
+MqscKeyword *vlApplType[] = {&vMQAT_CICS,     &vMQAT_IMS,         &vMQAT_MVS, &vMQAT_ZOS,     &vMQAT_OS400, &vMQAT_UNIX,
+                             &vMQAT_WINDOWS,  &vMQAT_WINDOWS_NT,  &vMQAT_NSK, &vMQAT_VMS,     &vMQAT_DOS,   &vMQAT_OS2,
+                             &vMQAT_OPEN_TP1, &vMQAT_NOTES_AGENT, &vMQAT_WLM, &vMQAT_DEFAULT, nullptr};
 MqscKeyword kwApplType = Enum(MQIA_APPL_TYPE, "APPLTYPE", vlApplType);
 
 MqscKeyword kwApplicId = Str(MQCA_APPL_ID, "APPLICID");
@@ -55,38 +53,22 @@ MqscParam plDisplayProcess[] = {
 };
 
 // The process attributes ALTER, DEFINE and the copying DEFINE set, in this order.
-#define ZEM_PROCESS_ATTRIBUTE_ROWS  \
-    Opt(&kwDescrProcess, kQuoted),  \
-    Opt(&kwApplType, kParen),       \
-    Opt(&kwApplicId, kQuoted),      \
-    Opt(&kwUserData, kQuoted),      \
-    Opt(&kwEnvrData, kQuoted),      \
-    Opt(&kwCmdScope, kParen, kZos), \
-    Opt(&kwQsgDisp, kParen, kZos)
+#define ZEM_PROCESS_ATTRIBUTE_ROWS                                                                                     \
+    Opt(&kwDescrProcess, kQuoted), Opt(&kwApplType, kParen), Opt(&kwApplicId, kQuoted), Opt(&kwUserData, kQuoted),     \
+        Opt(&kwEnvrData, kQuoted), Opt(&kwCmdScope, kParen, kZos), Opt(&kwQsgDisp, kParen, kZos)
 
 MqscParam plAlterProcess[] = {
-    Head(&cmdAlterProcess, kGlue),
-    Obj(&kwProcess, kQuoted),
-    Opt(&kwForce, kNone),
-    ZEM_PROCESS_ATTRIBUTE_ROWS,
-    End(),
+    Head(&cmdAlterProcess, kGlue), Obj(&kwProcess, kQuoted), Opt(&kwForce, kNone), ZEM_PROCESS_ATTRIBUTE_ROWS, End(),
 };
 
 MqscParam plDefineProcess[] = {
-    Head(&cmdDefineProcess, kGlue),
-    Obj(&kwProcess, kQuoted),
-    Opt(&kwReplace, kWord),
-    ZEM_PROCESS_ATTRIBUTE_ROWS,
-    End(),
+    Head(&cmdDefineProcess, kGlue), Obj(&kwProcess, kQuoted), Opt(&kwReplace, kWord), ZEM_PROCESS_ATTRIBUTE_ROWS, End(),
 };
 
 MqscParam plDefineProcessLike[] = {
-    Head(&cmdDefineProcessLike, kGlue),
-    Obj(&kwToProcess, kQuoted),
-    Req(&kwLikeProcess, kQuoted),
-    Opt(&kwReplace, kWord),
-    ZEM_PROCESS_ATTRIBUTE_ROWS,
-    End(),
+    Head(&cmdDefineProcessLike, kGlue), Obj(&kwToProcess, kQuoted),
+    Req(&kwLikeProcess, kQuoted),       Opt(&kwReplace, kWord),
+    ZEM_PROCESS_ATTRIBUTE_ROWS,         End(),
 };
 
 #undef ZEM_PROCESS_ATTRIBUTE_ROWS

@@ -23,10 +23,8 @@ MqscKeyword vMQADOPT_CHECK_ALL = Value(MQADOPT_CHECK_ALL, "ALL");
 MqscKeyword vMQADOPT_CHECK_NET_ADDR = Value(MQADOPT_CHECK_NET_ADDR, "NETADDR");
 MqscKeyword vMQADOPT_CHECK_NONE = Value(MQADOPT_CHECK_NONE, "NONE");
 MqscKeyword vMQADOPT_CHECK_Q_MGR_NAME = Value(MQADOPT_CHECK_Q_MGR_NAME, "QMNAME");
-MqscKeyword *vlAdoptCheck[] = {
-    &vMQADOPT_CHECK_ALL, &vMQADOPT_CHECK_NET_ADDR, &vMQADOPT_CHECK_NONE, &vMQADOPT_CHECK_Q_MGR_NAME,
-    nullptr
-};
+MqscKeyword *vlAdoptCheck[] = {&vMQADOPT_CHECK_ALL, &vMQADOPT_CHECK_NET_ADDR, &vMQADOPT_CHECK_NONE,
+                               &vMQADOPT_CHECK_Q_MGR_NAME, nullptr};
 MqscKeyword kwAdoptChk = Enum(MQIA_ADOPTNEWMCA_CHECK, "ADOPTCHK", vlAdoptCheck, kEvery, kLevel530);
 
 MqscKeyword vMQADOPT_TYPE_ALL = Value(MQADOPT_TYPE_ALL, "ALL");
@@ -102,9 +100,8 @@ MqscKeyword vMQIGQPA_DEFAULT = Value(MQIGQPA_DEFAULT, "DEF");
 MqscKeyword vMQIGQPA_CONTEXT = Value(MQIGQPA_CONTEXT, "CTX");
 MqscKeyword vMQIGQPA_ONLY_IGQ = Value(MQIGQPA_ONLY_IGQ, "ONLYIGQ");
 MqscKeyword vMQIGQPA_ALTERNATE_OR_IGQ = Value(MQIGQPA_ALTERNATE_OR_IGQ, "ALTIGQ");
-MqscKeyword *vlIgqAuthority[] = {
-    &vMQIGQPA_DEFAULT, &vMQIGQPA_CONTEXT, &vMQIGQPA_ONLY_IGQ, &vMQIGQPA_ALTERNATE_OR_IGQ, nullptr
-};
+MqscKeyword *vlIgqAuthority[] = {&vMQIGQPA_DEFAULT, &vMQIGQPA_CONTEXT, &vMQIGQPA_ONLY_IGQ, &vMQIGQPA_ALTERNATE_OR_IGQ,
+                                 nullptr};
 MqscKeyword kwIgqAut = Enum(MQIA_IGQ_PUT_AUTHORITY, "IGQAUT", vlIgqAuthority, kZos);
 
 MqscKeyword kwIgqUser = Str(MQCA_IGQ_USER_ID, "IGQUSER", kZos);
@@ -145,10 +142,8 @@ MqscKeyword vMQPL_WINDOWS = Value(MQPL_WINDOWS, "WINDOWS");
 MqscKeyword vMQPL_WINDOWS_NT = Value(MQPL_WINDOWS_NT, "WINDOWSNT");
 MqscKeyword vMQPL_VMS = Value(MQPL_VMS, "VMS");
 MqscKeyword vMQPL_NSK = Value(MQPL_NSK, "NSK");
-MqscKeyword *vlPlatform[] = {
-    &vMQPL_MVS, &vMQPL_ZOS, &vMQPL_OS2, &vMQPL_UNIX, &vMQPL_OS400, &vMQPL_WINDOWS, &vMQPL_WINDOWS_NT,
-    &vMQPL_VMS, &vMQPL_NSK, nullptr
-};
+MqscKeyword *vlPlatform[] = {&vMQPL_MVS,     &vMQPL_ZOS,        &vMQPL_OS2, &vMQPL_UNIX, &vMQPL_OS400,
+                             &vMQPL_WINDOWS, &vMQPL_WINDOWS_NT, &vMQPL_VMS, &vMQPL_NSK,  nullptr};
 MqscKeyword kwPlatform = Enum(MQIA_PLATFORM, "PLATFORM", vlPlatform);
 
 MqscKeyword kwQsgName = Str(MQCA_QSG_NAME, "QSGNAME", kZos);
@@ -219,10 +214,8 @@ MqscKeyword kwPsNpMsg = Enum(MQIA_PUBSUB_NP_MSG, "PSNPMSG", vlUndeliveredMsg, kE
 
 MqscKeyword vMQUNDELIVERED_NORMAL = Value(MQUNDELIVERED_NORMAL, "NORMAL");
 MqscKeyword vMQUNDELIVERED_SAFE = Value(MQUNDELIVERED_SAFE, "SAFE");
-MqscKeyword *vlUndeliveredResp[] = {
-    &vMQUNDELIVERED_NORMAL, &vMQUNDELIVERED_SAFE, &vMQUNDELIVERED_DISCARD, &vMQUNDELIVERED_KEEP,
-    nullptr
-};
+MqscKeyword *vlUndeliveredResp[] = {&vMQUNDELIVERED_NORMAL, &vMQUNDELIVERED_SAFE, &vMQUNDELIVERED_DISCARD,
+                                    &vMQUNDELIVERED_KEEP, nullptr};
 MqscKeyword kwPsNpRes = Enum(MQIA_PUBSUB_NP_RESP, "PSNPRES", vlUndeliveredResp, kEvery, kLevel700);
 
 MqscKeyword vMQSYNCPOINT_IFPER = Value(MQSYNCPOINT_IFPER, "IFPER");

@@ -15,9 +15,8 @@ MqscKeyword vMQQT_REMOTE = Value(MQQT_REMOTE, "QREMOTE");
 MqscKeyword vMQQT_MODEL = Value(MQQT_MODEL, "QMODEL");
 MqscKeyword vMQQT_CLUSTER = Value(MQQT_CLUSTER, "QCLUSTER");
 MqscKeyword vMQQT_ALL = Value(MQQT_ALL, "ALL");
-MqscKeyword *vlQueueType[] = {
-    &vMQQT_ALIAS, &vMQQT_LOCAL, &vMQQT_REMOTE, &vMQQT_MODEL, &vMQQT_CLUSTER, &vMQQT_ALL, nullptr
-};
+MqscKeyword *vlQueueType[] = {&vMQQT_ALIAS,   &vMQQT_LOCAL, &vMQQT_REMOTE, &vMQQT_MODEL,
+                              &vMQQT_CLUSTER, &vMQQT_ALL,   nullptr};
 MqscKeyword kwQType = Enum(MQIA_Q_TYPE, "TYPE", vlQueueType);
 
 MqscKeyword kwDescrQueue = Str(MQCA_Q_DESC, "DESCR");
@@ -111,10 +110,8 @@ MqscKeyword vMQQDT_PREDEFINED = Value(MQQDT_PREDEFINED, "PREDEFINED");
 MqscKeyword vMQQDT_PERMANENT_DYNAMIC = Value(MQQDT_PERMANENT_DYNAMIC, "PERMDYN");
 MqscKeyword vMQQDT_TEMPORARY_DYNAMIC = Value(MQQDT_TEMPORARY_DYNAMIC, "TEMPDYN");
 MqscKeyword vMQQDT_SHARED_DYNAMIC = Value(MQQDT_SHARED_DYNAMIC, "SHAREDYN");
-MqscKeyword *vlDefinitionType[] = {
-    &vMQQDT_PREDEFINED, &vMQQDT_PERMANENT_DYNAMIC, &vMQQDT_TEMPORARY_DYNAMIC, &vMQQDT_SHARED_DYNAMIC,
-    nullptr
-};
+MqscKeyword *vlDefinitionType[] = {&vMQQDT_PREDEFINED, &vMQQDT_PERMANENT_DYNAMIC, &vMQQDT_TEMPORARY_DYNAMIC,
+                                   &vMQQDT_SHARED_DYNAMIC, nullptr};
 MqscKeyword kwDefType = Enum(MQIA_DEFINITION_TYPE, "DEFTYPE", vlDefinitionType);
 
 MqscKeyword kwQDpMaxEv = Enum(MQIA_Q_DEPTH_MAX_EVENT, "QDPMAXEV", vlEventSwitch);
@@ -127,9 +124,7 @@ MqscKeyword vMQCQT_LOCAL_Q = Value(MQCQT_LOCAL_Q, "QLOCAL");
 MqscKeyword vMQCQT_ALIAS_Q = Value(MQCQT_ALIAS_Q, "QALIAS");
 MqscKeyword vMQCQT_REMOTE_Q = Value(MQCQT_REMOTE_Q, "QREMOTE");
 MqscKeyword vMQCQT_Q_MGR_ALIAS = Value(MQCQT_Q_MGR_ALIAS, "QMGR");
-MqscKeyword *vlClusterQType[] = {
-    &vMQCQT_LOCAL_Q, &vMQCQT_ALIAS_Q, &vMQCQT_REMOTE_Q, &vMQCQT_Q_MGR_ALIAS, nullptr
-};
+MqscKeyword *vlClusterQType[] = {&vMQCQT_LOCAL_Q, &vMQCQT_ALIAS_Q, &vMQCQT_REMOTE_Q, &vMQCQT_Q_MGR_ALIAS, nullptr};
 MqscKeyword kwClusQt = Enum(MQIA_CLUSTER_Q_TYPE, "CLUSQT", vlClusterQType);
 
 MqscKeyword vMQBND_BIND_ON_OPEN = Value(MQBND_BIND_ON_OPEN, "OPEN");
@@ -138,15 +133,12 @@ MqscKeyword vMQBND_BIND_ON_GROUP = Value(MQBND_BIND_ON_GROUP, "GROUP");
 MqscKeyword *vlDefBind[] = {&vMQBND_BIND_ON_OPEN, &vMQBND_BIND_NOT_FIXED, &vMQBND_BIND_ON_GROUP, nullptr};
 MqscKeyword kwDefBind = Enum(MQIA_DEF_BIND, "DEFBIND", vlDefBind);
 
-
 MqscKeyword vMQIT_NONE = Value(MQIT_NONE, "NONE");
 MqscKeyword vMQIT_MSG_ID = Value(MQIT_MSG_ID, "MSGID");
 MqscKeyword vMQIT_CORREL_ID = Value(MQIT_CORREL_ID, "CORRELID");
 MqscKeyword vMQIT_MSG_TOKEN = Value(MQIT_MSG_TOKEN, "MSGTOKEN");
 MqscKeyword vMQIT_GROUP_ID = Value(MQIT_GROUP_ID, "GROUPID");
-MqscKeyword *vlIndexType[] = {
-    &vMQIT_NONE, &vMQIT_MSG_ID, &vMQIT_CORREL_ID, &vMQIT_MSG_TOKEN, &vMQIT_GROUP_ID, nullptr
-};
+MqscKeyword *vlIndexType[] = {&vMQIT_NONE, &vMQIT_MSG_ID, &vMQIT_CORREL_ID, &vMQIT_MSG_TOKEN, &vMQIT_GROUP_ID, nullptr};
 MqscKeyword kwIndxType = Enum(MQIA_INDEX_TYPE, "INDXTYPE", vlIndexType, kZos);
 
 MqscKeyword kwClwlPrtyQueue = Int(MQIA_CLWL_Q_PRIORITY, "CLWLPRTY", kEvery, kLevel600);
@@ -162,9 +154,8 @@ MqscKeyword vMQPROP_COMPATIBILITY = Value(MQPROP_COMPATIBILITY, "COMPAT");
 MqscKeyword vMQPROP_NONE = Value(MQPROP_NONE, "NONE");
 MqscKeyword vMQPROP_ALL = Value(MQPROP_ALL, "ALL");
 MqscKeyword vMQPROP_FORCE_MQRFH2 = Value(MQPROP_FORCE_MQRFH2, "FORCE");
-MqscKeyword *vlPropertyControl[] = {
-    &vMQPROP_COMPATIBILITY, &vMQPROP_NONE, &vMQPROP_ALL, &vMQPROP_FORCE_MQRFH2, nullptr
-};
+MqscKeyword *vlPropertyControl[] = {&vMQPROP_COMPATIBILITY, &vMQPROP_NONE, &vMQPROP_ALL, &vMQPROP_FORCE_MQRFH2,
+                                    nullptr};
 MqscKeyword kwPropCtl = Enum(MQIA_PROPERTY_CONTROL, "PROPCTL", vlPropertyControl, kEvery, kLevel700);
 
 MqscKeyword vMQREADA_NO = Value(MQREADA_NO, "NO");
@@ -207,10 +198,9 @@ MqscKeyword vMQAT_RRS_BATCH = Value(MQAT_RRS_BATCH, "RRSBATCH");
 MqscKeyword vMQAT_QMGR = Value(MQAT_QMGR, "SYSTEM");
 MqscKeyword vMQAT_USER = Value(MQAT_USER, "USER");
 MqscKeyword vMQAT_JAVA = Value(MQAT_JAVA, "JAVA");
-MqscKeyword *vlQStatusApplType[] = {
-    &vMQAT_CHANNEL_INITIATOR, &vMQAT_CICS, &vMQAT_IMS, &vMQAT_BATCH, &vMQAT_RRS_BATCH, &vMQAT_QMGR,
-    &vMQAT_USER, &vMQAT_UNIX, &vMQAT_WINDOWS_NT, &vMQAT_OS400, &vMQAT_JAVA, nullptr
-};
+MqscKeyword *vlQStatusApplType[] = {&vMQAT_CHANNEL_INITIATOR, &vMQAT_CICS,  &vMQAT_IMS,  &vMQAT_BATCH,
+                                    &vMQAT_RRS_BATCH,         &vMQAT_QMGR,  &vMQAT_USER, &vMQAT_UNIX,
+                                    &vMQAT_WINDOWS_NT,        &vMQAT_OS400, &vMQAT_JAVA, nullptr};
 MqscKeyword kwApplTypeStatus = Enum(MQIA_APPL_TYPE, "APPLTYPE", vlQStatusApplType);
 
 MqscKeyword kwAsid = Str(EXCA_ASID, "ASID", kZos);
@@ -263,20 +253,20 @@ MqscKeyword vMQAS_STOPPED = Value(MQAS_STOPPED, "STOPPED");
 MqscKeyword vMQAS_SUSPENDED = Value(MQAS_SUSPENDED, "SUSPENDED");
 MqscKeyword vMQAS_SUSPENDED_TEMPORARY = Value(MQAS_SUSPENDED_TEMPORARY, "SUSPTEMP");
 MqscKeyword vMQAS_NONE = Value(MQAS_NONE, "NONE");
-MqscKeyword *vlAsyncState[] = {
-    &vMQAS_ACTIVE, &vMQAS_INACTIVE, &vMQAS_STARTED, &vMQAS_START_WAIT, &vMQAS_STOPPED, &vMQAS_SUSPENDED,
-    &vMQAS_SUSPENDED_TEMPORARY, &vMQAS_NONE, nullptr
-};
+MqscKeyword *vlAsyncState[] = {&vMQAS_ACTIVE,
+                               &vMQAS_INACTIVE,
+                               &vMQAS_STARTED,
+                               &vMQAS_START_WAIT,
+                               &vMQAS_STOPPED,
+                               &vMQAS_SUSPENDED,
+                               &vMQAS_SUSPENDED_TEMPORARY,
+                               &vMQAS_NONE,
+                               nullptr};
 MqscKeyword kwAState = Enum(MQIACF_ASYNC_STATE, "ASTATE", vlAsyncState, kEvery, kLevel750);
 
-
 MqscParam plDisplayQueueNames[] = {
-    Head(&cmdDisplayQueueNames, kGlue),
-    Obj(&kwQueue, kParen),
-    Opt(&kwQType, kParen),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    End(),
+    Head(&cmdDisplayQueueNames, kGlue), Obj(&kwQueue, kParen),         Opt(&kwQType, kParen),
+    Opt(&kwCmdScope, kParen, kZos),     Opt(&kwQsgDisp, kParen, kZos), End(),
 };
 
 MqscParam plDisplayQueue[] = {
@@ -363,89 +353,43 @@ MqscParam plDisplayQueue[] = {
 };
 
 // The create, copy and alter lists share these stretches of rows; they split where ALTER differs.
-#define ZEM_QUEUE_DESCR_TO_DEFSOPT_ROWS          \
-    Opt(&kwDescrQueue, kQuoted),                 \
-    Pos(&kwShare, kWord),                        \
-    Opt(&kwTrigMPri, kInt),                      \
-    Opt(&kwTrigDpth, kInt),                      \
-    Opt(&kwTrigType, kParen),                    \
-    Opt(&kwTrigData, kQuoted),                   \
-    Opt(&kwRName, kQuoted),                      \
-    Opt(&kwRqmName, kQuoted),                    \
-    Opt(&kwXmitQQueue, kQuoted),                 \
-    Opt(&kwTargQ, kQuoted),                      \
-    Opt(&kwTargType, kParen, kEvery, kLevel700), \
-    Opt(&kwBoqName, kQuoted),                    \
-    Opt(&kwProcess, kQuoted),                    \
-    Opt(&kwDefPrty, kInt),                       \
-    Opt(&kwMaxMsgL, kInt),                       \
-    Opt(&kwBoThresh, kInt),                      \
-    Opt(&kwMaxDepth, kInt),                      \
-    Pos(&kwTrigger, kWord),                      \
-    Opt(&kwDefSOpt, kParen)
+#define ZEM_QUEUE_DESCR_TO_DEFSOPT_ROWS                                                                                \
+    Opt(&kwDescrQueue, kQuoted), Pos(&kwShare, kWord), Opt(&kwTrigMPri, kInt), Opt(&kwTrigDpth, kInt),                 \
+        Opt(&kwTrigType, kParen), Opt(&kwTrigData, kQuoted), Opt(&kwRName, kQuoted), Opt(&kwRqmName, kQuoted),         \
+        Opt(&kwXmitQQueue, kQuoted), Opt(&kwTargQ, kQuoted), Opt(&kwTargType, kParen, kEvery, kLevel700),              \
+        Opt(&kwBoqName, kQuoted), Opt(&kwProcess, kQuoted), Opt(&kwDefPrty, kInt), Opt(&kwMaxMsgL, kInt),              \
+        Opt(&kwBoThresh, kInt), Opt(&kwMaxDepth, kInt), Pos(&kwTrigger, kWord), Opt(&kwDefSOpt, kParen)
 
-#define ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS \
-    Opt(&kwPut, kParen),               \
-    Opt(&kwGet, kParen),               \
-    Opt(&kwDefPsistQueue, kParen),     \
-    Opt(&kwUsage, kParen),             \
-    Opt(&kwScope, kParen, kDist),      \
-    Opt(&kwRetIntvl, kInt),            \
-    Opt(&kwQDepthLo, kInt),            \
-    Opt(&kwQDepthHi, kInt),            \
-    Opt(&kwQSvcInt, kInt),             \
-    Opt(&kwQSvcIEv, kParen),           \
-    Opt(&kwDefType, kParen),           \
-    Opt(&kwQDpMaxEv, kParen)
+#define ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS                                                                                 \
+    Opt(&kwPut, kParen), Opt(&kwGet, kParen), Opt(&kwDefPsistQueue, kParen), Opt(&kwUsage, kParen),                    \
+        Opt(&kwScope, kParen, kDist), Opt(&kwRetIntvl, kInt), Opt(&kwQDepthLo, kInt), Opt(&kwQDepthHi, kInt),          \
+        Opt(&kwQSvcInt, kInt), Opt(&kwQSvcIEv, kParen), Opt(&kwDefType, kParen), Opt(&kwQDpMaxEv, kParen)
 
 // Attributes of later MQ levels, after the scope and disposition.
-#define ZEM_QUEUE_LATER_ROWS                      \
-    Opt(&kwDistL, kParen, kDist),                 \
-    Opt(&kwCustom, kQuoted, kEvery, kLevel710),   \
-    Opt(&kwClChName, kQuoted, kEvery, kLevel930), \
-    Opt(&kwStreamQ, kQuoted, kEvery, kLevel930),  \
-    Opt(&kwStrmQos, kParen, kEvery, kLevel930),   \
-    Opt(&kwCapExpry, kInt, kEvery, kLevel940)
+#define ZEM_QUEUE_LATER_ROWS                                                                                           \
+    Opt(&kwDistL, kParen, kDist), Opt(&kwCustom, kQuoted, kEvery, kLevel710),                                          \
+        Opt(&kwClChName, kQuoted, kEvery, kLevel930), Opt(&kwStreamQ, kQuoted, kEvery, kLevel930),                     \
+        Opt(&kwStrmQos, kParen, kEvery, kLevel930), Opt(&kwCapExpry, kInt, kEvery, kLevel940)
 
-#define ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS             \
-    Opt(&kwCluster, kQuoted),                         \
-    Opt(&kwClusNl, kQuoted),                          \
-    Opt(&kwDefBind, kParen),                          \
-    Opt(&kwStgClass, kQuoted, kZos),                  \
-    Opt(&kwCfStrucName, kQuoted, kZos, kLevel530),  \
-    Opt(&kwIndxType, kParen, kZos),                   \
-    Opt(&kwAcctQ, kParen, kEvery, kLevel600),         \
-    Opt(&kwMonQ, kParen, kEvery, kLevel600),          \
-    Opt(&kwStatQ, kParen, kDist, kLevel600),          \
-    Opt(&kwClwlPrtyQueue, kInt, kEvery, kLevel600),   \
-    Opt(&kwClwlRankQueue, kInt, kEvery, kLevel600),   \
-    Opt(&kwClwlUseQ, kParen, kEvery, kLevel600),      \
-    Opt(&kwNpmClass, kParen, kEvery, kLevel530),      \
-    Opt(&kwPropCtl, kParen, kEvery, kLevel700),       \
-    Opt(&kwDefReadA, kParen, kDist, kLevel700),       \
-    Opt(&kwDefPRespQueue, kParen, kEvery, kLevel700), \
-    Opt(&kwCmdScope, kParen, kZos),                   \
-    Opt(&kwQsgDisp, kParen, kZos)
+#define ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS                                                                              \
+    Opt(&kwCluster, kQuoted), Opt(&kwClusNl, kQuoted), Opt(&kwDefBind, kParen), Opt(&kwStgClass, kQuoted, kZos),       \
+        Opt(&kwCfStrucName, kQuoted, kZos, kLevel530), Opt(&kwIndxType, kParen, kZos),                                 \
+        Opt(&kwAcctQ, kParen, kEvery, kLevel600), Opt(&kwMonQ, kParen, kEvery, kLevel600),                             \
+        Opt(&kwStatQ, kParen, kDist, kLevel600), Opt(&kwClwlPrtyQueue, kInt, kEvery, kLevel600),                       \
+        Opt(&kwClwlRankQueue, kInt, kEvery, kLevel600), Opt(&kwClwlUseQ, kParen, kEvery, kLevel600),                   \
+        Opt(&kwNpmClass, kParen, kEvery, kLevel530), Opt(&kwPropCtl, kParen, kEvery, kLevel700),                       \
+        Opt(&kwDefReadA, kParen, kDist, kLevel700), Opt(&kwDefPRespQueue, kParen, kEvery, kLevel700),                  \
+        Opt(&kwCmdScope, kParen, kZos), Opt(&kwQsgDisp, kParen, kZos)
 
 // DEFINE and its copying form set the same attributes in the same order.
-#define ZEM_QUEUE_CREATE_ROWS        \
-    Opt(&kwReplace, kWord),          \
-    ZEM_QUEUE_DESCR_TO_DEFSOPT_ROWS, \
-    Pos(&kwHardenBo, kWord),         \
-    Opt(&kwMsgDlvSq, kParen),        \
-    ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS,  \
-    Opt(&kwInitQ, kQuoted),          \
-    Opt(&kwQDpHiEv, kParen),         \
-    Opt(&kwQDpLoEv, kParen),         \
-    ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS
+#define ZEM_QUEUE_CREATE_ROWS                                                                                          \
+    Opt(&kwReplace, kWord), ZEM_QUEUE_DESCR_TO_DEFSOPT_ROWS, Pos(&kwHardenBo, kWord), Opt(&kwMsgDlvSq, kParen),        \
+        ZEM_QUEUE_PUT_TO_QDPMAXEV_ROWS, Opt(&kwInitQ, kQuoted), Opt(&kwQDpHiEv, kParen), Opt(&kwQDpLoEv, kParen),      \
+        ZEM_QUEUE_CLUSTER_TO_QSGDISP_ROWS
 
 MqscParam plDefineQueue[] = {
-    Head(&cmdDefineQueue),
-    ObjGlued(&kwQType, kWord),
-    Obj(&kwQueue, kQuoted),
-    ZEM_QUEUE_CREATE_ROWS,
-    ZEM_QUEUE_LATER_ROWS,
-    End(),
+    Head(&cmdDefineQueue), ObjGlued(&kwQType, kWord), Obj(&kwQueue, kQuoted),
+    ZEM_QUEUE_CREATE_ROWS, ZEM_QUEUE_LATER_ROWS,      End(),
 };
 
 MqscParam plDefineQueueLike[] = {
@@ -502,15 +446,9 @@ MqscParam plDeleteQueue[] = {
 };
 
 MqscParam plResetQstats[] = {
-    Head(&cmdResetQstats, kGlue),
-    Obj(&kwQStats, kQuoted, kZos),
-    Attr(&kwResetInt, kInt, kZos),
-    Attr(&kwHiQDepth, kInt, kZos),
-    Attr(&kwMsgsIn, kInt, kZos),
-    Attr(&kwMsgsOut, kInt, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    Opt(&kwCmdScope, kParen, kZos),
-    End(kZos, kLevel510),
+    Head(&cmdResetQstats, kGlue),  Obj(&kwQStats, kQuoted, kZos),  Attr(&kwResetInt, kInt, kZos),
+    Attr(&kwHiQDepth, kInt, kZos), Attr(&kwMsgsIn, kInt, kZos),    Attr(&kwMsgsOut, kInt, kZos),
+    Opt(&kwQsgDisp, kParen, kZos), Opt(&kwCmdScope, kParen, kZos), End(kZos, kLevel510),
 };
 
 MqscParam plDisplayQstatus[] = {
@@ -555,12 +493,8 @@ MqscParam plDisplayQstatus[] = {
 };
 
 MqscParam plMoveQlocal[] = {
-    Head(&cmdMoveQlocal, kGlue),
-    Obj(&kwQueue, kQuoted),
-    Req(&kwToQLocal, kQuoted, kZos),
-    Opt(&kwMoveType, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
-    Opt(&kwCmdScope, kParen, kZos),
+    Head(&cmdMoveQlocal, kGlue),    Obj(&kwQueue, kQuoted),        Req(&kwToQLocal, kQuoted, kZos),
+    Opt(&kwMoveType, kParen, kZos), Opt(&kwQsgDisp, kParen, kZos), Opt(&kwCmdScope, kParen, kZos),
     End(kZos, kLevel510),
 };
 

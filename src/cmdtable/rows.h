@@ -11,8 +11,7 @@ constexpr int32_t Bit(int32_t platform) { return int32_t{1} << platform; }
 constexpr int32_t kEvery = -1;
 constexpr int32_t kZos = Bit(mq::MQPL_ZOS);
 constexpr int32_t kNotZos = ~kZos;
-constexpr int32_t kDist = Bit(mq::MQPL_UNIX) | Bit(mq::MQPL_OS400) | Bit(mq::MQPL_WINDOWS) |
-                          Bit(mq::MQPL_WINDOWS_NT);
+constexpr int32_t kDist = Bit(mq::MQPL_UNIX) | Bit(mq::MQPL_OS400) | Bit(mq::MQPL_WINDOWS) | Bit(mq::MQPL_WINDOWS_NT);
 // NetBIOS and SPX listeners exist on Windows only.
 constexpr int32_t kWindows = Bit(mq::MQPL_WINDOWS) | Bit(mq::MQPL_WINDOWS_NT);
 
@@ -43,89 +42,104 @@ constexpr int32_t kBlank = ' ';
 constexpr int32_t kGlue = '*';
 
 // ---- records
-constexpr MqscKeyword Record(int32_t type, int32_t id, const char *name, MqscParam *params,
-                             MqscKeyword **values, int32_t platforms, int32_t level) {
+constexpr MqscKeyword Record(int32_t type, int32_t id, const char *name, MqscParam *params, MqscKeyword **values,
+                             int32_t platforms, int32_t level)
+{
     return MqscKeyword{type, id, name, params, 0, values, 0, platforms, level};
 }
-constexpr MqscKeyword Command(int32_t code, const char *verb, MqscParam *params,
-                              int32_t platforms = kEvery, int32_t level = kLevel510) {
+constexpr MqscKeyword Command(int32_t code, const char *verb, MqscParam *params, int32_t platforms = kEvery,
+                              int32_t level = kLevel510)
+{
     return Record(MQSC_CMD, code, verb, params, nullptr, platforms, level);
 }
 // A value keyword of an enumeration: id is its number.
-constexpr MqscKeyword Value(int32_t number, const char *word) {
+constexpr MqscKeyword Value(int32_t number, const char *word)
+{
     return Record(MQSC_FLAG, number, word, nullptr, nullptr, kEvery, kLevel510);
 }
-constexpr MqscKeyword Flag(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510) {
+constexpr MqscKeyword Flag(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Record(MQSC_FLAG, id, name, nullptr, nullptr, platforms, level);
 }
-constexpr MqscKeyword Int(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510) {
+constexpr MqscKeyword Int(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Record(MQSC_INT, id, name, nullptr, nullptr, platforms, level);
 }
-constexpr MqscKeyword Str(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510) {
+constexpr MqscKeyword Str(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Record(MQSC_STR, id, name, nullptr, nullptr, platforms, level);
 }
-constexpr MqscKeyword StrList(int32_t id, const char *name, int32_t platforms = kEvery,
-                              int32_t level = kLevel510) {
+constexpr MqscKeyword StrList(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Record(MQSC_STRLIST, id, name, nullptr, nullptr, platforms, level);
 }
 constexpr MqscKeyword Enum(int32_t id, const char *name, MqscKeyword **values, int32_t platforms = kEvery,
-                           int32_t level = kLevel510) {
+                           int32_t level = kLevel510)
+{
     return Record(MQSC_ENUM, id, name, nullptr, values, platforms, level);
 }
 constexpr MqscKeyword EnumList(int32_t id, const char *name, MqscKeyword **values, int32_t platforms = kEvery,
-                               int32_t level = kLevel510) {
+                               int32_t level = kLevel510)
+{
     return Record(MQSC_ENUMLIST, id, name, nullptr, values, platforms, level);
 }
-constexpr MqscKeyword List(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510) {
+constexpr MqscKeyword List(int32_t id, const char *name, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Record(MQSC_LIST, id, name, nullptr, nullptr, platforms, level);
 }
 
 // ---- list entries
-constexpr MqscParam Entry(int32_t use, int32_t valueMode, int32_t nameMode, MqscKeyword *keyword,
-                          const char *format, int32_t separator, int32_t platforms, int32_t level) {
+constexpr MqscParam Entry(int32_t use, int32_t valueMode, int32_t nameMode, MqscKeyword *keyword, const char *format,
+                          int32_t separator, int32_t platforms, int32_t level)
+{
     return MqscParam{use, valueMode, nameMode, keyword, format, separator, platforms, level};
 }
 // The command's own entry, first in every list.
-constexpr MqscParam Head(MqscKeyword *command, int32_t separator = kBlank) {
+constexpr MqscParam Head(MqscKeyword *command, int32_t separator = kBlank)
+{
     return Entry(1, 2, 1, command, kNone, separator, kEvery, kLevel100);
 }
 // Required object name written as its value alone, right after the verb.
-constexpr MqscParam Obj(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery,
-                        int32_t level = kLevel510) {
+constexpr MqscParam Obj(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Entry(1, 1, 2, keyword, format, kBlank, platforms, level);
 }
 // Required positional value with the next item glued on (the queue type before the name).
 constexpr MqscParam ObjGlued(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery,
-                             int32_t level = kLevel510) {
+                             int32_t level = kLevel510)
+{
     return Entry(1, 1, 2, keyword, format, kGlue, platforms, level);
 }
 // Required keyword with its value.
-constexpr MqscParam Req(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery,
-                        int32_t level = kLevel510) {
+constexpr MqscParam Req(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Entry(1, 1, 1, keyword, format, kBlank, platforms, level);
 }
 // Optional keyword with its value.
-constexpr MqscParam Opt(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery,
-                        int32_t level = kLevel510) {
+constexpr MqscParam Opt(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Entry(0, 1, 1, keyword, format, kBlank, platforms, level);
 }
 // Optional value written without its keyword (NOSHARE, REPLACE, CURRENT).
-constexpr MqscParam Pos(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery,
-                        int32_t level = kLevel510) {
+constexpr MqscParam Pos(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Entry(0, 1, 2, keyword, format, kBlank, platforms, level);
 }
 // Attribute of an inquiry: the keyword alone selects it.
 constexpr MqscParam Attr(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery,
-                         int32_t level = kLevel510) {
+                         int32_t level = kLevel510)
+{
     return Entry(0, 2, 1, keyword, format, kBlank, platforms, level);
 }
 // An end mark inside a list: the MQSC writer stops here, lookups go on past it.
 constexpr MqscParam StopHere(MqscKeyword *keyword, const char *format, int32_t platforms = kEvery,
-                             int32_t level = kLevel510) {
+                             int32_t level = kLevel510)
+{
     return Entry(2, 1, 2, keyword, format, kBlank, platforms, level);
 }
 // The end of every list.
-constexpr MqscParam End(int32_t platforms = kEvery, int32_t level = kLevel510) {
+constexpr MqscParam End(int32_t platforms = kEvery, int32_t level = kLevel510)
+{
     return Entry(2, 2, 1, nullptr, kNone, kBlank, platforms, level);
 }
 

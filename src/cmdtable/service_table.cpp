@@ -32,16 +32,12 @@ MqscParam plDisplayServiceNames[] = {
 };
 
 // The service attributes DISPLAY SERVICE and DISPLAY SVSTATUS select.
-#define ZEM_SERVICE_INQUIRY_ROWS                       \
-    Attr(&kwServType, kParen, kDist, kLevel600),       \
-    Attr(&kwServiceControl, kParen, kDist, kLevel600), \
-    Attr(&kwDescrService, kQuoted, kDist, kLevel600),  \
-    Attr(&kwStartCmd, kQuoted, kDist, kLevel600),      \
-    Attr(&kwStartArg, kQuoted, kDist, kLevel600),      \
-    Attr(&kwStdOut, kQuoted, kDist, kLevel600),        \
-    Attr(&kwStdErr, kQuoted, kDist, kLevel600),        \
-    Attr(&kwStopCmd, kQuoted, kDist, kLevel600),       \
-    Attr(&kwStopArg, kQuoted, kDist, kLevel600)
+#define ZEM_SERVICE_INQUIRY_ROWS                                                                                       \
+    Attr(&kwServType, kParen, kDist, kLevel600), Attr(&kwServiceControl, kParen, kDist, kLevel600),                    \
+        Attr(&kwDescrService, kQuoted, kDist, kLevel600), Attr(&kwStartCmd, kQuoted, kDist, kLevel600),                \
+        Attr(&kwStartArg, kQuoted, kDist, kLevel600), Attr(&kwStdOut, kQuoted, kDist, kLevel600),                      \
+        Attr(&kwStdErr, kQuoted, kDist, kLevel600), Attr(&kwStopCmd, kQuoted, kDist, kLevel600),                       \
+        Attr(&kwStopArg, kQuoted, kDist, kLevel600)
 
 MqscParam plDisplayService[] = {
     Head(&cmdDisplayService, kGlue),
@@ -54,22 +50,16 @@ MqscParam plDisplayService[] = {
 };
 
 // The service attributes DEFINE, ALTER and the copying DEFINE set.
-#define ZEM_SERVICE_ATTRIBUTE_ROWS                    \
-    Opt(&kwServType, kParen, kDist, kLevel600),       \
-    Opt(&kwServiceControl, kParen, kDist, kLevel600), \
-    Opt(&kwDescrService, kQuoted, kDist, kLevel600),  \
-    Opt(&kwStartCmd, kQuoted, kDist, kLevel600),      \
-    Opt(&kwStartArg, kQuoted, kDist, kLevel600),      \
-    Opt(&kwStdOut, kQuoted, kDist, kLevel600),        \
-    Opt(&kwStdErr, kQuoted, kDist, kLevel600),        \
-    Opt(&kwStopCmd, kQuoted, kDist, kLevel600),       \
-    Opt(&kwStopArg, kQuoted, kDist, kLevel600)
+#define ZEM_SERVICE_ATTRIBUTE_ROWS                                                                                     \
+    Opt(&kwServType, kParen, kDist, kLevel600), Opt(&kwServiceControl, kParen, kDist, kLevel600),                      \
+        Opt(&kwDescrService, kQuoted, kDist, kLevel600), Opt(&kwStartCmd, kQuoted, kDist, kLevel600),                  \
+        Opt(&kwStartArg, kQuoted, kDist, kLevel600), Opt(&kwStdOut, kQuoted, kDist, kLevel600),                        \
+        Opt(&kwStdErr, kQuoted, kDist, kLevel600), Opt(&kwStopCmd, kQuoted, kDist, kLevel600),                         \
+        Opt(&kwStopArg, kQuoted, kDist, kLevel600)
 
 MqscParam plDefineService[] = {
-    Head(&cmdDefineService, kGlue),
-    Obj(&kwService, kQuoted, kDist, kLevel600),
-    ZEM_SERVICE_ATTRIBUTE_ROWS,
-    Opt(&kwReplace, kWord),
+    Head(&cmdDefineService, kGlue), Obj(&kwService, kQuoted, kDist, kLevel600),
+    ZEM_SERVICE_ATTRIBUTE_ROWS,     Opt(&kwReplace, kWord),
     End(kDist, kLevel600),
 };
 
@@ -124,7 +114,8 @@ MqscParam plDisplaySvstatus[] = {
 
 }  // namespace
 
-MqscKeyword cmdDisplayServiceNames = Command(EXCMD_INQUIRE_SERVICE_NAMES, "DISPLAY SERVICE", plDisplayServiceNames, kDist, kLevel600);
+MqscKeyword cmdDisplayServiceNames =
+    Command(EXCMD_INQUIRE_SERVICE_NAMES, "DISPLAY SERVICE", plDisplayServiceNames, kDist, kLevel600);
 MqscKeyword cmdDisplayService = Command(MQCMD_INQUIRE_SERVICE, "DISPLAY SERVICE", plDisplayService, kDist, kLevel600);
 MqscKeyword cmdDefineService = Command(MQCMD_CREATE_SERVICE, "DEFINE SERVICE", plDefineService, kDist, kLevel600);
 MqscKeyword cmdAlterService = Command(MQCMD_CHANGE_SERVICE, "ALTER SERVICE", plAlterService, kDist, kLevel600);
@@ -132,6 +123,7 @@ MqscKeyword cmdDefineServiceLike = Command(MQCMD_COPY_SERVICE, "DEFINE SERVICE",
 MqscKeyword cmdDeleteService = Command(MQCMD_DELETE_SERVICE, "DELETE SERVICE", plDeleteService, kDist, kLevel600);
 MqscKeyword cmdStartService = Command(MQCMD_START_SERVICE, "START SERVICE", plStartService, kDist, kLevel600);
 MqscKeyword cmdStopService = Command(MQCMD_STOP_SERVICE, "STOP SERVICE", plStopService, kDist, kLevel600);
-MqscKeyword cmdDisplaySvstatus = Command(MQCMD_INQUIRE_SERVICE_STATUS, "DISPLAY SVSTATUS", plDisplaySvstatus, kDist, kLevel600);
+MqscKeyword cmdDisplaySvstatus =
+    Command(MQCMD_INQUIRE_SERVICE_STATUS, "DISPLAY SVSTATUS", plDisplaySvstatus, kDist, kLevel600);
 
 }  // namespace zem::table

@@ -14,19 +14,15 @@ MqscKeyword *vlEventSwitch[] = {&vMQEVR_ENABLED, &vMQEVR_DISABLED, nullptr};
 MqscKeyword vMQSVC_CONTROL_MANUAL = Value(MQSVC_CONTROL_MANUAL, "MANUAL");
 MqscKeyword vMQSVC_CONTROL_Q_MGR = Value(MQSVC_CONTROL_Q_MGR, "QMGR");
 MqscKeyword vMQSVC_CONTROL_Q_MGR_START = Value(MQSVC_CONTROL_Q_MGR_START, "STARTONLY");
-MqscKeyword *vlServiceControl[] = {
-    &vMQSVC_CONTROL_MANUAL, &vMQSVC_CONTROL_Q_MGR, &vMQSVC_CONTROL_Q_MGR_START, nullptr
-};
+MqscKeyword *vlServiceControl[] = {&vMQSVC_CONTROL_MANUAL, &vMQSVC_CONTROL_Q_MGR, &vMQSVC_CONTROL_Q_MGR_START, nullptr};
 
 MqscKeyword vMQSVC_STATUS_STARTING = Value(MQSVC_STATUS_STARTING, "STARTING");
 MqscKeyword vMQSVC_STATUS_RUNNING = Value(MQSVC_STATUS_RUNNING, "RUNNING");
 MqscKeyword vMQSVC_STATUS_STOPPING = Value(MQSVC_STATUS_STOPPING, "STOPPING");
 MqscKeyword vMQSVC_STATUS_STOPPED = Value(MQSVC_STATUS_STOPPED, "STOPPED");
 MqscKeyword vMQSVC_STATUS_RETRYING = Value(MQSVC_STATUS_RETRYING, "RETRYING");
-MqscKeyword *vlServiceStatus[] = {
-    &vMQSVC_STATUS_STARTING, &vMQSVC_STATUS_RUNNING, &vMQSVC_STATUS_STOPPING, &vMQSVC_STATUS_STOPPED,
-    &vMQSVC_STATUS_RETRYING, nullptr
-};
+MqscKeyword *vlServiceStatus[] = {&vMQSVC_STATUS_STARTING, &vMQSVC_STATUS_RUNNING,  &vMQSVC_STATUS_STOPPING,
+                                  &vMQSVC_STATUS_STOPPED,  &vMQSVC_STATUS_RETRYING, nullptr};
 MqscKeyword kwForce = Flag(MQIACF_FORCE, "FORCE");
 MqscKeyword kwAll = Flag(MQIACF_ALL, "ALL");
 MqscKeyword kwCmdScope = Str(MQCACF_COMMAND_SCOPE, "CMDSCOPE", kZos);
@@ -38,10 +34,8 @@ MqscKeyword vMQQSGD_GROUP = Value(MQQSGD_GROUP, "GROUP");
 MqscKeyword vMQQSGD_PRIVATE = Value(MQQSGD_PRIVATE, "PRIVATE");
 MqscKeyword vMQQSGD_LIVE = Value(MQQSGD_LIVE, "LIVE");
 MqscKeyword vMQQSGD_ALL = Value(MQQSGD_ALL, "ALL");
-MqscKeyword *vlQsgDisp[] = {
-    &vMQQSGD_Q_MGR, &vMQQSGD_COPY, &vMQQSGD_SHARED, &vMQQSGD_GROUP, &vMQQSGD_PRIVATE, &vMQQSGD_LIVE,
-    &vMQQSGD_ALL, nullptr
-};
+MqscKeyword *vlQsgDisp[] = {&vMQQSGD_Q_MGR,   &vMQQSGD_COPY, &vMQQSGD_SHARED, &vMQQSGD_GROUP,
+                            &vMQQSGD_PRIVATE, &vMQQSGD_LIVE, &vMQQSGD_ALL,    nullptr};
 MqscKeyword kwQsgDisp = Enum(MQIA_QSG_DISP, "QSGDISP", vlQsgDisp, kZos);
 
 MqscKeyword vMQRP_YES = Value(MQRP_YES, "REPLACE");
@@ -60,9 +54,7 @@ MqscKeyword vMQMON_Q_MGR = Value(MQMON_Q_MGR, "QMGR");
 MqscKeyword vMQMON_LOW = Value(MQMON_LOW, "LOW");
 MqscKeyword vMQMON_MEDIUM = Value(MQMON_MEDIUM, "MEDIUM");
 MqscKeyword vMQMON_HIGH = Value(MQMON_HIGH, "HIGH");
-MqscKeyword *vlMonitorLevel[] = {
-    &vMQMON_OFF, &vMQMON_Q_MGR, &vMQMON_LOW, &vMQMON_MEDIUM, &vMQMON_HIGH, nullptr
-};
+MqscKeyword *vlMonitorLevel[] = {&vMQMON_OFF, &vMQMON_Q_MGR, &vMQMON_LOW, &vMQMON_MEDIUM, &vMQMON_HIGH, nullptr};
 MqscKeyword kwMonChl = Enum(MQIA_MONITORING_CHANNEL, "MONCHL", vlMonitorLevel, kEvery, kLevel600);
 
 MqscKeyword kwStatChl = Enum(MQIA_STATISTICS_CHANNEL, "STATCHL", vlMonitorLevel, kEvery, kLevel600);
@@ -86,9 +78,8 @@ MqscKeyword vMQMON_NONE = Value(MQMON_NONE, "NONE");
 MqscKeyword *vlMonitorCollect[] = {&vMQMON_Q_MGR, &vMQMON_OFF, &vMQMON_ON, &vMQMON_NONE, nullptr};
 MqscKeyword kwAcctQ = Enum(MQIA_ACCOUNTING_Q, "ACCTQ", vlMonitorCollect, kEvery, kLevel600);
 
-MqscKeyword *vlMonitorQueue[] = {
-    &vMQMON_OFF, &vMQMON_Q_MGR, &vMQMON_LOW, &vMQMON_MEDIUM, &vMQMON_HIGH, &vMQMON_NONE, nullptr
-};
+MqscKeyword *vlMonitorQueue[] = {&vMQMON_OFF,  &vMQMON_Q_MGR, &vMQMON_LOW, &vMQMON_MEDIUM,
+                                 &vMQMON_HIGH, &vMQMON_NONE,  nullptr};
 MqscKeyword kwMonQ = Enum(MQIA_MONITORING_Q, "MONQ", vlMonitorQueue, kEvery, kLevel600);
 
 MqscKeyword kwStatQ = Enum(MQIA_STATISTICS_Q, "STATQ", vlMonitorCollect, kDist, kLevel600);
@@ -142,9 +133,7 @@ MqscKeyword vMQPA_DEFAULT = Value(MQPA_DEFAULT, "DEF");
 MqscKeyword vMQPA_CONTEXT = Value(MQPA_CONTEXT, "CTX");
 MqscKeyword vMQPA_ONLY_MCA = Value(MQPA_ONLY_MCA, "ONLYMCA");
 MqscKeyword vMQPA_ALTERNATE_OR_MCA = Value(MQPA_ALTERNATE_OR_MCA, "ALTMCA");
-MqscKeyword *vlPutAuthority[] = {
-    &vMQPA_DEFAULT, &vMQPA_CONTEXT, &vMQPA_ONLY_MCA, &vMQPA_ALTERNATE_OR_MCA, nullptr
-};
+MqscKeyword *vlPutAuthority[] = {&vMQPA_DEFAULT, &vMQPA_CONTEXT, &vMQPA_ONLY_MCA, &vMQPA_ALTERNATE_OR_MCA, nullptr};
 MqscKeyword kwPutAut = Enum(MQIACH_PUT_AUTHORITY, "PUTAUT", vlPutAuthority);
 
 MqscKeyword kwSeqWrap = Int(MQIACH_SEQUENCE_NUMBER_WRAP, "SEQWRAP");
@@ -167,9 +156,7 @@ MqscKeyword vMQCHLD_ALL = Value(MQCHLD_ALL, "ALL");
 MqscKeyword vMQCHLD_PRIVATE = Value(MQCHLD_PRIVATE, "PRIVATE");
 MqscKeyword vMQCHLD_SHARED = Value(MQCHLD_SHARED, "SHARED");
 MqscKeyword vMQCHLD_FIXSHARED = Value(MQCHLD_FIXSHARED, "FIXSHARED");
-MqscKeyword *vlChannelDisp[] = {
-    &vMQCHLD_ALL, &vMQCHLD_PRIVATE, &vMQCHLD_SHARED, &vMQCHLD_FIXSHARED, nullptr
-};
+MqscKeyword *vlChannelDisp[] = {&vMQCHLD_ALL, &vMQCHLD_PRIVATE, &vMQCHLD_SHARED, &vMQCHLD_FIXSHARED, nullptr};
 MqscKeyword kwChlDisp = Enum(MQIACH_CHANNEL_DISP, "CHLDISP", vlChannelDisp, kZos);
 
 MqscKeyword vMQMODE_QUIESCE = Value(MQMODE_QUIESCE, "QUIESCE");
@@ -188,11 +175,9 @@ MqscKeyword vMQCHS_RETRYING = Value(MQCHS_RETRYING, "RETRYING");
 MqscKeyword vMQCHS_STOPPED = Value(MQCHS_STOPPED, "STOPPED");
 MqscKeyword vMQCHS_REQUESTING = Value(MQCHS_REQUESTING, "REQUESTING");
 MqscKeyword vMQCHS_INITIALIZING = Value(MQCHS_INITIALIZING, "INITIALIZING");
-MqscKeyword *vlChannelStatus[] = {
-    &vMQCHS_BINDING, &vMQCHS_INACTIVE, &vMQCHS_STARTING, &vMQCHS_RUNNING, &vMQCHS_PAUSED,
-    &vMQCHS_STOPPING, &vMQCHS_RETRYING, &vMQCHS_STOPPED, &vMQCHS_REQUESTING, &vMQCHS_INITIALIZING,
-    nullptr
-};
+MqscKeyword *vlChannelStatus[] = {&vMQCHS_BINDING,    &vMQCHS_INACTIVE,     &vMQCHS_STARTING, &vMQCHS_RUNNING,
+                                  &vMQCHS_PAUSED,     &vMQCHS_STOPPING,     &vMQCHS_RETRYING, &vMQCHS_STOPPED,
+                                  &vMQCHS_REQUESTING, &vMQCHS_INITIALIZING, nullptr};
 MqscKeyword kwChannelStatus = Enum(MQIACH_CHANNEL_STATUS, "STATUS", vlChannelStatus);
 
 MqscKeyword kwTopicStr = Str(MQCA_TOPIC_STRING, "TOPICSTR", kEvery, kLevel700);

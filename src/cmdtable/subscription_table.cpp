@@ -22,19 +22,26 @@ MqscKeyword kwPubApplId = Str(MQCACF_APPL_IDENTITY_DATA, "PUBAPPID", kEvery, kLe
 
 MqscKeyword vMQPRI_PRIORITY_AS_PUBLISHED = Value(MQPRI_PRIORITY_AS_PUBLISHED, "ASPUB");
 MqscKeyword vMQPRI_PRIORITY_AS_Q_DEF = Value(MQPRI_PRIORITY_AS_Q_DEF, "ASQDEF");
-MqscKeyword *vlPubPriority[] = {
-    &vMQPRI_PRIORITY_AS_PUBLISHED, &vMQPRI_PRIORITY_AS_Q_DEF, &vPriority0, &vPriority1, &vPriority2,
-    &vPriority3, &vPriority4, &vPriority5, &vPriority6, &vPriority7, &vPriority8, &vPriority9, nullptr
-};
+MqscKeyword *vlPubPriority[] = {&vMQPRI_PRIORITY_AS_PUBLISHED,
+                                &vMQPRI_PRIORITY_AS_Q_DEF,
+                                &vPriority0,
+                                &vPriority1,
+                                &vPriority2,
+                                &vPriority3,
+                                &vPriority4,
+                                &vPriority5,
+                                &vPriority6,
+                                &vPriority7,
+                                &vPriority8,
+                                &vPriority9,
+                                nullptr};
 MqscKeyword kwPubPrty = Enum(MQIACF_PUB_PRIORITY, "PUBPRTY", vlPubPriority, kEvery, kLevel700);
 
 MqscKeyword vMQPSPROP_NONE = Value(MQPSPROP_NONE, "NONE");
 MqscKeyword vMQPSPROP_COMPAT = Value(MQPSPROP_COMPAT, "COMPAT");
 MqscKeyword vMQPSPROP_RFH2 = Value(MQPSPROP_RFH2, "RFH2");
 MqscKeyword vMQPSPROP_MSGPROP = Value(MQPSPROP_MSGPROP, "MSGPROP");
-MqscKeyword *vlPubSubProps[] = {
-    &vMQPSPROP_NONE, &vMQPSPROP_COMPAT, &vMQPSPROP_RFH2, &vMQPSPROP_MSGPROP, nullptr
-};
+MqscKeyword *vlPubSubProps[] = {&vMQPSPROP_NONE, &vMQPSPROP_COMPAT, &vMQPSPROP_RFH2, &vMQPSPROP_MSGPROP, nullptr};
 MqscKeyword kwPsProp = Enum(MQIACF_PUBSUB_PROPERTIES, "PSPROP", vlPubSubProps, kEvery, kLevel700);
 
 MqscKeyword vMQRU_PUBLISH_ON_REQUEST = Value(MQRU_PUBLISH_ON_REQUEST, "YES");
@@ -82,9 +89,8 @@ MqscKeyword vMQSUBTYPE_ADMIN = Value(MQSUBTYPE_ADMIN, "ADMIN");
 MqscKeyword vMQSUBTYPE_PROXY = Value(MQSUBTYPE_PROXY, "PROXY");
 MqscKeyword vMQSUBTYPE_USER = Value(MQSUBTYPE_USER, "USER");
 MqscKeyword vMQSUBTYPE_ALL = Value(MQSUBTYPE_ALL, "ALL");
-MqscKeyword *vlSubType[] = {
-    &vMQSUBTYPE_API, &vMQSUBTYPE_ADMIN, &vMQSUBTYPE_PROXY, &vMQSUBTYPE_USER, &vMQSUBTYPE_ALL, nullptr
-};
+MqscKeyword *vlSubType[] = {&vMQSUBTYPE_API,  &vMQSUBTYPE_ADMIN, &vMQSUBTYPE_PROXY,
+                            &vMQSUBTYPE_USER, &vMQSUBTYPE_ALL,   nullptr};
 MqscKeyword kwSubType = Enum(MQIACF_SUB_TYPE, "SUBTYPE", vlSubType, kEvery, kLevel700);
 
 // Subscription status.
@@ -94,12 +100,9 @@ MqscKeyword kwNumMsgs = Int(MQIACF_MESSAGE_COUNT, "NUMMSGS", kEvery, kLevel700);
 MqscKeyword kwResmDate = Str(MQCA_RESUME_DATE, "RESMDATE", kEvery, kLevel700);
 MqscKeyword kwResmTime = Str(MQCA_RESUME_TIME, "RESMTIME", kEvery, kLevel700);
 
-
 MqscParam plDisplaySubNames[] = {
-    Head(&cmdDisplaySubNames, kGlue),
-    Obj(&kwSubName, kQuoted, kEvery, kLevel700),
-    Opt(&kwCmdScope, kParen, kZos),
-    Opt(&kwQsgDisp, kParen, kZos),
+    Head(&cmdDisplaySubNames, kGlue), Obj(&kwSubName, kQuoted, kEvery, kLevel700),
+    Opt(&kwCmdScope, kParen, kZos),   Opt(&kwQsgDisp, kParen, kZos),
     End(kEvery, kLevel700),
 };
 
@@ -139,29 +142,18 @@ MqscParam plDisplaySub[] = {
 };
 
 // The subscription attributes DEFINE SUB, ALTER SUB and the copying DEFINE SUB set, in this order.
-#define ZEM_SUBSCRIPTION_ATTRIBUTE_ROWS              \
-    Opt(&kwDest, kQuoted, kEvery, kLevel700),        \
-    Opt(&kwDestClas, kParen, kEvery, kLevel700),     \
-    Opt(&kwDestCorl, kQuoted, kEvery, kLevel700),    \
-    Opt(&kwDestQmgr, kQuoted, kEvery, kLevel700),    \
-    Opt(&kwExpiry, kInt, kEvery, kLevel700),         \
-    Opt(&kwPubAcct, kQuoted, kEvery, kLevel700),     \
-    Opt(&kwPubApplId, kQuoted, kEvery, kLevel700),   \
-    Opt(&kwPubPrty, kParen, kEvery, kLevel700),      \
-    Opt(&kwPsProp, kParen, kEvery, kLevel700),       \
-    Opt(&kwReqOnly, kParen, kEvery, kLevel700),      \
-    Opt(&kwSelector, kQuoted, kEvery, kLevel700),    \
-    Opt(&kwSelType, kParen, kEvery, kLevel700),      \
-    Opt(&kwSubLevel, kInt, kEvery, kLevel700),       \
-    Opt(&kwSubScopeSub, kParen, kEvery, kLevel700),  \
-    Opt(&kwSubUser, kQuoted, kEvery, kLevel700),     \
-    Opt(&kwTopicObj, kQuoted, kEvery, kLevel700),    \
-    Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),    \
-    Opt(&kwSubUserData, kQuoted, kEvery, kLevel700), \
-    Opt(&kwVarUser, kParen, kEvery, kLevel700),      \
-    Opt(&kwWSchema, kParen, kEvery, kLevel700),      \
-    Opt(&kwCmdScope, kQuoted, kZos),                 \
-    Opt(&kwQsgDisp, kParen, kZos)
+#define ZEM_SUBSCRIPTION_ATTRIBUTE_ROWS                                                                                \
+    Opt(&kwDest, kQuoted, kEvery, kLevel700), Opt(&kwDestClas, kParen, kEvery, kLevel700),                             \
+        Opt(&kwDestCorl, kQuoted, kEvery, kLevel700), Opt(&kwDestQmgr, kQuoted, kEvery, kLevel700),                    \
+        Opt(&kwExpiry, kInt, kEvery, kLevel700), Opt(&kwPubAcct, kQuoted, kEvery, kLevel700),                          \
+        Opt(&kwPubApplId, kQuoted, kEvery, kLevel700), Opt(&kwPubPrty, kParen, kEvery, kLevel700),                     \
+        Opt(&kwPsProp, kParen, kEvery, kLevel700), Opt(&kwReqOnly, kParen, kEvery, kLevel700),                         \
+        Opt(&kwSelector, kQuoted, kEvery, kLevel700), Opt(&kwSelType, kParen, kEvery, kLevel700),                      \
+        Opt(&kwSubLevel, kInt, kEvery, kLevel700), Opt(&kwSubScopeSub, kParen, kEvery, kLevel700),                     \
+        Opt(&kwSubUser, kQuoted, kEvery, kLevel700), Opt(&kwTopicObj, kQuoted, kEvery, kLevel700),                     \
+        Opt(&kwTopicStr, kQuoted, kEvery, kLevel700), Opt(&kwSubUserData, kQuoted, kEvery, kLevel700),                 \
+        Opt(&kwVarUser, kParen, kEvery, kLevel700), Opt(&kwWSchema, kParen, kEvery, kLevel700),                        \
+        Opt(&kwCmdScope, kQuoted, kZos), Opt(&kwQsgDisp, kParen, kZos)
 
 MqscParam plDefineSub[] = {
     Head(&cmdDefineSub, kGlue),
@@ -213,12 +205,14 @@ MqscParam plDisplaySbstatus[] = {
 
 }  // namespace
 
-MqscKeyword cmdDisplaySubNames = Command(EXCMD_INQUIRE_SUBSCRIPTION_NAMES, "DISPLAY SUB", plDisplaySubNames, kEvery, kLevel700);
+MqscKeyword cmdDisplaySubNames =
+    Command(EXCMD_INQUIRE_SUBSCRIPTION_NAMES, "DISPLAY SUB", plDisplaySubNames, kEvery, kLevel700);
 MqscKeyword cmdDisplaySub = Command(MQCMD_INQUIRE_SUBSCRIPTION, "DISPLAY SUB", plDisplaySub, kEvery, kLevel700);
 MqscKeyword cmdDefineSub = Command(MQCMD_CREATE_SUBSCRIPTION, "DEFINE SUB", plDefineSub, kEvery, kLevel700);
 MqscKeyword cmdAlterSub = Command(MQCMD_CHANGE_SUBSCRIPTION, "ALTER SUB", plAlterSub, kEvery, kLevel700);
 MqscKeyword cmdDefineSubLike = Command(MQCMD_COPY_SUBSCRIPTION, "DEFINE SUB", plDefineSubLike, kEvery, kLevel700);
 MqscKeyword cmdDeleteSub = Command(MQCMD_DELETE_SUBSCRIPTION, "DELETE SUB", plDeleteSub, kEvery, kLevel700);
-MqscKeyword cmdDisplaySbstatus = Command(MQCMD_INQUIRE_SUB_STATUS, "DISPLAY SBSTATUS", plDisplaySbstatus, kEvery, kLevel700);
+MqscKeyword cmdDisplaySbstatus =
+    Command(MQCMD_INQUIRE_SUB_STATUS, "DISPLAY SBSTATUS", plDisplaySbstatus, kEvery, kLevel700);
 
 }  // namespace zem::table

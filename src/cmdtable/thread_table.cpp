@@ -84,11 +84,8 @@ private:
 class ThreadTable {
 public:
     explicit ThreadTable(const TableLayout &layout)
-        : listAt_(layout.listAt),
-          records_(layout.records.size()),
-          params_(layout.params.size()),
-          valueSlots_(layout.valueSlots.size()),
-          touchedFlags_(layout.records.size(), 0)
+        : listAt_(layout.listAt), records_(layout.records.size()), params_(layout.params.size()),
+          valueSlots_(layout.valueSlots.size()), touchedFlags_(layout.records.size(), 0)
     {
         touched_.reserve(layout.records.size());
         commands_.reserve(layout.commands.size() + 1);

@@ -9,22 +9,28 @@ MqscKeyword kwToTopic = Str(MQCACF_TO_TOPIC_NAME, "TOPIC", kEvery, kLevel700);
 MqscKeyword kwLikeTopic = Str(MQCACF_FROM_TOPIC_NAME, "LIKE", kEvery, kLevel700);
 
 MqscKeyword vMQPER_PERSISTENCE_AS_PARENT = Value(MQPER_PERSISTENCE_AS_PARENT, "ASPARENT");
-MqscKeyword *vlTopicPersistence[] = {
-    &vMQPER_PERSISTENCE_AS_PARENT, &vMQPER_PERSISTENT, &vMQPER_NOT_PERSISTENT, nullptr
-};
+MqscKeyword *vlTopicPersistence[] = {&vMQPER_PERSISTENCE_AS_PARENT, &vMQPER_PERSISTENT, &vMQPER_NOT_PERSISTENT,
+                                     nullptr};
 MqscKeyword kwDefPsistTopic = Enum(MQIA_TOPIC_DEF_PERSISTENCE, "DEFPSIST", vlTopicPersistence, kEvery, kLevel700);
 
 MqscKeyword vMQPRI_PRIORITY_AS_PARENT = Value(MQPRI_PRIORITY_AS_PARENT, "ASPARENT");
-MqscKeyword *vlTopicPriority[] = {
-    &vMQPRI_PRIORITY_AS_PARENT, &vPriority0, &vPriority1, &vPriority2, &vPriority3, &vPriority4,
-    &vPriority5, &vPriority6, &vPriority7, &vPriority8, &vPriority9, nullptr
-};
+MqscKeyword *vlTopicPriority[] = {&vMQPRI_PRIORITY_AS_PARENT,
+                                  &vPriority0,
+                                  &vPriority1,
+                                  &vPriority2,
+                                  &vPriority3,
+                                  &vPriority4,
+                                  &vPriority5,
+                                  &vPriority6,
+                                  &vPriority7,
+                                  &vPriority8,
+                                  &vPriority9,
+                                  nullptr};
 MqscKeyword kwDefPrtyTopic = Enum(MQIA_DEF_PRIORITY, "DEFPRTY", vlTopicPriority, kEvery, kLevel700);
 
 MqscKeyword vMQPRT_RESPONSE_AS_PARENT = Value(MQPRT_RESPONSE_AS_PARENT, "ASPARENT");
-MqscKeyword *vlTopicPutResponse[] = {
-    &vMQPRT_RESPONSE_AS_PARENT, &vMQPRT_SYNC_RESPONSE, &vMQPRT_ASYNC_RESPONSE, nullptr
-};
+MqscKeyword *vlTopicPutResponse[] = {&vMQPRT_RESPONSE_AS_PARENT, &vMQPRT_SYNC_RESPONSE, &vMQPRT_ASYNC_RESPONSE,
+                                     nullptr};
 MqscKeyword kwDefPRespTopic = Enum(MQIA_DEF_PUT_RESPONSE_TYPE, "DEFPRESP", vlTopicPutResponse, kEvery, kLevel700);
 
 MqscKeyword kwMDurMdl = Str(MQCA_MODEL_DURABLE_Q, "MDURMDL", kEvery, kLevel700);
@@ -32,9 +38,7 @@ MqscKeyword kwMDurMdl = Str(MQCA_MODEL_DURABLE_Q, "MDURMDL", kEvery, kLevel700);
 MqscKeyword vMQSUB_DURABLE_AS_PARENT = Value(MQSUB_DURABLE_AS_PARENT, "ASPARENT");
 MqscKeyword vMQSUB_DURABLE_ALLOWED = Value(MQSUB_DURABLE_ALLOWED, "YES");
 MqscKeyword vMQSUB_DURABLE_INHIBITED = Value(MQSUB_DURABLE_INHIBITED, "NO");
-MqscKeyword *vlDurableSub[] = {
-    &vMQSUB_DURABLE_AS_PARENT, &vMQSUB_DURABLE_ALLOWED, &vMQSUB_DURABLE_INHIBITED, nullptr
-};
+MqscKeyword *vlDurableSub[] = {&vMQSUB_DURABLE_AS_PARENT, &vMQSUB_DURABLE_ALLOWED, &vMQSUB_DURABLE_INHIBITED, nullptr};
 MqscKeyword kwDurSub = Enum(MQIA_DURABLE_SUB, "DURSUB", vlDurableSub, kEvery, kLevel700);
 
 MqscKeyword vMQTA_PUB_AS_PARENT = Value(MQTA_PUB_AS_PARENT, "ASPARENT");
@@ -90,8 +94,6 @@ MqscKeyword kwAdmin = Str(MQCA_ADMIN_TOPIC_NAME, "ADMIN", kEvery, kLevel700);
 MqscKeyword *vlRetained[] = {&vMQQSO_YES, &vMQQSO_NO, nullptr};
 MqscKeyword kwRetained = Enum(MQIACF_RETAINED_PUBLICATION, "RETAINED", vlRetained, kEvery, kLevel700);
 
-
-
 MqscParam plDisplayTopicNames[] = {
     Head(&cmdDisplayTopicNames, kGlue),
     Obj(&kwTopic, kParen, kEvery, kLevel700),
@@ -132,29 +134,19 @@ MqscParam plDisplayTopic[] = {
 
 // The create, alter and copy lists share these two runs. ALTER and the copy have an optional
 // TOPICSTR between them; DEFINE requires it before the first.
-#define ZEM_TOPIC_ATTRIBUTE_ROWS                      \
-    Opt(&kwCluster, kQuoted),                         \
-    Opt(&kwDefPsistTopic, kParen, kEvery, kLevel700), \
-    Opt(&kwDefPrtyTopic, kParen, kEvery, kLevel700),  \
-    Opt(&kwDefPRespTopic, kParen, kEvery, kLevel700), \
-    Opt(&kwMDurMdl, kQuoted, kEvery, kLevel700),      \
-    Opt(&kwDurSub, kParen, kEvery, kLevel700),        \
-    Opt(&kwPub, kParen, kEvery, kLevel700),           \
-    Opt(&kwSub, kParen, kEvery, kLevel700),           \
-    Opt(&kwMnDurMdl, kQuoted, kEvery, kLevel700),     \
-    Opt(&kwNpMsgDlv, kParen, kEvery, kLevel700),      \
-    Opt(&kwPMsgDlv, kParen, kEvery, kLevel700),       \
-    Opt(&kwProxySub, kParen, kEvery, kLevel700),      \
-    Opt(&kwPubScope, kParen, kEvery, kLevel700),      \
-    Opt(&kwSubScopeTopic, kParen, kEvery, kLevel700), \
-    Opt(&kwDescrTopic, kQuoted, kEvery, kLevel700)
+#define ZEM_TOPIC_ATTRIBUTE_ROWS                                                                                       \
+    Opt(&kwCluster, kQuoted), Opt(&kwDefPsistTopic, kParen, kEvery, kLevel700),                                        \
+        Opt(&kwDefPrtyTopic, kParen, kEvery, kLevel700), Opt(&kwDefPRespTopic, kParen, kEvery, kLevel700),             \
+        Opt(&kwMDurMdl, kQuoted, kEvery, kLevel700), Opt(&kwDurSub, kParen, kEvery, kLevel700),                        \
+        Opt(&kwPub, kParen, kEvery, kLevel700), Opt(&kwSub, kParen, kEvery, kLevel700),                                \
+        Opt(&kwMnDurMdl, kQuoted, kEvery, kLevel700), Opt(&kwNpMsgDlv, kParen, kEvery, kLevel700),                     \
+        Opt(&kwPMsgDlv, kParen, kEvery, kLevel700), Opt(&kwProxySub, kParen, kEvery, kLevel700),                       \
+        Opt(&kwPubScope, kParen, kEvery, kLevel700), Opt(&kwSubScopeTopic, kParen, kEvery, kLevel700),                 \
+        Opt(&kwDescrTopic, kQuoted, kEvery, kLevel700)
 
-#define ZEM_TOPIC_CLOSING_ROWS                    \
-    Opt(&kwTopicType, kParen, kEvery, kLevel700), \
-    Opt(&kwWildcard, kParen, kEvery, kLevel700),  \
-    Opt(&kwCmdScope, kQuoted, kZos),              \
-    Opt(&kwQsgDisp, kParen, kZos),                \
-    Opt(&kwReplace, kWord)
+#define ZEM_TOPIC_CLOSING_ROWS                                                                                         \
+    Opt(&kwTopicType, kParen, kEvery, kLevel700), Opt(&kwWildcard, kParen, kEvery, kLevel700),                         \
+        Opt(&kwCmdScope, kQuoted, kZos), Opt(&kwQsgDisp, kParen, kZos), Opt(&kwReplace, kWord)
 
 MqscParam plDefineTopic[] = {
     Head(&cmdDefineTopic, kGlue),
@@ -167,12 +159,9 @@ MqscParam plDefineTopic[] = {
 };
 
 MqscParam plAlterTopic[] = {
-    Head(&cmdAlterTopic, kGlue),
-    Obj(&kwTopic, kQuoted, kEvery, kLevel700),
-    ZEM_TOPIC_ATTRIBUTE_ROWS,
-    Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
-    ZEM_TOPIC_CLOSING_ROWS,
-    Opt(&kwCustom, kQuoted, kEvery, kLevel710),
+    Head(&cmdAlterTopic, kGlue), Obj(&kwTopic, kQuoted, kEvery, kLevel700),
+    ZEM_TOPIC_ATTRIBUTE_ROWS,    Opt(&kwTopicStr, kQuoted, kEvery, kLevel700),
+    ZEM_TOPIC_CLOSING_ROWS,      Opt(&kwCustom, kQuoted, kEvery, kLevel710),
     End(kEvery, kLevel700),
 };
 
@@ -242,14 +231,17 @@ MqscParam plDisplayPubsub[] = {
 
 }  // namespace
 
-MqscKeyword cmdDisplayTopicNames = Command(MQCMD_INQUIRE_TOPIC_NAMES, "DISPLAY TOPIC", plDisplayTopicNames, kEvery, kLevel700);
+MqscKeyword cmdDisplayTopicNames =
+    Command(MQCMD_INQUIRE_TOPIC_NAMES, "DISPLAY TOPIC", plDisplayTopicNames, kEvery, kLevel700);
 MqscKeyword cmdDisplayTopic = Command(MQCMD_INQUIRE_TOPIC, "DISPLAY TOPIC", plDisplayTopic, kEvery, kLevel700);
 MqscKeyword cmdDefineTopic = Command(MQCMD_CREATE_TOPIC, "DEFINE TOPIC", plDefineTopic, kEvery, kLevel700);
 MqscKeyword cmdAlterTopic = Command(MQCMD_CHANGE_TOPIC, "ALTER TOPIC", plAlterTopic, kEvery, kLevel700);
 MqscKeyword cmdDefineTopicLike = Command(MQCMD_COPY_TOPIC, "DEFINE TOPIC", plDefineTopicLike, kEvery, kLevel700);
 MqscKeyword cmdDeleteTopic = Command(MQCMD_DELETE_TOPIC, "DELETE TOPIC", plDeleteTopic, kEvery, kLevel700);
-MqscKeyword cmdDisplayTpstatus = Command(MQCMD_INQUIRE_TOPIC_STATUS, "DISPLAY TPSTATUS", plDisplayTpstatus, kEvery, kLevel700);
+MqscKeyword cmdDisplayTpstatus =
+    Command(MQCMD_INQUIRE_TOPIC_STATUS, "DISPLAY TPSTATUS", plDisplayTpstatus, kEvery, kLevel700);
 
-MqscKeyword cmdDisplayPubsub = Command(MQCMD_INQUIRE_PUBSUB_STATUS, "DISPLAY PUBSUB", plDisplayPubsub, kEvery, kLevel700);
+MqscKeyword cmdDisplayPubsub =
+    Command(MQCMD_INQUIRE_PUBSUB_STATUS, "DISPLAY PUBSUB", plDisplayPubsub, kEvery, kLevel700);
 
 }  // namespace zem::table

@@ -30,14 +30,10 @@ MqscParam plDisplayStgclass[] = {
 };
 
 // The storage class attributes DEFINE, the copying DEFINE and ALTER set.
-#define ZEM_STGCLASS_ATTRIBUTE_ROWS                    \
-    Opt(&kwDescrStgClass, kQuoted, kZos, kLevel530), \
-    Opt(&kwPsid, kInt, kZos, kLevel530),          \
-    Opt(&kwPassTktA, kQuoted, kZos, kLevel530),      \
-    Opt(&kwXcfGName, kQuoted, kZos, kLevel530),      \
-    Opt(&kwXcfMName, kQuoted, kZos, kLevel530),      \
-    Opt(&kwCmdScope, kParen, kZos),                  \
-    Opt(&kwQsgDisp, kParen, kZos)
+#define ZEM_STGCLASS_ATTRIBUTE_ROWS                                                                                    \
+    Opt(&kwDescrStgClass, kQuoted, kZos, kLevel530), Opt(&kwPsid, kInt, kZos, kLevel530),                              \
+        Opt(&kwPassTktA, kQuoted, kZos, kLevel530), Opt(&kwXcfGName, kQuoted, kZos, kLevel530),                        \
+        Opt(&kwXcfMName, kQuoted, kZos, kLevel530), Opt(&kwCmdScope, kParen, kZos), Opt(&kwQsgDisp, kParen, kZos)
 
 MqscParam plDefineStgclass[] = {
     Head(&cmdDefineStgclass, kGlue),
@@ -78,9 +74,8 @@ MqscKeyword vMQIACF_USAGE_PAGESET = Value(MQIACF_USAGE_PAGESET, "PAGESET");
 MqscKeyword vMQIACF_USAGE_DATA_SET = Value(MQIACF_USAGE_DATA_SET, "DATASET");
 MqscKeyword vMQIACF_USAGE_SMDS = Value(MQIACF_USAGE_SMDS, "SMDS");
 MqscKeyword vMQIACF_ALL = Value(MQIACF_ALL, "ALL");
-MqscKeyword *vlUsageType[] = {
-    &vMQIACF_USAGE_PAGESET, &vMQIACF_USAGE_DATA_SET, &vMQIACF_USAGE_SMDS, &vMQIACF_ALL, nullptr
-};
+MqscKeyword *vlUsageType[] = {&vMQIACF_USAGE_PAGESET, &vMQIACF_USAGE_DATA_SET, &vMQIACF_USAGE_SMDS, &vMQIACF_ALL,
+                              nullptr};
 MqscKeyword kwUsageType = Enum(MQIACF_USAGE_TYPE, "TYPE", vlUsageType, kZos, kLevel530);
 
 MqscParam plDisplayUsage[] = {
@@ -95,21 +90,18 @@ MqscParam plDisplayUsage[] = {
 MqscKeyword vMQIACF_CONN_INFO_CONN = Value(MQIACF_CONN_INFO_CONN, "CONN");
 MqscKeyword vMQIACF_CONN_INFO_HANDLE = Value(MQIACF_CONN_INFO_HANDLE, "HANDLE");
 MqscKeyword vMQIACF_CONN_INFO_ALL = Value(MQIACF_CONN_INFO_ALL, "ALL");
-MqscKeyword *vlConnInfoType[] = {
-    &vMQIACF_CONN_INFO_CONN, &vMQIACF_CONN_INFO_HANDLE, &vMQIACF_CONN_INFO_ALL, nullptr
-};
+MqscKeyword *vlConnInfoType[] = {&vMQIACF_CONN_INFO_CONN, &vMQIACF_CONN_INFO_HANDLE, &vMQIACF_CONN_INFO_ALL, nullptr};
 MqscKeyword kwConnInfoType = Enum(MQIACF_CONN_INFO_TYPE, "TYPE", vlConnInfoType, kEvery, kLevel600);
-
 
 MqscKeyword vMQAT_QMGR = Value(MQAT_QMGR, "SYSTEM");
 MqscKeyword vMQAT_CHANNEL_INITIATOR = Value(MQAT_CHANNEL_INITIATOR, "CHINIT");
 MqscKeyword vMQAT_USER = Value(MQAT_USER, "USER");
 MqscKeyword vMQAT_BATCH = Value(MQAT_BATCH, "BATCH");
 MqscKeyword vMQAT_RRS_BATCH = Value(MQAT_RRS_BATCH, "RRSBATCH");
-MqscKeyword *vlConnApplType[] = {
-    &vMQAT_QMGR, &vMQAT_CHANNEL_INITIATOR, &vMQAT_USER, &vMQAT_BATCH, &vMQAT_RRS_BATCH, &vMQAT_CICS,
-    &vMQAT_IMS, nullptr
-};
+MqscKeyword *vlConnApplType[] = {&vMQAT_QMGR,      &vMQAT_CHANNEL_INITIATOR,
+                                 &vMQAT_USER,      &vMQAT_BATCH,
+                                 &vMQAT_RRS_BATCH, &vMQAT_CICS,
+                                 &vMQAT_IMS,       nullptr};
 MqscKeyword kwConnApplType = Enum(MQIA_APPL_TYPE, "APPLTYPE", vlConnApplType, kEvery, kLevel600);
 MqscKeyword kwConnAsid = Str(MQCACF_ASID, "ASID", kZos, kLevel600);
 
@@ -138,10 +130,8 @@ MqscKeyword vMQCAUT_ADDRESSMAP = Value(MQCAUT_ADDRESSMAP, "ADDRESSMAP");
 MqscKeyword vMQCAUT_USERMAP = Value(MQCAUT_USERMAP, "USERMAP");
 MqscKeyword vMQCAUT_QMGRMAP = Value(MQCAUT_QMGRMAP, "QMGRMAP");
 MqscKeyword vMQCAUT_ALL = Value(MQCAUT_ALL, "ALL");
-MqscKeyword *vlChlAuthType[] = {
-    &vMQCAUT_BLOCKUSER, &vMQCAUT_BLOCKADDR, &vMQCAUT_SSLPEERMAP, &vMQCAUT_ADDRESSMAP, &vMQCAUT_USERMAP,
-    &vMQCAUT_QMGRMAP, &vMQCAUT_ALL, nullptr
-};
+MqscKeyword *vlChlAuthType[] = {&vMQCAUT_BLOCKUSER, &vMQCAUT_BLOCKADDR, &vMQCAUT_SSLPEERMAP, &vMQCAUT_ADDRESSMAP,
+                                &vMQCAUT_USERMAP,   &vMQCAUT_QMGRMAP,   &vMQCAUT_ALL,        nullptr};
 MqscKeyword kwChlAuthType = Enum(MQIACF_CHLAUTH_TYPE, "TYPE", vlChlAuthType, kEvery, kLevel710);
 
 // Without its action a removal would be written as an addition.
@@ -217,15 +207,18 @@ MqscParam plDisplaySmds[] = {
 
 }  // namespace
 
-MqscKeyword cmdDisplayStgclass = Command(MQCMD_INQUIRE_STG_CLASS, "DISPLAY STGCLASS", plDisplayStgclass, kZos, kLevel530);
+MqscKeyword cmdDisplayStgclass =
+    Command(MQCMD_INQUIRE_STG_CLASS, "DISPLAY STGCLASS", plDisplayStgclass, kZos, kLevel530);
 MqscKeyword cmdDefineStgclass = Command(MQCMD_CREATE_STG_CLASS, "DEFINE STGCLASS", plDefineStgclass, kZos, kLevel530);
-MqscKeyword cmdDefineStgclassLike = Command(MQCMD_COPY_STG_CLASS, "DEFINE STGCLASS", plDefineStgclassLike, kZos, kLevel530);
+MqscKeyword cmdDefineStgclassLike =
+    Command(MQCMD_COPY_STG_CLASS, "DEFINE STGCLASS", plDefineStgclassLike, kZos, kLevel530);
 MqscKeyword cmdAlterStgclass = Command(MQCMD_CHANGE_STG_CLASS, "ALTER STGCLASS", plAlterStgclass, kZos, kLevel530);
 MqscKeyword cmdDeleteStgclass = Command(MQCMD_DELETE_STG_CLASS, "DELETE STGCLASS", plDeleteStgclass, kZos, kLevel530);
 MqscKeyword cmdDisplayUsage = Command(MQCMD_INQUIRE_USAGE, "DISPLAY USAGE", plDisplayUsage, kZos, kLevel530);
 MqscKeyword cmdDisplayConn = Command(MQCMD_INQUIRE_CONNECTION, "DISPLAY CONN(*)", plDisplayConn, kEvery, kLevel600);
 MqscKeyword cmdSetChlauth = Command(MQCMD_SET_CHLAUTH_REC, "SET CHLAUTH", plSetChlauth, kEvery, kLevel710);
-MqscKeyword cmdDisplayChlauth = Command(MQCMD_INQUIRE_CHLAUTH_RECS, "DISPLAY CHLAUTH", plDisplayChlauth, kEvery, kLevel710);
+MqscKeyword cmdDisplayChlauth =
+    Command(MQCMD_INQUIRE_CHLAUTH_RECS, "DISPLAY CHLAUTH", plDisplayChlauth, kEvery, kLevel710);
 MqscKeyword cmdDisplaySmds = Command(MQCMD_INQUIRE_SMDS, "DISPLAY SMDS", plDisplaySmds, kZos, kLevel710);
 
 }  // namespace zem::table

@@ -62,12 +62,9 @@ MqscKeyword vEXSECCLASS_MQADMIN = Value(EXSECCLASS_MQADMIN, "MQADMIN");
 MqscKeyword vEXSECCLASS_MQQUEUE = Value(EXSECCLASS_MQQUEUE, "MQQUEUE");
 MqscKeyword vEXSECCLASS_MQPROC = Value(EXSECCLASS_MQPROC, "MQPROC");
 MqscKeyword vEXSECCLASS_MQNLIST = Value(EXSECCLASS_MQNLIST, "MQNLIST");
-MqscKeyword *vlSecurityClass[] = {
-    &vEXSECCLASS_ALL, &vEXSECCLASS_MQADMIN, &vEXSECCLASS_MQQUEUE, &vEXSECCLASS_MQPROC,
-    &vEXSECCLASS_MQNLIST, nullptr
-};
+MqscKeyword *vlSecurityClass[] = {&vEXSECCLASS_ALL,    &vEXSECCLASS_MQADMIN, &vEXSECCLASS_MQQUEUE,
+                                  &vEXSECCLASS_MQPROC, &vEXSECCLASS_MQNLIST, nullptr};
 MqscKeyword kwSecClass = Enum(EXIA_SEC_CLASS, "SECURITY", vlSecurityClass);
-
 
 MqscParam plArchiveLog[] = {
     Head(&cmdArchiveLog),
@@ -157,10 +154,8 @@ MqscParam plDisplaySecurity[] = {
 };
 
 MqscParam plAlterSecurity[] = {
-    Head(&cmdAlterSecurity),
-    Opt(&kwSecInterval, kInt, kZos),
-    Opt(&kwSecTimeout, kInt, kZos),
-    Opt(&kwCmdScope, kParen, kZos),
+    Head(&cmdAlterSecurity),        Opt(&kwSecInterval, kInt, kZos),
+    Opt(&kwSecTimeout, kInt, kZos), Opt(&kwCmdScope, kParen, kZos),
     End(kZos, kLevel510),
 };
 
@@ -225,7 +220,8 @@ MqscKeyword cmdAlterSecurity = Command(EXCMD_CHANGE_SECURITY, "ALTER SECURITY", 
 MqscKeyword cmdRverifySecurity = Command(EXCMD_VERIFY_SECURITY, "RVERIFY SECURITY", plRverifySecurity, kZos);
 MqscKeyword cmdRefreshSecurity = Command(EXCMD_REFRESH_SECURITY, "REFRESH SECURITY", plRefreshSecurity);
 MqscKeyword cmdInquireArchive = Command(MQCMD_INQUIRE_ARCHIVE, "DISPLAY ARCHIVE", plInquireArchive, kZos, kLevel530);
-MqscKeyword cmdInquireSecurity = Command(MQCMD_INQUIRE_SECURITY, "DISPLAY SECURITY", plInquireSecurity, kZos, kLevel530);
+MqscKeyword cmdInquireSecurity =
+    Command(MQCMD_INQUIRE_SECURITY, "DISPLAY SECURITY", plInquireSecurity, kZos, kLevel530);
 MqscKeyword cmdInquireSystem = Command(MQCMD_INQUIRE_SYSTEM, "DISPLAY SYSTEM", plInquireSystem, kZos, kLevel530);
 MqscKeyword cmdInquireLog = Command(MQCMD_INQUIRE_LOG, "DISPLAY LOG", plInquireLog, kZos, kLevel530);
 MqscKeyword cmdInquireGroup = Command(MQCMD_INQUIRE_QSG, "DISPLAY GROUP", plInquireGroup, kZos, kLevel530);

@@ -73,9 +73,8 @@ private:
 };
 
 // FindEntry for a test the compiler can see through: the search calls it for every key.
-template <typename Test>
-bool FindEntryWith(const TextCursor &text, const KeyDelimiters &delims, PassOver passOver, const Test &test,
-                   int64_t &position, KeyBuffer &key, EntryHit &hit)
+template <typename Test> bool FindEntryWith(const TextCursor &text, const KeyDelimiters &delims, PassOver passOver,
+                                            const Test &test, int64_t &position, KeyBuffer &key, EntryHit &hit)
 {
     bool passEmptyAndComment = passOver == PassOver::EmptyAndComment;
     for (;;) {
@@ -128,9 +127,8 @@ int64_t StartOf(const IniFile &ini, int fromStart) { return fromStart ? 0 : ini.
 // The one shape of the stateful lookups: find, place the value, copy it, move position.
 enum class ValueRule { AfterKeyDelimiter, AfterEquals };
 
-template <typename Test>
-int StatefulLookup(IniFile &ini, const Test &test, ValueRule rule, char *key, char *value, std::size_t capacity,
-                   int fromStart)
+template <typename Test> int StatefulLookup(IniFile &ini, const Test &test, ValueRule rule, char *key, char *value,
+                                            std::size_t capacity, int fromStart)
 {
     if (!ini.text)
         return 0;
@@ -141,8 +139,8 @@ int StatefulLookup(IniFile &ini, const Test &test, ValueRule rule, char *key, ch
     EntryHit hit;
     int64_t valueStart = -1;
     if (FindEntryWith(text, delims, PassOver::EmptyAndComment, test, position, fileKey, hit))
-        valueStart = rule == ValueRule::AfterEquals ? ValueAfterEquals(text, hit)
-                                                    : ValueAfterKeyDelimiter(text, hit, delims);
+        valueStart =
+            rule == ValueRule::AfterEquals ? ValueAfterEquals(text, hit) : ValueAfterKeyDelimiter(text, hit, delims);
     // zemGetKeyAndValue also wants a character after the delimiter.
     if (valueStart < 0 || (key && valueStart >= text.size())) {
         ini.position = static_cast<int32_t>(position);
@@ -224,8 +222,7 @@ std::string_view TextCursor::slice(int64_t offset, int64_t length) const
     return std::string_view(text_ + offset, static_cast<std::size_t>(length));
 }
 
-bool ReadKey(const TextCursor &text, int64_t start, const KeyDelimiters &delims, KeyBuffer &key,
-             int64_t &consumed)
+bool ReadKey(const TextCursor &text, int64_t start, const KeyDelimiters &delims, KeyBuffer &key, int64_t &consumed)
 {
     key.length = 0;
     key.cut = false;
@@ -283,8 +280,8 @@ int64_t ValueAfterEquals(const TextCursor &text, const EntryHit &hit)
     return -1;
 }
 
-int64_t CopyValue(const TextCursor &text, int64_t start, const CharSet &valueDelims, char *value,
-                  std::size_t capacity, std::size_t *fullLength)
+int64_t CopyValue(const TextCursor &text, int64_t start, const CharSet &valueDelims, char *value, std::size_t capacity,
+                  std::size_t *fullLength)
 {
     int64_t end = text.find(start, valueDelims);
     std::string_view whole = text.slice(start, end - start);
@@ -345,8 +342,8 @@ void FormatOpenError(char *error, const char *path, int errorNumber)
 void FormatSizeError(char *error, const char *path, int errorNumber)
 {
     if (error)
-        std::snprintf(error, ZEM_CONFIG_ERROR_SIZE, "Get size of file %.1023s failed\nERRNO(%d): ERRSTR(%s)\n",
-                      path, errorNumber, std::strerror(errorNumber));
+        std::snprintf(error, ZEM_CONFIG_ERROR_SIZE, "Get size of file %.1023s failed\nERRNO(%d): ERRSTR(%s)\n", path,
+                      errorNumber, std::strerror(errorNumber));
 }
 
 void CopyDelims(char (&field)[ZEM_INI_DELIMS_SIZE], const char *delims)
@@ -375,8 +372,8 @@ using namespace zem;
 
 extern "C" {
 
-ZEMAPI(int) zemOpenIniFile(const char *name, const char *keyDelims, const char *valueDelims, IniFile *ini,
-                           char *error, int inConfigFolder)
+ZEMAPI(int) zemOpenIniFile(const char *name, const char *keyDelims, const char *valueDelims, IniFile *ini, char *error,
+                           int inConfigFolder)
 {
     if (!name || !ini)
         return 0;
@@ -390,8 +387,7 @@ ZEMAPI(int) zemOpenIniFile(const char *name, const char *keyDelims, const char *
     return LoadIni(path, keyDelims, valueDelims, *ini, error);
 }
 
-ZEMAPI(int) zemLoadFile(const char *path, const char *keyDelims, const char *valueDelims, IniFile *ini,
-                        char *error)
+ZEMAPI(int) zemLoadFile(const char *path, const char *keyDelims, const char *valueDelims, IniFile *ini, char *error)
 {
     if (!path || !ini)
         return 0;
@@ -424,8 +420,8 @@ ZEMAPI(int) zemGetValueExt(IniFile *ini, const char *key, char *value, int fromS
     return StatefulLookup(*ini, PointerTest(test), ValueRule::AfterEquals, nullptr, value, kUnbounded, fromStart);
 }
 
-ZEMAPI(int) zemGetValueExt2(const char *text, const void * /*unused*/, const char *keyDelims,
-                            const char *valueDelims, const char *key, char *value, int /*fromStart*/)
+ZEMAPI(int) zemGetValueExt2(const char *text, const void * /*unused*/, const char *keyDelims, const char *valueDelims,
+                            const char *key, char *value, int /*fromStart*/)
 {
     if (!text || !keyDelims || !valueDelims || !key || !value)
         return 0;

@@ -199,8 +199,7 @@ struct KeyBuffer {
 // Reads the key that starts at `start`. Returns false when start is the end of the text.
 // `consumed` receives the characters taken, the one that ended the key included; a '#'
 // with a newline after it skips to after that newline (ending a key that has characters).
-bool ReadKey(const TextCursor &text, int64_t start, const KeyDelimiters &delims, KeyBuffer &key,
-             int64_t &consumed);
+bool ReadKey(const TextCursor &text, int64_t start, const KeyDelimiters &delims, KeyBuffer &key, int64_t &consumed);
 
 // Which keys a search passes over without offering them for a match.
 enum class PassOver { EmptyAndComment, Nothing };
@@ -233,8 +232,8 @@ int64_t ValueAfterEquals(const TextCursor &text, const EntryHit &hit);
 // Copies the value from start up to a value delimiter or the end of the text into value,
 // at most capacity - 1 characters and a NUL. Returns the offset of the character that
 // ended the value; fullLength (if given) receives the value's length before any cut.
-int64_t CopyValue(const TextCursor &text, int64_t start, const CharSet &valueDelims, char *value,
-                  std::size_t capacity, std::size_t *fullLength = nullptr);
+int64_t CopyValue(const TextCursor &text, int64_t start, const CharSet &valueDelims, char *value, std::size_t capacity,
+                  std::size_t *fullLength = nullptr);
 
 // No bound: for the interfaces whose callers size their buffers for the file.
 constexpr std::size_t kUnbounded = SIZE_MAX;

@@ -106,8 +106,7 @@ void SplitObject(std::string_view key, std::string_view &path, std::string_view 
     object = slash == std::string_view::npos ? std::string_view() : key.substr(slash + 1);
 }
 
-template <std::size_t N>
-bool StartsWith(std::string_view text, const char (&prefix)[N])
+template <std::size_t N> bool StartsWith(std::string_view text, const char (&prefix)[N])
 {
     return text.size() >= N - 1 && std::memcmp(text.data(), prefix, N - 1) == 0;
 }
@@ -153,8 +152,7 @@ constexpr std::size_t kChunk = 16;
 #if ZEM_SCAN_SSE2
 using Chunk = __m128i;
 Chunk LoadChunk(const char *at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(at)); }
-template <char... Members>
-uint64_t MemberBits(Chunk chunk)
+template <char... Members> uint64_t MemberBits(Chunk chunk)
 {
     __m128i found = _mm_setzero_si128();
     ((found = _mm_or_si128(found, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(Members)))), ...);
@@ -174,8 +172,7 @@ Chunk LoadChunk(const char *at)
     std::memcpy(chunk.at, at, kChunk);
     return chunk;
 }
-template <char... Members>
-uint64_t MemberBits(const Chunk &chunk)
+template <char... Members> uint64_t MemberBits(const Chunk &chunk)
 {
     uint64_t bits = 0;
     for (std::size_t place = 0; place < kChunk; ++place)
@@ -220,10 +217,7 @@ std::size_t HighestBit64(uint64_t bits)
 // comparison then steps from token to token by the bits instead of reading characters.
 class CharMap {
 public:
-    CharMap(std::string_view text, bool mask) : text_(text)
-    {
-        mask ? take<true>() : take<false>();
-    }
+    CharMap(std::string_view text, bool mask) : text_(text) { mask ? take<true>() : take<false>(); }
     std::string_view text() const { return text_; }
     // Found among the separators from the end: an object seldom holds any.
     std::size_t lastBackslash() const
@@ -249,10 +243,7 @@ public:
     {
         return anyHash_ ? Next<true>(hashes_, from, limit) : limit;
     }
-    std::size_t nextWildcard(std::size_t from, std::size_t limit) const
-    {
-        return Next<true>(wildcards_, from, limit);
-    }
+    std::size_t nextWildcard(std::size_t from, std::size_t limit) const { return Next<true>(wildcards_, from, limit); }
     // The next token in [from, limit): false when there is none. Mostly the token lies in
     // the word of `from`, which is read once for both its ends.
     bool nextToken(std::size_t from, std::size_t limit, std::size_t &start, std::size_t &end) const
@@ -299,8 +290,7 @@ private:
     // A chunk at a time. The text's last chunk is read for a shorter rest and its bits
     // moved down, so no read leaves the text; a text shorter than a chunk is read
     // through a copy.
-    template <bool kMask>
-    void take()
+    template <bool kMask> void take()
     {
         std::size_t size = text_.size(), at = 0;
         for (; size - at >= kChunk; at += kChunk)
@@ -317,8 +307,7 @@ private:
     }
     // The chunk's characters from `shift` on are the text's from `at` on; the first chunk
     // of a word starts it afresh.
-    template <bool kMask>
-    void add(Chunk chunk, std::size_t at, std::size_t shift)
+    template <bool kMask> void add(Chunk chunk, std::size_t at, std::size_t shift)
     {
         std::size_t word = at / 64, place = at % 64;
         Store(separators_[word], place, MemberBits<':', '\\', ' '>(chunk) >> shift);
@@ -334,8 +323,7 @@ private:
         word = place == 0 ? bits : word | bits << place;
     }
     // Mostly found in the word of `from`, so that case goes first.
-    template <bool kMember>
-    static std::size_t Next(const uint64_t *bits, std::size_t from, std::size_t limit)
+    template <bool kMember> static std::size_t Next(const uint64_t *bits, std::size_t from, std::size_t limit)
     {
         if (from >= limit)
             return limit;
@@ -462,8 +450,8 @@ std::size_t SameTokens(const CharMap &mask, std::size_t maskAt, std::size_t mask
 }
 
 // The same rule on the mask's characters [maskAt, maskEnd) and the key's [keyAt, keyEnd).
-bool MaskTokensFit(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key,
-                   std::size_t keyAt, std::size_t keyEnd)
+bool MaskTokensFit(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key, std::size_t keyAt,
+                   std::size_t keyEnd)
 {
     if (maskAt == maskEnd || mask.text()[maskAt] == '#')
         return false;
@@ -697,8 +685,8 @@ bool CallerKeyFitsRule(const KeyBuffer &fileKey, const void *context)
 // The value rule of a permit lookup.
 enum class PermitValue { AfterEquals, AfterKeyDelimiter, OneCharacter };
 
-int PermitLookup(const TextCursor &text, const char *keyDelims, const char *valueDelims, KeyFits fits,
-                 PermitValue rule, const void *key, char *value, int fromStart, int32_t &position)
+int PermitLookup(const TextCursor &text, const char *keyDelims, const char *valueDelims, KeyFits fits, PermitValue rule,
+                 const void *key, char *value, int fromStart, int32_t &position)
 {
     if (fromStart)
         position = 0;
@@ -840,8 +828,8 @@ ZEMAPI(int) zemGetValuePermits(const char *text, const char *keyDelims, const ch
 {
     if (!text || !keyDelims || !valueDelims || !key || !value || !position)
         return 0;
-    return PermitLookup(TextCursor(text, INT32_MAX), keyDelims, valueDelims, RegExpEitherWay,
-                        PermitValue::AfterEquals, key, value, fromStart, *position);
+    return PermitLookup(TextCursor(text, INT32_MAX), keyDelims, valueDelims, RegExpEitherWay, PermitValue::AfterEquals,
+                        key, value, fromStart, *position);
 }
 
 ZEMAPI(int) zemGetValueExtExt(IniFile *ini, const char *key, char *value, int fromStart, int32_t *position)

@@ -10,6 +10,7 @@ struct CommandName {
     int32_t code;
 };
 
+// clang-format off
 #define EX_ROW(name) {#name, name}
 #define MQ_ROW(name) {"MQCMD_" #name, mq::MQCMD_##name}
 
@@ -116,6 +117,7 @@ constexpr CommandName kCommandNames[] = {
 
 #undef EX_ROW
 #undef MQ_ROW
+// clang-format on
 
 }  // namespace
 }  // namespace zem

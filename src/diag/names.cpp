@@ -25,7 +25,10 @@ struct FeedbackName {
 };
 
 constexpr Name kMsgTypeWords[] = {
-    {MQMT_REQUEST, "REQUEST"}, {MQMT_REPLY, "REPLY"}, {MQMT_REPORT, "REPORT"}, {MQMT_DATAGRAM, "DATAGRAM"},
+    {MQMT_REQUEST, "REQUEST"},
+    {MQMT_REPLY, "REPLY"},
+    {MQMT_REPORT, "REPORT"},
+    {MQMT_DATAGRAM, "DATAGRAM"},
 };
 
 constexpr Name kMsgTypeConstants[] = {
@@ -241,14 +244,9 @@ constexpr Name kFunctionCallNames[] = {
 };
 
 constexpr Name kChannelTypeWords[] = {
-    {MQCHT_SENDER, "SENDER"},
-    {MQCHT_SERVER, "SERVER"},
-    {MQCHT_RECEIVER, "RECEIVER"},
-    {MQCHT_REQUESTER, "REQUESTER"},
-    {MQCHT_CLNTCONN, "CLNTCONN"},
-    {MQCHT_SVRCONN, "SVRCONN"},
-    {MQCHT_CLUSRCVR, "CLUSRCVR"},
-    {MQCHT_CLUSSDR, "CLUSSDR"},
+    {MQCHT_SENDER, "SENDER"},       {MQCHT_SERVER, "SERVER"},     {MQCHT_RECEIVER, "RECEIVER"},
+    {MQCHT_REQUESTER, "REQUESTER"}, {MQCHT_CLNTCONN, "CLNTCONN"}, {MQCHT_SVRCONN, "SVRCONN"},
+    {MQCHT_CLUSRCVR, "CLUSRCVR"},   {MQCHT_CLUSSDR, "CLUSSDR"},
 };
 
 constexpr Name kEnvironmentConstants[] = {
@@ -275,10 +273,7 @@ const char *FindSorted(const Name *begin, const Name *end, int32_t value)
     return row != end && row->value == value ? row->text : nullptr;
 }
 
-const char *ParameterName(int32_t id)
-{
-    return FindSorted(std::begin(kParameterNames), std::end(kParameterNames), id);
-}
+const char *ParameterName(int32_t id) { return FindSorted(std::begin(kParameterNames), std::end(kParameterNames), id); }
 
 const char *ValueName(int32_t id, int32_t value)
 {
@@ -301,8 +296,7 @@ const char *Find(const Entry (&table)[Count], int32_t value, const char *Entry::
     return nullptr;
 }
 
-template <std::size_t Count>
-const char *Find(const Name (&table)[Count], int32_t value)
+template <std::size_t Count> const char *Find(const Name (&table)[Count], int32_t value)
 {
     return Find(table, value, &Name::text);
 }

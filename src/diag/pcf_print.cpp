@@ -101,8 +101,8 @@ void PrintStringFilterFields(MESSAGE *attr, const ZEM_MQCFSF &f)
 
 void PrintIntegerFilterFields(MESSAGE *, const ZEM_MQCFIF &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Operator (%d), Filter Value(%d)\n", f.Type,
-                f.StrucLength, f.Parameter, f.Operator, f.FilterValue);
+    std::printf("->Type(%d), StrucLength(%d), Parameter (%d), Operator (%d), Filter Value(%d)\n", f.Type, f.StrucLength,
+                f.Parameter, f.Operator, f.FilterValue);
 }
 
 // Every list opens with its Count line.
@@ -155,8 +155,8 @@ void PrintByteStringListFields(MESSAGE *attr, const ZEM_EXCFBL &f)
         char prefix[32];
         const int prefixLength = std::snprintf(prefix, sizeof prefix, "    (%d) - ", i + 1);
         const std::string blanks(static_cast<std::size_t>(prefixLength), ' ');
-        PrintFormattedHexData(bytes, std::min(f.StringLength, kValueLimit), kByteListRow, "", prefix, blanks.c_str(),
-                              0, stdout);
+        PrintFormattedHexData(bytes, std::min(f.StringLength, kValueLimit), kByteListRow, "", prefix, blanks.c_str(), 0,
+                              stdout);
     }
     std::fputs("};\n", stdout);
 }
@@ -191,8 +191,8 @@ void PrintEmbeddedFields(MESSAGE *attr, const ZEM_MQCFST &f)
 
 void PrintGroupFields(MESSAGE *, const ZEM_MQCFGR &f)
 {
-    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), ParameterCount(%d)\n", f.Type, f.StrucLength,
-                f.Parameter, f.ParameterCount);
+    std::printf("->Type(%d), StrucLength(%d), Parameter(%d), ParameterCount(%d)\n", f.Type, f.StrucLength, f.Parameter,
+                f.ParameterCount);
 }
 
 // The fields of a structure, read through the C layout that its printer takes.
@@ -315,10 +315,11 @@ int PrintExtension(MSHDRE *ext)
     if (!ext)
         return 0;
     std::fputs("\nPCF Header Extension (MSHDRE):\n", stdout);
-    std::printf("->StrucLength(%d), Version(%d),\n->Encoding(%d), CharSet(%d),\n->UserMsgLength(%d), "
-                "Author(\"%.*s\")\n",
-                ext->StrucLength, ext->Version, ext->Encoding, ext->CharSet, ext->UserMsgLength,
-                static_cast<int>(sizeof ext->Author), ext->Author);
+    std::printf(
+        "->StrucLength(%d), Version(%d),\n->Encoding(%d), CharSet(%d),\n->UserMsgLength(%d), "
+        "Author(\"%.*s\")\n",
+        ext->StrucLength, ext->Version, ext->Encoding, ext->CharSet, ext->UserMsgLength,
+        static_cast<int>(sizeof ext->Author), ext->Author);
     return 1;
 }
 
@@ -362,7 +363,8 @@ int DumpMessage(PcfMessage *pcf)
     std::memcpy(replyToQMgr, pcf->PcfMsg.MsgDesc.ReplyToQMgr, sizeof pcf->PcfMsg.MsgDesc.ReplyToQMgr);
     strip_spaces(replyToQMgr);
     const int32_t length = pcf->PcfMsg.Used - kHeaderLength;
-    std::printf("\n%s DumpPcfMessage: pMsg %" PRIxPTR " hex, lMsgLength=%d, lMsgLen(w/o hdr of %d)=%d...\n "
+    std::printf("\n%s DumpPcfMessage: pMsg %" PRIxPTR
+                " hex, lMsgLength=%d, lMsgLen(w/o hdr of %d)=%d...\n "
                 "pMsg->PcfMsg.MsgDesc.ReplyToQMgr <%s>\n",
                 TimeText().c_str(), reinterpret_cast<uintptr_t>(pcf->pCfh), pcf->PcfMsg.Used, kHeaderLength, length,
                 replyToQMgr);

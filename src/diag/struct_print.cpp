@@ -172,8 +172,7 @@ void PrintField(FILE *stream, const unsigned char *structure, const Field &field
 }
 
 template <std::size_t Count>
-int PrintStructure(FILE *stream, const void *structure, const char *tag, std::size_t size,
-                   const Field (&fields)[Count])
+int PrintStructure(FILE *stream, const void *structure, const char *tag, std::size_t size, const Field (&fields)[Count])
 {
     if (!stream || !structure)
         return EOF;

@@ -7,8 +7,7 @@
 namespace zem {
 
 // Reverses the bytes of an integer: the first byte in memory becomes the last.
-template <typename T>
-T ReverseBytes(T value)
+template <typename T> T ReverseBytes(T value)
 {
     static_assert(std::is_integral<T>::value, "integers only");
     unsigned char bytes[sizeof(T)];

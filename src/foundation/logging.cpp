@@ -34,12 +34,12 @@ ZEMAPI(void) LOGMSG(const char *message, int)
         std::strcpy(date, "\n");
     char line[kLogLineSize] = {0};
     // A message that would overflow the line is cut so the entry still ends with a newline.
-    int length = std::snprintf(line, sizeof line, "\nDate: %s%s%.*s\n", date, "ZEM", kLongestMessage,
-                               message ? message : "");
+    int length =
+        std::snprintf(line, sizeof line, "\nDate: %s%s%.*s\n", date, "ZEM", kLongestMessage, message ? message : "");
     if (length < 0)
         return;
-    std::size_t written = static_cast<std::size_t>(length) < sizeof line ? static_cast<std::size_t>(length)
-                                                                          : sizeof line - 1;
+    std::size_t written =
+        static_cast<std::size_t>(length) < sizeof line ? static_cast<std::size_t>(length) : sizeof line - 1;
     std::fwrite(line, 1, written, stdout);
     std::fflush(stdout);
 }
@@ -48,8 +48,8 @@ ZEMAPI(void) debug(int condition, const char *expression, int keepGoing, const c
 {
     if (condition)
         return;
-    std::snprintf(g_assertion, sizeof g_assertion, "0105E  Assertion failed in %s at line %d: %s",
-                  file ? file : "", line, expression ? expression : "");
+    std::snprintf(g_assertion, sizeof g_assertion, "0105E  Assertion failed in %s at line %d: %s", file ? file : "",
+                  line, expression ? expression : "");
     LOGMSG(g_assertion, 1);
     if (!keepGoing)
         std::abort();

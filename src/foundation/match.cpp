@@ -158,10 +158,7 @@ using namespace zem;
 
 extern "C" {
 
-ZEMAPI(int) IsMaskMatch(const char *mask, const char *text)
-{
-    return mask && text && MaskMatch(mask, text, false);
-}
+ZEMAPI(int) IsMaskMatch(const char *mask, const char *text) { return mask && text && MaskMatch(mask, text, false); }
 
 ZEMAPI(int) IsMaskMatchIgnoreCase(const char *mask, const char *text)
 {

@@ -100,8 +100,8 @@ ZEMAPI(void) SetMemoryLogFile(const char *path)
     if (!g_memoryLog) {
         int error = errno;
         char text[256];
-        std::printf("Failed to open memory log file '%s' for writing\n(errno: %d (%s))\ndefaulting to stdout\n",
-                    path, error, platform::ErrorText(error, text));
+        std::printf("Failed to open memory log file '%s' for writing\n(errno: %d (%s))\ndefaulting to stdout\n", path,
+                    error, platform::ErrorText(error, text));
         g_memoryLog = stdout;
     }
 }
@@ -111,8 +111,8 @@ ZEMAPI(int) DumpMemoryLog(void)
     FILE *log = MemoryLog();
     int count = 0;
     for (MemoryRecord *record = g_registry; record; record = record->next, ++count)
-        std::fprintf(log, "Module(%s); Address = 0x%p; MemSize = %d Refer = %d\n", record->module,
-                     record->address, record->size, record->referenced);
+        std::fprintf(log, "Module(%s); Address = 0x%p; MemSize = %d Refer = %d\n", record->module, record->address,
+                     record->size, record->referenced);
     std::fprintf(log, "END OF DUMP, total blocks = %d\n", count);
     return count;
 }

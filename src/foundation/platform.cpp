@@ -8,12 +8,12 @@
 #include <string>
 
 #if defined(_WIN32)
-#  define WIN32_LEAN_AND_MEAN
-#  include <windows.h>
-#  include <direct.h>
-#  include <io.h>
+#define WIN32_LEAN_AND_MEAN
+#include <direct.h>
+#include <io.h>
+#include <windows.h>
 #else
-#  include <unistd.h>
+#include <unistd.h>
 #endif
 
 #if defined(_WIN32)
@@ -142,8 +142,7 @@ namespace {
 //   # or ; at the start of a line: a comment
 // onKey(keyName) says whether the following values are wanted; onValue(name, value)
 // returns true to stop. Returns false when the file cannot be read.
-template <typename OnKey, typename OnValue>
-bool WalkRegistryFile(OnKey onKey, OnValue onValue)
+template <typename OnKey, typename OnValue> bool WalkRegistryFile(OnKey onKey, OnValue onValue)
 {
     std::ifstream file(RegistryFilePath());
     if (!file)

@@ -34,8 +34,7 @@ long RegistryOpenKey(const char *subKey, RegistryKey *key);
 // Copies the value (a string with its NUL) into data when *size is large enough, else
 // gives kRegistryMoreData; *size is set to the bytes the value takes. data may be NULL to
 // ask for the size only; type may be NULL.
-long RegistryQueryValue(RegistryKey key, const char *valueName, uint32_t *type, unsigned char *data,
-                        uint32_t *size);
+long RegistryQueryValue(RegistryKey key, const char *valueName, uint32_t *type, unsigned char *data, uint32_t *size);
 long RegistryCloseKey(RegistryKey key);
 
 // POSIX: the text file standing in for the registry (NULL on Windows).

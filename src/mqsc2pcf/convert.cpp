@@ -185,14 +185,10 @@ int32_t TextToInt32(const char *text)
 
 bool IsStringRecord(int32_t type)
 {
-    return type == MQSC_CMD || type == MQSC_STR || type == MQSC_STRLIST ||
-           type == MQSC_ENUMLIST || type == MQSC_LIST;
+    return type == MQSC_CMD || type == MQSC_STR || type == MQSC_STRLIST || type == MQSC_ENUMLIST || type == MQSC_LIST;
 }
 
-bool HasEmptyName(const MqscKeyword &record)
-{
-    return record.name == nullptr || record.name[0] == '\0';
-}
+bool HasEmptyName(const MqscKeyword &record) { return record.name == nullptr || record.name[0] == '\0'; }
 
 bool IsNamed(const MqscKeyword &record, const char *name)
 {
@@ -334,8 +330,12 @@ bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
     int64_t strucLength = Padded(ZEM_MQCFST_LENGTH_FIXED + static_cast<int64_t>(length));
     if (!pcf.Fits(strucLength))
         return false;
-    pcf.Fixed(ZEM_MQCFST{ZEM_MQCFT_STRING, static_cast<int32_t>(strucLength), parameter, 0 /* CodedCharSetId */,
-                         static_cast<int32_t>(length), {}},
+    pcf.Fixed(ZEM_MQCFST{ZEM_MQCFT_STRING,
+                         static_cast<int32_t>(strucLength),
+                         parameter,
+                         0 /* CodedCharSetId */,
+                         static_cast<int32_t>(length),
+                         {}},
               ZEM_MQCFST_LENGTH_FIXED);
     pcf.Text(text, length);
     pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFST_LENGTH_FIXED) - length);
@@ -356,8 +356,13 @@ bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
     int64_t strucLength = Padded(ZEM_MQCFSL_LENGTH_FIXED + slotsLength);
     if (strucLength > INT32_MAX || !pcf.Fits(strucLength))
         return false;
-    pcf.Fixed(ZEM_MQCFSL{ZEM_MQCFT_STRING_LIST, static_cast<int32_t>(strucLength), parameter, 0 /* CodedCharSetId */,
-                         static_cast<int32_t>(elements.size()), static_cast<int32_t>(longest), {}},
+    pcf.Fixed(ZEM_MQCFSL{ZEM_MQCFT_STRING_LIST,
+                         static_cast<int32_t>(strucLength),
+                         parameter,
+                         0 /* CodedCharSetId */,
+                         static_cast<int32_t>(elements.size()),
+                         static_cast<int32_t>(longest),
+                         {}},
               ZEM_MQCFSL_LENGTH_FIXED);
     for (const auto &element : elements) {
         pcf.Text(element.data(), element.size());
@@ -385,8 +390,11 @@ bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *tex
     int64_t strucLength = ZEM_MQCFIL_LENGTH_FIXED + int64_t{sizeof(int32_t)} * static_cast<int64_t>(count);
     if (strucLength > INT32_MAX || !pcf.Fits(strucLength))
         return false;
-    pcf.Fixed(ZEM_MQCFIL{ZEM_MQCFT_INTEGER_LIST, static_cast<int32_t>(strucLength), record.id,
-                         static_cast<int32_t>(count), {}},
+    pcf.Fixed(ZEM_MQCFIL{ZEM_MQCFT_INTEGER_LIST,
+                         static_cast<int32_t>(strucLength),
+                         record.id,
+                         static_cast<int32_t>(count),
+                         {}},
               ZEM_MQCFIL_LENGTH_FIXED);
     for (std::size_t i = 0; i < count; ++i)
         pcf.Word(numbers[i]);
@@ -399,12 +407,8 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValue
 {
     bool appended = false;
     switch (record.type) {
-    case MQSC_FLAG:
-        appended = AppendInteger(pcf, record.id, 0);
-        break;
-    case MQSC_INT:
-        appended = AppendInteger(pcf, record.id, HeldInteger(record));
-        break;
+    case MQSC_FLAG: appended = AppendInteger(pcf, record.id, 0); break;
+    case MQSC_INT: appended = AppendInteger(pcf, record.id, HeldInteger(record)); break;
     case MQSC_ENUM: {
         const MqscKeyword *valueRecord = HeldValueRecord(record);
         appended = AppendInteger(pcf, record.id, valueRecord != nullptr ? valueRecord->id : 0);
@@ -417,13 +421,11 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValue
         taken[0] = '\0';
         TakeKeywordValue(&record, taken);
         taken[kTakeValueSize - 1] = '\0';
-        appended = record.type == MQSC_STR       ? AppendString(pcf, record.id, taken)
+        appended = record.type == MQSC_STR        ? AppendString(pcf, record.id, taken)
                    : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, taken)
                                                   : AppendStringList(pcf, record.id, taken);
         break;
-    default:
-        reason = ZEM_RC_MQSC_BAD_TYPE;
-        return false;
+    default: reason = ZEM_RC_MQSC_BAD_TYPE; return false;
     }
     if (!appended)
         reason = ZEM_RC_MQSC_NO_ROOM;
@@ -442,7 +444,7 @@ bool EmitMessage(PcfArea &output, int32_t &reason, const MessageIdOutcome *reply
     }
     MqscKeyword &command = *list[0].keyword;
     WorkAreas &work = Work();
-    char (&taken)[kTakeValueSize] = work.taken;
+    char(&taken)[kTakeValueSize] = work.taken;
     taken[0] = '\0';
     TakeKeywordValue(&command, taken);
     command.isSet = 0;
@@ -567,8 +569,7 @@ void FoldOutcome(MessageIdOutcome &reply, MessageIdOutcome message)
         reply = message;
         return;
     }
-    if (message.compCode == kFailed && reply.reason == MQRCCF_COMMAND_FAILED &&
-        message.reason != MQRCCF_COMMAND_FAILED)
+    if (message.compCode == kFailed && reply.reason == MQRCCF_COMMAND_FAILED && message.reason != MQRCCF_COMMAND_FAILED)
         reply = message;
 }
 
@@ -601,8 +602,7 @@ void ReplyReading::NoteSkipped(const char *keyword)
 }
 
 // Calls element(start, length) for each element of a list text.
-template <class Element>
-void ForEachListElement(std::string_view text, Element element)
+template <class Element> void ForEachListElement(std::string_view text, Element element)
 {
     bool quoted = false;
     int depth = 0;
@@ -694,8 +694,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
             reading.NoteMessageId(item.name, command);
             continue;
         }
-        if (reading.inCommandResponseHeader &&
-            std::strncmp(item.name, kReturnPrefix, sizeof kReturnPrefix - 1) == 0) {
+        if (reading.inCommandResponseHeader && std::strncmp(item.name, kReturnPrefix, sizeof kReturnPrefix - 1) == 0) {
             ReadCommandReturn(item.name, reading);
             continue;
         }
@@ -751,8 +750,8 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
     return true;
 }
 
-void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &reason,
-                      int32_t &count, ReplyReading &reading)
+void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &reason, int32_t &count,
+                      ReplyReading &reading)
 {
     ResetCmdTable();
     count = 0;
@@ -777,8 +776,7 @@ void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &rea
 
 extern "C" {
 
-ZEMAPI(void) MqscToPcf(MqscText *input, PcfArea *output, int32_t command, int32_t *reason,
-                       int32_t *count)
+ZEMAPI(void) MqscToPcf(MqscText *input, PcfArea *output, int32_t command, int32_t *reason, int32_t *count)
 {
     if (reason == nullptr || count == nullptr)
         return;

@@ -77,7 +77,7 @@ constexpr std::size_t kMessageIdChars = 1999;
 
 // Reads text as the reply to command and writes the PCF response to output (see
 // MqscToPcf). The table starts clean, whatever an earlier conversion left in it.
-void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &reason,
-                      int32_t &count, ReplyReading &reading);
+void ConvertMqscReply(char *text, PcfArea &output, int32_t command, int32_t &reason, int32_t &count,
+                      ReplyReading &reading);
 
 }  // namespace zem

@@ -60,15 +60,13 @@ bool AppendStr(PcfMessage &output, int32_t parameter, const char *text, int32_t 
 }
 
 // Appends word `number` as a string; false with reason untouched when it is missing.
-bool AppendWordStr(std::string_view line, int number, PcfMessage &output, int32_t parameter,
-                   int32_t &reason)
+bool AppendWordStr(std::string_view line, int number, PcfMessage &output, int32_t parameter, int32_t &reason)
 {
     char word[kWordChars + 1];
     return GetWord(number, line, word) && AppendStr(output, parameter, word, reason);
 }
 
-bool AppendWordInt(std::string_view line, int number, PcfMessage &output, int32_t parameter,
-                   int32_t &reason)
+bool AppendWordInt(std::string_view line, int number, PcfMessage &output, int32_t parameter, int32_t &reason)
 {
     char word[kWordChars + 1];
     return GetWord(number, line, word) && AppendInt(output, parameter, WordToInt32(word), reason);
@@ -76,8 +74,8 @@ bool AppendWordInt(std::string_view line, int number, PcfMessage &output, int32_
 
 // "MAXRTU=2": the number after the prefix, as an integer parameter. False with reason
 // untouched when the word is missing or lacks the prefix.
-bool AppendSetting(std::string_view line, int number, std::string_view prefix, PcfMessage &output,
-                   int32_t parameter, int32_t &reason)
+bool AppendSetting(std::string_view line, int number, std::string_view prefix, PcfMessage &output, int32_t parameter,
+                   int32_t &reason)
 {
     char word[kWordChars + 1];
     if (!GetWord(number, line, word) || std::strncmp(word, prefix.data(), prefix.size()) != 0)
@@ -91,8 +89,7 @@ struct WordCode {
     int32_t code;
 };
 
-template <std::size_t N>
-int32_t CodeOfWord(std::string_view line, int number, const WordCode (&codes)[N])
+template <std::size_t N> int32_t CodeOfWord(std::string_view line, int number, const WordCode (&codes)[N])
 {
     for (const auto &entry : codes)
         if (WordIs(line, number, entry.word))
@@ -125,8 +122,8 @@ void Succeed(int32_t &status, int32_t &reason)
 }
 
 // "Initial parameters: MAXRTU=n DEALLCT=n" and its "Current" twin.
-void ParseLogSettings(std::string_view line, PcfMessage &output, int32_t maxrtuId, int32_t deallctId,
-                      int32_t &status, int32_t &reason)
+void ParseLogSettings(std::string_view line, PcfMessage &output, int32_t maxrtuId, int32_t deallctId, int32_t &status,
+                      int32_t &reason)
 {
     if (AppendSetting(line, 3, "MAXRTU=", output, maxrtuId, reason) &&
         AppendSetting(line, 4, "DEALLCT=", output, deallctId, reason))
@@ -244,8 +241,8 @@ void ConvertEscapeReply(const char *text, PcfMessage &output, int32_t &status, i
         status = MQCC_OK;
 }
 
-void ConvertGenericReply(ReplyText &reply, PcfMessage &output, int32_t command, int32_t &status,
-                         int32_t &reason, int32_t &count, ReplyReading &reading)
+void ConvertGenericReply(ReplyText &reply, PcfMessage &output, int32_t command, int32_t &status, int32_t &reason,
+                         int32_t &count, ReplyReading &reading)
 {
     PcfArea area{output.PcfMsg.pData, output.PcfMsg.Size - kEnvelopeHeader};
     ConvertMqscReply(reply.text(), area, command, reason, count, reading);
@@ -376,12 +373,10 @@ void ParseDisplayGroupReply(std::string_view line, PcfMessage &output, int32_t &
         g_groupState = GroupReportState::kMemberTable;
     } else if (g_groupState == GroupReportState::kSecondSeen && WordIs(line, 1, "Name")) {
         g_groupState = GroupReportState::kSecondTable;
-    } else if (g_groupState != GroupReportState::kMemberTable &&
-               g_groupState != GroupReportState::kSecondTable) {
+    } else if (g_groupState != GroupReportState::kMemberTable && g_groupState != GroupReportState::kSecondTable) {
         // a line outside the tables carries nothing
     } else if ((WordIs(line, 1, "End") && WordIs(line, 2, "of")) ||
-               (WordIs(line, 1, "Report") &&
-                (WordIs(line, 2, "terminated,") || WordIs(line, 2, "terminate,")))) {
+               (WordIs(line, 1, "Report") && (WordIs(line, 2, "terminated,") || WordIs(line, 2, "terminate,")))) {
         g_groupState = GroupReportState::kIdle;
     } else if (g_groupState == GroupReportState::kMemberTable) {
         ParseMemberRow(line, output, status, reason);
@@ -393,8 +388,8 @@ void ParseDisplayGroupReply(std::string_view line, PcfMessage &output, int32_t &
     Succeed(status, reason);
 }
 
-void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status, int32_t &reason,
-                         int32_t &count, ReplyReading &reading)
+void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status, int32_t &reason, int32_t &count,
+                         ReplyReading &reading)
 {
     status = MQCC_FAILED;
     if (!IsCoherent(input.PcfMsg, 0)) {
@@ -408,9 +403,7 @@ void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status,
     ReplyText reply(input.PcfMsg);
     int32_t command = ReadWord(output.PcfMsg, kCommandOffset);
     switch (command) {
-    case MQCMD_ESCAPE:
-        ConvertEscapeReply(reply.text(), output, status, reason);
-        return;
+    case MQCMD_ESCAPE: ConvertEscapeReply(reply.text(), output, status, reason); return;
     case EXCMD_SET_LOG:
         count = 0;
         ParseSetLogReply(reply.view(), output, status, reason);
@@ -423,9 +416,7 @@ void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status,
         count = 0;
         ParseDisplayGroupReply(reply.view(), output, status, reason);
         break;
-    default:
-        ConvertGenericReply(reply, output, command, status, reason, count, reading);
-        break;
+    default: ConvertGenericReply(reply, output, command, status, reason, count, reading); break;
     }
     if (output.PcfMsg.Used > output.PcfMsg.Size) {
         status = MQCC_FAILED;
@@ -438,8 +429,8 @@ void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status,
 namespace {
 
 // zemMqsc2Pcf, handing back what the reading gathered.
-void ConvertReply(PcfMessage *input, PcfMessage *output, int32_t *status, int32_t *reason,
-                  int32_t *count, zem::ReplyReading &reading)
+void ConvertReply(PcfMessage *input, PcfMessage *output, int32_t *status, int32_t *reason, int32_t *count,
+                  zem::ReplyReading &reading)
 {
     if (status == nullptr || reason == nullptr || count == nullptr)
         return;
@@ -458,16 +449,15 @@ void ConvertReply(PcfMessage *input, PcfMessage *output, int32_t *status, int32_
 
 }  // namespace
 
-extern "C" ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32_t *status,
-                                    int32_t *reason, int32_t *count)
+extern "C" ZEMAPI(void) zemMqsc2Pcf(PcfMessage *input, PcfMessage *output, int32_t *status, int32_t *reason,
+                                    int32_t *count)
 {
     zem::ReplyReading reading;
     ConvertReply(input, output, status, reason, count, reading);
 }
 
-extern "C" ZEMAPI(void) zemMqsc2PcfEx(PcfMessage *input, PcfMessage *output, int32_t *status,
-                                      int32_t *reason, int32_t *count, int32_t *skipped,
-                                      char *skippedNames, int32_t namesSize)
+extern "C" ZEMAPI(void) zemMqsc2PcfEx(PcfMessage *input, PcfMessage *output, int32_t *status, int32_t *reason,
+                                      int32_t *count, int32_t *skipped, char *skippedNames, int32_t namesSize)
 {
     zem::ReplyReading reading;
     ConvertReply(input, output, status, reason, count, reading);

@@ -36,7 +36,7 @@ void ParseDisplayLogReply(std::string_view line, PcfMessage &output, int32_t &st
 void ParseDisplayGroupReply(std::string_view line, PcfMessage &output, int32_t &status, int32_t &reason);
 
 // The whole of zemMqsc2Pcf.
-void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status, int32_t &reason,
-                         int32_t &count, ReplyReading &reading);
+void ConvertReplyMessage(PcfMessage &input, PcfMessage &output, int32_t &status, int32_t &reason, int32_t &count,
+                         ReplyReading &reading);
 
 }  // namespace zem

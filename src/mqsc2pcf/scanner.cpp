@@ -23,10 +23,7 @@ std::size_t CopyCut(char *field, std::size_t size, const char *text, std::size_t
     return length;
 }
 
-void CopyCut(char *field, std::size_t size, const char *text)
-{
-    CopyCut(field, size, text, strnlen(text, size - 1));
-}
+void CopyCut(char *field, std::size_t size, const char *text) { CopyCut(field, size, text, strnlen(text, size - 1)); }
 
 const char kStatusName[] = "MQSC_RESPONSE";
 const char kMessageIdPrefix[] = "CSQ";

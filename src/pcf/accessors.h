@@ -15,10 +15,7 @@ namespace zem {
 
 // Bytes of data an envelope holds: an owning envelope counts its 136-byte header in
 // Used, an attribute view of a container does not.
-inline int64_t DataLength(const MESSAGE &msg)
-{
-    return msg.pBlock ? int64_t{msg.Used} - kHeaderLength : msg.Used;
-}
+inline int64_t DataLength(const MESSAGE &msg) { return msg.pBlock ? int64_t{msg.Used} - kHeaderLength : msg.Used; }
 
 // The data an envelope holds, never more than its block: what a walk over its
 // structures may read.
@@ -93,7 +90,9 @@ bool ResizeList(MESSAGE *attr, const Shape &list, int32_t count);
 class EntryList {
 public:
     EntryList(unsigned char *entries, int32_t count, int32_t entryLength)
-        : entries_(entries), count_(count), entryLength_(entryLength) {}
+        : entries_(entries), count_(count), entryLength_(entryLength)
+    {
+    }
     int32_t count() const { return count_; }
     int32_t entryLength() const { return entryLength_; }
     unsigned char *entry(int32_t index) const { return entries_ + static_cast<int64_t>(index) * entryLength_; }

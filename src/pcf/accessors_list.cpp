@@ -254,7 +254,8 @@ int SetStringEntry(MESSAGE *attr, int32_t index, const char *text, int32_t lengt
 {
     if (!text)
         return 0;
-    return SetEntry(kStringList, attr, index, text, length > 0 ? length : static_cast<int64_t>(std::strlen(text)), fill);
+    return SetEntry(kStringList, attr, index, text, length > 0 ? length : static_cast<int64_t>(std::strlen(text)),
+                    fill);
 }
 
 // Entries compare as bounded strings: a NUL present in both ends the comparison, so a
@@ -284,26 +285,26 @@ using namespace zem;
 extern "C" {
 
 // The eight operations of an integer list, for each element width.
-#define ZEM_INTEGER_LIST_ENTRY_POINTS(Kind, T)                                                                      \
-    ZEMAPI(int) IsPcf##Kind##ListAttr(MESSAGE *attr) { return ValuesOf<T>(attr).has_value(); }                      \
-    ZEMAPI(int) CreatePcf##Kind##ListAttr(MESSAGE *attr, int32_t parameter, int32_t count)                          \
-    {                                                                                                               \
-        return CreateValues<T>(attr, parameter, count);                                                             \
-    }                                                                                                               \
-    ZEMAPI(int) SizePcf##Kind##ListAttr(MESSAGE *attr, int32_t count) { return ResizeValues<T>(attr, count); }      \
-    ZEMAPI(int) GetPcf##Kind##ListAttrValue(MESSAGE *attr, int32_t index, T *value)                                 \
-    {                                                                                                               \
-        return GetValue(attr, index, value);                                                                        \
-    }                                                                                                               \
-    ZEMAPI(int) GetPcf##Kind##ListAttrValueSum(MESSAGE *attr, T *sum) { return SumValues(attr, sum); }              \
-    ZEMAPI(int) GetPcf##Kind##ListAttrValueStr(MESSAGE *attr, char *text, int32_t max)                              \
-    {                                                                                                               \
-        return ValuesToText<T>(attr, text, max);                                                                    \
-    }                                                                                                               \
-    ZEMAPI(int) SetPcf##Kind##ListAttrValue(MESSAGE *attr, int32_t index, T value)                                  \
-    {                                                                                                               \
-        return SetValue(attr, index, value);                                                                        \
-    }                                                                                                               \
+#define ZEM_INTEGER_LIST_ENTRY_POINTS(Kind, T)                                                                         \
+    ZEMAPI(int) IsPcf##Kind##ListAttr(MESSAGE *attr) { return ValuesOf<T>(attr).has_value(); }                         \
+    ZEMAPI(int) CreatePcf##Kind##ListAttr(MESSAGE *attr, int32_t parameter, int32_t count)                             \
+    {                                                                                                                  \
+        return CreateValues<T>(attr, parameter, count);                                                                \
+    }                                                                                                                  \
+    ZEMAPI(int) SizePcf##Kind##ListAttr(MESSAGE *attr, int32_t count) { return ResizeValues<T>(attr, count); }         \
+    ZEMAPI(int) GetPcf##Kind##ListAttrValue(MESSAGE *attr, int32_t index, T *value)                                    \
+    {                                                                                                                  \
+        return GetValue(attr, index, value);                                                                           \
+    }                                                                                                                  \
+    ZEMAPI(int) GetPcf##Kind##ListAttrValueSum(MESSAGE *attr, T *sum) { return SumValues(attr, sum); }                 \
+    ZEMAPI(int) GetPcf##Kind##ListAttrValueStr(MESSAGE *attr, char *text, int32_t max)                                 \
+    {                                                                                                                  \
+        return ValuesToText<T>(attr, text, max);                                                                       \
+    }                                                                                                                  \
+    ZEMAPI(int) SetPcf##Kind##ListAttrValue(MESSAGE *attr, int32_t index, T value)                                     \
+    {                                                                                                                  \
+        return SetValue(attr, index, value);                                                                           \
+    }                                                                                                                  \
     ZEMAPI(int) SetPcf##Kind##ListAttrValueStr(MESSAGE *attr, const char *text) { return TextToValues<T>(attr, text); }
 
 ZEM_INTEGER_LIST_ENTRY_POINTS(Int, int32_t)

@@ -16,8 +16,7 @@ constexpr const Shape &kInteger = ShapeFor(ZEM_MQCFT_INTEGER);
 constexpr const Shape &kIntegerFilter = ShapeFor(ZEM_MQCFT_INTEGER_FILTER);
 constexpr const Shape &kInteger64 = ShapeFor(ZEM_MQCFT_INTEGER64);
 
-template <class T>
-std::optional<Structure> FixedStructure(const Shape &shape, MESSAGE *attr)
+template <class T> std::optional<Structure> FixedStructure(const Shape &shape, MESSAGE *attr)
 {
     auto structure = CheckedStructure(attr, shape.type);
     if (!structure || !structure->holds(shape.value, sizeof(T)))
@@ -33,15 +32,13 @@ template <class T> int StoreFixed(const Shape &shape, const Structure &structure
     return 1;
 }
 
-template <class T>
-int CreateFixed(const Shape &shape, MESSAGE *attr, int32_t parameter, T value, int32_t op = 0)
+template <class T> int CreateFixed(const Shape &shape, MESSAGE *attr, int32_t parameter, T value, int32_t op = 0)
 {
     auto structure = NewStructure(attr, shape.type, shape.fixedLength, parameter);
     return structure ? StoreFixed(shape, *structure, value, op) : 0;
 }
 
-template <class T>
-int GetFixed(const Shape &shape, MESSAGE *attr, T *value, int32_t *op = nullptr)
+template <class T> int GetFixed(const Shape &shape, MESSAGE *attr, T *value, int32_t *op = nullptr)
 {
     auto structure = FixedStructure<T>(shape, attr);
     if (!structure || !value || (shape.op >= 0 && !op))
@@ -52,8 +49,7 @@ int GetFixed(const Shape &shape, MESSAGE *attr, T *value, int32_t *op = nullptr)
     return 1;
 }
 
-template <class T>
-int SetFixed(const Shape &shape, MESSAGE *attr, T value, int32_t op = 0)
+template <class T> int SetFixed(const Shape &shape, MESSAGE *attr, T value, int32_t op = 0)
 {
     auto structure = FixedStructure<T>(shape, attr);
     return structure ? StoreFixed(shape, *structure, value, op) : 0;
@@ -91,10 +87,7 @@ std::optional<CountedValue> ValueOf(const Shape &shape, MESSAGE *attr)
     return structure ? ValueIn(shape, *structure) : std::nullopt;
 }
 
-template <int32_t type> std::optional<CountedValue> ValueOfType(MESSAGE *attr)
-{
-    return ValueOf(ShapeFor(type), attr);
-}
+template <int32_t type> std::optional<CountedValue> ValueOfType(MESSAGE *attr) { return ValueOf(ShapeFor(type), attr); }
 
 // A filter created without an operator asks for equality: 0 is no operator MQ defines.
 int CreateCounted(const Shape &shape, MESSAGE *attr, int32_t parameter, const void *value, int64_t length,
@@ -113,8 +106,7 @@ int CreateCounted(const Shape &shape, MESSAGE *attr, int32_t parameter, const vo
     return 1;
 }
 
-int CreateText(const Shape &shape, MESSAGE *attr, int32_t parameter, const char *text,
-               int32_t op = mq::MQCFOP_EQUAL)
+int CreateText(const Shape &shape, MESSAGE *attr, int32_t parameter, const char *text, int32_t op = mq::MQCFOP_EQUAL)
 {
     return text ? CreateCounted(shape, attr, parameter, text, static_cast<int64_t>(std::strlen(text)), op) : 0;
 }
@@ -287,19 +279,19 @@ ZEMAPI(int) SetPcfStrFltrAttrValue(MESSAGE *attr, const char *text, int32_t op)
 
 // Test, constructor and copy-limited getter and setter of a byte value kind; the getter
 // reads what `readable` finds in the envelope.
-#define ZEM_BYTE_VALUE_ENTRY_POINTS(Kind, shape, readable)                                                          \
-    ZEMAPI(int) IsPcf##Kind##Attr(MESSAGE *attr) { return Holds(attr, shape.type); }                                \
-    ZEMAPI(int) CreatePcf##Kind##Attr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length)          \
-    {                                                                                                               \
-        return CreateCounted(shape, attr, parameter, value, length);                                                \
-    }                                                                                                               \
-    ZEMAPI(int) GetPcf##Kind##AttrValue(MESSAGE *attr, void *buffer, int32_t *length)                               \
-    {                                                                                                               \
-        return GetBytes(readable(attr), buffer, length);                                                            \
-    }                                                                                                               \
-    ZEMAPI(int) SetPcf##Kind##AttrValue(MESSAGE *attr, const void *value, int32_t length)                           \
-    {                                                                                                               \
-        return SetBytes(ValueOf(shape, attr), value, length);                                                       \
+#define ZEM_BYTE_VALUE_ENTRY_POINTS(Kind, shape, readable)                                                             \
+    ZEMAPI(int) IsPcf##Kind##Attr(MESSAGE *attr) { return Holds(attr, shape.type); }                                   \
+    ZEMAPI(int) CreatePcf##Kind##Attr(MESSAGE *attr, int32_t parameter, const void *value, int32_t length)             \
+    {                                                                                                                  \
+        return CreateCounted(shape, attr, parameter, value, length);                                                   \
+    }                                                                                                                  \
+    ZEMAPI(int) GetPcf##Kind##AttrValue(MESSAGE *attr, void *buffer, int32_t *length)                                  \
+    {                                                                                                                  \
+        return GetBytes(readable(attr), buffer, length);                                                               \
+    }                                                                                                                  \
+    ZEMAPI(int) SetPcf##Kind##AttrValue(MESSAGE *attr, const void *value, int32_t length)                              \
+    {                                                                                                                  \
+        return SetBytes(ValueOf(shape, attr), value, length);                                                          \
     }
 
 ZEM_BYTE_VALUE_ENTRY_POINTS(ByteStr, kByteString, ValueOfType<ZEM_MQCFT_BYTE_STRING>)

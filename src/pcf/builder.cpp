@@ -11,24 +11,24 @@ namespace {
 using namespace mq;
 
 // The suite's own parameters that its own commands carry.
-constexpr int32_t kManagerNameParam = 20006;   // START/STOP MANAGER: the manager's name
-constexpr int32_t kNodeNameParam = 20007;      // MANAGE/UNMANAGE MQNODE: the node's name
-constexpr int32_t kMqCallParam = 20101;        // MQ_OPEN, MQ_CLOSE: the caller's integer
-constexpr int32_t kEventSelectorParam = 20110; // event, accounting and statistics inquiries
-constexpr int32_t kNodeModeParam = 20135;      // MANAGE MQNODE: the caller's integer
-constexpr int32_t kStopModeParam = 20141;      // STOP_Q_MGR: the caller's integer
+constexpr int32_t kManagerNameParam = 20006;    // START/STOP MANAGER: the manager's name
+constexpr int32_t kNodeNameParam = 20007;       // MANAGE/UNMANAGE MQNODE: the node's name
+constexpr int32_t kMqCallParam = 20101;         // MQ_OPEN, MQ_CLOSE: the caller's integer
+constexpr int32_t kEventSelectorParam = 20110;  // event, accounting and statistics inquiries
+constexpr int32_t kNodeModeParam = 20135;       // MANAGE MQNODE: the caller's integer
+constexpr int32_t kStopModeParam = 20141;       // STOP_Q_MGR: the caller's integer
 
 // How one parameter of a request is made from the caller's name and value.
 enum class Make {
-    None,           // end of the row
-    NameString,     // string `id` = name
-    NameStringAtId, // string whose id is the value argument = name
-    Fixed,          // integer `id` = `fixed`
-    Value,          // integer `id` = value
-    QTypeIfGiven,   // integer `id` = value, only when value > 0
-    ClntConnOnly,   // integer `id` = value, only when value is MQCHT_CLNTCONN
-    ObjectType,     // integer `id` = value when value >= 1, else MQOT_ALL
-    OneElementList, // integer list `id` holding the single element `fixed`
+    None,            // end of the row
+    NameString,      // string `id` = name
+    NameStringAtId,  // string whose id is the value argument = name
+    Fixed,           // integer `id` = `fixed`
+    Value,           // integer `id` = value
+    QTypeIfGiven,    // integer `id` = value, only when value > 0
+    ClntConnOnly,    // integer `id` = value, only when value is MQCHT_CLNTCONN
+    ObjectType,      // integer `id` = value when value >= 1, else MQOT_ALL
+    OneElementList,  // integer list `id` holding the single element `fixed`
 };
 
 struct Attr {
@@ -140,62 +140,61 @@ constexpr Row kRows[] = {
     {EXCMD_UNMANAGE_MQNODE, {Name(kNodeNameParam)}},
 };
 
-const Row *FindRow(int32_t code) {
+const Row *FindRow(int32_t code)
+{
     for (const Row &row : kRows) {
-        if (row.code == code) return &row;
+        if (row.code == code)
+            return &row;
     }
     return nullptr;
 }
 
 // Makes one parameter into a temporary envelope, appends it and releases the envelope.
 // Returns -1 when the parameter is not wanted for this value, else the append's result.
-int32_t AppendOne(PcfMessage *message, const Attr &attr, const char *name, int32_t value) {
+int32_t AppendOne(PcfMessage *message, const Attr &attr, const char *name, int32_t value)
+{
     MESSAGE parameter{};
     switch (attr.make) {
-    case Make::NameString:
-        CreatePcfStrAttr(&parameter, attr.id, name);
-        break;
-    case Make::NameStringAtId:
-        CreatePcfStrAttr(&parameter, value, name);
-        break;
-    case Make::Fixed:
-        CreatePcfIntAttr(&parameter, attr.id, attr.fixed);
-        break;
-    case Make::Value:
-        CreatePcfIntAttr(&parameter, attr.id, value);
-        break;
+    case Make::NameString: CreatePcfStrAttr(&parameter, attr.id, name); break;
+    case Make::NameStringAtId: CreatePcfStrAttr(&parameter, value, name); break;
+    case Make::Fixed: CreatePcfIntAttr(&parameter, attr.id, attr.fixed); break;
+    case Make::Value: CreatePcfIntAttr(&parameter, attr.id, value); break;
     case Make::QTypeIfGiven:
-        if (value <= 0) return -1;
+        if (value <= 0)
+            return -1;
         CreatePcfIntAttr(&parameter, attr.id, value);
         break;
     case Make::ClntConnOnly:
-        if (value != MQCHT_CLNTCONN) return -1;
+        if (value != MQCHT_CLNTCONN)
+            return -1;
         CreatePcfIntAttr(&parameter, attr.id, value);
         break;
-    case Make::ObjectType:
-        CreatePcfIntAttr(&parameter, attr.id, value >= 1 ? value : MQOT_ALL);
-        break;
+    case Make::ObjectType: CreatePcfIntAttr(&parameter, attr.id, value >= 1 ? value : MQOT_ALL); break;
     case Make::OneElementList:
         CreatePcfIntListAttr(&parameter, attr.id, 1);
         SetPcfIntListAttrValue(&parameter, 0, attr.fixed);
         break;
-    case Make::None:
-        return -1;
+    case Make::None: return -1;
     }
     int32_t appended = AppendAttr(message, &parameter);
-    if (parameter.pBlock != nullptr) DeleteMessage(&parameter);
+    if (parameter.pBlock != nullptr)
+        DeleteMessage(&parameter);
     return appended;
 }
 
-int32_t BuildRequest(PcfMessage *message, const char *name, int32_t value) {
+int32_t BuildRequest(PcfMessage *message, const char *name, int32_t value)
+{
     int32_t code = message->pCfh->Command;
-    if (code == MQCMD_PING_Q_MGR) return 1;
+    if (code == MQCMD_PING_Q_MGR)
+        return 1;
     int32_t result = 0;
     if (const Row *row = FindRow(code)) {
         for (const Attr &attr : row->attrs) {
-            if (attr.make == Make::None) break;
+            if (attr.make == Make::None)
+                break;
             int32_t appended = AppendOne(message, attr, name, value);
-            if (appended >= 0) result = appended;
+            if (appended >= 0)
+                result = appended;
         }
     }
     RawToPcf(message);
@@ -205,10 +204,10 @@ int32_t BuildRequest(PcfMessage *message, const char *name, int32_t value) {
 }  // namespace
 }  // namespace zem
 
-extern "C" ZEMAPI(int32_t) BuildPcfCmd(PcfMessage *message, const char *name, int32_t value) {
+extern "C" ZEMAPI(int32_t) BuildPcfCmd(PcfMessage *message, const char *name, int32_t value)
+{
     // The MQCFH must be there before its Command is read.
-    if (message == nullptr || message->pCfh == nullptr ||
-        message->PcfMsg.Used < ZEM_MDHDR_LENGTH + ZEM_MQCFH_LENGTH) {
+    if (message == nullptr || message->pCfh == nullptr || message->PcfMsg.Used < ZEM_MDHDR_LENGTH + ZEM_MQCFH_LENGTH) {
         return 0;
     }
     return zem::BuildRequest(message, name != nullptr ? name : "", value);

@@ -20,7 +20,9 @@ public:
     PcfCursor() = default;
     // A negative length or a NULL pointer gives an empty window.
     PcfCursor(unsigned char *data, int64_t length)
-        : data_(length > 0 ? data : nullptr), length_(data && length > 0 ? length : 0) {}
+        : data_(length > 0 ? data : nullptr), length_(data && length > 0 ? length : 0)
+    {
+    }
 
     unsigned char *data() const { return data_; }
     int64_t length() const { return length_; }
@@ -37,10 +39,7 @@ public:
     bool Write64(int64_t offset, int64_t value) { return Write(offset, &value, sizeof value); }
 
     // The address of [offset, offset + count), or nullptr when it does not fit.
-    unsigned char *Bytes(int64_t offset, int64_t count) const
-    {
-        return Fits(offset, count) ? data_ + offset : nullptr;
-    }
+    unsigned char *Bytes(int64_t offset, int64_t count) const { return Fits(offset, count) ? data_ + offset : nullptr; }
 
     // The window [offset, offset + count); empty when it does not fit.
     PcfCursor Window(int64_t offset, int64_t count) const

@@ -18,13 +18,13 @@ constexpr ZEM_MQMD MakeDefaultDescriptor()
     md.StrucId[1] = 'D';
     md.StrucId[2] = md.StrucId[3] = ' ';
     md.Version = 1;
-    md.MsgType = 8;           // datagram
-    md.Expiry = -1;           // unlimited
-    md.Encoding = 546;        // native x86 encoding
+    md.MsgType = 8;     // datagram
+    md.Expiry = -1;     // unlimited
+    md.Encoding = 546;  // native x86 encoding
     for (char &c : md.Format)
         c = ' ';
-    md.Priority = -1;         // as queue default
-    md.Persistence = 2;       // as queue default
+    md.Priority = -1;    // as queue default
+    md.Persistence = 2;  // as queue default
     md.MsgSeqNumber = 1;
     md.OriginalLength = -1;
     return md;
@@ -216,10 +216,7 @@ ZEMAPI(int) DeleteMessage(MESSAGE *msg)
     return 1;
 }
 
-ZEMAPI(int) VerifyMessage(MESSAGE *msg)
-{
-    return msg && msg->pBlock && Header(msg)->StrucLength == kHeaderLength;
-}
+ZEMAPI(int) VerifyMessage(MESSAGE *msg) { return msg && msg->pBlock && Header(msg)->StrucLength == kHeaderLength; }
 
 ZEMAPI(int) VerifyMessageExt(MSHDRE *ext) { return ext && ext->StrucLength == ZEM_MSHDRE_LENGTH; }
 

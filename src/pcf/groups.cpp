@@ -144,10 +144,7 @@ ZEMAPI(int) IsPcfGroupAttr(MESSAGE *attr) { return CheckedStructure(attr, ZEM_MQ
 ZEMAPI(int) CreatePcfGroupAttr(MESSAGE *group, int32_t parameter) { return CreateGroup(group, parameter); }
 ZEMAPI(int) GetPcfGroupAttrCounter(MESSAGE *group, int32_t *count) { return GroupCounter(group, count); }
 ZEMAPI(int) AppendAttrToGroup(MESSAGE *group, MESSAGE *attr) { return AppendToGroup(group, attr); }
-ZEMAPI(int) GetGroupAttrByPos(int32_t pos, MESSAGE *out, MESSAGE *group)
-{
-    return MemberByPosition(pos, out, group);
-}
+ZEMAPI(int) GetGroupAttrByPos(int32_t pos, MESSAGE *out, MESSAGE *group) { return MemberByPosition(pos, out, group); }
 ZEMAPI(int) GetGroupAttrByID(int32_t id, MESSAGE *out, MESSAGE *group) { return MemberById(id, out, group); }
 
 }  // extern "C"

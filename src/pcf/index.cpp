@@ -24,8 +24,7 @@ bool StepOver(const PcfCursor &data, int64_t &position, int64_t &pending)
         return false;
     if (head.type == ZEM_MQCFT_GROUP) {
         int32_t members = 0;
-        if (head.strucLength < ZEM_MQCFGR_LENGTH || !data.Read32(position + kGroupCountOffset, members) ||
-            members < 0)
+        if (head.strucLength < ZEM_MQCFGR_LENGTH || !data.Read32(position + kGroupCountOffset, members) || members < 0)
             return false;
         pending += members;
     }
@@ -116,9 +115,10 @@ bool IndexStructure(PcfMessage &pcf, const PcfCursor &bytes, int32_t position, i
     // Without its head the structure's end is unknown: its least end is reported.
     int64_t end = offset + (haveHead ? head.strucLength : kStructHeadLength);
     if (!haveHead || end > bytes.length()) {
-        std::printf("%.8s MQPCFMSG::RawToPcf(line# %d) Input buffer overflow, offset to end of PCF attribute %d "
-                    "exceeds offset end of PCF msg (lMsgLen) %d\n",
-                    TimeOfDay().c_str(), kLineOverflowAttribute, AsInt32(end), AsInt32(bytes.length()));
+        std::printf(
+            "%.8s MQPCFMSG::RawToPcf(line# %d) Input buffer overflow, offset to end of PCF attribute %d "
+            "exceeds offset end of PCF msg (lMsgLen) %d\n",
+            TimeOfDay().c_str(), kLineOverflowAttribute, AsInt32(end), AsInt32(bytes.length()));
         return false;
     }
     // The message starts with its MQCFH: everything reads its ParameterCount.
@@ -144,8 +144,7 @@ bool IndexStructure(PcfMessage &pcf, const PcfCursor &bytes, int32_t position, i
                     kLineGroupUnderflow);
         PrintHexData(bytes.data() + offset, AsInt32(bytes.length() - offset), stdout);
         return false;
-    case SubtreeWalk::kMalformed:
-        break;
+    case SubtreeWalk::kMalformed: break;
     }
     return false;
 }
@@ -311,14 +310,11 @@ bool AppendBytes(PcfMessage &part, int32_t count, const unsigned char *data, int
 int32_t VersionFor(int32_t type)
 {
     switch (type) {
-    case ZEM_MQCFT_BYTE_STRING:
-        return mq::MQCFH_VERSION_2;
+    case ZEM_MQCFT_BYTE_STRING: return mq::MQCFH_VERSION_2;
     case ZEM_MQCFT_INTEGER_FILTER:
     case ZEM_MQCFT_STRING_FILTER:
-    case ZEM_MQCFT_BYTE_STRING_FILTER:
-        return mq::MQCFH_VERSION_3;
-    default:
-        return mq::MQCFH_VERSION_1;
+    case ZEM_MQCFT_BYTE_STRING_FILTER: return mq::MQCFH_VERSION_3;
+    default: return mq::MQCFH_VERSION_1;
     }
 }
 
@@ -343,8 +339,7 @@ void RaiseVersion(PcfMessage &pcf, int32_t version)
     for (PcfMessage *part = &pcf; part; part = ContinuationOf(*part)) {
         PcfCursor bytes = MessageBytes(*part);
         int32_t current = 0;
-        if (bytes.Fits(0, ZEM_MQCFH_LENGTH) && bytes.Read32(offsetof(ZEM_MQCFH, Version), current) &&
-            current < version)
+        if (bytes.Fits(0, ZEM_MQCFH_LENGTH) && bytes.Read32(offsetof(ZEM_MQCFH, Version), current) && current < version)
             bytes.Write32(offsetof(ZEM_MQCFH, Version), version);
     }
 }

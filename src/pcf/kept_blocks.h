@@ -16,7 +16,7 @@
 #if defined(ZEM_ADDRESS_SANITIZER)
 #include <sanitizer/asan_interface.h>
 #else
-#define ASAN_POISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
+#define ASAN_POISON_MEMORY_REGION(addr, size)   ((void)(addr), (void)(size))
 #define ASAN_UNPOISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
 #endif
 
@@ -81,12 +81,12 @@ private:
     static thread_local Release t_release;
 };
 
-template <class Kind, int kKept>
-thread_local typename KeptBlocks<Kind, kKept>::Kept KeptBlocks<Kind, kKept>::t_kept[kKept];
+template <class Kind, int kKept> thread_local
+    typename KeptBlocks<Kind, kKept>::Kept KeptBlocks<Kind, kKept>::t_kept[kKept];
 template <class Kind, int kKept> thread_local int KeptBlocks<Kind, kKept>::t_count = 0;
-template <class Kind, int kKept>
-thread_local typename KeptBlocks<Kind, kKept>::State KeptBlocks<Kind, kKept>::t_state = State::kUnarmed;
-template <class Kind, int kKept>
-thread_local typename KeptBlocks<Kind, kKept>::Release KeptBlocks<Kind, kKept>::t_release;
+template <class Kind, int kKept> thread_local typename KeptBlocks<Kind, kKept>::State KeptBlocks<Kind, kKept>::t_state =
+    State::kUnarmed;
+template <class Kind, int kKept> thread_local
+    typename KeptBlocks<Kind, kKept>::Release KeptBlocks<Kind, kKept>::t_release;
 
 }  // namespace zem

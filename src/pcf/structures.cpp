@@ -29,13 +29,10 @@ template <bool exact> bool FitsShape(const Shape &shape, const PcfCursor &struct
     int64_t count = 0;
     int64_t valueLength = 0;
     switch (shape.layout) {
-    case Layout::kNone:
-        return false;
+    case Layout::kNone: return false;
     case Layout::kHeader:
-    case Layout::kFixed:
-        return fills(shape.fixedLength);
-    case Layout::kGroup:
-        return fills(shape.fixedLength) && ReadCount(structure, shape.count, count);
+    case Layout::kFixed: return fills(shape.fixedLength);
+    case Layout::kGroup: return fills(shape.fixedLength) && ReadCount(structure, shape.count, count);
     case Layout::kValue:
         return ReadCount(structure, shape.length, valueLength) && shape.fixedLength + valueLength <= length;
     case Layout::kValueList:
@@ -53,8 +50,7 @@ bool ContentsFit(const Shape &shape, const PcfCursor &structure) { return FitsSh
 
 bool ReadStructHead(const PcfCursor &data, int64_t offset, StructHead &head)
 {
-    return data.Read32(offset + kTypeOffset, head.type) &&
-           data.Read32(offset + kStrucLengthOffset, head.strucLength);
+    return data.Read32(offset + kTypeOffset, head.type) && data.Read32(offset + kStrucLengthOffset, head.strucLength);
 }
 
 bool IsStructureValid(const PcfCursor &structure, int64_t expected)
@@ -91,17 +87,13 @@ ZEMAPI(int32_t) PcfToMsgType(int32_t type)
 {
     switch (type) {
     case ZEM_MQCFT_COMMAND:
-    case ZEM_MQCFT_COMMAND_XR:
-        return mq::MQMT_REQUEST;
+    case ZEM_MQCFT_COMMAND_XR: return mq::MQMT_REQUEST;
     case ZEM_MQCFT_RESPONSE:
     case ZEM_MQCFT_XR_MSG:
     case ZEM_MQCFT_XR_ITEM:
-    case ZEM_MQCFT_XR_SUMMARY:
-        return mq::MQMT_REPLY;
-    case ZEM_MQCFT_REPORT:
-        return mq::MQMT_REPORT;
-    default:
-        return mq::MQMT_DATAGRAM;
+    case ZEM_MQCFT_XR_SUMMARY: return mq::MQMT_REPLY;
+    case ZEM_MQCFT_REPORT: return mq::MQMT_REPORT;
+    default: return mq::MQMT_DATAGRAM;
     }
 }
 
@@ -111,10 +103,8 @@ ZEMAPI(int32_t) SetPcfType(int32_t type)
     switch (type) {
     case ZEM_MQCFT_XR_MSG:
     case ZEM_MQCFT_XR_ITEM:
-    case ZEM_MQCFT_XR_SUMMARY:
-        return ZEM_MQCFT_RESPONSE;
-    default:
-        return type;
+    case ZEM_MQCFT_XR_SUMMARY: return ZEM_MQCFT_RESPONSE;
+    default: return type;
     }
 }
 

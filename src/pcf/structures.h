@@ -52,15 +52,15 @@ struct Shape {
 
 // One row for every MQCFH type; IsHeaderType is membership here.
 constexpr int32_t kHeaderTypes[] = {
-    ZEM_MQCFT_COMMAND,    ZEM_MQCFT_RESPONSE,   ZEM_MQCFT_EVENT,        ZEM_MQCFT_TRACE_ROUTE, ZEM_MQCFT_REPORT,
-    ZEM_MQCFT_COMMAND_XR, ZEM_MQCFT_XR_MSG,     ZEM_MQCFT_XR_ITEM,      ZEM_MQCFT_XR_SUMMARY,  ZEM_MQCFT_STATISTICS,
-    ZEM_MQCFT_ACCOUNTING, ZEM_MQCFT_USER,       ZEM_MQCFT_APP_ACTIVITY, ZEM_MQCFT_STATUS,
+    ZEM_MQCFT_COMMAND,    ZEM_MQCFT_RESPONSE, ZEM_MQCFT_EVENT,        ZEM_MQCFT_TRACE_ROUTE, ZEM_MQCFT_REPORT,
+    ZEM_MQCFT_COMMAND_XR, ZEM_MQCFT_XR_MSG,   ZEM_MQCFT_XR_ITEM,      ZEM_MQCFT_XR_SUMMARY,  ZEM_MQCFT_STATISTICS,
+    ZEM_MQCFT_ACCOUNTING, ZEM_MQCFT_USER,     ZEM_MQCFT_APP_ACTIVITY, ZEM_MQCFT_STATUS,
 };
 
 #define ZEM_AT(S, field) static_cast<int8_t>(offsetof(S, field))
 constexpr int8_t kNo = -1;
-constexpr Shape kHeaderShape{0, Layout::kHeader, sizeof(ZEM_MQCFH), kNo, 0, ZEM_AT(ZEM_MQCFH, ParameterCount),
-                             kNo, kNo, kNo, Content::kBytes};
+constexpr Shape kHeaderShape{
+    0, Layout::kHeader, sizeof(ZEM_MQCFH), kNo, 0, ZEM_AT(ZEM_MQCFH, ParameterCount), kNo, kNo, kNo, Content::kBytes};
 constexpr Shape kParameterShapes[] = {
     {ZEM_MQCFT_INTEGER, Layout::kFixed, sizeof(ZEM_MQCFIN), ZEM_AT(ZEM_MQCFIN, Value), 4, kNo, kNo, kNo, kNo,
      Content::kBytes},
@@ -74,10 +74,10 @@ constexpr Shape kParameterShapes[] = {
      ZEM_AT(ZEM_MQCFBS, StringLength), kNo, kNo, Content::kBytes},
     {ZEM_MQCFT_INTEGER_FILTER, Layout::kFixed, sizeof(ZEM_MQCFIF), ZEM_AT(ZEM_MQCFIF, FilterValue), 4, kNo, kNo,
      ZEM_AT(ZEM_MQCFIF, Operator), kNo, Content::kBytes},
-    {ZEM_MQCFT_STRING_FILTER, Layout::kValue, ZEM_AT(ZEM_MQCFSF, FilterValue), ZEM_AT(ZEM_MQCFSF, FilterValue), 0,
-     kNo, ZEM_AT(ZEM_MQCFSF, FilterValueLength), ZEM_AT(ZEM_MQCFSF, Operator), kNo, Content::kText},
-    {ZEM_MQCFT_BYTE_STRING_FILTER, Layout::kValue, ZEM_AT(ZEM_MQCFBF, FilterValue), ZEM_AT(ZEM_MQCFBF, FilterValue),
-     0, kNo, ZEM_AT(ZEM_MQCFBF, FilterValueLength), ZEM_AT(ZEM_MQCFBF, Operator), kNo, Content::kBytes},
+    {ZEM_MQCFT_STRING_FILTER, Layout::kValue, ZEM_AT(ZEM_MQCFSF, FilterValue), ZEM_AT(ZEM_MQCFSF, FilterValue), 0, kNo,
+     ZEM_AT(ZEM_MQCFSF, FilterValueLength), ZEM_AT(ZEM_MQCFSF, Operator), kNo, Content::kText},
+    {ZEM_MQCFT_BYTE_STRING_FILTER, Layout::kValue, ZEM_AT(ZEM_MQCFBF, FilterValue), ZEM_AT(ZEM_MQCFBF, FilterValue), 0,
+     kNo, ZEM_AT(ZEM_MQCFBF, FilterValueLength), ZEM_AT(ZEM_MQCFBF, Operator), kNo, Content::kBytes},
     {ZEM_MQCFT_GROUP, Layout::kGroup, sizeof(ZEM_MQCFGR), kNo, 0, ZEM_AT(ZEM_MQCFGR, ParameterCount), kNo, kNo, kNo,
      Content::kBytes},
     {ZEM_MQCFT_INTEGER64, Layout::kFixed, sizeof(ZEM_MQCFIN64), ZEM_AT(ZEM_MQCFIN64, Value), 8, kNo, kNo, kNo,
@@ -85,8 +85,7 @@ constexpr Shape kParameterShapes[] = {
     {ZEM_MQCFT_INTEGER64_LIST, Layout::kValueList, ZEM_AT(ZEM_MQCFIL64, Values), ZEM_AT(ZEM_MQCFIL64, Values), 8,
      ZEM_AT(ZEM_MQCFIL64, Count), kNo, kNo, kNo, Content::kBytes},
     {ZEM_EXCFT_BYTE_STRING_LIST, Layout::kEntryList, ZEM_AT(ZEM_EXCFBL, Entries), ZEM_AT(ZEM_EXCFBL, Entries), 0,
-     ZEM_AT(ZEM_EXCFBL, Count), ZEM_AT(ZEM_EXCFBL, StringLength), kNo, ZEM_AT(ZEM_EXCFBL, Reserved),
-     Content::kBytes},
+     ZEM_AT(ZEM_EXCFBL, Count), ZEM_AT(ZEM_EXCFBL, StringLength), kNo, ZEM_AT(ZEM_EXCFBL, Reserved), Content::kBytes},
     // The embedded message and the binary value have the MQCFST layout.
     {ZEM_EXCFT_PCF, Layout::kValue, ZEM_AT(ZEM_MQCFST, String), ZEM_AT(ZEM_MQCFST, String), 0, kNo,
      ZEM_AT(ZEM_MQCFST, StringLength), kNo, kNo, Content::kEmbedded},

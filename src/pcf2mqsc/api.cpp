@@ -19,9 +19,9 @@ int32_t OutOfMemory(int32_t &reason, int32_t result)
 
 // The structure converters' entry: a NULL structure is reported as one the converter
 // cannot handle, with the result the converter gives when it drops a parameter.
-template <typename Structure, typename Converter>
-int32_t ConvertOne(const Structure *structure, char *scratch, int32_t *reason, Converter convert,
-                   int32_t resultWithoutStructure)
+template <typename Structure, typename Converter> int32_t ConvertOne(const Structure *structure, char *scratch,
+                                                                     int32_t *reason, Converter convert,
+                                                                     int32_t resultWithoutStructure)
 {
     int32_t reasonScratch = 0;
     int32_t &reasonOut = ReasonOrScratch(reason, reasonScratch);
@@ -37,8 +37,8 @@ int32_t ConvertOne(const Structure *structure, char *scratch, int32_t *reason, C
 
 extern "C" {
 
-ZEMAPI(void) zemPcf2Mqsc(PcfMessage *command, PcfMessage *mqsc, int32_t splitLines,
-                         int32_t *compCode, int32_t *reason, int32_t *failedParam)
+ZEMAPI(void) zemPcf2Mqsc(PcfMessage *command, PcfMessage *mqsc, int32_t splitLines, int32_t *compCode, int32_t *reason,
+                         int32_t *failedParam)
 {
     int32_t compCodeScratch = 0, reasonScratch = 0, failedScratch = 0;
     int32_t &compCodeOut = compCode ? *compCode : compCodeScratch;
@@ -58,8 +58,7 @@ ZEMAPI(void) zemPcf2Mqsc(PcfMessage *command, PcfMessage *mqsc, int32_t splitLin
         });
 }
 
-ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscText *output, int32_t splitLines,
-                       int32_t *reason, int32_t *failedParam)
+ZEMAPI(void) PcfToMqsc(PcfDataDesc input, MqscText *output, int32_t splitLines, int32_t *reason, int32_t *failedParam)
 {
     int32_t reasonScratch = 0, failedScratch = 0;
     int32_t &reasonOut = ReasonOrScratch(reason, reasonScratch);
@@ -97,14 +96,11 @@ ZEMAPI(int32_t) MqcfslToMqsc(const ZEM_MQCFSL *cfsl, char *scratch, int32_t *rea
 
 ZEMAPI(int32_t) MqcfilToMqsc(const ZEM_MQCFIL *cfil, int32_t *reason)
 {
-    auto withoutScratch = [](const ZEM_MQCFIL &list, char *, int32_t &out) {
-        return zem::CfilToMqsc(list, out);
-    };
+    auto withoutScratch = [](const ZEM_MQCFIL &list, char *, int32_t &out) { return zem::CfilToMqsc(list, out); };
     return ConvertOne(cfil, nullptr, reason, withoutScratch, 1);
 }
 
-ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscText *output, int32_t splitLines,
-                            int32_t *reason)
+ZEMAPI(int32_t) EmitMqscMsg(int32_t command, MqscText *output, int32_t splitLines, int32_t *reason)
 {
     int32_t reasonScratch = 0;
     int32_t &reasonOut = ReasonOrScratch(reason, reasonScratch);

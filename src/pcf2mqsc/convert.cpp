@@ -125,8 +125,8 @@ void AppendAlterDateClause(PcfMessage &command, const PcfDataDesc &input, char *
 
 }  // namespace
 
-void ConvertPcfCommandToMqsc(PcfMessage &command, PcfMessage &mqsc, bool splitLines,
-                             int32_t &compCode, int32_t &reason, int32_t &failedParam)
+void ConvertPcfCommandToMqsc(PcfMessage &command, PcfMessage &mqsc, bool splitLines, int32_t &compCode, int32_t &reason,
+                             int32_t &failedParam)
 {
     compCode = mq::MQCC_FAILED;
     MESSAGE &commandEnvelope = command.PcfMsg;

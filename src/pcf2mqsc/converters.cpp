@@ -35,10 +35,7 @@ bool IsTextKind(int32_t type)
     return type == MQSC_STR || type == MQSC_STRLIST || type == MQSC_ENUMLIST || type == MQSC_LIST;
 }
 
-bool IsListKind(int32_t type)
-{
-    return type == MQSC_STRLIST || type == MQSC_ENUMLIST || type == MQSC_LIST;
-}
+bool IsListKind(int32_t type) { return type == MQSC_STRLIST || type == MQSC_ENUMLIST || type == MQSC_LIST; }
 
 // Bytes of the structure behind its fixed part of fixedLength bytes (0 when none).
 int64_t VariableBytes(int32_t strucLength, int32_t fixedLength)
@@ -48,8 +45,7 @@ int64_t VariableBytes(int32_t strucLength, int32_t fixedLength)
 
 // The variable part of a structure, addressed from its start: the walk has checked that
 // StrucLength bytes lie inside the data, and the callers stay within StrucLength.
-template <typename Structure>
-const char *BytesAt(const Structure &structure, int64_t offset)
+template <typename Structure> const char *BytesAt(const Structure &structure, int64_t offset)
 {
     return reinterpret_cast<const char *>(&structure) + offset;
 }
@@ -92,8 +88,7 @@ int32_t CfinToMqsc(const ZEM_MQCFIN &cfin, char *scratch, int32_t &reason)
     int32_t value = cfin.Value;
     switch (record->type) {
     case MQSC_ENUM: {
-        MqscKeyword *valueRecord = record->values ? FindCmdKeyword(record->values, kFindById, &value)
-                                                  : nullptr;
+        MqscKeyword *valueRecord = record->values ? FindCmdKeyword(record->values, kFindById, &value) : nullptr;
         if (!valueRecord) {
             reason = kNotKnown;
             return 1;
@@ -137,8 +132,8 @@ int32_t CfstToMqsc(const ZEM_MQCFST &cfst, char *scratch, int32_t &reason)
     MqscKeyword *record = FindTextRecord(cfst.Parameter, reason);
     if (!record)
         return 1;
-    int64_t length = std::min<int64_t>(std::max(cfst.StringLength, 0),
-                                       VariableBytes(cfst.StrucLength, ZEM_MQCFST_LENGTH_FIXED));
+    int64_t length =
+        std::min<int64_t>(std::max(cfst.StringLength, 0), VariableBytes(cfst.StrucLength, ZEM_MQCFST_LENGTH_FIXED));
     SetKeywordValue(record, BytesAt(cfst, ZEM_MQCFST_LENGTH_FIXED), static_cast<int32_t>(length));
     Mark(*record);
     CopyName(scratch, record->name);
@@ -169,8 +164,7 @@ int32_t StrListToMqscImpl(const ZEM_MQCFSL &cfsl, char *scratch, int32_t &reason
     for (int64_t i = 0; i < itemsRead; ++i) {
         const int64_t start = i * itemLength;
         const int64_t readable = std::min({itemLength, int64_t(kListItemChars), area - start});
-        std::string_view item(BytesAt(cfsl, ZEM_MQCFSL_LENGTH_FIXED + start),
-                              static_cast<std::size_t>(readable));
+        std::string_view item(BytesAt(cfsl, ZEM_MQCFSL_LENGTH_FIXED + start), static_cast<std::size_t>(readable));
         item = item.substr(0, item.find('\0'));
         item = item.substr(0, item.find(' '));
         if (item.empty())

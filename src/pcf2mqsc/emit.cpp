@@ -29,9 +29,7 @@ bool ValueText(MqscKeyword &keyword, std::string &value, bool &bare)
     bare = false;
     switch (keyword.type) {
     case MQSC_CMD:
-    case MQSC_FLAG:
-        bare = true;
-        return true;
+    case MQSC_FLAG: bare = true; return true;
     case MQSC_INT: {
         if (!HoldsValue(keyword)) {
             bare = true;
@@ -78,8 +76,7 @@ bool ValueText(MqscKeyword &keyword, std::string &value, bool &bare)
         value = valueRecord.name;
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -150,8 +147,7 @@ std::string ApplyValueFormat(const char *format, std::string_view value)
 {
     std::string_view pattern = format ? format : "";
     std::size_t conversion = std::string_view::npos;
-    for (std::size_t at = pattern.find('%'); at != std::string_view::npos;
-         at = pattern.find('%', at + 1)) {
+    for (std::size_t at = pattern.find('%'); at != std::string_view::npos; at = pattern.find('%', at + 1)) {
         if (at + 1 < pattern.size() && (pattern[at + 1] == 's' || pattern[at + 1] == 'd')) {
             conversion = at;
             break;

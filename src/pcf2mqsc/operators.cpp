@@ -11,12 +11,10 @@ struct OperatorWord {
 };
 
 constexpr OperatorWord kOperatorWords[] = {
-    {mq::MQCFOP_LESS, "LT "},         {mq::MQCFOP_EQUAL, "EQ "},
-    {mq::MQCFOP_NOT_GREATER, "LE "},  {mq::MQCFOP_GREATER, "GT "},
-    {mq::MQCFOP_NOT_EQUAL, "NE "},    {mq::MQCFOP_NOT_LESS, "GE "},
-    {mq::MQCFOP_CONTAINS, "CT "},     {mq::MQCFOP_EXCLUDES, "EX "},
-    {mq::MQCFOP_LIKE, "LK "},         {mq::MQCFOP_NOT_LIKE, "NL "},
-    {mq::MQCFOP_CONTAINS_GEN, "CTG "}, {mq::MQCFOP_EXCLUDES_GEN, "EXG "},
+    {mq::MQCFOP_LESS, "LT "},     {mq::MQCFOP_EQUAL, "EQ "},         {mq::MQCFOP_NOT_GREATER, "LE "},
+    {mq::MQCFOP_GREATER, "GT "},  {mq::MQCFOP_NOT_EQUAL, "NE "},     {mq::MQCFOP_NOT_LESS, "GE "},
+    {mq::MQCFOP_CONTAINS, "CT "}, {mq::MQCFOP_EXCLUDES, "EX "},      {mq::MQCFOP_LIKE, "LK "},
+    {mq::MQCFOP_NOT_LIKE, "NL "}, {mq::MQCFOP_CONTAINS_GEN, "CTG "}, {mq::MQCFOP_EXCLUDES_GEN, "EXG "},
 };
 
 }  // namespace

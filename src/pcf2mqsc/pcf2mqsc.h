@@ -37,8 +37,7 @@ int32_t CfslToMqsc(const ZEM_MQCFSL &cfsl, char *scratch, int32_t &reason);
 int32_t CfilToMqsc(const ZEM_MQCFIL &cfil, int32_t &reason);
 
 // The walk over input and the writing of the text; sets reason and failedParam.
-void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
-                   int32_t &reason, int32_t &failedParam);
+void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines, int32_t &reason, int32_t &failedParam);
 
 // Writes the marked entries of command's parameter list into output.
 int32_t EmitMqsc(int32_t command, MqscText &output, bool splitLines, int32_t &reason);
@@ -52,8 +51,8 @@ std::string QuoteApostrophes(std::string_view value);
 std::string ApplyValueFormat(const char *format, std::string_view value);
 
 // The whole conversion behind zemPcf2Mqsc.
-void ConvertPcfCommandToMqsc(PcfMessage &command, PcfMessage &mqsc, bool splitLines,
-                             int32_t &compCode, int32_t &reason, int32_t &failedParam);
+void ConvertPcfCommandToMqsc(PcfMessage &command, PcfMessage &mqsc, bool splitLines, int32_t &compCode, int32_t &reason,
+                             int32_t &failedParam);
 
 // The MQSC word of a filter operator, with its trailing blank; "" for others.
 const char *FilterOperatorWord(int32_t op);

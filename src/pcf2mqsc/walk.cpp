@@ -23,10 +23,7 @@ public:
     {
         std::memcpy(words_.data(), structure.data(), static_cast<std::size_t>(structure.length()));
     }
-    template <typename Layout> const Layout &as() const
-    {
-        return *reinterpret_cast<const Layout *>(words_.data());
-    }
+    template <typename Layout> const Layout &as() const { return *reinterpret_cast<const Layout *>(words_.data()); }
 
 private:
     std::vector<int32_t> words_;
@@ -40,8 +37,7 @@ bool AsksForAllQueueTypes(int32_t command, const ZEM_MQCFIN &cfin)
 
 }  // namespace
 
-void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
-                   int32_t &reason, int32_t &failedParam)
+void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines, int32_t &reason, int32_t &failedParam)
 {
     BeginPcfToMqsc();
     // The converters write at most a keyword name here.
@@ -81,8 +77,8 @@ void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
 
         const AlignedStructure structure(window);
         switch (type) {
-        case 0:                           // a blanked structure
-        case ZEM_MQCFT_STRING_FILTER:     // read by the WHERE clause only
+        case 0:                        // a blanked structure
+        case ZEM_MQCFT_STRING_FILTER:  // read by the WHERE clause only
             break;
         case ZEM_MQCFT_COMMAND: {
             const auto &cfh = structure.as<ZEM_MQCFH>();
@@ -97,18 +93,13 @@ void WalkPcfToMqsc(const PcfDataDesc &input, MqscText &output, bool splitLines,
                 CfinToMqsc(cfin, scratch.data(), converterReason);
             break;
         }
-        case ZEM_MQCFT_STRING:
-            CfstToMqsc(structure.as<ZEM_MQCFST>(), scratch.data(), converterReason);
-            break;
-        case ZEM_MQCFT_INTEGER_LIST:
-            CfilToMqsc(structure.as<ZEM_MQCFIL>(), converterReason);
-            break;
+        case ZEM_MQCFT_STRING: CfstToMqsc(structure.as<ZEM_MQCFST>(), scratch.data(), converterReason); break;
+        case ZEM_MQCFT_INTEGER_LIST: CfilToMqsc(structure.as<ZEM_MQCFIL>(), converterReason); break;
         case ZEM_MQCFT_STRING_LIST:
             if (!StrListToMqscImpl(structure.as<ZEM_MQCFSL>(), scratch.data(), converterReason))
                 return stop(ZEM_P2M_NOT_IN_TABLE, structureNumber);
             break;
-        default:
-            return stop(ZEM_P2M_BAD_STRUCTURE, structureNumber);
+        default: return stop(ZEM_P2M_BAD_STRUCTURE, structureNumber);
         }
         offset += strucLength;
     }

@@ -14,9 +14,8 @@ std::string Args::option(const std::string &name, const std::string &fallback) c
     return it == options.end() || it->second.empty() ? fallback : it->second.back();
 }
 
-bool Parse(const char *command, int argc, char **argv, int first,
-           const std::set<std::string> &valueOptions, const std::set<std::string> &flagOptions,
-           Args &out)
+bool Parse(const char *command, int argc, char **argv, int first, const std::set<std::string> &valueOptions,
+           const std::set<std::string> &flagOptions, Args &out)
 {
     for (int i = first; i < argc; ++i) {
         std::string arg = argv[i];

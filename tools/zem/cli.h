@@ -24,9 +24,8 @@ struct Args {
 
 // Parses argv[first..argc) against the known options (taking a value) and flags.
 // On an unknown option or a missing value prints a message and returns false.
-bool Parse(const char *command, int argc, char **argv, int first,
-           const std::set<std::string> &valueOptions, const std::set<std::string> &flagOptions,
-           Args &out);
+bool Parse(const char *command, int argc, char **argv, int first, const std::set<std::string> &valueOptions,
+           const std::set<std::string> &flagOptions, Args &out);
 
 // Prints "zem COMMAND: message" to standard error; returns the exit status 2 for usage errors.
 int UsageError(const char *command, const std::string &message);

@@ -232,10 +232,9 @@ struct Place {
     bool secret;
 };
 constexpr Place kPlaces[] = {
-    {"Group", false, false},    {"Node", true, false},       {"Service", true, false},
-    {"VNTDSNode", true, false}, {"VNTDSPort", true, false},  {"DBDSN", false, false},
-    {"DBUser", false, false},   {"DBPwd", false, true},      {"DBSchema", false, false},
-    {"DBPSchema", false, false}, {"QX7DBDSN", false, false}, {"QX7DBUser", false, false},
+    {"Group", false, false},    {"Node", true, false},         {"Service", true, false},   {"VNTDSNode", true, false},
+    {"VNTDSPort", true, false}, {"DBDSN", false, false},       {"DBUser", false, false},   {"DBPwd", false, true},
+    {"DBSchema", false, false}, {"DBPSchema", false, false},   {"QX7DBDSN", false, false}, {"QX7DBUser", false, false},
     {"QX7DBPwd", false, true},  {"QX7DBSchema", false, false},
 };
 constexpr std::size_t kPlaceCount = sizeof kPlaces / sizeof kPlaces[0];
@@ -296,10 +295,11 @@ const NameKind kNameKinds[] = {
 
 std::string NameHelp()
 {
-    std::string help = "usage: zem name KIND VALUE\n"
-                       "\n"
-                       "Prints the name of the MQ constant VALUE of KIND; a value without a name prints\n"
-                       "the kind's fallback (usually the number). Kinds:\n";
+    std::string help =
+        "usage: zem name KIND VALUE\n"
+        "\n"
+        "Prints the name of the MQ constant VALUE of KIND; a value without a name prints\n"
+        "the kind's fallback (usually the number). Kinds:\n";
     char line[160];
     for (const NameKind &kind : kNameKinds) {
         std::snprintf(line, sizeof line, "  %-14s %-17s %s\n", kind.kind, kind.function, kind.names);

@@ -60,9 +60,12 @@ const char kInstallDirHelp[] =
     "Prints the install directory and where it came from:\n"
     "  directory: DIR\n"
     "  source: default|working directory|registry|environment\n"
-    "Each source replaces the one before: the default " ZEM_DEFAULT_INSTALL_DIR ", the parent of\n"
-    "the working directory, the registry value WorkPath of " ZEM_REGISTRY_KEY "\n"
-    "(on POSIX read from /etc/zemapi/registry, or the file named by $" ZEM_REGISTRY_FILE_ENV "),\n"
+    "Each source replaces the one before: the default " ZEM_DEFAULT_INSTALL_DIR
+    ", the parent of\n"
+    "the working directory, the registry value WorkPath of " ZEM_REGISTRY_KEY
+    "\n"
+    "(on POSIX read from /etc/zemapi/registry, or the file named by $" ZEM_REGISTRY_FILE_ENV
+    "),\n"
     "and the environment variable KELDA_HOME.\n";
 
 const char kPathHelp[] =
@@ -130,7 +133,8 @@ int Hexdump(int argc, char **argv)
     int32_t rowBytes = kDefaultRowBytes;
     if (args.hasOption("--rows") &&
         (!zem_cli::ParseInt32(args.option("--rows"), rowBytes) || rowBytes < 1 || rowBytes > kMostRowBytes))
-        return zem_cli::UsageError("hexdump", "--rows takes a number from 1 to 4096, not '" + args.option("--rows") + "'");
+        return zem_cli::UsageError("hexdump",
+                                   "--rows takes a number from 1 to 4096, not '" + args.option("--rows") + "'");
     const std::string &path = args.positional[0];
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
@@ -148,8 +152,7 @@ int Hexdump(int argc, char **argv)
 int Ebcdic(int argc, char **argv)
 {
     zem_cli::Args args;
-    if (int status = Prepare("ebcdic", argc, argv, {}, {"--to-ascii", "--to-ebcdic"}, kEbcdicHelp, args);
-        status >= 0)
+    if (int status = Prepare("ebcdic", argc, argv, {}, {"--to-ascii", "--to-ebcdic"}, kEbcdicHelp, args); status >= 0)
         return status;
     if (args.has("--to-ascii") == args.has("--to-ebcdic"))
         return zem_cli::UsageError("ebcdic", "give exactly one of --to-ascii and --to-ebcdic");
@@ -177,8 +180,7 @@ int Ebcdic(int argc, char **argv)
 int Match(int argc, char **argv)
 {
     zem_cli::Args args;
-    if (int status = Prepare("match", argc, argv, {}, {"--pattern", "--ignore-case"}, kMatchHelp, args);
-        status >= 0)
+    if (int status = Prepare("match", argc, argv, {}, {"--pattern", "--ignore-case"}, kMatchHelp, args); status >= 0)
         return status;
     if (args.positional.size() != 2)
         return zem_cli::UsageError("match", "expected MASK|PATTERN and STRING (see 'zem match --help')");

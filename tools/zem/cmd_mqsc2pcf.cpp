@@ -86,14 +86,13 @@ void ReportSkipped(const std::string &path, int32_t skipped, const char *names)
 {
     if (skipped == 0)
         return;
-    std::printf("%s: %d keyword%s not in the table passed over: %s\n", path.c_str(), skipped,
-                skipped == 1 ? "" : "s", names);
+    std::printf("%s: %d keyword%s not in the table passed over: %s\n", path.c_str(), skipped, skipped == 1 ? "" : "s",
+                names);
 }
 
 // Converts one reply file; true when its response was printed or saved. Listings after
 // the first are set apart by a blank line.
-bool ConvertOne(const char *name, int32_t command, const std::string &path, const std::string &savePath,
-                bool &listed)
+bool ConvertOne(const char *name, int32_t command, const std::string &path, const std::string &savePath, bool &listed)
 {
     std::string text;
     if (!zem_cli::ReadFile(path, text)) {
@@ -113,8 +112,7 @@ bool ConvertOne(const char *name, int32_t command, const std::string &path, cons
     }
     int32_t status = 0, reason = 0, count = 0, skipped = 0;
     char skippedNames[ZEM_MQSC_SKIPPED_LISTED * 64] = "";
-    zemMqsc2PcfEx(reply.get(), response.get(), &status, &reason, &count, &skipped, skippedNames,
-                  sizeof skippedNames);
+    zemMqsc2PcfEx(reply.get(), response.get(), &status, &reason, &count, &skipped, skippedNames, sizeof skippedNames);
     if (status != 0) {
         zem_cli::Failure(name, path + ": not converted: status " + std::to_string(status) + ", reason " +
                                    std::to_string(reason) + " (" + MeaningOf(reason) + "), count " +
@@ -159,8 +157,8 @@ int Mqsc2Pcf(int argc, char **argv)
         return zem_cli::UsageError(argv[0], "expects --command N (see 'zem mqsc2pcf --help')");
     int32_t command = 0;
     if (!zem_cli::ParseInt32(args.option("--command"), command))
-        return zem_cli::UsageError(argv[0], "--command expects a PCF command code, not '" +
-                                                args.option("--command") + "'");
+        return zem_cli::UsageError(argv[0],
+                                   "--command expects a PCF command code, not '" + args.option("--command") + "'");
     if (args.positional.empty())
         return zem_cli::UsageError(argv[0], "expects at least one reply FILE (see 'zem mqsc2pcf --help')");
     if (args.hasOption("-o") && args.option("-o").empty())

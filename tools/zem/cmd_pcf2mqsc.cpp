@@ -72,12 +72,11 @@ bool ParseLocalTime(const std::string &text, int64_t &seconds)
 {
     std::tm fields{};
     char extra = 0;
-    if (text.size() != 19 ||
-        std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &fields.tm_year, &fields.tm_mon,
-                    &fields.tm_mday, &fields.tm_hour, &fields.tm_min, &fields.tm_sec, &extra) != 6)
+    if (text.size() != 19 || std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &fields.tm_year, &fields.tm_mon,
+                                         &fields.tm_mday, &fields.tm_hour, &fields.tm_min, &fields.tm_sec, &extra) != 6)
         return false;
-    if (fields.tm_mon < 1 || fields.tm_mon > 12 || fields.tm_mday < 1 || fields.tm_mday > 31 ||
-        fields.tm_hour > 23 || fields.tm_min > 59 || fields.tm_sec > 59)
+    if (fields.tm_mon < 1 || fields.tm_mon > 12 || fields.tm_mday < 1 || fields.tm_mday > 31 || fields.tm_hour > 23 ||
+        fields.tm_min > 59 || fields.tm_sec > 59)
         return false;
     fields.tm_year -= 1900;
     fields.tm_mon -= 1;
@@ -151,8 +150,8 @@ int Pcf2Mqsc(int argc, char **argv)
     if (compCode != 0) {
         char detail[64];
         std::snprintf(detail, sizeof detail, ", failing structure %d", failedParam);
-        return zem_cli::Failure(argv[0], path + ": conversion failed: reason " + std::to_string(reason) +
-                                             " (" + MeaningOf(reason) + ")" + detail);
+        return zem_cli::Failure(argv[0], path + ": conversion failed: reason " + std::to_string(reason) + " (" +
+                                             MeaningOf(reason) + ")" + detail);
     }
     const auto *area = reinterpret_cast<const char *>(text->PcfMsg.pData);
     std::fwrite(area, 1, static_cast<std::size_t>(text->PcfMsg.Used - ZEM_MDHDR_LENGTH), stdout);
@@ -188,8 +187,7 @@ int Recent(int argc, char **argv)
         }
         const int32_t recent = IsAlterDateRecent2(start, response.get(), qmgr.c_str(), args.has("--verbose"));
         const std::string date = StringParameter(*response, 2027), time = StringParameter(*response, 2028);
-        const std::string stamp = date.empty() || time.empty() ? "no alteration stamp"
-                                                               : "altered " + date + " " + time;
+        const std::string stamp = date.empty() || time.empty() ? "no alteration stamp" : "altered " + date + " " + time;
         std::printf("%s: %s, %s: %s\n", path.c_str(), ObjectOf(*response).c_str(), stamp.c_str(),
                     recent ? "changed" : "not changed");
     }

@@ -13,9 +13,9 @@
 
 #if defined(_WIN32)
 #include <io.h>
-#define dup _dup
-#define dup2 _dup2
-#define close _close
+#define dup    _dup
+#define dup2   _dup2
+#define close  _close
 #define fileno _fileno
 #else
 #include <unistd.h>
@@ -151,8 +151,7 @@ std::string NameListing(const std::string &listing)
 }
 
 // Parses the arguments of a command that takes exactly one FILE.
-bool ParseFileArgument(const char *command, int argc, char **argv, const char *help, std::string &path,
-                       int &status)
+bool ParseFileArgument(const char *command, int argc, char **argv, const char *help, std::string &path, int &status)
 {
     zem_cli::Args args;
     if (!zem_cli::Parse(command, argc, argv, 1, {}, {}, args)) {
@@ -432,7 +431,8 @@ int PcfNew(int argc, char **argv)
     if (!args.hasOption("--command") || !zem_cli::ParseInt32(args.option("--command"), code))
         return zem_cli::UsageError(command, "--command needs an integer command code");
     if (args.hasOption("--type") && (!zem_cli::ParseInt32(args.option("--type"), type) || !IsHeaderType(type)))
-        return zem_cli::UsageError(command, "--type must be a PCF header type (1, 2, 7, 8, 10, 12, 16 to 19, 21, 22, 26, 27)");
+        return zem_cli::UsageError(command,
+                                   "--type must be a PCF header type (1, 2, 7, 8, 10, 12, 16 to 19, 21, 22, 26, 27)");
     if (output.empty())
         return zem_cli::UsageError(command, "-o FILE is required");
     PcfMessage *pcf = CreatePcfMessage(code, type, 0);

@@ -116,8 +116,7 @@ void PrintParameters(PcfMessage *pcf)
         int32_t type = Word(attr, 0);
         int32_t id = Word(attr, 2);
         const char *name = PcfParamName(id);
-        std::printf("%4d  %-24s %9d %7d  %s", pos, TypeName(type), id, attr.Used - ZEM_MDHDR_LENGTH,
-                    name ? name : "-");
+        std::printf("%4d  %-24s %9d %7d  %s", pos, TypeName(type), id, attr.Used - ZEM_MDHDR_LENGTH, name ? name : "-");
         int32_t value = 0;
         const char *valueName = GetPcfIntAttrValue(&attr, &value) ? PcfValueName(id, value) : nullptr;
         std::printf(valueName ? " = %s\n" : "\n", valueName);
@@ -201,7 +200,9 @@ int PcfNative(int argc, char **argv)
         return zem_cli::Failure(command, "out of memory");
     int status = 0;
     if (!RawToPcf(pcf)) {
-        status = zem_cli::Failure(command, "'" + path + "' does not convert to a well-formed PCF message (check --swap and --ebcdic)");
+        status = zem_cli::Failure(command,
+                                  "'" + path +
+                                      "' does not convert to a well-formed PCF message (check --swap and --ebcdic)");
     } else if (!SerializePcfMessage(pcf, output.c_str())) {
         status = zem_cli::Failure(command, "cannot write '" + output + "'");
     } else {

@@ -62,31 +62,36 @@ const char *ParameterName(int32_t id, const char *keyword)
     return name ? name : "-";
 }
 
-int ParameterCount(const MqscKeyword *command) {
+int ParameterCount(const MqscKeyword *command)
+{
     int count = 0;
-    for (const MqscParam *entry = command->params + 1; entry->keyword != nullptr; ++entry) ++count;
+    for (const MqscParam *entry = command->params + 1; entry->keyword != nullptr; ++entry)
+        ++count;
     return count;
 }
 
-void ListCommands() {
+void ListCommands()
+{
     std::printf("%-4s %-6s %-36s %-20s %s\n", "POS", "CODE", "CONSTANT", "VERB", "PARAMETERS");
     int position = 0;
     for (MqscKeyword **command = GetCmdTbl(); *command != nullptr; ++command, ++position) {
         std::string verb = std::string("\"") + (*command)->name + "\"";
         std::string count = (*command)->params ? std::to_string(ParameterCount(*command)) : "-";
-        std::printf("%-4d %-6d %-36s %-20s %s\n", position, (*command)->id, PcfIdToName((*command)->id),
-                    verb.c_str(), count.c_str());
+        std::printf("%-4d %-6d %-36s %-20s %s\n", position, (*command)->id, PcfIdToName((*command)->id), verb.c_str(),
+                    count.c_str());
     }
 }
 
-std::string ValueWords(const MqscKeyword *keyword) {
+std::string ValueWords(const MqscKeyword *keyword)
+{
     std::string words;
     for (MqscKeyword **value = keyword->values; value != nullptr && *value != nullptr; ++value)
         words += (words.empty() ? "" : " ") + std::string((*value)->name) + "=" + std::to_string((*value)->id);
     return words;
 }
 
-void ListParameters(int position, const MqscKeyword *command) {
+void ListParameters(int position, const MqscKeyword *command)
+{
     std::printf("%d \"%s\" (%s %d), platforms %d, level %d\n", position, command->name, PcfIdToName(command->id),
                 command->id, command->platforms, command->level);
     if (command->params == nullptr) {
@@ -103,25 +108,28 @@ void ListParameters(int position, const MqscKeyword *command) {
         std::string format = entry->format[0] ? entry->format : "-";
         std::string line;
         char fixed[160];
-        std::snprintf(fixed, sizeof fixed, "%-4d %-10s %-6d %-32s %-8s %-7s %-3d %-5d %-4d %-5d", index,
-                      name.c_str(), keyword->id,
-                      own ? PcfIdToName(keyword->id) : ParameterName(keyword->id, keyword->name),
+        std::snprintf(fixed, sizeof fixed, "%-4d %-10s %-6d %-32s %-8s %-7s %-3d %-5d %-4d %-5d", index, name.c_str(),
+                      keyword->id, own ? PcfIdToName(keyword->id) : ParameterName(keyword->id, keyword->name),
                       TypeName(keyword->type), format.c_str(), entry->use, entry->valueMode, entry->nameMode,
                       entry->level);
         line = fixed;
         std::string values = ValueWords(keyword);
-        if (!values.empty()) line += " " + values;
-        while (!line.empty() && line.back() == ' ') line.pop_back();
+        if (!values.empty())
+            line += " " + values;
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         std::printf("%s\n", line.c_str());
     }
 }
 
 }  // namespace
 
-int Table(int argc, char **argv) {
+int Table(int argc, char **argv)
+{
     const char *command = argv[0];
     zem_cli::Args args;
-    if (!zem_cli::Parse(command, argc, argv, 1, {"--at"}, {}, args)) return 2;
+    if (!zem_cli::Parse(command, argc, argv, 1, {"--at"}, {}, args))
+        return 2;
     if (args.help) {
         std::fputs(kTableHelp, stdout);
         return 0;
@@ -148,7 +156,8 @@ int Table(int argc, char **argv) {
                                                 : "command code " + text + " is not in the table");
 }
 
-int Build(int argc, char **argv) {
+int Build(int argc, char **argv)
+{
     const char *command = argv[0];
     zem_cli::Args args;
     if (!zem_cli::Parse(command, argc, argv, 1, {"--command", "--name", "--value", "-o"}, {}, args))
@@ -160,24 +169,26 @@ int Build(int argc, char **argv) {
     if (!args.positional.empty())
         return zem_cli::UsageError(command, "unexpected argument '" + args.positional[0] + "'");
     int32_t code = 0, value = 0;
-    if (!args.hasOption("--command")) return zem_cli::UsageError(command, "--command N is required");
+    if (!args.hasOption("--command"))
+        return zem_cli::UsageError(command, "--command N is required");
     if (!zem_cli::ParseInt32(args.option("--command"), code))
         return zem_cli::UsageError(command, "--command '" + args.option("--command") + "' is not a 32-bit number");
     if (args.hasOption("--value") && !zem_cli::ParseInt32(args.option("--value"), value))
         return zem_cli::UsageError(command, "--value '" + args.option("--value") + "' is not a 32-bit number");
     const std::string output = args.option("-o");
-    if (output.empty()) return zem_cli::UsageError(command, "-o FILE is required");
+    if (output.empty())
+        return zem_cli::UsageError(command, "-o FILE is required");
     const std::string name = args.option("--name");
 
     PcfMessagePtr request(CreatePcfMessage(code, ZEM_MQCFT_COMMAND, 1024));
-    if (!request) return zem_cli::Failure(command, "no memory for the message");
+    if (!request)
+        return zem_cli::Failure(command, "no memory for the message");
     if (BuildPcfCmd(request.get(), name.c_str(), value) != 1)
         return zem_cli::Failure(command, "command " + std::to_string(code) + " (" + PcfIdToName(code) +
                                              "): no standard request");
     if (SerializePcfMessage(request.get(), output.c_str()) != 1)
         return zem_cli::Failure(command, output + ": cannot be written");
-    std::printf("%s: %s (%d), %d parameters\n", output.c_str(), PcfIdToName(code), code,
-                request->pCfh->ParameterCount);
+    std::printf("%s: %s (%d), %d parameters\n", output.c_str(), PcfIdToName(code), code, request->pCfh->ParameterCount);
     return 0;
 }
 

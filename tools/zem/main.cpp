@@ -27,10 +27,11 @@ const zem_cmd::Command kCommands[] = {
 
 void PrintUsage(FILE *out)
 {
-    std::fprintf(out, "usage: zem COMMAND [ARGS...]\n"
-                      "       zem COMMAND --help\n"
-                      "       zem --version\n\n"
-                      "commands:\n");
+    std::fprintf(out,
+                 "usage: zem COMMAND [ARGS...]\n"
+                 "       zem COMMAND --help\n"
+                 "       zem --version\n\n"
+                 "commands:\n");
     for (const auto &command : kCommands)
         std::fprintf(out, "  %-11s %s\n", command.name, command.summary);
 }
