@@ -17,8 +17,10 @@ constexpr int32_t kLastId = 9999;
 PcfMessage *Build(int32_t room, int count = kBuiltParameters)
 {
     PcfMessage *pcf = CreatePcfMessage(13, ZEM_MQCFT_RESPONSE, room);
+    // One record for every parameter: a Create... call overwrites it and DeleteMessage
+    // empties it, so it need not be cleared again for each.
+    MESSAGE attr{};
     for (int i = 0; i < count; ++i) {
-        MESSAGE attr{};
         if (i % 2)
             CreatePcfIntAttr(&attr, 1000 + i, i);
         else
