@@ -1,5 +1,6 @@
 // PcfMessage internals shared by the container, the accessors and the printers.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -45,7 +46,12 @@ inline PcfCursor MessageBytes(PcfMessage &pcf)
 }
 
 // The MQCFH's ParameterCount; false when the used bytes hold no complete MQCFH.
-bool ReadParameterCount(PcfMessage &pcf, int32_t &count);
+inline bool ReadParameterCount(PcfMessage &pcf, int32_t &count)
+{
+    constexpr int64_t kCountOffset = offsetof(ZEM_MQCFH, ParameterCount);
+    PcfCursor bytes = MessageBytes(pcf);
+    return bytes.Fits(0, ZEM_MQCFH_LENGTH) && bytes.Read32(kCountOffset, count);
+}
 
 // The bytes of index entry `position` (0 to 149): empty unless the entry is a view that
 // lies wholly inside the container's used bytes (a stale entry is never followed).

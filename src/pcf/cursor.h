@@ -44,7 +44,7 @@ public:
     // The window [offset, offset + count); empty when it does not fit.
     PcfCursor Window(int64_t offset, int64_t count) const
     {
-        return Fits(offset, count) ? PcfCursor(data_ + offset, count) : PcfCursor();
+        return Fits(offset, count) && count > 0 ? PcfCursor(data_ + offset, count, Checked{}) : PcfCursor();
     }
 
     // Walk position.
@@ -61,6 +61,10 @@ public:
     }
 
 private:
+    // A window already known to lie inside another: nothing to check again.
+    struct Checked {};
+    PcfCursor(unsigned char *data, int64_t length, Checked) : data_(data), length_(length) {}
+
     bool Read(int64_t offset, void *value, int64_t size) const
     {
         if (!Fits(offset, size))

@@ -52,12 +52,6 @@ SubtreeWalk FindSubtreeEnd(const PcfCursor &data, int64_t offset, int64_t &end)
     return SubtreeWalk::kComplete;
 }
 
-bool ReadParameterCount(PcfMessage &pcf, int32_t &count)
-{
-    PcfCursor bytes = MessageBytes(pcf);
-    return bytes.Fits(0, ZEM_MQCFH_LENGTH) && bytes.Read32(kHeaderCountOffset, count);
-}
-
 PcfCursor IndexedStructure(PcfMessage &pcf, int32_t position)
 {
     if (position < 0 || position > kMaxIndexedParameters)
@@ -128,7 +122,7 @@ bool IndexStructure(PcfMessage &pcf, const PcfCursor &bytes, int32_t position, i
         return false;
     MESSAGE &view = pcf.AttrIndex[position];
     SetView(view, bytes.data() + offset, head.strucLength);
-    if (!IsStructureValid(bytes.Window(offset, head.strucLength), head.strucLength))
+    if (!IsStructureValid(bytes.Window(offset, head.strucLength), head, head.strucLength))
         return false;
     if (head.type != ZEM_MQCFT_GROUP) {
         offset += head.strucLength;

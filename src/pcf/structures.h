@@ -143,18 +143,78 @@ struct StructHead {
 };
 
 // Type and StrucLength of the structure at offset; false when its 8 bytes do not fit.
-bool ReadStructHead(const PcfCursor &data, int64_t offset, StructHead &head);
+inline bool ReadStructHead(const PcfCursor &data, int64_t offset, StructHead &head)
+{
+    return data.Read32(offset + kTypeOffset, head.type) && data.Read32(offset + kStrucLengthOffset, head.strucLength);
+}
+
+namespace detail {
+
+// A length or count word that must not be negative.
+inline bool ReadCount(const PcfCursor &structure, int64_t offset, int64_t &count)
+{
+    int32_t word = 0;
+    if (!structure.Read32(offset, word) || word < 0)
+        return false;
+    count = word;
+    return true;
+}
+
+// The validity rules ask for exact lengths, the walks for contents that fit: one
+// template, inline on the indexing path, serves both.
+template <bool exact> bool FitsShape(const Shape &shape, const PcfCursor &structure)
+{
+    const int64_t length = structure.length();
+    auto fills = [length](int64_t needed) { return exact ? length == needed : length >= needed; };
+    int64_t count = 0;
+    int64_t valueLength = 0;
+    switch (shape.layout) {
+    case Layout::kNone: return false;
+    case Layout::kHeader:
+    case Layout::kFixed: return fills(shape.fixedLength);
+    case Layout::kGroup: return fills(shape.fixedLength) && ReadCount(structure, shape.count, count);
+    case Layout::kValue:
+        return ReadCount(structure, shape.length, valueLength) && shape.fixedLength + valueLength <= length;
+    case Layout::kValueList:
+        return ReadCount(structure, shape.count, count) && fills(shape.fixedLength + shape.valueSize * count);
+    case Layout::kEntryList:
+        return ReadCount(structure, shape.count, count) && ReadCount(structure, shape.length, valueLength) &&
+               shape.fixedLength + count * valueLength <= length;
+    }
+    return false;
+}
+
+}  // namespace detail
 
 // True when the count and length words of `structure` (a window of its StrucLength
 // bytes) are not negative and describe contents that lie inside it; the validity rules
 // ask besides that fixed structures and value lists fill it exactly.
-bool ContentsFit(const Shape &shape, const PcfCursor &structure);
+inline bool ContentsFit(const Shape &shape, const PcfCursor &structure)
+{
+    return detail::FitsShape<false>(shape, structure);
+}
 
 // The validity rules of IsPcfAttrValid for the structure at the start of `structure`
-// (the bytes that may be read), which its envelope says is `expected` bytes long. Length,
-// count and string-length words must not be negative, sizes are computed in 64 bits, and
-// a valid structure lies wholly inside `structure`. A group is judged by its 16-byte
-// header only (its members follow it), so `expected` is not compared for it.
-bool IsStructureValid(const PcfCursor &structure, int64_t expected);
+// (the bytes that may be read), whose head is `head` and which its envelope says is
+// `expected` bytes long. Length, count and string-length words must not be negative,
+// sizes are computed in 64 bits, and a valid structure lies wholly inside `structure`.
+// A group is judged by its 16-byte header only (its members follow it), so `expected`
+// is not compared for it.
+inline bool IsStructureValid(const PcfCursor &structure, const StructHead &head, int64_t expected)
+{
+    const Shape *shape = ShapeOf(head.type);
+    if (!shape || head.strucLength % 4 != 0 || head.strucLength < kStructHeadLength ||
+        head.strucLength > structure.length())
+        return false;
+    if (shape->layout != Layout::kGroup && head.strucLength != expected)
+        return false;
+    return detail::FitsShape<true>(*shape, structure.Window(0, head.strucLength));
+}
+
+inline bool IsStructureValid(const PcfCursor &structure, int64_t expected)
+{
+    StructHead head;
+    return ReadStructHead(structure, 0, head) && IsStructureValid(structure, head, expected);
+}
 
 }  // namespace zem
