@@ -139,10 +139,29 @@ struct NameTraits {
 
 NameKey KeyOf(const char *name) { return {name, std::strlen(name)}; }
 
+// Names map to the record ordinal times two, plus one when the name is the record's own
+// and not one of its value names.
+int32_t NameEntry(int32_t ordinal, bool ownName) { return 2 * ordinal + (ownName ? 1 : 0); }
+
+// A value name within one value list of the layout (its offset in valueSlots).
+struct ValueKey {
+    int32_t list = -1;
+    NameKey name;
+};
+
+struct ValueTraits {
+    static uint32_t Hash(ValueKey key) { return NameTraits::Hash(key.name) ^ IdTraits::Hash(key.list); }
+    static bool Equal(ValueKey a, ValueKey b) { return a.list == b.list && NameTraits::Equal(a.name, b.name); }
+};
+
+}  // namespace
+
 struct ListIndex {
     FlatIndex<int32_t, IdTraits> byId;
     FlatIndex<NameKey, NameTraits> byName;
 };
+
+namespace {
 
 // Entries are taken in list order and a key keeps the first record stored under it, so
 // the index answers exactly as a search from the front: an entry's own name before the
@@ -155,12 +174,12 @@ ListIndex IndexList(const TableLayout &layout, std::size_t start)
         const MqscKeyword *keyword = layout.records[ordinal];
         index.byId.add(keyword->id, ordinal);
         if (keyword->name != nullptr)
-            index.byName.add(KeyOf(keyword->name), ordinal);
+            index.byName.add(KeyOf(keyword->name), NameEntry(ordinal, true));
         if (keyword->values == nullptr)
             continue;
         for (MqscKeyword **value = keyword->values; *value != nullptr; ++value)
             if ((*value)->name != nullptr)
-                index.byName.add(KeyOf((*value)->name), ordinal);
+                index.byName.add(KeyOf((*value)->name), NameEntry(ordinal, false));
     }
     return index;
 }
@@ -179,7 +198,35 @@ const std::vector<ListIndex> &Index()
     return index;
 }
 
+// Every value list of the layout by name: the first value of a list with a name wins, as
+// in a search from the front of the list.
+const FlatIndex<ValueKey, ValueTraits> &ValueIndex()
+{
+    static const FlatIndex<ValueKey, ValueTraits> index = [] {
+        const TableLayout &layout = Layout();
+        FlatIndex<ValueKey, ValueTraits> built;
+        int32_t list = 0;
+        for (std::size_t at = 0; at < layout.valueSlots.size(); ++at) {
+            int32_t ordinal = layout.valueSlots[at];
+            if (ordinal < 0) {
+                list = static_cast<int32_t>(at + 1);
+                continue;
+            }
+            if (const char *name = layout.records[ordinal]->name)
+                built.add(ValueKey{list, KeyOf(name)}, ordinal);
+        }
+        return built;
+    }();
+    return index;
+}
+
 MqscKeyword *RecordOrNull(MqscKeyword *records, int32_t ordinal) { return ordinal < 0 ? nullptr : records + ordinal; }
+
+MqscKeyword *NamedRecordOrNull(MqscKeyword *records, int32_t entry, bool &ownName)
+{
+    ownName = entry >= 0 && (entry & 1) != 0;
+    return entry < 0 ? nullptr : records + entry / 2;
+}
 
 }  // namespace
 
@@ -221,8 +268,9 @@ MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *k
         std::memcpy(&id, key, sizeof id);
         return RecordOrNull(records, index->byId.find(id));
     }
+    bool ownName = false;
     if (mode == kFindByName)
-        return RecordOrNull(records, index->byName.find(KeyOf(static_cast<const char *>(key))));
+        return NamedRecordOrNull(records, index->byName.find(KeyOf(static_cast<const char *>(key))), ownName);
     return nullptr;
 }
 
@@ -231,7 +279,29 @@ MqscKeyword *FindIndexedParamByName(const MqscParam *list, const char *name, std
     MqscKeyword *records = nullptr;
     const ListIndex *index = IndexOf(list, records);
     indexed = index != nullptr;
-    return indexed ? RecordOrNull(records, index->byName.find(NameKey{name, length})) : nullptr;
+    bool ownName = false;
+    return indexed ? NamedRecordOrNull(records, index->byName.find(NameKey{name, length}), ownName) : nullptr;
+}
+
+ParamNames::ParamNames(const MqscParam *list) { index_ = IndexOf(list, records_); }
+
+MqscKeyword *ParamNames::find(const char *name, std::size_t length, bool &ownName) const
+{
+    MqscKeyword *found = NamedRecordOrNull(records_, index_->byName.find(NameKey{name, length}), ownName);
+    NoteTouched(found);  // as FindCmdParamByName: the caller may mark it
+    return found;
+}
+
+MqscKeyword *FindIndexedValueByName(const MqscKeyword *record, const char *name, std::size_t length, bool &indexed)
+{
+    int32_t ordinal = ThreadRecordOrdinal(record);
+    indexed = ordinal >= 0;
+    if (!indexed)
+        return nullptr;
+    int32_t list = Layout().recordValues[static_cast<std::size_t>(ordinal)];
+    if (list < 0)
+        return nullptr;
+    return RecordOrNull(ThreadRecords(), ValueIndex().find(ValueKey{list, NameKey{name, length}}));
 }
 
 }  // namespace zem

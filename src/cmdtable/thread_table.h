@@ -47,6 +47,18 @@ extern thread_local TouchedMarks t_touchedMarks;
 
 void NoteTouchedFirst(MqscKeyword *record) noexcept;
 
+// The ordinal of record in the calling thread's copy, or -1 when it is none of its
+// records; the thread's records (NULL before its table is built).
+inline int32_t ThreadRecordOrdinal(const MqscKeyword *record) noexcept
+{
+    const TouchedMarks &marks = t_touchedMarks;
+    std::uintptr_t offset = reinterpret_cast<std::uintptr_t>(record) - reinterpret_cast<std::uintptr_t>(marks.records);
+    if (offset >= marks.count * sizeof(MqscKeyword) || offset % sizeof(MqscKeyword) != 0)
+        return -1;
+    return static_cast<int32_t>(offset / sizeof(MqscKeyword));
+}
+inline MqscKeyword *ThreadRecords() noexcept { return t_touchedMarks.records; }
+
 // Notes that record may now carry a mark or a value, so that the next reset empties it.
 // Records that are not the calling thread's are ignored. Never throws. A record noted
 // before costs one test here: most are noted several times per conversion.

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "cmdtable/cmdtable.h"
+#include "cmdtable/param_index.h"
 #include "foundation/boundary.h"
 #include "foundation/mq_constants.h"
 #include "mqsc2pcf/scanner.h"
@@ -213,11 +214,13 @@ std::string_view BareElement(std::string_view element)
 }
 
 // MQSC writes -1 as a word for two integers: KAINT(AUTO) and EXPIRY(UNLIMITED).
-void ReplaceMinusOneWord(const MqscKeyword &record, MqscItem &item)
+void ReplaceMinusOneWord(const MqscKeyword &record, MqscItem &item, std::size_t &length)
 {
     if ((record.id == MQIACH_KEEP_ALIVE_INTERVAL && std::strcmp(item.value, "AUTO") == 0) ||
-        (record.id == MQIACF_EXPIRY && std::strcmp(item.value, "UNLIMITED") == 0))
+        (record.id == MQIACF_EXPIRY && std::strcmp(item.value, "UNLIMITED") == 0)) {
         std::strcpy(item.value, "-1");
+        length = 2;
+    }
 }
 
 // A block of bytes a thread keeps for building its PCF messages in.
@@ -504,11 +507,19 @@ bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
     return true;
 }
 
-// IntegerToPcf for a terminated value text.
-bool IntegerTextToPcf(const char *value, MqscKeyword &record, int32_t &reason)
+// The value record of an enumeration that value (of length characters) names, or NULL.
+MqscKeyword *FindEnumValue(const MqscKeyword &record, const char *value, std::size_t length)
+{
+    bool indexed = false;
+    MqscKeyword *found = FindIndexedValueByName(&record, value, length, indexed);
+    return indexed ? found : FindCmdKeyword(record.values, kFindByName, value);
+}
+
+// IntegerToPcf for a terminated value text of length characters.
+bool IntegerTextToPcf(const char *value, std::size_t length, MqscKeyword &record, int32_t &reason)
 {
     if (record.type == MQSC_ENUM) {
-        MqscKeyword *valueRecord = FindCmdKeyword(record.values, kFindByName, value);
+        MqscKeyword *valueRecord = FindEnumValue(record, value, length);
         if (valueRecord == nullptr) {
             reason = ZEM_RC_MQSC_UNKNOWN;
             return false;
@@ -528,10 +539,10 @@ bool IntegerTextToPcf(const char *value, MqscKeyword &record, int32_t &reason)
 bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
 {
     // A value that fills its field has no NUL: it is read from a terminated copy.
-    if (std::memchr(item.value, '\0', sizeof item.value - 1) != nullptr)
-        return IntegerTextToPcf(item.value, record, reason);
+    if (const void *end = std::memchr(item.value, '\0', sizeof item.value - 1))
+        return IntegerTextToPcf(item.value, static_cast<const char *>(end) - item.value, record, reason);
     std::string filled(item.value, sizeof item.value - 1);
-    return IntegerTextToPcf(filled.c_str(), record, reason);
+    return IntegerTextToPcf(filled.c_str(), filled.size(), record, reason);
 }
 
 }  // namespace
@@ -640,10 +651,16 @@ namespace {
 
 // The value in parentheses, read into item; false when there is none or it was cut off
 // at the end of the text (a cut value is no value).
-bool ReadWholeValue(MqscItem &item)
+bool ReadWholeValue(MqscItem &item, std::size_t &length)
 {
     bool closed = false;
-    return ReadMqscValue(item, closed) && closed;
+    return ReadMqscValue(item, closed, length) && closed;
+}
+
+bool ReadWholeValue(MqscItem &item)
+{
+    std::size_t length = 0;
+    return ReadWholeValue(item, length);
 }
 
 // "QLOCAL(Q2)": the parenthesised text after a value keyword is the name of the object,
@@ -673,6 +690,17 @@ void ReadCommandReturn(const char *word, ReplyReading &reading)
                                                  : MessageIdOutcome{kFailed, MQRCCF_COMMAND_FAILED});
 }
 
+// The record of the current command that a reply's keyword names, and whether by its own
+// name rather than one of its value names.
+MqscKeyword *FindReplyKeyword(const ParamNames &names, const char *name, std::size_t length, bool &ownName)
+{
+    if (names.indexed())
+        return names.find(name, length, ownName);
+    MqscKeyword *record = FindCmdParamByName(g_currentCommand, name, length);
+    ownName = record != nullptr && IsNamed(*record, name);
+    return record;
+}
+
 }  // namespace
 
 // Reads the values of the reply's keywords into the current command's records. A
@@ -684,6 +712,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
     if (g_currentCommand == nullptr || g_currentCommand[0].keyword == nullptr)
         return true;  // no command to read into
     const int32_t command = g_currentCommand[0].keyword->id;
+    const ParamNames names(g_currentCommand);
     int32_t recognised = 0;
     char ended = 0;
     std::size_t nameLength = 0;
@@ -699,7 +728,8 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
             continue;
         }
         const bool hasValue = TakeValueParenthesis(ended);
-        MqscKeyword *record = FindCmdParamByName(g_currentCommand, item.name, nameLength);
+        bool ownName = false;
+        MqscKeyword *record = FindReplyKeyword(names, item.name, nameLength, ownName);
         if (record == nullptr) {
             if (hasValue) {
                 reading.NoteSkipped(item.name);
@@ -709,30 +739,31 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
         }
         ++recognised;
         int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
+        std::size_t valueLength = 0;
         switch (record->type) {
         // The reader keeps item.value terminated.
         case MQSC_FLAG:
-            IntegerTextToPcf(item.value, *record, ignored);
+            IntegerTextToPcf(item.value, 0, *record, ignored);
             if (hasValue)
                 ReadWholeValue(item);
             break;
         case MQSC_INT:
         case MQSC_ENUM:
-            if (HasEmptyName(*record) || !IsNamed(*record, item.name)) {
+            if (HasEmptyName(*record) || !ownName) {
                 // A bare value keyword (NOSHARE) stands for its empty-named parameter; a
                 // value keyword of a named one counts only when it names an object.
                 if (!HasEmptyName(*record) && !hasValue)
                     break;
                 std::memcpy(item.value, item.name, sizeof item.name);
-                IntegerTextToPcf(item.value, *record, ignored);
+                IntegerTextToPcf(item.value, nameLength, *record, ignored);
                 if (hasValue)
                     ReadObjectName(item);
                 break;
             }
-            if (!hasValue || !ReadWholeValue(item))
+            if (!hasValue || !ReadWholeValue(item, valueLength))
                 break;
-            ReplaceMinusOneWord(*record, item);
-            IntegerTextToPcf(item.value, *record, ignored);
+            ReplaceMinusOneWord(*record, item, valueLength);
+            IntegerTextToPcf(item.value, valueLength, *record, ignored);
             break;
         case MQSC_STR:
         case MQSC_STRLIST:

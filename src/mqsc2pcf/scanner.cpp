@@ -46,6 +46,7 @@ public:
             field_[length_++] = c;
         field_[length_] = '\0';
     }
+    std::size_t length() const { return length_; }
     void trimTrailingSpace()
     {
         while (length_ > 0) {
@@ -154,9 +155,10 @@ bool TakeValueParenthesis(char ended)
 // Reads up to the keyword's own closing parenthesis. A nested group is kept with its
 // parentheses, and the value ends when the outermost nested group closes, the way the
 // command server writes CONNAME(host(1414)).
-bool ReadMqscValue(MqscItem &item, bool &closed)
+bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &valueLength)
 {
     closed = false;
+    valueLength = 0;
     char ended = 0;
     std::size_t length = 0;
     char *token = ScanToken(nullptr, kValueDelimiterSet, ended, length);
@@ -186,6 +188,7 @@ bool ReadMqscValue(MqscItem &item, bool &closed)
         break;  // end of text: whatever was open stays open
     }
     value.trimTrailingSpace();
+    valueLength = value.length();
     return true;
 }
 
@@ -221,7 +224,8 @@ ZEMAPI(int32_t) GetMqscIdent(const char *, MqscItem *item)
 ZEMAPI(int32_t) GetMqscValue(const char *, MqscItem *item)
 {
     bool closed = false;
-    return item != nullptr && zem::ReadMqscValue(*item, closed) ? 1 : 0;
+    std::size_t length = 0;
+    return item != nullptr && zem::ReadMqscValue(*item, closed, length) ? 1 : 0;
 }
 
 ZEMAPI(int32_t) GetMqscToken(MqscItem *item)

@@ -40,8 +40,8 @@ bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength);
 // keyword without one has no value here, as in a console heading "DISPLAY CHSTATUS".
 bool TakeValueParenthesis(char ended);
 
-// GetMqscValue that also tells whether the keyword's own closing parenthesis was met;
-// a value cut off at the end of the text was not.
-bool ReadMqscValue(MqscItem &item, bool &closed);
+// GetMqscValue that also tells whether the keyword's own closing parenthesis was met (a
+// value cut off at the end of the text was not) and the length of the value stored.
+bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &length);
 
 }  // namespace zem
