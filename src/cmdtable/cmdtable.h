@@ -6,6 +6,7 @@
 // those fields.
 #pragma once
 #include <cstddef>
+#include <string_view>
 
 #include "zemapi.h"
 
@@ -52,6 +53,12 @@ int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length);
 //     zeroed one when none is stored); the pointer stays.
 // isSet is not touched.
 int32_t TakeKeywordValue(MqscKeyword *record, void *dest);
+
+// What TakeKeywordValue copies out of a string record, read in place: the held text cut
+// to kTakeValueSize - 1 characters, or "''" when nothing is held. Valid until the
+// record's value changes. ReleaseHeldText then empties the record as TakeKeywordValue does.
+std::string_view HeldText(const MqscKeyword &record);
+void ReleaseHeldText(MqscKeyword &record);
 
 // What TakeKeywordValue gives for MQSC_INT and MQSC_ENUM records, read in place: the
 // int32 held, and the value record held (NULL when none).

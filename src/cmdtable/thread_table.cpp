@@ -141,13 +141,35 @@ public:
             touchedFlags_[static_cast<std::size_t>(record - records_.data())] = 0;
         }
         touched_.clear();
+        stringsUsed_ = 0;  // every record that held one of its strings was touched
+    }
+
+    // size bytes of the string room, or NULL when it cannot hold them.
+    char *takeString(std::size_t size) noexcept
+    {
+        if (size > kStringRoom - stringsUsed_)
+            return nullptr;
+        if (!strings_) {
+            strings_.reset(new (std::nothrow) char[kStringRoom]);
+            if (!strings_)
+                return nullptr;
+        }
+        char *taken = strings_.get() + stringsUsed_;
+        stringsUsed_ += size;
+        return taken;
+    }
+    bool holdsString(const char *text) const noexcept
+    {
+        // As addresses, so that any pointer compares safely.
+        auto at = reinterpret_cast<std::uintptr_t>(text), start = reinterpret_cast<std::uintptr_t>(strings_.get());
+        return strings_ && at - start < kStringRoom;
     }
 
     std::size_t bytes() const
     {
         return sizeof *this + records_.capacity() * sizeof(MqscKeyword) + params_.capacity() * sizeof(MqscParam) +
                valueSlots_.capacity() * sizeof(MqscKeyword *) + commands_.capacity() * sizeof(MqscKeyword *) +
-               touchedFlags_.capacity() + touched_.capacity() * sizeof(MqscKeyword *);
+               touchedFlags_.capacity() + touched_.capacity() * sizeof(MqscKeyword *) + (strings_ ? kStringRoom : 0);
     }
 
 private:
@@ -158,6 +180,11 @@ private:
     std::vector<MqscKeyword *> commands_;
     std::vector<uint8_t> touchedFlags_;
     std::vector<MqscKeyword *> touched_;
+    // The strings the records hold in a typical conversion, taken one after the other and
+    // given back together at the reset instead of allocated and freed one by one.
+    static constexpr std::size_t kStringRoom = 8 * 1024;
+    std::unique_ptr<char[]> strings_;
+    std::size_t stringsUsed_ = 0;
 };
 
 // Released, with the strings its records hold, when the thread ends.
@@ -178,9 +205,9 @@ ThreadTable &Table()
 
 ThreadTable::~ThreadTable()
 {
+    reset();  // while the string room is still known as this thread's
     t_tableInUse = nullptr;
     t_touchedMarks = TouchedMarks();
-    reset();
 }
 
 }  // namespace
@@ -209,6 +236,13 @@ void NoteTouchedFirst(MqscKeyword *record) noexcept
 }
 
 void ResetTouched() { Table().reset(); }
+
+char *TakeStringRoom(const MqscKeyword *record, std::size_t size) noexcept
+{
+    return ThreadRecordOrdinal(record) >= 0 && t_tableInUse ? t_tableInUse->takeString(size) : nullptr;
+}
+
+bool InStringRoom(const char *text) noexcept { return t_tableInUse && t_tableInUse->holdsString(text); }
 
 std::size_t ThreadTableBytes() { return Table().bytes(); }
 

@@ -76,6 +76,14 @@ inline void NoteTouched(MqscKeyword *record) noexcept
 // the strings they held. Throws std::bad_alloc only when the thread's copy cannot be made.
 void ResetTouched();
 
+// size bytes for a string that record, one of the calling thread's, is to hold: taken
+// from the thread's string room, which the next ResetTouched empties as a whole. NULL
+// for any other record and when the room is used up; the caller then allocates.
+char *TakeStringRoom(const MqscKeyword *record, std::size_t size) noexcept;
+
+// True when text lies in the calling thread's string room: it is not to be freed.
+bool InStringRoom(const char *text) noexcept;
+
 // Empties one record's run-time fields, releasing a string it holds (cmdtable.cpp).
 void ResetRecord(MqscKeyword *record);
 

@@ -327,9 +327,9 @@ bool AppendInteger(PcfBuilder &pcf, int32_t parameter, int32_t value)
     return true;
 }
 
-bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
+bool AppendString(PcfBuilder &pcf, int32_t parameter, std::string_view text)
 {
-    std::size_t length = std::strlen(text);
+    std::size_t length = text.size();
     int64_t strucLength = Padded(ZEM_MQCFST_LENGTH_FIXED + static_cast<int64_t>(length));
     if (!pcf.Fits(strucLength))
         return false;
@@ -340,17 +340,17 @@ bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
                          static_cast<int32_t>(length),
                          {}},
               ZEM_MQCFST_LENGTH_FIXED);
-    pcf.Text(text, length);
+    pcf.Text(text.data(), length);
     pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFST_LENGTH_FIXED) - length);
     return true;
 }
 
 // Every element gets a slot of the longest element's length, blank-padded. An empty
 // text is no element, or one empty one for the lists that always hold one.
-bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
+bool AppendStringList(PcfBuilder &pcf, int32_t parameter, std::string_view text)
 {
     std::vector<std::string> elements;
-    if (text[0] != '\0' || ListHasAnEntryWhenEmpty(parameter))
+    if (!text.empty() || ListHasAnEntryWhenEmpty(parameter))
         elements = SplitListText(text);
     std::size_t longest = 0;
     for (const auto &element : elements)
@@ -375,18 +375,25 @@ bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
     return true;
 }
 
+// The value record of an enumeration that value (of length characters) names, or NULL.
+MqscKeyword *FindEnumValue(const MqscKeyword &record, const char *value, std::size_t length)
+{
+    bool indexed = false;
+    MqscKeyword *found = FindIndexedValueByName(&record, value, length, indexed);
+    return indexed ? found : FindCmdKeyword(record.values, kFindByName, value);
+}
+
 // A list of value keywords as the integers they stand for (COMPMSG(RLE,ZLIBFAST) gives
 // [1, 2]); a word that is none of the keyword's values is left out.
-bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *text)
+bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, std::string_view text)
 {
     std::vector<std::string> elements = SplitListText(text);
     std::vector<int32_t> numbers(elements.size());  // sized once: see PcfBuilder
     std::size_t count = 0;
     for (const auto &element : elements) {
         std::string word(BareElement(element));
-        MqscKeyword *value = word.empty() || record.values == nullptr
-                                 ? nullptr
-                                 : FindCmdKeyword(record.values, kFindByName, word.c_str());
+        MqscKeyword *value =
+            word.empty() || record.values == nullptr ? nullptr : FindEnumValue(record, word.c_str(), word.size());
         if (value != nullptr)
             numbers[count++] = value->id;
     }
@@ -406,7 +413,7 @@ bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *tex
 
 // Writes one marked record as its PCF structure, taking its value out of the table.
 // reason: 5001 for a record type that has no PCF form, 5003 when it does not fit.
-bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValueSize], int32_t &reason)
+bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, int32_t &reason)
 {
     bool appended = false;
     switch (record.type) {
@@ -420,14 +427,14 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValue
     case MQSC_STR:
     case MQSC_STRLIST:
     case MQSC_ENUMLIST:
-    case MQSC_LIST:
-        taken[0] = '\0';
-        TakeKeywordValue(&record, taken);
-        taken[kTakeValueSize - 1] = '\0';
-        appended = record.type == MQSC_STR        ? AppendString(pcf, record.id, taken)
-                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, taken)
-                                                  : AppendStringList(pcf, record.id, taken);
+    case MQSC_LIST: {
+        std::string_view text = HeldText(record);
+        appended = record.type == MQSC_STR        ? AppendString(pcf, record.id, text)
+                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, text)
+                                                  : AppendStringList(pcf, record.id, text);
+        ReleaseHeldText(record);
         break;
+    }
     default: reason = ZEM_RC_MQSC_BAD_TYPE; return false;
     }
     if (!appended)
@@ -468,7 +475,7 @@ bool EmitMessage(PcfArea &output, int32_t &reason, const MessageIdOutcome *reply
         MqscKeyword &record = *entry->keyword;
         if (record.isSet != 1)
             continue;
-        if (!AppendRecord(pcf, record, taken, reason))
+        if (!AppendRecord(pcf, record, reason))
             return false;
         record.isSet = 0;  // a record listed twice is written once
         pcf.PutWord(kHeaderCountOffset, ++parameterCount);
@@ -505,14 +512,6 @@ bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
     SetKeywordValue(&record, item.value, static_cast<int32_t>(strnlen(item.value, sizeof item.value)));
     record.isSet = 1;
     return true;
-}
-
-// The value record of an enumeration that value (of length characters) names, or NULL.
-MqscKeyword *FindEnumValue(const MqscKeyword &record, const char *value, std::size_t length)
-{
-    bool indexed = false;
-    MqscKeyword *found = FindIndexedValueByName(&record, value, length, indexed);
-    return indexed ? found : FindCmdKeyword(record.values, kFindByName, value);
 }
 
 // IntegerToPcf for a terminated value text of length characters.
