@@ -82,7 +82,7 @@ MqscKeyword *SearchParams(MqscParam *list, int32_t mode, const void *key)
 
 void ResetRecord(MqscKeyword *record)
 {
-    if (HoldsString(record->type))
+    if (record->value != 0 && HoldsString(record->type))
         ReleaseString(record);
     record->value = 0;
     record->isSet = 0;

@@ -87,7 +87,7 @@ public:
         : listAt_(layout.listAt), records_(layout.records.size()), params_(layout.params.size()),
           valueSlots_(layout.valueSlots.size()), touchedFlags_(layout.records.size(), 0)
     {
-        touched_.reserve(layout.records.size());
+        touched_.resize(layout.records.size());
         commands_.reserve(layout.commands.size() + 1);
         for (std::size_t i = 0; i < records_.size(); ++i) {
             MqscKeyword &record = records_[i];
@@ -121,26 +121,19 @@ public:
         return listAt_[static_cast<std::size_t>(list - params_.data())];
     }
 
-    void note(MqscKeyword *record) noexcept
+    TouchedMarks marks()
     {
-        if (records_.empty() || record < records_.data() || record >= records_.data() + records_.size())
-            return;
-        uint8_t &flag = touchedFlags_[static_cast<std::size_t>(record - records_.data())];
-        if (flag)
-            return;
-        flag = 1;
-        touched_.push_back(record);  // reserved for every record: never reallocates
+        return {records_.data(), records_.size(), touchedFlags_.data(), touched_.data(), &touchedCount_};
     }
-
-    TouchedMarks marks() { return {records_.data(), records_.size(), touchedFlags_.data()}; }
 
     void reset()
     {
-        for (MqscKeyword *record : touched_) {
+        for (std::size_t i = 0; i < touchedCount_; ++i) {
+            MqscKeyword *record = touched_[i];
             ResetRecord(record);
             touchedFlags_[static_cast<std::size_t>(record - records_.data())] = 0;
         }
-        touched_.clear();
+        touchedCount_ = 0;
         stringsUsed_ = 0;  // every record that held one of its strings was touched
     }
 
@@ -179,7 +172,8 @@ private:
     std::vector<MqscKeyword *> valueSlots_;
     std::vector<MqscKeyword *> commands_;
     std::vector<uint8_t> touchedFlags_;
-    std::vector<MqscKeyword *> touched_;
+    std::vector<MqscKeyword *> touched_;  // the first touchedCount_ are noted (NoteTouched)
+    std::size_t touchedCount_ = 0;
     // The strings the records hold in a typical conversion, taken one after the other and
     // given back together at the reset instead of allocated and freed one by one.
     static constexpr std::size_t kStringRoom = 8 * 1024;
@@ -228,12 +222,6 @@ MqscKeyword *ThreadListRecords(const MqscParam *list, int32_t &listOrdinal) noex
 MqscKeyword **ThreadCommands() { return Table().commands(); }
 
 thread_local TouchedMarks t_touchedMarks;
-
-void NoteTouchedFirst(MqscKeyword *record) noexcept
-{
-    if (t_tableInUse)
-        t_tableInUse->note(record);
-}
 
 void ResetTouched() { Table().reset(); }
 

@@ -36,16 +36,17 @@ MqscKeyword *ThreadListRecords(const MqscParam *list, int32_t &listOrdinal) noex
 // thread's first use. Throws std::bad_alloc when the copy cannot be made.
 MqscKeyword **ThreadCommands();
 
-// Where the calling thread's records and their touched marks lie (all empty before the
-// thread's table is built), for the inline test below.
+// Where the calling thread's records, their touched marks and the records noted since
+// the last reset lie (all empty before the thread's table is built), for the inline
+// functions below.
 struct TouchedMarks {
     MqscKeyword *records = nullptr;
     std::size_t count = 0;
-    const uint8_t *marks = nullptr;
+    uint8_t *marks = nullptr;
+    MqscKeyword **noted = nullptr;  // room for every record
+    std::size_t *notedCount = nullptr;
 };
 extern thread_local TouchedMarks t_touchedMarks;
-
-void NoteTouchedFirst(MqscKeyword *record) noexcept;
 
 // The ordinal of record in the calling thread's copy, or -1 when it is none of its
 // records; the thread's records (NULL before its table is built).
@@ -67,9 +68,13 @@ inline void NoteTouched(MqscKeyword *record) noexcept
     const TouchedMarks &marks = t_touchedMarks;
     // As addresses, so that a record of no array of the thread's compares safely.
     std::uintptr_t offset = reinterpret_cast<std::uintptr_t>(record) - reinterpret_cast<std::uintptr_t>(marks.records);
-    if (offset < marks.count * sizeof(MqscKeyword) && marks.marks[offset / sizeof(MqscKeyword)] != 0)
+    if (offset >= marks.count * sizeof(MqscKeyword))
         return;
-    NoteTouchedFirst(record);
+    uint8_t &mark = marks.marks[offset / sizeof(MqscKeyword)];
+    if (mark != 0)
+        return;
+    mark = 1;
+    marks.noted[(*marks.notedCount)++] = record;  // each record once: never past the room
 }
 
 // Empties the run-time fields of every record noted since the last reset and releases
