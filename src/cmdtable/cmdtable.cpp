@@ -20,7 +20,7 @@ char *HeldString(const MqscKeyword *record) { return reinterpret_cast<char *>(re
 void ReleaseString(MqscKeyword *record)
 {
     char *held = HeldString(record);
-    if (!InStringRoom(held))
+    if (held != nullptr && !InStringRoom(held))
         std::free(held);
     record->value = 0;
 }

@@ -143,15 +143,15 @@ NameKey KeyOf(const char *name) { return {name, std::strlen(name)}; }
 // and not one of its value names.
 int32_t NameEntry(int32_t ordinal, bool ownName) { return 2 * ordinal + (ownName ? 1 : 0); }
 
-// A value name within one value list of the layout (its offset in valueSlots).
+// A value name of the value list of one record (by its ordinal).
 struct ValueKey {
-    int32_t list = -1;
+    int32_t record = -1;
     NameKey name;
 };
 
 struct ValueTraits {
-    static uint32_t Hash(ValueKey key) { return NameTraits::Hash(key.name) ^ IdTraits::Hash(key.list); }
-    static bool Equal(ValueKey a, ValueKey b) { return a.list == b.list && NameTraits::Equal(a.name, b.name); }
+    static uint32_t Hash(ValueKey key) { return NameTraits::Hash(key.name) ^ IdTraits::Hash(key.record); }
+    static bool Equal(ValueKey a, ValueKey b) { return a.record == b.record && NameTraits::Equal(a.name, b.name); }
 };
 
 }  // namespace
@@ -198,22 +198,20 @@ const std::vector<ListIndex> &Index()
     return index;
 }
 
-// Every value list of the layout by name: the first value of a list with a name wins, as
-// in a search from the front of the list.
+// The value list of every record by name: the first value with a name wins, as in a
+// search from the front of the list.
 const FlatIndex<ValueKey, ValueTraits> &ValueIndex()
 {
     static const FlatIndex<ValueKey, ValueTraits> index = [] {
         const TableLayout &layout = Layout();
         FlatIndex<ValueKey, ValueTraits> built;
-        int32_t list = 0;
-        for (std::size_t at = 0; at < layout.valueSlots.size(); ++at) {
-            int32_t ordinal = layout.valueSlots[at];
-            if (ordinal < 0) {
-                list = static_cast<int32_t>(at + 1);
+        for (std::size_t record = 0; record < layout.records.size(); ++record) {
+            if (layout.recordValues[record] < 0)
                 continue;
-            }
-            if (const char *name = layout.records[ordinal]->name)
-                built.add(ValueKey{list, KeyOf(name)}, ordinal);
+            for (std::size_t at = static_cast<std::size_t>(layout.recordValues[record]); layout.valueSlots[at] >= 0;
+                 ++at)
+                if (const char *name = layout.records[layout.valueSlots[at]]->name)
+                    built.add(ValueKey{static_cast<int32_t>(record), KeyOf(name)}, layout.valueSlots[at]);
         }
         return built;
     }();
@@ -298,10 +296,7 @@ MqscKeyword *FindIndexedValueByName(const MqscKeyword *record, const char *name,
     indexed = ordinal >= 0;
     if (!indexed)
         return nullptr;
-    int32_t list = Layout().recordValues[static_cast<std::size_t>(ordinal)];
-    if (list < 0)
-        return nullptr;
-    return RecordOrNull(ThreadRecords(), ValueIndex().find(ValueKey{list, NameKey{name, length}}));
+    return RecordOrNull(ThreadRecords(), ValueIndex().find(ValueKey{ordinal, NameKey{name, length}}));
 }
 
 }  // namespace zem

@@ -57,8 +57,9 @@ public:
         }
     }
 
-private:
     static constexpr std::size_t kRoom = ZEM_MQSC_ITEM_VALUE_LENGTH - 1;
+
+private:
     char *field_;
     std::size_t length_ = 0;
 };
@@ -137,10 +138,8 @@ bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength)
     return true;
 }
 
-bool TakeValueParenthesis(char ended)
+bool TakeParenthesisAfterBlanks(char ended)
 {
-    if (ended == '(')
-        return true;
     if (ended == '\0' || !IsBlank(ended) || g_scanPosition == nullptr)
         return false;
     char *next = g_scanPosition;
@@ -155,10 +154,39 @@ bool TakeValueParenthesis(char ended)
 // Reads up to the keyword's own closing parenthesis. A nested group is kept with its
 // parentheses, and the value ends when the outermost nested group closes, the way the
 // command server writes CONNAME(host(1414)).
+namespace {
+
+// The common value, one plain token that its keyword's ')' ends, read in one pass; false,
+// with nothing read, for any other.
+bool ReadPlainValue(MqscItem &item, std::size_t &valueLength)
+{
+    char *text = g_scanPosition;
+    if (text == nullptr)
+        return false;
+    std::size_t i = 0;
+    while (i < ValueWriter::kRoom && !kValueDelimiterSet.has(text[i]))
+        ++i;
+    if (i == 0 || i == ValueWriter::kRoom || text[i] != ')')
+        return false;
+    ValueWriter value(item.value);
+    value.append(text, i);
+    value.trimTrailingSpace();
+    valueLength = value.length();
+    text[i] = '\0';
+    g_scanPosition = text + i + 1;
+    return true;
+}
+
+}  // namespace
+
 bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &valueLength)
 {
     closed = false;
     valueLength = 0;
+    if (ReadPlainValue(item, valueLength)) {
+        closed = true;
+        return true;
+    }
     char ended = 0;
     std::size_t length = 0;
     char *token = ScanToken(nullptr, kValueDelimiterSet, ended, length);

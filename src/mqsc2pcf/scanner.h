@@ -38,7 +38,8 @@ bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength);
 // After an identifier that `ended` at: true, with the parenthesis consumed, when a '('
 // follows it directly or after blanks (the command server writes "QLOCAL (Q2)"). A
 // keyword without one has no value here, as in a console heading "DISPLAY CHSTATUS".
-bool TakeValueParenthesis(char ended);
+bool TakeParenthesisAfterBlanks(char ended);
+inline bool TakeValueParenthesis(char ended) { return ended == '(' || TakeParenthesisAfterBlanks(ended); }
 
 // GetMqscValue that also tells whether the keyword's own closing parenthesis was met (a
 // value cut off at the end of the text was not) and the length of the value stored.
