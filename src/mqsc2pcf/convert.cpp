@@ -214,11 +214,11 @@ std::string_view BareElement(std::string_view element)
 }
 
 // MQSC writes -1 as a word for two integers: KAINT(AUTO) and EXPIRY(UNLIMITED).
-void ReplaceMinusOneWord(const MqscKeyword &record, MqscItem &item, std::size_t &length)
+void ReplaceMinusOneWord(const MqscKeyword &record, const char *&text, std::size_t &length)
 {
-    if ((record.id == MQIACH_KEEP_ALIVE_INTERVAL && std::strcmp(item.value, "AUTO") == 0) ||
-        (record.id == MQIACF_EXPIRY && std::strcmp(item.value, "UNLIMITED") == 0)) {
-        std::strcpy(item.value, "-1");
+    if ((record.id == MQIACH_KEEP_ALIVE_INTERVAL && std::strcmp(text, "AUTO") == 0) ||
+        (record.id == MQIACF_EXPIRY && std::strcmp(text, "UNLIMITED") == 0)) {
+        text = "-1";
         length = 2;
     }
 }
@@ -503,15 +503,21 @@ bool CommandToPcf(const MqscItem &item, int32_t command, int32_t &reason)
     return true;
 }
 
-bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+// StringToPcf for a value text of length characters (at most a value field's).
+bool StringTextToPcf(const char *value, std::size_t length, MqscKeyword &record, int32_t &reason)
 {
     if (!IsStringRecord(record.type)) {
         reason = ZEM_RC_MQSC_BAD_TYPE;
         return false;
     }
-    SetKeywordValue(&record, item.value, static_cast<int32_t>(strnlen(item.value, sizeof item.value)));
+    SetKeywordValue(&record, value, static_cast<int32_t>(length));
     record.isSet = 1;
     return true;
+}
+
+bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+{
+    return StringTextToPcf(item.value, strnlen(item.value, sizeof item.value), record, reason);
 }
 
 // IntegerToPcf for a terminated value text of length characters.
@@ -648,30 +654,38 @@ std::vector<std::string> SplitListText(std::string_view text)
 
 namespace {
 
-// The value in parentheses, read into item; false when there is none or it was cut off
-// at the end of the text (a cut value is no value).
-bool ReadWholeValue(MqscItem &item, std::size_t &length)
+// A value as the reader reads it: a terminated text of length characters, in the reply
+// text itself or in the reading item.
+struct ValueText {
+    const char *text = "";
+    std::size_t length = 0;
+};
+
+// The value in parentheses; false when there is none or it was cut off at the end of the
+// text (a cut value is no value).
+bool ReadWholeValue(MqscItem &item, ValueText &value)
 {
     bool closed = false;
-    return ReadMqscValue(item, closed, length) && closed;
+    return ReadReplyValue(item, closed, value.text, value.length) && closed;
 }
 
 bool ReadWholeValue(MqscItem &item)
 {
-    std::size_t length = 0;
-    return ReadWholeValue(item, length);
+    ValueText value;
+    return ReadWholeValue(item, value);
 }
 
 // "QLOCAL(Q2)": the parenthesised text after a value keyword is the name of the object,
 // held by the first positional string of the command (the queue name of DELETE).
 void ReadObjectName(MqscItem &item)
 {
-    if (!ReadWholeValue(item))
+    ValueText value;
+    if (!ReadWholeValue(item, value))
         return;
     for (MqscParam *entry = g_currentCommand + 1; entry->keyword != nullptr; ++entry) {
         if (entry->nameMode == 2 && entry->keyword->type == MQSC_STR) {
             int32_t ignored = 0;
-            StringToPcf(item, *entry->keyword, ignored);
+            StringTextToPcf(value.text, value.length, *entry->keyword, ignored);
             return;
         }
     }
@@ -738,11 +752,10 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
         }
         ++recognised;
         int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
-        std::size_t valueLength = 0;
+        ValueText value;
         switch (record->type) {
-        // The reader keeps item.value terminated.
         case MQSC_FLAG:
-            IntegerTextToPcf(item.value, 0, *record, ignored);
+            IntegerTextToPcf("", 0, *record, ignored);  // a flag stores no number
             if (hasValue)
                 ReadWholeValue(item);
             break;
@@ -753,23 +766,22 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
                 // value keyword of a named one counts only when it names an object.
                 if (!HasEmptyName(*record) && !hasValue)
                     break;
-                std::memcpy(item.value, item.name, sizeof item.name);
-                IntegerTextToPcf(item.value, nameLength, *record, ignored);
+                IntegerTextToPcf(item.name, nameLength, *record, ignored);
                 if (hasValue)
                     ReadObjectName(item);
                 break;
             }
-            if (!hasValue || !ReadWholeValue(item, valueLength))
+            if (!hasValue || !ReadWholeValue(item, value))
                 break;
-            ReplaceMinusOneWord(*record, item, valueLength);
-            IntegerTextToPcf(item.value, valueLength, *record, ignored);
+            ReplaceMinusOneWord(*record, value.text, value.length);
+            IntegerTextToPcf(value.text, value.length, *record, ignored);
             break;
         case MQSC_STR:
         case MQSC_STRLIST:
         case MQSC_ENUMLIST:
         case MQSC_LIST:
-            if (hasValue && ReadWholeValue(item))
-                StringToPcf(item, *record, ignored);
+            if (hasValue && ReadWholeValue(item, value))
+                StringTextToPcf(value.text, value.length, *record, ignored);
             break;
         default:
             reason = ZEM_RC_MQSC_BAD_TYPE;

@@ -12,6 +12,13 @@ thread_local char *g_scanPosition = nullptr;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// A space that a value loses at its end; visible ASCII is no space in any locale.
+bool IsTrailingSpace(char c)
+{
+    auto byte = static_cast<unsigned char>(c);
+    return !(byte > ' ' && byte < 0x7f) && std::isspace(byte);
+}
+
 // Copies text into a field of `size` bytes, cutting it to size - 1 characters; returns
 // the length copied.
 std::size_t CopyCut(char *field, std::size_t size, const char *text, std::size_t length)
@@ -50,8 +57,7 @@ public:
     void trimTrailingSpace()
     {
         while (length_ > 0) {
-            auto c = static_cast<unsigned char>(field_[length_ - 1]);
-            if ((c > ' ' && c < 0x7f) || !std::isspace(c))  // visible ASCII is no space in any locale
+            if (!IsTrailingSpace(field_[length_ - 1]))
                 break;
             field_[--length_] = '\0';
         }
@@ -151,39 +157,56 @@ bool TakeParenthesisAfterBlanks(char ended)
     return true;
 }
 
-// Reads up to the keyword's own closing parenthesis. A nested group is kept with its
-// parentheses, and the value ends when the outermost nested group closes, the way the
-// command server writes CONNAME(host(1414)).
 namespace {
 
-// The common value, one plain token that its keyword's ')' ends, read in one pass; false,
-// with nothing read, for any other.
-bool ReadPlainValue(MqscItem &item, std::size_t &valueLength)
+// The length of the common value at text, the scan position: one plain token that its
+// keyword's ')' ends, short enough for the value field; 0 for any other.
+std::size_t PlainValueLength(const char *text)
 {
-    char *text = g_scanPosition;
     if (text == nullptr)
-        return false;
+        return 0;
     std::size_t i = 0;
     while (i < ValueWriter::kRoom && !kValueDelimiterSet.has(text[i]))
         ++i;
-    if (i == 0 || i == ValueWriter::kRoom || text[i] != ')')
-        return false;
-    ValueWriter value(item.value);
-    value.append(text, i);
-    value.trimTrailingSpace();
-    valueLength = value.length();
-    text[i] = '\0';
-    g_scanPosition = text + i + 1;
-    return true;
+    return i < ValueWriter::kRoom && text[i] == ')' ? i : 0;
+}
+
+// Cuts the plain value of length characters, and its ')', off the text being scanned.
+char *TakePlainValue(std::size_t length)
+{
+    char *value = g_scanPosition;
+    value[length] = '\0';
+    g_scanPosition = value + length + 1;
+    return value;
 }
 
 }  // namespace
+
+// Reads up to the keyword's own closing parenthesis. A nested group is kept with its
+// parentheses, and the value ends when the outermost nested group closes, the way the
+// command server writes CONNAME(host(1414)).
+bool ReadReplyValue(MqscItem &item, bool &closed, const char *&value, std::size_t &length)
+{
+    std::size_t plain = PlainValueLength(g_scanPosition);
+    if (plain > 0 && !IsTrailingSpace(g_scanPosition[plain - 1])) {
+        value = TakePlainValue(plain);
+        length = plain;
+        closed = true;
+        return true;
+    }
+    value = item.value;
+    return ReadMqscValue(item, closed, length);
+}
 
 bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &valueLength)
 {
     closed = false;
     valueLength = 0;
-    if (ReadPlainValue(item, valueLength)) {
+    if (std::size_t plain = PlainValueLength(g_scanPosition)) {
+        ValueWriter value(item.value);
+        value.append(TakePlainValue(plain), plain);
+        value.trimTrailingSpace();
+        valueLength = value.length();
         closed = true;
         return true;
     }

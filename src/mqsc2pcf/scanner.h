@@ -45,4 +45,9 @@ inline bool TakeValueParenthesis(char ended) { return ended == '(' || TakeParent
 // value cut off at the end of the text was not) and the length of the value stored.
 bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &length);
 
+// ReadMqscValue that leaves a plain value (one token up to the keyword's ')', with no
+// blank at its end) where it stands in the text, cut there, instead of copying it: value
+// is then that text, else item.value.
+bool ReadReplyValue(MqscItem &item, bool &closed, const char *&value, std::size_t &length);
+
 }  // namespace zem
