@@ -223,7 +223,7 @@ MqscKeyword *RecordOrNull(MqscKeyword *records, int32_t ordinal) { return ordina
 MqscKeyword *NamedRecordOrNull(MqscKeyword *records, int32_t entry, bool &ownName)
 {
     ownName = entry >= 0 && (entry & 1) != 0;
-    return entry < 0 ? nullptr : records + entry / 2;
+    return entry < 0 ? nullptr : records + (static_cast<uint32_t>(entry) >> 1);
 }
 
 }  // namespace

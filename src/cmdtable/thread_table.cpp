@@ -123,7 +123,8 @@ public:
 
     TouchedMarks marks()
     {
-        return {records_.data(), records_.size(), touchedFlags_.data(), touched_.data(), &touchedCount_};
+        return {records_.data(), records_.size() * sizeof(MqscKeyword), touchedFlags_.data(), touched_.data(),
+                &touchedCount_};
     }
 
     void reset()

@@ -41,7 +41,7 @@ MqscKeyword **ThreadCommands();
 // functions below.
 struct TouchedMarks {
     MqscKeyword *records = nullptr;
-    std::size_t count = 0;
+    std::size_t bytes = 0;  // of the records
     uint8_t *marks = nullptr;
     MqscKeyword **noted = nullptr;  // room for every record
     std::size_t *notedCount = nullptr;
@@ -53,10 +53,11 @@ extern thread_local TouchedMarks t_touchedMarks;
 inline int32_t ThreadRecordOrdinal(const MqscKeyword *record) noexcept
 {
     const TouchedMarks &marks = t_touchedMarks;
+    // As addresses, so that a record of no array of the thread's compares safely.
     std::uintptr_t offset = reinterpret_cast<std::uintptr_t>(record) - reinterpret_cast<std::uintptr_t>(marks.records);
-    if (offset >= marks.count * sizeof(MqscKeyword) || offset % sizeof(MqscKeyword) != 0)
+    if (offset >= marks.bytes)
         return -1;
-    return static_cast<int32_t>(offset / sizeof(MqscKeyword));
+    return static_cast<int32_t>(record - marks.records);
 }
 inline MqscKeyword *ThreadRecords() noexcept { return t_touchedMarks.records; }
 
@@ -66,11 +67,10 @@ inline MqscKeyword *ThreadRecords() noexcept { return t_touchedMarks.records; }
 inline void NoteTouched(MqscKeyword *record) noexcept
 {
     const TouchedMarks &marks = t_touchedMarks;
-    // As addresses, so that a record of no array of the thread's compares safely.
     std::uintptr_t offset = reinterpret_cast<std::uintptr_t>(record) - reinterpret_cast<std::uintptr_t>(marks.records);
-    if (offset >= marks.count * sizeof(MqscKeyword))
+    if (offset >= marks.bytes)
         return;
-    uint8_t &mark = marks.marks[offset / sizeof(MqscKeyword)];
+    uint8_t &mark = marks.marks[record - marks.records];
     if (mark != 0)
         return;
     mark = 1;
