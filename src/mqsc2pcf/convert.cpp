@@ -728,24 +728,25 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
     const ParamNames names(g_currentCommand);
     int32_t recognised = 0;
     char ended = 0;
+    const char *name = nullptr;
     std::size_t nameLength = 0;
-    while (ReadMqscIdent(item, ended, nameLength)) {
-        if (item.name[0] == '\0')
+    while (ReadReplyIdent(item, ended, name, nameLength)) {
+        if (nameLength == 0)
             continue;  // what is left after a nested value names nothing
-        if (IsMessageId(std::string_view(item.name, nameLength))) {
-            reading.NoteMessageId(item.name, command);
+        if (IsMessageId(std::string_view(name, nameLength))) {
+            reading.NoteMessageId(name, command);
             continue;
         }
-        if (reading.inCommandResponseHeader && std::strncmp(item.name, kReturnPrefix, sizeof kReturnPrefix - 1) == 0) {
-            ReadCommandReturn(item.name, reading);
+        if (reading.inCommandResponseHeader && std::strncmp(name, kReturnPrefix, sizeof kReturnPrefix - 1) == 0) {
+            ReadCommandReturn(name, reading);
             continue;
         }
         const bool hasValue = TakeValueParenthesis(ended);
         bool ownName = false;
-        MqscKeyword *record = FindReplyKeyword(names, item.name, nameLength, ownName);
+        MqscKeyword *record = FindReplyKeyword(names, name, nameLength, ownName);
         if (record == nullptr) {
             if (hasValue) {
-                reading.NoteSkipped(item.name);
+                reading.NoteSkipped(name);
                 ReadWholeValue(item);  // its value is no keyword either
             }
             continue;
@@ -766,7 +767,7 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
                 // value keyword of a named one counts only when it names an object.
                 if (!HasEmptyName(*record) && !hasValue)
                     break;
-                IntegerTextToPcf(item.name, nameLength, *record, ignored);
+                IntegerTextToPcf(name, nameLength, *record, ignored);
                 if (hasValue)
                     ReadObjectName(item);
                 break;

@@ -134,6 +134,22 @@ char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)
     return ScanToken(text, delimiters, *ended, length);
 }
 
+bool ReadReplyIdent(MqscItem &item, char &ended, const char *&name, std::size_t &nameLength)
+{
+    std::size_t length = 0;
+    char *token = ScanToken(nullptr, kIdentDelimiterSet, ended, length);
+    if (token == nullptr)
+        return false;
+    if (length < sizeof item.name) {
+        name = token;  // cut where it stands
+        nameLength = length;
+        return true;
+    }
+    nameLength = CopyCut(item.name, sizeof item.name, token, length);
+    name = item.name;
+    return true;
+}
+
 bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength)
 {
     std::size_t length = 0;

@@ -35,6 +35,10 @@ char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended);
 // of the name stored.
 bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength);
 
+// ReadMqscIdent that leaves a name that fits item.name where it stands in the text, cut
+// there, instead of copying it: name is then that text, else item.name.
+bool ReadReplyIdent(MqscItem &item, char &ended, const char *&name, std::size_t &nameLength);
+
 // After an identifier that `ended` at: true, with the parenthesis consumed, when a '('
 // follows it directly or after blanks (the command server writes "QLOCAL (Q2)"). A
 // keyword without one has no value here, as in a console heading "DISPLAY CHSTATUS".
