@@ -177,7 +177,7 @@ private:
     std::size_t touchedCount_ = 0;
     // The strings the records hold in a typical conversion, taken one after the other and
     // given back together at the reset instead of allocated and freed one by one.
-    static constexpr std::size_t kStringRoom = 8 * 1024;
+    static constexpr std::size_t kStringRoom = 4 * 1024;
     std::unique_ptr<char[]> strings_;
     std::size_t stringsUsed_ = 0;
 };
