@@ -201,19 +201,6 @@ char *TakePlainValue(std::size_t length)
 // Reads up to the keyword's own closing parenthesis. A nested group is kept with its
 // parentheses, and the value ends when the outermost nested group closes, the way the
 // command server writes CONNAME(host(1414)).
-bool ReadReplyValue(MqscItem &item, bool &closed, const char *&value, std::size_t &length)
-{
-    std::size_t plain = PlainValueLength(g_scanPosition);
-    if (plain > 0 && !IsTrailingSpace(g_scanPosition[plain - 1])) {
-        value = TakePlainValue(plain);
-        length = plain;
-        closed = true;
-        return true;
-    }
-    value = item.value;
-    return ReadMqscValue(item, closed, length);
-}
-
 bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &valueLength)
 {
     closed = false;
@@ -257,6 +244,19 @@ bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &valueLength)
     value.trimTrailingSpace();
     valueLength = value.length();
     return true;
+}
+
+bool ReadReplyValue(MqscItem &item, bool &closed, const char *&value, std::size_t &length)
+{
+    std::size_t plain = PlainValueLength(g_scanPosition);
+    if (plain > 0 && !IsTrailingSpace(g_scanPosition[plain - 1])) {
+        value = TakePlainValue(plain);
+        length = plain;
+        closed = true;
+        return true;
+    }
+    value = item.value;
+    return ReadMqscValue(item, closed, length);
 }
 
 }  // namespace zem
