@@ -40,7 +40,8 @@ private:
 
 // FindCmdKeyword(record->values, kFindByName, name) through an index, for a name of known
 // length; `indexed` is false, and the result NULL, when record is no record of the
-// calling thread's table.
+// calling thread's table. Unlike FindCmdKeyword it notes nothing: a value record found
+// here is only pointed at by its keyword's value, never marked.
 MqscKeyword *FindIndexedValueByName(const MqscKeyword *record, const char *name, std::size_t length, bool &indexed);
 
 }  // namespace zem
