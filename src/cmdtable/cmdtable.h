@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "cmdtable/thread_table.h"
 #include "zemapi.h"
 
 namespace zem {
@@ -66,6 +67,19 @@ inline int32_t HeldInteger(const MqscKeyword &record) { return static_cast<int32
 inline const MqscKeyword *HeldValueRecord(const MqscKeyword &record)
 {
     return reinterpret_cast<const MqscKeyword *>(record.value);
+}
+
+// What SetKeywordValue does for MQSC_INT and MQSC_ENUM records, inline: the reply reader
+// stores a number or a value record for most keywords.
+inline void HoldInteger(MqscKeyword &record, int32_t number)
+{
+    NoteTouched(&record);
+    record.value = number;
+}
+inline void HoldValueRecord(MqscKeyword &record, const MqscKeyword *valueRecord)
+{
+    NoteTouched(&record);
+    record.value = reinterpret_cast<intptr_t>(valueRecord);
 }
 
 // Empties every run-time field of the calling thread's table: isSet becomes 0 and value

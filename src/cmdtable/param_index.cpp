@@ -188,7 +188,7 @@ ListIndex IndexList(const TableLayout &layout, std::size_t start)
 const std::vector<ListIndex> &Index()
 {
     static const std::vector<ListIndex> index = [] {
-        const TableLayout &layout = Layout();
+        const TableLayout &layout = CommandTableLayout();
         std::vector<ListIndex> built(layout.lists.size());
         for (std::size_t at = 0; at < layout.params.size(); ++at)
             if (layout.listAt[at] >= 0 && layout.paramKeyword[at] >= 0)
@@ -203,7 +203,7 @@ const std::vector<ListIndex> &Index()
 const FlatIndex<ValueKey, ValueTraits> &ValueIndex()
 {
     static const FlatIndex<ValueKey, ValueTraits> index = [] {
-        const TableLayout &layout = Layout();
+        const TableLayout &layout = CommandTableLayout();
         FlatIndex<ValueKey, ValueTraits> built;
         for (std::size_t record = 0; record < layout.records.size(); ++record) {
             if (layout.recordValues[record] < 0)

@@ -191,7 +191,7 @@ thread_local ThreadTable *t_tableInUse = nullptr;
 ThreadTable &Table()
 {
     if (!t_tableInUse) {
-        t_table = std::make_unique<ThreadTable>(Layout());
+        t_table = std::make_unique<ThreadTable>(CommandTableLayout());
         t_tableInUse = t_table.get();
         t_touchedMarks = t_tableInUse->marks();
     }
@@ -207,7 +207,7 @@ ThreadTable::~ThreadTable()
 
 }  // namespace
 
-const TableLayout &Layout()
+const TableLayout &CommandTableLayout()
 {
     static const TableLayout layout = LayoutBuilder().build();
     return layout;

@@ -25,7 +25,7 @@ struct TableLayout {
     std::vector<int32_t> valueSlots;           // value lists: record ordinals, -1 ending each
     std::vector<int32_t> commands;             // the command array's ordinals, in order
 };
-const TableLayout &Layout();
+const TableLayout &CommandTableLayout();
 
 // The ordinal of the list whose copy in the calling thread starts at list (-1 when list
 // is no list start of the calling thread's copy), and then the thread's records, which

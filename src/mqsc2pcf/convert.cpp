@@ -529,10 +529,11 @@ bool IntegerTextToPcf(const char *value, std::size_t length, MqscKeyword &record
             reason = ZEM_RC_MQSC_UNKNOWN;
             return false;
         }
-        SetKeywordValue(&record, valueRecord, 0);
-    } else if (record.type == MQSC_INT || record.type == MQSC_FLAG) {
-        int32_t number = TextToInt32(value);
-        SetKeywordValue(&record, &number, sizeof number);  // a flag stores nothing
+        HoldValueRecord(record, valueRecord);
+    } else if (record.type == MQSC_INT) {
+        HoldInteger(record, TextToInt32(value));
+    } else if (record.type == MQSC_FLAG) {
+        NoteTouched(&record);  // marked, with nothing stored
     } else {
         reason = ZEM_RC_MQSC_BAD_TYPE;
         return false;
