@@ -19,7 +19,9 @@ char *HeldString(const MqscKeyword *record) { return reinterpret_cast<char *>(re
 
 void ReleaseString(MqscKeyword *record)
 {
-    std::free(HeldString(record));
+    char *held = HeldString(record);
+    if (held != nullptr && !InStringRoom(held))
+        std::free(held);
     record->value = 0;
 }
 
@@ -27,7 +29,9 @@ void ReleaseString(MqscKeyword *record)
 // made before the old string goes, so a failed allocation leaves the record as it was.
 int32_t StoreString(MqscKeyword *record, const char *text, size_t count)
 {
-    char *copy = static_cast<char *>(std::malloc(count + 1));
+    char *copy = TakeStringRoom(record, count + 1);
+    if (copy == nullptr)
+        copy = static_cast<char *>(std::malloc(count + 1));
     if (copy == nullptr)
         return 0;
     std::memcpy(copy, text, count);
@@ -78,7 +82,7 @@ MqscKeyword *SearchParams(MqscParam *list, int32_t mode, const void *key)
 
 void ResetRecord(MqscKeyword *record)
 {
-    if (HoldsString(record->type))
+    if (record->value != 0 && HoldsString(record->type))
         ReleaseString(record);
     record->value = 0;
     record->isSet = 0;
@@ -150,6 +154,16 @@ int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length)
     default: return 0;
     }
 }
+
+std::string_view HeldText(const MqscKeyword &record)
+{
+    const char *held = HeldString(&record);
+    if (held == nullptr)
+        return "''";
+    return {held, strnlen(held, kTakeValueSize - 1)};
+}
+
+void ReleaseHeldText(MqscKeyword &record) { ReleaseString(&record); }
 
 int32_t TakeKeywordValue(MqscKeyword *record, void *dest)
 {

@@ -6,7 +6,9 @@
 // those fields.
 #pragma once
 #include <cstddef>
+#include <string_view>
 
+#include "cmdtable/thread_table.h"
 #include "zemapi.h"
 
 namespace zem {
@@ -53,12 +55,31 @@ int32_t SetKeywordValue(MqscKeyword *record, const void *data, int32_t length);
 // isSet is not touched.
 int32_t TakeKeywordValue(MqscKeyword *record, void *dest);
 
+// What TakeKeywordValue copies out of a string record, read in place: the held text cut
+// to kTakeValueSize - 1 characters, or "''" when nothing is held. Valid until the
+// record's value changes. ReleaseHeldText then empties the record as TakeKeywordValue does.
+std::string_view HeldText(const MqscKeyword &record);
+void ReleaseHeldText(MqscKeyword &record);
+
 // What TakeKeywordValue gives for MQSC_INT and MQSC_ENUM records, read in place: the
 // int32 held, and the value record held (NULL when none).
 inline int32_t HeldInteger(const MqscKeyword &record) { return static_cast<int32_t>(record.value); }
 inline const MqscKeyword *HeldValueRecord(const MqscKeyword &record)
 {
     return reinterpret_cast<const MqscKeyword *>(record.value);
+}
+
+// What SetKeywordValue does for MQSC_INT and MQSC_ENUM records, inline: the reply reader
+// stores a number or a value record for most keywords.
+inline void HoldInteger(MqscKeyword &record, int32_t number)
+{
+    NoteTouched(&record);
+    record.value = number;
+}
+inline void HoldValueRecord(MqscKeyword &record, const MqscKeyword *valueRecord)
+{
+    NoteTouched(&record);
+    record.value = reinterpret_cast<intptr_t>(valueRecord);
 }
 
 // Empties every run-time field of the calling thread's table: isSet becomes 0 and value

@@ -139,10 +139,29 @@ struct NameTraits {
 
 NameKey KeyOf(const char *name) { return {name, std::strlen(name)}; }
 
+// Names map to the record ordinal times two, plus one when the name is the record's own
+// and not one of its value names.
+int32_t NameEntry(int32_t ordinal, bool ownName) { return 2 * ordinal + (ownName ? 1 : 0); }
+
+// A value name of the value list of one record (by its ordinal).
+struct ValueKey {
+    int32_t record = -1;
+    NameKey name;
+};
+
+struct ValueTraits {
+    static uint32_t Hash(ValueKey key) { return NameTraits::Hash(key.name) ^ IdTraits::Hash(key.record); }
+    static bool Equal(ValueKey a, ValueKey b) { return a.record == b.record && NameTraits::Equal(a.name, b.name); }
+};
+
+}  // namespace
+
 struct ListIndex {
     FlatIndex<int32_t, IdTraits> byId;
     FlatIndex<NameKey, NameTraits> byName;
 };
+
+namespace {
 
 // Entries are taken in list order and a key keeps the first record stored under it, so
 // the index answers exactly as a search from the front: an entry's own name before the
@@ -155,12 +174,12 @@ ListIndex IndexList(const TableLayout &layout, std::size_t start)
         const MqscKeyword *keyword = layout.records[ordinal];
         index.byId.add(keyword->id, ordinal);
         if (keyword->name != nullptr)
-            index.byName.add(KeyOf(keyword->name), ordinal);
+            index.byName.add(KeyOf(keyword->name), NameEntry(ordinal, true));
         if (keyword->values == nullptr)
             continue;
         for (MqscKeyword **value = keyword->values; *value != nullptr; ++value)
             if ((*value)->name != nullptr)
-                index.byName.add(KeyOf((*value)->name), ordinal);
+                index.byName.add(KeyOf((*value)->name), NameEntry(ordinal, false));
     }
     return index;
 }
@@ -169,7 +188,7 @@ ListIndex IndexList(const TableLayout &layout, std::size_t start)
 const std::vector<ListIndex> &Index()
 {
     static const std::vector<ListIndex> index = [] {
-        const TableLayout &layout = Layout();
+        const TableLayout &layout = CommandTableLayout();
         std::vector<ListIndex> built(layout.lists.size());
         for (std::size_t at = 0; at < layout.params.size(); ++at)
             if (layout.listAt[at] >= 0 && layout.paramKeyword[at] >= 0)
@@ -179,7 +198,33 @@ const std::vector<ListIndex> &Index()
     return index;
 }
 
+// The value list of every record by name: the first value with a name wins, as in a
+// search from the front of the list.
+const FlatIndex<ValueKey, ValueTraits> &ValueIndex()
+{
+    static const FlatIndex<ValueKey, ValueTraits> index = [] {
+        const TableLayout &layout = CommandTableLayout();
+        FlatIndex<ValueKey, ValueTraits> built;
+        for (std::size_t record = 0; record < layout.records.size(); ++record) {
+            if (layout.recordValues[record] < 0)
+                continue;
+            for (std::size_t at = static_cast<std::size_t>(layout.recordValues[record]); layout.valueSlots[at] >= 0;
+                 ++at)
+                if (const char *name = layout.records[layout.valueSlots[at]]->name)
+                    built.add(ValueKey{static_cast<int32_t>(record), KeyOf(name)}, layout.valueSlots[at]);
+        }
+        return built;
+    }();
+    return index;
+}
+
 MqscKeyword *RecordOrNull(MqscKeyword *records, int32_t ordinal) { return ordinal < 0 ? nullptr : records + ordinal; }
+
+MqscKeyword *NamedRecordOrNull(MqscKeyword *records, int32_t entry, bool &ownName)
+{
+    ownName = entry >= 0 && (entry & 1) != 0;
+    return entry < 0 ? nullptr : records + (static_cast<uint32_t>(entry) >> 1);
+}
 
 }  // namespace
 
@@ -221,8 +266,9 @@ MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *k
         std::memcpy(&id, key, sizeof id);
         return RecordOrNull(records, index->byId.find(id));
     }
+    bool ownName = false;
     if (mode == kFindByName)
-        return RecordOrNull(records, index->byName.find(KeyOf(static_cast<const char *>(key))));
+        return NamedRecordOrNull(records, index->byName.find(KeyOf(static_cast<const char *>(key))), ownName);
     return nullptr;
 }
 
@@ -231,7 +277,26 @@ MqscKeyword *FindIndexedParamByName(const MqscParam *list, const char *name, std
     MqscKeyword *records = nullptr;
     const ListIndex *index = IndexOf(list, records);
     indexed = index != nullptr;
-    return indexed ? RecordOrNull(records, index->byName.find(NameKey{name, length})) : nullptr;
+    bool ownName = false;
+    return indexed ? NamedRecordOrNull(records, index->byName.find(NameKey{name, length}), ownName) : nullptr;
+}
+
+ParamNames::ParamNames(const MqscParam *list) { index_ = IndexOf(list, records_); }
+
+MqscKeyword *ParamNames::find(const char *name, std::size_t length, bool &ownName) const
+{
+    MqscKeyword *found = NamedRecordOrNull(records_, index_->byName.find(NameKey{name, length}), ownName);
+    NoteTouched(found);  // as FindCmdParamByName: the caller may mark it
+    return found;
+}
+
+MqscKeyword *FindIndexedValueByName(const MqscKeyword *record, const char *name, std::size_t length, bool &indexed)
+{
+    int32_t ordinal = ThreadRecordOrdinal(record);
+    indexed = ordinal >= 0;
+    if (!indexed)
+        return nullptr;
+    return RecordOrNull(ThreadRecords(), ValueIndex().find(ValueKey{ordinal, NameKey{name, length}}));
 }
 
 }  // namespace zem

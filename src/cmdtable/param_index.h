@@ -19,4 +19,29 @@ MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *k
 // The same by name, for a name of known length (name[length] is its NUL).
 MqscKeyword *FindIndexedParamByName(const MqscParam *list, const char *name, std::size_t length, bool &indexed);
 
+struct ListIndex;
+
+// One parameter list of the calling thread's table, for many lookups by name: its index
+// and the thread's records are found once. Valid while the thread's table lives.
+class ParamNames {
+public:
+    explicit ParamNames(const MqscParam *list);
+    // false when list is no parameter list of the calling thread's table: find is then
+    // not to be called.
+    bool indexed() const { return index_ != nullptr; }
+    // FindCmdParamByName (the record found is noted for the next reset), also telling
+    // whether the record's own name matched rather than one of its value names.
+    MqscKeyword *find(const char *name, std::size_t length, bool &ownName) const;
+
+private:
+    const ListIndex *index_ = nullptr;
+    MqscKeyword *records_ = nullptr;
+};
+
+// FindCmdKeyword(record->values, kFindByName, name) through an index, for a name of known
+// length; `indexed` is false, and the result NULL, when record is no record of the
+// calling thread's table. Unlike FindCmdKeyword it notes nothing: a value record found
+// here is only pointed at by its keyword's value, never marked.
+MqscKeyword *FindIndexedValueByName(const MqscKeyword *record, const char *name, std::size_t length, bool &indexed);
+
 }  // namespace zem

@@ -87,7 +87,7 @@ public:
         : listAt_(layout.listAt), records_(layout.records.size()), params_(layout.params.size()),
           valueSlots_(layout.valueSlots.size()), touchedFlags_(layout.records.size(), 0)
     {
-        touched_.reserve(layout.records.size());
+        touched_.resize(layout.records.size());
         commands_.reserve(layout.commands.size() + 1);
         for (std::size_t i = 0; i < records_.size(); ++i) {
             MqscKeyword &record = records_[i];
@@ -121,33 +121,49 @@ public:
         return listAt_[static_cast<std::size_t>(list - params_.data())];
     }
 
-    void note(MqscKeyword *record) noexcept
+    TouchedMarks marks()
     {
-        if (records_.empty() || record < records_.data() || record >= records_.data() + records_.size())
-            return;
-        uint8_t &flag = touchedFlags_[static_cast<std::size_t>(record - records_.data())];
-        if (flag)
-            return;
-        flag = 1;
-        touched_.push_back(record);  // reserved for every record: never reallocates
+        return {records_.data(), records_.size() * sizeof(MqscKeyword), touchedFlags_.data(), touched_.data(),
+                &touchedCount_};
     }
-
-    TouchedMarks marks() { return {records_.data(), records_.size(), touchedFlags_.data()}; }
 
     void reset()
     {
-        for (MqscKeyword *record : touched_) {
+        for (std::size_t i = 0; i < touchedCount_; ++i) {
+            MqscKeyword *record = touched_[i];
             ResetRecord(record);
             touchedFlags_[static_cast<std::size_t>(record - records_.data())] = 0;
         }
-        touched_.clear();
+        touchedCount_ = 0;
+        stringsUsed_ = 0;  // every record that held one of its strings was touched
+    }
+
+    // size bytes of the string room, or NULL when it cannot hold them.
+    char *takeString(std::size_t size) noexcept
+    {
+        if (size > kStringRoom - stringsUsed_)
+            return nullptr;
+        if (!strings_) {
+            strings_.reset(new (std::nothrow) char[kStringRoom]);
+            if (!strings_)
+                return nullptr;
+        }
+        char *taken = strings_.get() + stringsUsed_;
+        stringsUsed_ += size;
+        return taken;
+    }
+    bool holdsString(const char *text) const noexcept
+    {
+        // As addresses, so that any pointer compares safely.
+        auto at = reinterpret_cast<std::uintptr_t>(text), start = reinterpret_cast<std::uintptr_t>(strings_.get());
+        return strings_ && at - start < kStringRoom;
     }
 
     std::size_t bytes() const
     {
         return sizeof *this + records_.capacity() * sizeof(MqscKeyword) + params_.capacity() * sizeof(MqscParam) +
                valueSlots_.capacity() * sizeof(MqscKeyword *) + commands_.capacity() * sizeof(MqscKeyword *) +
-               touchedFlags_.capacity() + touched_.capacity() * sizeof(MqscKeyword *);
+               touchedFlags_.capacity() + touched_.capacity() * sizeof(MqscKeyword *) + (strings_ ? kStringRoom : 0);
     }
 
 private:
@@ -157,7 +173,13 @@ private:
     std::vector<MqscKeyword *> valueSlots_;
     std::vector<MqscKeyword *> commands_;
     std::vector<uint8_t> touchedFlags_;
-    std::vector<MqscKeyword *> touched_;
+    std::vector<MqscKeyword *> touched_;  // the first touchedCount_ are noted (NoteTouched)
+    std::size_t touchedCount_ = 0;
+    // The strings the records hold in a typical conversion, taken one after the other and
+    // given back together at the reset instead of allocated and freed one by one.
+    static constexpr std::size_t kStringRoom = 4 * 1024;
+    std::unique_ptr<char[]> strings_;
+    std::size_t stringsUsed_ = 0;
 };
 
 // Released, with the strings its records hold, when the thread ends.
@@ -169,7 +191,7 @@ thread_local ThreadTable *t_tableInUse = nullptr;
 ThreadTable &Table()
 {
     if (!t_tableInUse) {
-        t_table = std::make_unique<ThreadTable>(Layout());
+        t_table = std::make_unique<ThreadTable>(CommandTableLayout());
         t_tableInUse = t_table.get();
         t_touchedMarks = t_tableInUse->marks();
     }
@@ -178,14 +200,14 @@ ThreadTable &Table()
 
 ThreadTable::~ThreadTable()
 {
+    reset();  // while the string room is still known as this thread's
     t_tableInUse = nullptr;
     t_touchedMarks = TouchedMarks();
-    reset();
 }
 
 }  // namespace
 
-const TableLayout &Layout()
+const TableLayout &CommandTableLayout()
 {
     static const TableLayout layout = LayoutBuilder().build();
     return layout;
@@ -202,13 +224,14 @@ MqscKeyword **ThreadCommands() { return Table().commands(); }
 
 thread_local TouchedMarks t_touchedMarks;
 
-void NoteTouchedFirst(MqscKeyword *record) noexcept
+void ResetTouched() { Table().reset(); }
+
+char *TakeStringRoom(const MqscKeyword *record, std::size_t size) noexcept
 {
-    if (t_tableInUse)
-        t_tableInUse->note(record);
+    return ThreadRecordOrdinal(record) >= 0 && t_tableInUse ? t_tableInUse->takeString(size) : nullptr;
 }
 
-void ResetTouched() { Table().reset(); }
+bool InStringRoom(const char *text) noexcept { return t_tableInUse && t_tableInUse->holdsString(text); }
 
 std::size_t ThreadTableBytes() { return Table().bytes(); }
 

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "cmdtable/cmdtable.h"
+#include "cmdtable/param_index.h"
 #include "foundation/boundary.h"
 #include "foundation/mq_constants.h"
 #include "mqsc2pcf/scanner.h"
@@ -213,11 +214,13 @@ std::string_view BareElement(std::string_view element)
 }
 
 // MQSC writes -1 as a word for two integers: KAINT(AUTO) and EXPIRY(UNLIMITED).
-void ReplaceMinusOneWord(const MqscKeyword &record, MqscItem &item)
+void ReplaceMinusOneWord(const MqscKeyword &record, const char *&text, std::size_t &length)
 {
-    if ((record.id == MQIACH_KEEP_ALIVE_INTERVAL && std::strcmp(item.value, "AUTO") == 0) ||
-        (record.id == MQIACF_EXPIRY && std::strcmp(item.value, "UNLIMITED") == 0))
-        std::strcpy(item.value, "-1");
+    if ((record.id == MQIACH_KEEP_ALIVE_INTERVAL && std::strcmp(text, "AUTO") == 0) ||
+        (record.id == MQIACF_EXPIRY && std::strcmp(text, "UNLIMITED") == 0)) {
+        text = "-1";
+        length = 2;
+    }
 }
 
 // A block of bytes a thread keeps for building its PCF messages in.
@@ -324,9 +327,9 @@ bool AppendInteger(PcfBuilder &pcf, int32_t parameter, int32_t value)
     return true;
 }
 
-bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
+bool AppendString(PcfBuilder &pcf, int32_t parameter, std::string_view text)
 {
-    std::size_t length = std::strlen(text);
+    std::size_t length = text.size();
     int64_t strucLength = Padded(ZEM_MQCFST_LENGTH_FIXED + static_cast<int64_t>(length));
     if (!pcf.Fits(strucLength))
         return false;
@@ -337,17 +340,17 @@ bool AppendString(PcfBuilder &pcf, int32_t parameter, const char *text)
                          static_cast<int32_t>(length),
                          {}},
               ZEM_MQCFST_LENGTH_FIXED);
-    pcf.Text(text, length);
+    pcf.Text(text.data(), length);
     pcf.Fill(0, static_cast<std::size_t>(strucLength - ZEM_MQCFST_LENGTH_FIXED) - length);
     return true;
 }
 
 // Every element gets a slot of the longest element's length, blank-padded. An empty
 // text is no element, or one empty one for the lists that always hold one.
-bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
+bool AppendStringList(PcfBuilder &pcf, int32_t parameter, std::string_view text)
 {
     std::vector<std::string> elements;
-    if (text[0] != '\0' || ListHasAnEntryWhenEmpty(parameter))
+    if (!text.empty() || ListHasAnEntryWhenEmpty(parameter))
         elements = SplitListText(text);
     std::size_t longest = 0;
     for (const auto &element : elements)
@@ -372,18 +375,25 @@ bool AppendStringList(PcfBuilder &pcf, int32_t parameter, const char *text)
     return true;
 }
 
+// The value record of an enumeration that value (of length characters) names, or NULL.
+MqscKeyword *FindEnumValue(const MqscKeyword &record, const char *value, std::size_t length)
+{
+    bool indexed = false;
+    MqscKeyword *found = FindIndexedValueByName(&record, value, length, indexed);
+    return indexed ? found : FindCmdKeyword(record.values, kFindByName, value);
+}
+
 // A list of value keywords as the integers they stand for (COMPMSG(RLE,ZLIBFAST) gives
 // [1, 2]); a word that is none of the keyword's values is left out.
-bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *text)
+bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, std::string_view text)
 {
     std::vector<std::string> elements = SplitListText(text);
     std::vector<int32_t> numbers(elements.size());  // sized once: see PcfBuilder
     std::size_t count = 0;
     for (const auto &element : elements) {
         std::string word(BareElement(element));
-        MqscKeyword *value = word.empty() || record.values == nullptr
-                                 ? nullptr
-                                 : FindCmdKeyword(record.values, kFindByName, word.c_str());
+        MqscKeyword *value =
+            word.empty() || record.values == nullptr ? nullptr : FindEnumValue(record, word.c_str(), word.size());
         if (value != nullptr)
             numbers[count++] = value->id;
     }
@@ -403,7 +413,7 @@ bool AppendValueList(PcfBuilder &pcf, const MqscKeyword &record, const char *tex
 
 // Writes one marked record as its PCF structure, taking its value out of the table.
 // reason: 5001 for a record type that has no PCF form, 5003 when it does not fit.
-bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValueSize], int32_t &reason)
+bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, int32_t &reason)
 {
     bool appended = false;
     switch (record.type) {
@@ -417,14 +427,14 @@ bool AppendRecord(PcfBuilder &pcf, MqscKeyword &record, char (&taken)[kTakeValue
     case MQSC_STR:
     case MQSC_STRLIST:
     case MQSC_ENUMLIST:
-    case MQSC_LIST:
-        taken[0] = '\0';
-        TakeKeywordValue(&record, taken);
-        taken[kTakeValueSize - 1] = '\0';
-        appended = record.type == MQSC_STR        ? AppendString(pcf, record.id, taken)
-                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, taken)
-                                                  : AppendStringList(pcf, record.id, taken);
+    case MQSC_LIST: {
+        std::string_view text = HeldText(record);
+        appended = record.type == MQSC_STR        ? AppendString(pcf, record.id, text)
+                   : record.type == MQSC_ENUMLIST ? AppendValueList(pcf, record, text)
+                                                  : AppendStringList(pcf, record.id, text);
+        ReleaseHeldText(record);
         break;
+    }
     default: reason = ZEM_RC_MQSC_BAD_TYPE; return false;
     }
     if (!appended)
@@ -465,7 +475,7 @@ bool EmitMessage(PcfArea &output, int32_t &reason, const MessageIdOutcome *reply
         MqscKeyword &record = *entry->keyword;
         if (record.isSet != 1)
             continue;
-        if (!AppendRecord(pcf, record, taken, reason))
+        if (!AppendRecord(pcf, record, reason))
             return false;
         record.isSet = 0;  // a record listed twice is written once
         pcf.PutWord(kHeaderCountOffset, ++parameterCount);
@@ -493,30 +503,37 @@ bool CommandToPcf(const MqscItem &item, int32_t command, int32_t &reason)
     return true;
 }
 
-bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+// StringToPcf for a value text of length characters (at most a value field's).
+bool StringTextToPcf(const char *value, std::size_t length, MqscKeyword &record, int32_t &reason)
 {
     if (!IsStringRecord(record.type)) {
         reason = ZEM_RC_MQSC_BAD_TYPE;
         return false;
     }
-    SetKeywordValue(&record, item.value, static_cast<int32_t>(strnlen(item.value, sizeof item.value)));
+    SetKeywordValue(&record, value, static_cast<int32_t>(length));
     record.isSet = 1;
     return true;
 }
 
-// IntegerToPcf for a terminated value text.
-bool IntegerTextToPcf(const char *value, MqscKeyword &record, int32_t &reason)
+bool StringToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
+{
+    return StringTextToPcf(item.value, strnlen(item.value, sizeof item.value), record, reason);
+}
+
+// IntegerToPcf for a terminated value text of length characters.
+bool IntegerTextToPcf(const char *value, std::size_t length, MqscKeyword &record, int32_t &reason)
 {
     if (record.type == MQSC_ENUM) {
-        MqscKeyword *valueRecord = FindCmdKeyword(record.values, kFindByName, value);
+        MqscKeyword *valueRecord = FindEnumValue(record, value, length);
         if (valueRecord == nullptr) {
             reason = ZEM_RC_MQSC_UNKNOWN;
             return false;
         }
-        SetKeywordValue(&record, valueRecord, 0);
-    } else if (record.type == MQSC_INT || record.type == MQSC_FLAG) {
-        int32_t number = TextToInt32(value);
-        SetKeywordValue(&record, &number, sizeof number);  // a flag stores nothing
+        HoldValueRecord(record, valueRecord);
+    } else if (record.type == MQSC_INT) {
+        HoldInteger(record, TextToInt32(value));
+    } else if (record.type == MQSC_FLAG) {
+        NoteTouched(&record);  // marked, with nothing stored
     } else {
         reason = ZEM_RC_MQSC_BAD_TYPE;
         return false;
@@ -528,10 +545,10 @@ bool IntegerTextToPcf(const char *value, MqscKeyword &record, int32_t &reason)
 bool IntegerToPcf(const MqscItem &item, MqscKeyword &record, int32_t &reason)
 {
     // A value that fills its field has no NUL: it is read from a terminated copy.
-    if (std::memchr(item.value, '\0', sizeof item.value - 1) != nullptr)
-        return IntegerTextToPcf(item.value, record, reason);
+    if (const void *end = std::memchr(item.value, '\0', sizeof item.value - 1))
+        return IntegerTextToPcf(item.value, static_cast<const char *>(end) - item.value, record, reason);
     std::string filled(item.value, sizeof item.value - 1);
-    return IntegerTextToPcf(filled.c_str(), record, reason);
+    return IntegerTextToPcf(filled.c_str(), filled.size(), record, reason);
 }
 
 }  // namespace
@@ -638,24 +655,38 @@ std::vector<std::string> SplitListText(std::string_view text)
 
 namespace {
 
-// The value in parentheses, read into item; false when there is none or it was cut off
-// at the end of the text (a cut value is no value).
-bool ReadWholeValue(MqscItem &item)
+// A value as the reader reads it: a terminated text of length characters, in the reply
+// text itself or in the reading item.
+struct ValueText {
+    const char *text = "";
+    std::size_t length = 0;
+};
+
+// The value in parentheses; false when there is none or it was cut off at the end of the
+// text (a cut value is no value).
+bool ReadWholeValue(MqscItem &item, ValueText &value)
 {
     bool closed = false;
-    return ReadMqscValue(item, closed) && closed;
+    return ReadReplyValue(item, closed, value.text, value.length) && closed;
+}
+
+bool ReadWholeValue(MqscItem &item)
+{
+    ValueText value;
+    return ReadWholeValue(item, value);
 }
 
 // "QLOCAL(Q2)": the parenthesised text after a value keyword is the name of the object,
 // held by the first positional string of the command (the queue name of DELETE).
 void ReadObjectName(MqscItem &item)
 {
-    if (!ReadWholeValue(item))
+    ValueText value;
+    if (!ReadWholeValue(item, value))
         return;
     for (MqscParam *entry = g_currentCommand + 1; entry->keyword != nullptr; ++entry) {
         if (entry->nameMode == 2 && entry->keyword->type == MQSC_STR) {
             int32_t ignored = 0;
-            StringToPcf(item, *entry->keyword, ignored);
+            StringTextToPcf(value.text, value.length, *entry->keyword, ignored);
             return;
         }
     }
@@ -673,6 +704,17 @@ void ReadCommandReturn(const char *word, ReplyReading &reading)
                                                  : MessageIdOutcome{kFailed, MQRCCF_COMMAND_FAILED});
 }
 
+// The record of the current command that a reply's keyword names, and whether by its own
+// name rather than one of its value names.
+MqscKeyword *FindReplyKeyword(const ParamNames &names, const char *name, std::size_t length, bool &ownName)
+{
+    if (names.indexed())
+        return names.find(name, length, ownName);
+    MqscKeyword *record = FindCmdParamByName(g_currentCommand, name, length);
+    ownName = record != nullptr && IsNamed(*record, name);
+    return record;
+}
+
 }  // namespace
 
 // Reads the values of the reply's keywords into the current command's records. A
@@ -684,62 +726,64 @@ bool ReadReplyKeywords(MqscItem &item, ReplyReading &reading, int32_t &reason, i
     if (g_currentCommand == nullptr || g_currentCommand[0].keyword == nullptr)
         return true;  // no command to read into
     const int32_t command = g_currentCommand[0].keyword->id;
+    const ParamNames names(g_currentCommand);
     int32_t recognised = 0;
     char ended = 0;
+    const char *name = nullptr;
     std::size_t nameLength = 0;
-    while (ReadMqscIdent(item, ended, nameLength)) {
-        if (item.name[0] == '\0')
+    while (ReadReplyIdent(item, ended, name, nameLength)) {
+        if (nameLength == 0)
             continue;  // what is left after a nested value names nothing
-        if (IsMessageId(std::string_view(item.name, nameLength))) {
-            reading.NoteMessageId(item.name, command);
+        if (IsMessageId(std::string_view(name, nameLength))) {
+            reading.NoteMessageId(name, command);
             continue;
         }
-        if (reading.inCommandResponseHeader && std::strncmp(item.name, kReturnPrefix, sizeof kReturnPrefix - 1) == 0) {
-            ReadCommandReturn(item.name, reading);
+        if (reading.inCommandResponseHeader && std::strncmp(name, kReturnPrefix, sizeof kReturnPrefix - 1) == 0) {
+            ReadCommandReturn(name, reading);
             continue;
         }
         const bool hasValue = TakeValueParenthesis(ended);
-        MqscKeyword *record = FindCmdParamByName(g_currentCommand, item.name, nameLength);
+        bool ownName = false;
+        MqscKeyword *record = FindReplyKeyword(names, name, nameLength, ownName);
         if (record == nullptr) {
             if (hasValue) {
-                reading.NoteSkipped(item.name);
+                reading.NoteSkipped(name);
                 ReadWholeValue(item);  // its value is no keyword either
             }
             continue;
         }
         ++recognised;
         int32_t ignored = 0;  // an unknown value keyword leaves its record as it was
+        ValueText value;
         switch (record->type) {
-        // The reader keeps item.value terminated.
         case MQSC_FLAG:
-            IntegerTextToPcf(item.value, *record, ignored);
+            IntegerTextToPcf("", 0, *record, ignored);  // a flag stores no number
             if (hasValue)
                 ReadWholeValue(item);
             break;
         case MQSC_INT:
         case MQSC_ENUM:
-            if (HasEmptyName(*record) || !IsNamed(*record, item.name)) {
+            if (HasEmptyName(*record) || !ownName) {
                 // A bare value keyword (NOSHARE) stands for its empty-named parameter; a
                 // value keyword of a named one counts only when it names an object.
                 if (!HasEmptyName(*record) && !hasValue)
                     break;
-                std::memcpy(item.value, item.name, sizeof item.name);
-                IntegerTextToPcf(item.value, *record, ignored);
+                IntegerTextToPcf(name, nameLength, *record, ignored);
                 if (hasValue)
                     ReadObjectName(item);
                 break;
             }
-            if (!hasValue || !ReadWholeValue(item))
+            if (!hasValue || !ReadWholeValue(item, value))
                 break;
-            ReplaceMinusOneWord(*record, item);
-            IntegerTextToPcf(item.value, *record, ignored);
+            ReplaceMinusOneWord(*record, value.text, value.length);
+            IntegerTextToPcf(value.text, value.length, *record, ignored);
             break;
         case MQSC_STR:
         case MQSC_STRLIST:
         case MQSC_ENUMLIST:
         case MQSC_LIST:
-            if (hasValue && ReadWholeValue(item))
-                StringToPcf(item, *record, ignored);
+            if (hasValue && ReadWholeValue(item, value))
+                StringTextToPcf(value.text, value.length, *record, ignored);
             break;
         default:
             reason = ZEM_RC_MQSC_BAD_TYPE;

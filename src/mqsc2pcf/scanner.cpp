@@ -12,6 +12,13 @@ thread_local char *g_scanPosition = nullptr;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// A space that a value loses at its end; visible ASCII is no space in any locale.
+bool IsTrailingSpace(char c)
+{
+    auto byte = static_cast<unsigned char>(c);
+    return !(byte > ' ' && byte < 0x7f) && std::isspace(byte);
+}
+
 // Copies text into a field of `size` bytes, cutting it to size - 1 characters; returns
 // the length copied.
 std::size_t CopyCut(char *field, std::size_t size, const char *text, std::size_t length)
@@ -46,21 +53,43 @@ public:
             field_[length_++] = c;
         field_[length_] = '\0';
     }
+    std::size_t length() const { return length_; }
     void trimTrailingSpace()
     {
         while (length_ > 0) {
-            auto c = static_cast<unsigned char>(field_[length_ - 1]);
-            if ((c > ' ' && c < 0x7f) || !std::isspace(c))  // visible ASCII is no space in any locale
+            if (!IsTrailingSpace(field_[length_ - 1]))
                 break;
             field_[--length_] = '\0';
         }
     }
 
-private:
     static constexpr std::size_t kRoom = ZEM_MQSC_ITEM_VALUE_LENGTH - 1;
+
+private:
     char *field_;
     std::size_t length_ = 0;
 };
+
+// The number of characters from text up to the first of stops, at most limit. Four at a
+// time: a token is mostly a few characters, and the test of the limit costs as much as
+// the look-up. A character is read only after the one before it was no stop.
+inline std::size_t RunLength(const char *text, const CharTable &stops, std::size_t limit)
+{
+    std::size_t i = 0;
+    for (; i + 4 <= limit; i += 4) {
+        if (stops.has(text[i]))
+            return i;
+        if (stops.has(text[i + 1]))
+            return i + 1;
+        if (stops.has(text[i + 2]))
+            return i + 2;
+        if (stops.has(text[i + 3]))
+            return i + 3;
+    }
+    while (i < limit && !stops.has(text[i]))
+        ++i;
+    return i;
+}
 
 // ScanMqscToken that also gives the token's length. Inline: it runs for every token of a
 // reply, and the call costs as much as a short token's scan.
@@ -94,8 +123,7 @@ inline char *ScanToken(char *text, const CharTable &stops, char &ended, std::siz
     }
     char *tokenStart = text + i;
     if (!emptyToken)
-        while (i < kScanLimit && !stops.has(text[i]))
-            ++i;
+        i += RunLength(text + i, stops, kScanLimit - i);
     if (i == kScanLimit)
         return nullptr;
     length = static_cast<std::size_t>(text + i - tokenStart);
@@ -126,6 +154,22 @@ char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended)
     return ScanToken(text, delimiters, *ended, length);
 }
 
+bool ReadReplyIdent(MqscItem &item, char &ended, const char *&name, std::size_t &nameLength)
+{
+    std::size_t length = 0;
+    char *token = ScanToken(nullptr, kIdentDelimiterSet, ended, length);
+    if (token == nullptr)
+        return false;
+    if (length < sizeof item.name) {
+        name = token;  // cut where it stands
+        nameLength = length;
+        return true;
+    }
+    nameLength = CopyCut(item.name, sizeof item.name, token, length);
+    name = item.name;
+    return true;
+}
+
 bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength)
 {
     std::size_t length = 0;
@@ -136,10 +180,8 @@ bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength)
     return true;
 }
 
-bool TakeValueParenthesis(char ended)
+bool TakeParenthesisAfterBlanks(char ended)
 {
-    if (ended == '(')
-        return true;
     if (ended == '\0' || !IsBlank(ended) || g_scanPosition == nullptr)
         return false;
     char *next = g_scanPosition;
@@ -151,12 +193,44 @@ bool TakeValueParenthesis(char ended)
     return true;
 }
 
+namespace {
+
+// The length of the common value at text, the scan position: one plain token that its
+// keyword's ')' ends, short enough for the value field; 0 for any other.
+std::size_t PlainValueLength(const char *text)
+{
+    if (text == nullptr)
+        return 0;
+    std::size_t i = RunLength(text, kValueDelimiterSet, ValueWriter::kRoom);
+    return i < ValueWriter::kRoom && text[i] == ')' ? i : 0;
+}
+
+// Cuts the plain value of length characters, and its ')', off the text being scanned.
+char *TakePlainValue(std::size_t length)
+{
+    char *value = g_scanPosition;
+    value[length] = '\0';
+    g_scanPosition = value + length + 1;
+    return value;
+}
+
+}  // namespace
+
 // Reads up to the keyword's own closing parenthesis. A nested group is kept with its
 // parentheses, and the value ends when the outermost nested group closes, the way the
 // command server writes CONNAME(host(1414)).
-bool ReadMqscValue(MqscItem &item, bool &closed)
+bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &valueLength)
 {
     closed = false;
+    valueLength = 0;
+    if (std::size_t plain = PlainValueLength(g_scanPosition)) {
+        ValueWriter value(item.value);
+        value.append(TakePlainValue(plain), plain);
+        value.trimTrailingSpace();
+        valueLength = value.length();
+        closed = true;
+        return true;
+    }
     char ended = 0;
     std::size_t length = 0;
     char *token = ScanToken(nullptr, kValueDelimiterSet, ended, length);
@@ -186,7 +260,21 @@ bool ReadMqscValue(MqscItem &item, bool &closed)
         break;  // end of text: whatever was open stays open
     }
     value.trimTrailingSpace();
+    valueLength = value.length();
     return true;
+}
+
+bool ReadReplyValue(MqscItem &item, bool &closed, const char *&value, std::size_t &length)
+{
+    std::size_t plain = PlainValueLength(g_scanPosition);
+    if (plain > 0 && !IsTrailingSpace(g_scanPosition[plain - 1])) {
+        value = TakePlainValue(plain);
+        length = plain;
+        closed = true;
+        return true;
+    }
+    value = item.value;
+    return ReadMqscValue(item, closed, length);
 }
 
 }  // namespace zem
@@ -221,7 +309,8 @@ ZEMAPI(int32_t) GetMqscIdent(const char *, MqscItem *item)
 ZEMAPI(int32_t) GetMqscValue(const char *, MqscItem *item)
 {
     bool closed = false;
-    return item != nullptr && zem::ReadMqscValue(*item, closed) ? 1 : 0;
+    std::size_t length = 0;
+    return item != nullptr && zem::ReadMqscValue(*item, closed, length) ? 1 : 0;
 }
 
 ZEMAPI(int32_t) GetMqscToken(MqscItem *item)

@@ -35,13 +35,23 @@ char *ScanMqscToken(char *text, const CharTable &delimiters, char *ended);
 // of the name stored.
 bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength);
 
+// ReadMqscIdent that leaves a name that fits item.name where it stands in the text, cut
+// there, instead of copying it: name is then that text, else item.name.
+bool ReadReplyIdent(MqscItem &item, char &ended, const char *&name, std::size_t &nameLength);
+
 // After an identifier that `ended` at: true, with the parenthesis consumed, when a '('
 // follows it directly or after blanks (the command server writes "QLOCAL (Q2)"). A
 // keyword without one has no value here, as in a console heading "DISPLAY CHSTATUS".
-bool TakeValueParenthesis(char ended);
+bool TakeParenthesisAfterBlanks(char ended);
+inline bool TakeValueParenthesis(char ended) { return ended == '(' || TakeParenthesisAfterBlanks(ended); }
 
-// GetMqscValue that also tells whether the keyword's own closing parenthesis was met;
-// a value cut off at the end of the text was not.
-bool ReadMqscValue(MqscItem &item, bool &closed);
+// GetMqscValue that also tells whether the keyword's own closing parenthesis was met (a
+// value cut off at the end of the text was not) and the length of the value stored.
+bool ReadMqscValue(MqscItem &item, bool &closed, std::size_t &length);
+
+// ReadMqscValue that leaves a plain value (one token up to the keyword's ')', with no
+// blank at its end) where it stands in the text, cut there, instead of copying it: value
+// is then that text, else item.value.
+bool ReadReplyValue(MqscItem &item, bool &closed, const char *&value, std::size_t &length);
 
 }  // namespace zem

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cmdtable/cmdtable.h"
+#include "cmdtable/param_index.h"
 #include "zemapi.h"
 
 namespace {
@@ -66,12 +67,29 @@ TEST(ParamIndex, EveryNameAndIdOfEveryListFindsTheFirstEntryThatHasIt)
                 c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             names.push_back(lower);
         }
+        const zem::ParamNames byName(list);
+        ASSERT_TRUE(byName.indexed());
         for (const std::string &name : names) {
             MqscKeyword *expected = SearchFromFront(list, kFindByName, 0, name.c_str());
             ASSERT_EQ(expected, FindCmdParam(list, kFindByName, name.c_str())) << (*command)->name << " / " << name;
             ASSERT_EQ(expected, zem::FindCmdParamByName(list, name.c_str(), name.size()))
                 << (*command)->name << " / " << name;
+            bool ownName = false;
+            ASSERT_EQ(expected, byName.find(name.c_str(), name.size(), ownName)) << name;
+            EXPECT_EQ(expected && expected->name && name == expected->name, ownName) << name;
             ++lookups;
+        }
+        // Each value list by the same names.
+        for (MqscParam *entry = list + 1; entry->keyword; ++entry) {
+            for (const std::string &name : names) {
+                if (!entry->keyword->values)
+                    break;
+                bool indexed = false;
+                ASSERT_EQ(zem::FindCmdKeyword(entry->keyword->values, kFindByName, name.c_str()),
+                          zem::FindIndexedValueByName(entry->keyword, name.c_str(), name.size(), indexed))
+                    << entry->keyword->name << " / " << name;
+                ASSERT_TRUE(indexed);
+            }
         }
         for (int32_t id : ids) {
             ASSERT_EQ(SearchFromFront(list, kFindById, id, nullptr), FindCmdParam(list, kFindById, &id))
@@ -99,6 +117,10 @@ TEST(ParamIndex, ListsOutsideTheTableAreSearchedAsTheyStand)
     list[2].keyword = &first;
     EXPECT_EQ(&second, FindCmdParam(list, kFindById, &seven));
     EXPECT_EQ(nullptr, FindCmdParam(list, kFindByName, "VERB"));
+    bool indexed = true;
+    EXPECT_FALSE(zem::ParamNames(list).indexed());
+    EXPECT_EQ(nullptr, zem::FindIndexedValueByName(&first, "FIRST", 5, indexed));
+    EXPECT_FALSE(indexed);
 }
 
 }  // namespace
