@@ -19,7 +19,7 @@
  * the MQSC reply readers keep their working state per thread: the command table's marks
  * and values, the current command, the readers' position and the z/OS report parsers'
  * state belong to the calling thread, which sees exactly what it would see alone. That
- * state takes at most about 360 KB per converting thread: about 150 KB for the thread's
+ * state takes at most about 390 KB per converting thread: about 180 KB for the thread's
  * copy of the command table and up to about 210 KB of reply-conversion work areas (larger
  * areas that one big reply needed are released after it), all made on first use and
  * released when the thread ends. Not safe to call
@@ -980,7 +980,7 @@ typedef struct MqscParam {
  * DISPLAY USAGE, DISPLAY CONN, SET and DISPLAY CHLAUTH, DISPLAY SMDS, and DISPLAY
  * ARCHIVE, SECURITY, SYSTEM, LOG, GROUP, CFSTRUCT and CFSTATUS under IBM MQ's own command
  * codes) and DISPLAY PUBSUB follow. Each thread gets its own copy of the table (about
- * 150 KB, made on the thread's first call and released when it ends), so the marks and
+ * 180 KB, made on the thread's first call and released when it ends), so the marks and
  * values the conversions leave in it are the calling thread's. The records belong to the
  * library; callers read them and never change them, and hand them to no other thread.
  * NULL only when the copy cannot be allocated. */
