@@ -215,15 +215,15 @@ std::size_t HighestBit(uint32_t bits)
 // The places of a chunk before `count`, for counts past a chunk too.
 uint32_t Before(std::size_t count) { return count < kChunk ? (1u << count) - 1 : 0xffffu; }
 
-// A rule or key (shorter than ZEM_INI_KEY_SIZE) copied with a chunk of clear characters
-// after it, so that a chunk can be read from any of its places: the comparison then reads
-// sixteen characters at a time without a read leaving the copy.
+// A rule or key (shorter than ZEM_INI_KEY_SIZE) copied with a chunk of blanks after it, so
+// that a chunk can be read from any of its places without leaving the copy, and its last
+// token ends at a separator like the others.
 class PaddedText {
 public:
     explicit PaddedText(std::string_view text) : size_(text.size())
     {
         std::memcpy(copy_, text.data(), size_);
-        std::memset(copy_ + size_, 0, kChunk);
+        std::memset(copy_ + size_, ' ', kChunk);
     }
     std::size_t size() const { return size_; }
     const char *data() const { return copy_; }
@@ -236,22 +236,18 @@ public:
                 return at + LowestBit(hashes);
         return limit;
     }
-    // Looked for from the end: an object seldom holds a separator.
+    // Looked for from the end, a chunk at a time: an object seldom holds a separator. A
+    // chunk that reaches before the last one read again holds no backslash.
     std::size_t lastBackslash() const
     {
         for (std::size_t end = size_; end > 0; end = end > kChunk ? end - kChunk : 0) {
             std::size_t at = end > kChunk ? end - kChunk : 0;
-            if (uint32_t slashes = MemberBits<'\\'>(chunk(at)) & Before(end - at))
+            if (uint32_t slashes = MemberBits<'\\'>(chunk(at)))
                 return at + HighestBit(slashes);
         }
         return std::string_view::npos;
     }
-    // The places among the chunk at `at` (before limit) where a token cannot go on: the
-    // separators and every place from limit on.
-    uint32_t stops(std::size_t at, std::size_t limit) const
-    {
-        return MemberBits<':', '\\', ' '>(chunk(at)) | (0xffffu & ~Before(limit - at));
-    }
+    uint32_t separators(std::size_t at) const { return MemberBits<':', '\\', ' '>(chunk(at)); }
     // The characters [from, to).
     std::string_view piece(std::size_t from, std::size_t to) const { return std::string_view(copy_ + from, to - from); }
 
@@ -275,30 +271,34 @@ Parts PartsOf(const PaddedText &text)
 }
 
 // The tokens of the characters [at, limit) of a text one at a time, each found with the
-// separators before it from one chunk unless it is long.
+// separators before it from one chunk unless it is long. A token running past the limit
+// is cut there.
 class TokenSteps {
 public:
     TokenSteps(const PaddedText &text, std::size_t at, std::size_t limit) : text_(text), at_(at), limit_(limit) {}
     // False after the last.
     bool next(std::string_view &token)
     {
-        uint32_t stops = 0, characters = 0;
+        uint32_t separators = 0, characters = 0;
         for (; !characters; at_ += kChunk) {
             if (at_ >= limit_)
                 return false;
-            stops = text_.stops(at_, limit_);
-            characters = ~stops & 0xffffu;
+            separators = text_.separators(at_);
+            characters = ~separators & 0xffffu;
         }
         at_ -= kChunk;
         std::size_t start = at_ + LowestBit(characters);
-        stops >>= start - at_;
-        if (stops) {
-            at_ = start + LowestBit(stops);
+        if (start >= limit_)
+            return false;
+        separators >>= start - at_;
+        if (separators) {
+            at_ = start + LowestBit(separators);
         } else {
-            for (at_ += kChunk; !(stops = text_.stops(at_, limit_));)
+            for (at_ += kChunk; !(separators = text_.separators(at_));)
                 at_ += kChunk;
-            at_ += LowestBit(stops);
+            at_ += LowestBit(separators);
         }
+        at_ = std::min(at_, limit_);
         token = text_.piece(start, at_);
         return true;
     }
