@@ -351,8 +351,20 @@ bool MaskTokensFit(const PaddedText &mask, std::size_t maskAt, std::size_t maskE
 {
     if (maskAt == maskEnd || mask.data()[maskAt] == '#')
         return false;
-    TokenSteps maskTokens(mask, maskAt, mask.firstHash(maskAt, maskEnd)), keyTokens(key, keyAt, keyEnd);
+    maskEnd = mask.firstHash(maskAt, maskEnd);
     std::size_t place = 0;
+    // Rules mostly repeat the key's first tokens: those the first chunks of both hold whole
+    // and the same fit whatever their place, and are passed at once.
+    if (maskAt == 0 && keyAt == 0) {
+        std::size_t same = SameLength(mask.data(), key.data(), std::min({maskEnd, keyEnd, kChunk}));
+        if (uint32_t separators = mask.separators(0) & Before(same)) {
+            maskAt = keyAt = HighestBit(separators) + 1;
+            uint32_t characters = ~separators & Before(maskAt);
+            for (uint32_t starts = characters & ~(characters << 1); starts; starts &= starts - 1)
+                ++place;
+        }
+    }
+    TokenSteps maskTokens(mask, maskAt, maskEnd), keyTokens(key, keyAt, keyEnd);
     for (std::string_view maskToken, keyToken; maskTokens.next(maskToken); ++place)
         if (!keyTokens.next(keyToken) || !WithinTokenLimits(place, maskToken) || !WithinTokenLimits(place, keyToken) ||
             !TokenFits(place, maskToken, keyToken))
