@@ -152,15 +152,15 @@ constexpr std::size_t kChunk = 16;
 #if ZEM_SCAN_SSE2
 using Chunk = __m128i;
 Chunk LoadChunk(const char *at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(at)); }
-template <char... Members> uint64_t MemberBits(Chunk chunk)
+template <char... Members> uint32_t MemberBits(Chunk chunk)
 {
     __m128i found = _mm_setzero_si128();
     ((found = _mm_or_si128(found, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(Members)))), ...);
-    return static_cast<unsigned>(_mm_movemask_epi8(found));
+    return static_cast<uint32_t>(_mm_movemask_epi8(found));
 }
-uint64_t UnequalBits(Chunk one, Chunk other)
+uint32_t UnequalBits(Chunk one, Chunk other)
 {
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(one, other))) ^ 0xffffu;
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(one, other))) ^ 0xffffu;
 }
 #else
 struct Chunk {
@@ -172,26 +172,26 @@ Chunk LoadChunk(const char *at)
     std::memcpy(chunk.at, at, kChunk);
     return chunk;
 }
-template <char... Members> uint64_t MemberBits(const Chunk &chunk)
+template <char... Members> uint32_t MemberBits(const Chunk &chunk)
 {
-    uint64_t bits = 0;
+    uint32_t bits = 0;
     for (std::size_t place = 0; place < kChunk; ++place)
-        bits |= static_cast<uint64_t>(((chunk.at[place] == Members) || ...)) << place;
+        bits |= static_cast<uint32_t>(((chunk.at[place] == Members) || ...)) << place;
     return bits;
 }
-uint64_t UnequalBits(const Chunk &one, const Chunk &other)
+uint32_t UnequalBits(const Chunk &one, const Chunk &other)
 {
-    uint64_t bits = 0;
+    uint32_t bits = 0;
     for (std::size_t place = 0; place < kChunk; ++place)
-        bits |= static_cast<uint64_t>(one.at[place] != other.at[place]) << place;
+        bits |= static_cast<uint32_t>(one.at[place] != other.at[place]) << place;
     return bits;
 }
 #endif
 
-std::size_t LowestBit64(uint64_t bits)
+std::size_t LowestBit(uint32_t bits)
 {
 #if defined(__GNUC__)
-    return static_cast<std::size_t>(__builtin_ctzll(bits));
+    return static_cast<std::size_t>(__builtin_ctz(bits));
 #else
     std::size_t place = 0;
     for (; !(bits & 1u); bits >>= 1)
@@ -200,10 +200,10 @@ std::size_t LowestBit64(uint64_t bits)
 #endif
 }
 
-std::size_t HighestBit64(uint64_t bits)
+std::size_t HighestBit(uint32_t bits)
 {
 #if defined(__GNUC__)
-    return static_cast<std::size_t>(63 - __builtin_clzll(bits));
+    return static_cast<std::size_t>(31 - __builtin_clz(bits));
 #else
     std::size_t place = 0;
     while (bits >>= 1)
@@ -212,136 +212,56 @@ std::size_t HighestBit64(uint64_t bits)
 #endif
 }
 
-// A rule or key (shorter than ZEM_INI_KEY_SIZE) with its separators, and for a mask its
-// '#'s and wildcards, as bits, one a character, found a chunk at a time in one pass; the
-// comparison then steps from token to token by the bits instead of reading characters.
-class CharMap {
+// The places of a chunk before `count`, for counts past a chunk too.
+uint32_t Before(std::size_t count) { return count < kChunk ? (1u << count) - 1 : 0xffffu; }
+
+// A rule or key (shorter than ZEM_INI_KEY_SIZE) copied with a chunk of blanks after it, so
+// that a chunk can be read from any of its places without leaving the copy, and its last
+// token ends at a separator like the others.
+class PaddedText {
 public:
-    CharMap(std::string_view text, bool mask) : text_(text) { mask ? take<true>() : take<false>(); }
-    std::string_view text() const { return text_; }
-    // Found among the separators from the end: an object seldom holds any.
-    std::size_t lastBackslash() const
+    explicit PaddedText(std::string_view text) : size_(text.size())
     {
-        for (std::size_t word = (text_.size() + 63) / 64; word-- > 0;)
-            for (uint64_t bits = separators_[word]; bits; bits &= ~(uint64_t{1} << HighestBit64(bits)))
-                if (text_[word * 64 + HighestBit64(bits)] == '\\')
-                    return word * 64 + HighestBit64(bits);
-        return std::string_view::npos;
-    }
-    // The first place in [from, limit) with a separator, or limit; limit is at most the
-    // text's size.
-    std::size_t nextSeparator(std::size_t from, std::size_t limit) const
-    {
-        return Next<true>(separators_, from, limit);
-    }
-    std::size_t nextNonSeparator(std::size_t from, std::size_t limit) const
-    {
-        return Next<false>(separators_, from, limit);
-    }
-    // For a mask only.
-    std::size_t nextHash(std::size_t from, std::size_t limit) const
-    {
-        return anyHash_ ? Next<true>(hashes_, from, limit) : limit;
-    }
-    std::size_t nextWildcard(std::size_t from, std::size_t limit) const { return Next<true>(wildcards_, from, limit); }
-    // The next token in [from, limit): false when there is none. Mostly the token lies in
-    // the word of `from`, which is read once for both its ends.
-    bool nextToken(std::size_t from, std::size_t limit, std::size_t &start, std::size_t &end) const
-    {
-        if (from >= limit)
-            return false;
-        std::size_t place = from % 64;
-        bool wordReachesLimit = from - place + 64 >= limit;
-        uint64_t separators = separators_[from / 64] >> place;
-        uint64_t inWord = place == 0 ? ~uint64_t{0} : (uint64_t{1} << (64 - place)) - 1;
-        if (uint64_t characters = ~separators & inWord) {
-            std::size_t first = LowestBit64(characters);
-            uint64_t after = separators >> first;
-            if (after || wordReachesLimit) {
-                start = from + first;
-                end = after ? std::min(start + LowestBit64(after), limit) : limit;
-                return start < limit;
-            }
-        } else if (wordReachesLimit) {
-            return false;
-        }
-        start = nextNonSeparator(from, limit);
-        end = nextSeparator(start, limit);
-        return start < limit;
-    }
-    // The separator bits of the `count` (at most 64) characters from `from` on.
-    uint64_t separatorBits(std::size_t from, std::size_t count) const
-    {
-        std::size_t word = from / 64, place = from % 64;
-        uint64_t bits = separators_[word] >> place;
-        if (place + count > 64)
-            bits |= separators_[word + 1] << (64 - place);
-        return count < 64 ? bits & ((uint64_t{1} << count) - 1) : bits;
-    }
-    // The characters [from, to).
-    std::string_view piece(std::size_t from, std::size_t to) const
-    {
-        return std::string_view(text_.data() + from, to - from);
-    }
-
-private:
-    static constexpr std::size_t kWords = (ZEM_INI_KEY_SIZE + 63) / 64;
-
-    // A chunk at a time. The text's last chunk is read for a shorter rest and its bits
-    // moved down, so no read leaves the text; a text shorter than a chunk is read
-    // through a copy.
-    template <bool kMask> void take()
-    {
-        std::size_t size = text_.size(), at = 0;
-        for (; size - at >= kChunk; at += kChunk)
-            add<kMask>(LoadChunk(text_.data() + at), at, 0);
-        if (at == size)
-            return;
-        if (size >= kChunk) {
-            add<kMask>(LoadChunk(text_.data() + size - kChunk), at, kChunk - (size - at));
+        // A chunk at a time, the last one from the text's end: cheaper than a call for the
+        // short texts that rules and keys mostly are.
+        if (size_ >= kChunk) {
+            for (std::size_t at = 0; at < size_ - kChunk; at += kChunk)
+                std::memcpy(copy_ + at, text.data() + at, kChunk);
+            std::memcpy(copy_ + size_ - kChunk, text.data() + size_ - kChunk, kChunk);
         } else {
-            char copy[kChunk] = {};
-            std::memcpy(copy, text_.data() + at, size - at);
-            add<kMask>(LoadChunk(copy), at, 0);
+            std::memcpy(copy_, text.data(), size_);
         }
+        std::memset(copy_ + size_, ' ', kChunk);
     }
-    // The chunk's characters from `shift` on are the text's from `at` on; the first chunk
-    // of a word starts it afresh.
-    template <bool kMask> void add(Chunk chunk, std::size_t at, std::size_t shift)
+    std::size_t size() const { return size_; }
+    const char *data() const { return copy_; }
+    Chunk chunk(std::size_t at) const { return LoadChunk(copy_ + at); }
+    // The first '#' in [from, limit), or limit.
+    std::size_t firstHash(std::size_t from, std::size_t limit) const
     {
-        std::size_t word = at / 64, place = at % 64;
-        Store(separators_[word], place, MemberBits<':', '\\', ' '>(chunk) >> shift);
-        if (kMask) {
-            uint64_t hashes = MemberBits<'#'>(chunk) >> shift;
-            Store(hashes_[word], place, hashes);
-            anyHash_ = anyHash_ || hashes != 0;
-            Store(wildcards_[word], place, MemberBits<'*', '?'>(chunk) >> shift);
-        }
-    }
-    static void Store(uint64_t &word, std::size_t place, uint64_t bits)
-    {
-        word = place == 0 ? bits : word | bits << place;
-    }
-    // Mostly found in the word of `from`, so that case goes first.
-    template <bool kMember> static std::size_t Next(const uint64_t *bits, std::size_t from, std::size_t limit)
-    {
-        if (from >= limit)
-            return limit;
-        constexpr uint64_t kFlip = kMember ? 0 : ~uint64_t{0};
-        std::size_t word = from / 64;
-        if (uint64_t found = (bits[word] ^ kFlip) >> (from % 64))
-            return std::min(from + LowestBit64(found), limit);
-        while (++word * 64 < limit)
-            if (uint64_t found = bits[word] ^ kFlip)
-                return std::min(word * 64 + LowestBit64(found), limit);
+        for (std::size_t at = from; at < limit; at += kChunk)
+            if (uint32_t hashes = MemberBits<'#'>(chunk(at)) & Before(limit - at))
+                return at + LowestBit(hashes);
         return limit;
     }
+    // Looked for from the end, a chunk at a time: an object seldom holds a separator. A
+    // chunk that reaches before the last one read again holds no backslash.
+    std::size_t lastBackslash() const
+    {
+        for (std::size_t end = size_; end > 0; end = end > kChunk ? end - kChunk : 0) {
+            std::size_t at = end > kChunk ? end - kChunk : 0;
+            if (uint32_t slashes = MemberBits<'\\'>(chunk(at)))
+                return at + HighestBit(slashes);
+        }
+        return std::string_view::npos;
+    }
+    uint32_t separators(std::size_t at) const { return MemberBits<':', '\\', ' '>(chunk(at)); }
+    // The characters [from, to).
+    std::string_view piece(std::size_t from, std::size_t to) const { return std::string_view(copy_ + from, to - from); }
 
-    std::string_view text_;
-    bool anyHash_ = false;
-    uint64_t separators_[kWords];
-    uint64_t hashes_[kWords];
-    uint64_t wildcards_[kWords];
+private:
+    std::size_t size_;
+    char copy_[ZEM_INI_KEY_SIZE + kChunk];
 };
 
 // The path before the last backslash and the object after it (empty when there is none),
@@ -350,135 +270,110 @@ struct Parts {
     std::size_t pathEnd, objectStart, end;
 };
 
-Parts PartsOf(const CharMap &map)
+Parts PartsOf(const PaddedText &text)
 {
-    std::size_t size = map.text().size(), slash = map.lastBackslash();
+    std::size_t size = text.size(), slash = text.lastBackslash();
     if (slash == std::string_view::npos)
         return Parts{size, size, size};
     return Parts{slash, slash + 1, size};
 }
 
-// Whether the key's tokens from place on (within [at, end)) keep within the limits.
-bool KeyTailWithinLimits(const CharMap &key, std::size_t at, std::size_t end, std::size_t place)
-{
-    for (std::size_t tokenEnd; key.nextToken(at, end, at, tokenEnd); ++place, at = tokenEnd)
-        if (place >= ZEM_PERMIT_TOKENS || tokenEnd - at > ZEM_PERMIT_TOKEN_LENGTH)
-            return false;
-    return true;
-}
-
-// Whether the first `count` characters of two tokens are the same: tokens are short, so
-// in place rather than through a library call, with reads that overlap instead of a
-// character loop for the rest.
-inline bool SameStart(const char *one, const char *other, std::size_t count)
-{
-    if (count >= 8) {
-        for (std::size_t at = 0; at + 8 < count; at += 8)
-            if (word::Load(one + at) != word::Load(other + at))
+// The tokens of the characters [at, limit) of a text one at a time, each found with the
+// separators before it from one chunk unless it is long. A token running past the limit
+// is cut there.
+class TokenSteps {
+public:
+    TokenSteps(const PaddedText &text, std::size_t at, std::size_t limit) : text_(text), at_(at), limit_(limit) {}
+    // False after the last.
+    bool next(std::string_view &token)
+    {
+        uint32_t separators = 0, characters = 0;
+        for (; !characters; at_ += kChunk) {
+            if (at_ >= limit_)
                 return false;
-        return word::Load(one + count - 8) == word::Load(other + count - 8);
-    }
-    if (count >= 4) {
-        uint32_t head[2], tail[2];
-        std::memcpy(&head[0], one, 4);
-        std::memcpy(&head[1], other, 4);
-        std::memcpy(&tail[0], one + count - 4, 4);
-        std::memcpy(&tail[1], other + count - 4, 4);
-        return head[0] == head[1] && tail[0] == tail[1];
-    }
-    for (std::size_t at = 0; at < count; ++at)
-        if (one[at] != other[at])
-            return false;
-    return true;
-}
-
-bool SameToken(std::string_view one, std::string_view other)
-{
-    return one.size() == other.size() && SameStart(one.data(), other.data(), one.size());
-}
-
-// One token pair by the permit token rule; the mask token starts at maskAt in its map.
-bool TokenFits(std::size_t place, std::string_view maskToken, std::string_view keyToken, const CharMap &mask,
-               std::size_t maskAt)
-{
-    if (place == kSystemTokenPlace && SameToken(keyToken, kSystemToken))
-        return SameToken(maskToken, kSystemToken);
-    if (keyToken.size() == 1 && keyToken[0] == '*')
-        return true;
-    std::size_t plain = mask.nextWildcard(maskAt, maskAt + maskToken.size()) - maskAt;
-    if (plain == maskToken.size())
-        return SameToken(maskToken, keyToken);
-    if (plain == 0)
-        return PermitTokenFits(maskToken, keyToken);
-    // The plain start must be the key's, with a character left for the wildcard.
-    if (keyToken.size() <= plain || !SameStart(maskToken.data(), keyToken.data(), plain))
-        return false;
-    // A closing '*' takes the rest of the key token, unless a '*' stands opposite it.
-    if (maskToken.size() == plain + 1 && maskToken[plain] == '*' && keyToken[plain] != '*')
-        return true;
-    return PermitTokenFitsAfter(maskToken, keyToken, plain);
-}
-
-// How many characters from maskAt and keyAt on make whole tokens that are the same in
-// both, which fit whatever their place: up to the last separator before the first
-// difference among the first 64 characters that whole chunks of both texts hold. `tokens`
-// receives their count.
-std::size_t SameTokens(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key,
-                       std::size_t keyAt, std::size_t keyEnd, std::size_t &tokens)
-{
-    std::size_t limit = std::min({maskEnd - maskAt, keyEnd - keyAt, std::size_t{64}});
-    std::size_t same = 0;
-    while (same < limit && maskAt + same + kChunk <= mask.text().size() && keyAt + same + kChunk <= key.text().size()) {
-        if (uint64_t unequal = UnequalBits(LoadChunk(mask.text().data() + maskAt + same),
-                                           LoadChunk(key.text().data() + keyAt + same))) {
-            same += LowestBit64(unequal);
-            break;
+            separators = text_.separators(at_);
+            characters = ~separators & 0xffffu;
         }
-        same += kChunk;
+        at_ -= kChunk;
+        std::size_t start = at_ + LowestBit(characters);
+        if (start >= limit_)
+            return false;
+        separators >>= start - at_;
+        if (separators) {
+            at_ = start + LowestBit(separators);
+        } else {
+            for (at_ += kChunk; !(separators = text_.separators(at_));)
+                at_ += kChunk;
+            at_ += LowestBit(separators);
+        }
+        at_ = std::min(at_, limit_);
+        token = text_.piece(start, at_);
+        return true;
     }
-    same = std::min(same, limit);
-    uint64_t separators = same > 0 ? mask.separatorBits(maskAt, same) : 0;
-    if (separators == 0)
-        return tokens = 0;
-    std::size_t whole = HighestBit64(separators) + 1;
-    uint64_t inTokens = ~separators & (whole < 64 ? (uint64_t{1} << whole) - 1 : ~uint64_t{0});
-    uint64_t starts = inTokens & ~(inTokens << 1);
-    tokens = 0;
-    for (; starts; starts &= starts - 1)
-        ++tokens;
-    return whole;
+
+private:
+    const PaddedText &text_;
+    std::size_t at_, limit_;
+};
+
+// How many of the first `count` characters from two places of padded texts are the same.
+std::size_t SameLength(const char *one, const char *other, std::size_t count)
+{
+    for (std::size_t same = 0; same < count; same += kChunk)
+        if (uint32_t unequal = UnequalBits(LoadChunk(one + same), LoadChunk(other + same)))
+            return std::min(same + LowestBit(unequal), count);
+    return count;
+}
+
+// One token pair, both within padded texts, by the permit token rule.
+bool TokenFits(std::size_t place, std::string_view maskToken, std::string_view keyToken)
+{
+    if (place == kSystemTokenPlace && keyToken == kSystemToken)
+        return maskToken == kSystemToken;
+    if (keyToken == "*" || maskToken == "*")
+        return true;
+    // The rule steps over equal characters and over a '?' opposite any, so the start that
+    // is the same in both is passed at once.
+    std::size_t at = SameLength(maskToken.data(), keyToken.data(), std::min(maskToken.size(), keyToken.size()));
+    while (at < maskToken.size() && at < keyToken.size() && (maskToken[at] == keyToken[at] || maskToken[at] == '?'))
+        ++at;
+    if (at == keyToken.size())
+        return at == maskToken.size();
+    if (at == maskToken.size() || maskToken[at] != '*')
+        return false;
+    // A closing '*' takes the rest of the key token.
+    return at + 1 == maskToken.size() || PermitTokenFitsAfter(maskToken, keyToken, at);
 }
 
 // The same rule on the mask's characters [maskAt, maskEnd) and the key's [keyAt, keyEnd).
-bool MaskTokensFit(const CharMap &mask, std::size_t maskAt, std::size_t maskEnd, const CharMap &key, std::size_t keyAt,
-                   std::size_t keyEnd)
+bool MaskTokensFit(const PaddedText &mask, std::size_t maskAt, std::size_t maskEnd, const PaddedText &key,
+                   std::size_t keyAt, std::size_t keyEnd)
 {
-    if (maskAt == maskEnd || mask.text()[maskAt] == '#')
+    if (maskAt == maskEnd || mask.data()[maskAt] == '#')
         return false;
-    maskEnd = mask.nextHash(maskAt, maskEnd);
+    maskEnd = mask.firstHash(maskAt, maskEnd);
     std::size_t place = 0;
-    // Rules mostly repeat the key's leading tokens (family, queue manager, user); objects
-    // seldom share more than a start.
+    // Rules mostly repeat the key's first tokens: those the first chunks of both hold whole
+    // and the same fit whatever their place, and are passed at once.
     if (maskAt == 0 && keyAt == 0) {
-        std::size_t same = SameTokens(mask, maskAt, maskEnd, key, keyAt, keyEnd, place);
-        if (place > ZEM_PERMIT_TOKENS)
-            return false;
-        maskAt = keyAt = same;
+        std::size_t same = SameLength(mask.data(), key.data(), std::min({maskEnd, keyEnd, kChunk}));
+        if (uint32_t separators = mask.separators(0) & Before(same)) {
+            maskAt = keyAt = HighestBit(separators) + 1;
+            uint32_t characters = ~separators & Before(maskAt);
+            for (uint32_t starts = characters & ~(characters << 1); starts; starts &= starts - 1)
+                ++place;
+        }
     }
-    for (;; ++place) {
-        std::size_t maskTokenEnd, keyTokenEnd;
-        if (!mask.nextToken(maskAt, maskEnd, maskAt, maskTokenEnd))
-            return KeyTailWithinLimits(key, keyAt, keyEnd, place);
-        if (!key.nextToken(keyAt, keyEnd, keyAt, keyTokenEnd) || place == ZEM_PERMIT_TOKENS)
+    TokenSteps maskTokens(mask, maskAt, maskEnd), keyTokens(key, keyAt, keyEnd);
+    for (std::string_view maskToken, keyToken; maskTokens.next(maskToken); ++place)
+        if (!keyTokens.next(keyToken) || !WithinTokenLimits(place, maskToken) || !WithinTokenLimits(place, keyToken) ||
+            !TokenFits(place, maskToken, keyToken))
             return false;
-        std::string_view maskToken = mask.piece(maskAt, maskTokenEnd);
-        std::string_view keyToken = key.piece(keyAt, keyTokenEnd);
-        if (!WithinTokenLimits(place, maskToken) || !WithinTokenLimits(place, keyToken) ||
-            !TokenFits(place, maskToken, keyToken, mask, maskAt))
+    // The key's further tokens must keep within the limits too.
+    for (std::string_view keyToken; keyTokens.next(keyToken); ++place)
+        if (!WithinTokenLimits(place, keyToken))
             return false;
-        maskAt = maskTokenEnd;
-        keyAt = keyTokenEnd;
-    }
+    return true;
 }
 
 // IsPermitMaskMatch's rule after the rule's family and both lengths were checked: the
@@ -765,8 +660,8 @@ bool MaskTokensFitKeyTokens(std::string_view mask, std::string_view key)
 {
     if (mask.empty() || mask[0] == '#' || !FitsKeyCopy(mask) || !FitsKeyCopy(key))
         return false;
-    CharMap maskMap(mask, true), keyMap(key, false);
-    return MaskTokensFit(maskMap, 0, mask.size(), keyMap, 0, key.size());
+    PaddedText maskText(mask), keyText(key);
+    return MaskTokensFit(maskText, 0, mask.size(), keyText, 0, key.size());
 }
 
 bool PermitFits(std::string_view rule, std::string_view key)
@@ -775,13 +670,13 @@ bool PermitFits(std::string_view rule, std::string_view key)
         return true;
     if (!FitsKeyCopy(key) || !FitsKeyCopy(rule) || !FamilyTakesPart(rule))
         return false;
-    CharMap ruleMap(rule, true), keyMap(key, false);
-    Parts ruleParts = PartsOf(ruleMap), keyParts = PartsOf(keyMap);
-    if (!MaskTokensFit(ruleMap, 0, ruleParts.pathEnd, keyMap, 0, keyParts.pathEnd))
+    PaddedText ruleText(rule), keyText(key);
+    Parts ruleParts = PartsOf(ruleText), keyParts = PartsOf(keyText);
+    if (!MaskTokensFit(ruleText, 0, ruleParts.pathEnd, keyText, 0, keyParts.pathEnd))
         return false;
     std::string_view ruleObject = rule.substr(ruleParts.objectStart);
     return ruleObject.empty() || ruleObject[0] == '#' ||
-           MaskTokensFit(ruleMap, ruleParts.objectStart, ruleParts.end, keyMap, keyParts.objectStart, keyParts.end);
+           MaskTokensFit(ruleText, ruleParts.objectStart, ruleParts.end, keyText, keyParts.objectStart, keyParts.end);
 }
 
 }  // namespace zem

@@ -7,8 +7,8 @@ namespace zem {
 
 // Whether one key token fits one mask token ('?' one character, '*' at least one).
 bool PermitTokenFits(std::string_view maskToken, std::string_view keyToken);
-// The same rule when the first `same` characters of both tokens are equal and hold no
-// wildcard, with 0 < same < keyToken.size(): the comparison goes on from there.
+// The same rule resumed after its first `same` steps, each over equal characters or a '?'
+// opposite any, with same < keyToken.size() and same <= maskToken.size().
 bool PermitTokenFitsAfter(std::string_view maskToken, std::string_view keyToken, std::size_t same);
 
 // CompareMaskTokensWithKeyTokens without the result variable; also false for a mask that
