@@ -60,24 +60,6 @@ bool ClassFits(const char *pattern, std::size_t open, char x, bool ignoreCase, s
     return member != negated;
 }
 
-// One pattern element against one character: '?', a class or an ordinary character.
-// On a fit, *next is the index after the element.
-bool ElementFits(const char *pattern, std::size_t p, char x, bool ignoreCase, std::size_t *next)
-{
-    char c = pattern[p];
-    if (c == '[') {
-        std::size_t close = 0;
-        if (!ClassFits(pattern, p, x, ignoreCase, &close))
-            return false;
-        *next = close + 1;
-        return true;
-    }
-    if (c != '?' && !Same(c, x, ignoreCase))
-        return false;
-    *next = p + 1;
-    return true;
-}
-
 }  // namespace
 
 bool MaskMatch(const char *mask, const char *text, bool ignoreCase)
@@ -114,21 +96,21 @@ bool MaskMatch(const char *mask, const char *text, bool ignoreCase)
     return matched;
 }
 
+namespace {
+
 // Every element but '*' takes exactly one character, so on a mismatch only the latest '*'
 // needs to take one more character: earlier ones could not do better. This gives the
 // answers of trying every split at every '*' in time proportional to the product of the
-// lengths, with no recursion.
-bool PatternMatch(const char *pattern, const char *text, bool ignoreCase)
+// lengths, with no recursion. The case rule is a template argument, so that the exact
+// form's step compares bytes and nothing else.
+template <bool ignoreCase> bool PatternMatchAs(const char *pattern, const char *text)
 {
-    if (std::strcmp(pattern, "*") == 0)
-        return true;
-    if ((*text == '\0' && *pattern == ' ') || (*text == ' ' && *pattern == '\0'))
-        return true;
     std::size_t p = 0, t = 0;
     bool haveStar = false;
     std::size_t afterStar = 0, starText = 0;
     while (text[t] != '\0') {
-        if (pattern[p] == '*') {
+        const char c = pattern[p];
+        if (c == '*') {
             if (pattern[p + 1] == '\0')
                 return true;
             haveStar = true;
@@ -136,8 +118,16 @@ bool PatternMatch(const char *pattern, const char *text, bool ignoreCase)
             starText = t;
             continue;
         }
-        std::size_t next = 0;
-        if (pattern[p] != '\0' && ElementFits(pattern, p, text[t], ignoreCase, &next)) {
+        std::size_t next = p + 1;
+        bool fits = false;
+        if (c == '[') {
+            std::size_t close = 0;
+            fits = ClassFits(pattern, p, text[t], ignoreCase, &close);
+            next = close + 1;
+        } else {
+            fits = c != '\0' && (c == '?' || Same(c, text[t], ignoreCase));
+        }
+        if (fits) {
             p = next;
             ++t;
             continue;
@@ -150,6 +140,17 @@ bool PatternMatch(const char *pattern, const char *text, bool ignoreCase)
     while (pattern[p] == '*')
         ++p;
     return pattern[p] == '\0';
+}
+
+}  // namespace
+
+bool PatternMatch(const char *pattern, const char *text, bool ignoreCase)
+{
+    if (pattern[0] == '*' && pattern[1] == '\0')
+        return true;
+    if ((*text == '\0' && *pattern == ' ') || (*text == ' ' && *pattern == '\0'))
+        return true;
+    return ignoreCase ? PatternMatchAs<true>(pattern, text) : PatternMatchAs<false>(pattern, text);
 }
 
 }  // namespace zem
