@@ -61,6 +61,18 @@ inline std::size_t LowestBit(unsigned bits)
     return place;
 #endif
 }
+// The place of the highest set bit of bits, which is not 0.
+inline std::size_t HighestBit(unsigned bits)
+{
+#if defined(__GNUC__)
+    return static_cast<std::size_t>(31 - __builtin_clz(bits));
+#else
+    std::size_t place = 0;
+    while (bits >>= 1)
+        ++place;
+    return place;
+#endif
+}
 }  // namespace word
 
 // A set of characters for scanning configuration text: membership through a CharTable,

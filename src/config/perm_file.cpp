@@ -188,29 +188,8 @@ uint32_t UnequalBits(const Chunk &one, const Chunk &other)
 }
 #endif
 
-std::size_t LowestBit(uint32_t bits)
-{
-#if defined(__GNUC__)
-    return static_cast<std::size_t>(__builtin_ctz(bits));
-#else
-    std::size_t place = 0;
-    for (; !(bits & 1u); bits >>= 1)
-        ++place;
-    return place;
-#endif
-}
-
-std::size_t HighestBit(uint32_t bits)
-{
-#if defined(__GNUC__)
-    return static_cast<std::size_t>(31 - __builtin_clz(bits));
-#else
-    std::size_t place = 0;
-    while (bits >>= 1)
-        ++place;
-    return place;
-#endif
-}
+using word::HighestBit;
+using word::LowestBit;
 
 // The places of a chunk before `count`, for counts past a chunk too.
 uint32_t Before(std::size_t count) { return count < kChunk ? (1u << count) - 1 : 0xffffu; }
