@@ -220,11 +220,8 @@ const FlatIndex<ValueKey, ValueTraits> &ValueIndex()
 
 MqscKeyword *RecordOrNull(MqscKeyword *records, int32_t ordinal) { return ordinal < 0 ? nullptr : records + ordinal; }
 
-MqscKeyword *NamedRecordOrNull(MqscKeyword *records, int32_t entry, bool &ownName)
-{
-    ownName = entry >= 0 && (entry & 1) != 0;
-    return entry < 0 ? nullptr : records + (static_cast<uint32_t>(entry) >> 1);
-}
+// The record ordinal of a name entry (NameEntry), -1 for none.
+int32_t NameOrdinal(int32_t entry) { return entry < 0 ? -1 : static_cast<int32_t>(static_cast<uint32_t>(entry) >> 1); }
 
 }  // namespace
 
@@ -266,9 +263,8 @@ MqscKeyword *FindIndexedParam(const MqscParam *list, int32_t mode, const void *k
         std::memcpy(&id, key, sizeof id);
         return RecordOrNull(records, index->byId.find(id));
     }
-    bool ownName = false;
     if (mode == kFindByName)
-        return NamedRecordOrNull(records, index->byName.find(KeyOf(static_cast<const char *>(key))), ownName);
+        return RecordOrNull(records, NameOrdinal(index->byName.find(KeyOf(static_cast<const char *>(key)))));
     return nullptr;
 }
 
@@ -277,15 +273,16 @@ MqscKeyword *FindIndexedParamByName(const MqscParam *list, const char *name, std
     MqscKeyword *records = nullptr;
     const ListIndex *index = IndexOf(list, records);
     indexed = index != nullptr;
-    bool ownName = false;
-    return indexed ? NamedRecordOrNull(records, index->byName.find(NameKey{name, length}), ownName) : nullptr;
+    return indexed ? RecordOrNull(records, NameOrdinal(index->byName.find(NameKey{name, length}))) : nullptr;
 }
 
 ParamNames::ParamNames(const MqscParam *list) { index_ = IndexOf(list, records_); }
 
 MqscKeyword *ParamNames::find(const char *name, std::size_t length, bool &ownName) const
 {
-    MqscKeyword *found = NamedRecordOrNull(records_, index_->byName.find(NameKey{name, length}), ownName);
+    const int32_t entry = index_->byName.find(NameKey{name, length});
+    ownName = entry >= 0 && (entry & 1) != 0;
+    MqscKeyword *found = RecordOrNull(records_, NameOrdinal(entry));
     NoteTouched(found);  // as FindCmdParamByName: the caller may mark it
     return found;
 }

@@ -172,11 +172,11 @@ bool ReadReplyIdent(MqscItem &item, char &ended, const char *&name, std::size_t 
 
 bool ReadMqscIdent(MqscItem &item, char &ended, std::size_t &nameLength)
 {
-    std::size_t length = 0;
-    char *token = ScanToken(nullptr, kIdentDelimiterSet, ended, length);
-    if (token == nullptr)
+    const char *name = nullptr;
+    if (!ReadReplyIdent(item, ended, name, nameLength))
         return false;
-    nameLength = CopyCut(item.name, sizeof item.name, token, length);
+    if (name != item.name)
+        std::memcpy(item.name, name, nameLength + 1);  // a short name, cut in the text
     return true;
 }
 
