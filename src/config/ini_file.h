@@ -50,10 +50,10 @@ inline std::size_t FirstMarked(uint64_t marks)
 #endif
 }
 // The place of the lowest set bit of bits, which is not 0.
-inline std::size_t LowestBit(unsigned bits)
+inline std::size_t LowestBit(uint64_t bits)
 {
 #if defined(__GNUC__)
-    return static_cast<std::size_t>(__builtin_ctz(bits));
+    return static_cast<std::size_t>(__builtin_ctzll(bits));
 #else
     std::size_t place = 0;
     for (; !(bits & 1u); bits >>= 1)
@@ -62,10 +62,10 @@ inline std::size_t LowestBit(unsigned bits)
 #endif
 }
 // The place of the highest set bit of bits, which is not 0.
-inline std::size_t HighestBit(unsigned bits)
+inline std::size_t HighestBit(uint64_t bits)
 {
 #if defined(__GNUC__)
-    return static_cast<std::size_t>(31 - __builtin_clz(bits));
+    return static_cast<std::size_t>(63 - __builtin_clzll(bits));
 #else
     std::size_t place = 0;
     while (bits >>= 1)

@@ -194,24 +194,28 @@ using word::LowestBit;
 // The places of a chunk before `count`, for counts past a chunk too.
 uint32_t Before(std::size_t count) { return count < kChunk ? (1u << count) - 1 : 0xffffu; }
 
+// Copies a text and a chunk of blanks after it.
+void CopyPadded(char *copy, std::string_view text)
+{
+    // A chunk at a time, the last one from the text's end: cheaper than a call for the
+    // short texts that rules and keys mostly are.
+    std::size_t size = text.size();
+    if (size >= kChunk) {
+        for (std::size_t at = 0; at < size - kChunk; at += kChunk)
+            std::memcpy(copy + at, text.data() + at, kChunk);
+        std::memcpy(copy + size - kChunk, text.data() + size - kChunk, kChunk);
+    } else {
+        std::memcpy(copy, text.data(), size);
+    }
+    std::memset(copy + size, ' ', kChunk);
+}
+
 // A rule or key (shorter than ZEM_INI_KEY_SIZE) copied with a chunk of blanks after it, so
 // that a chunk can be read from any of its places without leaving the copy, and its last
 // token ends at a separator like the others.
 class PaddedText {
 public:
-    explicit PaddedText(std::string_view text) : size_(text.size())
-    {
-        // A chunk at a time, the last one from the text's end: cheaper than a call for the
-        // short texts that rules and keys mostly are.
-        if (size_ >= kChunk) {
-            for (std::size_t at = 0; at < size_ - kChunk; at += kChunk)
-                std::memcpy(copy_ + at, text.data() + at, kChunk);
-            std::memcpy(copy_ + size_ - kChunk, text.data() + size_ - kChunk, kChunk);
-        } else {
-            std::memcpy(copy_, text.data(), size_);
-        }
-        std::memset(copy_ + size_, ' ', kChunk);
-    }
+    explicit PaddedText(std::string_view text) : size_(text.size()) { CopyPadded(copy_, text); }
     std::size_t size() const { return size_; }
     const char *data() const { return copy_; }
     Chunk chunk(std::size_t at) const { return LoadChunk(copy_ + at); }
@@ -353,6 +357,166 @@ bool MaskTokensFit(const PaddedText &mask, std::size_t maskAt, std::size_t maskE
         if (!WithinTokenLimits(place, keyToken))
             return false;
     return true;
+}
+
+// Rules and keys shorter than 64 characters, by far the most, are compared with the
+// places of each text as a 64-bit set, bit i for character i, read from the text itself.
+// Their tokens never pass the length limit.
+constexpr std::size_t kShortText = 64;
+static_assert(kShortText - 1 <= ZEM_PERMIT_TOKEN_LENGTH, "a short text's token is within the limit");
+
+// The places before `count`, which is below 64.
+uint64_t Below(std::size_t count) { return (uint64_t{1} << count) - 1; }
+
+// Where the bits of a chunk belong in a set of places: the lowest `drop` are left out, and
+// the rest start at place `at`.
+struct ChunkPlaces {
+    std::size_t at;
+    unsigned drop;
+    uint64_t operator()(uint32_t bits) const { return static_cast<uint64_t>(bits >> drop) << at; }
+};
+
+// Visits the chunks that hold the first `size` characters of a text, reading nothing past
+// them: visit(readAt, places) for the chunk at readAt. The part after the whole chunks is
+// read as the text's last chunk. A text under one chunk must be readable for a whole chunk.
+template <typename Visit> void ForChunks(std::size_t size, Visit visit)
+{
+    if (size < kChunk) {
+        visit(std::size_t{0}, ChunkPlaces{0, 0});
+        return;
+    }
+    std::size_t at = 0;
+    for (; at + kChunk <= size; at += kChunk)
+        visit(at, ChunkPlaces{at, 0});
+    if (at < size)
+        visit(size - kChunk, ChunkPlaces{at, static_cast<unsigned>(kChunk - (size - at))});
+}
+
+class ShortText {
+public:
+    // Only a mask's '#'s are looked for.
+    ShortText(std::string_view text, bool mask) : size_(text.size()), data_(text.data())
+    {
+        if (size_ < kChunk) {
+            std::memcpy(small_, text.data(), size_);
+            std::memset(small_ + size_, ' ', kChunk - size_);
+            data_ = small_;
+        }
+        uint64_t separators = 0, slashes = 0, hashes = 0;
+        ForChunks(size_, [&](std::size_t readAt, ChunkPlaces places) {
+            Chunk chunk = LoadChunk(data_ + readAt);
+            separators |= places(MemberBits<':', ' '>(chunk));
+            slashes |= places(MemberBits<'\\'>(chunk));
+            if (mask)
+                hashes |= places(MemberBits<'#'>(chunk));
+        });
+        characters_ = ~(separators | slashes) & Below(size_);
+        slashes_ = slashes & Below(size_);
+        hashes_ = hashes & Below(size_);
+    }
+    std::size_t size() const { return size_; }
+    // Readable for a whole chunk from the start.
+    const char *data() const { return data_; }
+    std::string_view piece(std::size_t from, std::size_t to) const { return std::string_view(data_ + from, to - from); }
+    // The places before the last backslash, and those after it (none without one).
+    std::size_t pathEnd() const { return slashes_ ? HighestBit(slashes_) : size_; }
+    std::size_t objectStart() const { return slashes_ ? HighestBit(slashes_) + 1 : size_; }
+    // The end of a mask part [from, to): its first '#', or to.
+    std::size_t maskEnd(std::size_t from, std::size_t to) const
+    {
+        uint64_t hashes = hashes_ & ~Below(from) & Below(to);
+        return hashes ? LowestBit(hashes) : to;
+    }
+    // The token characters of [from, to).
+    uint64_t characters(std::size_t from, std::size_t to) const { return characters_ & ~Below(from) & Below(to); }
+    // data() may point into the object.
+    ShortText(const ShortText &) = delete;
+    ShortText &operator=(const ShortText &) = delete;
+
+private:
+    std::size_t size_;
+    const char *data_;
+    uint64_t characters_, slashes_, hashes_;
+    char small_[kChunk];
+};
+
+// The places where the mask's character is the key's or a '?'.
+uint64_t AlikePlaces(const ShortText &mask, const ShortText &key)
+{
+    std::size_t both = std::min(mask.size(), key.size());
+    uint64_t alike = 0;
+    ForChunks(both, [&](std::size_t readAt, ChunkPlaces places) {
+        Chunk maskChunk = LoadChunk(mask.data() + readAt);
+        alike |= places(~UnequalBits(maskChunk, LoadChunk(key.data() + readAt)) & 0xffffu);
+        alike |= places(MemberBits<'?'>(maskChunk));
+    });
+    return alike & Below(both);
+}
+
+// Whether a mask token fits the key token that starts at the same place, decided from the
+// places alike where they tell: the mask's characters are the key's or '?', perhaps but
+// for a closing '*' that takes one or more of the key's. False leaves it to TokenFits.
+bool AlikeTokenFits(const ShortText &mask, std::size_t start, std::size_t maskEnd, std::size_t keyEnd, uint64_t alike)
+{
+    uint64_t unlike = Below(maskEnd) & ~Below(start) & ~alike;
+    if (!unlike)
+        return maskEnd == keyEnd;
+    std::size_t last = maskEnd - 1;
+    return unlike == uint64_t{1} << last && mask.data()[last] == '*' && keyEnd >= maskEnd;
+}
+
+// TokenFits on tokens of short texts, through padded copies.
+bool PaddedTokenFits(std::size_t place, std::string_view maskToken, std::string_view keyToken)
+{
+    char maskCopy[kShortText + kChunk], keyCopy[kShortText + kChunk];
+    CopyPadded(maskCopy, maskToken);
+    CopyPadded(keyCopy, keyToken);
+    return TokenFits(place, std::string_view(maskCopy, maskToken.size()), std::string_view(keyCopy, keyToken.size()));
+}
+
+// MaskTokensFit's rule on short texts: the mask's characters [maskAt, maskEnd) and the
+// key's [keyAt, keyEnd), with the places alike in both.
+bool ShortTokensFit(const ShortText &mask, std::size_t maskAt, std::size_t maskEnd, const ShortText &key,
+                    std::size_t keyAt, std::size_t keyEnd, uint64_t alike)
+{
+    if (maskAt == maskEnd || mask.data()[maskAt] == '#')
+        return false;
+    uint64_t maskCharacters = mask.characters(maskAt, mask.maskEnd(maskAt, maskEnd));
+    uint64_t keyCharacters = key.characters(keyAt, keyEnd);
+    // A token starts at a character after a non-character, and ends before a
+    // non-character after a character.
+    uint64_t maskStarts = maskCharacters & ~(maskCharacters << 1), maskEnds = ~maskCharacters & (maskCharacters << 1);
+    uint64_t keyStarts = keyCharacters & ~(keyCharacters << 1), keyEnds = ~keyCharacters & (keyCharacters << 1);
+    std::size_t place = 0;
+    for (; maskStarts; ++place) {
+        if (!keyStarts)
+            return false;
+        std::size_t maskStart = LowestBit(maskStarts), maskStop = LowestBit(maskEnds);
+        std::size_t keyStart = LowestBit(keyStarts), keyStop = LowestBit(keyEnds);
+        std::string_view keyToken = key.piece(keyStart, keyStop);
+        bool decided = maskStart == keyStart && (place != kSystemTokenPlace || keyToken != kSystemToken) &&
+                       AlikeTokenFits(mask, maskStart, maskStop, keyStop, alike);
+        if (!decided && !PaddedTokenFits(place, mask.piece(maskStart, maskStop), keyToken))
+            return false;
+        maskStarts &= maskStarts - 1;
+        maskEnds &= maskEnds - 1;
+        keyStarts &= keyStarts - 1;
+        keyEnds &= keyEnds - 1;
+    }
+    for (; keyStarts; keyStarts &= keyStarts - 1)
+        ++place;
+    return place <= ZEM_PERMIT_TOKENS;
+}
+
+bool ShortRuleFits(std::string_view rule, std::string_view key)
+{
+    ShortText ruleText(rule, true), keyText(key, false);
+    uint64_t alike = AlikePlaces(ruleText, keyText);
+    if (!ShortTokensFit(ruleText, 0, ruleText.pathEnd(), keyText, 0, keyText.pathEnd(), alike))
+        return false;
+    std::size_t object = ruleText.objectStart();
+    return object == ruleText.size() || ruleText.data()[object] == '#' ||
+           ShortTokensFit(ruleText, object, ruleText.size(), keyText, keyText.objectStart(), keyText.size(), alike);
 }
 
 // IsPermitMaskMatch's rule after the rule's family and both lengths were checked: the
@@ -639,6 +803,10 @@ bool MaskTokensFitKeyTokens(std::string_view mask, std::string_view key)
 {
     if (mask.empty() || mask[0] == '#' || !FitsKeyCopy(mask) || !FitsKeyCopy(key))
         return false;
+    if (mask.size() < kShortText && key.size() < kShortText) {
+        ShortText maskText(mask, true), keyText(key, false);
+        return ShortTokensFit(maskText, 0, mask.size(), keyText, 0, key.size(), AlikePlaces(maskText, keyText));
+    }
     PaddedText maskText(mask), keyText(key);
     return MaskTokensFit(maskText, 0, mask.size(), keyText, 0, key.size());
 }
@@ -649,6 +817,8 @@ bool PermitFits(std::string_view rule, std::string_view key)
         return true;
     if (!FitsKeyCopy(key) || !FitsKeyCopy(rule) || !FamilyTakesPart(rule))
         return false;
+    if (rule.size() < kShortText && key.size() < kShortText)
+        return ShortRuleFits(rule, key);
     PaddedText ruleText(rule), keyText(key);
     Parts ruleParts = PartsOf(ruleText), keyParts = PartsOf(keyText);
     if (!MaskTokensFit(ruleText, 0, ruleParts.pathEnd, keyText, 0, keyParts.pathEnd))

@@ -133,6 +133,10 @@ TEST(PermitRule, RulesFitKeysByFamilyPathTokensAndObject)
     const std::string token80 = "UserAuthority::" + std::string(80, 't');
     // Keys must fit a 2048-character copy; the object part can make them long.
     const std::string longKey = "UserAuthority::Q" + std::string(2032, ' ');
+    // Texts under 64 characters and longer ones are read differently.
+    const std::string rule63 = "UserAuthority::QM?\\" + std::string(43, 'O') + "*";
+    const std::string key63 = "UserAuthority::QM1\\" + std::string(44, 'O');
+    const std::string rule64 = "UserAuthority::QM?\\" + std::string(44, 'O') + "*", key64 = key63 + "O";
     const struct {
         std::string rule, key;
         int fits;
@@ -149,6 +153,15 @@ TEST(PermitRule, RulesFitKeysByFamilyPathTokensAndObject)
         // Blanks separate tokens too; a key token "*" fits any rule token.
         {"UserAuthority QM1 USER1\\Q1", "UserAuthority::QM1::USER1\\Q1", 1},
         {"UserAuthority::QM1::USER1\\Q1", "UserAuthority::*::USER1\\Q1", 1},
+        // '?' takes one character, a closing '*' one or more; a key's '*' is a character
+        // opposite a rule's; a rule is cut at its '#'.
+        {"UserAuthority::QM?::A*\\Q?", "UserAuthority::QM1::AB\\Q2", 1},
+        {"UserAuthority::QM?::A*\\Q?", "UserAuthority::QM1::A\\Q2", 0},
+        {"UserAuthority::QM1::A*", "UserAuthority::QM1::A*X", 0},
+        {"Audit::Q?", "Audit::QM", 1},
+        {"Audit::Q#M", "Audit::Q#M", 0},
+        {rule63, key63, 1},
+        {rule64, key64, 1},
         // Only UserAuthority and Audit rules take part, spelt so, and "*".
         {"Effective::QM1", "Effective::QM1", 0},
         {"userauthority::QM1", "userauthority::QM1", 0},
@@ -156,6 +169,7 @@ TEST(PermitRule, RulesFitKeysByFamilyPathTokensAndObject)
         // The system user is fitted only by its own token, and only in the third place.
         {"UserAuthority::QM1::*\\Q1", "UserAuthority::QM1::$SYSTEM$\\Q1", 0},
         {"UserAuthority::QM1::$*\\Q1", "UserAuthority::QM1::$SYSTEM$\\Q1", 0},
+        {"UserAuthority::QM1::$SYSTEM?\\Q1", "UserAuthority::QM1::$SYSTEM$\\Q1", 0},
         {"UserAuthority::*::U\\Q1", "UserAuthority::$SYSTEM$::U\\Q1", 1},
         {"UserAuthority::QM1", "UserAuthority::QM1::$SYSTEM$\\Q1", 1},
         // Limits: ten tokens, 79 characters a token, keys shorter than 2048.
