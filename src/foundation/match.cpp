@@ -1,7 +1,6 @@
 #include "foundation/match.h"
 
 #include <cstddef>
-#include <cstring>
 
 #include "foundation/strings.h"
 #include "zemapi.h"
@@ -60,40 +59,56 @@ bool ClassFits(const char *pattern, std::size_t open, char x, bool ignoreCase, s
     return member != negated;
 }
 
+// How many characters from the start the mask and the text share, stopping after one that
+// a blank or the end of the text follows: a single test passes every other character.
+template <bool ignoreCase> std::size_t SharedRun(const char *mask, const char *text)
+{
+    std::size_t shared = 0;
+    while (Same(mask[shared], text[shared], ignoreCase) && static_cast<unsigned char>(text[shared + 1]) > ' ')
+        ++shared;
+    return shared;
+}
+
+// The case rule is a template argument, so that the exact form's step compares bytes and
+// nothing else.
+template <bool ignoreCase> bool MaskMatchAs(const char *mask, const char *text)
+{
+    if (mask[0] == '*' && mask[1] == '\0')
+        return true;
+    if (*text == '\0')
+        return false;
+    for (;;) {
+        // After an equal pair, a blank or the end of the text decides.
+        std::size_t shared = SharedRun<ignoreCase>(mask, text);
+        mask += shared;
+        text += shared;
+        if (Same(*mask, *text, ignoreCase)) {
+            ++mask;
+            ++text;
+            if (*text == ' ')
+                return true;
+            if (*text == '\0')
+                return *mask == '\0' || (mask[0] == '*' && mask[1] == '\0');
+            continue;  // a control character, no blank
+        }
+        if (*mask != '*')
+            return false;
+        // A '*' swallows characters until one equals the mask character after it; it never
+        // gives them back.
+        if (mask[1] == '\0')
+            return true;
+        if (Same(mask[1], *text, ignoreCase))
+            ++mask;
+        else if (*++text == '\0')
+            return false;
+    }
+}
+
 }  // namespace
 
 bool MaskMatch(const char *mask, const char *text, bool ignoreCase)
 {
-    if (std::strcmp(mask, "*") == 0)
-        return true;
-    if (*text == '\0')
-        return false;
-    std::size_t m = 0, s = 0;
-    bool matched = false;
-    while (mask[m] != '\0' && !matched) {
-        if (Same(mask[m], text[s], ignoreCase)) {
-            ++m;
-            ++s;
-            if ((mask[m] == '\0' && text[s] == '\0') || text[s] == ' ')
-                return true;
-            if (text[s] != '\0')
-                continue;
-            return std::strcmp(mask + m, "*") == 0;
-        }
-        if (mask[m] != '*')
-            return false;
-        // A '*' swallows characters until one equals the mask character after it; it never
-        // gives them back.
-        if (mask[m + 1] == '\0')
-            matched = true;
-        else if (Same(mask[m + 1], text[s], ignoreCase))
-            ++m;
-        else
-            ++s;
-        if (text[s] == '\0')
-            return matched;
-    }
-    return matched;
+    return ignoreCase ? MaskMatchAs<true>(mask, text) : MaskMatchAs<false>(mask, text);
 }
 
 namespace {

@@ -31,6 +31,7 @@ TEST(MaskMatch, KnownMasksAndScanRulesAtTheEdges)
         {"AB", "A C", 1, 1},   // the string may end at a blank once the mask matched so far
         {"ABC", " ABC", 0, 0}, // but not before anything matched
         {"A C", "A C", 1, 1},  // a blank in the string ends the comparison
+        {"A\tB", "A\tB", 1, 1}, // a control character does not
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("'") + c.pattern + "' '" + c.text + "'");
