@@ -392,9 +392,9 @@ template <typename Visit> void ForChunks(std::size_t size, Visit visit)
         visit(size - kChunk, ChunkPlaces{at, static_cast<unsigned>(kChunk - (size - at))});
 }
 
+// A short rule or key: its token characters, backslashes and (for a mask) '#'s.
 class ShortText {
 public:
-    // Only a mask's '#'s are looked for.
     ShortText(std::string_view text, bool mask) : size_(text.size()), data_(text.data())
     {
         if (size_ < kChunk) {
@@ -508,6 +508,7 @@ bool ShortTokensFit(const ShortText &mask, std::size_t maskAt, std::size_t maskE
     return place <= ZEM_PERMIT_TOKENS;
 }
 
+// IsPermitMaskMatch's rule on short texts, after the rule's family was checked.
 bool ShortRuleFits(std::string_view rule, std::string_view key)
 {
     ShortText ruleText(rule, true), keyText(key, false);
