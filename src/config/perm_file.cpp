@@ -410,9 +410,11 @@ public:
             if (mask)
                 hashes |= places(MemberBits<'#'>(chunk));
         });
+        // The reads stop at the text's end, or reach only the blanks padding a text under one
+        // chunk: no backslash or '#' lies past it.
         characters_ = ~(separators | slashes) & Below(size_);
-        slashes_ = slashes & Below(size_);
-        hashes_ = hashes & Below(size_);
+        slashes_ = slashes;
+        hashes_ = hashes;
     }
     std::size_t size() const { return size_; }
     // Readable for a whole chunk from the start.
